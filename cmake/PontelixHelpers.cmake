@@ -1,0 +1,41 @@
+# One library per subsystem: every .cpp below the folder (recursively, or only the
+# folder itself with FLAT) goes into it. New files need no edit of any CMakeLists.
+function(px_add_library name folder)
+  cmake_parse_arguments(ARG "FLAT" "" "DEPS;EXCLUDE" ${ARGN})
+  if(ARG_FLAT)
+    file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  else()
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  endif()
+  foreach(ex IN LISTS ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "${ex}")
+  endforeach()
+  if(NOT sources)
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# One test program per subsystem from every .cpp in its tests folder. The tests know
+# where the program and the examples are, for end-to-end runs through the command line.
+function(px_add_tests name folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    PONTELIX_EXE="$<TARGET_FILE:pontelix>"
+    PONTELIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    PONTELIX_TEST_TMP="${CMAKE_BINARY_DIR}/test-tmp")
+  add_dependencies(${name} pontelix)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()

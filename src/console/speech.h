@@ -1,0 +1,27 @@
+#pragma once
+// Speech and sounds: everything the user hears goes through these operations, which
+// also write the transcript (transcript.h). Texts are Windows-1252.
+#include <string>
+#include <string_view>
+
+// speed: 1 to 5, or 0 to take it from the configuration. soundDir: where the program's
+// recordings (key + ".wav") live.
+void spkStart(int speed, const std::string& soundDir);
+void spkFinish();
+void spkSay(std::string_view text);
+void spkWrite(std::string_view text);
+void spkWriteLine(std::string_view text);
+void spkWriteNumber(long value);
+void spkSpell(std::string_view text);
+bool spkRecordingExists(std::string_view name);
+void spkPlayRecording(std::string_view name);
+// Plays the letter recording of one character (or speaks it when there is none).
+void spkPlayLetter(unsigned char ch);
+bool spkBusy();
+void spkStop();
+void spkClick();
+void spkTick();
+// The looping square-wave tone of the Braille typing modes; 0 stops it.
+void spkTone(int hertz, int milliseconds);
+void spkBeep();
+unsigned char spkGetKeyEcho();

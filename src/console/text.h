@@ -1,0 +1,19 @@
+#pragma once
+// Texts inside the program are Windows-1252 bytes held in std::string. These are the
+// only conversions to and from UTF-8; they are used at the edges (screen, speech,
+// clipboard, file names, command-line arguments, transcripts).
+#include <string>
+#include <string_view>
+
+// Every byte has a Unicode character; the five bytes that Windows-1252 leaves
+// undefined map to the C1 control with the same number, so the round trip is exact.
+std::string cp1252ToUtf8(std::string_view text);
+
+// Characters outside Windows-1252, and malformed UTF-8 sequences, become `replacement`.
+std::string utf8ToCp1252(std::string_view text, char replacement = '?');
+
+// True when the text is well-formed UTF-8 (pure ASCII included).
+bool isValidUtf8(std::string_view text);
+
+// 'a'..'z' and the accented lower-case letters 224..255 become upper case (minus 32).
+std::string toUpperAnsi(std::string_view text);

@@ -1,0 +1,42 @@
+#include "console/transcript.h"
+
+#include <cstdio>
+
+#include "console/text.h"
+
+namespace {
+std::FILE* gFile = nullptr;
+
+void writeLine(const std::string& line) {
+  if (!gFile) return;
+  std::fwrite(line.data(), 1, line.size(), gFile);
+  std::fputc('\n', gFile);
+  // Flushed at once: the program may end by a key script running out or a signal.
+  std::fflush(gFile);
+}
+}  // namespace
+
+bool transcriptOpen(const std::string& utf8Path) {
+  transcriptClose();
+  if (utf8Path.empty()) return true;
+  gFile = std::fopen(utf8Path.c_str(), "wb");
+  return gFile != nullptr;
+}
+
+void transcriptClose() {
+  if (gFile) std::fclose(gFile);
+  gFile = nullptr;
+}
+
+bool transcriptActive() { return gFile != nullptr; }
+
+void transcriptEvent(std::string_view kind) { writeLine(std::string(kind)); }
+
+void transcriptEvent(std::string_view kind, std::string_view cp1252Text) {
+  // A line end inside the text would break the one-event-per-line format.
+  std::string text = cp1252ToUtf8(cp1252Text);
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  writeLine(std::string(kind) + ": " + text);
+}

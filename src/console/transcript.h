@@ -1,0 +1,17 @@
+#pragma once
+// The transcript: one line per thing the user hears, in order, as UTF-8. It is the
+// record that tests and automation read, written whether or not real audio plays.
+//
+//   say: TEXT | play: NAME.wav | spell: TEXT | click | tick | tone: HZ | beep
+#include <string>
+#include <string_view>
+
+// Opens (truncating) the transcript file; an empty path turns the transcript off.
+// Returns false when the file can not be created.
+bool transcriptOpen(const std::string& utf8Path);
+void transcriptClose();
+bool transcriptActive();
+
+// Writes "kind" alone, or "kind: text" when text is given. The text is Windows-1252.
+void transcriptEvent(std::string_view kind);
+void transcriptEvent(std::string_view kind, std::string_view cp1252Text);
