@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "language/braille_command.h"
 #include "shell/version.h"
 
 namespace {
@@ -21,6 +22,7 @@ void printHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
