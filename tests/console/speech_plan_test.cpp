@@ -10,7 +10,7 @@ SpeechStep words(const char* text) { return {Kind::Words, text}; }
 SpeechStep pause(int ms) { return {Kind::Pause, {}, ms}; }
 SpeechStep zero() { return {Kind::Recording, "_zero"}; }
 SpeechStep spell(const char* text) { return {Kind::Spell, text}; }
-SpeechStep tick() { return {Kind::Tick}; }
+SpeechStep tick() { return {Kind::Tick, {}}; }
 
 std::vector<SpeechStep> plan(const char* text) { return planSpeech(text, SpeechPauses{}); }
 

@@ -1,76 +1,27 @@
 #include "console/sound/wav.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <cstdint>
-#include <fstream>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "console/sound/mixer.h"
+#include "console/temp_dir.h"
+#include "console/wav_builder.h"
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-void put16(Bytes& b, unsigned v) { b.insert(b.end(), {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8)}); }
-void put32(Bytes& b, unsigned long v) {
-  put16(b, v & 0xFFFF);
-  put16(b, v >> 16);
-}
-void putTag(Bytes& b, const char* tag) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<unsigned char>(tag[i]));
-}
-
-Bytes fmtChunk(unsigned tag, unsigned channels, unsigned long rate, unsigned bits) {
-  Bytes b;
-  putTag(b, "fmt ");
-  put32(b, 16);
-  put16(b, tag);
-  put16(b, channels);
-  put32(b, rate);
-  put32(b, rate * channels * bits / 8);
-  put16(b, channels * bits / 8);
-  put16(b, bits);
-  return b;
-}
-
-Bytes chunk(const char* tag, const Bytes& body, unsigned long declared) {
-  Bytes b;
-  putTag(b, tag);
-  put32(b, declared);
-  b.insert(b.end(), body.begin(), body.end());
-  return b;
-}
-
-Bytes riff(const std::vector<Bytes>& chunks) {
-  Bytes body;
-  putTag(body, "WAVE");
-  for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
-  Bytes b;
-  putTag(b, "RIFF");
-  put32(b, body.size());
-  b.insert(b.end(), body.begin(), body.end());
-  return b;
-}
-
-Bytes wave(unsigned channels, unsigned long rate, unsigned bits, const Bytes& data) {
-  return riff({fmtChunk(1, channels, rate, bits), chunk("data", data, data.size())});
-}
+using namespace wavtest;
 
 class WavFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/px-wav-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+  void SetUp() override { dir_ = makeTempDir("wav"); }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   std::string write(const Bytes& bytes) {
     const std::string path = dir_ + "/f" + std::to_string(count_++) + ".wav";
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    writeBytes(path, bytes);
     return path;
   }
 

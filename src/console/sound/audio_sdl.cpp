@@ -1,4 +1,6 @@
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "console/sound/audio_output.h"
 #include "console/sound/mixer.h"
@@ -9,12 +11,36 @@ namespace {
 // enough not to starve on a busy machine.
 constexpr Uint16 kBufferSamples = 256;
 
+// The sound libraries under SDL report a missing card on stderr, which would scribble
+// over the terminal frontend's screen; stderr is pointed at /dev/null while opening.
+class QuietStderr {
+ public:
+  QuietStderr() : saved_(dup(STDERR_FILENO)) {
+    const int null = ::open("/dev/null", O_WRONLY);
+    if (null >= 0) {
+      dup2(null, STDERR_FILENO);
+      ::close(null);
+    }
+  }
+  ~QuietStderr() {
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_;
+};
+
 class SdlAudioOutput : public AudioOutput {
  public:
   ~SdlAudioOutput() override { close(); }
 
   bool open(Mixer& mixer) override {
     close();
+    QuietStderr quiet;
     // Audio is initialised on its own: a failing audio driver must not take the
     // window's video down with it, nor the other way round.
     // Nothing is printed on failure: the terminal frontend owns the screen, and a

@@ -22,6 +22,9 @@ class SpeechEngine {
   // Only the external engine knows; the own synthesizer's speech is in the audio queue.
   virtual bool busy() { return false; }
   virtual void stop() {}
+  // True once the engine has shown that it cannot speak (the external engine lost its
+  // server, or takes texts without ever sounding them); the services then fall back.
+  virtual bool failed() const { return false; }
 };
 
 // Where the own synthesizer's samples go (signed 16-bit mono at `rate`), and how it
@@ -43,8 +46,8 @@ int espeakRateForSpeed(int speed);
 
 struct DispatcherSettings {
   int voice = 0;  // 0: the engine's default; n: the n-th Portuguese voice
-  int rate = 0;   // -10 to 10
-  int pitch = 0;  // -10 to 10
+  int rate = 0;   // -100 to 100
+  int pitch = 0;  // -100 to 100
 };
 // Null when there is no speech server, it does not answer within timeoutMs, or it has
 // no output module.

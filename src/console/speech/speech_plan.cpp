@@ -58,7 +58,7 @@ class Planner {
     if (run > 3) {
       words_.append(3, c);
       flushWords();
-      for (size_t i = 3; i < run; ++i) steps_.push_back({SpeechStep::Kind::Tick});
+      for (size_t i = 3; i < run; ++i) steps_.push_back({SpeechStep::Kind::Tick, {}});
     } else {
       words_.append(run, c);
     }
