@@ -12,6 +12,7 @@
 #include "console/options.h"
 #include "console/screen.h"
 #include "console/transcript.h"
+#include "language/braille_command.h"
 #include "shell/command_line.h"
 #include "shell/program.h"
 #include "shell/version.h"
@@ -74,6 +75,7 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
   const CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
   switch (cl.action) {
     case CommandLine::Action::Help:
