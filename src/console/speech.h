@@ -5,12 +5,11 @@
 #include <string_view>
 
 // speed: 1 to 5, or 0 to take it from the configuration. soundDir: where the program's
-// recordings (key + ".wav") live; empty keeps the one given before.
+// recordings (key + ".wav") live; empty keeps the one given before (the line editor's
+// Ctrl+F4 restarts speech at a new speed that way).
 // With --speech=none nothing is heard; otherwise a synthesizer that can not start
 // shows its error, waits for Enter and ends the program.
 void spkStart(int speed, const std::string& soundDir);
-// Starts speech again at another speed (1 to 5; others give 3), same directories.
-void spkSetSpeed(int speed);
 // Waits until nothing sounds (a key cuts it short), then shuts speech and sound down.
 void spkFinish();
 void spkSay(std::string_view text);

@@ -109,8 +109,6 @@ void spkStart(int speed, const std::string& soundDir) {
   s.started = true;
 }
 
-void spkSetSpeed(int speed) { spkStart(speed >= 1 && speed <= 5 ? speed : 3, speechServices().soundDir); }
-
 void spkFinish() {
   SpeechServices& s = speechServices();
   while (spkBusy()) conPause(kFinishSliceMs);
