@@ -52,13 +52,15 @@ BrailleMode brailleModeFromSetting(const char* value) {
 void BrailleChord::press(int bit) {
   chord_ |= bit;
   held_ |= bit;
+  started_ = true;
 }
 
 std::optional<unsigned char> BrailleChord::release(int bit, BrailleMode mode) {
   held_ &= ~bit;
-  if (held_ != 0) return std::nullopt;
+  if (held_ != 0 || !started_) return std::nullopt;
   const int chord = chord_;
   chord_ = 0;
+  started_ = false;
   const int dots = chord & 63;
   unsigned char ch;
   if (chord & kBrailleSpaceBit) {

@@ -27,11 +27,13 @@ BrailleMode brailleModeFromSetting(const char* value);
 
 class BrailleChord {
  public:
-  // A chord key (bit from brailleChordBit, not 0) went down.
+  // A letter key or the space bar went down (bit from brailleChordBit; 0 for a letter
+  // that is not a chord key, which still starts a chord).
   void press(int bit);
   // A letter key or the space bar went up; bit is 0 for a letter that is not a chord
   // key. When no chord key is held any more the chord is complete: returns its
-  // character, or nothing when the signs of mode 2 swallow it.
+  // character, or nothing when the signs of mode 2 swallow it. A release without a
+  // press since the last chord (a letter typed with Ctrl) completes nothing.
   std::optional<unsigned char> release(int bit, BrailleMode mode);
   // Another key was released, or Ctrl is held: number mode and word capitals end.
   void interrupt();
@@ -45,6 +47,7 @@ class BrailleChord {
 
   int chord_ = 0;
   int held_ = 0;
+  bool started_ = false;
   bool number_ = false;
   bool capitalLetter_ = false;  // the next letter only
   bool capitalWord_ = false;    // every letter until the word ends
