@@ -13,3 +13,13 @@ void cfgWriteDefault(const std::string& section, const std::string& key, const s
 // True when the value's first letter is S or s.
 bool cfgStartsWithS(const std::string& value);
 std::string cfgUserFolder();
+
+// Legacy mode (TRAMEL/LEGADO, set when speech starts): empty values are also looked up
+// in the system folder's Tramel.ini, and defaults are written there too.
+void cfgSetLegacyMode(bool on);
+bool cfgLegacyMode();
+// The folder that stands in for the Windows directory (normally /etc/tramel).
+std::string cfgSystemFolder();
+void cfgSetSystemFolder(const std::string& folder);
+// The directory of the running program, the value of "@" in configuration values.
+std::string cfgProgramFolder();

@@ -66,6 +66,19 @@ std::string conReadLine();
 // While the paragraph editor runs, Ctrl+C and Ctrl+V end a line edit with 3 and 22.
 void conSetParagraphEditorMode(bool on);
 
+// The services' own start: reads the TRAMEL switches FALANDO, ECOAROPCAO and FALARTUDO,
+// writing "Sim" for each one that is missing. Before it runs all three are on.
+void conStartServices();
+// TRAMEL/FALANDO: the line editor speaks typed characters (F4 switches it).
+bool conSpeaksTyping();
+void conSetSpeaksTyping(bool on);
+// TRAMEL/ECOAROPCAO: conGetKeyPair plays the typed key's letter.
+bool conEchoesKeys();
+bool conSpeaksEverything();  // TRAMEL/FALARTUDO, stored only
+// Speak the current time (hours and minutes) and the date.
+void conSayTime();
+void conSayDate();
+
 // The spoken file chooser.
 std::string askFileName(int listHeight, std::string_view filter);
 std::string chooseFromFileList(int column, int row, int width, int bottomRow,

@@ -4,6 +4,7 @@
 // screen and transcript to files). The console core calls only this interface.
 #include <memory>
 #include <string>
+#include <string_view>
 
 struct PixelSize {
   int width = 0;
@@ -34,3 +35,6 @@ void conSetFrontend(std::unique_ptr<Frontend> frontend);
 // Called by frontends. False when the queue is full and the key was dropped.
 bool conQueueKey(unsigned char ch);
 bool conQueueExtendedKey(unsigned char code);
+// Queues all the bytes of one key (one, two or three) or none of them.
+bool conQueueKeyBytes(std::string_view bytes);
+size_t conQueuedKeyBytes();

@@ -1,37 +1,111 @@
-// The pontelix command: the interactive program, or one of the batch subcommands.
+// The pontelix command: parses the command line, sets up the console's frontend and the
+// transcript, and runs the interactive program.
 #include <cstdio>
-#include <cstring>
-#include <string_view>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
 
+#include "console/console.h"
+#include "console/frontend.h"
+#include "console/frontends/headless.h"
+#include "console/options.h"
+#include "console/screen.h"
+#include "console/transcript.h"
+#include "language/braille_command.h"
+#include "shell/command_line.h"
+#include "shell/program.h"
 #include "shell/version.h"
 
 namespace {
 
-void printHelp() {
-  std::printf(
-      "Pontelix %s - gráficos táteis falados\n"
-      "\n"
-      "Uso:\n"
-      "  pontelix [PROJETO]                 programa interativo\n"
-      "  pontelix --version                 versão\n"
-      "  pontelix --help                    esta ajuda\n",
-      kPontelixVersion);
+constexpr int kUsageError = 2;
+
+std::string gScreenFile;
+
+// What must survive however the program ends: the screen file and the transcript.
+void finish() {
+  if (!gScreenFile.empty() && !conWriteScreenFile(gScreenFile)) {
+    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", gScreenFile.c_str());
+  }
+  transcriptClose();
+}
+
+std::unique_ptr<Frontend> makeHeadless(const CommandLine& cl, std::string& error) {
+  std::string script;
+  if (!cl.keysFile.empty()) {
+    std::ifstream in(cl.keysFile, std::ios::binary);
+    if (!in) {
+      error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + cl.keysFile;
+      return nullptr;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    script = text.str();
+  }
+  std::vector<KeyCodes> keys;
+  if (!parseKeyScript(script, keys, error)) {
+    error = cl.keysFile + ": " + error;
+    return nullptr;
+  }
+  return makeHeadlessFrontend(std::move(keys));
+}
+
+// Builds the frontend the command line chose; on failure returns null with `error` set.
+std::unique_ptr<Frontend> makeFrontend(const CommandLine& cl, std::string& error) {
+  switch (cl.options.ui) {
+    case UiChoice::Headless:
+      return makeHeadless(cl, error);
+    case UiChoice::Window:
+      error = "a interface de janela (--ui=window) ainda n\xc3\xa3o est\xc3\xa1 dispon\xc3\xadvel";
+      return nullptr;
+    case UiChoice::Terminal:
+      error = "a interface de terminal (--ui=terminal) ainda n\xc3\xa3o est\xc3\xa1 dispon\xc3\xadvel";
+      return nullptr;
+  }
+  return nullptr;
+}
+
+bool hasDisplay() {
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (wayland && *wayland);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      printHelp();
+  if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
+  const CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
+  switch (cl.action) {
+    case CommandLine::Action::Help:
+      std::fputs(commandLineHelp().c_str(), stdout);
       return 0;
-    }
-    if (arg == "--version") {
+    case CommandLine::Action::Version:
       std::printf("Pontelix %s\n", kPontelixVersion);
       return 0;
-    }
+    case CommandLine::Action::Error:
+      std::fprintf(stderr, "pontelix: %s\n(veja pontelix --help)\n", cl.error.c_str());
+      return kUsageError;
+    case CommandLine::Action::Run:
+      break;
   }
-  printHelp();
-  return 0;
+  conSetOptions(cl.options);
+  std::string error;
+  std::unique_ptr<Frontend> frontend = makeFrontend(cl, error);
+  if (!frontend) {
+    std::fprintf(stderr, "pontelix: %s\n", error.c_str());
+    return kUsageError;
+  }
+  if (!transcriptOpen(cl.transcriptFile)) {
+    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel criar %s\n", cl.transcriptFile.c_str());
+    return kUsageError;
+  }
+  gScreenFile = cl.screenFile;
+  conSetFrontend(std::move(frontend));
+  conSetEndHandler([](int) { finish(); });
+  conStartServices();
+  const int status = runInteractive(cl.args);
+  finish();
+  return status;
 }

@@ -1,0 +1,112 @@
+// The key queue, the frontend that feeds it, and the waiting operations that pump it.
+#include <array>
+#include <chrono>
+#include <thread>
+
+#include "console/core_internal.h"
+#include "console/frontend.h"
+#include "console/frontends/headless.h"
+#include "console/keys.h"
+#include "console/screen.h"
+#include "console/speech.h"
+
+namespace {
+
+constexpr size_t kQueueSize = 64;
+// How long one pump may wait for an event while a key is awaited.
+constexpr int kKeyWaitSliceMs = 50;
+
+struct KeyQueue {
+  std::array<unsigned char, kQueueSize> bytes{};
+  size_t head = 0;
+  size_t count = 0;
+
+  bool push(std::string_view keyBytes) {
+    if (keyBytes.empty() || count + keyBytes.size() > kQueueSize) return false;
+    for (char b : keyBytes) {
+      bytes[(head + count) % kQueueSize] = static_cast<unsigned char>(b);
+      ++count;
+    }
+    return true;
+  }
+  unsigned char at(size_t i) const { return bytes[(head + i) % kQueueSize]; }
+  unsigned char pop() {
+    const unsigned char b = bytes[head];
+    head = (head + 1) % kQueueSize;
+    --count;
+    return b;
+  }
+};
+
+KeyQueue gQueue;
+bool gWaiting = false;
+std::unique_ptr<Frontend> gFrontend;
+ConEndHandler gEndHandler;
+
+}  // namespace
+
+Frontend& conFrontend() {
+  // Until the program installs one, a headless frontend without keys stands in: output
+  // goes to the grid only and a key wait ends the program.
+  if (!gFrontend) gFrontend = makeHeadlessFrontend({});
+  return *gFrontend;
+}
+
+void conSetFrontend(std::unique_ptr<Frontend> frontend) { gFrontend = std::move(frontend); }
+
+bool conQueueKey(unsigned char ch) { return gQueue.push(std::string_view(reinterpret_cast<char*>(&ch), 1)); }
+
+bool conQueueExtendedKey(unsigned char code) {
+  const char pair[2] = {0, static_cast<char>(code)};
+  return gQueue.push(std::string_view(pair, 2));
+}
+
+bool conQueueKeyBytes(std::string_view bytes) { return gQueue.push(bytes); }
+
+size_t conQueuedKeyBytes() { return gQueue.count; }
+
+bool conKeyWaiting() {
+  conFrontend().pump(0);
+  return gQueue.count > 0;
+}
+
+unsigned char conGetKey() {
+  if (gQueue.count == 0) {
+    gWaiting = true;
+    conFrontend().setWaitingForKey(true);
+    while (gQueue.count == 0) conFrontend().pump(kKeyWaitSliceMs);
+    gWaiting = false;
+    conFrontend().setWaitingForKey(false);
+  }
+  return gQueue.pop();
+}
+
+bool conWaitingForKey() { return gWaiting; }
+
+KeyPair conPeekKey() {
+  KeyPair pair;
+  if (gQueue.count > 0) pair.first = gQueue.at(0);
+  if (gQueue.count > 1) pair.second = gQueue.at(1);
+  return pair;
+}
+
+void conFlushKeys() {
+  while (conKeyWaiting()) gQueue.pop();
+}
+
+void conPause(int milliseconds) {
+  if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  conFrontend().pump(0);
+}
+
+void conResetKeys() {
+  gQueue = KeyQueue{};
+  gWaiting = false;
+}
+
+void conSetEndHandler(ConEndHandler handler) { gEndHandler = std::move(handler); }
+
+void conEndAtOnce(int status) {
+  if (gEndHandler) gEndHandler(status);
+  std::exit(status);
+}

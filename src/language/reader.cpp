@@ -1,0 +1,129 @@
+// Argument readers. The number syntax is checked here, character by character, rather
+// than left to a library conversion, so that both decimal marks work whatever the
+// locale and nothing beyond the documented forms slips through.
+#include "language/reader.h"
+
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+bool isControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Skips a run of digits from pos; returns how many there were.
+size_t skipDigits(const std::string& text, size_t& pos) {
+  const size_t start = pos;
+  while (pos < text.size() && isDigit(text[pos])) ++pos;
+  return pos - start;
+}
+
+}  // namespace
+
+std::string trimControls(const std::string& text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && isControlOrBlank(text[begin])) ++begin;
+  while (end > begin && isControlOrBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+std::string nextToken(ScriptState& state) {
+  state.remaining = trimControls(state.remaining);
+  const size_t blank = state.remaining.find(' ');
+  std::string word;
+  if (blank == std::string::npos) {
+    word.swap(state.remaining);
+  } else {
+    word = state.remaining.substr(0, blank);
+    state.remaining.erase(0, blank + 1);
+  }
+  return word;
+}
+
+std::optional<double> parseNumberWord(const std::string& word) {
+  std::string normal;  // the word with "." as its mark and without a leading "+"
+  size_t pos = 0;
+  if (pos < word.size() && (word[pos] == '+' || word[pos] == '-')) {
+    if (word[pos] == '-') normal += '-';
+    ++pos;
+  }
+  size_t mantissaStart = pos;
+  size_t digits = skipDigits(word, pos);
+  normal.append(word, mantissaStart, pos - mantissaStart);
+  if (pos < word.size() && (word[pos] == ',' || word[pos] == '.')) {
+    normal += '.';
+    ++pos;
+    mantissaStart = pos;
+    digits += skipDigits(word, pos);
+    normal.append(word, mantissaStart, pos - mantissaStart);
+  }
+  if (digits == 0) return std::nullopt;
+  if (pos < word.size() && (word[pos] == 'e' || word[pos] == 'E')) {
+    const size_t exponentStart = pos++;
+    if (pos < word.size() && (word[pos] == '+' || word[pos] == '-')) ++pos;
+    if (skipDigits(word, pos) == 0) return std::nullopt;
+    normal.append(word, exponentStart, pos - exponentStart);
+  }
+  if (pos != word.size()) return std::nullopt;
+  double value = 0;
+  const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+  if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<double> readNumber(ScriptState& state) {
+  const std::string word = nextToken(state);
+  if (word.empty()) return std::nullopt;
+  const auto value = parseNumberWord(word);
+  if (!value) state.error = true;
+  return value;
+}
+
+std::optional<int> readInteger(ScriptState& state) {
+  const std::string word = nextToken(state);
+  size_t pos = (!word.empty() && (word[0] == '+' || word[0] == '-')) ? 1 : 0;
+  const bool negative = pos == 1 && word[0] == '-';
+  const size_t digitsStart = pos;
+  if (skipDigits(word, pos) == 0 || pos != word.size()) return std::nullopt;
+  int value = 0;
+  const char* first = word.data() + digitsStart;
+  const char* last = word.data() + word.size();
+  // Parsing the digits without the sign and negating afterwards would miss INT_MIN, so
+  // the minus sign goes back in front when there is one.
+  if (negative) --first;
+  const auto [end, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+std::optional<UserPoint> readPoint(ScriptState& state) {
+  state.remaining = trimControls(state.remaining);
+  if (!state.remaining.empty() && state.remaining[0] == '@') {
+    state.remaining.replace(0, 1, "R 0 0 ");
+  }
+  enum class Kind { Plain, Relative, Polar } kind = Kind::Plain;
+  if (!state.remaining.empty()) {
+    const char marker = state.remaining[0];
+    if (marker == 'R' || marker == 'r') kind = Kind::Relative;
+    if (marker == 'P' || marker == 'p') kind = Kind::Polar;
+    if (kind != Kind::Plain) state.remaining.erase(0, 1);
+  }
+  const auto a = readNumber(state);
+  if (!a) return std::nullopt;
+  const auto b = readNumber(state);
+  if (!b) return std::nullopt;
+  UserPoint point{*a, *b};
+  if (kind == Kind::Relative) {
+    point = {state.last.x + *a, state.last.y + *b};
+  } else if (kind == Kind::Polar) {
+    const double theta = *b * std::numbers::pi / 180.0;
+    point = {state.last.x + *a * std::cos(theta), state.last.y + *a * std::sin(theta)};
+  }
+  state.last = point;
+  return point;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The argument readers of command lines. All the state of one script run lives in
+// ScriptState, and every reader takes it explicitly, so a reader never depends on a
+// hidden global and tests can drive it line by line.
+#include <optional>
+#include <string>
+
+struct UserPoint {
+  double x = 0;
+  double y = 0;
+  bool operator==(const UserPoint&) const = default;
+};
+
+struct ScriptState {
+  int lineIndex = 0;        // zero-based index of the line being executed
+  std::string command;      // upper-cased two-letter mnemonic of that line
+  std::string remaining;    // argument text not yet consumed by the readers
+  bool error = false;       // an unknown command or a number word that does not convert
+  UserPoint last;           // the most recent pair read by readPoint
+};
+
+// Removes characters up to code 32 from both ends of the text.
+std::string trimControls(const std::string& text);
+
+// The next blank-separated word of the remaining text, or "" when nothing is left.
+// Only the blank (32) separates words: a tab stays inside its word.
+std::string nextToken(ScriptState& state);
+
+// Converts one number word: optional sign, digits with at most one decimal mark ("," or
+// ".", whichever comes first; the other one then makes the word invalid), optional
+// exponent. Independent of the locale. Empty on anything else, also on overflow.
+std::optional<double> parseNumberWord(const std::string& word);
+
+// One number. An empty word gives nothing and leaves the error flag alone; a word
+// that does not convert gives nothing and sets it.
+std::optional<double> readNumber(ScriptState& state);
+
+// One whole number (optional sign, decimal digits, fits 32 bits). Never sets the error
+// flag.
+std::optional<int> readInteger(ScriptState& state);
+
+// One coordinate pair: plain "x y", relative "R dx dy", polar "P r degrees", and "@" for
+// the last point. A successful read becomes the last point.
+std::optional<UserPoint> readPoint(ScriptState& state);

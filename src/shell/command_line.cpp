@@ -1,0 +1,91 @@
+#include "shell/command_line.h"
+
+#include <string_view>
+
+#include "console/text.h"
+#include "shell/version.h"
+
+namespace {
+
+bool takeValue(std::string_view arg, std::string_view name, std::string& value) {
+  if (arg.size() <= name.size() || arg.substr(0, name.size()) != name || arg[name.size()] != '=') {
+    return false;
+  }
+  value = std::string(arg.substr(name.size() + 1));
+  return true;
+}
+
+CommandLine failure(CommandLine cl, std::string message) {
+  cl.action = CommandLine::Action::Error;
+  cl.error = std::move(message);
+  return cl;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay) {
+  CommandLine cl;
+  cl.options.ui = hasDisplay ? UiChoice::Window : UiChoice::Terminal;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    std::string value;
+    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+      // File names may come in any encoding; well-formed UTF-8 is converted.
+      cl.args.push_back(isValidUtf8(arg) ? utf8ToCp1252(arg) : std::string(arg));
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
+      cl.action = CommandLine::Action::Help;
+      return cl;
+    } else if (arg == "--version") {
+      cl.action = CommandLine::Action::Version;
+      return cl;
+    } else if (takeValue(arg, "--ui", value)) {
+      if (value == "window") cl.options.ui = UiChoice::Window;
+      else if (value == "terminal") cl.options.ui = UiChoice::Terminal;
+      else if (value == "headless") cl.options.ui = UiChoice::Headless;
+      else return failure(cl, "--ui deve ser window, terminal ou headless: " + value);
+      cl.uiGiven = true;
+    } else if (takeValue(arg, "--speech", value)) {
+      if (value == "espeak") cl.options.speech = SpeechChoice::Espeak;
+      else if (value == "speechd") cl.options.speech = SpeechChoice::Speechd;
+      else if (value == "none") cl.options.speech = SpeechChoice::None;
+      else return failure(cl, "--speech deve ser espeak, speechd ou none: " + value);
+    } else if (takeValue(arg, "--keys", cl.keysFile) || takeValue(arg, "--transcript", cl.transcriptFile) ||
+               takeValue(arg, "--screen", cl.screenFile)) {
+    } else {
+      return failure(cl, "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg));
+    }
+  }
+  if (!cl.keysFile.empty() && cl.options.ui != UiChoice::Headless) {
+    return failure(cl, "--keys s\xc3\xb3 vale com --ui=headless");
+  }
+  if (cl.args.size() > 1) return failure(cl, "mais de um projeto: " + cp1252ToUtf8(cl.args[1]));
+  return cl;
+}
+
+std::string commandLineHelp() {
+  return std::string("Pontelix ") + kPontelixVersion +
+         " - gr\xc3\xa1""ficos t\xc3\xa1teis falados\n"
+         "\n"
+         "Uso:\n"
+         "  pontelix [OP\xc3\x87\xc3\x95""ES] [PROJETO]   programa interativo (PROJETO: arquivo .pxg)\n"
+         "  pontelix --version             vers\xc3\xa3o\n"
+         "  pontelix --help                esta ajuda\n"
+         "\n"
+         "Op\xc3\xa7\xc3\xb5""es:\n"
+         "  --ui=window|terminal|headless  interface: janela gr\xc3\xa1""fica, terminal, ou sem tela\n"
+         "                                 (padr\xc3\xa3o: janela quando h\xc3\xa1 tela, sen\xc3\xa3o terminal)\n"
+         "  --speech=espeak|speechd|none   fala: espeak-ng, speech-dispatcher ou sil\xc3\xaanc""io\n"
+         "                                 (padr\xc3\xa3o: conforme TRADUTOR/SAPI em Tramel.ini)\n"
+         "  --keys=ARQUIVO                 com --ui=headless: as teclas, em texto UTF-8; cada\n"
+         "                                 caractere \xc3\xa9 a tecla que o digita; <Enter> <Esc> <Tab>\n"
+         "                                 <BS> <Up> <Down> <Left> <Right> <Home> <End> <PgUp>\n"
+         "                                 <PgDn> <Ins> <Del> <F1>..<F12>, com Ctrl+ Shift+ Alt+\n"
+         "                                 (<Ctrl+V>, <Shift+Ins>, <Alt+F4>); <lt> \xc3\xa9 \"<\".\n"
+         "                                 Sem mais teclas, o programa termina (status 0).\n"
+         "  --transcript=ARQUIVO           grava, uma por linha, cada coisa falada ou tocada\n"
+         "                                 (say:, play:, spell:, click, tick, tone:, beep)\n"
+         "  --screen=ARQUIVO               grava as 25 linhas da tela ao terminar\n";
+}

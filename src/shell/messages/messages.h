@@ -1,0 +1,33 @@
+#pragma once
+// The message catalogue: every fixed text the user reads and hears has a key, and
+// sayMessage is the one way such a text reaches the screen and the ear. Also the three
+// small screen services the shell shares: window title, banner, clearing the lower rows.
+// Texts are Windows-1252.
+#include <string>
+#include <string_view>
+
+// The catalogue text of a key; keys are compared exactly, with case. An unknown key
+// gives "--> Mensagem inválida: " followed by the key.
+std::string messageText(std::string_view key);
+
+// Writes the key's text at the cursor followed by lineEnds line ends (a negative count
+// writes nothing: the message is only heard), then plays "EF_" + key when that
+// recording exists, then the key's own recording, or speaks the text when it has none.
+void sayMessage(std::string_view key, int lineEnds);
+
+// "Não implementado", written, spoken and followed by an empty line.
+void sayNotImplemented();
+
+// Sets the console window's title to "Pontelix " followed by the name, shortened from
+// the front when needed so that the end of the name (the file name) stays visible.
+void setWindowTitle(std::string_view name);
+constexpr size_t kMaxWindowTitle = 144;
+// The title setWindowTitle builds, without setting it.
+std::string windowTitleFor(std::string_view name);
+
+// Clears the screen and draws the PONTELIX banner on a blue band in rows 1 to 7;
+// leaves the full-screen window in force and the cursor at column 1, row 9.
+void showBanner();
+
+// Clears rows row..25 and leaves the cursor at column 1 of that row.
+void clearScreenFrom(int row);

@@ -1,0 +1,38 @@
+#pragma once
+// The project: the command line list, the name of its file and whether the list holds
+// changes that are not on disk. There is one project; it lives from start-up to the end
+// of the program. Lines and the name are Windows-1252.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/project/projectfile.h"
+
+// The command line list. The paragraph editor changes it in place, the builder appends
+// to it, the interpreter reads it; nobody needs to report a change (see below).
+std::vector<std::string>& commandLines();
+
+// Empty until the user names a project.
+const std::string& projectFileName();
+void setProjectFileName(std::string name);
+
+// The encoding the list is written in: the one it was read in, Windows-1252 for a
+// project that did not come from a file.
+ProjectEncoding projectEncoding();
+void setProjectEncoding(ProjectEncoding encoding);
+
+// The program's command-line arguments (UTF-8); the first names the project at start-up.
+void setProgramArguments(std::vector<std::string> utf8Arguments);
+
+// True when the list differs from what was last loaded or saved, or when a new empty
+// project was started and not yet saved. The comparison needs no help from the code that
+// changes the list.
+bool projectHasUnsavedChanges();
+void markProjectChanged();
+// The list now matches the file (just loaded or saved).
+void markProjectSaved();
+// Back to the state of start-up: an empty list, no name, nothing unsaved.
+void resetProject();
+
+// The name with ".pxg" appended unless it already ends in ".pxg" in any letter case.
+std::string withProjectExtension(std::string_view name);

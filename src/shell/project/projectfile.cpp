@@ -1,0 +1,186 @@
+#include "shell/project/projectfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "console/text.h"
+
+namespace {
+
+ProjectFileSystem gFileSystem{::write, ::fsync, ::rename};
+
+bool hasNonAscii(std::string_view bytes) {
+  for (unsigned char c : bytes) {
+    if (c >= 0x80) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(pos));
+      break;
+    }
+    lines.emplace_back(text.substr(pos, end - pos));
+    pos = end;
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
+  }
+  return lines;
+}
+
+// Closes on every road out of a function.
+struct FileDescriptor {
+  int fd = -1;
+  ~FileDescriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+  int release() {
+    const int result = ::close(fd);
+    fd = -1;
+    return result;
+  }
+};
+
+int writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = gFileSystem.write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (n == 0) return EIO;
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return 0;
+}
+
+// The file a save must replace: the target of a link (so that the link survives),
+// otherwise the name itself.
+std::string replacementTarget(const std::string& path) {
+  struct stat st{};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                          &std::free);
+    if (resolved) return resolved.get();
+  }
+  return path;
+}
+
+std::string directoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string baseNameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+mode_t newFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+ProjectFileSystem& projectFileSystem() { return gFileSystem; }
+
+ProjectText decodeProjectText(std::string_view bytes) {
+  const size_t nul = bytes.find('\0');
+  if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+  ProjectText text;
+  if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
+    text.encoding = ProjectEncoding::Utf8;
+    text.lines = splitLines(utf8ToCp1252(bytes));
+  } else {
+    text.lines = splitLines(bytes);
+  }
+  return text;
+}
+
+std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += encoding == ProjectEncoding::Utf8 ? cp1252ToUtf8(line) : line;
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+bool projectPathExists(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+int readProjectFile(const std::string& path, ProjectText& text) {
+  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  if (file.fd < 0) return errno;
+  struct stat st{};
+  if (::fstat(file.fd, &st) != 0) return errno;
+  if (S_ISDIR(st.st_mode)) return EISDIR;
+  if (st.st_size > kMaxProjectFileBytes) return EFBIG;
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (n == 0) break;
+    // Devices and pipes report no size; they are held to the same bound.
+    if (static_cast<long long>(bytes.size()) + n > kMaxProjectFileBytes) return EFBIG;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  text = decodeProjectText(bytes);
+  return 0;
+}
+
+int writeFileReplacing(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return ENOENT;
+  const std::string target = replacementTarget(path);
+  mode_t mode = newFileMode();
+  struct stat st{};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (::access(target.c_str(), W_OK) != 0) return errno;
+    mode = st.st_mode & 07777;
+  }
+  std::string temp = directoryOf(target) + "/." + baseNameOf(target) + ".XXXXXX";
+  FileDescriptor file{::mkstemp(temp.data())};
+  if (file.fd < 0) return errno;
+  int error = 0;
+  if (::fchmod(file.fd, mode) != 0) error = errno;
+  if (error == 0) error = writeAll(file.fd, bytes);
+  if (error == 0 && gFileSystem.fsync(file.fd) != 0) error = errno;
+  if (error == 0 && file.release() != 0) error = errno;
+  if (error == 0 && gFileSystem.rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temp.c_str());
+  return error;
+}
+
+std::string makeTempFileName(std::string_view prefix) {
+  const char* tmpdir = std::getenv("TMPDIR");
+  std::string name = tmpdir && *tmpdir ? tmpdir : "/tmp";
+  if (name.back() != '/') name += '/';
+  for (char c : prefix.substr(0, 3)) name += c == '/' ? '_' : c;
+  name += "XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return {};
+  ::close(fd);
+  return name;
+}

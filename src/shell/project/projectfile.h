@@ -1,0 +1,63 @@
+#pragma once
+// The command script file on disk: bytes to lines and back, reading it whole, replacing
+// it safely, and reserving temporary file names. Nothing here talks to the user; the
+// callers turn the error numbers into spoken messages.
+//
+// Paths are in the system's encoding (UTF-8); lines are Windows-1252.
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How a project file's bytes stand for its text. A file is Windows-1252 unless it is
+// well-formed UTF-8 with at least one character beyond ASCII, as Linux editors write it;
+// such a file is saved back as UTF-8 so that the editor that wrote it can still read it.
+enum class ProjectEncoding { Windows1252, Utf8 };
+
+struct ProjectText {
+  std::vector<std::string> lines;
+  ProjectEncoding encoding = ProjectEncoding::Windows1252;
+};
+
+// A line ends at CR LF, LF or CR (after a line one CR and then one LF are skipped, so
+// LF CR leaves an empty line between); a last line without an end is still a line; a
+// NUL byte ends the text.
+ProjectText decodeProjectText(std::string_view bytes);
+
+// Every line, the last included, followed by CR LF. Characters that UTF-8 can't carry
+// don't exist, so only the Utf8 direction converts.
+std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding);
+
+// Files larger than this are not projects; reading one is refused instead of exhausting
+// memory.
+constexpr long long kMaxProjectFileBytes = 16LL * 1024 * 1024;
+
+// True when something (a file, a directory, a dangling link) has this name.
+bool projectPathExists(const std::string& path);
+
+// Reads the whole file. Returns 0, or the errno that stopped it (EISDIR for a directory,
+// EFBIG above kMaxProjectFileBytes).
+int readProjectFile(const std::string& path, ProjectText& text);
+
+// Replaces the file's content with the bytes, or leaves it exactly as it was: the bytes
+// go to a new file in the same directory, which is flushed and then renamed over the
+// old one. A link is followed, so the file it points to is replaced, not the link. An
+// existing file keeps its permissions; a file that the user may not write is not
+// replaced. Returns 0 or the errno of the step that failed; no temporary file is left.
+int writeFileReplacing(const std::string& path, std::string_view bytes);
+
+// A new, empty file with a unique name in the temporary directory ($TMPDIR, else /tmp),
+// named after the first three characters of the prefix. The caller deletes it. Empty
+// when no file could be created.
+std::string makeTempFileName(std::string_view prefix);
+
+// The system calls that writing goes through, so that tests can make them fail the way
+// a full disk or a broken device does.
+struct ProjectFileSystem {
+  ssize_t (*write)(int fd, const void* data, size_t size);
+  int (*fsync)(int fd);
+  int (*rename)(const char* from, const char* to);
+};
+ProjectFileSystem& projectFileSystem();

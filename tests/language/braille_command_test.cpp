@@ -1,0 +1,90 @@
+// The "pontelix braille" command, run as the real program.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "language/braille_command.h"
+
+namespace {
+
+struct Output {
+  std::string out;
+  int status = -1;
+};
+
+// Runs the program through the shell; `stdinText` is fed from a file when given.
+Output runPontelix(const std::string& args, const std::string* stdinText = nullptr) {
+  std::string command = std::string(PONTELIX_EXE) + " " + args;
+  if (stdinText) {
+    const std::string input = std::string(PONTELIX_TEST_TMP) + "/braille_stdin.txt";
+    std::system("mkdir -p '" PONTELIX_TEST_TMP "'");
+    std::ofstream(input, std::ios::binary) << *stdinText;
+    command += " < '" + input + "'";
+  } else {
+    command += " < /dev/null";
+  }
+  command += " 2>/dev/null";
+  Output run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buffer;
+  size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TEST(BrailleCommand, DotsFormat) {
+  const Output run = runPontelix("braille --format=dots Casa 12");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "46 14 1 234 1 0 3456 1 12\n");
+}
+
+TEST(BrailleCommand, AsciiFormatGivesDeviceCharacters) {
+  // ç (1-2-3-4-6) prints as "&", the capital sign (4-6) as ".", "ã" (3-4-5) as ">".
+  const Output run = runPontelix("braille --format=ascii 'Maçã'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, ".ma&>\n");
+}
+
+TEST(BrailleCommand, UnicodeIsTheDefault) {
+  const Output run = runPontelix("braille 'é 2'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "\u283F\u2800\u283C\u2803\n");
+}
+
+TEST(BrailleCommand, EachInputLineIsOneOutputLine) {
+  const std::string input = "Sol\r\n\n3.14\nna\xC3\xAFve \xE2\x82\xAC \xE2\x88\x9A\n";
+  const Output run = runPontelix("braille --format dots", &input);
+  EXPECT_EQ(run.status, 0);
+  // The empty line stays an empty line; "√" is outside Windows-1252 and becomes "?".
+  EXPECT_EQ(run.out,
+            "46 234 135 123\n"
+            "\n"
+            "3456 14 3 3456 1 145\n"
+            "1345 1 12456 1236 15 0 4 15 0 26\n");
+}
+
+TEST(BrailleCommand, BadUsageIsRefused) {
+  EXPECT_EQ(runPontelix("braille --format=braille x").status, 2);
+  EXPECT_EQ(runPontelix("braille --format").status, 2);
+  EXPECT_EQ(runPontelix("braille --cor x").status, 2);
+  const Output dashes = runPontelix("braille --format=ascii -- --x");
+  EXPECT_EQ(dashes.status, 0);
+  EXPECT_EQ(dashes.out, "--x\n");
+}
+
+TEST(BrailleFormat, FormatsOfTheBlankAndFullCells) {
+  EXPECT_EQ(formatBraille(" \xE9", BrailleFormat::Dots), "0 123456");
+  EXPECT_EQ(formatBraille(" \xE9", BrailleFormat::Ascii), " =");
+  EXPECT_EQ(formatBraille(" \xE9", BrailleFormat::Unicode), "\u2800\u283F");
+  EXPECT_EQ(formatBraille("", BrailleFormat::Dots), "");
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <jpeglib.h>
+#include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "render/image_writer.h"
+
+namespace {
+
+// A small picture with distinct colours in every corner and a stride wider than the
+// width, so that row order, channel order and stride handling all show.
+struct Picture {
+  static constexpr int kWidth = 5, kHeight = 3, kStride = 7;
+  std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(kStride * kHeight, 0xFFFFFFFFu);
+  Picture() {
+    pixels[0] = 0xFFFF0000u;                            // top-left red
+    pixels[kWidth - 1] = 0xFF00FF00u;                   // top-right green
+    pixels[(kHeight - 1) * kStride] = 0xFF0000FFu;      // bottom-left blue
+    pixels[(kHeight - 1) * kStride + 2] = 0xFF123456u;  // bottom middle
+    pixels[kStride + 1] = 0xFF000000u;
+  }
+  PixelView view() const { return {kWidth, kHeight, kStride, pixels.data()}; }
+};
+
+std::string encode(bool (*writer)(const PixelView&, const ByteSink&), const PixelView& view) {
+  std::string bytes;
+  const bool ok = writer(view, [&](const void* data, std::size_t size) {
+    bytes.append(static_cast<const char*>(data), size);
+    return true;
+  });
+  EXPECT_TRUE(ok);
+  return bytes;
+}
+
+std::uint32_t le32(const std::string& b, size_t at) {
+  std::uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+  return v;
+}
+
+TEST(WriteBmp, RoundTripsEveryPixelBottomUp) {
+  const Picture picture;
+  const std::string bmp = encode(writeBmp, picture.view());
+  ASSERT_EQ(bmp.size(), 54u + 5 * 3 * 4);
+  EXPECT_EQ(bmp.substr(0, 2), "BM");
+  EXPECT_EQ(le32(bmp, 2), bmp.size());
+  EXPECT_EQ(le32(bmp, 10), 54u);
+  EXPECT_EQ(le32(bmp, 14), 40u);
+  EXPECT_EQ(le32(bmp, 18), 5u);
+  EXPECT_EQ(le32(bmp, 22), 3u);
+  EXPECT_EQ(le32(bmp, 28) & 0xFFFF, 32u);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      const size_t at = 54 + (static_cast<size_t>(2 - y) * 5 + x) * 4;
+      EXPECT_EQ(le32(bmp, at) & 0xFFFFFF, picture.view().at(x, y) & 0xFFFFFF) << x << "," << y;
+    }
+  }
+}
+
+TEST(WritePng, RoundTripsEveryPixel) {
+  const Picture picture;
+  const std::string bytes = encode(writePng, picture.view());
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  ASSERT_TRUE(png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()));
+  EXPECT_EQ(image.width, 5u);
+  EXPECT_EQ(image.height, 3u);
+  image.format = PNG_FORMAT_RGB;
+  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+  ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      const std::uint8_t* p = &rgb[(static_cast<size_t>(y) * 5 + x) * 3];
+      const std::uint32_t got = (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
+      EXPECT_EQ(got, picture.view().at(x, y) & 0xFFFFFF) << x << "," << y;
+    }
+  }
+}
+
+TEST(WriteJpeg, DecodesToThePictureSizeWithColoursClose) {
+  // A flat picture, so that the lossy encoder has nothing to smear.
+  std::vector<std::uint32_t> pixels(16 * 16, 0xFFC08040u);
+  const std::string bytes = encode(writeJpeg, PixelView{16, 16, 16, pixels.data()});
+  jpeg_decompress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  ASSERT_EQ(jpeg_read_header(&info, TRUE), JPEG_HEADER_OK);
+  EXPECT_FALSE(info.progressive_mode);
+  jpeg_start_decompress(&info);
+  EXPECT_EQ(info.output_width, 16u);
+  EXPECT_EQ(info.output_height, 16u);
+  std::vector<JSAMPLE> row(16 * 3);
+  JSAMPROW rows[1] = {row.data()};
+  jpeg_read_scanlines(&info, rows, 1);
+  EXPECT_NEAR(row[0], 0xC0, 3);
+  EXPECT_NEAR(row[1], 0x80, 3);
+  EXPECT_NEAR(row[2], 0x40, 3);
+  jpeg_abort_decompress(&info);
+  jpeg_destroy_decompress(&info);
+}
+
+TEST(ImageWriters, StopAndFailWhenTheSinkRefuses) {
+  std::vector<std::uint32_t> pixels(300 * 300, 0xFF000000u);
+  for (size_t i = 0; i < pixels.size(); i += 7) pixels[i] = 0xFFFFFFFFu;
+  const PixelView view{300, 300, 300, pixels.data()};
+  for (auto format : {ImageFormat::Bmp, ImageFormat::Png, ImageFormat::Jpeg}) {
+    int calls = 0;
+    const bool ok = writeImage(format, view, [&](const void*, std::size_t) { return ++calls < 2; });
+    EXPECT_FALSE(ok) << static_cast<int>(format);
+    EXPECT_EQ(calls, 2) << static_cast<int>(format);
+  }
+  EXPECT_FALSE(writeImage(ImageFormat::Png, PixelView{}, [](const void*, std::size_t) { return true; }));
+}
+
+TEST(ImageFormatForName, ByExtensionWithoutCase) {
+  EXPECT_EQ(imageFormatForName("a.jpeg"), ImageFormat::Jpeg);
+  EXPECT_EQ(imageFormatForName("A.JPG"), ImageFormat::Jpeg);
+  EXPECT_EQ(imageFormatForName("x.Png"), ImageFormat::Png);
+  EXPECT_EQ(imageFormatForName("dir.png/x.bmp"), ImageFormat::Bmp);
+  EXPECT_EQ(imageFormatForName("x.gif"), ImageFormat::None);
+  EXPECT_EQ(imageFormatForName("a"), ImageFormat::None);
+  EXPECT_EQ(imageFormatForName("png"), ImageFormat::None);
+}
+
+class SaveFileAtomically : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = std::filesystem::temp_directory_path() / "px-save-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  static std::string read(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(SaveFileAtomically, ReplacesTheFileWhole) {
+  const auto path = dir_ / "out.bin";
+  std::ofstream(path) << "old";
+  ASSERT_TRUE(saveFileAtomically(path, [](const ByteSink& sink) { return sink("new!", 4); }));
+  EXPECT_EQ(read(path), "new!");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
+  EXPECT_NE(std::filesystem::status(path).permissions() & std::filesystem::perms::owner_read,
+            std::filesystem::perms::none);
+}
+
+TEST_F(SaveFileAtomically, AFailingWriterLeavesNothingBehind) {
+  const auto path = dir_ / "out.bin";
+  std::ofstream(path) << "old";
+  std::string error;
+  EXPECT_FALSE(saveFileAtomically(path, [](const ByteSink& sink) { return sink("par", 3) && false; }, &error));
+  EXPECT_EQ(read(path), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
+  EXPECT_FALSE(error.empty());
+}
+
+TEST_F(SaveFileAtomically, AMissingDirectoryIsReported) {
+  std::string error;
+  EXPECT_FALSE(saveFileAtomically(dir_ / "no" / "out.bin", [](const ByteSink&) { return true; }, &error));
+  EXPECT_NE(error.find("criar"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "shell/project/projectfile.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "shell/scratch.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+std::vector<std::string> linesOf(std::string_view bytes) { return decodeProjectText(bytes).lines; }
+
+TEST(ProjectText, EveryLineEndGivesTheSameLines) {
+  const auto expected = ElementsAre("DM -5 5 -5 5", "", "  PT 1 2  ", "CI 0 0 3");
+  EXPECT_THAT(linesOf("DM -5 5 -5 5\r\n\r\n  PT 1 2  \r\nCI 0 0 3\r\n"), expected);
+  EXPECT_THAT(linesOf("DM -5 5 -5 5\n\n  PT 1 2  \nCI 0 0 3\n"), expected);
+  EXPECT_THAT(linesOf("DM -5 5 -5 5\r\r  PT 1 2  \rCI 0 0 3\r"), expected);
+  EXPECT_THAT(linesOf("DM -5 5 -5 5\r\n\n  PT 1 2  \rCI 0 0 3"), expected);
+}
+
+TEST(ProjectText, LineEndEdges) {
+  EXPECT_THAT(linesOf(""), IsEmpty());
+  EXPECT_THAT(linesOf("\r\n"), ElementsAre(""));
+  EXPECT_THAT(linesOf("PT 1 1"), ElementsAre("PT 1 1"));
+  // LF then CR: the CR starts a new, empty line.
+  EXPECT_THAT(linesOf("a\n\rb"), ElementsAre("a", "", "b"));
+  EXPECT_THAT(linesOf("a\r\r\nb"), ElementsAre("a", "", "b"));
+  EXPECT_THAT(linesOf("a\tb\x01"), ElementsAre("a\tb\x01"));
+}
+
+TEST(ProjectText, NulEndsTheText) {
+  using namespace std::string_view_literals;
+  EXPECT_THAT(linesOf("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n"sv), ElementsAre("PT 1 1", "RT 0"));
+  EXPECT_THAT(linesOf("\0PT 1 1"sv), IsEmpty());
+}
+
+TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {
+  ProjectText ansi = decodeProjectText("TB 0 0 a\xe7\xe3o\r\n");
+  EXPECT_EQ(ansi.encoding, ProjectEncoding::Windows1252);
+  EXPECT_THAT(ansi.lines, ElementsAre("TB 0 0 a\xe7\xe3o"));
+
+  ProjectText utf8 = decodeProjectText("TB 0 0 ação\nTX 1 1 €\n");
+  EXPECT_EQ(utf8.encoding, ProjectEncoding::Utf8);
+  EXPECT_THAT(utf8.lines, ElementsAre("TB 0 0 a\xe7\xe3o", "TX 1 1 \x80"));
+
+  EXPECT_EQ(decodeProjectText("PT 1 1\n").encoding, ProjectEncoding::Windows1252);
+  // A Windows-1252 text that happens to hold a valid two-byte sequence stays one: only
+  // a whole valid file is taken as UTF-8.
+  EXPECT_EQ(decodeProjectText("\xc3\xa7 \xe7").encoding, ProjectEncoding::Windows1252);
+}
+
+TEST(ProjectText, WritesCrLfAfterEveryLineInItsEncoding) {
+  const std::vector<std::string> lines{"PT 1 1", "", "TB 0 0 p\xe3o"};
+  EXPECT_EQ(encodeProjectText(lines, ProjectEncoding::Windows1252),
+            "PT 1 1\r\n\r\nTB 0 0 p\xe3o\r\n");
+  EXPECT_EQ(encodeProjectText(lines, ProjectEncoding::Utf8), "PT 1 1\r\n\r\nTB 0 0 pão\r\n");
+  EXPECT_EQ(encodeProjectText({}, ProjectEncoding::Windows1252), "");
+}
+
+TEST(ProjectText, UnusualLinesSurviveARoundTrip) {
+  const std::vector<std::string> lines{"", " ", "TX 0 0 \x80\x81\x8d\xff", "a;b"};
+  for (ProjectEncoding encoding : {ProjectEncoding::Windows1252, ProjectEncoding::Utf8}) {
+    EXPECT_EQ(decodeProjectText(encodeProjectText(lines, encoding)).lines, lines);
+  }
+}
+
+TEST(ProjectFile, ReadsAndRefusesWhatIsNoProject) {
+  ScratchDir dir;
+  ProjectText text;
+  writeBytes(dir.file("a.pxg"), "PT 1 1\rRT 0 0 1 1");
+  EXPECT_EQ(readProjectFile(dir.file("a.pxg"), text), 0);
+  EXPECT_THAT(text.lines, ElementsAre("PT 1 1", "RT 0 0 1 1"));
+
+  text.lines = {"kept"};
+  EXPECT_EQ(readProjectFile(dir.file("missing.pxg"), text), ENOENT);
+  EXPECT_EQ(readProjectFile(dir.path(), text), EISDIR);
+  {
+    std::ofstream big(dir.file("big.pxg"), std::ios::binary);
+    big.seekp(kMaxProjectFileBytes);
+    big.put('x');
+  }
+  EXPECT_EQ(readProjectFile(dir.file("big.pxg"), text), EFBIG);
+  EXPECT_THAT(text.lines, ElementsAre("kept"));
+}
+
+TEST(ProjectFile, ReplacesContentKeepingModeAndLink) {
+  ScratchDir dir;
+  const std::string real = dir.file("real.pxg");
+  writeBytes(real, "old old old old\r\n");
+  ::chmod(real.c_str(), 0640);
+  std::filesystem::create_symlink("real.pxg", dir.file("link.pxg"));
+
+  ASSERT_EQ(writeFileReplacing(dir.file("link.pxg"), "PT 1 1\r\n"), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.pxg")));
+  EXPECT_EQ(readBytes(real), "PT 1 1\r\n");
+  struct stat st{};
+  ASSERT_EQ(::stat(real.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // Nothing else was left in the directory.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(ProjectFile, NewFileAndFailuresThatLeaveNothingBehind) {
+  ScratchDir dir;
+  EXPECT_EQ(writeFileReplacing(dir.file("new.pxg"), ""), 0);
+  EXPECT_EQ(readBytes(dir.file("new.pxg")), "");
+  EXPECT_EQ(writeFileReplacing(dir.file("no/such/dir.pxg"), "x"), ENOENT);
+  EXPECT_EQ(writeFileReplacing(dir.path(), "x"), EISDIR);
+  EXPECT_EQ(writeFileReplacing("", "x"), ENOENT);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Makes one of the write steps fail as a full disk or a dying device would, and puts the
+// real calls back afterwards.
+class FailingFileSystem : public ::testing::Test {
+ protected:
+  void TearDown() override { projectFileSystem() = saved_; }
+  ProjectFileSystem saved_ = projectFileSystem();
+};
+
+TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
+  ScratchDir dir;
+  const std::string path = dir.file("p.pxg");
+  const std::string old = "PT 1 1\r\nCI 0 0 5\r\n";
+  writeBytes(path, old);
+
+  projectFileSystem().write = [](int, const void*, size_t) -> ssize_t {
+    errno = ENOSPC;
+    return -1;
+  };
+  EXPECT_EQ(writeFileReplacing(path, "new"), ENOSPC);
+  projectFileSystem() = saved_;
+
+  // A write that stops half-way, then reports the full disk.
+  projectFileSystem().write = [](int fd, const void* data, size_t size) -> ssize_t {
+    static bool first = true;
+    if (first) {
+      first = false;
+      return ::write(fd, data, size / 2);
+    }
+    errno = ENOSPC;
+    return -1;
+  };
+  EXPECT_EQ(writeFileReplacing(path, std::string(1000, 'x')), ENOSPC);
+  projectFileSystem() = saved_;
+
+  projectFileSystem().fsync = [](int) {
+    errno = EIO;
+    return -1;
+  };
+  EXPECT_EQ(writeFileReplacing(path, "new"), EIO);
+  projectFileSystem() = saved_;
+
+  projectFileSystem().rename = [](const char*, const char*) {
+    errno = EXDEV;
+    return -1;
+  };
+  EXPECT_EQ(writeFileReplacing(path, "new"), EXDEV);
+
+  EXPECT_EQ(readBytes(path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// The file's own write permission decides, not the directory's: renaming over a file
+// the user made read-only would quietly defeat that protection.
+TEST(ProjectFile, ReadOnlyFileInAWritableDirectoryIsNotReplaced) {
+  ScratchDir dir;
+  const std::string path = dir.file("ro.pxg");
+  writeBytes(path, "PT 1 1\r\n");
+  ::chmod(dir.path().c_str(), 0777);
+  ::chmod(path.c_str(), 0444);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The superuser may write anything, so the check runs as an ordinary user.
+    if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(2);
+    ::_exit(writeFileReplacing(path, "new") == EACCES ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(readBytes(path), "PT 1 1\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(ProjectFile, TempFileNamesAreNewEmptyAndUnique) {
+  ScratchDir dir;
+  ::setenv("TMPDIR", dir.path().c_str(), 1);
+  const std::string a = makeTempFileName("BMPX");
+  const std::string b = makeTempFileName("BMP");
+  const std::string c = makeTempFileName("a/b");
+  ::unsetenv("TMPDIR");
+  ASSERT_FALSE(a.empty());
+  EXPECT_NE(a, b);
+  EXPECT_EQ(a.rfind(dir.path() + "/BMP", 0), 0u);
+  EXPECT_EQ(a.size(), dir.path().size() + 1 + 3 + 6);
+  EXPECT_TRUE(std::filesystem::is_regular_file(a));
+  EXPECT_EQ(std::filesystem::file_size(b), 0u);
+  EXPECT_EQ(std::filesystem::path(c).parent_path(), dir.path());
+
+  ::setenv("TMPDIR", dir.file("missing").c_str(), 1);
+  EXPECT_EQ(makeTempFileName("BMP"), "");
+  ::unsetenv("TMPDIR");
+}
+
+}  // namespace
