@@ -73,15 +73,8 @@ const std::vector<std::uint8_t>& WindowFont::glyph(unsigned char ch) {
 void WindowFont::render(unsigned char ch, std::vector<std::uint8_t>& out) {
   out.assign(static_cast<size_t>(cellWidth_) * cellHeight_, 0);
   if (!impl_ || ch <= ' ') return;
-  // The Unicode character of the Windows-1252 byte.
-  const std::string utf8 = cp1252ToUtf8(std::string(1, static_cast<char>(ch)));
-  char32_t code = 0;
-  const auto b = [&](size_t i) { return static_cast<unsigned char>(utf8[i]); };
-  if (utf8.size() == 1) code = b(0);
-  else if (utf8.size() == 2) code = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-  else if (utf8.size() == 3) code = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
   FT_Face face = impl_->face;
-  if (FT_Load_Char(face, code, FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return;
+  if (FT_Load_Char(face, cp1252ToUnicode(ch), FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return;
   if (impl_->embolden) FT_GlyphSlot_Embolden(face->glyph);
   if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return;
   const FT_Bitmap& bm = face->glyph->bitmap;
