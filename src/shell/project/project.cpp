@@ -39,6 +39,8 @@ std::string failureReason(int error) {
       return "pasta ou arquivo inexistente";
     case EISDIR:
       return "o nome \xe9 de uma pasta";
+    case EINVAL:
+      return "n\xe3o \xe9 um arquivo comum";
     case EFBIG:
       return "arquivo grande demais";
     case ENAMETOOLONG:
