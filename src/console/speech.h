@@ -5,7 +5,8 @@
 #include <string_view>
 
 // speed: 1 to 5, or 0 to take it from the configuration. soundDir: where the program's
-// recordings (key + ".wav") live.
+// recordings (key + ".wav") live; empty keeps the one given before (the line editor's
+// Ctrl+F4 restarts speech at a new speed that way).
 void spkStart(int speed, const std::string& soundDir);
 void spkFinish();
 void spkSay(std::string_view text);

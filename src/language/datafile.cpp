@@ -1,0 +1,163 @@
+#include "language/datafile.h"
+
+#include <langinfo.h>
+#include <locale.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "console/speech.h"
+#include "console/text.h"
+#include "language/data_points.h"
+#include "language/reader.h"
+
+namespace {
+
+DataPointList gDataPoints;
+
+// A data line is two short numbers; anything longer is kept only this far, so that a
+// file of one enormous line needs no more memory than a normal one.
+constexpr size_t kMaxLineLength = 4096;
+// Bad lines reported one by one; further ones are only counted and told once at the
+// end, so that a long file of wrong lines does not keep the user listening for hours.
+constexpr int kMaxReportedBadLines = 50;
+// How much of an over-long line its report repeats.
+constexpr size_t kReportedTextLength = 60;
+
+enum class LineRead { Line, End, Binary, Error };
+
+// Reads one line without its LF. A NUL byte means the file is not text.
+LineRead readLine(FILE* file, std::string& line, bool& tooLong) {
+  line.clear();
+  tooLong = false;
+  bool any = false;
+  int c;
+  while ((c = getc_unlocked(file)) != EOF) {
+    any = true;
+    if (c == '\n') return LineRead::Line;
+    if (c == 0) return LineRead::Binary;
+    if (line.size() < kMaxLineLength) line += static_cast<char>(c);
+    else tooLong = true;
+  }
+  if (std::ferror(file)) return LineRead::Error;
+  return any ? LineRead::Line : LineRead::End;
+}
+
+std::optional<double> convertValue(const std::string& text, char mark) {
+  // The other mark is refused: "1.5" on a system with the decimal comma is a bad value,
+  // not 15 and not 1.5.
+  if (text.find(mark == ',' ? '.' : ',') != std::string::npos) return std::nullopt;
+  return parseNumberWord(text);
+}
+
+struct Loader {
+  char mark = '.';
+  int reportedBadLines = 0;
+  int unreportedBadLines = 0;
+
+  void report(const std::string& texts) {
+    if (reportedBadLines >= kMaxReportedBadLines) {
+      ++unreportedBadLines;
+      return;
+    }
+    ++reportedBadLines;
+    spkClick();
+    spkClick();
+    spkWriteLine("Erro no dado: " + texts);
+  }
+
+  // A line that did not give a point still takes a place while there is room.
+  void badLine(const std::string& texts) {
+    if (gDataPoints.count < kDataPointCapacity) {
+      gDataPoints.x[gDataPoints.count] = 0;
+      gDataPoints.y[gDataPoints.count] = 0;
+      ++gDataPoints.count;
+    }
+    report(texts);
+  }
+
+  void dataLine(const std::string& raw, bool tooLong) {
+    const std::string line = trimControls(raw);
+    if (line.empty() || line[0] == ';' || line[0] == '*') return;
+    if (tooLong) {
+      badLine(line.substr(0, kReportedTextLength) + "...");
+      return;
+    }
+    // Without a blank there is no x text; the whole line is the y text.
+    const size_t blank = line.find(' ');
+    const std::string xText = blank == std::string::npos ? "" : trimControls(line.substr(0, blank));
+    const std::string yText = blank == std::string::npos ? line : trimControls(line.substr(blank + 1));
+    const std::optional<double> x = convertValue(xText, mark);
+    const std::optional<double> y = convertValue(yText, mark);
+    if (!x || !y || gDataPoints.count >= kDataPointCapacity) {
+      badLine(xText + " " + yText);
+      return;
+    }
+    gDataPoints.x[gDataPoints.count] = *x;
+    gDataPoints.y[gDataPoints.count] = *y;
+    ++gDataPoints.count;
+  }
+
+  // Reads to the end or to the first problem; the points read so far stay.
+  void readAll(FILE* file, std::string_view name) {
+    std::string line;
+    bool tooLong = false;
+    for (;;) {
+      switch (readLine(file, line, tooLong)) {
+        case LineRead::Line:
+          dataLine(line, tooLong);
+          continue;
+        case LineRead::End:
+          return;
+        case LineRead::Binary:
+          spkWriteLine("Arquivo n\xE3o \xE9 de texto: " + std::string(name));
+          return;
+        case LineRead::Error:
+          spkWriteLine("Arquivo n\xE3o pode ser lido: " + std::string(name));
+          return;
+      }
+    }
+  }
+};
+
+}  // namespace
+
+const DataPointList& dataPoints() { return gDataPoints; }
+
+char systemDecimalMark() {
+  const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+  if (numeric == static_cast<locale_t>(nullptr)) return '.';
+  const std::string_view radix = nl_langinfo_l(RADIXCHAR, numeric);
+  const char mark = radix == "," ? ',' : '.';
+  freelocale(numeric);
+  return mark;
+}
+
+void loadDataFile(std::string_view name) {
+  gDataPoints.count = 0;
+  const std::string path = cp1252ToUtf8(name);
+  struct stat info;
+  const bool named = !name.empty() && name.find('\0') == std::string_view::npos;
+  if (!named || ::stat(path.c_str(), &info) != 0) {
+    if (!named || errno == ENOENT || errno == ENOTDIR)
+      spkWriteLine("Arquivo n\xE3o existe: " + std::string(name));
+    else
+      spkWriteLine("Arquivo n\xE3o pode ser lido: " + std::string(name));
+    return;
+  }
+  // Only a regular file is sure to end: a directory, a pipe or a device is refused.
+  FILE* file = S_ISREG(info.st_mode) ? std::fopen(path.c_str(), "rb") : nullptr;
+  if (!file) {
+    spkWriteLine("Arquivo n\xE3o pode ser lido: " + std::string(name));
+    return;
+  }
+  Loader loader;
+  loader.mark = systemDecimalMark();
+  loader.readAll(file, name);
+  std::fclose(file);
+  if (loader.unreportedBadLines > 0)
+    spkWriteLine("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) + " linhas");
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The reader of numeric data files named by "LD": one "x y" pair per line, numbers
+// written with the decimal mark of the user's regional settings (LC_NUMERIC).
+#include <string_view>
+
+// Replaces the data point list (data_points.h) with the points of the file. Every
+// problem is told on the spot (written and spoken) and never stops the caller: a
+// missing file leaves the list empty, a bad line is reported and still takes a place,
+// a file that can not be read to its end keeps the points read before the problem.
+// The name is Windows-1252, relative names resolved against the current directory.
+void loadDataFile(std::string_view name);
+
+// The decimal mark that data files use: the one of LC_NUMERIC as the environment sets
+// it (LC_ALL, LC_NUMERIC, LANG), "." when that locale is unknown or its mark is not a
+// single "," or ".". The program's own locale is not changed.
+char systemDecimalMark();

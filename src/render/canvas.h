@@ -1,0 +1,134 @@
+#pragma once
+// The drawing surface's canvas: a 32-bit image (Cairo ARGB32, always opaque) with the few
+// raster primitives the figures are built from, a pen, a brush and a text font.
+//
+// Every pixel the canvas writes is a pure colour: nothing is antialiased, so the
+// embosser's rule "any non-white pixel is a dot" sees exactly what was drawn. Thin
+// (1-pixel) lines, rectangle outlines and ellipse outlines use our own rasterizers
+// (raster.h); wider pens, fills and text go through Cairo.
+//
+// Coordinates are pixels, (0, 0) at the top-left, rows growing downwards. They are
+// 64-bit so that a figure far outside the surface is clipped, never wrapped; the work
+// done is bounded by the surface, not by the size of the figure.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "render/clip.h"
+
+typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;
+
+// Colours are 0xRRGGBB.
+constexpr uint32_t rgb(unsigned r, unsigned g, unsigned b) { return (r << 16) | (g << 8) | b; }
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+// Dotted and dashed show on 1-pixel pens only; wider pens draw solid with round ends
+// and joins.
+enum class PenStyle : uint8_t { Solid, Dotted, Dashed };
+
+struct Pen {
+  int width = 1;
+  PenStyle style = PenStyle::Solid;
+  uint32_t colour = kBlack;
+};
+
+// Hatched brushes paint their lines only; the gaps between them keep what was there.
+enum class BrushStyle : uint8_t { Hollow, Solid, HatchCross, HatchForwardDiagonal };
+
+struct Brush {
+  BrushStyle style = BrushStyle::Hollow;
+  uint32_t colour = kWhite;
+};
+
+struct PixelPoint {
+  int64_t x = 0;
+  int64_t y = 0;
+  bool operator==(const PixelPoint&) const = default;
+};
+
+class Canvas {
+ public:
+  // Surfaces larger than this on a side are refused (memory and the library's limits).
+  static constexpr int kMaxSide = 16384;
+
+  // A white canvas, or null when the size is not positive, too large or the memory
+  // cannot be had.
+  static std::unique_ptr<Canvas> create(int width, int height);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // 0xRRGGBB; white outside the surface.
+  uint32_t pixel(int64_t x, int64_t y) const;
+  // Pixels outside the surface are ignored.
+  void setPixel(int64_t x, int64_t y, uint32_t colour);
+  void fillAll(uint32_t colour);
+
+  const Pen& pen() const { return pen_; }
+  void setPen(const Pen& pen);
+  const Brush& brush() const { return brush_; }
+  void setBrush(const Brush& brush) { brush_ = brush; }
+
+  // The current position; line to draws from it with the pen, end pixel excluded. A
+  // dotted or dashed pattern runs on along consecutive lines and restarts at move to.
+  void moveTo(int64_t x, int64_t y);
+  void lineTo(int64_t x, int64_t y);
+  // Outline with the pen, interior with the brush; the right column and bottom row are
+  // excluded. The corners may come in any order.
+  void rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2);
+  // The ellipse inscribed in the rectangle, same conventions as rectangle.
+  void ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2);
+  // Closed polygon: outline with the pen, interior with the brush.
+  void polygon(std::span<const PixelPoint> points);
+
+  // The text font is "Courier New" as the system's font configuration matches it (on
+  // Debian the metric-compatible Liberation Mono), sized so that its character cell
+  // (internal leading included) is cellHeight pixels high.
+  void setFont(int cellHeight);
+  int fontCellHeight() const { return cellHeight_; }
+  void setTextColour(uint32_t colour) { textColour_ = colour; }
+  // Windows-1252 text with the top-left corner of its cell at (x, y); the background is
+  // left as it is.
+  void textOut(int64_t x, int64_t y, std::string_view text);
+  int textWidth(std::string_view text);
+
+  // The pixels, for the image writers: rows of width() 32-bit words 0xFFRRGGBB, each
+  // row stride() bytes apart.
+  const unsigned char* data() const;
+  int stride() const;
+  cairo_surface_t* cairoSurface() const { return surface_; }
+
+ private:
+  Canvas(cairo_surface_t* surface, cairo_t* cr, int width, int height);
+  uint32_t* pixels() const;
+  void beginDirect() const;
+  void endDirect();
+  void thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+  void wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+  bool penDrawsAt(int64_t index) const;
+  void strokeCurrentPath();
+  void closedOutline(std::span<const PixelPoint> points);
+  // Paints the brush over the area, given in surface units (pixel (x, y) covers x..x+1).
+  void fillArea(const std::vector<DoublePoint>& area);
+  void fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom);
+  void setBrushSource();
+  void selectFont();
+
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+  int width_;
+  int height_;
+  Pen pen_;
+  Brush brush_;
+  PixelPoint current_;
+  int64_t patternPos_ = 0;
+  int cellHeight_ = 16;
+  double fontSize_ = 0;
+  uint32_t textColour_ = kBlack;
+};

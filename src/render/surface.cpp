@@ -1,0 +1,81 @@
+#include "render/surface.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "console/frontend.h"
+#include "render/drawing_state.h"
+
+OutputMode outputMode = OutputMode::Screen;
+
+namespace {
+
+std::unique_ptr<Canvas> gSurface;
+int32_t gInkPageSide = 0;
+int32_t gScreenWidth = 0;
+int32_t gScreenHeight = 0;
+
+}  // namespace
+
+void setInkPageSide(int32_t side) { gInkPageSide = side; }
+int32_t inkPageWidth() { return gInkPageSide; }
+int32_t inkPageHeight() { return gInkPageSide; }
+
+void setScreenSurfaceSize(int32_t width, int32_t height) {
+  gScreenWidth = width;
+  gScreenHeight = height;
+}
+
+void screenSurfaceSize(int32_t& width, int32_t& height) {
+  if (gScreenWidth > 0 && gScreenHeight > 0) {
+    width = gScreenWidth;
+    height = gScreenHeight;
+    return;
+  }
+  const PixelSize area = conFrontend().clientArea();
+  width = std::max(area.width, kMinScreenSide);
+  height = std::max(area.height - kScreenRowsKept, kMinScreenSide);
+}
+
+int32_t fontCellHeightFor(OutputMode mode) {
+  switch (mode) {
+    case OutputMode::Embosser:
+      return 16;
+    case OutputMode::InkPrinter:
+      return 21;
+    case OutputMode::Screen:
+      break;
+  }
+  return 32;
+}
+
+bool prepareSurface() {
+  gSurface.reset();
+  int32_t width = 0, height = 0;
+  switch (outputMode) {
+    case OutputMode::Embosser:
+      width = kEmbosserSheetWidth;
+      height = kEmbosserSheetHeight;
+      break;
+    case OutputMode::InkPrinter:
+      width = inkPageWidth();
+      height = inkPageHeight();
+      break;
+    case OutputMode::Screen:
+      screenSurfaceSize(width, height);
+      break;
+  }
+  gSurface = Canvas::create(width, height);
+  if (!gSurface) return false;
+  gSurface->setFont(fontCellHeightFor(outputMode));
+  gSurface->setTextColour(kBlack);
+  gSurface->setBrush(Brush{BrushStyle::Hollow, kWhite});
+  gSurface->setPen(Pen{1, PenStyle::Solid, kBlack});
+  setCharHeight(gSurface->fontCellHeight());
+  return true;
+}
+
+void freeSurface() { gSurface.reset(); }
+Canvas* drawingSurface() { return gSurface.get(); }
+int32_t surfaceWidth() { return gSurface ? gSurface->width() : 0; }
+int32_t surfaceHeight() { return gSurface ? gSurface->height() : 0; }

@@ -1,0 +1,48 @@
+#pragma once
+// The output mode and the one drawing surface of the program.
+//
+// Every output renders the whole drawing afresh: set outputMode, prepareSurface, then
+// either renderTestDrawing or the script run (which starts with resetDrawing), use the
+// surface, freeSurface. Only one surface exists at a time.
+#include <cstdint>
+
+#include "render/canvas.h"
+
+// The device the next rendering is for; the figures read it for their sizes.
+enum class OutputMode : uint8_t { Embosser = 0, InkPrinter = 1, Screen = 2 };
+extern OutputMode outputMode;
+
+// The embosser sheet: one pixel per Braille dot position.
+constexpr int32_t kEmbosserSheetWidth = 132;
+constexpr int32_t kEmbosserSheetHeight = 132;
+
+// The ink page is square; its side is set by ink printing (in printer pixels) or by
+// the batch renderer before the surface is prepared.
+void setInkPageSide(int32_t side);
+int32_t inkPageWidth();
+int32_t inkPageHeight();
+
+// The screen surface is the console window's client area less the bottom 42 pixel
+// rows, at least kMinScreenSide on each side. setScreenSurfaceSize fixes the surface
+// size itself instead (the batch renderer, which has no window); 0 x 0 returns to the
+// client area.
+constexpr int32_t kScreenRowsKept = 42;
+constexpr int32_t kMinScreenSide = 132;
+void setScreenSurfaceSize(int32_t width, int32_t height);
+// The width and height prepareSurface gives the Screen surface now.
+void screenSurfaceSize(int32_t& width, int32_t& height);
+
+// Font cell height in pixels by mode (12, 16 and 24 points at 96 pixels per inch).
+int32_t fontCellHeightFor(OutputMode mode);
+
+// Creates the white surface for outputMode (replacing any earlier one) with the font,
+// a hollow white brush and a black 1-pixel solid pen, and measures charHeight. False,
+// with no surface, when the size is impossible (not positive or beyond
+// Canvas::kMaxSide) or the memory cannot be had.
+bool prepareSurface();
+void freeSurface();
+// The surface, or null when none exists.
+Canvas* drawingSurface();
+// Its size; 0 when none exists.
+int32_t surfaceWidth();
+int32_t surfaceHeight();
