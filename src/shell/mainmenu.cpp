@@ -7,6 +7,7 @@
 #include "console/keys.h"
 #include "console/menu.h"
 #include "console/speech.h"
+#include "render/surface.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
 #include "shell/project/project.h"
@@ -82,6 +83,7 @@ void askWhatToDo() {
 }  // namespace
 
 void mainMenu() {
+  outputMode = OutputMode::Screen;
   for (;;) {
     askWhatToDo();
     const KeyPair pair = conGetKeyPair();
