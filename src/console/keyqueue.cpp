@@ -128,3 +128,13 @@ void conEndAtOnce(int status) {
   if (gEndHandler) gEndHandler(status);
   std::exit(status);
 }
+
+ConKey conReadKeyEvent() {
+  const int first = conGetKey();
+  if (first != 0) return {first, false, false};
+  const int second = conGetKey();
+  if (second == key::kShiftPrefix || second == key::kCtrlShiftPrefix || second == key::kAltPrefix) {
+    return {conGetKey(), true, second != key::kAltPrefix};
+  }
+  return {second, true, false};
+}

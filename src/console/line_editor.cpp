@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "console/console.h"
+#include "console/core_internal.h"
 #include "console/keys.h"
 #include "console/line_words.h"
 #include "console/screen.h"
@@ -15,22 +16,6 @@ constexpr int kSelectionBack = 8;
 constexpr int kContinue = -1;
 
 bool gParagraphEditor = false;
-
-struct EditKey {
-  int code = 0;
-  bool extended = false;
-  bool shift = false;
-};
-
-EditKey readKey() {
-  const int first = conGetKey();
-  if (first != 0) return {first, false, false};
-  const int second = conGetKey();
-  if (second == key::kShiftPrefix || second == key::kCtrlShiftPrefix || second == key::kAltPrefix) {
-    return {conGetKey(), true, second != key::kAltPrefix};
-  }
-  return {second, true, false};
-}
 
 void sayDeleted(const std::string& deleted) {
   spkPlayRecording("_DEL");
@@ -53,7 +38,7 @@ class LineEditor {
   int run() {
     for (;;) {
       show(true);
-      const EditKey k = readKey();
+      const ConKey k = conReadKeyEvent();
       spkStop();
       const int end = handle(k);
       first_ = false;
@@ -162,7 +147,7 @@ class LineEditor {
     sayDeleted(deleted);
   }
 
-  void move(const EditKey& k) {
+  void move(const ConKey& k) {
     if (k.shift && !anchor_) anchor_ = pos_;
     if (!k.shift) anchor_.reset();
     switch (k.code) {
@@ -269,7 +254,7 @@ class LineEditor {
     spkStart(digit - '0', "");
   }
 
-  int handle(const EditKey& k) {
+  int handle(const ConKey& k) {
     if (!k.extended) {
       switch (k.code) {
         case key::kEnter: case key::kEsc: case key::kCtrlEnter: case key::kTab: case 2:
