@@ -50,7 +50,7 @@ TEST_F(HeadlessRun, EscEndsNormallyAndAltF4AtOnce) {
   EXPECT_EQ(run("<Esc>"), 0);
   EXPECT_FALSE(file("s.txt").empty());
   EXPECT_EQ(run("<Alt+F4><Esc>"), 0);
-  EXPECT_NE(file("s.txt").find("Pontelix - 1.0 alfa"), std::string::npos);
+  EXPECT_NE(file("s.txt").find("Pontelix -"), std::string::npos);
 }
 
 TEST_F(HeadlessRun, MalformedKeyNameIsAUsageError) {

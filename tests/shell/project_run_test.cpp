@@ -32,7 +32,7 @@ TEST_F(ProjectRun, EnterOnAnEmptyNameAssumesDesenho) {
 }
 
 TEST_F(ProjectRun, AnyLineEndLoadsAndSavesAsCrLf) {
-  for (const std::string& form : {"PT 1 1\nCI 0 0 5\n\nTB 1 1 a\n", "PT 1 1\rCI 0 0 5\r\rTB 1 1 a",
+  for (const char* form : {"PT 1 1\nCI 0 0 5\n\nTB 1 1 a\n", "PT 1 1\rCI 0 0 5\r\rTB 1 1 a",
                                   "PT 1 1\r\nCI 0 0 5\n\rTB 1 1 a\r\n"}) {
     writeBytes(dir_.file("a.pxg"), form);
     EXPECT_EQ(run(kSaveAndEnd, "a.pxg"), 0);

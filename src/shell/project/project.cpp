@@ -96,10 +96,15 @@ std::string askProjectFileName() {
   if (name.empty()) {
     conFlushKeys();
     sayMessage("PXNOMARQ", 1);
+    const int column = conColumn(), row = conRow();
     name = askFileName(10, "*.pxg");
     if (fileChooserLastKey() == key::kEsc) return {};
     if (!name.empty()) {
-      conWriteLine(name);
+      // Over what was typed, so that a name picked from the list shows as well.
+      conGoto(column, row);
+      conWrite(name);
+      conClearEol();
+      conWriteLine();
     } else {
       sayMessage("PXASSUME", 1);
       name = kDefaultProjectName;
