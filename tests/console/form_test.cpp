@@ -176,4 +176,19 @@ TEST_F(FormTest, ExplorationFromAFieldOrOutsideComesBackToTheSamePlace) {
   EXPECT_EQ(std::count(h.begin(), h.end(), "say: Campo 1"), 3);
 }
 
+TEST_F(FormTest, TheHeadlessKeyScriptDrivesAFormThroughClicksAndAChoiceList) {
+  std::string pen = "0-NORMAL", width = "1";
+  conGoto(1, 10);
+  formBegin();
+  formAddChoiceField("K_P", "Caneta", pen, 12, "0-NORMAL|1-PONTILHADA|2-TRACEJADA");
+  formAddField("K_L", "Largura", width, 3);
+  // No key of the script is lost to a click or to the flush when the form starts.
+  keys("<Up><Down><F9><End><Enter><Tab>3<Enter><Enter><PgDn>");
+  EXPECT_EQ(formRun(true), 81);
+  EXPECT_EQ(pen, "2-TRACEJADA");
+  EXPECT_EQ(width, "3");
+  const std::vector<std::string> h = heard();
+  EXPECT_EQ(std::count(h.begin(), h.end(), "click"), 3);
+}
+
 }  // namespace
