@@ -191,4 +191,15 @@ TEST_F(FormTest, TheHeadlessKeyScriptDrivesAFormThroughClicksAndAChoiceList) {
   EXPECT_EQ(std::count(h.begin(), h.end(), "click"), 3);
 }
 
+TEST_F(FormTest, AFieldsRecordingIsPlayedInsteadOfItsLabel) {
+  startSpeechWithRecordings({"K_1"});
+  std::string first, second = "7";
+  formBegin();
+  formAddField("K_1", "Campo 1", first, 5);
+  formAddField("K_2", "Campo 2", second, 5);
+  user("<Down><Esc>");
+  formRun(true);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"play: K_1.wav", "say: Campo 2", "say: 7"}));
+}
+
 }  // namespace
