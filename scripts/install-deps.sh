@@ -11,11 +11,11 @@ packages=(
   # console, speech and sound
   libsdl2-dev libncurses-dev libespeak-ng-dev espeak-ng-data libspeechd-dev
   # drawing, fonts and image files
-  libcairo2-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core libpng-dev libjpeg62-turbo-dev zlib1g-dev
+  libcairo2-dev libfontconfig-dev libfreetype-dev fonts-liberation2 fonts-dejavu-core libpng-dev libjpeg62-turbo-dev zlib1g-dev
   # printing
   libcups2-dev cups cups-client cups-bsd
   # end-to-end checks of the window and terminal frontends
-  xvfb xauth xdotool x11-utils tmux
+  xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks
   liblouis-dev liblouis-data gnuplot-nox
   # locale for the Brazilian decimal mark

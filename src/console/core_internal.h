@@ -5,3 +5,12 @@
 void conResetGrid();
 void conResetKeys();
 void conResetPicture();
+
+// One key as a whole: a character, or an extended key's code (the third byte of a Shift
+// sequence, with shift set).
+struct ConKey {
+  int code = 0;
+  bool extended = false;
+  bool shift = false;
+};
+ConKey conReadKeyEvent();

@@ -38,3 +38,6 @@ bool conQueueExtendedKey(unsigned char code);
 // Queues all the bytes of one key (one, two or three) or none of them.
 bool conQueueKeyBytes(std::string_view bytes);
 size_t conQueuedKeyBytes();
+// True while the program looks for a key (conKeyWaiting, conGetKey), false while it only
+// pumps events (conPause, conFlushKeys). A key script hands over its next key only then.
+bool conLookingForKey();

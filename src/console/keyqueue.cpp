@@ -40,6 +40,15 @@ struct KeyQueue {
 
 KeyQueue gQueue;
 bool gWaiting = false;
+bool gLooking = false;
+
+// Pumps the frontend with the program looking for a key (or not).
+void pumpLooking(bool looking, int waitMs) {
+  const bool before = gLooking;
+  gLooking = looking;
+  conFrontend().pump(waitMs);
+  gLooking = before;
+}
 std::unique_ptr<Frontend> gFrontend;
 ConEndHandler gEndHandler;
 
@@ -65,8 +74,10 @@ bool conQueueKeyBytes(std::string_view bytes) { return gQueue.push(bytes); }
 
 size_t conQueuedKeyBytes() { return gQueue.count; }
 
+bool conLookingForKey() { return gLooking; }
+
 bool conKeyWaiting() {
-  conFrontend().pump(0);
+  pumpLooking(true, 0);
   return gQueue.count > 0;
 }
 
@@ -74,7 +85,7 @@ unsigned char conGetKey() {
   if (gQueue.count == 0) {
     gWaiting = true;
     conFrontend().setWaitingForKey(true);
-    while (gQueue.count == 0) conFrontend().pump(kKeyWaitSliceMs);
+    while (gQueue.count == 0) pumpLooking(true, kKeyWaitSliceMs);
     gWaiting = false;
     conFrontend().setWaitingForKey(false);
   }
@@ -91,17 +102,24 @@ KeyPair conPeekKey() {
 }
 
 void conFlushKeys() {
-  while (conKeyWaiting()) gQueue.pop();
+  // Only keys already pressed are discarded; a pump that is not looking for a key takes
+  // no new key from a key script.
+  for (;;) {
+    pumpLooking(false, 0);
+    if (gQueue.count == 0) return;
+    while (gQueue.count > 0) gQueue.pop();
+  }
 }
 
 void conPause(int milliseconds) {
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-  conFrontend().pump(0);
+  pumpLooking(false, 0);
 }
 
 void conResetKeys() {
   gQueue = KeyQueue{};
   gWaiting = false;
+  gLooking = false;
 }
 
 void conSetEndHandler(ConEndHandler handler) { gEndHandler = std::move(handler); }
@@ -109,4 +127,14 @@ void conSetEndHandler(ConEndHandler handler) { gEndHandler = std::move(handler);
 void conEndAtOnce(int status) {
   if (gEndHandler) gEndHandler(status);
   std::exit(status);
+}
+
+ConKey conReadKeyEvent() {
+  const int first = conGetKey();
+  if (first != 0) return {first, false, false};
+  const int second = conGetKey();
+  if (second == key::kShiftPrefix || second == key::kCtrlShiftPrefix || second == key::kAltPrefix) {
+    return {conGetKey(), true, second != key::kAltPrefix};
+  }
+  return {second, true, false};
 }

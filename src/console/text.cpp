@@ -109,3 +109,7 @@ std::string toUpperAnsi(std::string_view text) {
   }
   return out;
 }
+
+char32_t cp1252ToUnicode(unsigned char byte) { return codePointOf(byte); }
+
+int unicodeToCp1252(char32_t codePoint) { return byteFor(codePoint); }

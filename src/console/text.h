@@ -17,3 +17,8 @@ bool isValidUtf8(std::string_view text);
 
 // 'a'..'z' and the accented lower-case letters 224..255 become upper case (minus 32).
 std::string toUpperAnsi(std::string_view text);
+
+// One character: the Unicode code point of a Windows-1252 byte, and the byte of a code
+// point (-1 when Windows-1252 has none).
+char32_t cp1252ToUnicode(unsigned char byte);
+int unicodeToCp1252(char32_t codePoint);

@@ -6,6 +6,7 @@
 
 namespace {
 std::FILE* gFile = nullptr;
+TranscriptListener gListener;
 
 void writeLine(const std::string& line) {
   if (!gFile) return;
@@ -30,7 +31,12 @@ void transcriptClose() {
 
 bool transcriptActive() { return gFile != nullptr; }
 
-void transcriptEvent(std::string_view kind) { writeLine(std::string(kind)); }
+void transcriptSetListener(TranscriptListener listener) { gListener = std::move(listener); }
+
+void transcriptEvent(std::string_view kind) {
+  if (gListener) gListener(kind, {});
+  writeLine(std::string(kind));
+}
 
 void transcriptEvent(std::string_view kind, std::string_view cp1252Text) {
   // A line end inside the text would break the one-event-per-line format.
@@ -38,5 +44,6 @@ void transcriptEvent(std::string_view kind, std::string_view cp1252Text) {
   for (char& c : text) {
     if (c == '\n' || c == '\r') c = ' ';
   }
+  if (gListener) gListener(kind, text);
   writeLine(std::string(kind) + ": " + text);
 }

@@ -3,6 +3,7 @@
 // record that tests and automation read, written whether or not real audio plays.
 //
 //   say: TEXT | play: NAME.wav | spell: TEXT | click | tick | tone: HZ | beep
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,3 +16,9 @@ bool transcriptActive();
 // Writes "kind" alone, or "kind: text" when text is given. The text is Windows-1252.
 void transcriptEvent(std::string_view kind);
 void transcriptEvent(std::string_view kind, std::string_view cp1252Text);
+
+// An in-process listener that gets every event as well: its kind and its text as UTF-8
+// (empty for events without text). Batch runs, which have no one listening, pass on with
+// it what would have been heard. An empty function removes it.
+using TranscriptListener = std::function<void(std::string_view kind, std::string_view utf8Text)>;
+void transcriptSetListener(TranscriptListener listener);

@@ -1,12 +1,10 @@
-// Braille computer code with lower-case letters, except that dot 4 gives the grave
-// accent and dots 1-2-4-5-6 the right brace, as the embossers in use expect.
+// The embosser receives each cell as the device character of the Braille alphabet, the
+// same characters the labels are translated into.
 #include "devices/embosser_stream.h"
 
-namespace {
+#include "language/braille_cells.h"
 
-constexpr char kCellCodes[65] =
-    " a1b'k2l`cif/msp\"e3h9o6r^djg>ntq,*5<-u8v.%[$+x!&;:4\\0z7(_?w}#y)=";
-static_assert(sizeof(kCellCodes) == 65);
+namespace {
 
 bool isInk(const PixelView& surface, int column, int row) {
   if (column < 0 || row < 0 || column >= surface.width || row >= surface.height) return false;
@@ -25,7 +23,9 @@ int lastInkRow(const PixelView& surface) {
 
 }  // namespace
 
-char embosserCellCode(unsigned pattern) { return kCellCodes[pattern & 63u]; }
+char embosserCellCode(unsigned pattern) {
+  return static_cast<char>(brailleCellDeviceCharacter(static_cast<unsigned char>(pattern & 63u)));
+}
 
 unsigned embosserCellPattern(const PixelView& surface, int line, int cell) {
   const int left = 2 * cell;

@@ -8,7 +8,10 @@
 
 #include "console/console.h"
 #include "console/frontend.h"
+#include "console/frontends/default_ui.h"
 #include "console/frontends/headless.h"
+#include "console/frontends/terminal.h"
+#include "console/frontends/window.h"
 #include "console/options.h"
 #include "console/screen.h"
 #include "console/transcript.h"
@@ -57,11 +60,9 @@ std::unique_ptr<Frontend> makeFrontend(const CommandLine& cl, std::string& error
     case UiChoice::Headless:
       return makeHeadless(cl, error);
     case UiChoice::Window:
-      error = "a interface de janela (--ui=window) ainda n\xc3\xa3o est\xc3\xa1 dispon\xc3\xadvel";
-      return nullptr;
+      return makeWindowFrontend(error);
     case UiChoice::Terminal:
-      error = "a interface de terminal (--ui=terminal) ainda n\xc3\xa3o est\xc3\xa1 dispon\xc3\xadvel";
-      return nullptr;
+      return makeTerminalFrontend(error);
   }
   return nullptr;
 }
@@ -76,7 +77,7 @@ bool hasDisplay() {
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
-  const CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
+  CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
   switch (cl.action) {
     case CommandLine::Action::Help:
       std::fputs(commandLineHelp().c_str(), stdout);
@@ -89,6 +90,16 @@ int main(int argc, char** argv) {
       return kUsageError;
     case CommandLine::Action::Run:
       break;
+  }
+  if (!cl.uiGiven) {
+    const std::optional<UiChoice> ui = defaultUi();
+    if (!ui) {
+      std::fprintf(stderr,
+                   "pontelix: sem tela gr\xc3\xa1""fica e sem terminal; use --ui=headless --keys=ARQUIVO\n"
+                   "(ou --ui=window, --ui=terminal; veja pontelix --help)\n");
+      return kUsageError;
+    }
+    cl.options.ui = *ui;
   }
   conSetOptions(cl.options);
   std::string error;

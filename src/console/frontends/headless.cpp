@@ -16,7 +16,7 @@ class HeadlessFrontend : public Frontend {
   explicit HeadlessFrontend(std::vector<KeyCodes> keys) : keys_(std::move(keys)) {}
 
   void pump(int) override {
-    if (conQueuedKeyBytes() > 0) return;
+    if (conQueuedKeyBytes() > 0 || !conLookingForKey()) return;
     while (next_ < keys_.size()) {
       const KeyCodes& codes = keys_[next_++];
       if (codes.action == KeyCodes::Action::Nothing) continue;
@@ -41,7 +41,8 @@ class HeadlessFrontend : public Frontend {
   size_t next_ = 0;
   std::optional<std::chrono::steady_clock::time_point> exhaustedSince_;
   std::string title_;
-  std::string clipboard_;
+  // One clipboard for the whole process, as the system's would be.
+  static inline std::string clipboard_;
 };
 
 }  // namespace

@@ -1,0 +1,107 @@
+// Whole-process rendering: `pontelix render` of each example to PNG and to the embosser
+// stream, beside gnuplot drawing the same parabola with its axes to a PNG of the same
+// size. Start-up, script reading, drawing, encoding and writing are all in the figure.
+// Prints the ratio of gnuplot's time to ours for the parabola at the end.
+#include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kExamples = fs::path(PONTELIX_SOURCE_DIR) / "examples";
+
+fs::path scratchDir() {
+  static const fs::path dir = [] {
+    std::string pattern = (fs::temp_directory_path() / "px-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    return fs::path(pattern);
+  }();
+  return dir;
+}
+
+// Runs the program in `cwd` with output and errors discarded; false unless it ends with
+// status 0.
+bool runProcess(const std::vector<std::string>& args, const fs::path& cwd) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(cwd.c_str()) != 0) _exit(127);
+    std::freopen("/dev/null", "w", stdout);
+    std::freopen("/dev/null", "w", stderr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void timeProcess(benchmark::State& state, const std::vector<std::string>& args) {
+  for (auto _ : state) {
+    if (!runProcess(args, kExamples)) {
+      state.SkipWithError("the process failed");
+      return;
+    }
+  }
+}
+
+void pontelixRender(benchmark::State& state, const std::string& example, const std::string& extension) {
+  const std::string out = (scratchDir() / (example + extension)).string();
+  timeProcess(state, {PONTELIX_EXE, "render", example + ".pxg", "-o", out});
+}
+
+// The parabola example as gnuplot draws it: the same function, range, tick steps and
+// picture size (1040 x 658), to PNG.
+void gnuplotParabola(benchmark::State& state) {
+  const std::string out = (scratchDir() / "gnuplot.png").string();
+  const std::string commands =
+      "set terminal png size 1040,658; set output '" + out +
+      "'; unset key; set xzeroaxis; set yzeroaxis; set xrange [-6:6]; set yrange [-6:10];"
+      " set xtics axis 1; set ytics axis 1; plot [-3.5:3.5] x**2-4";
+  timeProcess(state, {"gnuplot", "-e", commands});
+}
+
+std::map<std::string, double> gTimes;
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) gTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (const std::string example : {"parabola", "histograma", "triangulo", "tabela"}) {
+    for (const std::string extension : {".png", ".brf"}) {
+      benchmark::RegisterBenchmark(("pontelix/" + example + extension).c_str(), pontelixRender, example, extension)
+          ->UseRealTime()
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  benchmark::RegisterBenchmark("gnuplot/parabola.png", gnuplotParabola)->UseRealTime()->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const auto ours = gTimes.find("pontelix/parabola.png/real_time");
+  const auto theirs = gTimes.find("gnuplot/parabola.png/real_time");
+  if (ours != gTimes.end() && theirs != gTimes.end() && ours->second > 0) {
+    std::printf("gnuplot / pontelix, parabola to PNG: %.2f times (target: at least 3)\n", theirs->second / ours->second);
+  }
+  fs::remove_all(scratchDir());
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,39 @@
+#include "console/popup.h"
+
+#include "console/keys.h"
+#include "console/speech.h"
+
+namespace {
+constexpr int kCtrlF9 = key::kCtrlF1 + 8;
+}  // namespace
+
+PressedKey readPressedKey() {
+  PressedKey key;
+  key.ch = conGetKey();
+  if (key.ch == 0) {
+    key.ext = conGetKey();
+    if (key.ext == key::kShiftPrefix || key.ext == key::kCtrlShiftPrefix || key.ext == key::kAltPrefix)
+      key.ext = conGetKey();
+  }
+  spkStop();
+  return key;
+}
+
+PressedKey pressedKeyFromEditCode(int code) {
+  if (code < 32) return PressedKey{code, 0};
+  return PressedKey{0, code};
+}
+
+bool isExploreKey(const PressedKey& key) { return key.ext == kCtrlF9; }
+
+std::string fitText(std::string_view text, int width) {
+  if (width <= 0) return {};
+  std::string fitted(text.substr(0, static_cast<size_t>(width)));
+  fitted.resize(static_cast<size_t>(width), ' ');
+  return fitted;
+}
+
+void setTextAttr(int attr) {
+  conSetTextColour(attr & 0x0F);
+  conSetBackColour((attr >> 4) & 0x0F);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Pieces shared by forms, menus and askKey: reading one whole key without echo, fitting
+// a text to a column width, and keeping the text attribute across a drawing.
+#include <string>
+#include <string_view>
+
+#include "console/console.h"
+
+// One key as the queue delivered it: a character (ext 0), or an extended key (ch 0 and
+// its code). The prefix of a three-byte sequence (Shift, Ctrl+Shift, Alt) is dropped.
+struct PressedKey {
+  int ch = ' ';
+  int ext = 0;
+  bool is(int character) const { return ext == 0 && ch == character; }
+  bool isExt(int code) const { return ext == code; }
+};
+
+// Waits for a key, removes all its bytes from the queue and silences speech. Nothing is
+// written: a popup must not have the key echoed over it.
+PressedKey readPressedKey();
+
+// What conEditLine's ending code stands for: control characters end as themselves,
+// everything else is an extended code.
+PressedKey pressedKeyFromEditCode(int code);
+
+// Ctrl+Alt+F9 starts screen exploration in forms and menus. Ctrl+F9 alone does too:
+// Linux takes Ctrl+Alt with a function key to switch consoles, so that chord seldom
+// reaches the program, and the line editor reports both chords alike.
+bool isExploreKey(const PressedKey& key);
+
+// The text padded with blanks or cut to exactly `width` characters.
+std::string fitText(std::string_view text, int width);
+
+// Sets both colours of the attribute byte (text in the low four bits).
+void setTextAttr(int attr);
+
+// Restores the text attribute it found when it goes out of scope.
+class SavedAttr {
+ public:
+  SavedAttr() : attr_(conTextAttr()) {}
+  ~SavedAttr() { setTextAttr(attr_); }
+  SavedAttr(const SavedAttr&) = delete;
+  SavedAttr& operator=(const SavedAttr&) = delete;
+
+ private:
+  int attr_;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// The command table: every command the interpreter accepts, with the catalogue key under
+// which the step-by-step builder names it. One table, so that the dispatcher and the
+// builder can never disagree about which commands exist.
+#include <span>
+#include <string_view>
+
+#include "language/interpreter.h"
+#include "language/reader.h"
+
+// What a handler works with: the reader state of the current line and the reports.
+struct CommandRun {
+  ScriptState& state;
+  const ScriptReports& reports;
+};
+
+struct CommandEntry {
+  const char* mnemonic;  // two upper-case letters
+  const char* labelKey;  // catalogue key of the command's name
+  void (*handler)(CommandRun& run);
+};
+
+std::span<const CommandEntry> commandTable();
+
+// The entry of an upper-cased mnemonic, or null for an unknown command.
+const CommandEntry* findCommand(std::string_view mnemonic);

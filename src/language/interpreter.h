@@ -1,0 +1,34 @@
+#pragma once
+// The interpreter: runs a command script onto the current drawing surface. The caller
+// has set outputMode and prepared the surface, and uses the surface afterwards whether
+// or not the run ended early.
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How a run tells its user about problems. Interactive runs speak and wait for a key;
+// batch runs write to standard error and never wait. Lines are passed as stored in the
+// list (Windows-1252), indices zero-based.
+struct ScriptReports {
+  // An unknown command or a number that does not convert; the run ends after it.
+  std::function<void(int lineIndex, const std::string& line)> lineError;
+  // A figure the surface could not draw (a coordinate beyond 32 bits, a domain without
+  // width or height), with a short description of why; the run ends after it.
+  std::function<void(int lineIndex, const std::string& line, std::string_view why)> figureFault;
+  // A text that is only heard (the "EQ" notice).
+  std::function<void(std::string_view text)> notice;
+};
+
+// Three clicks, "Erro na linha " and the index, the line, then a key wait.
+ScriptReports spokenScriptReports();
+// One line of UTF-8 text per report ("Erro na linha N: LINE"), nothing heard, no wait.
+ScriptReports writtenScriptReports(std::FILE* out);
+
+// What the run ended with.
+enum class ScriptOutcome { Completed, LineError, FigureFault };
+
+ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports);
+// The interactive run, with the spoken reports.
+ScriptOutcome runScript(const std::vector<std::string>& lines);

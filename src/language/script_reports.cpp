@@ -1,0 +1,57 @@
+// How a run reports its problems: spoken with a key wait in the interactive program,
+// written as plain lines in batch runs. Both name the line by its zero-based index and
+// show it as stored.
+#include <string>
+
+#include "console/console.h"
+#include "console/speech.h"
+#include "console/text.h"
+#include "language/interpreter.h"
+#include "shell/messages/messages.h"
+
+namespace {
+
+constexpr char kFigureFault[] = "Imposs\xEDvel desenhar na linha ";
+
+// The key wait gives the user time to hear and read the report before the picture
+// replaces the console.
+void speakAtLine(int lineIndex, const std::string& line, std::string_view why, void (*announce)()) {
+  for (int i = 0; i < 3; ++i) spkClick();
+  announce();
+  spkWriteNumber(lineIndex);
+  conWriteLine();
+  if (!why.empty()) spkWriteLine(why);
+  spkWriteLine(line);
+  conGetKey();
+}
+
+void writeLine(std::FILE* out, const std::string& cp1252) {
+  const std::string text = cp1252ToUtf8(cp1252);
+  std::fprintf(out, "%s\n", text.c_str());
+}
+
+}  // namespace
+
+ScriptReports spokenScriptReports() {
+  ScriptReports reports;
+  reports.lineError = [](int lineIndex, const std::string& line) {
+    speakAtLine(lineIndex, line, {}, [] { sayMessage("PX_ERRL", 0); });
+  };
+  reports.figureFault = [](int lineIndex, const std::string& line, std::string_view why) {
+    speakAtLine(lineIndex, line, why, [] { spkWrite(kFigureFault); });
+  };
+  reports.notice = [](std::string_view text) { spkSay(text); };
+  return reports;
+}
+
+ScriptReports writtenScriptReports(std::FILE* out) {
+  ScriptReports reports;
+  reports.lineError = [out](int lineIndex, const std::string& line) {
+    writeLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + line);
+  };
+  reports.figureFault = [out](int lineIndex, const std::string& line, std::string_view why) {
+    writeLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + line);
+  };
+  reports.notice = [out](std::string_view text) { writeLine(out, std::string(text)); };
+  return reports;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// pontelix render [--mode=screen|embosser|ink] [--size=WxH] [--test-drawing] SCRIPT -o OUT
+//
+// Runs a command script (or the test drawing) without the interactive program and
+// writes the drawing as BMP, PNG or JPEG, or as the byte stream an embosser receives
+// (".brf"). Nothing is heard and no key is awaited: line errors and data-file messages
+// go to standard error. Exit status: 0 done; 1 the script stopped at a line error (the
+// output holds what was drawn); 2 usage error, unreadable script, unknown extension or
+// an output that could not be written (no output file is left then).
+#include <string>
+
+#include "render/surface.h"
+
+enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream };
+
+struct RenderRequest {
+  OutputMode mode = OutputMode::Screen;
+  int width = 1040;      // screen surface
+  int height = 658;
+  int inkSide = 2480;    // ink page side
+  bool testDrawing = false;
+  std::string script;    // "-" for standard input; empty with the test drawing
+  std::string output;
+  RenderTarget target = RenderTarget::Png;
+};
+
+// Parses the arguments after "render" (argv[0] is "render"). False with `error` set
+// (UTF-8) on a usage error. `help` is set for --help.
+bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& help, std::string& error);
+
+int runRenderCommand(int argc, char** argv);

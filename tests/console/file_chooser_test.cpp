@@ -1,0 +1,66 @@
+#include "console/console.h"
+#include "console/keys.h"
+#include "console_fixture.h"
+
+namespace {
+
+class FileChooserTest : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    files_ = dir_ + "/files";
+    for (const char* name : {"b.pxg", "A.PXG", "c.txt", "d\xc3\xa7.pxg"}) writeFile(files_ + "/" + name, "x");
+    std::filesystem::create_directories(files_ + "/sub.pxg");
+  }
+  std::string files_;
+};
+
+}  // namespace
+
+TEST_F(FileChooserTest, EnterAndEscGiveEmptyTextsWithTheirLastKeys) {
+  keys("<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "");
+  EXPECT_EQ(fileChooserLastKey(), key::kEnter);
+  keys("nome<Esc>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "");
+  EXPECT_EQ(fileChooserLastKey(), key::kEsc);
+  keys("desenho.pxg<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "desenho.pxg");
+  keys("x<Tab>y<F5>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "y");  // Tab starts again; another key returns the text
+  EXPECT_EQ(fileChooserLastKey(), key::kF5);
+}
+
+TEST_F(FileChooserTest, BrowsingADirectoryListsTheFilterSortedAndSpeaksEachName) {
+  keys(files_ + "<Down><Down><Down><Down><Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), files_ + "/d\xe7.pxg");
+  EXPECT_EQ(fileChooserLastKey(), key::kDown);
+  const std::string heard = transcript();
+  const size_t a = heard.find("say: A.PXG"), b = heard.find("say: b.pxg"), d = heard.find("say: dç.pxg");
+  ASSERT_NE(a, std::string::npos);
+  EXPECT_LT(a, b);
+  EXPECT_LT(b, d);
+  EXPECT_EQ(heard.find("c.txt"), std::string::npos);
+  EXPECT_EQ(heard.find("sub.pxg"), std::string::npos);  // directories are not files
+  EXPECT_NE(heard.find("click"), std::string::npos);    // the fourth Down passed the end
+}
+
+TEST_F(FileChooserTest, TypedPatternAndTabBackToTheLine) {
+  keys(files_ + "/*.txt<Up><Tab>outro<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "outro");
+  keys(files_ + "/*.txt<Up><Esc>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "");
+  keys(files_ + "/*.txt<Up><Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), files_ + "/c.txt");
+}
+
+TEST_F(FileChooserTest, ListDrawsInsideItsRectangleAndAnEmptyListReturnsAtOnce) {
+  EXPECT_EQ(chooseFromFileList(1, 1, 80, 25, files_ + "/*.none"), "");
+  keys("<End><Enter>");
+  EXPECT_EQ(chooseFromFileList(3, 2, 10, 3, files_ + "/*.*"), files_ + "/d\xe7.pxg");
+  EXPECT_EQ(row(1), "");
+  // End scrolled the two-row list to its last names.
+  EXPECT_EQ(row(2), "  c.txt");
+  EXPECT_EQ(row(3), "  dç.pxg");
+  EXPECT_EQ(row(4), "");
+}
