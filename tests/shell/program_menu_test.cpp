@@ -23,6 +23,7 @@ TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
   // The hint is only heard; the greeting and the version share a line.
   EXPECT_EQ(screen().find("Aperte F9"), std::string::npos);
   EXPECT_NE(screen().find("Fim do Pontelix"), std::string::npos);
+  EXPECT_EQ(readBytes(dir_.file("err.txt")), "");
 }
 
 TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
