@@ -55,6 +55,22 @@ bool keyLine(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
+// Only the first section of a name counts, as with the system's profile functions.
+std::vector<IniFile::Entry> IniFile::entries(const std::string& section) const {
+  std::vector<Entry> out;
+  bool inSection = false;
+  for (const std::string& line : lines) {
+    std::string name, k, v;
+    if (sectionHeader(line, name)) {
+      if (inSection) break;
+      inSection = sameName(name, section);
+    } else if (inSection && keyLine(line, k, v)) {
+      out.push_back({k, v});
+    }
+  }
+  return out;
+}
+
 IniFile IniFile::load(const std::string& path) {
   IniFile ini;
   std::ifstream in(path, std::ios::binary);
@@ -74,13 +90,9 @@ IniFile IniFile::load(const std::string& path) {
 }
 
 bool IniFile::find(const std::string& section, const std::string& key, std::string& value) const {
-  bool inSection = false;
-  for (const std::string& line : lines) {
-    std::string name, k, v;
-    if (sectionHeader(line, name)) {
-      inSection = sameName(name, section);
-    } else if (inSection && keyLine(line, k, v) && sameName(k, key)) {
-      value = v.substr(0, kMaxValue);
+  for (const Entry& e : entries(section)) {
+    if (sameName(e.key, key)) {
+      value = e.value.substr(0, kMaxValue);
       return true;
     }
   }
@@ -89,15 +101,7 @@ bool IniFile::find(const std::string& section, const std::string& key, std::stri
 
 std::vector<std::string> IniFile::keys(const std::string& section) const {
   std::vector<std::string> out;
-  bool inSection = false;
-  for (const std::string& line : lines) {
-    std::string name, k, v;
-    if (sectionHeader(line, name)) {
-      inSection = sameName(name, section);
-    } else if (inSection && keyLine(line, k, v)) {
-      out.push_back(k);
-    }
-  }
+  for (const Entry& e : entries(section)) out.push_back(e.key);
   return out;
 }
 

@@ -172,14 +172,6 @@ void Canvas::rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
                                  {clampX(lastColumn), clampY(top)},
                                  {clampX(lastColumn), clampY(lastRow)},
                                  {clampX(left), clampY(lastRow)}};
-  if (corners[0] == corners[2]) {
-    // A rectangle of one pixel: the pen's dot.
-    if (pen_.width <= 1) {
-      setPixel(corners[0].x, corners[0].y, pen_.colour);
-    } else {
-      wideSegment(corners[0].x, corners[0].y, corners[0].x, corners[0].y);
-    }
-  }
   closedOutline(corners);
 }
 
@@ -259,6 +251,14 @@ void Canvas::closedOutline(std::span<const PixelPoint> points) {
   const PixelPoint savedPosition = current_;
   const int64_t savedPattern = patternPos_;
   moveTo(points[0].x, points[0].y);
+  if (std::all_of(points.begin(), points.end(), [&](const PixelPoint& p) { return p == points[0]; })) {
+    // A shape collapsed onto one pixel still shows as the pen's dot.
+    if (pen_.width <= 1) {
+      setPixel(points[0].x, points[0].y, pen_.colour);
+    } else {
+      wideSegment(points[0].x, points[0].y, points[0].x, points[0].y);
+    }
+  }
   for (size_t i = 1; i <= points.size(); ++i) {
     const PixelPoint& p = points[i % points.size()];
     lineTo(p.x, p.y);

@@ -80,6 +80,13 @@ class PopupTest : public ConsoleTest {
     }
     return lines;
   }
+  // Only what was spoken by synthesis ("say: ..." lines), in order.
+  std::vector<std::string> said() {
+    std::vector<std::string> lines;
+    for (std::string& line : heard())
+      if (line.rfind("say: ", 0) == 0) lines.push_back(line);
+    return lines;
+  }
   // Fills the screen with a pattern of characters and colours to cover.
   static void paintBackground() {
     for (int r = 1; r <= kConRows; ++r) {
