@@ -1,13 +1,10 @@
 #include "console/ini_file.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
+#include "console/file_write.h"
 #include "console/text.h"
 
 namespace {
@@ -55,6 +52,22 @@ bool keyLine(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
+// Only the first section of a name counts, as with the system's profile functions.
+std::vector<IniFile::Entry> IniFile::entries(const std::string& section) const {
+  std::vector<Entry> out;
+  bool inSection = false;
+  for (const std::string& line : lines) {
+    std::string name, k, v;
+    if (sectionHeader(line, name)) {
+      if (inSection) break;
+      inSection = sameName(name, section);
+    } else if (inSection && keyLine(line, k, v)) {
+      out.push_back({k, v});
+    }
+  }
+  return out;
+}
+
 IniFile IniFile::load(const std::string& path) {
   IniFile ini;
   std::ifstream in(path, std::ios::binary);
@@ -74,13 +87,9 @@ IniFile IniFile::load(const std::string& path) {
 }
 
 bool IniFile::find(const std::string& section, const std::string& key, std::string& value) const {
-  bool inSection = false;
-  for (const std::string& line : lines) {
-    std::string name, k, v;
-    if (sectionHeader(line, name)) {
-      inSection = sameName(name, section);
-    } else if (inSection && keyLine(line, k, v) && sameName(k, key)) {
-      value = v.substr(0, kMaxValue);
+  for (const Entry& e : entries(section)) {
+    if (sameName(e.key, key)) {
+      value = e.value.substr(0, kMaxValue);
       return true;
     }
   }
@@ -89,15 +98,7 @@ bool IniFile::find(const std::string& section, const std::string& key, std::stri
 
 std::vector<std::string> IniFile::keys(const std::string& section) const {
   std::vector<std::string> out;
-  bool inSection = false;
-  for (const std::string& line : lines) {
-    std::string name, k, v;
-    if (sectionHeader(line, name)) {
-      inSection = sameName(name, section);
-    } else if (inSection && keyLine(line, k, v)) {
-      out.push_back(k);
-    }
-  }
+  for (const Entry& e : entries(section)) out.push_back(e.key);
   return out;
 }
 
@@ -142,13 +143,5 @@ bool IniFile::save(const std::string& path) const {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   if (utf8) text = cp1252ToUtf8(text);
-  const std::string temp = path + ".tmp" + std::to_string(getpid());
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if (std::fclose(f) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return writeFileReplacing(path, text);
 }

@@ -17,4 +17,10 @@ struct IniFile {
   void set(const std::string& section, const std::string& key, const std::string& value);
   // Through a temporary file beside it and a rename; creates the folder.
   bool save(const std::string& path) const;
+
+ private:
+  struct Entry {
+    std::string key, value;
+  };
+  std::vector<Entry> entries(const std::string& section) const;
 };

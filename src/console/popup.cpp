@@ -12,21 +12,19 @@ PressedKey readPressedKey() {
   key.ch = conGetKey();
   if (key.ch == 0) {
     key.ext = conGetKey();
-    if (key.ext == key::kShiftPrefix || key.ext == key::kCtrlShiftPrefix || key.ext == key::kAltPrefix) {
-      key.alt = key.ext == key::kAltPrefix;
+    if (key.ext == key::kShiftPrefix || key.ext == key::kCtrlShiftPrefix || key.ext == key::kAltPrefix)
       key.ext = conGetKey();
-    }
   }
   spkStop();
   return key;
 }
 
 PressedKey pressedKeyFromEditCode(int code) {
-  if (code < 32) return PressedKey{code, 0, false};
-  return PressedKey{0, code, false};
+  if (code < 32) return PressedKey{code, 0};
+  return PressedKey{0, code};
 }
 
-bool isExploreKey(const PressedKey& key) { return key.ext == kCtrlF9 && key.alt; }
+bool isExploreKey(const PressedKey& key) { return key.ext == kCtrlF9; }
 
 std::string fitText(std::string_view text, int width) {
   if (width <= 0) return {};

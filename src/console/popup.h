@@ -7,12 +7,10 @@
 #include "console/console.h"
 
 // One key as the queue delivered it: a character (ext 0), or an extended key (ch 0 and
-// its code). Shift, Ctrl+Shift and Alt arrive as three-byte sequences with a prefix;
-// alt tells that the prefix was the Alt one.
+// its code). The prefix of a three-byte sequence (Shift, Ctrl+Shift, Alt) is dropped.
 struct PressedKey {
   int ch = ' ';
   int ext = 0;
-  bool alt = false;
   bool is(int character) const { return ext == 0 && ch == character; }
   bool isExt(int code) const { return ext == code; }
 };
@@ -25,7 +23,9 @@ PressedKey readPressedKey();
 // everything else is an extended code.
 PressedKey pressedKeyFromEditCode(int code);
 
-// Ctrl+Alt+F9 starts screen exploration in forms and menus.
+// Ctrl+Alt+F9 starts screen exploration in forms and menus. Ctrl+F9 alone does too:
+// Linux takes Ctrl+Alt with a function key to switch consoles, so that chord seldom
+// reaches the program, and the line editor reports both chords alike.
 bool isExploreKey(const PressedKey& key);
 
 // The text padded with blanks or cut to exactly `width` characters.

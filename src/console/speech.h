@@ -7,7 +7,10 @@
 // speed: 1 to 5, or 0 to take it from the configuration. soundDir: where the program's
 // recordings (key + ".wav") live; empty keeps the one given before (the line editor's
 // Ctrl+F4 restarts speech at a new speed that way).
+// With --speech=none nothing is heard; otherwise a synthesizer that can not start
+// shows its error, waits for Enter and ends the program.
 void spkStart(int speed, const std::string& soundDir);
+// Waits until nothing sounds (a key cuts it short), then shuts speech and sound down.
 void spkFinish();
 void spkSay(std::string_view text);
 void spkWrite(std::string_view text);
@@ -22,7 +25,8 @@ bool spkBusy();
 void spkStop();
 void spkClick();
 void spkTick();
-// The looping square-wave tone of the Braille typing modes; 0 stops it.
+// The looping square-wave tone of the Braille typing modes, for that long (0 or less:
+// until stopped), after any tone still sounding. A frequency of 0 stops the tones.
 void spkTone(int hertz, int milliseconds);
 void spkBeep();
 unsigned char spkGetKeyEcho();

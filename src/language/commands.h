@@ -24,6 +24,3 @@ std::span<const CommandEntry> commandTable();
 
 // The entry of an upper-cased mnemonic, or null for an unknown command.
 const CommandEntry* findCommand(std::string_view mnemonic);
-
-// Fixed capacity of every point, value or coefficient list on one line.
-constexpr int kMaxFigurePoints = 21;

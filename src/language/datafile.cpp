@@ -105,9 +105,11 @@ struct Loader {
   void readAll(FILE* file, std::string_view name) {
     std::string line;
     bool tooLong = false;
-    for (;;) {
+    for (bool first = true;; first = false) {
       switch (readLine(file, line, tooLong)) {
         case LineRead::Line:
+          // A file saved as UTF-8 by a Windows editor starts with a byte order mark.
+          if (first && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
           dataLine(line, tooLong);
           continue;
         case LineRead::End:

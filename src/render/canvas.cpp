@@ -66,8 +66,19 @@ const unsigned char* Canvas::data() const {
 
 int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
 
-void Canvas::beginDirect() const { cairo_surface_flush(surface_); }
-void Canvas::endDirect() { cairo_surface_mark_dirty(surface_); }
+void Canvas::beginDirect() const {
+  if (!libraryDrew_) return;
+  cairo_surface_flush(surface_);
+  libraryDrew_ = false;
+}
+
+void Canvas::endDirect() { directWrote_ = true; }
+
+void Canvas::beginLibrary() {
+  if (directWrote_) cairo_surface_mark_dirty(surface_);
+  directWrote_ = false;
+  libraryDrew_ = true;
+}
 
 uint32_t Canvas::pixel(int64_t x, int64_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
@@ -85,6 +96,7 @@ void Canvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
 }
 
 void Canvas::fillAll(uint32_t colour) {
+  beginLibrary();
   setSourceColour(cr_, colour);
   cairo_paint(cr_);
 }
@@ -139,6 +151,7 @@ void Canvas::strokeCurrentPath() {
   cairo_set_line_width(cr_, pen_.width);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  beginLibrary();
   cairo_stroke(cr_);
 }
 
@@ -172,14 +185,6 @@ void Canvas::rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
                                  {clampX(lastColumn), clampY(top)},
                                  {clampX(lastColumn), clampY(lastRow)},
                                  {clampX(left), clampY(lastRow)}};
-  if (corners[0] == corners[2]) {
-    // A rectangle of one pixel: the pen's dot.
-    if (pen_.width <= 1) {
-      setPixel(corners[0].x, corners[0].y, pen_.colour);
-    } else {
-      wideSegment(corners[0].x, corners[0].y, corners[0].x, corners[0].y);
-    }
-  }
   closedOutline(corners);
 }
 
@@ -259,6 +264,14 @@ void Canvas::closedOutline(std::span<const PixelPoint> points) {
   const PixelPoint savedPosition = current_;
   const int64_t savedPattern = patternPos_;
   moveTo(points[0].x, points[0].y);
+  if (std::all_of(points.begin(), points.end(), [&](const PixelPoint& p) { return p == points[0]; })) {
+    // A shape collapsed onto one pixel still shows as the pen's dot.
+    if (pen_.width <= 1) {
+      setPixel(points[0].x, points[0].y, pen_.colour);
+    } else {
+      wideSegment(points[0].x, points[0].y, points[0].x, points[0].y);
+    }
+  }
   for (size_t i = 1; i <= points.size(); ++i) {
     const PixelPoint& p = points[i % points.size()];
     lineTo(p.x, p.y);

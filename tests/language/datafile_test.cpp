@@ -58,7 +58,7 @@ class DataFileTest : public ::testing::Test {
 };
 
 TEST_F(DataFileTest, CommentsHeadingsAndEmptyLinesAreSkipped) {
-  loadDataFile(file("a.txt", "1 2\r\n; comment\r\n\r\n* x y\r\n  3\t 4  \r\n-1.5e1 +2"));
+  loadDataFile(file("a.txt", "\xEF\xBB\xBF" "1 2\r\n; comment\r\n\r\n* x y\r\n  3\t 4  \r\n-1.5e1 +2"));
   EXPECT_EQ(points(), (Points{{1, 2}, {3, 4}, {-15, 2}}));
   EXPECT_TRUE(heard().empty());
 }

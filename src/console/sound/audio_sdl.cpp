@@ -1,0 +1,83 @@
+#include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "console/sound/audio_output.h"
+#include "console/sound/mixer.h"
+
+namespace {
+
+// About 12 ms per buffer: short enough that a key silences the output at once, long
+// enough not to starve on a busy machine.
+constexpr Uint16 kBufferSamples = 256;
+
+// The sound libraries under SDL report a missing card on stderr, which would scribble
+// over the terminal frontend's screen; stderr is pointed at /dev/null while opening.
+class QuietStderr {
+ public:
+  QuietStderr() : saved_(dup(STDERR_FILENO)) {
+    const int null = ::open("/dev/null", O_WRONLY);
+    if (null >= 0) {
+      dup2(null, STDERR_FILENO);
+      ::close(null);
+    }
+  }
+  ~QuietStderr() {
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_;
+};
+
+class SdlAudioOutput : public AudioOutput {
+ public:
+  ~SdlAudioOutput() override { close(); }
+
+  bool open(Mixer& mixer) override {
+    close();
+    QuietStderr quiet;
+    // Audio is initialised on its own: a failing audio driver must not take the
+    // window's video down with it, nor the other way round.
+    // Nothing is printed on failure: the terminal frontend owns the screen, and a
+    // machine without sound is an ordinary case, not an error.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    SDL_AudioSpec want{};
+    want.freq = kMixRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = kBufferSamples;
+    want.callback = &SdlAudioOutput::pull;
+    want.userdata = &mixer;
+    SDL_AudioSpec have{};
+    // No changes allowed: SDL converts our format to the device's.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device_ == 0) {
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      return false;
+    }
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+  }
+
+  void close() override {
+    if (device_ == 0) return;
+    SDL_CloseAudioDevice(device_);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+  }
+
+ private:
+  static void pull(void* user, Uint8* stream, int length) {
+    static_cast<Mixer*>(user)->render(reinterpret_cast<int16_t*>(stream), static_cast<size_t>(length) / 2);
+  }
+  SDL_AudioDeviceID device_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioOutput> makeSdlAudioOutput() { return std::make_unique<SdlAudioOutput>(); }

@@ -1,0 +1,15 @@
+#pragma once
+// Where recordings are: a name starting with "_" in the letters directory, any other in
+// the program's sound directory, always name + ".wav". Names are Windows-1252; paths
+// are returned in UTF-8, ready for the file system.
+#include <string>
+#include <string_view>
+
+void recSetDirectories(const std::string& soundDir, const std::string& lettersDir);
+std::string recordingPath(std::string_view name);
+bool recordingExists(std::string_view name);
+// Codes 1 to 11 and 13 to 31 have no letter recording and are never heard.
+bool isSilentCharacter(unsigned char ch);
+// A character's letter recording ("_" + its code), else "_unknown"; empty when neither
+// file exists.
+std::string letterRecordingName(unsigned char ch);

@@ -1,0 +1,120 @@
+// Starting and finishing speech: the speed, the own synthesizer's settings, the
+// directories of recordings and the choice of engine, from Tramel.ini and the command
+// line.
+#include <charconv>
+#include <string>
+
+#include "console/config.h"
+#include "console/console.h"
+#include "console/keys.h"
+#include "console/options.h"
+#include "console/screen.h"
+#include "console/sound/audio.h"
+#include "console/speech.h"
+#include "console/speech/recordings.h"
+#include "console/speech/speech_internal.h"
+
+namespace {
+
+constexpr const char* kDefaultLettersDir = "c:/tramhome/som/letras";
+// The speech server is local; a server that has not answered by then is not coming.
+constexpr int kDispatcherTimeoutMs = 2000;
+constexpr int kFinishSliceMs = 10;
+
+// A whole decimal number, blanks around it allowed; `fallback` for anything else.
+int readInt(const std::string& text, int fallback) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return fallback;
+  const size_t last = text.find_last_not_of(' ');
+  int value = 0;
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  const auto [stop, error] = std::from_chars(begin, end, value);
+  return error == std::errc() && stop == end ? value : fallback;
+}
+
+int configuredSpeed() {
+  const int speed = readInt(cfgReadValue("TRADUTOR", "VELOCIDADE"), 3);
+  return speed >= 1 && speed <= 5 ? speed : 3;
+}
+
+int readPause(const char* key, int speed, int fallback) {
+  const int ms = readInt(cfgReadValue("SINTETIZADOR", key + std::to_string(speed)), fallback);
+  return ms >= 0 ? ms : fallback;
+}
+
+SpeechPauses configuredPauses(int speed) {
+  const SpeechPauses defaults;
+  return {readPause("PAUSAVIRG", speed, defaults.comma), readPause("PAUSAPONTO", speed, defaults.stop),
+          readPause("PAUSADOISPONTOS", speed, defaults.colon)};
+}
+
+bool externalEngineWanted(SpeechChoice choice) {
+  if (choice == SpeechChoice::Speechd) return true;
+  if (choice != SpeechChoice::Auto) return false;
+  const std::string sapi = cfgReadValue("TRADUTOR", "SAPI");
+  return !sapi.empty() && sapi[0] != 'N' && sapi[0] != 'n';
+}
+
+// SERVFALA's rate and pitch count from -10 to 10; the server's from -100 to 100. A rate
+// above 10 is taken as 0, except for engine kind 4, whose rates run higher.
+DispatcherSettings configuredDispatcher() {
+  const int kind = readInt(cfgReadValue("SERVFALA", "TIPOSAPI"), 0);
+  int rate = readInt(cfgReadValue("SERVFALA", "VELOCIDADE"), 0);
+  if (rate > 10 && kind != 4) rate = 0;
+  return {readInt(cfgReadValue("SERVFALA", "VOZ"), 0), rate * 10, readInt(cfgReadValue("SERVFALA", "TOM"), 0) * 10};
+}
+
+SynthOutput toAudioQueue() {
+  return {[](const int16_t* samples, size_t count, int rate) { audioAppend(Channel::Voice, samples, count, rate); },
+          [] { return keyInterrupts(); }};
+}
+
+// Without its synthesizer the program can not talk to its user at all: say so on the
+// screen, wait for Enter and end.
+[[noreturn]] void failToStart(const EspeakStartError& error) {
+  conWriteLine("Erro de inicializa\xe7\xe3o: " + std::to_string(error.code));
+  conWriteLine("Banco de dados de voz: " + error.voiceData);
+  while (conGetKey() != key::kEnter) {
+  }
+  conEndAtOnce(1);
+}
+
+}  // namespace
+
+void spkStart(int speed, const std::string& soundDir) {
+  SpeechServices& s = speechServices();
+  s.external.reset();
+  s.own.reset();
+  cfgSetLegacyMode(cfgStartsWithS(cfgReadValue("TRAMEL", "LEGADO")));
+  s.speed = speed <= 0 ? configuredSpeed() : speed <= 5 ? speed : 3;
+  s.pauses = configuredPauses(s.speed);
+  // An empty directory keeps the one given before (restarting at another speed).
+  if (!soundDir.empty() || s.soundDir.empty()) s.soundDir = soundDir.empty() ? "." : soundDir;
+
+  const SpeechChoice choice = conOptions().speech;
+  if (choice == SpeechChoice::None) {
+    s.own = makeSilentEngine();
+  } else {
+    EspeakStartError error;
+    s.own = makeEspeakEngine(s.speed, toAudioQueue(), error);
+    if (!s.own) failToStart(error);
+  }
+
+  std::string letters = cfgReadValue("TRADUTOR", "DIRLETRAS");
+  recSetDirectories(s.soundDir, letters.empty() ? kDefaultLettersDir : letters);
+
+  // An external engine that can not be reached leaves the own synthesizer speaking.
+  if (externalEngineWanted(choice)) s.external = makeDispatcherEngine(configuredDispatcher(), kDispatcherTimeoutMs);
+  s.started = true;
+}
+
+void spkFinish() {
+  SpeechServices& s = speechServices();
+  while (spkBusy()) conPause(kFinishSliceMs);
+  spkStop();
+  s.external.reset();
+  s.own.reset();
+  s.started = false;
+  audioShutdown();
+}

@@ -1,0 +1,52 @@
+#include "language/braille_label.h"
+
+#include "language/braille_cells.h"
+#include "language/braille_translate.h"
+#include "render/surface.h"
+
+namespace {
+
+struct CellGeometry {
+  int32_t pitch;    // distance between neighbouring dots
+  int32_t dotSide;  // each dot is a square block of this side
+  int32_t advance;  // from one cell to the next
+};
+
+CellGeometry cellGeometry() {
+  if (outputMode == OutputMode::Screen) return {6, 2, 20};
+  return {1, 1, 3};
+}
+
+}  // namespace
+
+int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row) {
+  const CellGeometry g = cellGeometry();
+  Canvas* canvas = drawingSurface();
+  const unsigned char cell = brailleCellOf(alphabetByte);
+  if (!canvas || cell == 0) return g.advance;
+  for (int dot = 0; dot < 6; ++dot) {
+    if (!(cell & (1u << dot))) continue;
+    // Dots 1-3 go down the left column to the given row, dots 4-6 the right one.
+    const int64_t x = column + int64_t{g.pitch} * (dot / 3);
+    const int64_t y = row - int64_t{g.pitch} * (2 - dot % 3);
+    for (int32_t dy = 0; dy < g.dotSide; ++dy)
+      for (int32_t dx = 0; dx < g.dotSide; ++dx) canvas->setPixel(x + dx, y + dy, kBlack);
+  }
+  return g.advance;
+}
+
+RenderFault drawBrailleLabel(double x, double y, std::string_view text) {
+  if (!drawingSurface()) return raiseRenderFault(RenderFault::NoSurface);
+  RenderFault fault = RenderFault::None;
+  const std::optional<int32_t> column = tryMapX(x, &fault);
+  const std::optional<int32_t> row = column ? tryMapY(y, &fault) : std::nullopt;
+  if (!column || !row) return raiseRenderFault(fault);
+  const int32_t width = drawingSurface()->width();
+  int64_t at = *column;
+  for (const char byte : textToBraille(text)) {
+    // Cells right of the surface can never show; cells left of it still move the row on.
+    if (at >= width) break;
+    at += drawBrailleCell(static_cast<unsigned char>(byte), static_cast<int32_t>(at), *row);
+  }
+  return RenderFault::None;
+}

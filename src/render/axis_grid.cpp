@@ -1,0 +1,93 @@
+// The operations that work on the drawing state directly: the pen table, the axis with
+// tick marks and the grid of point marks.
+#include <algorithm>
+#include <vector>
+
+#include "render/figure_support.h"
+#include "render/figures.h"
+#include "render/steps.h"
+
+namespace {
+
+constexpr PenStyle kPenStyles[] = {PenStyle::Solid, PenStyle::Dotted, PenStyle::Dashed};
+constexpr uint32_t kPenColours[] = {kBlack, rgb(255, 0, 0), rgb(0, 0, 255)};
+
+// The distinct pixels (columns or rows) of the walk's values, in walk order, leaving out
+// those farther than `margin` from the surface. Marks and ticks depend on these pixels
+// only, so each one is drawn once. False when a value cannot be mapped.
+bool walkPixels(Figure& f, bool alongX, double from, double to, double step, double margin,
+                std::vector<int64_t>& pixels) {
+  StepWalk walk{from, to, step};
+  visibleUserRange(alongX, margin, walk.visibleLo, walk.visibleHi);
+  const int64_t limit = alongX ? f.canvas().width() : f.canvas().height();
+  walkSteps(walk, [&](double t) {
+    const int64_t pixel = alongX ? f.x(t) : f.y(t);
+    if (!f.ok()) return false;
+    if (pixel >= -margin && pixel <= limit + margin && (pixels.empty() || pixels.back() != pixel)) {
+      pixels.push_back(pixel);
+    }
+    return true;
+  });
+  return f.ok();
+}
+
+}  // namespace
+
+int64_t tickLength() { return outputMode == OutputMode::Embosser ? 2 : 10; }
+
+void drawTickBelow(Canvas& canvas, int64_t column, int64_t axisRow) {
+  drawChain(canvas, {{column, axisRow + tickLength()}, {column, axisRow}});
+}
+
+void drawTickLeft(Canvas& canvas, int64_t axisColumn, int64_t row) {
+  drawChain(canvas, {{axisColumn - tickLength(), row}, {axisColumn, row}});
+}
+
+RenderFault setPen(int32_t level, int32_t styleCode, int32_t colourCode) {
+  Canvas* canvas = drawingSurface();
+  if (canvas == nullptr) return raiseRenderFault(RenderFault::NoSurface);
+  if (level < 1 || level > 5) level = 1;
+  if (styleCode < 1 || styleCode > 3) styleCode = 1;
+  if (colourCode < 1 || colourCode > 3) colourCode = 1;
+  canvas->setPen(Pen{3 * level - 2, kPenStyles[styleCode - 1], kPenColours[colourCode - 1]});
+  return RenderFault::None;
+}
+
+RenderFault drawAxis(double x1, double y1, double x2, double y2, double tickStep) {
+  Figure f;
+  const PixelPoint a = f.point(x1, y1), b = f.point(x2, y2);
+  if (!f.ok()) return f.fail();
+  const double margin = tickLength() + f.canvas().pen().width + 2.0;
+  const bool horizontal = y1 == y2;
+  std::vector<int64_t> ticks;
+  if (tickStep > 0) {
+    const bool mapped = horizontal ? walkPixels(f, true, x1, x2, tickStep, margin, ticks)
+                                   : walkPixels(f, false, y1, y2, tickStep, margin, ticks);
+    if (!mapped) return f.fail();
+  }
+  Canvas& canvas = f.canvas();
+  drawChain(canvas, {a, b});
+  for (const int64_t t : ticks) {
+    if (horizontal) {
+      drawTickBelow(canvas, t, a.y);
+    } else {
+      drawTickLeft(canvas, a.x, t);
+    }
+  }
+  return RenderFault::None;
+}
+
+RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, double dy) {
+  Figure f;
+  if (!f.ok()) return f.fail();
+  if (!(dx > 0) || !(dy > 0)) return RenderFault::None;
+  const double margin = f.canvas().pen().width + 2.0;
+  std::vector<int64_t> columns, rows;
+  if (!walkPixels(f, false, y1, y2, dy, margin, rows)) return f.fail();
+  if (rows.empty()) return RenderFault::None;
+  if (!walkPixels(f, true, x1, x2, dx, margin, columns)) return f.fail();
+  for (const int64_t column : columns) {
+    for (const int64_t row : rows) markPoint(f.canvas(), column, row);
+  }
+  return RenderFault::None;
+}

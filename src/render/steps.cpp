@@ -1,0 +1,60 @@
+#include "render/steps.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/drawing_state.h"
+#include "render/surface.h"
+
+namespace {
+
+// The plain walk from `start`, stopping after the first value beyond `stopAfter`.
+bool accumulate(const StepWalk& walk, double start, double stopAfter,
+                const std::function<bool(double)>& visit) {
+  for (double t = start; t <= walk.to;) {
+    if (!visit(t)) return false;
+    if (t > stopAfter) break;
+    const double next = t + walk.step;
+    if (next == t) break;
+    t = next;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool walkSteps(const StepWalk& walk, const std::function<bool(double)>& visit) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  if (!(walk.step > 0) || !(walk.from <= walk.to)) return true;
+  const double maxSteps = static_cast<double>(walk.maxSteps);
+  if ((walk.to - walk.from) / walk.step <= maxSteps) {
+    return accumulate(walk, walk.from, kInfinity, visit);
+  }
+  const double lo = std::max(walk.from, walk.visibleLo);
+  const double hi = std::min(walk.to, walk.visibleHi);
+  if (!(lo <= hi)) return true;
+  double start = walk.from + std::floor((lo - walk.from) / walk.step) * walk.step;
+  if (!(start <= lo)) start = lo;
+  if ((hi - start) / walk.step <= maxSteps) return accumulate(walk, start, hi, visit);
+  // Far more values than the surface has pixels: evenly spread ones stand for them.
+  const double end = std::min(walk.to, hi + walk.step);
+  for (int64_t i = 0; i <= walk.maxSteps; ++i) {
+    if (!visit(start + (end - start) * (static_cast<double>(i) / maxSteps))) return false;
+  }
+  return true;
+}
+
+void visibleUserRange(bool alongX, double margin, double& lo, double& hi) {
+  const DrawingState& s = drawingState();
+  const double scale = alongX ? s.scaleX : s.scaleY;
+  const double offset = alongX ? s.offsetX : s.offsetY;
+  const double size = alongX ? surfaceWidth() : surfaceHeight();
+  if (scale == 0 || !std::isfinite(scale)) {
+    lo = -std::numeric_limits<double>::infinity();
+    hi = std::numeric_limits<double>::infinity();
+    return;
+  }
+  const double a = (-margin - offset) / scale, b = (size + margin - offset) / scale;
+  lo = std::min(a, b);
+  hi = std::max(a, b);
+}

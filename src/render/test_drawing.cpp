@@ -1,0 +1,81 @@
+// The fixed test drawing: axes, marks, segments, arrows, a hatched rectangle, traced
+// conics, a parabola, a polyline and its interpolating curve, and captions.
+#include "render/figure_support.h"
+#include "render/figures.h"
+
+namespace {
+
+constexpr const char* kCredit = "Pontelix para Linux: desenho de teste";
+
+void setPenColour(Canvas& canvas, uint32_t colour) {
+  Pen pen = canvas.pen();
+  pen.colour = colour;
+  canvas.setPen(pen);
+}
+
+void setPenWidth(Canvas& canvas, int width) {
+  Pen pen = canvas.pen();
+  pen.width = width;
+  canvas.setPen(pen);
+}
+
+// The axes through the origin from -10 to 10 with a tick at every integer, and a point
+// mark at every integer point between them.
+void drawTestAxes(Canvas& canvas) {
+  drawLine(-10, 0, 10, 0);
+  for (int i = -10; i <= 10; ++i) drawTickBelow(canvas, mapX(i), mapY(0));
+  drawLine(0, -10, 0, 10);
+  for (int i = -10; i <= 10; ++i) drawTickLeft(canvas, mapX(0), mapY(i));
+  for (int x = -10; x <= 10; ++x) {
+    for (int y = -10; y <= 10; ++y) drawPoint(x, y);
+  }
+}
+
+}  // namespace
+
+RenderFault renderTestDrawing() {
+  Canvas* surface = drawingSurface();
+  if (surface == nullptr) return raiseRenderFault(RenderFault::NoSurface);
+  Canvas& canvas = *surface;
+  canvas.rectangle(0, 0, canvas.width(), canvas.height());
+  resetDrawing();
+  drawTestAxes(canvas);
+
+  setPenColour(canvas, rgb(128, 0, 0));
+  drawLine(0, 1, 0, 5);
+  drawLine(1, 1, 1, 5);
+  drawLine(2, 1, 2, 5);
+  drawLine(7, -1, 6, 3);
+
+  setPenColour(canvas, kBlack);
+  drawArrow(6, -2, 5, 4);
+  drawArrow(5, 4, 8, 10);
+
+  setPenColour(canvas, rgb(0, 128, 0));
+  canvas.setBrush(Brush{BrushStyle::HatchCross, rgb(255, 255, 0)});
+  setPenWidth(canvas, 4);
+  drawRectangle(-5, -3, 4, 3);
+
+  setPenWidth(canvas, 1);
+  setPenColour(canvas, kBlack);
+  canvas.setBrush(Brush{BrushStyle::HatchForwardDiagonal, canvas.brush().colour});
+  traceCircle(-5, -6, 2);
+  traceEllipse(-5, -6, 3, 0.5);
+
+  setPenColour(canvas, rgb(255, 0, 0));
+  const double parabola[] = {-1, -2, 1};
+  drawPolynomial(2, parabola, -2, 4);
+
+  drawPoint(0, 0);
+  const double xs[] = {1, 3, 5, 7, 9}, ys[] = {-5, -2, -4, -4, -6};
+  drawPolyline(xs, ys, true);
+
+  setPenColour(canvas, rgb(0, 0, 255));
+  drawInterpolatedCurve(xs, ys);
+
+  canvas.setTextColour(kBlack);
+  drawTextLeft("Curso de F\xEDsica I", -19.6, 9);
+  drawTextLeft("Testes do Pontelix", -19.6, 8);
+  drawTextCentred(kCredit, 0, -9.5);
+  return RenderFault::None;
+}

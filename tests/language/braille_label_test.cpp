@@ -1,0 +1,97 @@
+#include "language/braille_label.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "render/surface.h"
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+
+class BrailleLabelTest : public ::testing::Test {
+ protected:
+  void prepare(OutputMode mode) {
+    outputMode = mode;
+    if (mode == OutputMode::Screen) setScreenSurfaceSize(400, 300);
+    ASSERT_TRUE(prepareSurface());
+    resetDrawing();
+  }
+  void TearDown() override {
+    freeSurface();
+    setScreenSurfaceSize(0, 0);
+  }
+
+  static Pixels blackPixels() {
+    Pixels black;
+    const Canvas* canvas = drawingSurface();
+    for (int y = 0; y < canvas->height(); ++y)
+      for (int x = 0; x < canvas->width(); ++x)
+        if (canvas->pixel(x, y) != kWhite) black.insert({x, y});
+    return black;
+  }
+};
+
+TEST_F(BrailleLabelTest, EmbosserCellsAreSinglePixels) {
+  prepare(OutputMode::Embosser);
+  // "abc" at user (0, 0), pixel (66, 66): a = dot 1, b = 1-2, c = 1-4, 3 pixels apart.
+  EXPECT_EQ(drawBrailleLabel(0, 0, "abc"), RenderFault::None);
+  EXPECT_EQ(blackPixels(), (Pixels{{66, 64}, {69, 64}, {69, 65}, {72, 64}, {73, 64}}));
+}
+
+TEST_F(BrailleLabelTest, InkCellsMatchTheEmbosser) {
+  setInkPageSide(200);
+  prepare(OutputMode::InkPrinter);
+  EXPECT_EQ(drawBrailleCell(0xE9, 10, 20), 3);  // é: all six dots
+  EXPECT_EQ(blackPixels(), (Pixels{{10, 18}, {10, 19}, {10, 20}, {11, 18}, {11, 19}, {11, 20}}));
+}
+
+TEST_F(BrailleLabelTest, ScreenDotsAreTwoByTwoSixPixelsApart) {
+  prepare(OutputMode::Screen);
+  EXPECT_EQ(drawBrailleCell('#', 10, 20), 20);  // 3-4-5-6
+  Pixels expected;
+  for (const auto& [x, y] : Pixels{{10, 20}, {16, 8}, {16, 14}, {16, 20}})
+    expected.insert({{x, y}, {x + 1, y}, {x, y + 1}, {x + 1, y + 1}});
+  EXPECT_EQ(blackPixels(), expected);
+}
+
+TEST_F(BrailleLabelTest, AThreeLetterWordIsSixtyPixelsWideOnTheScreen) {
+  prepare(OutputMode::Screen);
+  // "yyy" (1-3-4-5-6): each cell spans 8 pixels; the next starts 20 further on.
+  ASSERT_EQ(drawBrailleLabel(0, 0, "yyy"), RenderFault::None);
+  const Pixels black = blackPixels();
+  const int left = black.begin()->first;
+  EXPECT_EQ(left, mapX(0));
+  EXPECT_EQ(black.rbegin()->first, left + 40 + 7);
+  EXPECT_EQ(black.size(), 3u * 5 * 4);
+}
+
+TEST_F(BrailleLabelTest, LabelsAreCutOffAtTheEdges) {
+  prepare(OutputMode::Embosser);
+  // Column 130: the first cell fits (130, 131), the rest is off the right edge.
+  EXPECT_EQ(drawBrailleLabel(19.5, 0, "\xE9\xE9\xE9"), RenderFault::None);
+  EXPECT_EQ(blackPixels().size(), 6u);
+  EXPECT_EQ(blackPixels().begin()->first, 130);
+
+  freeSurface();
+  prepare(OutputMode::Embosser);
+  // Starting left of the surface, only the cells that reach it show; the row is cut at
+  // the top too (dot 1 above row 0 is lost).
+  EXPECT_EQ(drawBrailleLabel(-20.5, 15, "\xE9\xE9"), RenderFault::None);
+  EXPECT_EQ(blackPixels(), (Pixels{{0, 0}, {2, 0}, {3, 0}}));
+}
+
+TEST_F(BrailleLabelTest, UnmappablePositionsDrawNothing) {
+  prepare(OutputMode::Embosser);
+  clearRenderFault();
+  EXPECT_EQ(drawBrailleLabel(1e300, 0, "abc"), RenderFault::OutOfRange);
+  EXPECT_EQ(renderFault(), RenderFault::OutOfRange);
+  EXPECT_TRUE(blackPixels().empty());
+  freeSurface();
+  EXPECT_EQ(drawBrailleLabel(0, 0, "abc"), RenderFault::NoSurface);
+  EXPECT_EQ(drawBrailleCell('a', 0, 0), 3);
+}
+
+}  // namespace
