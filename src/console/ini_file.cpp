@@ -1,13 +1,10 @@
 #include "console/ini_file.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
+#include "console/file_write.h"
 #include "console/text.h"
 
 namespace {
@@ -146,13 +143,5 @@ bool IniFile::save(const std::string& path) const {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   if (utf8) text = cp1252ToUtf8(text);
-  const std::string temp = path + ".tmp" + std::to_string(getpid());
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if (std::fclose(f) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return writeFileReplacing(path, text);
 }

@@ -1,7 +1,6 @@
 // Reading the whole screen back, and returning the console to its start.
-#include <cstdio>
-
 #include "console/core_internal.h"
+#include "console/file_write.h"
 #include "console/screen.h"
 #include "console/text.h"
 
@@ -17,13 +16,9 @@ std::vector<std::string> conScreenRows() {
 }
 
 bool conWriteScreenFile(const std::string& utf8Path) {
-  std::FILE* f = std::fopen(utf8Path.c_str(), "wb");
-  if (!f) return false;
-  for (const std::string& row : conScreenRows()) {
-    std::fwrite(row.data(), 1, row.size(), f);
-    std::fputc('\n', f);
-  }
-  return std::fclose(f) == 0;
+  std::string text;
+  for (const std::string& row : conScreenRows()) text += row + "\n";
+  return writeFileReplacing(utf8Path, text);
 }
 
 void conReset() {

@@ -28,6 +28,7 @@ TEST(KeyScript, CharactersNamesAndModifiers) {
   EXPECT_EQ(queued("<F1><Ctrl+F5><Ctrl+Up><Shift+Ins><BS><Del>"),
             "\0;|\0b|\0q|\0\xfe|\b|\0S|"s);
   EXPECT_EQ(queued("€<Space>>"), "\x80| |>|");
+  EXPECT_EQ(queued("\xef\xbb\xbfok"), "o|k|");  // a byte-order mark types nothing
 }
 
 TEST(KeyScript, MalformedNamesGiveTheirPosition) {

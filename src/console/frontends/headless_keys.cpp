@@ -69,7 +69,8 @@ bool parseName(const std::string& name, KeyCodes& out) {
 bool parseKeyScript(const std::string& utf8, std::vector<KeyCodes>& keys, std::string& error) {
   keys.clear();
   int line = 1, column = 1;
-  size_t i = 0;
+  // A byte-order mark, as some editors write, types nothing.
+  size_t i = utf8.rfind("\xef\xbb\xbf", 0) == 0 ? 3 : 0;
   while (i < utf8.size()) {
     const unsigned char c = static_cast<unsigned char>(utf8[i]);
     if (c == '\n') {
