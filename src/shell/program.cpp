@@ -1,16 +1,80 @@
+// The program from greeting to goodbye.
 #include "shell/program.h"
 
+#include "console/askkey.h"
 #include "console/config.h"
 #include "console/console.h"
 #include "console/keys.h"
 #include "console/speech.h"
+#include "shell/mainmenu.h"
+#include "shell/messages/messages.h"
+#include "shell/project/project.h"
 #include "shell/version.h"
 
-int runInteractive(const std::vector<std::string>&) {
-  spkStart(0, cfgProgramFolder());
-  spkWriteLine(std::string("Pontelix - ") + kPontelixVersion);
-  while (conGetKey() != key::kEsc) {
+namespace {
+
+// Where the program's recorded messages live; not having them is no error, every
+// message is then synthesized.
+std::string soundDirectory() {
+  std::string directory = cfgReadValue("PONTELIX", "DIRPONTELIX");
+  if (directory.empty()) directory = cfgReadValue("TRAMEL", "PGMTRAMEL") + "/som/pontelix";
+  return directory;
+}
+
+bool answeredYes() { return askKey("SN") == 'S'; }
+
+}  // namespace
+
+bool startProgram() {
+  showBanner();
+  setWindowTitle("");
+  spkStart(0, soundDirectory());
+  conSetBackColour(1);
+  sayMessage("PXINIC", 0);
+  spkWriteLine(kPontelixVersion);
+  conWriteLine();
+  conSetBackColour(0);
+
+  resetProject();
+  setProjectFileName(askProjectFileName());
+  if (projectFileName().empty() && fileChooserLastKey() == key::kEsc) {
+    sayMessage("PXDESIST", 1);
+    return false;
   }
+  if (!projectFileName().empty()) loadProject();
+  return true;
+}
+
+bool confirmExit() {
+  sayMessage("PXCNFFIM", 0);
+  bool end = answeredYes();
+  if (end && projectHasUnsavedChanges()) {
+    sayMessage("PXNAOGV", 1);
+    sayMessage("PXCNFNGV", 0);
+    end = answeredYes();
+  }
+  if (!end) sayMessage("PXCANC", 2);
+  return end;
+}
+
+void configure() {
+  sayNotImplemented();
+  conReadLine();
+}
+
+void finishProgram() {
+  resetProject();
+  sayMessage("PXFIM", 1);
   spkFinish();
+}
+
+int runInteractive(const std::vector<std::string>& args) {
+  setProgramArguments(args);
+  if (startProgram()) {
+    do {
+      mainMenu();
+    } while (!confirmExit());
+  }
+  finishProgram();
   return 0;
 }

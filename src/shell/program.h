@@ -1,8 +1,20 @@
 #pragma once
-// The interactive program, run once the console's frontend and transcript are set up.
-// args are the command-line arguments that are not options, in Windows-1252. Returns the
-// process exit status.
+// The interactive program: start-up, the main menu and the end.
 #include <string>
 #include <vector>
 
+// Runs the program once the console's frontend and transcript are set up. args are the
+// command-line arguments that are not options, in Windows-1252; the first names the
+// project. Returns the process exit status.
 int runInteractive(const std::vector<std::string>& args);
+
+// Banner, speech, greeting, the project's name and file. False when the user gave up
+// at the name (Esc): the main menu is then never shown.
+bool startProgram();
+// Asks whether to end, and a second time when the project has unsaved changes. True:
+// end the program.
+bool confirmExit();
+// Option C: there is nothing to configure yet.
+void configure();
+// Says goodbye and waits until everything has been heard.
+void finishProgram();

@@ -57,4 +57,11 @@ TEST_F(AskKeyTest, ControlCharactersAreNamedAndThePopupMakesRoomAtTheBottom) {
   EXPECT_EQ(conRow(), 24);
 }
 
+TEST_F(AskKeyTest, PopupItemsPlayTheSharedLetterRecordings) {
+  startSpeechWithRecordings({"_83", "_78"});
+  user("<Down><Down><Esc>");
+  EXPECT_EQ(askKey("SN"), 27);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"play: _83.wav", "play: _78.wav"}));
+}
+
 }  // namespace

@@ -176,4 +176,30 @@ TEST_F(FormTest, ExplorationFromAFieldOrOutsideComesBackToTheSamePlace) {
   EXPECT_EQ(std::count(h.begin(), h.end(), "say: Campo 1"), 3);
 }
 
+TEST_F(FormTest, TheHeadlessKeyScriptDrivesAFormThroughClicksAndAChoiceList) {
+  std::string pen = "0-NORMAL", width = "1";
+  conGoto(1, 10);
+  formBegin();
+  formAddChoiceField("K_P", "Caneta", pen, 12, "0-NORMAL|1-PONTILHADA|2-TRACEJADA");
+  formAddField("K_L", "Largura", width, 3);
+  // No key of the script is lost to a click or to the flush when the form starts.
+  keys("<Up><Down><F9><End><Enter><Tab>3<Enter><Enter><PgDn>");
+  EXPECT_EQ(formRun(true), 81);
+  EXPECT_EQ(pen, "2-TRACEJADA");
+  EXPECT_EQ(width, "3");
+  const std::vector<std::string> h = heard();
+  EXPECT_EQ(std::count(h.begin(), h.end(), "click"), 3);
+}
+
+TEST_F(FormTest, AFieldsRecordingIsPlayedInsteadOfItsLabel) {
+  startSpeechWithRecordings({"K_1"});
+  std::string first, second = "7";
+  formBegin();
+  formAddField("K_1", "Campo 1", first, 5);
+  formAddField("K_2", "Campo 2", second, 5);
+  user("<Down><Esc>");
+  formRun(true);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"play: K_1.wav", "say: Campo 2", "say: 7"}));
+}
+
 }  // namespace

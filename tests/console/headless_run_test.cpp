@@ -38,9 +38,9 @@ class HeadlessRun : public ::testing::Test {
 
 TEST_F(HeadlessRun, KeysRunOutAndScreenAndTranscriptAreWritten) {
   EXPECT_EQ(run("xy"), 0);
-  EXPECT_EQ(file("t.txt").rfind("say: Pontelix - 1.0 alfa\n", 0), 0u);
+  EXPECT_EQ(file("t.txt").rfind("say: Pontelix - \nsay: 1.0 alfa\n", 0), 0u);
   const std::string screen = file("s.txt");
-  EXPECT_EQ(screen.rfind("Pontelix - 1.0 alfa\n", 0), 0u);
+  EXPECT_NE(screen.find("\nPontelix - 1.0 alfa\n"), std::string::npos);
   EXPECT_EQ(std::count(screen.begin(), screen.end(), '\n'), 25);
   // The services wrote their three switches into the private configuration.
   EXPECT_NE(file("config/tramel/Tramel.ini").find("FALANDO=Sim"), std::string::npos);
@@ -50,7 +50,7 @@ TEST_F(HeadlessRun, EscEndsNormallyAndAltF4AtOnce) {
   EXPECT_EQ(run("<Esc>"), 0);
   EXPECT_FALSE(file("s.txt").empty());
   EXPECT_EQ(run("<Alt+F4><Esc>"), 0);
-  EXPECT_EQ(file("s.txt").rfind("Pontelix", 0), 0u);
+  EXPECT_NE(file("s.txt").find("Pontelix -"), std::string::npos);
 }
 
 TEST_F(HeadlessRun, MalformedKeyNameIsAUsageError) {

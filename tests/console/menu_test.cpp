@@ -148,4 +148,15 @@ TEST_F(MenuTest, ExplorationReturnsToTheSameItem) {
   EXPECT_EQ(h.back(), "say: Dois");
 }
 
+TEST_F(MenuTest, AnItemWithARecordingIsPlayedAndSpelledOnRight) {
+  startSpeechWithRecordings({"PXCOM_PT"});
+  user("<Right><Down><Esc>");
+  menuOpen(1, 1, 20, 2, 5);
+  menuAddItem("PXCOM_PT", "PT - Ponto");
+  menuAddItem("PXCOM_XX", "XX - Nada");
+  menuSelect();
+  EXPECT_EQ(heard(), (std::vector<std::string>{"play: PXCOM_PT.wav", "spell: PT - Ponto",
+                                               "say: XX - Nada"}));
+}
+
 }  // namespace

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "console/frontends/headless.h"
+#include "console/options.h"
+#include "console/speech.h"
 #include "console/popup.h"
 #include "console/screen.h"
 #include "console_fixture.h"
+#include "wav_builder.h"
 
 class PatientUser : public Frontend {
  public:
@@ -36,6 +39,30 @@ class PatientUser : public Frontend {
 
 class PopupTest : public ConsoleTest {
  protected:
+  void TearDown() override {
+    if (speechStarted_) spkFinish();
+    ConsoleTest::TearDown();
+  }
+
+  // Starts silent speech with recordings of these names: names beginning with "_" in
+  // the letters directory, the others in the sound directory.
+  void startSpeechWithRecordings(const std::vector<std::string>& names) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    conSetOptions({UiChoice::Headless, SpeechChoice::None});
+    const std::string sounds = dir_ + "/som", letters = dir_ + "/letras";
+    std::filesystem::create_directories(sounds);
+    std::filesystem::create_directories(letters);
+    writeFile(dir_ + "/config/tramel/Tramel.ini", "[TRADUTOR]\nDIRLETRAS=" + letters + "\n");
+    for (const std::string& name : names) {
+      const std::string& folder = name[0] == '_' ? letters : sounds;
+      wavtest::writeBytes(folder + "/" + name + ".wav",
+                          wavtest::wave(1, 11025, 8, wavtest::Bytes(64, 128)));
+    }
+    spkStart(3, sounds);
+    speechStarted_ = true;
+  }
+  bool speechStarted_ = false;
+
   // Keys in the headless script syntax ("ab<Down><Enter>").
   PatientUser& user(const std::string& script) {
     std::vector<KeyCodes> codes;

@@ -212,3 +212,26 @@ TEST_F(SpeechServicesTest, DiskOutputCapturesSpokenSound) {
 }
 
 }  // namespace
+
+namespace {
+
+using SpeechStartDeathTest = SpeechServicesTest;
+
+TEST_F(SpeechStartDeathTest, ASynthesizerThatCannotStartSaysWhyAndEndsAfterEnter) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // A data folder without the synthesizer's data.
+  std::filesystem::create_directories(dir_ + "/voz/espeak-ng-data");
+  EXPECT_EXIT(
+      {
+        setenv("ESPEAK_DATA_PATH", (dir_ + "/voz").c_str(), 1);
+        keys("x<Enter>");
+        conSetEndHandler([](int status) {
+          for (const std::string& row : conScreenRows()) std::fprintf(stderr, "%s\n", row.c_str());
+          std::_Exit(status);
+        });
+        spkStart(3, dir_);
+      },
+      ::testing::ExitedWithCode(1), "Erro de inicializa\xc3\xa7\xc3\xa3o: -?[0-9]+\nBanco de dados de voz: pt-br \\(.*/voz/");
+}
+
+}  // namespace

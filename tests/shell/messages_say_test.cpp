@@ -41,6 +41,19 @@ TEST_F(SayMessageTest, AnUnknownKeyIsWrittenAndSpokenByName) {
   EXPECT_EQ(heard(), (std::vector<std::string>{"say: --> Mensagem inválida: px_texto"}));
 }
 
+TEST_F(SayMessageTest, TheEffectComesFirstAndARecordingReplacesSynthesis) {
+  startSpeechWithRecordings({"EF_PXINIC", "PXINIC", "EF_PXFIM", "PXOK"});
+  sayMessage("PXINIC", 0);
+  sayMessage("PXFIM", 1);
+  sayMessage("PXOK", 1);
+  sayMessage("PXOQUE", -1);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"play: EF_PXINIC.wav", "play: PXINIC.wav",
+                                               "play: EF_PXFIM.wav", "say: Fim do Pontelix",
+                                               "play: PXOK.wav", "say: Pontelix - Que deseja? "}));
+  EXPECT_EQ(row(1), "Pontelix - Fim do Pontelix");
+  EXPECT_EQ(row(2), "OK.");
+}
+
 TEST_F(SayMessageTest, NotImplementedIsFollowedByAnEmptyLine) {
   conWriteLine("x");
   sayNotImplemented();

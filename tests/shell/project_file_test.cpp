@@ -83,6 +83,10 @@ TEST(ProjectFile, ReadsAndRefusesWhatIsNoProject) {
   text.lines = {"kept"};
   EXPECT_EQ(readProjectFile(dir.file("missing.pxg"), text), ENOENT);
   EXPECT_EQ(readProjectFile(dir.path(), text), EISDIR);
+  // A pipe without a writer would block a plain open for ever.
+  ASSERT_EQ(::mkfifo(dir.file("fifo.pxg").c_str(), 0644), 0);
+  EXPECT_EQ(readProjectFile(dir.file("fifo.pxg"), text), EINVAL);
+  EXPECT_EQ(writeFileReplacing(dir.file("fifo.pxg"), "x"), EINVAL);
   {
     std::ofstream big(dir.file("big.pxg"), std::ios::binary);
     big.seekp(kMaxProjectFileBytes);

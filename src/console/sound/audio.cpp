@@ -19,6 +19,7 @@ struct AudioState {
   // The watchdog: the render count last seen, and when it last moved.
   uint64_t lastRenders = 0;
   Clock::time_point lastProgress;
+  std::function<void()> queueHook;
 };
 
 AudioState& state() {
@@ -65,6 +66,7 @@ void audioQueue(Channel channel, std::unique_ptr<PcmSource> source) {
   // The watchdog's clock starts with the first sound after a quiet time.
   if (!s.mixer.sounding()) s.lastProgress = Clock::now();
   s.mixer.queue(channel, std::move(source));
+  if (s.queueHook) s.queueHook();
 }
 
 void audioAppend(Channel channel, const int16_t* samples, size_t count, int rate) {
@@ -73,11 +75,12 @@ void audioAppend(Channel channel, const int16_t* samples, size_t count, int rate
   if (!s.mixer.sounding()) s.lastProgress = Clock::now();
   if (rate == kMixRate) {
     s.mixer.append(channel, samples, count);
-    return;
+  } else {
+    Samples converted;
+    PcmConverter(PcmFormat{rate, 16, 1}).convert(samples, count, converted);
+    s.mixer.append(channel, converted.data(), converted.size());
   }
-  Samples converted;
-  PcmConverter(PcmFormat{rate, 16, 1}).convert(samples, count, converted);
-  s.mixer.append(channel, converted.data(), converted.size());
+  if (s.queueHook) s.queueHook();
 }
 
 void audioQueueSilence(Channel channel, int milliseconds) {
@@ -104,3 +107,6 @@ bool audioSounding() {
 }
 
 bool audioSounding(Channel channel) { return audioSounding() && state().mixer.sounding(channel); }
+
+void audioSetQueueHook(std::function<void()> hook) { state().queueHook = std::move(hook); }
+uint64_t audioRenderCount() { return state().mixer.renderCalls(); }

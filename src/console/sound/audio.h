@@ -3,6 +3,7 @@
 // It opens on first use. Without a device (or when speech was turned off on the
 // command line) nothing is queued and nothing ever sounds, so no caller waits.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,3 +29,8 @@ void audioStop(Channel channel);
 // waiter wait forever.
 bool audioSounding();
 bool audioSounding(Channel channel);
+
+// For measurements: called on the program's thread each time samples are queued, and
+// the number of buffers the device has pulled so far.
+void audioSetQueueHook(std::function<void()> hook);
+uint64_t audioRenderCount();

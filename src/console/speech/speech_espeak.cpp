@@ -79,13 +79,17 @@ int espeakRateForSpeed(int speed) {
 }
 
 std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, EspeakStartError& error) {
-  const char* dataPath = nullptr;
-  espeak_Info(&dataPath);
-  error.voiceData = std::string(kVoice) + " (" + (dataPath ? dataPath : "?") + ")";
+  // The data folder is known once the library has looked for it, even when it failed.
+  const auto describeVoice = [&error] {
+    const char* dataPath = nullptr;
+    espeak_Info(&dataPath);
+    error.voiceData = std::string(kVoice) + " (" + (dataPath && *dataPath ? dataPath : "?") + ")";
+  };
   if (gSampleRate <= 0) {
     // Without DONT_EXIT the library ends the process when its data is missing.
     gSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (gSampleRate <= 0) {
+      describeVoice();
       error.code = gSampleRate == 0 ? -1 : gSampleRate;
       gSampleRate = 0;
       return nullptr;
@@ -93,6 +97,7 @@ std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, Es
     espeak_SetSynthCallback(synthCallback);
   }
   if (const espeak_ERROR status = espeak_SetVoiceByName(kVoice); status != EE_OK) {
+    describeVoice();
     error.code = static_cast<int>(status);
     return nullptr;
   }

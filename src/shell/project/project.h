@@ -21,8 +21,9 @@ void setProjectFileName(std::string name);
 ProjectEncoding projectEncoding();
 void setProjectEncoding(ProjectEncoding encoding);
 
-// The program's command-line arguments (UTF-8); the first names the project at start-up.
-void setProgramArguments(std::vector<std::string> utf8Arguments);
+// The program's command-line arguments (Windows-1252). The first, trimmed, names the
+// project at start-up; it is used once, so a later new project asks for its name.
+void setProgramArguments(const std::vector<std::string>& arguments);
 
 // True when the list differs from what was last loaded or saved, or when a new empty
 // project was started and not yet saved. The comparison needs no help from the code that
@@ -36,3 +37,15 @@ void resetProject();
 
 // The name with ".pxg" appended unless it already ends in ".pxg" in any letter case.
 std::string withProjectExtension(std::string_view name);
+
+// The spoken project operations. askProjectFileName gives the empty text when the user
+// pressed Esc; the file chooser's last key tells the caller so.
+std::string askProjectFileName();
+// Completes the name's extension, then loads the file into the list; false when there
+// was no file (a new project) or it could not be read (said, and the list kept).
+bool loadProject();
+// Asks, then writes the list to the file; asks for a name first when there is none.
+// A failure is said, and the list stays as it is.
+void saveProject();
+// Offers to save, then starts an empty project under a newly asked name.
+void newProject();

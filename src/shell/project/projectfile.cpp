@@ -127,11 +127,13 @@ bool projectPathExists(const std::string& path) {
 }
 
 int readProjectFile(const std::string& path, ProjectText& text) {
-  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  // Non-blocking, so that a pipe with no writer can't hold the program.
+  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
   if (file.fd < 0) return errno;
   struct stat st{};
   if (::fstat(file.fd, &st) != 0) return errno;
   if (S_ISDIR(st.st_mode)) return EISDIR;
+  if (!S_ISREG(st.st_mode)) return EINVAL;
   if (st.st_size > kMaxProjectFileBytes) return EFBIG;
   std::string bytes;
   char buffer[65536];
@@ -142,7 +144,7 @@ int readProjectFile(const std::string& path, ProjectText& text) {
       return errno;
     }
     if (n == 0) break;
-    // Devices and pipes report no size; they are held to the same bound.
+    // The file may grow while it is read.
     if (static_cast<long long>(bytes.size()) + n > kMaxProjectFileBytes) return EFBIG;
     bytes.append(buffer, static_cast<size_t>(n));
   }
@@ -157,6 +159,7 @@ int writeFileReplacing(const std::string& path, std::string_view bytes) {
   struct stat st{};
   if (::stat(target.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (!S_ISREG(st.st_mode)) return EINVAL;
     if (::access(target.c_str(), W_OK) != 0) return errno;
     mode = st.st_mode & 07777;
   }

@@ -38,14 +38,15 @@ constexpr long long kMaxProjectFileBytes = 16LL * 1024 * 1024;
 bool projectPathExists(const std::string& path);
 
 // Reads the whole file. Returns 0, or the errno that stopped it (EISDIR for a directory,
-// EFBIG above kMaxProjectFileBytes).
+// EINVAL for anything else that is no regular file, EFBIG above kMaxProjectFileBytes).
 int readProjectFile(const std::string& path, ProjectText& text);
 
 // Replaces the file's content with the bytes, or leaves it exactly as it was: the bytes
 // go to a new file in the same directory, which is flushed and then renamed over the
 // old one. A link is followed, so the file it points to is replaced, not the link. An
-// existing file keeps its permissions; a file that the user may not write is not
-// replaced. Returns 0 or the errno of the step that failed; no temporary file is left.
+// existing file keeps its permissions; a file that the user may not write, a directory
+// or a device is not replaced (EACCES, EISDIR, EINVAL).
+// Returns 0 or the errno of the step that failed; no temporary file is left.
 int writeFileReplacing(const std::string& path, std::string_view bytes);
 
 // A new, empty file with a unique name in the temporary directory ($TMPDIR, else /tmp),

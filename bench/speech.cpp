@@ -1,0 +1,94 @@
+// How quickly speech starts and stops: from spkSay of a catalogue-length message to its
+// first samples in the audio queue, and from a queued key to silence. Runs on SDL's
+// dummy audio driver, so no sound card is needed.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <optional>
+#include <thread>
+
+#include "console/console.h"
+#include "console/frontend.h"
+#include "console/options.h"
+#include "console/sound/audio.h"
+#include "console/speech.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char* kMessage =
+    "Op\xe7\xe3o inv\xe1lida. Tecle a letra de uma das op\xe7\xf5" "es do menu, ou Esc para voltar ao menu principal.";
+
+// A frontend that never ends the program, however long the benchmark polls.
+class QuietFrontend : public Frontend {
+ public:
+  void pump(int) override {}
+  void invalidate() override {}
+  void setWaitingForKey(bool) override {}
+  void setTitle(const std::string&) override {}
+  void beep() override {}
+  PixelSize clientArea() const override { return {1040, 700}; }
+  void setClipboard(const std::string&) override {}
+  std::string clipboard() override { return {}; }
+};
+
+void startSpeech() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  conSetFrontend(std::make_unique<QuietFrontend>());
+  conSetOptions({UiChoice::Headless, SpeechChoice::Espeak});
+  spkStart(3, "/nonexistent");
+}
+
+double seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
+
+void BM_SayToFirstAudio(benchmark::State& state) {
+  startSpeech();
+  std::optional<Clock::time_point> first;
+  audioSetQueueHook([&] {
+    if (!first) first = Clock::now();
+  });
+  for (auto _ : state) {
+    first.reset();
+    const auto start = Clock::now();
+    spkSay(kMessage);
+    if (!first) {
+      state.SkipWithError("nothing was queued");
+      break;
+    }
+    state.SetIterationTime(seconds(start, *first));
+    spkStop();
+  }
+  audioSetQueueHook(nullptr);
+}
+BENCHMARK(BM_SayToFirstAudio)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Silence counted twice: when the queue is empty (what spkBusy reports) and when the
+// device has pulled its next, silent buffer (what the listener hears).
+void BM_KeyToSilence(benchmark::State& state) {
+  startSpeech();
+  double deviceSilence = 0;
+  for (auto _ : state) {
+    spkSay(kMessage);
+    const auto start = Clock::now();
+    conQueueKey('x');
+    while (spkBusy()) {
+    }
+    const auto queueEmpty = Clock::now();
+    const uint64_t renders = audioRenderCount();
+    while (audioRenderCount() == renders) std::this_thread::yield();
+    deviceSilence += seconds(start, Clock::now());
+    state.SetIterationTime(seconds(start, queueEmpty));
+    conGetKey();
+  }
+  state.counters["device_silence_ms"] = benchmark::Counter(deviceSilence * 1000, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_KeyToSilence)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,135 @@
+// The main menu and its two ways of telling the options: the popup and the F1 list.
+#include "shell/mainmenu.h"
+
+#include <string>
+
+#include "console/console.h"
+#include "console/keys.h"
+#include "console/menu.h"
+#include "console/speech.h"
+#include "render/surface.h"
+#include "shell/messages/messages.h"
+#include "shell/program.h"
+#include "shell/project/project.h"
+
+namespace {
+
+// What each option key runs. Ctrl+V (22), Ctrl+B (2) and Tab or Ctrl+I (9) draw the
+// test drawing on the device of V, B and I. An option whose work is not in the program
+// yet says so.
+struct MenuOption {
+  int key;
+  void (*run)();
+};
+
+constexpr MenuOption kMenuOptions[] = {
+    {'P', sayNotImplemented},  // stepByStepBuilder()
+    {'E', sayNotImplemented},  // editCommands()
+    {'V', sayNotImplemented},  // viewDrawing(false)
+    {22, sayNotImplemented},   // viewDrawing(true)
+    {'S', saveProject},
+    {'B', sayNotImplemented},  // embossDrawing(false)
+    {2, sayNotImplemented},    // embossDrawing(true)
+    {'I', sayNotImplemented},  // printDrawing(false)
+    {9, sayNotImplemented},    // printDrawing(true)
+    {'G', sayNotImplemented},  // saveDrawingImage()
+    {'C', configure},
+    {'N', newProject},
+};
+
+// The option popup's items, in order; the item number picks the letter.
+struct MenuItem {
+  int letter;
+  const char* key;
+};
+
+constexpr MenuItem kMenuItems[] = {
+    {'P', "PXOPC_P"}, {'E', "PXOPC_E"}, {'V', "PXOPC_V"}, {'S', "PXOPC_S"},
+    {'B', "PXOPC_B"}, {'I', "PXOPC_I"}, {'G', "PXOPC_G"}, {'C', "PXOPC_C"},
+    {'N', "PXOPC_N"}, {key::kEsc, "PX_ESC"},
+};
+
+// F1 says N right after B, unlike the popup.
+constexpr const char* kHelpKeys[] = {
+    "PXOPCAO", "PXOPC_P", "PXOPC_E", "PXOPC_V", "PXOPC_S", "PXOPC_B",
+    "PXOPC_N", "PXOPC_I", "PXOPC_G", "PXOPC_C", "PX_ESC",
+};
+
+bool opensOptionMenu(const KeyPair& pair) {
+  return pair.first == 0 &&
+         (pair.second == key::kUp || pair.second == key::kDown || pair.second == key::kF9);
+}
+
+// Runs the option of the key; false when the key is no option.
+bool runOption(int code) {
+  if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
+  for (const MenuOption& option : kMenuOptions) {
+    if (option.key == code) {
+      option.run();
+      return true;
+    }
+  }
+  return false;
+}
+
+void askWhatToDo() {
+  setWindowTitle(projectFileName());
+  showBanner();
+  conSetBackColour(1);
+  sayMessage("PXOQUE", 0);
+  conSetBackColour(0);
+}
+
+}  // namespace
+
+void mainMenu() {
+  outputMode = OutputMode::Screen;
+  for (;;) {
+    askWhatToDo();
+    const KeyPair pair = conGetKeyPair();
+    conWriteLine();
+    int code = pair.first;
+    if (opensOptionMenu(pair)) code = optionMenu();
+    if (code == key::kEsc) {
+      conWriteLine();
+      conWriteLine();
+      return;
+    }
+    if (code == key::kEnter) continue;
+    if (pair == KeyPair{0, key::kF1}) {
+      optionHelp();
+      continue;
+    }
+    // A Shift, Ctrl+Shift or Alt movement key arrives with its code where a character
+    // stands (Shift+Down as 'P'); it is no option.
+    const bool prefixedKey = pair.first != 0 && pair.second != ' ';
+    if (code == 0 || prefixedKey || !runOption(code)) sayMessage("PXOPINV", 1);
+  }
+}
+
+int optionMenu() {
+  const int row = conRow();
+  if (conColumn() != 1) conWriteLine();
+  spkWriteLine(messageText("PXOPCAO"));
+  constexpr int kItems = static_cast<int>(std::size(kMenuItems));
+  menuMakeRoom(kItems);
+  menuOpen(conColumn(), conRow(), 50, kItems, 5);
+  for (const MenuItem& item : kMenuItems) menuAddItem(item.key, messageText(item.key));
+  const int chosen = menuSelect();
+  int result = key::kEsc;
+  if (chosen >= 1) {
+    result = kMenuItems[chosen - 1].letter;
+    conWriteLine(std::string(1, static_cast<char>(result)));
+  }
+  clearScreenFrom(row);
+  return result;
+}
+
+void optionHelp() {
+  conWriteLine();
+  for (const char* key : kHelpKeys) sayMessage(key, 1);
+  conFlushKeys();
+  setWindowTitle(projectFileName());
+  clearScreenFrom(3);
+  spkClick();
+}

@@ -1,0 +1,146 @@
+// The spoken project operations: naming, loading, saving and starting a project.
+#include <cerrno>
+#include <utility>
+
+#include "console/askkey.h"
+#include "console/console.h"
+#include "console/keys.h"
+#include "console/speech.h"
+#include "console/text.h"
+#include "shell/messages/messages.h"
+#include "shell/project/project.h"
+
+namespace {
+
+constexpr const char* kDefaultProjectName = "desenho.pxg";
+
+// The first command-line argument, until askProjectFileName has used it.
+std::string gArgumentName;
+
+std::string trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// Why a file operation failed, in words a user can act on.
+std::string failureReason(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return "sem permiss\xe3o";
+    case EROFS:
+      return "disco somente para leitura";
+    case ENOSPC:
+    case EDQUOT:
+      return "disco cheio";
+    case ENOENT:
+    case ENOTDIR:
+      return "pasta ou arquivo inexistente";
+    case EISDIR:
+      return "o nome \xe9 de uma pasta";
+    case EINVAL:
+      return "n\xe3o \xe9 um arquivo comum";
+    case EFBIG:
+      return "arquivo grande demais";
+    case ENAMETOOLONG:
+      return "nome longo demais";
+    default:
+      return "erro " + std::to_string(error);
+  }
+}
+
+void sayFileFailure(std::string_view what, int error) {
+  spkWriteLine(std::string(what) + projectFileName() + ": " + failureReason(error) + ".");
+}
+
+std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
+
+// Writes the list under the project's name; false (said) when the file could not be
+// written, in which case the old file and the list are both untouched.
+bool writeProject() {
+  const int error = writeFileReplacing(projectPath(),
+                                       encodeProjectText(commandLines(), projectEncoding()));
+  if (error != 0) {
+    sayFileFailure("Erro ao gravar ", error);
+    spkWriteLine("Os comandos continuam na mem\xf3ria.");
+    return false;
+  }
+  markProjectSaved();
+  return true;
+}
+
+// saveProject's work; false only when the user wanted the list saved and it was not.
+bool offerToSave() {
+  sayMessage("PXSALVAR", 0);
+  if (askKey("SN") != 'S') {
+    sayMessage("PXDESIST", 1);
+    return true;
+  }
+  if (projectFileName().empty()) setProjectFileName(askProjectFileName());
+  if (projectFileName().empty()) {
+    sayMessage("PXDESIST", 1);
+    return false;
+  }
+  return writeProject();
+}
+
+}  // namespace
+
+void setProgramArguments(const std::vector<std::string>& arguments) {
+  gArgumentName = arguments.empty() ? std::string() : trimmed(arguments.front());
+}
+
+std::string askProjectFileName() {
+  std::string name = std::exchange(gArgumentName, {});
+  if (name.empty()) {
+    conFlushKeys();
+    sayMessage("PXNOMARQ", 1);
+    const int column = conColumn(), row = conRow();
+    name = askFileName(10, "*.pxg");
+    if (fileChooserLastKey() == key::kEsc) return {};
+    if (!name.empty()) {
+      // Over what was typed, so that a name picked from the list shows as well.
+      conGoto(column, row);
+      conWrite(name);
+      conClearEol();
+      conWriteLine();
+    } else {
+      sayMessage("PXASSUME", 1);
+      name = kDefaultProjectName;
+    }
+  }
+  setWindowTitle(name);
+  return name;
+}
+
+bool loadProject() {
+  setProjectFileName(withProjectExtension(projectFileName()));
+  if (!projectPathExists(projectPath())) {
+    sayMessage("PXARQNOV", 2);
+    sayMessage("PXAPTF9", -1);
+    return false;
+  }
+  ProjectText text;
+  if (const int error = readProjectFile(projectPath(), text); error != 0) {
+    sayFileFailure("Erro ao ler ", error);
+    return false;
+  }
+  commandLines() = std::move(text.lines);
+  setProjectEncoding(text.encoding);
+  markProjectSaved();
+  sayMessage("PXARQCRG", 2);
+  return true;
+}
+
+void saveProject() { offerToSave(); }
+
+void newProject() {
+  // Clearing the list after a failed save would lose it.
+  if (!offerToSave()) return;
+  commandLines().clear();
+  setProjectEncoding(ProjectEncoding::Windows1252);
+  markProjectChanged();
+  setProjectFileName(askProjectFileName());
+  if (!projectFileName().empty()) loadProject();
+}

@@ -1,0 +1,118 @@
+// The program from greeting to goodbye, and the main menu, through the real program.
+#include <gtest/gtest.h>
+
+#include "shell/program_run.h"
+
+namespace {
+
+using ProgramMenu = ProgramRun;
+
+const std::string kPrompt = "say: Pontelix - Que deseja? ";
+const std::string kConfirm = "say: Confirma o fim do pontelix? ";
+const std::string kCancelled = "say: Cancelado";
+const std::string kGoodbye = "say: Fim do Pontelix";
+const std::string kInvalid = "Opção inválida";
+const std::string kNotImplemented = "Não implementado";
+
+TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
+  EXPECT_EQ(run("<Esc>s", "  figura  "), 0);
+  EXPECT_TRUE(heardInOrder({"say: Pontelix - ", "say: 1.0 alfa", "say: Arquivo novo",
+                            "say: Aperte F9 para ajuda", kPrompt, kConfirm, kGoodbye}));
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 0);
+  EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
+  // The hint is only heard; the greeting and the version share a line.
+  EXPECT_EQ(screen().find("Aperte F9"), std::string::npos);
+  EXPECT_NE(screen().find("Fim do Pontelix"), std::string::npos);
+}
+
+TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
+  EXPECT_EQ(run("<Esc>"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Informe o nome do arquivo", "say: Desistiu...", kGoodbye}));
+  EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 0);
+  EXPECT_EQ(timesSaid("Confirma o fim do pontelix? "), 0);
+}
+
+TEST_F(ProgramMenu, LettersInEitherCaseAndTheTestDrawingCodesAreOptions) {
+  EXPECT_EQ(run("c<Enter>C<Enter><Ctrl+V><Ctrl+B><Tab><Ctrl+I><Esc>s", "p"), 0);
+  EXPECT_EQ(timesSaid(kNotImplemented), 6);
+  EXPECT_EQ(timesSaid(kInvalid), 0);
+}
+
+TEST_F(ProgramMenu, EverythingElseIsAnInvalidOption) {
+  EXPECT_EQ(run("<F2>x1<Ctrl+A><Left><Shift+Down><Shift+PgUp><Ctrl+F1><Esc>s", "p"), 0);
+  EXPECT_EQ(timesSaid(kInvalid), 8);
+  EXPECT_EQ(timesSaid(kNotImplemented), 0);
+}
+
+TEST_F(ProgramMenu, EnterAloneOnlyAsksAgain) {
+  EXPECT_EQ(run("<Enter><Enter><Esc>s", "p"), 0);
+  const auto lines = heard();
+  const auto first = std::find(lines.begin(), lines.end(), kPrompt);
+  ASSERT_NE(first, lines.end());
+  // Nothing but the prompt is said between the prompts.
+  EXPECT_EQ(*(first + 1), kPrompt);
+  EXPECT_EQ(*(first + 2), kPrompt);
+  EXPECT_EQ(*(first + 3), kConfirm);
+}
+
+TEST_F(ProgramMenu, F9AndTheArrowsOpenTheOptionMenu) {
+  // F9 then Esc cancels the menu, which asks to end; Up, End, Enter chooses the last
+  // item, which does too; Down to the eighth item chooses C.
+  EXPECT_EQ(run("<F9><Esc>n<Up><End><Enter>n"
+                "<Down><Down><Down><Down><Down><Down><Down><Down><Enter><Enter><Esc>s",
+                "p"),
+            0);
+  EXPECT_EQ(timesSaid("As opções são:"), 3);
+  EXPECT_TRUE(heardInOrder({"say: As opções são:", "say: P - passo-a-passo interativo",
+                            kConfirm, kCancelled, "say: As opções são:", "say: ESC - terminar",
+                            kConfirm, kCancelled, "say: As opções são:", "say: C - configurar",
+                            "say: " + kNotImplemented, kPrompt, kConfirm, kGoodbye}));
+}
+
+TEST_F(ProgramMenu, OnlySEndsTheProgram) {
+  EXPECT_EQ(run("<Esc>N<Esc><Esc><Esc>x<Esc>S", "p"), 0);
+  EXPECT_EQ(timesSaid("Cancelado"), 3);
+  EXPECT_EQ(timesSaid("Confirma o fim do pontelix? "), 4);
+  EXPECT_TRUE(heardInOrder({kCancelled, kCancelled, kCancelled, kConfirm, kGoodbye}));
+}
+
+TEST_F(ProgramMenu, F1SaysElevenLinesNBeforeIThenClicks) {
+  EXPECT_EQ(run("<F1><Esc>s", "p"), 0);
+  const auto lines = heard();
+  const auto start = std::find(lines.begin(), lines.end(), "say: As opções são:");
+  const std::vector<std::string> expected{
+      "say: As opções são:",
+      "say: P - passo-a-passo interativo",
+      "say: E - editar os comandos para graficar",
+      "say: V - visualizar",
+      "say: S - salvar os comandos gráficos",
+      "say: B - imprimir em Braille",
+      "say: N - novo gráfico",
+      "say: I - imprimir em tinta",
+      "say: G - gravar imagem do gráfico",
+      "say: C - configurar",
+      "say: ESC - terminar",
+      "click",
+      kPrompt};
+  ASSERT_GE(std::distance(start, lines.end()), static_cast<long>(expected.size()));
+  EXPECT_EQ(std::vector<std::string>(start, start + static_cast<long>(expected.size())), expected);
+  // The keys pressed after F1 reach the menu.
+  EXPECT_TRUE(heardInOrder({"click", kPrompt, kConfirm, kGoodbye}));
+}
+
+TEST_F(ProgramMenu, UnsavedChangesAskASecondQuestion) {
+  // N declines the save and starts a new, empty project "novo": unsaved until S.
+  EXPECT_EQ(run("Nnnovo<Enter><Esc>sn<Esc>ss", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Quer salvar o arquivo (S/N)? ", "say: Desistiu...",
+                            "say: Arquivo novo", kConfirm, "say: O projeto ainda não foi salvo.",
+                            "say: Confirma que não quer gravar? ", kCancelled, kConfirm,
+                            "say: O projeto ainda não foi salvo.", kGoodbye}));
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("novo.pxg")));
+
+  // Once saved, one question is enough.
+  EXPECT_EQ(run("Nnnovo<Enter>Ss<Esc>s", "p"), 0);
+  EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("novo.pxg")));
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#pragma once
+// Runs the real program headless with a key script in a scratch directory, and reads
+// back what it said (the transcript), what the screen showed and what it left on disk.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "shell/scratch.h"
+
+class ProgramRun : public ::testing::Test {
+ protected:
+  // Runs `pontelix PROJECT` (no argument when project is empty) with the keys; returns
+  // the exit status. The working directory is the scratch directory, so relative project
+  // names land there. With asOrdinaryUser the superuser runs it as nobody, for whom
+  // permissions count.
+  int run(const std::string& keys, const std::string& project = "", bool asOrdinaryUser = false) {
+    writeBytes(dir_.file("keys.txt"), keys);
+    std::string command = "cd '" + dir_.path() + "' && XDG_CONFIG_HOME='" + dir_.path() +
+                          "/config' ";
+    if (asOrdinaryUser && ::geteuid() == 0) {
+      ::chmod(dir_.path().c_str(), 0777);
+      command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    command += std::string(PONTELIX_EXE) +
+               " --ui=headless --speech=none --keys=keys.txt --transcript=t.txt --screen=s.txt";
+    if (!project.empty()) command += " '" + project + "'";
+    command += " >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // The transcript, one event a line ("say: ...", "click").
+  std::vector<std::string> heard() const {
+    std::vector<std::string> lines;
+    std::istringstream in(readBytes(dir_.file("t.txt")));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  // The screen as the program left it, 25 rows of UTF-8.
+  std::string screen() const { return readBytes(dir_.file("s.txt")); }
+
+  // How many times the program said exactly this text.
+  long timesSaid(const std::string& text) const {
+    const auto lines = heard();
+    return std::count(lines.begin(), lines.end(), "say: " + text);
+  }
+
+  // True when the events appear in the transcript in this order (others may lie
+  // between them).
+  bool heardInOrder(std::initializer_list<std::string> events) const {
+    const auto lines = heard();
+    auto at = lines.begin();
+    for (const std::string& event : events) {
+      at = std::find(at, lines.end(), event);
+      if (at == lines.end()) return false;
+      ++at;
+    }
+    return true;
+  }
+
+  std::string transcriptText() const { return readBytes(dir_.file("t.txt")); }
+
+  ScratchDir dir_;
+};

@@ -1,0 +1,113 @@
+// Naming, loading and saving projects through the real program.
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "shell/program_run.h"
+
+namespace {
+
+using ProjectRun = ProgramRun;
+
+// Saves the project as it was loaded and ends.
+const std::string kSaveAndEnd = "Ss<Esc>s";
+
+TEST_F(ProjectRun, ExtensionIsCompletedUnlessItIsPxg) {
+  EXPECT_EQ(run(kSaveAndEnd, "figura"), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("figura.pxg")));
+  EXPECT_EQ(run(kSaveAndEnd, "outra.PxG"), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("outra.PxG")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("outra.PxG.pxg")));
+  EXPECT_EQ(run(kSaveAndEnd, "dados.txt"), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("dados.txt.pxg")));
+}
+
+TEST_F(ProjectRun, EnterOnAnEmptyNameAssumesDesenho) {
+  EXPECT_EQ(run("<Enter>" + kSaveAndEnd), 0);
+  EXPECT_TRUE(heardInOrder({"say: Informe o nome do arquivo", "say: Assumido desenho.pxg",
+                            "say: Arquivo novo"}));
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("desenho.pxg")));
+}
+
+TEST_F(ProjectRun, AnyLineEndLoadsAndSavesAsCrLf) {
+  for (const char* form : {"PT 1 1\nCI 0 0 5\n\nTB 1 1 a\n", "PT 1 1\rCI 0 0 5\r\rTB 1 1 a",
+                                  "PT 1 1\r\nCI 0 0 5\n\rTB 1 1 a\r\n"}) {
+    writeBytes(dir_.file("a.pxg"), form);
+    EXPECT_EQ(run(kSaveAndEnd, "a.pxg"), 0);
+    EXPECT_EQ(timesSaid("Arquivo carregado"), 1);
+    EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\nCI 0 0 5\r\n\r\nTB 1 1 a\r\n") << form;
+  }
+}
+
+TEST_F(ProjectRun, EmptyFileIsLoadedAndNothingFollowsANul) {
+  writeBytes(dir_.file("vazio.pxg"), "");
+  EXPECT_EQ(run(kSaveAndEnd, "vazio.pxg"), 0);
+  EXPECT_EQ(timesSaid("Arquivo carregado"), 1);
+  EXPECT_EQ(timesSaid("Aperte F9 para ajuda"), 0);
+  EXPECT_EQ(readBytes(dir_.file("vazio.pxg")), "");
+
+  writeBytes(dir_.file("nul.pxg"), std::string("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n", 29));
+  EXPECT_EQ(run(kSaveAndEnd, "nul.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("nul.pxg")), "PT 1 1\r\nRT 0\r\n");
+}
+
+TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
+  writeBytes(dir_.file("ansi.pxg"), "TB 0 0 a\xe7\xe3o\n");
+  writeBytes(dir_.file("utf8.pxg"), "TB 0 0 ação\n");
+  EXPECT_EQ(run(kSaveAndEnd, "ansi.pxg"), 0);
+  EXPECT_EQ(run(kSaveAndEnd, "utf8.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("ansi.pxg")), "TB 0 0 a\xe7\xe3o\r\n");
+  EXPECT_EQ(readBytes(dir_.file("utf8.pxg")), "TB 0 0 ação\r\n");
+}
+
+TEST_F(ProjectRun, LoadingReplacesTheList) {
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\r\n");
+  writeBytes(dir_.file("b.pxg"), "CI 0 0 2\r\n");
+  // New project: decline saving a.pxg, name b; then save b.
+  EXPECT_EQ(run("Nnb<Enter>" + kSaveAndEnd, "a.pxg"), 0);
+  EXPECT_EQ(timesSaid("Arquivo carregado"), 2);
+  EXPECT_EQ(readBytes(dir_.file("b.pxg")), "CI 0 0 2\r\n");
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\n");
+}
+
+TEST_F(ProjectRun, AProjectFirstNamedBySavingKeepsTheNameAsTyped) {
+  // Esc at the new project's name leaves it unnamed; S then asks for the name.
+  EXPECT_EQ(run("Nn<Esc>Ssfigura<Enter><Esc>s", "p"), 0);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 2);
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("figura")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("figura.pxg")));
+}
+
+TEST_F(ProjectRun, DecliningToSaveWritesNothing) {
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
+  EXPECT_EQ(run("Sn<Esc>s", "a.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Quer salvar o arquivo (S/N)? ", "say: Desistiu..."}));
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\n");
+}
+
+TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
+  std::filesystem::create_directory(dir_.file("fechada"));
+  writeBytes(dir_.file("fechada/a.pxg"), "PT 1 1\n");
+  ::chmod(dir_.file("fechada/a.pxg").c_str(), 0666);
+  ::chmod(dir_.file("fechada").c_str(), 0555);
+  // S fails; N's offer to save fails too, so the project is not replaced by a new one.
+  EXPECT_EQ(run("SsNs<Esc>s", "fechada/a.pxg", true), 0);
+  EXPECT_EQ(timesSaid("Erro ao gravar fechada/a.pxg: sem permissão."), 2);
+  EXPECT_EQ(timesSaid("Os comandos continuam na memória."), 2);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 0);
+  EXPECT_EQ(readBytes(dir_.file("fechada/a.pxg")), "PT 1 1\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.file("fechada")), {}), 1);
+  ::chmod(dir_.file("fechada").c_str(), 0755);
+}
+
+TEST_F(ProjectRun, AProjectThatIsADirectoryIsSaidAndNotLoaded) {
+  std::filesystem::create_directory(dir_.file("pasta.pxg"));
+  EXPECT_EQ(run(kSaveAndEnd, "pasta.pxg"), 0);
+  EXPECT_EQ(timesSaid("Erro ao ler pasta.pxg: o nome é de uma pasta."), 1);
+  EXPECT_EQ(timesSaid("Erro ao gravar pasta.pxg: o nome é de uma pasta."), 1);
+  EXPECT_TRUE(std::filesystem::is_directory(dir_.file("pasta.pxg")));
+}
+
+}  // namespace
