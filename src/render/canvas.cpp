@@ -66,8 +66,19 @@ const unsigned char* Canvas::data() const {
 
 int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
 
-void Canvas::beginDirect() const { cairo_surface_flush(surface_); }
-void Canvas::endDirect() { cairo_surface_mark_dirty(surface_); }
+void Canvas::beginDirect() const {
+  if (!libraryDrew_) return;
+  cairo_surface_flush(surface_);
+  libraryDrew_ = false;
+}
+
+void Canvas::endDirect() { directWrote_ = true; }
+
+void Canvas::beginLibrary() {
+  if (directWrote_) cairo_surface_mark_dirty(surface_);
+  directWrote_ = false;
+  libraryDrew_ = true;
+}
 
 uint32_t Canvas::pixel(int64_t x, int64_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
@@ -85,6 +96,7 @@ void Canvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
 }
 
 void Canvas::fillAll(uint32_t colour) {
+  beginLibrary();
   setSourceColour(cr_, colour);
   cairo_paint(cr_);
 }
@@ -139,6 +151,7 @@ void Canvas::strokeCurrentPath() {
   cairo_set_line_width(cr_, pen_.width);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  beginLibrary();
   cairo_stroke(cr_);
 }
 
