@@ -219,6 +219,13 @@ void Canvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
       const PixelPoint p = at(i % count);
       lineTo(p.x, p.y);
     }
+  } else if (pen_.width <= 1 && (left == lastColumn || top == lastRow)) {
+    // Flattened to a line of pixels, which the ellipse stepping would leave short.
+    for (int64_t i = 0; i <= std::max(lastColumn - left, lastRow - top); ++i) {
+      if (penDrawsAt(i)) {
+        setPixel(left == lastColumn ? left : left + i, top == lastRow ? top : top + i, pen_.colour);
+      }
+    }
   } else if (pen_.width <= 1) {
     beginDirect();
     uint32_t* base = pixels();

@@ -1,6 +1,5 @@
 // The batch road through the real program: statuses, outputs, and nothing left behind.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +10,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "render/image_decode.h"
 
 namespace fs = std::filesystem;
 
@@ -61,42 +62,6 @@ class RenderCommand : public ::testing::Test {
   fs::path dir_;
 };
 
-std::uint32_t le32(const std::string& b, size_t at) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-  return v;
-}
-
-// The pixels of a BMP this program wrote, top row first, as 0xRRGGBB.
-std::vector<std::uint32_t> bmpPixels(const std::string& bmp, int& width, int& height) {
-  width = static_cast<int>(le32(bmp, 18));
-  height = static_cast<int>(le32(bmp, 22));
-  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      pixels[static_cast<size_t>(y) * width + x] =
-          le32(bmp, 54 + (static_cast<size_t>(height - 1 - y) * width + x) * 4) & 0xFFFFFF;
-    }
-  }
-  return pixels;
-}
-
-std::vector<std::uint32_t> pngPixels(const std::string& bytes, int& width, int& height) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return {};
-  image.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return {};
-  width = static_cast<int>(image.width);
-  height = static_cast<int>(image.height);
-  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
-  for (size_t i = 0; i < pixels.size(); ++i) {
-    pixels[i] = (std::uint32_t(rgb[i * 3]) << 16) | (std::uint32_t(rgb[i * 3 + 1]) << 8) | rgb[i * 3 + 2];
-  }
-  return pixels;
-}
-
 const std::string kEmptyStream = "\x1B" "1\r\n\x1B]\x0C";
 
 TEST_F(RenderCommand, EmptyScriptGivesTheBareStream) {
@@ -143,13 +108,24 @@ TEST_F(RenderCommand, WindowsLettersInAnErrorLineComeOutAsUtf8) {
   EXPECT_EQ(run.err, "Erro na linha 0: XX ma\xC3\xA7\xC3\xA3\n");
 }
 
+TEST_F(RenderCommand, DataFileMessagesAndNoticesGoToStandardError) {
+  write("pontos.dat", "1 1\n2 x\n");
+  write("d.pxg", "LD pontos.dat\nPT *\nEQ y = x\nLD falta.dat\nPT 0 0\n");
+  const ProcessResult run = render("d.pxg -o d.brf");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "Erro no dado: 2 x\n"
+            "Equa\xC3\xA7\xC3\xA3o n\xC3\xA3o implementada\n"
+            "Arquivo n\xC3\xA3o existe: falta.dat\n");
+}
+
 TEST_F(RenderCommand, PngAndBmpHoldTheSamePixelsAtTheRequestedSize) {
   write("c.pxg", "CI 0 0 5\nCC 2 1 2\nRT -10 -10 10 10\nRG -15 -12 3 4\n");
   ASSERT_EQ(render("--size=300x200 c.pxg -o c.bmp").status, 0);
   ASSERT_EQ(render("c.pxg --size=300x200 -o c.png").status, 0);
   int bw = 0, bh = 0, pw = 0, ph = 0;
-  const auto bmp = bmpPixels(read(dir_ / "c.bmp"), bw, bh);
-  const auto png = pngPixels(read(dir_ / "c.png"), pw, ph);
+  const auto bmp = decodeBmp(read(dir_ / "c.bmp"), bw, bh);
+  const auto png = decodePng(read(dir_ / "c.png"), pw, ph);
   EXPECT_EQ(bw, 300);
   EXPECT_EQ(bh, 200);
   EXPECT_EQ(pw, 300);
@@ -163,15 +139,15 @@ TEST_F(RenderCommand, DefaultSizesPerMode) {
   write("d.pxg", "");
   int w = 0, h = 0;
   ASSERT_EQ(render("d.pxg -o d.bmp").status, 0);
-  bmpPixels(read(dir_ / "d.bmp"), w, h);
+  decodeBmp(read(dir_ / "d.bmp"), w, h);
   EXPECT_EQ(w, 1040);
   EXPECT_EQ(h, 658);
   ASSERT_EQ(render("--mode=embosser --size=500x500 d.pxg -o e.bmp").status, 0);
-  bmpPixels(read(dir_ / "e.bmp"), w, h);
+  decodeBmp(read(dir_ / "e.bmp"), w, h);
   EXPECT_EQ(w, 132);
   EXPECT_EQ(h, 132);
   ASSERT_EQ(render("--mode=ink --size=400 d.pxg -o i.bmp").status, 0);
-  bmpPixels(read(dir_ / "i.bmp"), w, h);
+  decodeBmp(read(dir_ / "i.bmp"), w, h);
   EXPECT_EQ(w, 400);
   EXPECT_EQ(h, 400);
 }
