@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-bool writeFileReplacing(const std::string& path, std::string_view content) {
+bool conReplaceFile(const std::string& path, std::string_view content) {
   const std::string temp = path + ".tmp" + std::to_string(getpid());
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) return false;

@@ -4,4 +4,4 @@
 #include <string>
 #include <string_view>
 
-bool writeFileReplacing(const std::string& path, std::string_view content);
+bool conReplaceFile(const std::string& path, std::string_view content);

@@ -3,6 +3,7 @@
 #include "console/frontend.h"
 #include "console/keys.h"
 #include "console/screen.h"
+#include "console/text.h"
 
 namespace {
 
@@ -77,7 +78,11 @@ KeyCodes pcKeyCodes(PcKey k, KeyMods mods) {
 
 KeyCodes charKeyCodes(unsigned char ch, KeyMods mods) {
   if (mods.alt) return nothing();
-  if (!mods.ctrl) return queue(bytesOf({ch}));
+  if (!mods.ctrl) {
+    // Shift with a lower-case letter types its capital, as the keyboard would.
+    if (mods.shift) ch = static_cast<unsigned char>(toUpperAnsi(std::string(1, static_cast<char>(ch)))[0]);
+    return queue(bytesOf({ch}));
+  }
   if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z')) return queue(bytesOf({ch & 0x1F}));
   if (ch == '[' || ch == '\\' || ch == ']') return queue(bytesOf({ch & 0x1F}));
   if (ch == ' ') return queue(" ");

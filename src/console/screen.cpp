@@ -18,7 +18,7 @@ std::vector<std::string> conScreenRows() {
 bool conWriteScreenFile(const std::string& utf8Path) {
   std::string text;
   for (const std::string& row : conScreenRows()) text += row + "\n";
-  return writeFileReplacing(utf8Path, text);
+  return conReplaceFile(utf8Path, text);
 }
 
 void conReset() {

@@ -56,10 +56,19 @@ std::vector<std::string> embosserLines(const PixelView& surface) {
   return lines;
 }
 
+bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std::string_view bytes)>& write) {
+  if (!write(kEmbosserStart)) return false;
+  for (const std::string& line : embosserLines(surface)) {
+    if (!write(line)) return false;
+  }
+  return write(kEmbosserEnd) && write(kEmbosserPageEnd);
+}
+
 std::string embosserStream(const PixelView& surface) {
-  std::string stream = kEmbosserStart;
-  for (const std::string& line : embosserLines(surface)) stream += line;
-  stream += kEmbosserEnd;
-  stream += kEmbosserPageEnd;
+  std::string stream;
+  writeEmbosserStream(surface, [&](std::string_view bytes) {
+    stream += bytes;
+    return true;
+  });
   return stream;
 }

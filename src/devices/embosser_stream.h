@@ -1,7 +1,9 @@
 #pragma once
 // The byte stream an embosser receives for one drawing: each block of 2 x 3 pixels
 // becomes one six-dot cell, sent as a Braille computer code character.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "render/pixel_view.h"
@@ -23,5 +25,10 @@ unsigned embosserCellPattern(const PixelView& surface, int line, int cell);
 // appended. These are the writes between the start and the end sequences.
 std::vector<std::string> embosserLines(const PixelView& surface);
 
-// The whole stream: start, the lines, end, form feed.
+// Writes the stream in the pieces an embosser job receives: the start sequence, each
+// line, the end sequence, the form feed. Stops at the first write that fails and
+// returns false then; the surface is converted only after the start was taken.
+bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std::string_view bytes)>& write);
+
+// The whole stream as one text.
 std::string embosserStream(const PixelView& surface);

@@ -21,7 +21,11 @@ struct ScriptReports {
   std::function<void(std::string_view text)> notice;
 };
 
-// Three clicks, "Erro na linha " and the index, the line, then a key wait.
+// The interactive report of a line error: three clicks, "Erro na linha " and the index,
+// the line as stored, then a wait for any key.
+void reportLineError(int lineIndex, const std::string& line);
+
+// reportLineError, its like for a figure that can't be drawn, and spoken notices.
 ScriptReports spokenScriptReports();
 // One line of UTF-8 text per report ("Erro na linha N: LINE"), nothing heard, no wait.
 ScriptReports writtenScriptReports(std::FILE* out);

@@ -32,11 +32,13 @@ void writeLine(std::FILE* out, const std::string& cp1252) {
 
 }  // namespace
 
+void reportLineError(int lineIndex, const std::string& line) {
+  speakAtLine(lineIndex, line, {}, [] { sayMessage("PX_ERRL", 0); });
+}
+
 ScriptReports spokenScriptReports() {
   ScriptReports reports;
-  reports.lineError = [](int lineIndex, const std::string& line) {
-    speakAtLine(lineIndex, line, {}, [] { sayMessage("PX_ERRL", 0); });
-  };
+  reports.lineError = reportLineError;
   reports.figureFault = [](int lineIndex, const std::string& line, std::string_view why) {
     speakAtLine(lineIndex, line, why, [] { spkWrite(kFigureFault); });
   };

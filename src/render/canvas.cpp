@@ -66,8 +66,19 @@ const unsigned char* Canvas::data() const {
 
 int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
 
-void Canvas::beginDirect() const { cairo_surface_flush(surface_); }
-void Canvas::endDirect() { cairo_surface_mark_dirty(surface_); }
+void Canvas::beginDirect() const {
+  if (!libraryDrew_) return;
+  cairo_surface_flush(surface_);
+  libraryDrew_ = false;
+}
+
+void Canvas::endDirect() { directWrote_ = true; }
+
+void Canvas::beginLibrary() {
+  if (directWrote_) cairo_surface_mark_dirty(surface_);
+  directWrote_ = false;
+  libraryDrew_ = true;
+}
 
 uint32_t Canvas::pixel(int64_t x, int64_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
@@ -85,6 +96,7 @@ void Canvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
 }
 
 void Canvas::fillAll(uint32_t colour) {
+  beginLibrary();
   setSourceColour(cr_, colour);
   cairo_paint(cr_);
 }
@@ -139,6 +151,7 @@ void Canvas::strokeCurrentPath() {
   cairo_set_line_width(cr_, pen_.width);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  beginLibrary();
   cairo_stroke(cr_);
 }
 
@@ -205,6 +218,13 @@ void Canvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     for (int i = 1; i <= count; ++i) {
       const PixelPoint p = at(i % count);
       lineTo(p.x, p.y);
+    }
+  } else if (pen_.width <= 1 && (left == lastColumn || top == lastRow)) {
+    // Flattened to a line of pixels, which the ellipse stepping would leave short.
+    for (int64_t i = 0; i <= std::max(lastColumn - left, lastRow - top); ++i) {
+      if (penDrawsAt(i)) {
+        setPixel(left == lastColumn ? left : left + i, top == lastRow ? top : top + i, pen_.colour);
+      }
     }
   } else if (pen_.width <= 1) {
     beginDirect();

@@ -107,8 +107,11 @@ class Canvas {
  private:
   Canvas(cairo_surface_t* surface, cairo_t* cr, int width, int height);
   uint32_t* pixels() const;
+  // Our own pixel writes and the library's drawing take turns on the same memory: each
+  // side hands over (flush, mark dirty) only when the other has drawn since.
   void beginDirect() const;
   void endDirect();
+  void beginLibrary();
   void thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   void wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   bool penDrawsAt(int64_t index) const;
@@ -131,4 +134,6 @@ class Canvas {
   int cellHeight_ = 16;
   double fontSize_ = 0;
   uint32_t textColour_ = kBlack;
+  mutable bool libraryDrew_ = false;
+  bool directWrote_ = false;
 };

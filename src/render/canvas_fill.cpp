@@ -60,6 +60,7 @@ void Canvas::fillArea(const std::vector<DoublePoint>& area) {
   for (size_t i = 1; i < inside.size(); ++i) cairo_line_to(cr_, inside[i].x, inside[i].y);
   cairo_close_path(cr_);
   setBrushSource();
+  beginLibrary();
   cairo_fill(cr_);
 }
 

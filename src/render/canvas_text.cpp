@@ -73,6 +73,7 @@ void Canvas::textOut(int64_t x, int64_t y, std::string_view text) {
   cairo_set_source_rgb(cr_, ((textColour_ >> 16) & 0xFF) / 255.0,
                        ((textColour_ >> 8) & 0xFF) / 255.0, (textColour_ & 0xFF) / 255.0);
   cairo_move_to(cr_, static_cast<double>(x), static_cast<double>(y) + std::round(extents.ascent));
+  beginLibrary();
   cairo_show_text(cr_, utf8.c_str());
   cairo_new_path(cr_);
 }

@@ -119,7 +119,7 @@ void rasterEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom, Vis
     }
   } while (x0 <= x1);
   // Very flat ellipses stop early; finish their tips.
-  while (y0 - y1 < b) {
+  while (y0 - y1 <= b) {
     visit(x0 - 1, y0, k);
     visit(x1 + 1, y0++, k);
     visit(x0 - 1, y1, k);

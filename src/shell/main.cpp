@@ -18,6 +18,7 @@
 #include "language/braille_command.h"
 #include "shell/command_line.h"
 #include "shell/program.h"
+#include "shell/render_command.h"
 #include "shell/version.h"
 
 namespace {
@@ -76,6 +77,7 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string_view(argv[1]) == "render") return runRenderCommand(argc - 1, argv + 1);
   if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
   CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
   switch (cl.action) {

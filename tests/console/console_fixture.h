@@ -22,7 +22,7 @@ struct ProgramEnded {
 class ConsoleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = makeTempDir("console");
+    dir_ = makeTempDir("c");
     setenv("XDG_CONFIG_HOME", (dir_ + "/config").c_str(), 1);
     cfgSetSystemFolder(dir_ + "/system");
     cfgSetLegacyMode(false);

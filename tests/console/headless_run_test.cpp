@@ -13,9 +13,7 @@ namespace {
 
 class HeadlessRun : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = makeTempDir("run");
-  }
+  void SetUp() override { dir_ = makeTempDir("run"); }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   // Runs the program with a key script; returns its exit status.
@@ -38,6 +36,7 @@ class HeadlessRun : public ::testing::Test {
 
 TEST_F(HeadlessRun, KeysRunOutAndScreenAndTranscriptAreWritten) {
   EXPECT_EQ(run("xy"), 0);
+  EXPECT_EQ(file("err.txt"), "");  // the screen and the configuration were written
   EXPECT_EQ(file("t.txt").rfind("say: Pontelix - \nsay: 1.0 alfa\n", 0), 0u);
   const std::string screen = file("s.txt");
   EXPECT_NE(screen.find("\nPontelix - 1.0 alfa\n"), std::string::npos);

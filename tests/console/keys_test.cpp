@@ -48,6 +48,9 @@ TEST_F(KeysTest, KeyTableOfTheWindow) {
   EXPECT_EQ(pcKeyCodes(PcKey::Break, {.ctrl = true}).action, KeyCodes::Action::EndProgram);
   EXPECT_EQ(charKeyCodes('v', {.ctrl = true}).bytes, "\x16");
   EXPECT_EQ(charKeyCodes('x', {.alt = true}).action, KeyCodes::Action::Nothing);
+  EXPECT_EQ(charKeyCodes('a', {.shift = true}).bytes, "A");
+  EXPECT_EQ(charKeyCodes('\xe7', {.shift = true}).bytes, "\xc7");
+  EXPECT_EQ(charKeyCodes('1', {.shift = true}).bytes, "1");
 }
 
 TEST_F(KeysTest, KeyPairReadsExtendedAndThreeByteSequences) {

@@ -69,4 +69,24 @@ TEST(EmbosserStream, NearWhiteIsInk) {
   EXPECT_EQ(embosserStream(sheet.view()), "\x1B" "1a\r\n\x1B]\x0C");
 }
 
+TEST(WriteEmbosserStream, StopsAtTheFirstRefusedWrite) {
+  Sheet sheet(132, 132);
+  sheet.ink(66, 66);
+  std::vector<std::string> writes;
+  auto refuseAfter = [&](size_t n) {
+    writes.clear();
+    return writeEmbosserStream(sheet.view(), [&, n](std::string_view bytes) {
+      writes.emplace_back(bytes);
+      return writes.size() < n;
+    });
+  };
+  EXPECT_FALSE(refuseAfter(1));
+  EXPECT_EQ(writes, std::vector<std::string>{"\x1B" "1"});
+  EXPECT_FALSE(refuseAfter(5));
+  EXPECT_EQ(writes.size(), 5u);
+  EXPECT_TRUE(refuseAfter(100));
+  EXPECT_EQ(writes.size(), 1u + 23 + 2);
+  EXPECT_EQ(writes.back(), "\x0C");
+}
+
 }  // namespace

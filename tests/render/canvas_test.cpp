@@ -180,6 +180,27 @@ TEST(Canvas, EllipseIsInscribedAndSymmetric) {
   EXPECT_FALSE(inked.count({5, 4}));  // hollow
 }
 
+TEST(Canvas, SmallEllipsesFillTheirBoxSymmetrically) {
+  for (int w = 1; w <= 12; ++w) {
+    for (int h = 1; h <= 12; ++h) {
+      auto canvas = blank(16, 16);
+      canvas->ellipse(2, 2, 2 + w, 2 + h);
+      const PixelSet inked = inkedPixels(*canvas);
+      int minX = 99, maxX = -1, minY = 99, maxY = -1;
+      for (auto [x, y] : inked) {
+        minX = std::min(minX, x), maxX = std::max(maxX, x);
+        minY = std::min(minY, y), maxY = std::max(maxY, y);
+        EXPECT_TRUE(inked.count({2 + 2 + w - 1 - x, y})) << w << "x" << h;
+        EXPECT_TRUE(inked.count({x, 2 + 2 + h - 1 - y})) << w << "x" << h;
+      }
+      EXPECT_EQ(minX, 2) << w << "x" << h;
+      EXPECT_EQ(maxX, 1 + w) << w << "x" << h;
+      EXPECT_EQ(minY, 2) << w << "x" << h;
+      EXPECT_EQ(maxY, 1 + h) << w << "x" << h;
+    }
+  }
+}
+
 TEST(Canvas, CircleOutlineHasNoGaps) {
   auto canvas = blank(40, 40);
   canvas->ellipse(3, 3, 36, 36);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "render/image_decode.h"
 #include "render/image_writer.h"
 
 namespace {
@@ -45,49 +46,56 @@ std::string encode(bool (*writer)(const PixelView&, const ByteSink&), const Pixe
   return bytes;
 }
 
-std::uint32_t le32(const std::string& b, size_t at) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-  return v;
+// Every pixel of the picture, top row first, as 0xRRGGBB.
+std::vector<std::uint32_t> expectedPixels(const PixelView& view) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < view.height; ++y) {
+    for (int x = 0; x < view.width; ++x) pixels.push_back(view.at(x, y) & 0xFFFFFF);
+  }
+  return pixels;
 }
 
 TEST(WriteBmp, RoundTripsEveryPixelBottomUp) {
   const Picture picture;
   const std::string bmp = encode(writeBmp, picture.view());
   ASSERT_EQ(bmp.size(), 54u + 5 * 3 * 4);
-  EXPECT_EQ(bmp.substr(0, 2), "BM");
-  EXPECT_EQ(le32(bmp, 2), bmp.size());
-  EXPECT_EQ(le32(bmp, 10), 54u);
-  EXPECT_EQ(le32(bmp, 14), 40u);
-  EXPECT_EQ(le32(bmp, 18), 5u);
-  EXPECT_EQ(le32(bmp, 22), 3u);
-  EXPECT_EQ(le32(bmp, 28) & 0xFFFF, 32u);
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 5; ++x) {
-      const size_t at = 54 + (static_cast<size_t>(2 - y) * 5 + x) * 4;
-      EXPECT_EQ(le32(bmp, at) & 0xFFFFFF, picture.view().at(x, y) & 0xFFFFFF) << x << "," << y;
-    }
-  }
+  EXPECT_EQ(readLe32(bmp, 2), bmp.size());
+  EXPECT_EQ(readLe32(bmp, 10), 54u);
+  EXPECT_EQ(readLe32(bmp, 14), 40u);
+  EXPECT_EQ(readLe32(bmp, 28) & 0xFFFF, 32u);
+  int width = 0, height = 0;
+  EXPECT_EQ(decodeBmp(bmp, width, height), expectedPixels(picture.view()));
+  EXPECT_EQ(width, 5);
+  EXPECT_EQ(height, 3);
 }
 
 TEST(WritePng, RoundTripsEveryPixel) {
   const Picture picture;
-  const std::string bytes = encode(writePng, picture.view());
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  ASSERT_TRUE(png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()));
-  EXPECT_EQ(image.width, 5u);
-  EXPECT_EQ(image.height, 3u);
-  image.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 5; ++x) {
-      const std::uint8_t* p = &rgb[(static_cast<size_t>(y) * 5 + x) * 3];
-      const std::uint32_t got = (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
-      EXPECT_EQ(got, picture.view().at(x, y) & 0xFFFFFF) << x << "," << y;
-    }
+  int width = 0, height = 0;
+  EXPECT_EQ(decodePng(encode(writePng, picture.view()), width, height), expectedPixels(picture.view()));
+  EXPECT_EQ(width, 5);
+  EXPECT_EQ(height, 3);
+}
+
+TEST(WritePng, EveryPaletteDepthRoundTrips) {
+  // 2, 3, 5 and 17 colours give depths 1, 2, 4 and 8; the picture starts and ends with
+  // the same colour, so a colour cached from one pass can't leak into the next.
+  for (int colours : {2, 3, 5, 17, 256}) {
+    std::vector<std::uint32_t> pixels(23 * 7, 0xFFFFFFFFu);
+    for (int i = 1; i < colours; ++i) pixels[static_cast<size_t>(i) * 3 % pixels.size()] = 0xFF000000u | (i * 0x010203u);
+    pixels.back() = 0xFFFFFFFFu;
+    const PixelView view{23, 7, 23, pixels.data()};
+    int width = 0, height = 0;
+    EXPECT_EQ(decodePng(encode(writePng, view), width, height), expectedPixels(view)) << colours;
   }
+}
+
+TEST(WritePng, PicturesOfManyColoursRoundTripToo) {
+  std::vector<std::uint32_t> pixels(40 * 30);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8);
+  const PixelView view{40, 30, 40, pixels.data()};
+  int width = 0, height = 0;
+  EXPECT_EQ(decodePng(encode(writePng, view), width, height), expectedPixels(view));
 }
 
 TEST(WriteJpeg, DecodesToThePictureSizeWithColoursClose) {

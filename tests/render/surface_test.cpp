@@ -1,3 +1,6 @@
+#include <memory>
+
+#include "console/frontend.h"
 #include "render_support.h"
 
 using SurfaceSizeTest = SurfaceTest;
@@ -51,4 +54,44 @@ TEST_F(SurfaceSizeTest, FreeingLeavesNoSurface) {
   freeSurface();
   EXPECT_EQ(drawingSurface(), nullptr);
   EXPECT_EQ(surfaceHeight(), 0);
+}
+
+namespace {
+
+class FixedAreaFrontend : public Frontend {
+ public:
+  explicit FixedAreaFrontend(PixelSize area) : area_(area) {}
+  void pump(int) override {}
+  void invalidate() override {}
+  void setWaitingForKey(bool) override {}
+  void setTitle(const std::string&) override {}
+  void beep() override {}
+  PixelSize clientArea() const override { return area_; }
+  void setClipboard(const std::string&) override {}
+  std::string clipboard() override { return {}; }
+
+ private:
+  PixelSize area_;
+};
+
+}  // namespace
+
+TEST_F(SurfaceSizeTest, ScreenIsTheClientAreaLessItsBottomRowsWithAMinimum) {
+  setScreenSurfaceSize(0, 0);
+  conSetFrontend(std::make_unique<FixedAreaFrontend>(PixelSize{800, 600}));
+  outputMode = OutputMode::Screen;
+  ASSERT_TRUE(prepareSurface());
+  EXPECT_EQ(canvas().width(), 800);
+  EXPECT_EQ(canvas().height(), 558);
+  // A window too small for a drawing still gets a sheet-sized surface.
+  conSetFrontend(std::make_unique<FixedAreaFrontend>(PixelSize{100, 30}));
+  ASSERT_TRUE(prepareSurface());
+  EXPECT_EQ(canvas().width(), kMinScreenSide);
+  EXPECT_EQ(canvas().height(), kMinScreenSide);
+  // The batch renderer's size wins over the window.
+  setScreenSurfaceSize(321, 123);
+  ASSERT_TRUE(prepareSurface());
+  EXPECT_EQ(canvas().width(), 321);
+  EXPECT_EQ(canvas().height(), 123);
+  conSetFrontend(nullptr);
 }

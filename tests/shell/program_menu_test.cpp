@@ -23,6 +23,7 @@ TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
   // The hint is only heard; the greeting and the version share a line.
   EXPECT_EQ(screen().find("Aperte F9"), std::string::npos);
   EXPECT_NE(screen().find("Fim do Pontelix"), std::string::npos);
+  EXPECT_EQ(readBytes(dir_.file("err.txt")), "");
 }
 
 TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
@@ -113,6 +114,45 @@ TEST_F(ProgramMenu, UnsavedChangesAskASecondQuestion) {
   EXPECT_EQ(run("Nnnovo<Enter>Ss<Esc>s", "p"), 0);
   EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
   EXPECT_TRUE(std::filesystem::exists(dir_.file("novo.pxg")));
+}
+
+}  // namespace
+
+namespace {
+
+// A short silent PCM WAVE file.
+std::string silentWave() {
+  std::string wave = "RIFF";
+  auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) wave += static_cast<char>(v >> (8 * i)); };
+  auto put16 = [&](uint16_t v) { for (int i = 0; i < 2; ++i) wave += static_cast<char>(v >> (8 * i)); };
+  put32(36 + 8);
+  wave += "WAVEfmt ";
+  put32(16), put16(1), put16(1), put32(11025), put32(11025), put16(1), put16(8);
+  wave += "data";
+  put32(8);
+  wave += std::string(8, '\x80');
+  return wave;
+}
+
+TEST_F(ProgramMenu, RecordingsComeFromTheConfiguredSoundDirectory) {
+  std::filesystem::create_directories(dir_.file("config/tramel"));
+  std::filesystem::create_directories(dir_.file("sons"));
+  std::filesystem::create_directories(dir_.file("suite/som/pontelix"));
+  writeBytes(dir_.file("sons/PXINIC.wav"), silentWave());
+  writeBytes(dir_.file("suite/som/pontelix/PXFIM.wav"), silentWave());
+
+  writeBytes(dir_.file("config/tramel/Tramel.ini"),
+             "[PONTELIX]\nDIRPONTELIX=" + dir_.file("sons") + "\n[TRAMEL]\nPGMTRAMEL=" +
+                 dir_.file("suite") + "\n");
+  EXPECT_EQ(run("<Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"play: PXINIC.wav", "say: 1.0 alfa", kGoodbye}));
+  EXPECT_EQ(timesSaid("Pontelix - "), 0);
+
+  // Without a directory of its own the program looks in the suite's.
+  writeBytes(dir_.file("config/tramel/Tramel.ini"), "[TRAMEL]\nPGMTRAMEL=" + dir_.file("suite") + "\n");
+  EXPECT_EQ(run("<Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Pontelix - ", "play: PXFIM.wav"}));
+  EXPECT_EQ(timesSaid("Fim do Pontelix"), 0);
 }
 
 }  // namespace

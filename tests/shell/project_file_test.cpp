@@ -86,7 +86,7 @@ TEST(ProjectFile, ReadsAndRefusesWhatIsNoProject) {
   // A pipe without a writer would block a plain open for ever.
   ASSERT_EQ(::mkfifo(dir.file("fifo.pxg").c_str(), 0644), 0);
   EXPECT_EQ(readProjectFile(dir.file("fifo.pxg"), text), EINVAL);
-  EXPECT_EQ(writeFileReplacing(dir.file("fifo.pxg"), "x"), EINVAL);
+  EXPECT_EQ(replaceFileAtomically(dir.file("fifo.pxg"), "x"), EINVAL);
   {
     std::ofstream big(dir.file("big.pxg"), std::ios::binary);
     big.seekp(kMaxProjectFileBytes);
@@ -103,7 +103,7 @@ TEST(ProjectFile, ReplacesContentKeepingModeAndLink) {
   ::chmod(real.c_str(), 0640);
   std::filesystem::create_symlink("real.pxg", dir.file("link.pxg"));
 
-  ASSERT_EQ(writeFileReplacing(dir.file("link.pxg"), "PT 1 1\r\n"), 0);
+  ASSERT_EQ(replaceFileAtomically(dir.file("link.pxg"), "PT 1 1\r\n"), 0);
   EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.pxg")));
   EXPECT_EQ(readBytes(real), "PT 1 1\r\n");
   struct stat st{};
@@ -115,11 +115,11 @@ TEST(ProjectFile, ReplacesContentKeepingModeAndLink) {
 
 TEST(ProjectFile, NewFileAndFailuresThatLeaveNothingBehind) {
   ScratchDir dir;
-  EXPECT_EQ(writeFileReplacing(dir.file("new.pxg"), ""), 0);
+  EXPECT_EQ(replaceFileAtomically(dir.file("new.pxg"), ""), 0);
   EXPECT_EQ(readBytes(dir.file("new.pxg")), "");
-  EXPECT_EQ(writeFileReplacing(dir.file("no/such/dir.pxg"), "x"), ENOENT);
-  EXPECT_EQ(writeFileReplacing(dir.path(), "x"), EISDIR);
-  EXPECT_EQ(writeFileReplacing("", "x"), ENOENT);
+  EXPECT_EQ(replaceFileAtomically(dir.file("no/such/dir.pxg"), "x"), ENOENT);
+  EXPECT_EQ(replaceFileAtomically(dir.path(), "x"), EISDIR);
+  EXPECT_EQ(replaceFileAtomically("", "x"), ENOENT);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
@@ -141,7 +141,7 @@ TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
     errno = ENOSPC;
     return -1;
   };
-  EXPECT_EQ(writeFileReplacing(path, "new"), ENOSPC);
+  EXPECT_EQ(replaceFileAtomically(path, "new"), ENOSPC);
   projectFileSystem() = saved_;
 
   // A write that stops half-way, then reports the full disk.
@@ -154,21 +154,21 @@ TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
     errno = ENOSPC;
     return -1;
   };
-  EXPECT_EQ(writeFileReplacing(path, std::string(1000, 'x')), ENOSPC);
+  EXPECT_EQ(replaceFileAtomically(path, std::string(1000, 'x')), ENOSPC);
   projectFileSystem() = saved_;
 
   projectFileSystem().fsync = [](int) {
     errno = EIO;
     return -1;
   };
-  EXPECT_EQ(writeFileReplacing(path, "new"), EIO);
+  EXPECT_EQ(replaceFileAtomically(path, "new"), EIO);
   projectFileSystem() = saved_;
 
   projectFileSystem().rename = [](const char*, const char*) {
     errno = EXDEV;
     return -1;
   };
-  EXPECT_EQ(writeFileReplacing(path, "new"), EXDEV);
+  EXPECT_EQ(replaceFileAtomically(path, "new"), EXDEV);
 
   EXPECT_EQ(readBytes(path), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -187,7 +187,7 @@ TEST(ProjectFile, ReadOnlyFileInAWritableDirectoryIsNotReplaced) {
   if (child == 0) {
     // The superuser may write anything, so the check runs as an ordinary user.
     if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(2);
-    ::_exit(writeFileReplacing(path, "new") == EACCES ? 0 : 1);
+    ::_exit(replaceFileAtomically(path, "new") == EACCES ? 0 : 1);
   }
   int status = 0;
   ::waitpid(child, &status, 0);

@@ -89,6 +89,7 @@ class WindowFrontend : public Frontend {
   bool focus_ = false;
   bool waiting_ = false;
   bool dirty_ = true;
+  bool textAllowed_ = true;
 };
 
 bool WindowFrontend::open(std::string& error) {
@@ -98,6 +99,9 @@ bool WindowFrontend::open(std::string& error) {
   const WindowSettings s = readWindowSettings(work.w, work.h);
   font_.open(s.face, s.cellWidth, s.cellHeight, s.weight);
   const int gridW = kConColumns * font_.cellWidth(), gridH = kConRows * font_.cellHeight();
+  // The grid is painted in software; a renderer behind the window surface would make SDL
+  // recreate the window (a new X window) on the first paint.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
   if (s.maximized) flags |= SDL_WINDOW_MAXIMIZED;
   window_ = SDL_CreateWindow(programName().c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
@@ -110,6 +114,7 @@ bool WindowFrontend::open(std::string& error) {
   SDL_SetWindowMaximumSize(window_, gridW, gridH);
   SDL_StartTextInput();
   braille_.setMode(s.braille);
+  paint();
   return true;
 }
 
@@ -150,8 +155,15 @@ void WindowFrontend::handle(const SDL_Event& e) {
 
 void WindowFrontend::keyDown(const SDL_KeyboardEvent& k) {
   const SDL_Keycode sym = k.keysym.sym;
-  const KeyMods mods = keyModsOfSdl(k.keysym.mod);
-  if (mods.ctrl && mods.alt && (sym == SDLK_F11 || sym == SDLK_F12)) {
+  const Uint16 mod = k.keysym.mod;
+  const KeyMods mods = keyModsOfSdl(mod);
+  // The text SDL sends after this key press: Left Alt with a character belongs to the
+  // system, and characters with Ctrl are queued below as control codes. AltGr (right
+  // Alt) types characters.
+  textAllowed_ = !(mod & KMOD_LALT) && !((mod & KMOD_CTRL) && !(mod & (KMOD_RALT | KMOD_MODE)));
+  // The X server takes Ctrl+Alt+F11 and F12 for switching virtual terminals, so the
+  // Braille mode keys are also Ctrl+Shift+F11 and F12.
+  if (mods.ctrl && (mods.alt || mods.shift) && (sym == SDLK_F11 || sym == SDLK_F12)) {
     if (k.repeat == 0) {
       if (sym == SDLK_F12) braille_.setMode(BrailleMode::Off);
       else braille_.nextMode();
@@ -172,10 +184,7 @@ void WindowFrontend::keyDown(const SDL_KeyboardEvent& k) {
 void WindowFrontend::keyUp(const SDL_KeyboardEvent& k) { braille_.keyUp(chordKeyOfSdl(k.keysym.sym)); }
 
 void WindowFrontend::text(const char* utf8) {
-  const Uint16 mod = SDL_GetModState();
-  // Left Alt with a character belongs to the system; characters with Ctrl were queued
-  // as control codes at their key press. AltGr (right Alt) types characters.
-  if ((mod & KMOD_LALT) || ((mod & KMOD_CTRL) && !(mod & (KMOD_RALT | KMOD_MODE)))) return;
+  if (!textAllowed_) return;
   for (const char c : utf8ToCp1252(utf8)) {
     const auto ch = static_cast<unsigned char>(c);
     if (braille_.swallowsCharacter(ch)) continue;

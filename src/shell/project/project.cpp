@@ -59,7 +59,7 @@ std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
 // Writes the list under the project's name; false (said) when the file could not be
 // written, in which case the old file and the list are both untouched.
 bool writeProject() {
-  const int error = writeFileReplacing(projectPath(),
+  const int error = replaceFileAtomically(projectPath(),
                                        encodeProjectText(commandLines(), projectEncoding()));
   if (error != 0) {
     sayFileFailure("Erro ao gravar ", error);
@@ -124,6 +124,8 @@ bool loadProject() {
   ProjectText text;
   if (const int error = readProjectFile(projectPath(), text); error != 0) {
     sayFileFailure("Erro ao ler ", error);
+    // A save under this name would replace a file the user has never seen in the list.
+    setProjectFileName({});
     return false;
   }
   commandLines() = std::move(text.lines);

@@ -152,7 +152,7 @@ int readProjectFile(const std::string& path, ProjectText& text) {
   return 0;
 }
 
-int writeFileReplacing(const std::string& path, std::string_view bytes) {
+int replaceFileAtomically(const std::string& path, std::string_view bytes) {
   if (path.empty()) return ENOENT;
   const std::string target = replacementTarget(path);
   mode_t mode = newFileMode();

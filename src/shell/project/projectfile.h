@@ -47,7 +47,7 @@ int readProjectFile(const std::string& path, ProjectText& text);
 // existing file keeps its permissions; a file that the user may not write, a directory
 // or a device is not replaced (EACCES, EISDIR, EINVAL).
 // Returns 0 or the errno of the step that failed; no temporary file is left.
-int writeFileReplacing(const std::string& path, std::string_view bytes);
+int replaceFileAtomically(const std::string& path, std::string_view bytes);
 
 // A new, empty file with a unique name in the temporary directory ($TMPDIR, else /tmp),
 // named after the first three characters of the prefix. The caller deletes it. Empty

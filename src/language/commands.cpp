@@ -1,0 +1,256 @@
+// The command handlers. Each reads its arguments in the order of its syntax and stops
+// at the first reader that gives nothing; what it drew before that stays.
+#include "language/commands.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+#include "language/braille_label.h"
+#include "language/data_points.h"
+#include "language/datafile.h"
+#include "render/drawing_state.h"
+#include "render/figures.h"
+#include "render/surface.h"
+
+namespace {
+
+using Points = std::array<UserPoint, kMaxFigurePoints>;
+
+// Reads `count` pairs into `out`; false at the first missing or bad one.
+bool readPoints(ScriptState& state, UserPoint* out, int count) {
+  for (int i = 0; i < count; ++i) {
+    const auto point = readPoint(state);
+    if (!point) return false;
+    out[i] = *point;
+  }
+  return true;
+}
+
+// Reads pairs until one is missing or the list is full; returns how many were read.
+int readPointList(ScriptState& state, Points& points) {
+  int count = 0;
+  while (count < kMaxFigurePoints) {
+    const auto point = readPoint(state);
+    if (!point) break;
+    points[count++] = *point;
+  }
+  return count;
+}
+
+// The "*" form: the command works on the loaded data points instead of pairs.
+bool usesDataPoints(const ScriptState& state) {
+  const std::string rest = trimControls(state.remaining);
+  return !rest.empty() && rest[0] == '*';
+}
+
+void drawCurveThrough(const UserPoint* points, int count) {
+  std::array<double, kMaxFigurePoints> xs{}, ys{};
+  for (int i = 0; i < count; ++i) {
+    xs[i] = points[i].x;
+    ys[i] = points[i].y;
+  }
+  drawInterpolatedCurve(std::span(xs.data(), count), std::span(ys.data(), count));
+}
+
+// The label text: what follows the pair, trailing controls removed; a leading blank
+// stays, as the Braille translation gives it a meaning.
+std::string labelText(const ScriptState& state) {
+  std::string text = state.remaining;
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.pop_back();
+  return text;
+}
+
+// The commands that read two pairs and hand them on as four numbers in reading order.
+template <auto draw>
+void twoPairCommand(CommandRun& run) {
+  UserPoint p[2];
+  if (readPoints(run.state, p, 2)) draw(p[0].x, p[0].y, p[1].x, p[1].y);
+}
+
+// "DM xmin xmax ymin ymax" and "CD xa xb ya yb" list their values in another order than
+// the operations take them.
+void domainFromPairs(double xMin, double xMax, double yMin, double yMax) { setDomain(xMin, yMin, xMax, yMax); }
+
+void windowFromPairs(double xa, double xb, double ya, double yb) { setWindow(xa, yb, xb, ya); }
+
+void commandAxis(CommandRun& run) {
+  UserPoint p[2];
+  if (!readPoints(run.state, p, 2)) return;
+  // A bad tick step is reported, but the axis itself is still drawn.
+  drawAxis(p[0].x, p[0].y, p[1].x, p[1].y, readNumber(run.state).value_or(0));
+}
+
+void commandGrid(CommandRun& run) {
+  UserPoint p[3];
+  if (readPoints(run.state, p, 3)) drawGrid(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+}
+
+void commandPoint(CommandRun& run) {
+  if (usesDataPoints(run.state)) {
+    const DataPointList& data = dataPoints();
+    for (int i = 0; i < data.count && renderFault() == RenderFault::None; ++i) drawPoint(data.x[i], data.y[i]);
+    return;
+  }
+  if (const auto p = readPoint(run.state)) drawPoint(p->x, p->y);
+}
+
+void commandRotatedRectangle(CommandRun& run) {
+  UserPoint p[2];
+  if (!readPoints(run.state, p, 2)) return;
+  if (const auto angle = readNumber(run.state)) drawRotatedRectangle(p[0].x, p[0].y, p[1].x, p[1].y, *angle);
+}
+
+void commandPolyline(CommandRun& run) {
+  if (usesDataPoints(run.state)) {
+    const DataPointList& data = dataPoints();
+    for (int i = 1; i < data.count && renderFault() == RenderFault::None; ++i) {
+      drawLine(data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
+    }
+    return;
+  }
+  UserPoint previous{};
+  for (int count = 0; count < kMaxFigurePoints; ++count) {
+    const auto point = readPoint(run.state);
+    if (!point) return;
+    if (count > 0) drawLine(previous.x, previous.y, point->x, point->y);
+    previous = *point;
+  }
+}
+
+void commandCircle(CommandRun& run) {
+  const auto centre = readPoint(run.state);
+  if (!centre) return;
+  const auto radius = readNumber(run.state);
+  if (radius && *radius >= 0) drawCircle(centre->x, centre->y, *radius);
+}
+
+void commandParabola(CommandRun& run) {
+  UserPoint p[3];
+  if (!readPoints(run.state, p, 3)) return;
+  std::stable_sort(p, p + 3, [](const UserPoint& a, const UserPoint& b) { return a.x < b.x; });
+  drawCurveThrough(p, 3);
+}
+
+void commandCurve(CommandRun& run) {
+  Points points;
+  int count = 0;
+  if (usesDataPoints(run.state)) {
+    // The curve takes at most 21 nodes; a longer list is drawn through its first 21
+    // points, as a line of pairs is cut after its 21st.
+    const DataPointList& data = dataPoints();
+    count = std::min(data.count, kMaxFigurePoints);
+    for (int i = 0; i < count; ++i) points[i] = {data.x[i], data.y[i]};
+  } else {
+    count = readPointList(run.state, points);
+  }
+  if (count >= 2) drawCurveThrough(points.data(), count);
+}
+
+void commandPolynomial(CommandRun& run) {
+  const auto degree = readInteger(run.state);
+  // The coefficients have places for powers 0 to 20 only; any other degree is refused
+  // as silently as a missing argument.
+  if (!degree || *degree < 0 || *degree > kMaxPolynomialDegree) return;
+  std::array<double, kMaxFigurePoints> coefficients{};
+  for (int power = *degree; power >= 0; --power) {
+    const auto c = readNumber(run.state);
+    if (!c) return;
+    coefficients[power] = *c;
+  }
+  const auto from = readNumber(run.state);
+  if (!from) return;
+  const auto to = readNumber(run.state);
+  if (!to) return;
+  drawPolynomial(*degree, std::span(coefficients.data(), *degree + 1), *from, *to);
+}
+
+void commandEquation(CommandRun& run) {
+  if (run.reports.notice) run.reports.notice("Equa\xE7\xE3o n\xE3o implementada");
+}
+
+void commandLoadData(CommandRun& run) { loadDataFile(trimControls(run.state.remaining)); }
+
+void commandHistogram(CommandRun& run) {
+  const auto base = readPoint(run.state);
+  if (!base) return;
+  const auto width = readNumber(run.state);
+  if (!width) return;
+  std::array<double, kMaxFigurePoints> heights{};
+  int count = 0;
+  while (count < kMaxFigurePoints) {
+    const auto h = readNumber(run.state);
+    if (!h) break;
+    heights[count++] = *h;
+  }
+  if (count > 0) drawHistogram(std::span(heights.data(), count), base->x, base->y, *width);
+}
+
+void commandBraille(CommandRun& run) {
+  const auto at = readPoint(run.state);
+  if (!at) return;
+  const std::string text = labelText(run.state);
+  if (!text.empty()) drawBrailleLabel(at->x, at->y, text);
+}
+
+void commandText(CommandRun& run) {
+  if (outputMode == OutputMode::Embosser) return commandBraille(run);
+  const auto at = readPoint(run.state);
+  if (!at) return;
+  const std::string text = labelText(run.state);
+  if (text.empty()) return;
+  // A position that can't be mapped must not draw the text at some fallback pixel.
+  RenderFault why = RenderFault::None;
+  const auto column = tryMapX(at->x, &why);
+  const auto row = tryMapY(at->y, &why);
+  if (column && row) {
+    drawInkText(*column, *row, text);
+  } else {
+    raiseRenderFault(why);
+  }
+}
+
+void commandPen(CommandRun& run) {
+  const int level = readInteger(run.state).value_or(0);
+  const int style = readInteger(run.state).value_or(0);
+  const int colour = readInteger(run.state).value_or(0);
+  setPen(level, style, colour);
+}
+
+void commandIgnored(CommandRun&) {}
+
+constexpr CommandEntry kCommands[] = {
+    {"DM", "PXCOM_DM", twoPairCommand<domainFromPairs>},
+    {"CD", "PXCOM_CM", twoPairCommand<windowFromPairs>},
+    {"EX", "PXCOM_EX", commandAxis},
+    {"GR", "PXCOM_GR", commandGrid},
+    {"PT", "PXCOM_PT", commandPoint},
+    {"RT", "PXCOM_RT", twoPairCommand<drawLine>},
+    {"ST", "PXCOM_ST", twoPairCommand<drawArrow>},
+    {"RG", "PXCOM_RG", twoPairCommand<drawRectangle>},
+    {"RR", "PXCOM_RR", commandRotatedRectangle},
+    {"PO", "PXCOM_PO", commandPolyline},
+    {"CI", "PXCOM_CI", commandCircle},
+    {"EL", "PXCOM_EL", twoPairCommand<drawEllipse>},
+    {"PA", "PXCOM_PA", commandParabola},
+    {"CV", "PXCOM_CV", commandCurve},
+    {"PN", "PXCOM_PN", commandPolynomial},
+    {"EQ", "PXCOM_EQ", commandEquation},
+    {"LD", "PXCOM_LD", commandLoadData},
+    {"HI", "PXCOM_HI", commandHistogram},
+    {"TB", "PXCOM_TB", commandBraille},
+    {"TX", "PXCOM_TT", commandText},
+    {"CC", "PXCOM_CC", commandPen},
+    {"CT", "PXCOM_CT", commandIgnored},
+};
+
+}  // namespace
+
+std::span<const CommandEntry> commandTable() { return kCommands; }
+
+const CommandEntry* findCommand(std::string_view mnemonic) {
+  for (const CommandEntry& entry : kCommands) {
+    if (mnemonic == entry.mnemonic) return &entry;
+  }
+  return nullptr;
+}

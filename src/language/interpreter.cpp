@@ -1,0 +1,37 @@
+// runScript: the reset, the line loop and the dispatch. Handlers live in commands.cpp.
+#include "language/interpreter.h"
+
+#include "console/text.h"
+#include "language/commands.h"
+#include "language/reader.h"
+#include "render/drawing_state.h"
+
+ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports) {
+  ScriptState state;
+  resetDrawing();
+  clearRenderFault();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    state.lineIndex = static_cast<int>(i);
+    const std::string line = trimControls(lines[i]);
+    if (line.empty() || line[0] == ';') continue;
+    state.command = toUpperAnsi(line.substr(0, 2));
+    state.remaining = line.size() > 2 ? line.substr(2) : std::string();
+    if (const CommandEntry* entry = findCommand(state.command)) {
+      CommandRun run{state, reports};
+      entry->handler(run);
+    } else {
+      state.error = true;
+    }
+    if (state.error) {
+      if (reports.lineError) reports.lineError(state.lineIndex, lines[i]);
+      return ScriptOutcome::LineError;
+    }
+    if (const RenderFault fault = renderFault(); fault != RenderFault::None) {
+      if (reports.figureFault) reports.figureFault(state.lineIndex, lines[i], renderFaultText(fault));
+      return ScriptOutcome::FigureFault;
+    }
+  }
+  return ScriptOutcome::Completed;
+}
+
+ScriptOutcome runScript(const std::vector<std::string>& lines) { return runScript(lines, spokenScriptReports()); }

@@ -1,0 +1,214 @@
+// The batch road through the real program: statuses, outputs, and nothing left behind.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "render/image_decode.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ProcessResult {
+  int status = -1;
+  std::string err;
+};
+
+class RenderCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(PONTELIX_TEST_TMP);
+    std::string pattern = std::string(PONTELIX_TEST_TMP) + "/render-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path write(const std::string& name, const std::string& content) {
+    std::ofstream(dir_ / name, std::ios::binary) << content;
+    return dir_ / name;
+  }
+  static std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  // Runs "pontelix render ARGS" in `cwd`, standard input from `input`.
+  ProcessResult render(const std::string& args, const std::string& input = "", const fs::path& cwd = {}) {
+    const fs::path in = write(".stdin", input);
+    const fs::path err = dir_ / ".stderr";
+    std::string command = "cd '" + (cwd.empty() ? dir_ : cwd).string() + "' && '" PONTELIX_EXE "' render " + args +
+                          " <'" + in.string() + "' 2>'" + err.string() + "' >/dev/null";
+    const int raw = std::system(command.c_str());
+    ProcessResult run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = read(err);
+    fs::remove(in);
+    fs::remove(err);
+    return run;
+  }
+  std::vector<std::string> files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    return names;
+  }
+  fs::path dir_;
+};
+
+const std::string kEmptyStream = "\x1B" "1\r\n\x1B]\x0C";
+
+TEST_F(RenderCommand, EmptyScriptGivesTheBareStream) {
+  write("a.pxg", "");
+  const ProcessResult run = render("a.pxg -o a.brf");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(read(dir_ / "a.brf"), kEmptyStream);
+}
+
+TEST_F(RenderCommand, PointAtTheOriginAndInTheLastRow) {
+  write("o.pxg", "; origem\r\nPT 0 0\r\n");
+  ASSERT_EQ(render("o.pxg -o o.BRF").status, 0);
+  std::string expected = "\x1B" "1";
+  for (int i = 0; i < 22; ++i) expected += "\r\n";
+  expected += std::string(33, ' ') + "a\r\n\x1B]\x0C";
+  EXPECT_EQ(read(dir_ / "o.BRF"), expected);
+
+  write("b.pxg", "PT 19,9 -14,9\n");
+  ASSERT_EQ(render("b.pxg -o b.brf").status, 0);
+  const std::string stream = read(dir_ / "b.brf");
+  EXPECT_EQ(std::count(stream.begin(), stream.end(), '\n'), 44);
+}
+
+TEST_F(RenderCommand, StandardInputAndLineEndsOfEveryKind) {
+  const ProcessResult run = render("- -o s.brf", "PT 0 0\rPT 0 0\nPT 0 0");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(read(dir_ / "s.brf").size(), 2 + 22 * 2 + 34 + 2 + 3u);
+}
+
+TEST_F(RenderCommand, LineErrorGoesToStandardErrorAndTheDrawingIsStillWritten) {
+  write("e.pxg", "PT 0 0\n\nPT 1 x\nPT 5 5\n");
+  const ProcessResult run = render("e.pxg -o e.brf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Erro na linha 2: PT 1 x\n");
+  const std::string stream = read(dir_ / "e.brf");
+  EXPECT_NE(stream.find(std::string(33, ' ') + "a\r\n"), std::string::npos);
+  EXPECT_EQ(std::count(stream.begin(), stream.end(), '\n'), 23);  // PT 5 5 never ran
+}
+
+TEST_F(RenderCommand, WindowsLettersInAnErrorLineComeOutAsUtf8) {
+  write("u.pxg", "XX ma\xE7\xE3\n");
+  const ProcessResult run = render("u.pxg -o u.png");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Erro na linha 0: XX ma\xC3\xA7\xC3\xA3\n");
+}
+
+TEST_F(RenderCommand, DataFileMessagesAndNoticesGoToStandardError) {
+  write("pontos.dat", "1 1\n2 x\n");
+  write("d.pxg", "LD pontos.dat\nPT *\nEQ y = x\nLD falta.dat\nPT 0 0\n");
+  const ProcessResult run = render("d.pxg -o d.brf");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "Erro no dado: 2 x\n"
+            "Equa\xC3\xA7\xC3\xA3o n\xC3\xA3o implementada\n"
+            "Arquivo n\xC3\xA3o existe: falta.dat\n");
+}
+
+TEST_F(RenderCommand, PngAndBmpHoldTheSamePixelsAtTheRequestedSize) {
+  write("c.pxg", "CI 0 0 5\nCC 2 1 2\nRT -10 -10 10 10\nRG -15 -12 3 4\n");
+  ASSERT_EQ(render("--size=300x200 c.pxg -o c.bmp").status, 0);
+  ASSERT_EQ(render("c.pxg --size=300x200 -o c.png").status, 0);
+  int bw = 0, bh = 0, pw = 0, ph = 0;
+  const auto bmp = decodeBmp(read(dir_ / "c.bmp"), bw, bh);
+  const auto png = decodePng(read(dir_ / "c.png"), pw, ph);
+  EXPECT_EQ(bw, 300);
+  EXPECT_EQ(bh, 200);
+  EXPECT_EQ(pw, 300);
+  EXPECT_EQ(ph, 200);
+  EXPECT_EQ(bmp, png);
+  EXPECT_TRUE(std::count(bmp.begin(), bmp.end(), 0xFF0000u) > 0);  // the red diagonal
+  EXPECT_TRUE(std::count(bmp.begin(), bmp.end(), 0x000000u) > 0);  // the black circle
+}
+
+TEST_F(RenderCommand, DefaultSizesPerMode) {
+  write("d.pxg", "");
+  int w = 0, h = 0;
+  ASSERT_EQ(render("d.pxg -o d.bmp").status, 0);
+  decodeBmp(read(dir_ / "d.bmp"), w, h);
+  EXPECT_EQ(w, 1040);
+  EXPECT_EQ(h, 658);
+  ASSERT_EQ(render("--mode=embosser --size=500x500 d.pxg -o e.bmp").status, 0);
+  decodeBmp(read(dir_ / "e.bmp"), w, h);
+  EXPECT_EQ(w, 132);
+  EXPECT_EQ(h, 132);
+  ASSERT_EQ(render("--mode=ink --size=400 d.pxg -o i.bmp").status, 0);
+  decodeBmp(read(dir_ / "i.bmp"), w, h);
+  EXPECT_EQ(w, 400);
+  EXPECT_EQ(h, 400);
+}
+
+TEST_F(RenderCommand, JpegIsWrittenWithADefaultBaselineHeader) {
+  write("j.pxg", "PT 0 0\n");
+  ASSERT_EQ(render("j.pxg -o j.JPEG").status, 0);
+  const std::string jpeg = read(dir_ / "j.JPEG");
+  ASSERT_GE(jpeg.size(), 4u);
+  EXPECT_EQ(jpeg.substr(0, 2), "\xFF\xD8");
+  EXPECT_NE(jpeg.find("\xFF\xC0"), std::string::npos);  // baseline, not progressive
+}
+
+TEST_F(RenderCommand, TestDrawingNeedsNoScript) {
+  const ProcessResult run = render("--test-drawing -o t.brf");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_GT(read(dir_ / "t.brf").size(), kEmptyStream.size());
+}
+
+TEST_F(RenderCommand, FailuresLeaveNoFileBehind) {
+  write("f.pxg", "PT 0 0\n");
+  const auto before = files();
+  for (const std::string args : {"f.pxg -o f.gif", "f.pxg -o png", "f.pxg", "-o f.png", "f.pxg g.pxg -o f.png",
+                                 "--mode=paper f.pxg -o f.png", "--size=0x5 f.pxg -o f.png", "--size=9x f.pxg -o f.png",
+                                 "--mode=ink --size=30x40 f.pxg -o f.png", "--bogus f.pxg -o f.png",
+                                 "missing.pxg -o f.png", ". -o f.png", "f.pxg -o no/such/dir/f.png", "f.pxg -o ."}) {
+    const ProcessResult run = render(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_FALSE(run.err.empty()) << args;
+    EXPECT_EQ(files(), before) << args;
+  }
+}
+
+TEST_F(RenderCommand, AnUnwritableOutputKeepsTheOldFile) {
+  write("k.pxg", "PT 0 0\n");
+  write("old.png", "old");
+  fs::create_directory(dir_ / "ro");
+  write("ro/x.png", "old");
+  fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+  if (access((dir_ / "ro").c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore permissions";
+  EXPECT_EQ(render("k.pxg -o ro/x.png").status, 2);
+  EXPECT_EQ(read(dir_ / "ro/x.png"), "old");
+  fs::permissions(dir_ / "ro", fs::perms::owner_all);
+}
+
+TEST_F(RenderCommand, ExamplesRender) {
+  const fs::path examples = fs::path(PONTELIX_SOURCE_DIR) / "examples";
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(examples)) {
+    if (entry.path().extension() != ".pxg") continue;
+    ++count;
+    const std::string name = entry.path().stem();
+    for (const std::string ext : {".png", ".brf"}) {
+      const fs::path out = dir_ / (name + ext);
+      const ProcessResult run = render("'" + entry.path().string() + "' -o '" + out.string() + "'", "", examples);
+      EXPECT_EQ(run.status, 0) << name << ext << ": " << run.err;
+      EXPECT_EQ(run.err, "") << name << ext;
+    }
+    EXPECT_GT(read(dir_ / (name + ".brf")).size(), kEmptyStream.size()) << name;
+  }
+  EXPECT_GE(count, 4);
+}
+
+}  // namespace
