@@ -65,9 +65,10 @@ DispatcherSettings configuredDispatcher() {
   return {readInt(cfgReadValue("SERVFALA", "VOZ"), 0), rate * 10, readInt(cfgReadValue("SERVFALA", "TOM"), 0) * 10};
 }
 
+// Without an audio device nobody would hear the synthesis: it is not even started.
 SynthOutput toAudioQueue() {
   return {[](const int16_t* samples, size_t count, int rate) { audioAppend(Channel::Voice, samples, count, rate); },
-          [] { return keyInterrupts(); }};
+          [] { return !audioAvailable() || keyInterrupts(); }};
 }
 
 // Without its synthesizer the program can not talk to its user at all: say so on the
