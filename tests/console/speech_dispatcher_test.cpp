@@ -21,11 +21,17 @@
 namespace {
 
 // Answers the speech server's protocol just enough for the client library: every
-// command is acknowledged, SPEAK and CHAR queue a message that starts at once, and the
-// test decides when it ends.
+// command is acknowledged, SPEAK queues a message that starts at once, and the test
+// decides when it ends. A message at volume -100 (the client's silent test) ends at
+// once when the server's audio works.
+struct ServerKind {
+  bool withModule = true;
+  bool audioWorks = true;
+};
+
 class FakeSpeechServer {
  public:
-  explicit FakeSpeechServer(bool withModule) : withModule_(withModule) {
+  explicit FakeSpeechServer(ServerKind kind = {}) : kind_(kind) {
     dir_ = makeTempDir("speechd");
     const std::string path = dir_ + "/speechd.sock";
     listener_ = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -87,6 +93,7 @@ class FakeSpeechServer {
     const int id = ++lastId_;
     send("225-" + std::to_string(id) + "\r\n225 OK MESSAGE QUEUED\r\n");
     event(701, "BEGIN");
+    if (silent_ && kind_.audioWorks) event(702, "END");
   }
 
   void serve() {
@@ -107,8 +114,11 @@ class FakeSpeechServer {
           texts_.push_back(line);
         }
         queueMessage();
+      } else if (line.rfind("SET SELF VOLUME ", 0) == 0) {
+        silent_ = line == "SET SELF VOLUME -100";
+        send("200 OK\r\n");
       } else if (line == "LIST OUTPUT_MODULES") {
-        send(withModule_ ? "250-espeak-ng\r\n250 OK MODULE LIST SENT\r\n" : "250 OK MODULE LIST SENT\r\n");
+        send(kind_.withModule ? "250-espeak-ng\r\n250 OK MODULE LIST SENT\r\n" : "250 OK MODULE LIST SENT\r\n");
       } else if (line == "QUIT") {
         send("231 HAPPY HACKING\r\n");
         return;
@@ -118,7 +128,8 @@ class FakeSpeechServer {
     }
   }
 
-  bool withModule_;
+  ServerKind kind_;
+  bool silent_ = false;
   std::string dir_;
   int listener_ = -1;
   int client_ = -1;
@@ -139,7 +150,7 @@ bool waitFor(const std::function<bool()>& condition) {
 }
 
 TEST(SpeechDispatcher, SpeaksThroughTheServerAndFollowsItsEvents) {
-  FakeSpeechServer server(true);
+  FakeSpeechServer server;
   auto engine = makeDispatcherEngine({0, 50, -20}, 2000);
   ASSERT_TRUE(engine);
   EXPECT_FALSE(engine->walksText());
@@ -147,13 +158,13 @@ TEST(SpeechDispatcher, SpeaksThroughTheServerAndFollowsItsEvents) {
   // Busy from the moment the text is handed over until the server reports its end.
   engine->say("Op\xe7\xe3o");
   EXPECT_TRUE(engine->busy());
-  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 1; }));
+  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 2; }));
   EXPECT_TRUE(engine->busy());
   server.endLastMessage();
   EXPECT_TRUE(waitFor([&] { return !engine->busy(); }));
 
   engine->sayCharacter('a');
-  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 2; }));
+  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 3; }));
   EXPECT_TRUE(engine->busy());
   engine->stop();
   EXPECT_FALSE(engine->busy());
@@ -171,12 +182,18 @@ TEST(SpeechDispatcher, SpeaksThroughTheServerAndFollowsItsEvents) {
   EXPECT_TRUE(sent("SET SELF NOTIFICATION END ON"));
   EXPECT_TRUE(sent("SET SELF SPELLING ON"));
   EXPECT_TRUE(sent("CANCEL SELF"));
-  EXPECT_EQ(server.texts(), (std::vector<std::string>{"Op\xc3\xa7\xc3\xa3o", "a"}));
+  // The silent test message, then ours.
+  EXPECT_EQ(server.texts(), (std::vector<std::string>{"a", "Op\xc3\xa7\xc3\xa3o", "a"}));
 }
 
-TEST(SpeechDispatcher, AServerWithoutOutputModuleIsNotUsed) {
-  FakeSpeechServer server(false);
-  EXPECT_FALSE(makeDispatcherEngine({}, 2000));
+TEST(SpeechDispatcher, AServerThatCannotSpeakIsNotUsed) {
+  {
+    FakeSpeechServer server({.withModule = false});
+    EXPECT_FALSE(makeDispatcherEngine({}, 3000));
+  }
+  FakeSpeechServer server({.audioWorks = false});
+  EXPECT_FALSE(makeDispatcherEngine({}, 3000));
+  EXPECT_EQ(server.messagesQueued(), 1);
 }
 
 }  // namespace

@@ -25,8 +25,14 @@ using Clock = std::chrono::steady_clock;
 // A call that has not come back by then means the server (or the library) is stuck.
 constexpr auto kCallLimit = std::chrono::seconds(3);
 // A message whose start is not reported within this time means the server takes our
-// text but cannot sound it (no working output module or no audio).
+// text but cannot sound it (no working output module).
 constexpr auto kBeginLimit = std::chrono::seconds(3);
+// Nor may speech go on for longer than even the slowest voice needs: a server without
+// a working audio output reports the start and never the end.
+constexpr auto kSpeechAllowance = std::chrono::seconds(3);
+constexpr auto kSpeechPerCharacter = std::chrono::milliseconds(150);
+// How long the silent test message at the start may take.
+constexpr auto kProbeLimit = std::chrono::milliseconds(1500);
 
 void raiseTo(std::atomic<long>& value, long to) {
   long seen = value.load();
@@ -65,6 +71,21 @@ void chooseVoice(SPDConnection* c, int number) {
   free_spd_voices(voices);
 }
 
+// A server without a working audio output takes texts and reports their start, but
+// never their end. A silent one-letter message tells at once whether speech can end.
+bool speechEnds(SPDConnection* c) {
+  spd_set_volume(c, -100);
+  const int id = spd_say(c, SPD_TEXT, "a");
+  spd_set_volume(c, 0);
+  if (id < 0) return false;
+  const auto limit = Clock::now() + kProbeLimit;
+  while (gLastOver.load() < id) {
+    if (Clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
 SPDConnection* connectAndSetUp(const DispatcherSettings& settings) {
   char* error = nullptr;
   SPDConnection* c = spd_open2("pontelix", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
@@ -84,6 +105,11 @@ SPDConnection* connectAndSetUp(const DispatcherSettings& settings) {
   chooseVoice(c, settings.voice);
   spd_set_voice_rate(c, std::clamp(settings.rate, -100, 100));
   spd_set_voice_pitch(c, std::clamp(settings.pitch, -100, 100));
+  if (!speechEnds(c)) {
+    spd_cancel(c);
+    spd_close(c);
+    return nullptr;
+  }
   return c;
 }
 
@@ -202,7 +228,8 @@ class DispatcherEngine : public SpeechEngine {
     }
     const long said = worker_->lastSaid.load();
     if (!pending && gLastOver.load() >= said) return false;
-    if (gLastBegun.load() < said && Clock::now() - saidAt_ > kBeginLimit) worker_->failed = true;
+    const auto now = Clock::now();
+    if ((gLastBegun.load() < said && now - saidAt_ > kBeginLimit) || now > speakingUntil_) worker_->failed = true;
     return !failed();
   }
 
@@ -223,6 +250,9 @@ class DispatcherEngine : public SpeechEngine {
  private:
   void post(std::string utf8, bool spell) {
     saidAt_ = Clock::now();
+    // Texts are spoken one after the other, so their allowances add up.
+    speakingUntil_ = std::max(speakingUntil_, saidAt_) + kSpeechAllowance +
+                     kSpeechPerCharacter * static_cast<long>(utf8.size());
     worker_->post([w = worker_.get(), utf8 = std::move(utf8), spell](SPDConnection* c) {
       if (spell) spd_set_spelling(c, SPD_SPELL_ON);
       w->said(spd_say(c, SPD_TEXT, utf8.c_str()));
@@ -233,6 +263,7 @@ class DispatcherEngine : public SpeechEngine {
   std::shared_ptr<Worker> worker_;
   std::thread thread_;
   Clock::time_point saidAt_;
+  Clock::time_point speakingUntil_;
 };
 
 }  // namespace

@@ -17,8 +17,9 @@
 namespace {
 
 constexpr const char* kDefaultLettersDir = "c:/tramhome/som/letras";
-// The speech server is local; a server that has not answered by then is not coming.
-constexpr int kDispatcherTimeoutMs = 2000;
+// The speech server is local; one that has not answered, and finished a silent test
+// message, by then is not coming.
+constexpr int kDispatcherTimeoutMs = 3000;
 constexpr int kFinishSliceMs = 10;
 
 // A whole decimal number, blanks around it allowed; `fallback` for anything else.
