@@ -104,7 +104,9 @@ void commandRotatedRectangle(CommandRun& run) {
 void commandPolyline(CommandRun& run) {
   if (usesDataPoints(run.state)) {
     const DataPointList& data = dataPoints();
-    for (int i = 1; i < data.count && renderFault() == RenderFault::None; ++i) drawLine(data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
+    for (int i = 1; i < data.count && renderFault() == RenderFault::None; ++i) {
+      drawLine(data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
+    }
     return;
   }
   UserPoint previous{};
@@ -196,7 +198,16 @@ void commandText(CommandRun& run) {
   const auto at = readPoint(run.state);
   if (!at) return;
   const std::string text = labelText(run.state);
-  if (!text.empty()) drawInkText(mapX(at->x), mapY(at->y), text);
+  if (text.empty()) return;
+  // A position that can't be mapped must not draw the text at some fallback pixel.
+  RenderFault why = RenderFault::None;
+  const auto column = tryMapX(at->x, &why);
+  const auto row = tryMapY(at->y, &why);
+  if (column && row) {
+    drawInkText(*column, *row, text);
+  } else {
+    raiseRenderFault(why);
+  }
 }
 
 void commandPen(CommandRun& run) {

@@ -95,8 +95,11 @@ TEST_F(WindowRun, KeysReachTheQueueWithTheWindowsCodes) {
   EXPECT_EQ(queued("bA" + ext(75)), "bA" + ext(75));
 }
 
-TEST_F(WindowRun, AltF4EndsTheProgramAtOnce) {
-  send("key alt+F4");
+// Alt+F4 and Ctrl+Break end the program at once.
+class WindowEnd : public WindowRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WindowEnd, EndsTheProgramAtOnce) {
+  send(std::string("key ") + GetParam());
   bool ended = false;
   pollUntil([&] {
     try {
@@ -108,6 +111,13 @@ TEST_F(WindowRun, AltF4EndsTheProgramAtOnce) {
     return ended;
   });
   EXPECT_TRUE(ended);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, WindowEnd, ::testing::Values("alt+F4", "ctrl+Pause"));
+
+TEST_F(WindowRun, ClipboardRoundTrip) {
+  conFrontend().setClipboard("PT 1,5 2 \xC3\xA7");
+  EXPECT_EQ(conFrontend().clipboard(), "PT 1,5 2 \xC3\xA7");
 }
 
 TEST_F(WindowRun, BrailleChordsAndTheModeTones) {

@@ -249,6 +249,13 @@ TEST_F(Interpreter, FigureOutsideTheMappableRangeEndsTheRun) {
   EXPECT_EQ(run({"PT 0 0"}), ScriptOutcome::Completed);  // a new run starts clean
 }
 
+TEST_F(Interpreter, InkTextAtAnUnmappablePositionDrawsNothing) {
+  freeSurface();
+  prepare(OutputMode::Screen);
+  EXPECT_EQ(run({"TX 0 1e300 Ab"}), ScriptOutcome::FigureFault);
+  EXPECT_EQ(inkCount(), 0);
+}
+
 class InterpreterWithData : public Interpreter {
  protected:
   void SetUp() override {

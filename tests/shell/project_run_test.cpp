@@ -102,12 +102,22 @@ TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
   ::chmod(dir_.file("fechada").c_str(), 0755);
 }
 
-TEST_F(ProjectRun, AProjectThatIsADirectoryIsSaidAndNotLoaded) {
+TEST_F(ProjectRun, AFileThatCannotBeLoadedIsNeverReplaced) {
   std::filesystem::create_directory(dir_.file("pasta.pxg"));
-  EXPECT_EQ(run(kSaveAndEnd, "pasta.pxg"), 0);
+  {
+    std::ofstream big(dir_.file("grande.pxg"), std::ios::binary);
+    big.seekp(20 * 1024 * 1024);
+    big.put('x');
+  }
+  // S asks for a name, as for a project that has none; Esc there gives up.
+  EXPECT_EQ(run("Ss<Esc><Esc>s", "pasta.pxg"), 0);
   EXPECT_EQ(timesSaid("Erro ao ler pasta.pxg: o nome é de uma pasta."), 1);
-  EXPECT_EQ(timesSaid("Erro ao gravar pasta.pxg: o nome é de uma pasta."), 1);
+  EXPECT_EQ(run("Ss<Esc><Esc>s", "grande.pxg"), 0);
+  EXPECT_EQ(timesSaid("Erro ao ler grande.pxg: arquivo grande demais."), 1);
+  EXPECT_TRUE(heardInOrder({"say: Quer salvar o arquivo (S/N)? ", "say: Informe o nome do arquivo",
+                            "say: Desistiu..."}));
   EXPECT_TRUE(std::filesystem::is_directory(dir_.file("pasta.pxg")));
+  EXPECT_EQ(std::filesystem::file_size(dir_.file("grande.pxg")), 20u * 1024 * 1024 + 1);
 }
 
 }  // namespace

@@ -73,6 +73,12 @@ class TerminalFrontend : public Frontend {
   void setWaitingForKey(bool waiting) override {
     waiting_ = waiting;
     dirty_ = true;
+    // The first wait for a key comes after speech has started: a terminal that is too
+    // small is told then (and on a later resize).
+    if (waiting && !sizeChecked_) {
+      sizeChecked_ = true;
+      checkSize();
+    }
     if (waiting) pump(0);
   }
   void setTitle(const std::string& cp1252Title) override;
@@ -96,6 +102,7 @@ class TerminalFrontend : public Frontend {
   bool open_ = false;
   bool dirty_ = true;
   bool waiting_ = false;
+  bool sizeChecked_ = false;
   bool toldTooSmall_ = false;
   bool backspaceIsDel_ = true;
   std::map<std::pair<int, int>, short> pairs_;
@@ -126,7 +133,6 @@ bool TerminalFrontend::open(std::string& error) {
   const char* kbs = tigetstr("kbs");
   backspaceIsDel_ = !(kbs != nullptr && kbs != reinterpret_cast<char*>(-1) && std::strcmp(kbs, "\b") == 0);
   terminalRestoreInstall();
-  checkSize();
   return true;
 }
 
@@ -156,7 +162,7 @@ void TerminalFrontend::handle(int result, wint_t ch) {
   if (result == KEY_CODE_YES && ch == KEY_RESIZE) {
     clearok(curscr, TRUE);
     dirty_ = true;
-    checkSize();
+    if (sizeChecked_) checkSize();
     return;
   }
   TerminalKey key;

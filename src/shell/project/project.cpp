@@ -124,6 +124,8 @@ bool loadProject() {
   ProjectText text;
   if (const int error = readProjectFile(projectPath(), text); error != 0) {
     sayFileFailure("Erro ao ler ", error);
+    // A save under this name would replace a file the user has never seen in the list.
+    setProjectFileName({});
     return false;
   }
   commandLines() = std::move(text.lines);

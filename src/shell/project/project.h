@@ -42,7 +42,8 @@ std::string withProjectExtension(std::string_view name);
 // pressed Esc; the file chooser's last key tells the caller so.
 std::string askProjectFileName();
 // Completes the name's extension, then loads the file into the list; false when there
-// was no file (a new project) or it could not be read (said, and the list kept).
+// was no file (a new project) or it could not be read (said; the list is kept and the
+// project loses its name, so that no save replaces the unread file).
 bool loadProject();
 // Asks, then writes the list to the file; asks for a name first when there is none.
 // A failure is said, and the list stays as it is.
