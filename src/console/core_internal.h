@@ -1,5 +1,7 @@
 #pragma once
 // Pieces of the console core that only the core's own files share.
+#include <string>
+#include <string_view>
 
 // Each part of the console returns to its state at creation; conReset calls them all.
 void conResetGrid();
@@ -14,3 +16,7 @@ struct ConKey {
   bool shift = false;
 };
 ConKey conReadKeyEvent();
+
+// The text with every control byte (below 32) shown as a blank, so that a field or a
+// list shows one cell per character and never moves the cursor, beeps or scrolls.
+std::string conVisible(std::string_view text);

@@ -116,7 +116,7 @@ class FileList {
       line.resize(width_, ' ');
       conSetBackColour(index == current_ ? kCurrentBack : attr >> 4);
       conGoto(column_, row_ + i);
-      conWrite(line);
+      conWrite(conVisible(line));
     }
     conSetBackColour(attr >> 4);
     conGoto(column_, row_ + current_ - top_);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "console/config.h"
+#include "console/core_internal.h"
 #include "console/frontend.h"
 #include "console/screen.h"
 #include "console/speech.h"
@@ -239,4 +240,12 @@ std::uint32_t conColourRgb(int colour) {
 void conResetGrid() {
   g = Grid{};
   create();
+}
+
+std::string conVisible(std::string_view text) {
+  std::string shown(text);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+  }
+  return shown;
 }

@@ -69,7 +69,7 @@ class LineEditor {
       const bool selected = i >= from && i < to;
       conSetBackColour(selected ? kSelectionBack : attr >> 4);
       const char ch = i < text_.size() ? text_[i] : ' ';
-      conWrite(std::string_view(&ch, 1));
+      conWrite(conVisible(std::string_view(&ch, 1)));
     }
     conSetBackColour(attr >> 4);
     conGoto(column_ + static_cast<int>(pos_ - scroll_), row_);

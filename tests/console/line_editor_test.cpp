@@ -139,6 +139,16 @@ TEST_F(LineEditorTest, LongTextScrollsInsideTheVisibleWidth) {
   EXPECT_EQ(row(2), "    " + std::string(8, 'a') + "b");
 }
 
+TEST_F(LineEditorTest, ControlCharactersInTheTextTakeOneBlankCellEach) {
+  std::string text = "a\tb\nc\a";
+  keys("<End>d<Enter>");
+  conEditLine(text, 1, 3, true, 20, 20);
+  EXPECT_EQ(text, "a\tb\nc\ad");
+  EXPECT_EQ(row(3), "a b c d");
+  EXPECT_EQ(row(4), "");
+  EXPECT_EQ(transcript().find("beep"), std::string::npos);
+}
+
 TEST_F(LineEditorTest, FieldOnTheLastRowNeverScrollsTheWindow) {
   conGoto(1, 1);
   conWrite("cabecalho");
