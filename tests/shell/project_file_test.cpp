@@ -52,6 +52,12 @@ TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {
   EXPECT_EQ(utf8.encoding, ProjectEncoding::Utf8);
   EXPECT_THAT(utf8.lines, ElementsAre("TB 0 0 a\xe7\xe3o", "TX 1 1 \x80"));
 
+  EXPECT_FALSE(utf8.replacedCharacters);
+  ProjectText math = decodeProjectText("TX 0 0 x ≤ 2\n");
+  EXPECT_EQ(math.encoding, ProjectEncoding::Utf8);
+  EXPECT_TRUE(math.replacedCharacters);
+  EXPECT_THAT(math.lines, ElementsAre("TX 0 0 x ? 2"));
+
   EXPECT_EQ(decodeProjectText("PT 1 1\n").encoding, ProjectEncoding::Windows1252);
   // A Windows-1252 text that happens to hold a valid two-byte sequence stays one: only
   // a whole valid file is taken as UTF-8.

@@ -132,6 +132,9 @@ bool loadProject() {
   setProjectEncoding(text.encoding);
   markProjectSaved();
   sayMessage("PXARQCRG", 2);
+  if (text.replacedCharacters) {
+    spkWriteLine("Aten\xe7\xe3o: caracteres que o Pontelix n\xe3o conhece foram trocados por ?.");
+  }
   return true;
 }
 
