@@ -193,11 +193,15 @@ TEST(ProjectFile, ReadOnlyFileInAWritableDirectoryIsNotReplaced) {
   if (child == 0) {
     // The superuser may write anything, so the check runs as an ordinary user.
     if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(2);
+    // A scratch folder below a private folder can't even be reached.
+    if (::access(dir.path().c_str(), W_OK) != 0) ::_exit(3);
     ::_exit(replaceFileAtomically(path, "new") == EACCES ? 0 : 1);
   }
   int status = 0;
   ::waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 3) GTEST_SKIP() << "the scratch folder is out of an ordinary user's reach";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(readBytes(path), "PT 1 1\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
