@@ -38,8 +38,8 @@ std::uint32_t channel(std::uint32_t value, std::uint32_t mask) {
   if (mask == 0) return 0;
   int shift = 0;
   while (!((mask >> shift) & 1)) ++shift;
-  const std::uint32_t max = mask >> shift;
-  return ((value & mask) >> shift) * 255 / max;
+  const std::uint64_t max = mask >> shift;
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>((value & mask) >> shift) * 255 / max);
 }
 
 bool decodeBmp(const std::string& d, Overlay& out) {

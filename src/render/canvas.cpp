@@ -20,12 +20,12 @@ constexpr int64_t kDashOn = 18, kDashPeriod = 24;
 // segment, instead of point by point along their whole outline.
 constexpr int64_t kLargeEllipseSide = 1 << 15;
 
-void setSourceColour(cairo_t* cr, uint32_t colour) {
-  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+}  // namespace
+
+void Canvas::setSourceColour(uint32_t colour) {
+  cairo_set_source_rgb(cr_, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
                        (colour & 0xFF) / 255.0);
 }
-
-}  // namespace
 
 std::unique_ptr<Canvas> Canvas::create(int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
@@ -97,7 +97,7 @@ void Canvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
 
 void Canvas::fillAll(uint32_t colour) {
   beginLibrary();
-  setSourceColour(cr_, colour);
+  setSourceColour(colour);
   cairo_paint(cr_);
 }
 
@@ -147,7 +147,7 @@ void Canvas::thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
 }
 
 void Canvas::strokeCurrentPath() {
-  setSourceColour(cr_, pen_.colour);
+  setSourceColour(pen_.colour);
   cairo_set_line_width(cr_, pen_.width);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);

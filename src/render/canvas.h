@@ -115,6 +115,7 @@ class Canvas {
   void thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   void wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   bool penDrawsAt(int64_t index) const;
+  void setSourceColour(uint32_t colour);
   void strokeCurrentPath();
   void closedOutline(std::span<const PixelPoint> points);
   // Paints the brush over the area, given in surface units (pixel (x, y) covers x..x+1).

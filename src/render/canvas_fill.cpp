@@ -29,8 +29,7 @@ bool hatchHas(BrushStyle style, int x, int y) {
 void Canvas::setBrushSource() {
   const uint32_t colour = brush_.colour & 0xFFFFFF;
   if (brush_.style == BrushStyle::Solid) {
-    cairo_set_source_rgb(cr_, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                         (colour & 0xFF) / 255.0);
+    setSourceColour(colour);
     return;
   }
   cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);

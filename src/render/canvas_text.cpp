@@ -70,8 +70,7 @@ void Canvas::textOut(int64_t x, int64_t y, std::string_view text) {
   cairo_font_extents_t extents;
   cairo_font_extents(cr_, &extents);
   const std::string utf8 = cp1252ToUtf8(text);
-  cairo_set_source_rgb(cr_, ((textColour_ >> 16) & 0xFF) / 255.0,
-                       ((textColour_ >> 8) & 0xFF) / 255.0, (textColour_ & 0xFF) / 255.0);
+  setSourceColour(textColour_);
   cairo_move_to(cr_, static_cast<double>(x), static_cast<double>(y) + std::round(extents.ascent));
   beginLibrary();
   cairo_show_text(cr_, utf8.c_str());

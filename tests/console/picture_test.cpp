@@ -72,6 +72,17 @@ TEST_F(PictureTest, PalettedAndThirtyTwoBitTopDownImages) {
   EXPECT_EQ(pixels()[0], 0xFFFFFFu);
   EXPECT_EQ(pixels()[1], 0xFF0000u);
   EXPECT_EQ(pixels()[8], 0xFFFFFFu);
+  // 16 bits with 5-6-5 channel masks after the header.
+  const std::string masks565("\x00\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12);
+  std::string b565 = bmp(2, 1, 16, std::string("\x00\xf8\xe0\x07", 4), masks565);
+  put32(b565, 30, 3);
+  ASSERT_TRUE(conLoadPicture(save("565.bmp", b565)));
+  EXPECT_EQ(pixels(), (std::vector<std::uint32_t>{0xFF0000, 0x00FF00}));
+  // A mask of all 32 bits is odd but must not overflow.
+  std::string wide = bmp(1, 1, 32, std::string("\xff\xff\xff\xff", 4), std::string(12, '\xff'));
+  put32(wide, 30, 3);
+  ASSERT_TRUE(conLoadPicture(save("wide.bmp", wide)));
+  EXPECT_EQ(pixels()[0], 0xFFFFFFu);
 }
 
 TEST_F(PictureTest, AnythingElseIsRefusedAndTheOldOverlayKept) {

@@ -17,8 +17,9 @@
 namespace {
 
 constexpr const char* kDefaultLettersDir = "c:/tramhome/som/letras";
-// The speech server is local; a server that has not answered by then is not coming.
-constexpr int kDispatcherTimeoutMs = 2000;
+// The speech server is local; one that has not answered, and finished a silent test
+// message, by then is not coming.
+constexpr int kDispatcherTimeoutMs = 3000;
 constexpr int kFinishSliceMs = 10;
 
 // A whole decimal number, blanks around it allowed; `fallback` for anything else.
@@ -65,9 +66,10 @@ DispatcherSettings configuredDispatcher() {
   return {readInt(cfgReadValue("SERVFALA", "VOZ"), 0), rate * 10, readInt(cfgReadValue("SERVFALA", "TOM"), 0) * 10};
 }
 
+// Without an audio device nobody would hear the synthesis: it is not even started.
 SynthOutput toAudioQueue() {
   return {[](const int16_t* samples, size_t count, int rate) { audioAppend(Channel::Voice, samples, count, rate); },
-          [] { return keyInterrupts(); }};
+          [] { return !audioAvailable() || keyInterrupts(); }};
 }
 
 // Without its synthesizer the program can not talk to its user at all: say so on the

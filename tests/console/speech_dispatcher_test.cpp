@@ -1,0 +1,199 @@
+// The external engine against a small stand-in speech server on a private socket.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <chrono>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "console/speech/speech_engine.h"
+#include "console/temp_dir.h"
+
+namespace {
+
+// Answers the speech server's protocol just enough for the client library: every
+// command is acknowledged, SPEAK queues a message that starts at once, and the test
+// decides when it ends. A message at volume -100 (the client's silent test) ends at
+// once when the server's audio works.
+struct ServerKind {
+  bool withModule = true;
+  bool audioWorks = true;
+};
+
+class FakeSpeechServer {
+ public:
+  explicit FakeSpeechServer(ServerKind kind = {}) : kind_(kind) {
+    dir_ = makeTempDir("speechd");
+    const std::string path = dir_ + "/speechd.sock";
+    listener_ = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(listener_, 1);
+    setenv("SPEECHD_ADDRESS", ("unix_socket:" + path).c_str(), 1);
+    thread_ = std::thread([this] { serve(); });
+  }
+  ~FakeSpeechServer() {
+    shutdown(listener_, SHUT_RDWR);
+    close(listener_);
+    if (client_ >= 0) shutdown(client_, SHUT_RDWR);
+    thread_.join();
+    if (client_ >= 0) close(client_);
+    unsetenv("SPEECHD_ADDRESS");
+    std::filesystem::remove_all(dir_);
+  }
+
+  int messagesQueued() const { return lastId_.load(); }
+  // Reports the end of the last queued message.
+  void endLastMessage() { event(702, "END"); }
+
+  std::vector<std::string> commands() {
+    std::lock_guard lock(mutex_);
+    return commands_;
+  }
+  std::vector<std::string> texts() {
+    std::lock_guard lock(mutex_);
+    return texts_;
+  }
+
+ private:
+  void send(const std::string& text) {
+    std::lock_guard lock(writeMutex_);
+    [[maybe_unused]] const ssize_t n = ::send(client_, text.data(), text.size(), MSG_NOSIGNAL);
+  }
+  void event(int code, const char* what) {
+    const std::string id = std::to_string(lastId_.load());
+    send(std::to_string(code) + "-" + id + "\r\n" + std::to_string(code) + "-1\r\n" + std::to_string(code) + " " + what + "\r\n");
+  }
+
+  bool readLine(std::string& line) {
+    line.clear();
+    char c;
+    while (read(client_, &c, 1) == 1) {
+      if (c == '\n') {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+      }
+      line += c;
+    }
+    return false;
+  }
+
+  void queueMessage() {
+    const int id = ++lastId_;
+    send("225-" + std::to_string(id) + "\r\n225 OK MESSAGE QUEUED\r\n");
+    event(701, "BEGIN");
+    if (silent_ && kind_.audioWorks) event(702, "END");
+  }
+
+  void serve() {
+    client_ = accept(listener_, nullptr, nullptr);
+    if (client_ < 0) return;
+    std::string line;
+    while (readLine(line)) {
+      // Commands are case-insensitive; they are kept in upper case.
+      std::transform(line.begin(), line.end(), line.begin(), [](unsigned char c) { return std::toupper(c); });
+      {
+        std::lock_guard lock(mutex_);
+        commands_.push_back(line);
+      }
+      if (line == "SPEAK") {
+        send("230 OK RECEIVING DATA\r\n");
+        while (readLine(line) && line != ".") {
+          std::lock_guard lock(mutex_);
+          texts_.push_back(line);
+        }
+        queueMessage();
+      } else if (line.rfind("SET SELF VOLUME ", 0) == 0) {
+        silent_ = line == "SET SELF VOLUME -100";
+        send("200 OK\r\n");
+      } else if (line == "LIST OUTPUT_MODULES") {
+        send(kind_.withModule ? "250-espeak-ng\r\n250 OK MODULE LIST SENT\r\n" : "250 OK MODULE LIST SENT\r\n");
+      } else if (line == "QUIT") {
+        send("231 HAPPY HACKING\r\n");
+        return;
+      } else {
+        send("200 OK\r\n");
+      }
+    }
+  }
+
+  ServerKind kind_;
+  bool silent_ = false;
+  std::string dir_;
+  int listener_ = -1;
+  int client_ = -1;
+  std::thread thread_;
+  std::atomic<int> lastId_{0};
+  std::mutex mutex_, writeMutex_;
+  std::vector<std::string> commands_;
+  std::vector<std::string> texts_;
+};
+
+bool waitFor(const std::function<bool()>& condition) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+TEST(SpeechDispatcher, SpeaksThroughTheServerAndFollowsItsEvents) {
+  FakeSpeechServer server;
+  auto engine = makeDispatcherEngine({0, 50, -20}, 2000);
+  ASSERT_TRUE(engine);
+  EXPECT_FALSE(engine->walksText());
+  EXPECT_FALSE(engine->busy());
+  // Busy from the moment the text is handed over until the server reports its end.
+  engine->say("Op\xe7\xe3o");
+  EXPECT_TRUE(engine->busy());
+  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 2; }));
+  EXPECT_TRUE(engine->busy());
+  server.endLastMessage();
+  EXPECT_TRUE(waitFor([&] { return !engine->busy(); }));
+
+  engine->sayCharacter('a');
+  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 3; }));
+  EXPECT_TRUE(engine->busy());
+  engine->stop();
+  EXPECT_FALSE(engine->busy());
+  EXPECT_FALSE(engine->failed());
+
+  auto sent = [&](const std::string& command) {
+    return waitFor([&] {
+      const std::vector<std::string> commands = server.commands();
+      return std::find(commands.begin(), commands.end(), command) != commands.end();
+    });
+  };
+  EXPECT_TRUE(sent("SET SELF LANGUAGE PT-BR"));
+  EXPECT_TRUE(sent("SET SELF RATE 50"));
+  EXPECT_TRUE(sent("SET SELF PITCH -20"));
+  EXPECT_TRUE(sent("SET SELF NOTIFICATION END ON"));
+  EXPECT_TRUE(sent("SET SELF SPELLING ON"));
+  EXPECT_TRUE(sent("CANCEL SELF"));
+  // The silent test message, then ours.
+  EXPECT_EQ(server.texts(), (std::vector<std::string>{"a", "Op\xc3\xa7\xc3\xa3o", "a"}));
+}
+
+TEST(SpeechDispatcher, AServerThatCannotSpeakIsNotUsed) {
+  {
+    FakeSpeechServer server({.withModule = false});
+    EXPECT_FALSE(makeDispatcherEngine({}, 3000));
+  }
+  FakeSpeechServer server({.audioWorks = false});
+  EXPECT_FALSE(makeDispatcherEngine({}, 3000));
+  EXPECT_EQ(server.messagesQueued(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+// Asking for the project's name, on an in-process console.
+#include <unistd.h>
+
+#include "console/console.h"
+#include "console/console_fixture.h"
+#include "shell/project/project.h"
+
+namespace {
+
+class ProjectName : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    resetProject();
+    setProgramArguments({});
+    char here[4096];
+    old_ = getcwd(here, sizeof here) ? here : ".";
+    ASSERT_EQ(chdir(dir_.c_str()), 0);
+  }
+  void TearDown() override {
+    EXPECT_EQ(chdir(old_.c_str()), 0);
+    ConsoleTest::TearDown();
+  }
+  std::string old_;
+};
+
+TEST_F(ProjectName, ATypedNameStandsOnceOnItsLine) {
+  conGoto(1, 5);
+  keys("figura<Enter>");
+  EXPECT_EQ(askProjectFileName(), "figura");
+  EXPECT_EQ(row(5), "Informe o nome do arquivo");
+  EXPECT_EQ(row(6), "figura");
+  EXPECT_EQ(conRow(), 7);
+}
+
+TEST_F(ProjectName, ANamePickedFromTheListIsWrittenToo) {
+  writeFile(dir_ + "/triangulo.pxg", "PT 0 0\r\n");
+  conGoto(1, 5);
+  keys("<Down><Enter>");
+  EXPECT_EQ(askProjectFileName(), "triangulo.pxg");
+  EXPECT_EQ(row(6), "triangulo.pxg");
+}
+
+TEST_F(ProjectName, TheCommandLineNamesOnlyTheFirstProject) {
+  setProgramArguments({"  aula 3.pxg  ", "ignored"});
+  EXPECT_EQ(askProjectFileName(), "aula 3.pxg");
+  EXPECT_EQ(transcript().find("Informe"), std::string::npos);
+  keys("<Esc>");
+  EXPECT_EQ(askProjectFileName(), "");
+  EXPECT_NE(transcript().find("say: Informe o nome do arquivo"), std::string::npos);
+}
+
+}  // namespace
