@@ -28,7 +28,7 @@ class WindowRun : public ConsoleTest {
     ASSERT_TRUE(window) << error;
     conSetFrontend(std::move(window));
     conFrontend().setTitle("pxjanela");
-    id_ = shellOutput("timeout 20 xdotool search --sync --name '^pxjanela$' 2>/dev/null | head -1");
+    id_ = shellOutput("timeout 20 xdotool search --sync --pid " + std::to_string(getpid()) + " 2>/dev/null | head -1");
     while (!id_.empty() && id_.back() == '\n') id_.pop_back();
     ASSERT_FALSE(id_.empty()) << "the window did not appear";
     ASSERT_TRUE(shell("timeout 20 xdotool windowfocus --sync " + id_));
@@ -82,7 +82,7 @@ std::string ext(int code) { return std::string(1, '\0') + static_cast<char>(code
 TEST_F(WindowRun, ClientAreaIsTheGridAndItsTitleIsSet) {
   EXPECT_EQ(conFrontend().clientArea().width, 80 * kCellW);
   EXPECT_EQ(conFrontend().clientArea().height, 25 * kCellH);
-  EXPECT_EQ(shellOutput("xdotool getwindowname " + id_), "pxjanela\n");
+  EXPECT_EQ(shellOutput("xprop -id " + id_ + " _NET_WM_NAME"), "_NET_WM_NAME(UTF8_STRING) = \"pxjanela\"\n");
 }
 
 TEST_F(WindowRun, KeysReachTheQueueWithTheWindowsCodes) {

@@ -45,6 +45,14 @@ TEST_F(ProgramMenu, EverythingElseIsAnInvalidOption) {
   EXPECT_EQ(timesSaid(kNotImplemented), 0);
 }
 
+TEST_F(ProgramMenu, AltLettersAreNoKeysAndAltF4EndsAtOnce) {
+  EXPECT_EQ(run("<Alt+x><Alt+F4>s", "p"), 0);
+  EXPECT_EQ(timesSaid(kInvalid), 0);
+  EXPECT_EQ(timesSaid("Confirma o fim do pontelix? "), 0);
+  EXPECT_EQ(timesSaid("Fim do Pontelix"), 0);
+  EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 1);
+}
+
 TEST_F(ProgramMenu, EnterAloneOnlyAsksAgain) {
   EXPECT_EQ(run("<Enter><Enter><Esc>s", "p"), 0);
   const auto lines = heard();

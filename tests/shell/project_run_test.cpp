@@ -60,6 +60,11 @@ TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
   EXPECT_EQ(run(kSaveAndEnd, "utf8.pxg"), 0);
   EXPECT_EQ(readBytes(dir_.file("ansi.pxg")), "TB 0 0 a\xe7\xe3o\r\n");
   EXPECT_EQ(readBytes(dir_.file("utf8.pxg")), "TB 0 0 ação\r\n");
+  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
+
+  writeBytes(dir_.file("sinais.pxg"), "TX 0 0 x ≤ 2\n");
+  EXPECT_EQ(run("<Esc>s", "sinais.pxg"), 0);
+  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 1);
 }
 
 TEST_F(ProjectRun, LoadingReplacesTheList) {
@@ -88,6 +93,7 @@ TEST_F(ProjectRun, DecliningToSaveWritesNothing) {
 }
 
 TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
+  if (!ordinaryUserCanRun()) GTEST_SKIP() << "no ordinary user can run the program here";
   std::filesystem::create_directory(dir_.file("fechada"));
   writeBytes(dir_.file("fechada/a.pxg"), "PT 1 1\n");
   ::chmod(dir_.file("fechada/a.pxg").c_str(), 0666);

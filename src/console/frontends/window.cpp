@@ -1,10 +1,9 @@
 #include "console/frontends/window.h"
 
 #include <SDL.h>
-
-#include <algorithm>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -94,8 +93,10 @@ class WindowFrontend : public Frontend {
 
 bool WindowFrontend::open(std::string& error) {
   if (!initVideo(error)) return false;
-  SDL_Rect work{0, 0, 1024, 734};
-  if (SDL_GetDisplayUsableBounds(0, &work) != 0) SDL_GetDisplayBounds(0, &work);
+  SDL_Rect screen{0, 0, 1024, 768};
+  if (SDL_GetDisplayBounds(0, &screen) != 0 || screen.w <= 0 || screen.h <= 0) screen = SDL_Rect{0, 0, 1024, 768};
+  SDL_Rect work = screen;  // the screen less the desktop's panels
+  if (SDL_GetDisplayUsableBounds(0, &work) != 0 || work.w <= 0 || work.h <= 0) work = screen;
   const WindowSettings s = readWindowSettings(work.w, work.h);
   font_.open(s.face, s.cellWidth, s.cellHeight, s.weight);
   const int gridW = kConColumns * font_.cellWidth(), gridH = kConRows * font_.cellHeight();
@@ -111,7 +112,7 @@ bool WindowFrontend::open(std::string& error) {
     return false;
   }
   SDL_SetWindowMinimumSize(window_, 16 * font_.cellWidth(), 4 * font_.cellHeight());
-  SDL_SetWindowMaximumSize(window_, gridW, gridH);
+  SDL_SetWindowMaximumSize(window_, std::min(gridW, screen.w), std::min(gridH, screen.h));
   SDL_StartTextInput();
   braille_.setMode(s.braille);
   paint();

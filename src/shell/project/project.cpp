@@ -59,8 +59,8 @@ std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
 // Writes the list under the project's name; false (said) when the file could not be
 // written, in which case the old file and the list are both untouched.
 bool writeProject() {
-  const int error = replaceFileAtomically(projectPath(),
-                                       encodeProjectText(commandLines(), projectEncoding()));
+  const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
+  const int error = replaceFileAtomically(projectPath(), bytes);
   if (error != 0) {
     sayFileFailure("Erro ao gravar ", error);
     spkWriteLine("Os comandos continuam na mem\xf3ria.");
@@ -132,6 +132,9 @@ bool loadProject() {
   setProjectEncoding(text.encoding);
   markProjectSaved();
   sayMessage("PXARQCRG", 2);
+  if (text.replacedCharacters) {
+    spkWriteLine("Aten\xe7\xe3o: caracteres que o Pontelix n\xe3o conhece foram trocados por ?.");
+  }
   return true;
 }
 

@@ -105,7 +105,9 @@ ProjectText decodeProjectText(std::string_view bytes) {
   ProjectText text;
   if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
     text.encoding = ProjectEncoding::Utf8;
-    text.lines = splitLines(utf8ToCp1252(bytes));
+    const std::string converted = utf8ToCp1252(bytes);
+    text.replacedCharacters = cp1252ToUtf8(converted) != bytes;
+    text.lines = splitLines(converted);
   } else {
     text.lines = splitLines(bytes);
   }

@@ -19,6 +19,9 @@ enum class ProjectEncoding { Windows1252, Utf8 };
 struct ProjectText {
   std::vector<std::string> lines;
   ProjectEncoding encoding = ProjectEncoding::Windows1252;
+  // A UTF-8 file held characters that Windows-1252 lacks; they became "?", and a save
+  // would write the "?".
+  bool replacedCharacters = false;
 };
 
 // A line ends at CR LF, LF or CR (after a line one CR and then one LF are skipped, so
