@@ -1,4 +1,4 @@
-// Asking for the project's name, on an in-process console.
+// Asking for the project's name and loading it, on an in-process console.
 #include <unistd.h>
 
 #include "console/console.h"
@@ -48,6 +48,22 @@ TEST_F(ProjectName, TheCommandLineNamesOnlyTheFirstProject) {
   keys("<Esc>");
   EXPECT_EQ(askProjectFileName(), "");
   EXPECT_NE(transcript().find("say: Informe o nome do arquivo"), std::string::npos);
+}
+
+TEST_F(ProjectName, LoadingReplacesTheWholeList) {
+  writeFile(dir_ + "/b.pxg", "CI 0 0 2\n");
+  commandLines() = {"PT 1 1", "RT 0 0 1 1"};
+  setProjectFileName("b");
+  EXPECT_TRUE(loadProject());
+  EXPECT_EQ(projectFileName(), "b.pxg");
+  EXPECT_EQ(commandLines(), std::vector<std::string>{"CI 0 0 2"});
+  EXPECT_FALSE(projectHasUnsavedChanges());
+
+  // A name with no file keeps the list as it is, and says so.
+  setProjectFileName("nada");
+  EXPECT_FALSE(loadProject());
+  EXPECT_EQ(commandLines(), std::vector<std::string>{"CI 0 0 2"});
+  EXPECT_NE(transcript().find("say: Arquivo novo\nsay: Aperte F9 para ajuda\n"), std::string::npos);
 }
 
 }  // namespace
