@@ -25,6 +25,7 @@ namespace {
 // decides when it ends. A message at volume -100 (the client's silent test) ends at
 // once when the server's audio works.
 struct ServerKind {
+  bool answers = true;
   bool withModule = true;
   bool audioWorks = true;
 };
@@ -98,7 +99,7 @@ class FakeSpeechServer {
 
   void serve() {
     client_ = accept(listener_, nullptr, nullptr);
-    if (client_ < 0) return;
+    if (client_ < 0 || !kind_.answers) return;
     std::string line;
     while (readLine(line)) {
       // Commands are case-insensitive; they are kept in upper case.
@@ -132,7 +133,7 @@ class FakeSpeechServer {
   bool silent_ = false;
   std::string dir_;
   int listener_ = -1;
-  int client_ = -1;
+  std::atomic<int> client_{-1};
   std::thread thread_;
   std::atomic<int> lastId_{0};
   std::mutex mutex_, writeMutex_;
@@ -194,6 +195,14 @@ TEST(SpeechDispatcher, AServerThatCannotSpeakIsNotUsed) {
   FakeSpeechServer server({.audioWorks = false});
   EXPECT_FALSE(makeDispatcherEngine({}, 3000));
   EXPECT_EQ(server.messagesQueued(), 1);
+}
+
+TEST(SpeechDispatcher, AServerThatNeverAnswersIsGivenUpInTime) {
+  FakeSpeechServer server({.answers = false});
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(makeDispatcherEngine({}, 300));
+  // Bounded: the wait ends with the timeout, not with the server.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 }  // namespace

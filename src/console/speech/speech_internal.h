@@ -7,7 +7,6 @@
 #include "console/speech/speech_plan.h"
 
 struct SpeechServices {
-  bool started = false;
   int speed = 3;
   std::string soundDir;
   SpeechPauses pauses;

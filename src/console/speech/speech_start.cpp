@@ -108,7 +108,6 @@ void spkStart(int speed, const std::string& soundDir) {
 
   // An external engine that can not be reached leaves the own synthesizer speaking.
   if (externalEngineWanted(choice)) s.external = makeDispatcherEngine(configuredDispatcher(), kDispatcherTimeoutMs);
-  s.started = true;
 }
 
 void spkFinish() {
@@ -117,6 +116,5 @@ void spkFinish() {
   spkStop();
   s.external.reset();
   s.own.reset();
-  s.started = false;
   audioShutdown();
 }
