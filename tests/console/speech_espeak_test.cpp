@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <string>
 
 #include "console/speech/speech_engine.h"
 
@@ -79,6 +81,25 @@ TEST(SpeechEspeak, FasterSpeedsSpeakFaster) {
     lengths[i] = capture.samples.size();
   }
   EXPECT_GT(lengths[0], lengths[1] * 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The window's title under X depends on the process's character locale, which the
+// synthesizer's start must leave alone. Run in a fresh process: the synthesizer starts
+// once per process.
+TEST(SpeechEspeakDeathTest, StartingLeavesTheLocaleAlone) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        const std::string before = std::setlocale(LC_CTYPE, nullptr);
+        EspeakStartError error;
+        auto engine = makeEspeakEngine(3, {}, error);
+        std::_Exit(engine && before == std::setlocale(LC_CTYPE, nullptr) ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

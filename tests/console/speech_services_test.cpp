@@ -36,7 +36,11 @@ class SpeechServicesTest : public ConsoleTest {
   void TearDown() override {
     spkStop();
     spkFinish();
+    // Later tests in this program open the audio output as the machine has it.
+    unsetenv("SDL_AUDIODRIVER");
     unsetenv("SDL_DISKAUDIOFILE");
+    unsetenv("SPEECHD_ADDRESS");
+    conSetOptions({});
     ConsoleTest::TearDown();
   }
 

@@ -75,10 +75,10 @@ class TerminalRun : public ::testing::Test {
   }
 
   // Starts the child in a columns x rows terminal and waits for its first line.
-  void start(int columns = 100, int rows = 30) {
+  void start(int columns = 100, int rows = 30, const std::string& environment = "") {
     const std::string exe = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string child = "cd " + dir_ + " && XDG_CONFIG_HOME=" + dir_ + "/config PX_TERMINAL_CHILD=" + dir_ +
-                              " " + exe +
+    const std::string child = "cd " + dir_ + " && " + environment + " XDG_CONFIG_HOME=" + dir_ +
+                              "/config PX_TERMINAL_CHILD=" + dir_ + " " + exe +
                               " --gtest_filter=TerminalChild.DISABLED_EchoKeys --gtest_also_run_disabled_tests"
                               " --gtest_brief=1; echo DONE $?; sleep 600";
     ASSERT_TRUE(tmux("new-session -d -s px -x " + std::to_string(columns) + " -y " + std::to_string(rows) + " '" +
@@ -174,6 +174,15 @@ TEST_F(TerminalRun, PictureAsBraillePatternsAndTextBackWhenHidden) {
   EXPECT_EQ(capture().find(full), std::string::npos);
   send("q");
   expectRestored("DONE 0");
+}
+
+TEST_F(TerminalRun, WithoutColoursBackgroundsAreReversedAndTheEndIsClean) {
+  start(100, 30, "TERM=vt100");
+  EXPECT_NE(capture(true).find("\x1b[7mOla, terminal!"), std::string::npos) << capture(true);
+  send("q");
+  expectRestored("DONE 0");
+  // No terminfo padding ("$<2>") was written as text.
+  EXPECT_EQ(capture().find("$<"), std::string::npos) << capture();
 }
 
 TEST_F(TerminalRun, SigtermGivesTheTerminalBack) {

@@ -83,6 +83,10 @@ TEST_F(WindowRun, ClientAreaIsTheGridAndItsTitleIsSet) {
   EXPECT_EQ(conFrontend().clientArea().width, 80 * kCellW);
   EXPECT_EQ(conFrontend().clientArea().height, 25 * kCellH);
   EXPECT_EQ(shellOutput("xprop -id " + id_ + " _NET_WM_NAME"), "_NET_WM_NAME(UTF8_STRING) = \"pxjanela\"\n");
+  // The window manager is told the sizes: 16 x 4 cells at least, the grid at most.
+  const std::string hints = shellOutput("xprop -id " + id_ + " WM_NORMAL_HINTS");
+  EXPECT_NE(hints.find("minimum size: 160 by 80"), std::string::npos) << hints;
+  EXPECT_NE(hints.find("maximum size: 800 by 500"), std::string::npos) << hints;
 }
 
 TEST_F(WindowRun, KeysReachTheQueueWithTheWindowsCodes) {
@@ -114,6 +118,15 @@ TEST_P(WindowEnd, EndsTheProgramAtOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, WindowEnd, ::testing::Values("alt+F4", "ctrl+Pause"));
+
+TEST_F(WindowRun, ClosingTheWindowEndsTheProgramAtOnce) {
+  // What SDL reports when the window manager's close button or menu is used.
+  SDL_Event close{};
+  close.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  ASSERT_EQ(SDL_PushEvent(&close), 1);
+  EXPECT_THROW(conFrontend().pump(0), ProgramEnded);
+}
 
 TEST_F(WindowRun, ClipboardRoundTrip) {
   conFrontend().setClipboard("PT 1,5 2 \xC3\xA7");

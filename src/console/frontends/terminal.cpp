@@ -95,6 +95,7 @@ class TerminalFrontend : public Frontend {
   void drawGrid(int rows, int columns);
   void drawPicture(const ConPicture& picture);
   short pairFor(unsigned char attr);
+  attr_t attributesFor(unsigned char attr) const;
   void checkSize();
   void writeRaw(const std::string& bytes);
 
@@ -140,6 +141,7 @@ TerminalFrontend::~TerminalFrontend() {
   if (!open_) return;
   endwin();
   terminalRestoreNow();
+  terminalRestoreUninstall();
   delscreen(screen_);
 }
 
@@ -194,7 +196,7 @@ void TerminalFrontend::checkSize() {
 }
 
 short TerminalFrontend::pairFor(unsigned char attr) {
-  if (!has_colors()) return 0;
+  if (!has_colors()) return 0;  // see attributesFor
   const int fg = nearestTerminalColour(conColourRgb(attr & 0x0F), COLORS);
   const int bg = nearestTerminalColour(conColourRgb(attr >> 4), COLORS);
   const auto key = std::make_pair(fg, bg);
@@ -204,6 +206,13 @@ short TerminalFrontend::pairFor(unsigned char attr) {
   if (next >= std::min(COLOR_PAIRS, 32767) || init_extended_pair(next, fg, bg) == ERR) return 0;
   pairs_[key] = static_cast<short>(next);
   return static_cast<short>(next);
+}
+
+// Without colours, a cell on any background but black (a greeting, a popup, a
+// selection) is shown in reverse video so that it still stands out.
+attr_t TerminalFrontend::attributesFor(unsigned char attr) const {
+  if (has_colors()) return A_NORMAL;
+  return conColourRgb(attr >> 4) != 0 ? A_REVERSE : A_NORMAL;
 }
 
 void TerminalFrontend::draw() {
@@ -229,7 +238,7 @@ void TerminalFrontend::drawGrid(int rows, int columns) {
       cchar_t cc;
       const short pair = pairFor(cell.attr);
       int extended = pair;
-      setcchar(&cc, text, A_NORMAL, pair, &extended);
+      setcchar(&cc, text, attributesFor(cell.attr), pair, &extended);
       mvwadd_wch(stdscr, r, c, &cc);
     }
   }

@@ -18,12 +18,19 @@ char gReset[256] = {};
 size_t gResetLength = 0;
 volatile std::sig_atomic_t gEndSignal = 0;
 
+// Appends a terminfo string without its padding specifications ("$<5>"), which only
+// tputs understands.
 void append(const char* cap) {
   if (cap == nullptr || cap == reinterpret_cast<const char*>(-1)) return;
-  const size_t n = std::strlen(cap);
-  if (gResetLength + n >= sizeof gReset) return;
-  std::memcpy(gReset + gResetLength, cap, n);
-  gResetLength += n;
+  for (const char* p = cap; *p != '\0' && gResetLength + 1 < sizeof gReset; ++p) {
+    if (p[0] == '$' && p[1] == '<') {
+      if (const char* end = std::strchr(p, '>')) {
+        p = end;
+        continue;
+      }
+    }
+    gReset[gResetLength++] = *p;
+  }
 }
 
 void onEndSignal(int sig) {
@@ -56,6 +63,13 @@ void terminalRestoreInstall() {
   sigemptyset(&crash.sa_mask);
   crash.sa_flags = SA_RESETHAND;
   for (int sig : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) sigaction(sig, &crash, nullptr);
+}
+
+void terminalRestoreUninstall() {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) std::signal(sig, SIG_DFL);
+  gResetLength = 0;
+  gHaveSaved = false;
+  gEndSignal = 0;
 }
 
 int terminalEndSignal() {

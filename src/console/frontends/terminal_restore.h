@@ -9,6 +9,8 @@ void terminalSaveSettings();
 // checks terminalEndSignal while it pumps and ends the program in order. A second one
 // before that, or a crash signal, restores the terminal at once and ends the process.
 void terminalRestoreInstall();
+// The terminal is given back: signals take their default actions again.
+void terminalRestoreUninstall();
 // 0, or the ending signal received since the last call.
 int terminalEndSignal();
 // Restores the settings (async-signal-safe).

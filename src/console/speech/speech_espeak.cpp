@@ -2,7 +2,8 @@
 // voice, synthesizing synchronously on the program's thread into the audio queue.
 #include <espeak-ng/speak_lib.h>
 
-#include <cstring>
+#include <clocale>
+#include <string>
 
 #include "console/speech/speech_engine.h"
 #include "console/text.h"
@@ -86,8 +87,13 @@ std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, Es
     error.voiceData = std::string(kVoice) + " (" + (dataPath && *dataPath ? dataPath : "?") + ")";
   };
   if (gSampleRate <= 0) {
+    // The library switches the whole process to a UTF-8 character locale, which breaks
+    // the window's title under X; our texts reach it as UTF-8 whatever the locale, so
+    // the program's own locale is put back.
+    const std::string locale = std::setlocale(LC_CTYPE, nullptr);
     // Without DONT_EXIT the library ends the process when its data is missing.
     gSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+    std::setlocale(LC_CTYPE, locale.c_str());
     if (gSampleRate <= 0) {
       describeVoice();
       error.code = gSampleRate == 0 ? -1 : gSampleRate;
