@@ -123,6 +123,7 @@ class Canvas {
   void fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom);
   void setBrushSource();
   void selectFont();
+  void measureFont();
 
   cairo_surface_t* surface_;
   cairo_t* cr_;

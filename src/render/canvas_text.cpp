@@ -38,6 +38,7 @@ cairo_font_face_t* textFace() {
 }  // namespace
 
 void Canvas::selectFont() {
+  if (fontSize_ <= 0) measureFont();
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
@@ -47,10 +48,16 @@ void Canvas::selectFont() {
   cairo_set_font_size(cr_, fontSize_);
 }
 
+// Most drawings have no ink text, and starting the font configuration costs more than
+// drawing a whole figure, so the face is looked up and measured at the first text.
 void Canvas::setFont(int cellHeight) {
   cellHeight_ = std::max(1, cellHeight);
+  fontSize_ = 0;
+}
+
+// Precondition: textFace() is not null.
+void Canvas::measureFont() {
   fontSize_ = cellHeight_;
-  if (textFace() == nullptr) return;
   // The cell (ascent plus descent) is a fixed multiple of the size for a given face.
   cairo_set_font_face(cr_, textFace());
   cairo_set_font_size(cr_, 1000.0);
@@ -58,7 +65,6 @@ void Canvas::setFont(int cellHeight) {
   cairo_font_extents(cr_, &extents);
   const double cellPerSize = (extents.ascent + extents.descent) / 1000.0;
   if (cellPerSize > 0) fontSize_ = cellHeight_ / cellPerSize;
-  selectFont();
 }
 
 void Canvas::textOut(int64_t x, int64_t y, std::string_view text) {

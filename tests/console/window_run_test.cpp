@@ -28,8 +28,7 @@ class WindowRun : public ConsoleTest {
     ASSERT_TRUE(window) << error;
     conSetFrontend(std::move(window));
     conFrontend().setTitle("pxjanela");
-    id_ = shellOutput("timeout 20 xdotool search --sync --pid " + std::to_string(getpid()) + " 2>/dev/null | head -1");
-    while (!id_.empty() && id_.back() == '\n') id_.pop_back();
+    id_ = windowOfThisProcess();
     ASSERT_FALSE(id_.empty()) << "the window did not appear";
     ASSERT_TRUE(shell("timeout 20 xdotool windowfocus --sync " + id_));
   }
@@ -37,6 +36,13 @@ class WindowRun : public ConsoleTest {
     ConsoleTest::TearDown();  // the headless frontend takes over and the window closes
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     x_.stop();
+  }
+
+  // The X window id of this process's window (SDL names its process on it).
+  static std::string windowOfThisProcess() {
+    std::string id = shellOutput("timeout 20 xdotool search --sync --pid " + std::to_string(getpid()) + " 2>/dev/null | head -1");
+    while (!id.empty() && id.back() == '\n') id.pop_back();
+    return id;
   }
 
   void send(const std::string& xdotoolArgs) { ASSERT_TRUE(shell("xdotool " + xdotoolArgs)); }
@@ -60,7 +66,8 @@ class WindowRun : public ConsoleTest {
       conFrontend().pump(0);
       return takeScreenshot(id_, dir_ + "/shot.xwd", shot) && ready(shot);
     });
-    EXPECT_TRUE(ok) << "the screen never showed what was expected " << shot.width << "x" << shot.height << " " << std::hex << (shot.pixels.empty() ? 0 : shot.at(0, 0)) << " " << (shot.pixels.empty() ? 0 : shot.at(15, 45));
+    EXPECT_TRUE(ok) << "the screen never showed what was expected (screenshot " << shot.width << " x "
+                    << shot.height << ")";
     return shot;
   }
 
@@ -83,6 +90,10 @@ TEST_F(WindowRun, ClientAreaIsTheGridAndItsTitleIsSet) {
   EXPECT_EQ(conFrontend().clientArea().width, 80 * kCellW);
   EXPECT_EQ(conFrontend().clientArea().height, 25 * kCellH);
   EXPECT_EQ(shellOutput("xprop -id " + id_ + " _NET_WM_NAME"), "_NET_WM_NAME(UTF8_STRING) = \"pxjanela\"\n");
+  // The window manager is told the sizes: 16 x 4 cells at least, the grid at most.
+  const std::string hints = shellOutput("xprop -id " + id_ + " WM_NORMAL_HINTS");
+  EXPECT_NE(hints.find("minimum size: 160 by 80"), std::string::npos) << hints;
+  EXPECT_NE(hints.find("maximum size: 800 by 500"), std::string::npos) << hints;
 }
 
 TEST_F(WindowRun, KeysReachTheQueueWithTheWindowsCodes) {
@@ -114,6 +125,15 @@ TEST_P(WindowEnd, EndsTheProgramAtOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, WindowEnd, ::testing::Values("alt+F4", "ctrl+Pause"));
+
+TEST_F(WindowRun, ClosingTheWindowEndsTheProgramAtOnce) {
+  // What SDL reports when the window manager's close button or menu is used.
+  SDL_Event close{};
+  close.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  ASSERT_EQ(SDL_PushEvent(&close), 1);
+  EXPECT_THROW(conFrontend().pump(0), ProgramEnded);
+}
 
 TEST_F(WindowRun, ClipboardRoundTrip) {
   conFrontend().setClipboard("PT 1,5 2 \xC3\xA7");
@@ -192,6 +212,24 @@ TEST_F(WindowRun, TheProgramChoosesTheWindowAndEndsOnAltF4) {
   if (!ended) kill(pid, SIGKILL), waitpid(pid, &status, 0);
   ASSERT_TRUE(ended);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WindowRun, CantotelaOtherThanSimStartsMaximized) {
+  EXPECT_EQ(shellOutput("xprop -id " + id_ + " _NET_WM_STATE").find("MAXIMIZED"), std::string::npos);
+  writeFile(dir_ + "/config/tramel/Tramel.ini", "[VIDEO]\nLARGURALETRA=10\nALTURALETRA=20\nCANTOTELA=Nao\n");
+  std::string error;
+  auto window = makeWindowFrontend(error);
+  ASSERT_TRUE(window) << error;
+  conSetFrontend(std::move(window));  // the first window closes
+  const std::string id = windowOfThisProcess();
+  ASSERT_FALSE(id.empty());
+  ASSERT_NE(id, id_);
+  const std::string state = shellOutput("xprop -id " + id + " _NET_WM_STATE");
+  EXPECT_NE(state.find("_NET_WM_STATE_MAXIMIZED_VERT"), std::string::npos) << state;
 }
 
 }  // namespace
