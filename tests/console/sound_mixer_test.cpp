@@ -70,3 +70,19 @@ TEST(Mixer, ClearingSilencesAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Mixer, CountsTheSamplesHeldInMemory) {
+  Mixer mixer;
+  mixer.queue(Channel::Voice, makeBufferSource(Samples(100, 1)));
+  const int16_t more[50] = {};
+  mixer.append(Channel::Voice, more, 50);
+  mixer.queue(Channel::Voice, makeLoopSource({1, 2}, 1000));  // made as it plays
+  EXPECT_EQ(mixer.held(Channel::Voice), 150u);
+  EXPECT_EQ(mixer.held(Channel::Effect), 0u);
+  render(mixer, 120);
+  EXPECT_EQ(mixer.held(Channel::Voice), 30u);
+}
+
+}  // namespace

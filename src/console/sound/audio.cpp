@@ -106,6 +106,8 @@ bool audioSounding() {
   return false;
 }
 
+double audioSecondsHeld(Channel channel) { return static_cast<double>(state().mixer.held(channel)) / kMixRate; }
+
 bool audioSounding(Channel channel) { return audioSounding() && state().mixer.sounding(channel); }
 
 void audioSetQueueHook(std::function<void()> hook) { state().queueHook = std::move(hook); }

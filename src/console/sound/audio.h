@@ -29,6 +29,8 @@ void audioStop(Channel channel);
 // waiter wait forever.
 bool audioSounding();
 bool audioSounding(Channel channel);
+// Seconds of sound waiting in memory on the channel.
+double audioSecondsHeld(Channel channel);
 
 // For measurements: called on the program's thread each time samples are queued, and
 // the number of buffers the device has pulled so far.

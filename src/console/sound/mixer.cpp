@@ -20,6 +20,7 @@ class BufferSource : public PcmSource {
     samples_.insert(samples_.end(), samples, samples + count);
     return true;
   }
+  size_t held() const override { return samples_.size() - position_; }
 
  private:
   Samples samples_;
@@ -129,6 +130,13 @@ bool Mixer::sounding() const {
 bool Mixer::sounding(Channel channel) const {
   std::lock_guard lock(mutex_);
   return !queues_[static_cast<size_t>(channel)].empty();
+}
+
+size_t Mixer::held(Channel channel) const {
+  std::lock_guard lock(mutex_);
+  size_t total = 0;
+  for (const auto& source : queues_[static_cast<size_t>(channel)]) total += source->held();
+  return total;
 }
 
 void Mixer::render(int16_t* out, size_t count) {

@@ -21,6 +21,8 @@ class PcmSource {
   virtual size_t read(int16_t* out, size_t count) = 0;
   // Takes more samples at the end when the source can grow (synthesized speech).
   virtual bool append(const int16_t*, size_t) { return false; }
+  // Samples held in memory and not yet played (0 for sources read as they play).
+  virtual size_t held() const { return 0; }
 };
 
 // Samples held in memory; grows while speech is being synthesized into it.
@@ -44,6 +46,8 @@ class Mixer {
   void clearAll();
   bool sounding() const;
   bool sounding(Channel channel) const;
+  // Samples waiting in memory on the channel.
+  size_t held(Channel channel) const;
   // Called by the audio thread: the next `count` samples of the mix (silence when
   // nothing sounds).
   void render(int16_t* out, size_t count);

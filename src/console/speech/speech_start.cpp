@@ -66,11 +66,20 @@ DispatcherSettings configuredDispatcher() {
   return {readInt(cfgReadValue("SERVFALA", "VOZ"), 0), rate * 10, readInt(cfgReadValue("SERVFALA", "TOM"), 0) * 10};
 }
 
-// Without an audio device nobody would hear the synthesis: it is not even started.
-SynthOutput toAudioQueue() {
-  return {[](const int16_t* samples, size_t count, int rate) { audioAppend(Channel::Voice, samples, count, rate); },
-          [] { return !audioAvailable() || keyInterrupts(); }};
+// Synthesis runs far ahead of playback; a very long text waits here instead of
+// filling memory with its whole sound.
+constexpr double kMaxSecondsAhead = 60;
+constexpr int kAheadSliceMs = 20;
+
+void queueSynthesized(const int16_t* samples, size_t count, int rate) {
+  while (audioSecondsHeld(Channel::Voice) > kMaxSecondsAhead && audioSounding() && !keyInterrupts()) {
+    conPause(kAheadSliceMs);
+  }
+  audioAppend(Channel::Voice, samples, count, rate);
 }
+
+// Without an audio device nobody would hear the synthesis: it is not even started.
+SynthOutput toAudioQueue() { return {queueSynthesized, [] { return !audioAvailable() || keyInterrupts(); }}; }
 
 // Without its synthesizer the program can not talk to its user at all: say so on the
 // screen, wait for Enter and end.
