@@ -1,38 +1,14 @@
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "console/sound/audio_output.h"
 #include "console/sound/mixer.h"
+#include "console/sound/quiet_stderr.h"
 
 namespace {
 
 // About 12 ms per buffer: short enough that a key silences the output at once, long
 // enough not to starve on a busy machine.
 constexpr Uint16 kBufferSamples = 256;
-
-// The sound libraries under SDL report a missing card on stderr, which would scribble
-// over the terminal frontend's screen; stderr is pointed at /dev/null while opening.
-class QuietStderr {
- public:
-  QuietStderr() : saved_(dup(STDERR_FILENO)) {
-    const int null = ::open("/dev/null", O_WRONLY);
-    if (null >= 0) {
-      dup2(null, STDERR_FILENO);
-      ::close(null);
-    }
-  }
-  ~QuietStderr() {
-    if (saved_ < 0) return;
-    dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-  }
-  QuietStderr(const QuietStderr&) = delete;
-  QuietStderr& operator=(const QuietStderr&) = delete;
-
- private:
-  int saved_;
-};
 
 class SdlAudioOutput : public AudioOutput {
  public:

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <string>
 
+#include "console/sound/quiet_stderr.h"
 #include "console/speech/speech_engine.h"
 #include "console/text.h"
 
@@ -91,8 +92,11 @@ std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, Es
     // the window's title under X; our texts reach it as UTF-8 whatever the locale, so
     // the program's own locale is put back.
     const std::string locale = std::setlocale(LC_CTYPE, nullptr);
-    // Without DONT_EXIT the library ends the process when its data is missing.
-    gSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+    {
+      QuietStderr quiet;  // missing data is reported on the screen by our caller
+      // Without DONT_EXIT the library ends the process when its data is missing.
+      gSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+    }
     std::setlocale(LC_CTYPE, locale.c_str());
     if (gSampleRate <= 0) {
       describeVoice();
