@@ -1,7 +1,34 @@
 #pragma once
-// Writing a whole file safely: into a temporary file beside it, then renamed over it, so
-// that a failure never leaves a truncated file behind.
+// Writing a whole file safely, the one way every file of the program is saved (projects,
+// images, embosser streams, configuration, screen dumps): the bytes go to a new file in
+// the same directory, which is flushed and then renamed over the old one. A failure (a
+// full disk, no permission, a missing directory) leaves the old file exactly as it was
+// and no temporary file behind.
+#include <sys/types.h>
+
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
-bool conReplaceFile(const std::string& path, std::string_view content);
+// Takes bytes in order; false when they could not be written.
+using ByteSink = std::function<bool(const void* data, std::size_t size)>;
+// Produces the file's content through the sink; false when it could not (for a reason
+// of its own, or because the sink refused).
+using ByteProducer = std::function<bool(const ByteSink& sink)>;
+
+// A link is followed, so the file it points to is replaced, not the link. An existing
+// file keeps its permissions; a file that the user may not write, a directory or a device
+// is not replaced (EACCES, EISDIR, EINVAL). Returns 0 or the errno of the step that
+// failed (EIO when the producer gave up without a system error).
+int replaceFileAtomically(const std::string& path, const ByteProducer& produce);
+int replaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// The system calls that writing goes through, so that tests can make them fail the way
+// a full disk or a broken device does.
+struct FileSystemCalls {
+  ssize_t (*write)(int fd, const void* data, size_t size);
+  int (*fsync)(int fd);
+  int (*rename)(const char* from, const char* to);
+};
+FileSystemCalls& fileSystemCalls();

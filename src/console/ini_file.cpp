@@ -143,5 +143,5 @@ bool IniFile::save(const std::string& path) const {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   if (utf8) text = cp1252ToUtf8(text);
-  return conReplaceFile(path, text);
+  return replaceFileAtomically(path, text) == 0;
 }

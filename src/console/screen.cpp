@@ -18,7 +18,7 @@ std::vector<std::string> conScreenRows() {
 bool conWriteScreenFile(const std::string& utf8Path) {
   std::string text;
   for (const std::string& row : conScreenRows()) text += row + "\n";
-  return conReplaceFile(utf8Path, text);
+  return replaceFileAtomically(utf8Path, text) == 0;
 }
 
 void conReset() {

@@ -2,15 +2,10 @@
 // Image encoders. Each writes through a byte sink, so that callers choose the
 // destination (a file, memory in tests) and failures of the destination come back as
 // a false result instead of a half-written surprise.
-#include <cstddef>
-#include <functional>
-#include <string>
 #include <string_view>
 
+#include "console/file_write.h"
 #include "render/pixel_view.h"
-
-// Takes `size` bytes; false when they could not all be taken (the encoder then stops).
-using ByteSink = std::function<bool(const void* data, std::size_t size)>;
 
 enum class ImageFormat { None, Bmp, Png, Jpeg };
 
@@ -26,10 +21,3 @@ bool writeImage(ImageFormat format, const PixelView& image, const ByteSink& sink
 // The format named by the end of a file name, compared without case: ".jpg", ".jpeg",
 // ".png", ".bmp"; None for anything else (also for names too short to carry one).
 ImageFormat imageFormatForName(std::string_view fileName);
-
-// Writes a file as a whole or not at all: the content goes into a temporary file in the
-// same directory, which then replaces `path` by renaming. On failure the temporary file
-// is removed, an existing file of that name is left untouched, and `error` (when given)
-// receives the reason (UTF-8, from the system).
-bool saveFileAtomically(const std::string& path, const std::function<bool(const ByteSink&)>& write,
-                        std::string* error = nullptr);

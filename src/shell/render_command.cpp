@@ -126,14 +126,13 @@ bool prepareRequestedSurface(const RenderRequest& request) {
 
 bool writeOutput(const RenderRequest& request, std::string& error) {
   const PixelView view = surfacePixels();
-  return saveFileAtomically(
-      request.output,
-      [&](const ByteSink& sink) {
-        if (request.target != RenderTarget::EmbosserStream) return writeImage(imageFormatOf(request.target), view, sink);
-        const std::string stream = embosserStream(view);
-        return sink(stream.data(), stream.size());
-      },
-      &error);
+  const int failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
+    if (request.target != RenderTarget::EmbosserStream) return writeImage(imageFormatOf(request.target), view, sink);
+    const std::string stream = embosserStream(view);
+    return sink(stream.data(), stream.size());
+  });
+  if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
+  return failure == 0;
 }
 
 int fail(const std::string& message) {

@@ -145,45 +145,4 @@ TEST(ImageFormatForName, ByExtensionWithoutCase) {
   EXPECT_EQ(imageFormatForName("png"), ImageFormat::None);
 }
 
-class SaveFileAtomically : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = std::filesystem::temp_directory_path() / "px-save-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  static std::string read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  std::filesystem::path dir_;
-};
-
-TEST_F(SaveFileAtomically, ReplacesTheFileWhole) {
-  const auto path = dir_ / "out.bin";
-  std::ofstream(path) << "old";
-  ASSERT_TRUE(saveFileAtomically(path, [](const ByteSink& sink) { return sink("new!", 4); }));
-  EXPECT_EQ(read(path), "new!");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
-  EXPECT_NE(std::filesystem::status(path).permissions() & std::filesystem::perms::owner_read,
-            std::filesystem::perms::none);
-}
-
-TEST_F(SaveFileAtomically, AFailingWriterLeavesNothingBehind) {
-  const auto path = dir_ / "out.bin";
-  std::ofstream(path) << "old";
-  std::string error;
-  EXPECT_FALSE(saveFileAtomically(path, [](const ByteSink& sink) { return sink("par", 3) && false; }, &error));
-  EXPECT_EQ(read(path), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
-  EXPECT_FALSE(error.empty());
-}
-
-TEST_F(SaveFileAtomically, AMissingDirectoryIsReported) {
-  std::string error;
-  EXPECT_FALSE(saveFileAtomically(dir_ / "no" / "out.bin", [](const ByteSink&) { return true; }, &error));
-  EXPECT_NE(error.find("criar"), std::string::npos);
-}
-
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "console/askkey.h"
 #include "console/console.h"
+#include "console/file_write.h"
 #include "console/keys.h"
 #include "console/speech.h"
 #include "console/text.h"

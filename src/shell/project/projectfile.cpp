@@ -13,8 +13,6 @@
 
 namespace {
 
-ProjectFileSystem gFileSystem{::write, ::fsync, ::rename};
-
 bool hasNonAscii(std::string_view bytes) {
   for (unsigned char c : bytes) {
     if (c >= 0x80) return true;
@@ -45,59 +43,9 @@ struct FileDescriptor {
   ~FileDescriptor() {
     if (fd >= 0) ::close(fd);
   }
-  int release() {
-    const int result = ::close(fd);
-    fd = -1;
-    return result;
-  }
 };
 
-int writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = gFileSystem.write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) return EIO;
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return 0;
-}
-
-// The file a save must replace: the target of a link (so that the link survives),
-// otherwise the name itself.
-std::string replacementTarget(const std::string& path) {
-  struct stat st{};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                          &std::free);
-    if (resolved) return resolved.get();
-  }
-  return path;
-}
-
-std::string directoryOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-std::string baseNameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-mode_t newFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
 }  // namespace
-
-ProjectFileSystem& projectFileSystem() { return gFileSystem; }
 
 ProjectText decodeProjectText(std::string_view bytes) {
   const size_t nul = bytes.find('\0');
@@ -152,30 +100,6 @@ int readProjectFile(const std::string& path, ProjectText& text) {
   }
   text = decodeProjectText(bytes);
   return 0;
-}
-
-int replaceFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return ENOENT;
-  const std::string target = replacementTarget(path);
-  mode_t mode = newFileMode();
-  struct stat st{};
-  if (::stat(target.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) return EISDIR;
-    if (!S_ISREG(st.st_mode)) return EINVAL;
-    if (::access(target.c_str(), W_OK) != 0) return errno;
-    mode = st.st_mode & 07777;
-  }
-  std::string temp = directoryOf(target) + "/." + baseNameOf(target) + ".XXXXXX";
-  FileDescriptor file{::mkstemp(temp.data())};
-  if (file.fd < 0) return errno;
-  int error = 0;
-  if (::fchmod(file.fd, mode) != 0) error = errno;
-  if (error == 0) error = writeAll(file.fd, bytes);
-  if (error == 0 && gFileSystem.fsync(file.fd) != 0) error = errno;
-  if (error == 0 && file.release() != 0) error = errno;
-  if (error == 0 && gFileSystem.rename(temp.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) ::unlink(temp.c_str());
-  return error;
 }
 
 std::string makeTempFileName(std::string_view prefix) {

@@ -1,7 +1,7 @@
 #pragma once
-// The command script file on disk: bytes to lines and back, reading it whole, replacing
-// it safely, and reserving temporary file names. Nothing here talks to the user; the
-// callers turn the error numbers into spoken messages.
+// The command script file on disk: bytes to lines and back, reading it whole, and
+// reserving temporary file names; saving goes through console/file_write.h. Nothing here
+// talks to the user; the callers turn the error numbers into spoken messages.
 //
 // Paths are in the system's encoding (UTF-8); lines are Windows-1252.
 #include <sys/types.h>
@@ -44,24 +44,7 @@ bool projectPathExists(const std::string& path);
 // EINVAL for anything else that is no regular file, EFBIG above kMaxProjectFileBytes).
 int readProjectFile(const std::string& path, ProjectText& text);
 
-// Replaces the file's content with the bytes, or leaves it exactly as it was: the bytes
-// go to a new file in the same directory, which is flushed and then renamed over the
-// old one. A link is followed, so the file it points to is replaced, not the link. An
-// existing file keeps its permissions; a file that the user may not write, a directory
-// or a device is not replaced (EACCES, EISDIR, EINVAL).
-// Returns 0 or the errno of the step that failed; no temporary file is left.
-int replaceFileAtomically(const std::string& path, std::string_view bytes);
-
 // A new, empty file with a unique name in the temporary directory ($TMPDIR, else /tmp),
 // named after the first three characters of the prefix. The caller deletes it. Empty
 // when no file could be created.
 std::string makeTempFileName(std::string_view prefix);
-
-// The system calls that writing goes through, so that tests can make them fail the way
-// a full disk or a broken device does.
-struct ProjectFileSystem {
-  ssize_t (*write)(int fd, const void* data, size_t size);
-  int (*fsync)(int fd);
-  int (*rename)(const char* from, const char* to);
-};
-ProjectFileSystem& projectFileSystem();
