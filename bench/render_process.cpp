@@ -1,9 +1,11 @@
 // Whole-process rendering: `pontelix render` of each example to PNG and to the embosser
 // stream, beside gnuplot drawing the same parabola with its axes to a PNG of the same
 // size. Start-up, script reading, drawing, encoding and writing are all in the figure.
-// Each run also reports the processes' own CPU time (child_cpu_ms, user + system), which
-// other load on the machine disturbs less than the wall-clock time. Prints the ratios of
-// gnuplot's times to ours for the parabola at the end.
+// pontelix/start-up is `pontelix --version`: what loading the program alone costs, the
+// floor under every batch run. Each run also reports the processes' own CPU time
+// (child_cpu_ms, user + system), which other load on the machine disturbs less than the
+// wall-clock time. Prints the ratios of gnuplot's times to ours for the parabola at the
+// end.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -63,6 +65,8 @@ void timeProcess(benchmark::State& state, const std::vector<std::string>& args) 
   state.counters["child_cpu_ms"] = benchmark::Counter(cpuSeconds * 1000, benchmark::Counter::kAvgIterations);
 }
 
+void pontelixStartUp(benchmark::State& state) { timeProcess(state, {PONTELIX_EXE, "--version"}); }
+
 void pontelixRender(benchmark::State& state, const std::string& example, const std::string& extension) {
   const std::string out = (scratchDir() / (example + extension)).string();
   timeProcess(state, {PONTELIX_EXE, "render", example + ".pxg", "-o", out});
@@ -99,6 +103,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("pontelix/start-up", pontelixStartUp)->UseRealTime()->Unit(benchmark::kMillisecond);
   for (const std::string example : {"parabola", "histograma", "triangulo", "tabela"}) {
     for (const std::string extension : {".png", ".brf"}) {
       benchmark::RegisterBenchmark(("pontelix/" + example + extension).c_str(), pontelixRender, example, extension)

@@ -12,6 +12,7 @@
 #include "console/frontend.h"
 #include "console/frontends/headless.h"
 #include "console/options.h"
+#include "console/platform_backends.h"
 #include "console/sound/audio.h"
 #include "console/speech.h"
 
@@ -31,6 +32,7 @@ void startSpeech() {
   // key; the fixed iteration counts below keep each run far shorter.
   conSetFrontend(makeHeadlessFrontend({}));
   conSetOptions({UiChoice::Headless, SpeechChoice::Espeak});
+  installPlatformBackends();
   spkStart(3, "/nonexistent");
 }
 

@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include <cstdio>
 #include <string_view>
 
 #include "console/text.h"
@@ -71,6 +72,11 @@ std::string commandLineHelp() {
          "\n"
          "Uso:\n"
          "  pontelix [OP\xc3\x87\xc3\x95""ES] [PROJETO]   programa interativo (PROJETO: arquivo .pxg)\n"
+         "  pontelix render [OP\xc3\x87\xc3\x95""ES] ROTEIRO -o SAIDA\n"
+         "                                 desenha o roteiro em .bmp, .png, .jpg ou .brf, sem\n"
+         "                                 falar (op\xc3\xa7\xc3\xb5""es: pontelix render --help)\n"
+         "  pontelix braille [--format=unicode|ascii|dots] [TEXTO...]\n"
+         "                                 o texto (ou cada linha da entrada) em celas Braille\n"
          "  pontelix --version             vers\xc3\xa3o\n"
          "  pontelix --help                esta ajuda\n"
          "\n"
@@ -88,4 +94,21 @@ std::string commandLineHelp() {
          "  --transcript=ARQUIVO           grava, uma por linha, cada coisa falada ou tocada\n"
          "                                 (say:, play:, spell:, click, tick, tone:, beep)\n"
          "  --screen=ARQUIVO               grava as 25 linhas da tela ao terminar\n";
+}
+
+int answerCommandLine(const CommandLine& cl) {
+  switch (cl.action) {
+    case CommandLine::Action::Help:
+      std::fputs(commandLineHelp().c_str(), stdout);
+      return 0;
+    case CommandLine::Action::Version:
+      std::printf("Pontelix %s\n", kPontelixVersion);
+      return 0;
+    case CommandLine::Action::Error:
+      std::fprintf(stderr, "pontelix: %s\n(veja pontelix --help)\n", cl.error.c_str());
+      return kUsageError;
+    case CommandLine::Action::Run:
+      break;
+  }
+  return kUsageError;
 }

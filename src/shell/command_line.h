@@ -16,7 +16,14 @@ struct CommandLine {
   std::string error;              // UTF-8, for Action::Error
 };
 
+// The exit status of a command line that can not be run.
+constexpr int kUsageError = 2;
+
 // argv[0] is skipped. Without --ui the window is chosen when a display is available
 // (hasDisplay), the terminal otherwise.
 CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay);
 std::string commandLineHelp();
+
+// For any action but Run: prints the help or the version to standard output, or the
+// error to standard error, and returns the exit status.
+int answerCommandLine(const CommandLine& cl);

@@ -7,6 +7,7 @@
 
 #include "console/console_fixture.h"
 #include "console/options.h"
+#include "console/platform_backends.h"
 #include "console/sound/audio.h"
 #include "console/speech.h"
 #include "console/speech/recordings.h"
@@ -22,6 +23,7 @@ class SpeechServicesTest : public ConsoleTest {
   void SetUp() override {
     ConsoleTest::SetUp();
     audioShutdown();
+    installPlatformBackends();
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     // No speech server is reachable from the tests.
     setenv("SPEECHD_ADDRESS", ("unix_socket:" + dir_ + "/no-server").c_str(), 1);
@@ -38,6 +40,7 @@ class SpeechServicesTest : public ConsoleTest {
     unsetenv("SDL_DISKAUDIOFILE");
     unsetenv("SPEECHD_ADDRESS");
     conSetOptions({});
+    setPlatformBackends({});
     ConsoleTest::TearDown();
   }
 

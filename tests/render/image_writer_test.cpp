@@ -90,6 +90,28 @@ TEST(WritePng, EveryPaletteDepthRoundTrips) {
   }
 }
 
+TEST(WritePng, LongRunsAndTheirEdgesRoundTrip) {
+  // Wide rows of one colour with changes at and around every multiple of 16 columns, in
+  // the ragged end of a row, and in the first column; a row entirely of another colour;
+  // and white starting the picture while black, sorting first, only comes at its end.
+  // The alpha byte varies and must not matter.
+  constexpr int kWidth = 70, kHeight = 6, kStride = 75;
+  std::vector<std::uint32_t> pixels(kStride * kHeight, 0xFFFFFFFFu);
+  const auto set = [&](int x, int y, std::uint32_t colour) { pixels[static_cast<size_t>(y) * kStride + x] = colour; };
+  for (int x : {15, 16, 31, 33, 47, 48, 64, 69}) set(x, 1, 0xFFFF0000u);
+  for (int x = 0; x < kWidth; ++x) set(x, 2, x < 40 ? 0xFF00FF00u : 0x0000FF00u);
+  set(0, 3, 0xFF0000FFu);
+  for (int x = 1; x < kWidth; ++x) set(x, 4, 0x00FFFFFFu);
+  set(kWidth - 1, kHeight - 1, 0xFF000000u);
+  const PixelView view{kWidth, kHeight, kStride, pixels.data()};
+  int width = 0, height = 0;
+  EXPECT_EQ(decodePng(encode(writePng, view), width, height), expectedPixels(view));
+  std::vector<std::uint32_t> blackLast(kWidth * 2, 0xFFFFFFFFu);
+  blackLast.back() = 0xFF000000u;
+  const PixelView twoRows{kWidth, 2, kWidth, blackLast.data()};
+  EXPECT_EQ(decodePng(encode(writePng, twoRows), width, height), expectedPixels(twoRows));
+}
+
 TEST(WritePng, PicturesOfManyColoursRoundTripToo) {
   std::vector<std::uint32_t> pixels(40 * 30);
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8);

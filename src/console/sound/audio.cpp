@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "console/options.h"
+#include "console/platform_backends.h"
 #include "console/sound/audio_output.h"
 #include "console/sound/wav.h"
 
@@ -44,8 +45,9 @@ bool audioAvailable() {
   AudioState& s = state();
   if (!s.tried) {
     s.tried = true;
-    const bool silent = conOptions().speech == SpeechChoice::None;
-    s.output = silent ? makeNullAudioOutput() : makeSdlAudioOutput();
+    const auto makeOutput = platformBackends().makeAudioOutput;
+    const bool silent = conOptions().speech == SpeechChoice::None || !makeOutput;
+    s.output = silent ? makeNullAudioOutput() : makeOutput();
     s.open = s.output->open(s.mixer);
     if (!s.open) s.output = makeNullAudioOutput();
   }

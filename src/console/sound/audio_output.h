@@ -1,6 +1,7 @@
 #pragma once
 // An audio backend pulls the mix from the mixer in its own thread. Backends are picked
-// by file: audio_sdl.cpp (the real output) and audio_none.cpp (no device).
+// by file: audio_sdl.cpp (the real output, reached through console/platform_backends.h)
+// and audio_none.cpp (no device).
 #include <memory>
 
 class Mixer;

@@ -1,7 +1,8 @@
 #pragma once
 // A speech engine: what the speech services need of a synthesizer. Engines are picked
 // by file: speech_espeak.cpp (the suite's own synthesizer, speaking into our audio
-// output), speech_dispatcher.cpp (the external engine) and speech_none.cpp (silence).
+// output), speech_dispatcher.cpp (the external engine) and speech_none.cpp (silence);
+// the speech services reach the first two only through console/platform_backends.h.
 // Texts are Windows-1252.
 #include <cstdint>
 #include <functional>

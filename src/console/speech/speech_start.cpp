@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "console/options.h"
+#include "console/platform_backends.h"
 #include "console/screen.h"
 #include "console/sound/audio.h"
 #include "console/speech.h"
@@ -104,11 +105,12 @@ void spkStart(int speed, const std::string& soundDir) {
   if (!soundDir.empty() || s.soundDir.empty()) s.soundDir = soundDir.empty() ? "." : soundDir;
 
   const SpeechChoice choice = conOptions().speech;
-  if (choice == SpeechChoice::None) {
+  const PlatformBackends& backends = platformBackends();
+  if (choice == SpeechChoice::None || !backends.makeOwnEngine) {
     s.own = makeSilentEngine();
   } else {
     EspeakStartError error;
-    s.own = makeEspeakEngine(s.speed, toAudioQueue(), error);
+    s.own = backends.makeOwnEngine(s.speed, toAudioQueue(), error);
     if (!s.own) failToStart(error);
   }
 
@@ -116,7 +118,9 @@ void spkStart(int speed, const std::string& soundDir) {
   recSetDirectories(s.soundDir, letters.empty() ? kDefaultLettersDir : letters);
 
   // An external engine that can not be reached leaves the own synthesizer speaking.
-  if (externalEngineWanted(choice)) s.external = makeDispatcherEngine(configuredDispatcher(), kDispatcherTimeoutMs);
+  if (backends.makeExternalEngine && externalEngineWanted(choice)) {
+    s.external = backends.makeExternalEngine(configuredDispatcher(), kDispatcherTimeoutMs);
+  }
 }
 
 void spkFinish() {

@@ -1,0 +1,26 @@
+#pragma once
+// The speech engines and the audio output that need the platform's libraries. The
+// console core reaches them only through this registry, so that a program which never
+// installs them (the batch commands) links none of those libraries: its speech is then
+// silent, and everything heard is still written to the transcript.
+#include <memory>
+
+#include "console/sound/audio_output.h"
+#include "console/speech/speech_engine.h"
+
+struct PlatformBackends {
+  // The suite's own synthesizer; null from it means it could not start (error filled).
+  std::unique_ptr<SpeechEngine> (*makeOwnEngine)(int speed, SynthOutput output, EspeakStartError& error) = nullptr;
+  // The external engine; null from it means it can not be reached.
+  std::unique_ptr<SpeechEngine> (*makeExternalEngine)(const DispatcherSettings& settings, int timeoutMs) = nullptr;
+  std::unique_ptr<AudioOutput> (*makeAudioOutput)() = nullptr;
+};
+
+// A missing factory stands for silence: the silent engine, no external engine, no
+// audio device. Takes effect at the next spkStart and the next opening of the audio.
+void setPlatformBackends(const PlatformBackends& backends);
+const PlatformBackends& platformBackends();
+
+// Installs espeak-ng, speech-dispatcher and SDL audio. Only the interactive program's
+// entry calls it: calling it is what links those libraries in.
+void installPlatformBackends();

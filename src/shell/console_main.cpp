@@ -1,0 +1,109 @@
+// pontelix-console, the interactive program: parses the command line, installs the
+// platform's speech and sound, sets up the console's frontend and the transcript, and
+// runs the program. pontelix starts it for every command line that is not a batch
+// command, the help or the version.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "console/console.h"
+#include "console/frontend.h"
+#include "console/frontends/default_ui.h"
+#include "console/frontends/headless.h"
+#include "console/frontends/terminal.h"
+#include "console/frontends/window.h"
+#include "console/options.h"
+#include "console/platform_backends.h"
+#include "console/screen.h"
+#include "console/transcript.h"
+#include "shell/command_line.h"
+#include "shell/program.h"
+
+namespace {
+
+std::string gScreenFile;
+
+// What must survive however the program ends: the screen file and the transcript.
+void finish() {
+  if (!gScreenFile.empty() && !conWriteScreenFile(gScreenFile)) {
+    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", gScreenFile.c_str());
+  }
+  transcriptClose();
+}
+
+std::unique_ptr<Frontend> makeHeadless(const CommandLine& cl, std::string& error) {
+  std::string script;
+  if (!cl.keysFile.empty()) {
+    std::ifstream in(cl.keysFile, std::ios::binary);
+    if (!in) {
+      error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + cl.keysFile;
+      return nullptr;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    script = text.str();
+  }
+  std::vector<KeyCodes> keys;
+  if (!parseKeyScript(script, keys, error)) {
+    error = cl.keysFile + ": " + error;
+    return nullptr;
+  }
+  return makeHeadlessFrontend(std::move(keys));
+}
+
+// Builds the frontend the command line chose; on failure returns null with `error` set.
+std::unique_ptr<Frontend> makeFrontend(const CommandLine& cl, std::string& error) {
+  switch (cl.options.ui) {
+    case UiChoice::Headless:
+      return makeHeadless(cl, error);
+    case UiChoice::Window:
+      return makeWindowFrontend(error);
+    case UiChoice::Terminal:
+      return makeTerminalFrontend(error);
+  }
+  return nullptr;
+}
+
+bool hasDisplay() {
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
+  if (cl.action != CommandLine::Action::Run) return answerCommandLine(cl);
+  if (!cl.uiGiven) {
+    const std::optional<UiChoice> ui = defaultUi();
+    if (!ui) {
+      std::fprintf(stderr,
+                   "pontelix: sem tela gr\xc3\xa1""fica e sem terminal; use --ui=headless --keys=ARQUIVO\n"
+                   "(ou --ui=window, --ui=terminal; veja pontelix --help)\n");
+      return kUsageError;
+    }
+    cl.options.ui = *ui;
+  }
+  conSetOptions(cl.options);
+  installPlatformBackends();
+  std::string error;
+  std::unique_ptr<Frontend> frontend = makeFrontend(cl, error);
+  if (!frontend) {
+    std::fprintf(stderr, "pontelix: %s\n", error.c_str());
+    return kUsageError;
+  }
+  if (!transcriptOpen(cl.transcriptFile)) {
+    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel criar %s\n", cl.transcriptFile.c_str());
+    return kUsageError;
+  }
+  gScreenFile = cl.screenFile;
+  conSetFrontend(std::move(frontend));
+  conSetEndHandler([](int) { finish(); });
+  conStartServices();
+  const int status = runInteractive(cl.args);
+  finish();
+  return status;
+}
