@@ -153,8 +153,10 @@ std::string chooseFromFileList(int column, int row, int width, int bottomRow, st
 }
 
 std::string askFileName(int listHeight, std::string_view filter) {
+  // Every new start edits an empty name in the same place, over what was typed before.
+  const int column = conColumn(), row = conRow();
   for (;;) {
-    const int column = conColumn(), row = conRow();
+    conGoto(column, row);
     std::string text;
     const int code = conEditLineToEdge(text, column, row, true, kMaxNameLength);
     gLastKey = code;
@@ -172,7 +174,6 @@ std::string askFileName(int listHeight, std::string_view filter) {
     if (name == "@TAB@") {
       spkTick();
       spkTick();
-      conGoto(column, row);
       continue;
     }
     if (name.empty()) return {};

@@ -64,3 +64,16 @@ TEST_F(FileChooserTest, ListDrawsInsideItsRectangleAndAnEmptyListReturnsAtOnce) 
   EXPECT_EQ(row(3), "  dç.pxg");
   EXPECT_EQ(row(4), "");
 }
+
+TEST_F(FileChooserTest, TabStartsAgainWhereTheNameBegan) {
+  conWrite("Nome: ");
+  keys("abcdef<Tab>xy<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "xy");
+  EXPECT_EQ(row(1), "Nome: xy");
+
+  conReset();
+  conWrite("Nome: ");
+  keys(files_ + "/<Down><Tab>z<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "z");
+  EXPECT_EQ(row(1), "Nome: z");
+}
