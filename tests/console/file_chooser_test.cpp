@@ -77,3 +77,11 @@ TEST_F(FileChooserTest, TabStartsAgainWhereTheNameBegan) {
   EXPECT_EQ(askFileName(5, "*.pxg"), "z");
   EXPECT_EQ(row(1), "Nome: z");
 }
+
+TEST_F(FileChooserTest, EscInTheListIsEscForTheCaller) {
+  // Callers tell a cancelled question from Enter on an empty line by the last key: a
+  // list left with Esc must not read as a request for the default name.
+  keys(files_ + "<Down><Esc>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "");
+  EXPECT_EQ(fileChooserLastKey(), key::kEsc);
+}
