@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/core_internal.h"
 #include "console/keys.h"
+#include "console/popup.h"
 #include "console/screen.h"
 #include "console/speech.h"
 #include "console/text.h"
@@ -146,8 +147,14 @@ ListEnd runFileList(int column, int row, int width, int bottomRow, const std::st
   width = std::clamp(width, 1, windowWidth - column + 1);
   // A list that reaches the bottom-right cell would scroll the window when drawn.
   if (bottomRow == windowHeight && column + width - 1 == windowWidth && width > 1) --width;
+  // The list is a popup: the screen under it, the cursor and the colours come back.
+  const SavedAttr attr;
+  const int cursorColumn = conColumn(), cursorRow = conRow();
+  const SavedCells under = saveCells(column, row, column + width - 1, bottomRow);
   FileList list(names, column, row, width, bottomRow - row + 1);
   const int picked = list.run();
+  restoreCells(under);
+  conGoto(cursorColumn, cursorRow);
   if (picked == -2) return {ListEnd::How::Tab, {}};
   if (picked < 0) return {ListEnd::How::Cancelled, {}};
   return {ListEnd::How::Picked, directoryPart(pattern) + names[picked]};
