@@ -193,6 +193,11 @@ std::string askFileName(int listHeight, std::string_view filter) {
       spkTick();
       continue;
     }
+    if (end.how == ListEnd::How::Empty) {
+      // Nothing to browse: a click, and the name is asked again rather than given up.
+      spkClick();
+      continue;
+    }
     if (end.how == ListEnd::How::Cancelled) {
       // Esc in the list is Esc for the caller, as on the line: not Enter on no name.
       gLastKey = key::kEsc;
@@ -200,7 +205,6 @@ std::string askFileName(int listHeight, std::string_view filter) {
       return {};
     }
     const std::string& name = end.name;
-    if (name.empty()) return {};
     if (name.find('/') != std::string::npos || name.find(':') != std::string::npos) return name;
     return dir + name;
   }

@@ -101,3 +101,10 @@ TEST_F(FileChooserTest, TheListLeavesTheScreenAsItFoundIt) {
     for (int r = 2; r <= 8; ++r) EXPECT_EQ(row(r), "linha " + std::to_string(r)) << ending;
   }
 }
+
+TEST_F(FileChooserTest, AnEmptyListClicksAndGoesBackToTheLine) {
+  keys(files_ + "/*.none<Down>outro<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "outro");
+  EXPECT_NE(transcript().find("click"), std::string::npos);
+  EXPECT_EQ(row(1), "outro");
+}
