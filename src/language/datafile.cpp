@@ -161,5 +161,6 @@ void loadDataFile(std::string_view name) {
   loader.readAll(file, name);
   std::fclose(file);
   if (loader.unreportedBadLines > 0)
-    spkWriteLine("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) + " linhas");
+    spkWriteLine("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) +
+                 (loader.unreportedBadLines == 1 ? " linha" : " linhas"));
 }

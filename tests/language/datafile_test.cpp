@@ -116,6 +116,11 @@ TEST_F(DataFileTest, ManyBadLinesAreToldOnlyUpToALimitThenCounted) {
   const Lines h = heard();
   EXPECT_EQ(h.size(), 50u * 3 + 1);
   EXPECT_EQ(h.back(), "say: Erro no dado em mais 1950 linhas");
+
+  text.clear();
+  for (int i = 0; i < 51; ++i) text += "a b\n";
+  loadDataFile(file("a.txt", text));
+  EXPECT_EQ(heard().back(), "say: Erro no dado em mais 1 linha");
 }
 
 TEST_F(DataFileTest, EnormousLineIsABadLineToldShortened) {
