@@ -249,6 +249,15 @@ TEST_F(Interpreter, FigureOutsideTheMappableRangeEndsTheRun) {
   EXPECT_EQ(run({"PT 0 0"}), ScriptOutcome::Completed);  // a new run starts clean
 }
 
+TEST_F(Interpreter, HugeDomainsMapAndInfiniteOnesAreFaults) {
+  EXPECT_EQ(run({"DM -1e308 1e308 -1e308 1e308", "PT 0 0"}), ScriptOutcome::Completed);
+  EXPECT_EQ(inkCount(), 1);
+  EXPECT_NE(drawingSurface()->pixel(66, 66), kWhite);
+  // The relative pair takes the top of the y range past the largest double.
+  EXPECT_EQ(run({"DM 1 1e308 R 1e308 1e308", "PT 0 0"}), ScriptOutcome::FigureFault);
+  EXPECT_EQ(reports_, std::vector<std::string>{"figura 0: DM 1 1e308 R 1e308 1e308"});
+}
+
 TEST_F(Interpreter, InkTextAtAnUnmappablePositionDrawsNothing) {
   freeSurface();
   prepare(OutputMode::Screen);
