@@ -207,6 +207,20 @@ TEST_F(Interpreter, CurveTakesAtMost21Pairs) {
   expectSame({line}, [&] { drawInterpolatedCurve(xs, ys); });
 }
 
+TEST_F(Interpreter, PolylineAndHistogramTakeAtMost21Values) {
+  std::string polyline = "PO", histogram = "HI -20 -15 1";
+  for (int i = 0; i < 22; ++i) {
+    polyline += " " + std::to_string(i - 11) + " " + std::to_string(i % 2 == 0 ? -5 : 5);
+    histogram += " " + std::to_string(i + 1);
+  }
+  expectSame({polyline}, [] {
+    for (int i = 1; i < 21; ++i) drawLine(i - 12, (i - 1) % 2 == 0 ? -5 : 5, i - 11, i % 2 == 0 ? -5 : 5);
+  });
+  std::array<double, 21> heights{};
+  for (int i = 0; i < 21; ++i) heights[i] = i + 1;
+  expectSame({histogram}, [&] { drawHistogram(heights, -20, -15, 1); });
+}
+
 TEST_F(Interpreter, HistogramPolynomialAndAxes) {
   const double heights[] = {3, 5, 2};
   expectSame({"HI 0 0 1 3 5 2"}, [&] { drawHistogram(heights, 0, 0, 1); });
