@@ -37,3 +37,30 @@ void setTextAttr(int attr) {
   conSetTextColour(attr & 0x0F);
   conSetBackColour((attr >> 4) & 0x0F);
 }
+
+SavedCells saveCells(int left, int top, int right, int bottom) {
+  SavedCells saved{left, top, right, bottom, {}};
+  for (int row = top; row <= bottom; ++row)
+    for (int col = left; col <= right; ++col) saved.cells.push_back(conReadCell(col, row));
+  return saved;
+}
+
+void restoreCells(const SavedCells& saved) {
+  size_t i = 0;
+  int attr = -1;
+  for (int row = saved.top; row <= saved.bottom; ++row) {
+    conGoto(saved.left, row);
+    std::string run;
+    for (int col = saved.left; col <= saved.right && i < saved.cells.size(); ++col, ++i) {
+      const ConCell cell = saved.cells[i];
+      if (cell.attr != attr) {
+        conWrite(run);
+        run.clear();
+        attr = cell.attr;
+        setTextAttr(attr);
+      }
+      run += static_cast<char>(cell.ch);
+    }
+    conWrite(run);
+  }
+}
