@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/core_internal.h"
 #include "console/keys.h"
+#include "console/popup.h"
 #include "console/screen.h"
 #include "console/speech.h"
 #include "console/text.h"
@@ -128,14 +129,15 @@ class FileList {
   int top_ = 0;
 };
 
-}  // namespace
+// How a file list ended; name is set only when one was picked.
+struct ListEnd {
+  enum class How { Picked, Cancelled, Tab, Empty } how;
+  std::string name;
+};
 
-int fileChooserLastKey() { return gLastKey; }
-
-std::string chooseFromFileList(int column, int row, int width, int bottomRow, std::string_view pattern) {
-  const std::string patternText(pattern);
-  std::vector<std::string> names = listFiles(patternText);
-  if (names.empty()) return {};
+ListEnd runFileList(int column, int row, int width, int bottomRow, const std::string& pattern) {
+  std::vector<std::string> names = listFiles(pattern);
+  if (names.empty()) return {ListEnd::How::Empty, {}};
   const ConRect window = conTextWindow();
   const int windowWidth = window.right - window.left + 1;
   const int windowHeight = window.bottom - window.top + 1;
@@ -145,16 +147,33 @@ std::string chooseFromFileList(int column, int row, int width, int bottomRow, st
   width = std::clamp(width, 1, windowWidth - column + 1);
   // A list that reaches the bottom-right cell would scroll the window when drawn.
   if (bottomRow == windowHeight && column + width - 1 == windowWidth && width > 1) --width;
+  // The list is a popup: the screen under it, the cursor and the colours come back.
+  const SavedAttr attr;
+  const int cursorColumn = conColumn(), cursorRow = conRow();
+  const SavedCells under = saveCells(column, row, column + width - 1, bottomRow);
   FileList list(names, column, row, width, bottomRow - row + 1);
   const int picked = list.run();
-  if (picked == -2) return "@TAB@";
-  if (picked < 0) return {};
-  return directoryPart(patternText) + names[picked];
+  restoreCells(under);
+  conGoto(cursorColumn, cursorRow);
+  if (picked == -2) return {ListEnd::How::Tab, {}};
+  if (picked < 0) return {ListEnd::How::Cancelled, {}};
+  return {ListEnd::How::Picked, directoryPart(pattern) + names[picked]};
+}
+
+}  // namespace
+
+int fileChooserLastKey() { return gLastKey; }
+
+std::string chooseFromFileList(int column, int row, int width, int bottomRow, std::string_view pattern) {
+  const ListEnd end = runFileList(column, row, width, bottomRow, std::string(pattern));
+  return end.how == ListEnd::How::Tab ? "@TAB@" : end.name;
 }
 
 std::string askFileName(int listHeight, std::string_view filter) {
+  // Every new start edits an empty name in the same place, over what was typed before.
+  const int column = conColumn(), row = conRow();
   for (;;) {
-    const int column = conColumn(), row = conRow();
+    conGoto(column, row);
     std::string text;
     const int code = conEditLineToEdge(text, column, row, true, kMaxNameLength);
     gLastKey = code;
@@ -168,14 +187,24 @@ std::string askFileName(int listHeight, std::string_view filter) {
     if (isDirectory(text) && text.back() != '/' && text.back() != ':') text += '/';
     const std::string dir = directoryPart(text);
     if (text.empty() || text.back() == '/') text += filter;
-    const std::string name = chooseFromFileList(column, row, kConColumns, row + listHeight - 1, text);
-    if (name == "@TAB@") {
+    const ListEnd end = runFileList(column, row, kConColumns, row + listHeight - 1, text);
+    if (end.how == ListEnd::How::Tab) {
       spkTick();
       spkTick();
-      conGoto(column, row);
       continue;
     }
-    if (name.empty()) return {};
+    if (end.how == ListEnd::How::Empty) {
+      // Nothing to browse: a click, and the name is asked again rather than given up.
+      spkClick();
+      continue;
+    }
+    if (end.how == ListEnd::How::Cancelled) {
+      // Esc in the list is Esc for the caller, as on the line: not Enter on no name.
+      gLastKey = key::kEsc;
+      conRepaint();
+      return {};
+    }
+    const std::string& name = end.name;
     if (name.find('/') != std::string::npos || name.find(':') != std::string::npos) return name;
     return dir + name;
   }

@@ -11,28 +11,6 @@ constexpr size_t kItemGrowth = 100;
 
 MenuState gMenu;
 
-// Puts back the saved cells, switching colours only where the saved attribute changes.
-void restoreUnder() {
-  const MenuState& m = gMenu;
-  size_t i = 0;
-  int attr = -1;
-  for (int row = m.top; row <= m.bottom; ++row) {
-    conGoto(m.left, row);
-    std::string run;
-    for (int col = m.left; col <= m.right && i < m.under.size(); ++col, ++i) {
-      const ConCell cell = m.under[i];
-      if (cell.attr != attr) {
-        conWrite(run);
-        run.clear();
-        attr = cell.attr;
-        setTextAttr(attr);
-      }
-      run += static_cast<char>(cell.ch);
-    }
-    conWrite(run);
-  }
-}
-
 }  // namespace
 
 MenuState& menuState() { return gMenu; }
@@ -62,9 +40,7 @@ void menuOpen(int left, int top, int width, int height, int backColour) {
   m.right = left + width - 1;
   m.bottom = std::min(top + height - 1, kConRows);
 
-  m.under.clear();
-  for (int row = m.top; row <= m.bottom; ++row)
-    for (int col = m.left; col <= m.right; ++col) m.under.push_back(conReadCell(col, row));
+  m.under = saveCells(m.left, m.top, m.right, m.bottom);
 }
 
 void menuAddItem(std::string_view key, std::string_view text) {
@@ -75,9 +51,9 @@ void menuAddItem(std::string_view key, std::string_view text) {
 
 int menuSelect() {
   const int chosen = menuRun();
-  restoreUnder();
   MenuState& m = gMenu;
-  m.under.clear();
+  restoreCells(m.under);
+  m.under = {};
   setTextAttr(m.savedAttr);
   conGoto(m.savedColumn, m.savedRow);
   conRepaint();

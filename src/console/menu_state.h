@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "console/menu.h"
+#include "console/popup.h"
 
 struct MenuState {
   int left = 1, top = 1, width = 1, right = 1, bottom = 1;
@@ -12,8 +13,8 @@ struct MenuState {
   // Slot 0 is an empty placeholder so that item i lives in slot i.
   std::vector<TOpcoes> items{TOpcoes{}};
   int savedColumn = 1, savedRow = 1, savedAttr = 0x0F;
-  // The cells of the rectangle as they were before the menu, row by row.
-  std::vector<ConCell> under;
+  // The cells of the rectangle as they were before the menu.
+  SavedCells under;
   std::string chosenText;
 
   int count() const { return static_cast<int>(items.size()) - 1; }

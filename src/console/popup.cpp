@@ -1,5 +1,6 @@
 #include "console/popup.h"
 
+#include "console/core_internal.h"
 #include "console/keys.h"
 #include "console/speech.h"
 
@@ -30,10 +31,37 @@ std::string fitText(std::string_view text, int width) {
   if (width <= 0) return {};
   std::string fitted(text.substr(0, static_cast<size_t>(width)));
   fitted.resize(static_cast<size_t>(width), ' ');
-  return fitted;
+  return conVisible(fitted);
 }
 
 void setTextAttr(int attr) {
   conSetTextColour(attr & 0x0F);
   conSetBackColour((attr >> 4) & 0x0F);
+}
+
+SavedCells saveCells(int left, int top, int right, int bottom) {
+  SavedCells saved{left, top, right, bottom, {}};
+  for (int row = top; row <= bottom; ++row)
+    for (int col = left; col <= right; ++col) saved.cells.push_back(conReadCell(col, row));
+  return saved;
+}
+
+void restoreCells(const SavedCells& saved) {
+  size_t i = 0;
+  int attr = -1;
+  for (int row = saved.top; row <= saved.bottom; ++row) {
+    conGoto(saved.left, row);
+    std::string run;
+    for (int col = saved.left; col <= saved.right && i < saved.cells.size(); ++col, ++i) {
+      const ConCell cell = saved.cells[i];
+      if (cell.attr != attr) {
+        conWrite(run);
+        run.clear();
+        attr = cell.attr;
+        setTextAttr(attr);
+      }
+      run += static_cast<char>(cell.ch);
+    }
+    conWrite(run);
+  }
 }

@@ -1,8 +1,10 @@
 #pragma once
-// Pieces shared by forms, menus and askKey: reading one whole key without echo, fitting
-// a text to a column width, and keeping the text attribute across a drawing.
+// Pieces shared by forms, menus, askKey and the file list: reading one whole key without
+// echo, fitting a text to a column width, keeping the text attribute across a drawing,
+// and putting back the screen under a popup.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/console.h"
 
@@ -28,7 +30,9 @@ PressedKey pressedKeyFromEditCode(int code);
 // reaches the program, and the line editor reports both chords alike.
 bool isExploreKey(const PressedKey& key);
 
-// The text padded with blanks or cut to exactly `width` characters.
+// The text as it shows in exactly `width` cells: padded with blanks or cut, and every
+// control byte shown as a blank, so that drawing it never moves the cursor, beeps or
+// scrolls.
 std::string fitText(std::string_view text, int width);
 
 // Sets both colours of the attribute byte (text in the low four bits).
@@ -45,3 +49,14 @@ class SavedAttr {
  private:
   int attr_;
 };
+
+// The cells of a rectangle (window-relative, corners included) as they were before a
+// popup was drawn over them.
+struct SavedCells {
+  int left = 1, top = 1, right = 0, bottom = 0;
+  std::vector<ConCell> cells;  // row by row
+};
+SavedCells saveCells(int left, int top, int right, int bottom);
+// Writes the cells back, changing colours only where the saved attribute changes. The
+// attribute and the cursor are left as the writing leaves them.
+void restoreCells(const SavedCells& saved);

@@ -169,8 +169,10 @@ struct Translation {
         // A point between short digit groups starts a second number (3.14); between
         // longer ones it separates thousands (1.000).
         if (digitAt(pos + 1) && digitsBefore(pos) < 3 && digitsFrom(pos + 1) < 3) out += kNumberSign;
-      } else if (c >= 'a' && c <= 'e') {
-        out += kLetterSign;  // the letter itself is the next rule's
+      } else if (c >= 'a' && c <= 'j') {
+        // a to j share their cells with the digits 1 to 0; cell 5 tells the letter
+        // from a further digit. The letter itself is the next rule's.
+        out += kLetterSign;
         return;
       } else {
         return;

@@ -29,7 +29,9 @@ constexpr size_t kReportedTextLength = 60;
 
 enum class LineRead { Line, End, Binary, Error };
 
-// Reads one line without its LF. A NUL byte means the file is not text.
+// Reads one line without its LF. A NUL byte means the file is not text. Blanks and
+// controls at the ends of a line are trimmed away later, so those at its start are not
+// kept and those past the limit do not make it too long: padding never costs a point.
 LineRead readLine(FILE* file, std::string& line, bool& tooLong) {
   line.clear();
   tooLong = false;
@@ -39,8 +41,9 @@ LineRead readLine(FILE* file, std::string& line, bool& tooLong) {
     any = true;
     if (c == '\n') return LineRead::Line;
     if (c == 0) return LineRead::Binary;
+    if (c <= ' ' && line.empty()) continue;
     if (line.size() < kMaxLineLength) line += static_cast<char>(c);
-    else tooLong = true;
+    else if (c > ' ') tooLong = true;
   }
   if (std::ferror(file)) return LineRead::Error;
   return any ? LineRead::Line : LineRead::End;
@@ -161,5 +164,6 @@ void loadDataFile(std::string_view name) {
   loader.readAll(file, name);
   std::fclose(file);
   if (loader.unreportedBadLines > 0)
-    spkWriteLine("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) + " linhas");
+    spkWriteLine("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) +
+                 (loader.unreportedBadLines == 1 ? " linha" : " linhas"));
 }

@@ -58,9 +58,53 @@ TEST_F(FileChooserTest, ListDrawsInsideItsRectangleAndAnEmptyListReturnsAtOnce) 
   EXPECT_EQ(chooseFromFileList(1, 1, 80, 25, files_ + "/*.none"), "");
   keys("<End><Enter>");
   EXPECT_EQ(chooseFromFileList(3, 2, 10, 3, files_ + "/*.*"), files_ + "/d\xe7.pxg");
+  // The screen as the list shows it while it waits for a key.
+  keys("<End>");
+  EXPECT_THROW(chooseFromFileList(3, 2, 10, 3, files_ + "/*.*"), ProgramEnded);
   EXPECT_EQ(row(1), "");
   // End scrolled the two-row list to its last names.
   EXPECT_EQ(row(2), "  c.txt");
   EXPECT_EQ(row(3), "  dç.pxg");
   EXPECT_EQ(row(4), "");
+}
+
+TEST_F(FileChooserTest, TabStartsAgainWhereTheNameBegan) {
+  conWrite("Nome: ");
+  keys("abcdef<Tab>xy<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "xy");
+  EXPECT_EQ(row(1), "Nome: xy");
+
+  conReset();
+  conWrite("Nome: ");
+  keys(files_ + "/<Down><Tab>z<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "z");
+  EXPECT_EQ(row(1), "Nome: z");
+}
+
+TEST_F(FileChooserTest, EscInTheListIsEscForTheCaller) {
+  // Callers tell a cancelled question from Enter on an empty line by the last key: a
+  // list left with Esc must not read as a request for the default name.
+  keys(files_ + "<Down><Esc>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "");
+  EXPECT_EQ(fileChooserLastKey(), key::kEsc);
+}
+
+TEST_F(FileChooserTest, TheListLeavesTheScreenAsItFoundIt) {
+  for (int r = 2; r <= 8; ++r) {
+    conGoto(1, r);
+    conWrite("linha " + std::to_string(r));
+  }
+  for (const char* ending : {"<Enter>", "<Esc>", "<Tab>x<Enter>"}) {
+    conGoto(7, 1);
+    keys(files_ + "/<Down>" + ending);
+    askFileName(5, "*.pxg");
+    for (int r = 2; r <= 8; ++r) EXPECT_EQ(row(r), "linha " + std::to_string(r)) << ending;
+  }
+}
+
+TEST_F(FileChooserTest, AnEmptyListClicksAndGoesBackToTheLine) {
+  keys(files_ + "/*.none<Down>outro<Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), "outro");
+  EXPECT_NE(transcript().find("click"), std::string::npos);
+  EXPECT_EQ(row(1), "outro");
 }

@@ -101,7 +101,12 @@ TEST(TextToBraille, Numbers) {
   EXPECT_EQ(textToBraille("7. "), "#7. ");
   EXPECT_EQ(textToBraille("5a"), "#5~a");
   EXPECT_EQ(textToBraille("3cm"), "#3~cm");
-  EXPECT_EQ(textToBraille("3km"), "#3km");     // only a to e are separated
+  EXPECT_EQ(textToBraille("3km"), "#3km");     // k on are no digit cells: nothing between
+  // f to j are the cells of the digits 6 to 0: without cell 5, "5f" would read 56.
+  EXPECT_EQ(textToBraille("5f"), "#5~f");
+  EXPECT_EQ(textToBraille("2j"), "#2~j");
+  EXPECT_EQ(cellsOf("1,5h"), "3456 1 2 15 5 125");
+  EXPECT_EQ(textToBraille("4ia"), "#4~ia");
   EXPECT_EQ(textToBraille("2 e 3"), "#2 e #3");
   EXPECT_EQ(textToBraille("x=2"), "x=#2");
 }

@@ -116,12 +116,32 @@ TEST_F(DataFileTest, ManyBadLinesAreToldOnlyUpToALimitThenCounted) {
   const Lines h = heard();
   EXPECT_EQ(h.size(), 50u * 3 + 1);
   EXPECT_EQ(h.back(), "say: Erro no dado em mais 1950 linhas");
+
+  text.clear();
+  for (int i = 0; i < 51; ++i) text += "a b\n";
+  loadDataFile(file("a.txt", text));
+  EXPECT_EQ(heard().back(), "say: Erro no dado em mais 1 linha");
 }
 
 TEST_F(DataFileTest, EnormousLineIsABadLineToldShortened) {
   loadDataFile(file("a.txt", "1 2\n" + std::string(1000000, '9') + " 1\n3 4\n"));
   EXPECT_EQ(points(), (Points{{1, 2}, {0, 0}, {3, 4}}));
   EXPECT_EQ(heard(), (Lines{"click", "click", "say: Erro no dado: " + std::string(60, '9') + "..."}));
+}
+
+TEST_F(DataFileTest, BlanksAroundALineNeverMakeItTooLong) {
+  // Blanks and tabs at either end are trimmed away, however many there are: the points
+  // of padded lines are read, and a line of blanks alone is still an empty line.
+  const std::string pad(10000, ' ');
+  const std::string tabs(10000, '\t');
+  loadDataFile(file("a.txt", pad + "5 6\n" + "7 8" + tabs + "\r\n" + pad + "\n" + tabs + "; nota\n"));
+  EXPECT_EQ(points(), (Points{{5, 6}, {7, 8}}));
+  EXPECT_TRUE(heard().empty());
+
+  // Content beyond the limit still makes the line a bad one, blanks before it or not.
+  loadDataFile(file("a.txt", "1" + pad + "2\n" + pad + std::string(5000, '3') + " 4\n"));
+  EXPECT_EQ(points(), (Points{{0, 0}, {0, 0}}));
+  EXPECT_EQ(heard().size(), 6u);
 }
 
 TEST_F(DataFileTest, BinaryFileStopsWhereTheTextEnds) {

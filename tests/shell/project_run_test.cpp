@@ -85,6 +85,22 @@ TEST_F(ProjectRun, AProjectFirstNamedBySavingKeepsTheNameAsTyped) {
   EXPECT_FALSE(std::filesystem::exists(dir_.file("figura.pxg")));
 }
 
+TEST_F(ProjectRun, EscInTheFileListGivesUpLikeEscOnTheLine) {
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
+  writeBytes(dir_.file("desenho.pxg"), "CI 0 0 5\n");
+  // An unnamed empty project; saving it, the user browses the list and leaves it.
+  EXPECT_EQ(run("Nn<Esc>Ss<Down><Esc><Esc>s", "a.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Quer salvar o arquivo (S/N)? ", "say: Informe o nome do arquivo",
+                            "say: a.pxg", "say: Desistiu..."}));
+  EXPECT_EQ(timesSaid("Assumido desenho.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("desenho.pxg")), "CI 0 0 5\n");
+
+  // At start-up it ends the program.
+  EXPECT_EQ(run("<Down><Esc>"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Informe o nome do arquivo", "say: a.pxg", "say: Desistiu..."}));
+  EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 0);
+}
+
 TEST_F(ProjectRun, DecliningToSaveWritesNothing) {
   writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
   EXPECT_EQ(run("Sn<Esc>s", "a.pxg"), 0);
