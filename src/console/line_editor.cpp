@@ -17,8 +17,29 @@ constexpr int kContinue = -1;
 
 bool gParagraphEditor = false;
 
+// One of the suite's shared recordings, with the words that stand in for it where the
+// recordings are not installed, so that no action goes unheard.
+struct Recording {
+  const char* name;
+  const char* words;
+};
+constexpr Recording kDeletedSound{"_DEL", "apagou"};
+constexpr Recording kFieldCleared{"_CPOAPA", "campo apagado"};
+constexpr Recording kClearedToEnd{"_APFCPO", "apagado at\xe9 o fim do campo"};
+constexpr Recording kClearedFromStart{"_APICPO", "apagado desde o in\xedcio do campo"};
+constexpr Recording kTypingSpoken{"_FALACI", "fala ligada"};
+constexpr Recording kTypingSilent{"_FALDLG", "fala desligada"};
+constexpr Recording kAskSpeed{"_VELOC", "velocidade de 1 a 5"};
+
+void hear(const Recording& recording) {
+  if (spkRecordingExists(recording.name))
+    spkPlayRecording(recording.name);
+  else
+    spkSay(recording.words);
+}
+
 void sayDeleted(const std::string& deleted) {
-  spkPlayRecording("_DEL");
+  hear(kDeletedSound);
   if (deleted.size() == 1) {
     spkPlayLetter(static_cast<unsigned char>(deleted[0]));
   } else if (!deleted.empty()) {
@@ -212,13 +233,13 @@ class LineEditor {
       case 25:  // Ctrl+Y
         text_.assign(maxLength_, ' ');
         pos_ = 0;
-        return spkPlayRecording("_CPOAPA");
+        return hear(kFieldCleared);
       case 4:  // Ctrl+D
         std::fill(text_.begin() + static_cast<long>(pos_), text_.end(), ' ');
-        return spkPlayRecording("_APFCPO");
+        return hear(kClearedToEnd);
       case 19:  // Ctrl+S
         erase(0, pos_);
-        return spkPlayRecording("_APICPO");
+        return hear(kClearedFromStart);
       default:  // Ctrl+U
         text_ = original_;
         pos_ = 0;
@@ -242,11 +263,11 @@ class LineEditor {
 
   void switchTypingSpeech() {
     conSetSpeaksTyping(!conSpeaksTyping());
-    spkPlayRecording(conSpeaksTyping() ? "_FALACI" : "_FALDLG");
+    hear(conSpeaksTyping() ? kTypingSpoken : kTypingSilent);
   }
 
   void changeSpeed() {
-    spkPlayRecording("_VELOC");
+    hear(kAskSpeed);
     const int digit = conGetKey();
     spkStop();
     if (digit < '1' || digit > '5') return spkClick();

@@ -1,5 +1,6 @@
 #include "console/popup.h"
 
+#include "console/core_internal.h"
 #include "console/keys.h"
 #include "console/speech.h"
 
@@ -30,7 +31,7 @@ std::string fitText(std::string_view text, int width) {
   if (width <= 0) return {};
   std::string fitted(text.substr(0, static_cast<size_t>(width)));
   fitted.resize(static_cast<size_t>(width), ' ');
-  return fitted;
+  return conVisible(fitted);
 }
 
 void setTextAttr(int attr) {

@@ -30,7 +30,9 @@ PressedKey pressedKeyFromEditCode(int code);
 // reaches the program, and the line editor reports both chords alike.
 bool isExploreKey(const PressedKey& key);
 
-// The text padded with blanks or cut to exactly `width` characters.
+// The text as it shows in exactly `width` cells: padded with blanks or cut, and every
+// control byte shown as a blank, so that drawing it never moves the cursor, beeps or
+// scrolls.
 std::string fitText(std::string_view text, int width);
 
 // Sets both colours of the attribute byte (text in the low four bits).

@@ -124,7 +124,10 @@ RenderFault drawRectangle(double x, double y, double w, double h) {
 RenderFault drawRotatedRectangle(double x, double y, double w, double h, double angle) {
   const double theta = angle * 3.141592 / 180;
   const double c = std::cos(theta), s = std::sin(theta);
-  auto corner = [&](double p, double q) { return DoublePoint{x + c * p - s * q, y + s * p + c * q}; };
+  // The turned side is formed whole before it is added to the corner.
+  auto corner = [&](double p, double q) {
+    return DoublePoint{x + (c * p - s * q), y + (s * p + c * q)};
+  };
   const DoublePoint corners[4] = {{x, y}, corner(w, 0), corner(w, h), corner(0, h)};
   Figure f;
   std::vector<PixelPoint> outline;

@@ -155,6 +155,25 @@ TEST_F(FormTest, F9OpensTheChoiceListAndTheFieldIsPresentedAgain) {
   EXPECT_EQ(row(6), std::string(18, ' ') + "Sem lista x");
 }
 
+TEST_F(FormTest, ControlBytesInAValueShowAsBlanksOnItsRow) {
+  // A tab pasted into a field, or one in the value the form started with, must neither
+  // shift the rest of the row nor move the cursor, beep or scroll when the row is drawn.
+  std::string pasted, given = "x\ty\nz";
+  conGoto(1, 3);
+  formBegin();
+  formAddField("K_A", "Colado", pasted, 10);
+  formAddField("K_B", "Dado", given, 10);
+  conCopyToClipboard("1\t2\b3\a");
+  keys("<Ctrl+V><Down><Esc>");
+  EXPECT_EQ(formRun(true), 27);
+  EXPECT_EQ(pasted, "1\t2\b3\a");
+  EXPECT_EQ(given, "x\ty\nz");
+  EXPECT_EQ(row(3), std::string(21, ' ') + "Colado 1 2 3");
+  EXPECT_EQ(row(4), std::string(23, ' ') + "Dado x y z");
+  EXPECT_EQ(row(5), "");
+  EXPECT_EQ(transcript().find("beep"), std::string::npos);
+}
+
 TEST_F(FormTest, AFieldBeyondThe200thIsRefused) {
   buildForm(1, kFormMaxFields);
   std::string extra = "fica";

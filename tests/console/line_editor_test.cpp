@@ -1,6 +1,7 @@
 #include "console/console.h"
 #include "console/keys.h"
-#include "console_fixture.h"
+#include "console/text.h"
+#include "popup_fixture.h"
 
 namespace {
 
@@ -187,4 +188,34 @@ TEST_F(LineEditorTest, EditLineToEdgeStopsBeforeTheWindowEdge) {
   keys("<Enter>");
   conEditLineToEdge(text, 11, 1, true, 100);
   EXPECT_EQ(row(1), std::string(10, ' ') + std::string(29, 'w'));
+}
+
+namespace {
+using LineEditorSoundsTest = PopupTest;
+}  // namespace
+
+TEST_F(LineEditorSoundsTest, EachActionIsHeardByItsRecordingOrElseInWords) {
+  // Without the suite's recordings every action still says what it did: Ctrl+F4 above
+  // all, which waits for a digit.
+  const char* script = "abc<Left><Ctrl+D><BS><Ctrl+S><Ctrl+Y><F4><F4><Ctrl+F4>x<Enter>";
+  std::string text;
+  user(script);
+  conEditLine(text, 1, 1, true, 20, 20);
+  const std::vector<std::string> words = said();
+  for (const char* expected : {"say: apagou", "say: campo apagado", "say: apagado at\xe9 o fim do campo",
+                               "say: apagado desde o in\xedcio do campo", "say: fala ligada",
+                               "say: fala desligada", "say: velocidade de 1 a 5"}) {
+    EXPECT_NE(std::find(words.begin(), words.end(), cp1252ToUtf8(expected)), words.end()) << expected;
+  }
+
+  conReset();
+  transcriptOpen(dir_ + "/transcript.txt");
+  startSpeechWithRecordings({"_DEL", "_CPOAPA", "_APFCPO", "_APICPO", "_FALACI", "_FALDLG", "_VELOC"});
+  text.clear();
+  user(script);
+  conEditLine(text, 1, 1, true, 20, 20);
+  EXPECT_EQ(said(), std::vector<std::string>{});
+  const std::vector<std::string> h = heard();
+  for (const char* name : {"_DEL", "_CPOAPA", "_APFCPO", "_APICPO", "_FALACI", "_FALDLG", "_VELOC"})
+    EXPECT_NE(std::find(h.begin(), h.end(), std::string("play: ") + name + ".wav"), h.end()) << name;
 }

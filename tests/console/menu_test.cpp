@@ -101,6 +101,16 @@ TEST_F(MenuTest, ItemsAreDrawnOnTheMenuColourAndTheChoiceHighlighted) {
   EXPECT_EQ(conScreenCell(36, 10).attr, 0x0F);
 }
 
+TEST_F(MenuTest, ControlBytesInAnItemShowAsBlanks) {
+  user("<Down><Enter>");
+  openWith(30, 10, 6, 2, {"a\tb\rc", "d\ne\af"});
+  EXPECT_EQ(menuRun(), 2);
+  EXPECT_EQ(row(10), std::string(29, ' ') + "a b c");
+  EXPECT_EQ(row(11), std::string(29, ' ') + "d e f");
+  EXPECT_EQ(row(12), "");
+  EXPECT_EQ(transcript().find("beep"), std::string::npos);
+}
+
 TEST_F(MenuTest, TheScreenCursorAndColoursComeBackExactly) {
   paintBackground();
   conGoto(12, 7);

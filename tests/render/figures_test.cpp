@@ -128,6 +128,19 @@ TEST_F(FigureTest, RotatedRectangleAtNinetyDegreesGoesUpAndLeft) {
   }
 }
 
+TEST_F(FigureTest, RotatedCornerIsTheCornerPlusTheWholeTurnedSide) {
+  prepare(OutputMode::Screen, 400, 300);
+  setDomain(0, 0, 400, 300);  // one pixel per unit: a column is the truncated x
+  // The far corner's x is x + (cos 1 deg x 1 - sin 1 deg x 9) = 3 exactly; adding the
+  // two products to x one after the other gives 2.9999999999999996 instead.
+  drawRotatedRectangle(2.157223930041277, 10, 1, 9, 1);
+  auto reference = Canvas::create(400, 300);
+  reference->moveTo(2, 290);
+  for (PixelPoint p : {PixelPoint{3, 289}, {3, 280}, {2, 281}, {2, 290}}) reference->lineTo(p.x, p.y);
+  EXPECT_EQ(inkedPixels(canvas()), inkedPixels(*reference));
+  EXPECT_NE(canvas().pixel(3, 280), kWhite);
+}
+
 TEST_F(FigureTest, CircleAndEllipseAreInscribedInTheirMappedBox) {
   prepare(OutputMode::Embosser);
   drawCircle(0, 0, 5);
