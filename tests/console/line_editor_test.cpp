@@ -160,6 +160,15 @@ TEST_F(LineEditorTest, FieldOnTheLastRowNeverScrollsTheWindow) {
   EXPECT_EQ(row(25), std::string(79, 'z'));
 }
 
+TEST_F(LineEditorTest, AFieldIsShownNoFurtherThanTheWindowEdge) {
+  std::string text;
+  keys(std::string(25, 'q') + "<Enter>");
+  conEditLine(text, 70, 5, true, 20, 30);
+  EXPECT_EQ(text, std::string(25, 'q'));
+  EXPECT_EQ(row(5), std::string(69, ' ') + std::string(10, 'q'));
+  EXPECT_EQ(row(6), "");
+}
+
 TEST_F(LineEditorTest, F4SwitchesSpeakingOfTypedCharacters) {
   std::string text;
   edit("a<F4>b<F4>c<Enter>", text);
