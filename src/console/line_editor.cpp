@@ -208,7 +208,8 @@ class LineEditor {
     size_t start = at;
     while (start > 0 && !words::blank(text_, start - 1)) --start;
     const size_t end = words::endOf(text_, at);
-    if (end > start) spkSay(text_.substr(start, end - start));
+    if (end == start) return spkClick();  // only blanks here
+    spkSay(text_.substr(start, end - start));
   }
 
   void sayNextWord() {

@@ -107,6 +107,17 @@ TEST_F(LineEditorTest, SelectionIsShownOnGreyOnlyWhileEditing) {
   EXPECT_EQ(conScreenCell(5, 1).attr >> 4, 0);
 }
 
+TEST_F(LineEditorTest, NoWordToSayClicks) {
+  // F12 on a blank field, and Ctrl+Left into leading blanks, find no word.
+  std::string text;
+  edit("<F12><Enter>", text);
+  EXPECT_EQ(count("click"), 1u);
+  text = "  ab";
+  edit("<Right><Ctrl+Left><F12><Enter>", text);
+  EXPECT_EQ(count("click"), 3u);
+  EXPECT_EQ(count("say:"), 0u);
+}
+
 TEST_F(LineEditorTest, MovingByWordsAndTheEnds) {
   std::string text = "um dois";
   edit("<Ctrl+Right><Ctrl+Right>X<Enter>", text);
