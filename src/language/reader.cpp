@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 namespace {
 
@@ -18,6 +19,41 @@ size_t skipDigits(const std::string& text, size_t& pos) {
   const size_t start = pos;
   while (pos < text.size() && isDigit(text[pos])) ++pos;
   return pos - start;
+}
+
+// For a number that does not fit a double: whether it lies below the smallest one
+// rather than above the largest, that is, whether the power of ten of its first
+// significant digit is negative. `normal` is "[-]digits[.digits][e[+-]digits]" and not
+// zero.
+bool isBelowDoubleRange(std::string_view normal) {
+  if (normal.starts_with('-')) normal.remove_prefix(1);
+  const size_t e = normal.find_first_of("eE");
+  const std::string_view mantissa = normal.substr(0, e);
+  // Far beyond any order a 16 MB script can write, and far from overflowing the sum.
+  constexpr long long kHugeExponent = 1'000'000'000'000LL;
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view text = normal.substr(e + 1);
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) text.remove_prefix(1);
+    if (std::from_chars(text.data(), text.data() + text.size(), exponent).ec != std::errc() ||
+        exponent > kHugeExponent) {
+      exponent = kHugeExponent;
+    }
+    if (negative) exponent = -exponent;
+  }
+  const size_t mark = mantissa.find('.');
+  const std::string_view whole = mantissa.substr(0, mark);
+  long long order = 0;
+  if (const size_t first = whole.find_first_not_of('0'); first != std::string_view::npos) {
+    order = static_cast<long long>(whole.size() - first) - 1;
+  } else {
+    const std::string_view fraction = mark == std::string_view::npos ? std::string_view() : mantissa.substr(mark + 1);
+    const size_t zeros = fraction.find_first_not_of('0');
+    if (zeros == std::string_view::npos) return true;
+    order = -static_cast<long long>(zeros) - 1;
+  }
+  return order + exponent < 0;
 }
 
 }  // namespace
@@ -70,6 +106,9 @@ std::optional<double> parseNumberWord(const std::string& word) {
   if (pos != word.size()) return std::nullopt;
   double value = 0;
   const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+  // A value too small to hold is as near to zero as a double gets; one too large has no
+  // stand-in and is refused.
+  if (ec == std::errc::result_out_of_range && isBelowDoubleRange(normal)) return normal[0] == '-' ? -0.0 : 0.0;
   if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) {
     return std::nullopt;
   }

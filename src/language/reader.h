@@ -28,7 +28,8 @@ std::string nextToken(ScriptState& state);
 
 // Converts one number word: optional sign, digits with at most one decimal mark ("," or
 // ".", whichever comes first; the other one then makes the word invalid), optional
-// exponent. Independent of the locale. Empty on anything else, also on overflow.
+// exponent. Independent of the locale. A value too small for a double reads as zero.
+// Empty on anything else, also on overflow.
 std::optional<double> parseNumberWord(const std::string& word);
 
 // One number. An empty word gives nothing and leaves the error flag alone; a word

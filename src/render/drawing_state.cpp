@@ -35,6 +35,15 @@ int32_t mapOrRaise(std::optional<int32_t> (*tryMap)(double, RenderFault*), doubl
   return 0;
 }
 
+// Pixels per user unit along one side of the domain. A side wider than the largest
+// double (-1e308 to 1e308) is halved on both ends first, which leaves the quotient
+// exactly as it would be, so that it still gets its scale.
+double sideScale(double pixels, double low, double high) {
+  const double span = high - low;
+  if (std::isfinite(span) || !std::isfinite(low) || !std::isfinite(high)) return pixels / span;
+  return (pixels / 2) / (high / 2 - low / 2);
+}
+
 }  // namespace
 
 const char* renderFaultText(RenderFault fault) {
@@ -66,11 +75,14 @@ void recomputeScale() {
   // The integer differences are converted before dividing.
   const double width = static_cast<double>(gState.rightPx) - gState.leftPx;
   const double height = static_cast<double>(gState.yMaxRowPx) - gState.yMinRowPx;
-  gState.scaleX = width / (gState.xMax - gState.xMin);
-  gState.scaleY = height / (gState.yMax - gState.yMin);
+  gState.scaleX = sideScale(width, gState.xMin, gState.xMax);
+  gState.scaleY = sideScale(height, gState.yMin, gState.yMax);
   gState.offsetX = gState.leftPx - gState.xMin * gState.scaleX;
   gState.offsetY = gState.yMinRowPx - gState.yMin * gState.scaleY;
+  // An infinite bound would give a scale of zero, every point on one column or row.
   gState.scaleValid = gState.xMax != gState.xMin && gState.yMax != gState.yMin &&
+                      std::isfinite(gState.xMin) && std::isfinite(gState.xMax) &&
+                      std::isfinite(gState.yMin) && std::isfinite(gState.yMax) &&
                       std::isfinite(gState.scaleX) && std::isfinite(gState.scaleY) &&
                       std::isfinite(gState.offsetX) && std::isfinite(gState.offsetY);
 }

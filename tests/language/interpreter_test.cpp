@@ -207,6 +207,20 @@ TEST_F(Interpreter, CurveTakesAtMost21Pairs) {
   expectSame({line}, [&] { drawInterpolatedCurve(xs, ys); });
 }
 
+TEST_F(Interpreter, PolylineAndHistogramTakeAtMost21Values) {
+  std::string polyline = "PO", histogram = "HI -20 -15 1";
+  for (int i = 0; i < 22; ++i) {
+    polyline += " " + std::to_string(i - 11) + " " + std::to_string(i % 2 == 0 ? -5 : 5);
+    histogram += " " + std::to_string(i + 1);
+  }
+  expectSame({polyline}, [] {
+    for (int i = 1; i < 21; ++i) drawLine(i - 12, (i - 1) % 2 == 0 ? -5 : 5, i - 11, i % 2 == 0 ? -5 : 5);
+  });
+  std::array<double, 21> heights{};
+  for (int i = 0; i < 21; ++i) heights[i] = i + 1;
+  expectSame({histogram}, [&] { drawHistogram(heights, -20, -15, 1); });
+}
+
 TEST_F(Interpreter, HistogramPolynomialAndAxes) {
   const double heights[] = {3, 5, 2};
   expectSame({"HI 0 0 1 3 5 2"}, [&] { drawHistogram(heights, 0, 0, 1); });
@@ -247,6 +261,15 @@ TEST_F(Interpreter, FigureOutsideTheMappableRangeEndsTheRun) {
   EXPECT_EQ(run({"DM 1 1 0 5", "PT 1 1"}), ScriptOutcome::FigureFault);
   ASSERT_EQ(reports_.size(), 1u);
   EXPECT_EQ(run({"PT 0 0"}), ScriptOutcome::Completed);  // a new run starts clean
+}
+
+TEST_F(Interpreter, HugeDomainsMapAndInfiniteOnesAreFaults) {
+  EXPECT_EQ(run({"DM -1e308 1e308 -1e308 1e308", "PT 0 0"}), ScriptOutcome::Completed);
+  EXPECT_EQ(inkCount(), 1);
+  EXPECT_NE(drawingSurface()->pixel(66, 66), kWhite);
+  // The relative pair takes the top of the y range past the largest double.
+  EXPECT_EQ(run({"DM 1 1e308 R 1e308 1e308", "PT 0 0"}), ScriptOutcome::FigureFault);
+  EXPECT_EQ(reports_, std::vector<std::string>{"figura 0: DM 1 1e308 R 1e308 1e308"});
 }
 
 TEST_F(Interpreter, InkTextAtAnUnmappablePositionDrawsNothing) {

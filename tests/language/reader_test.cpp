@@ -40,6 +40,18 @@ TEST(ParseNumberWord, RefusesEverythingElse) {
   }
 }
 
+TEST(ParseNumberWord, ANumberTooSmallForADoubleIsZeroButOneTooLargeIsRefused) {
+  const std::string tiny = "0," + std::string(400, '0') + "1";
+  EXPECT_EQ(parseNumberWord(tiny), 0.0);
+  EXPECT_EQ(parseNumberWord("1e-400"), 0.0);
+  EXPECT_EQ(parseNumberWord("-2.5E-99999999999999999999999"), 0.0);
+  EXPECT_TRUE(std::signbit(parseNumberWord("-1e-400").value_or(1)));
+  EXPECT_EQ(parseNumberWord("4.9e-324"), 4.9e-324);  // the smallest double still converts
+  for (const std::string& word : {std::string("1e400"), "1" + std::string(400, '0'), std::string("1e99999999999999999999999")}) {
+    EXPECT_FALSE(parseNumberWord(word)) << word;
+  }
+}
+
 TEST(ParseNumberWord, IgnoresTheLocaleDecimalMark) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
   if (!std::setlocale(LC_NUMERIC, "pt_BR.UTF-8")) GTEST_SKIP() << "no pt_BR locale";

@@ -74,6 +74,19 @@ TEST_F(DrawingStateTest, EmptyDomainIsAFaultUntilAValidOne) {
   EXPECT_EQ(mapX(0), 66);
 }
 
+TEST_F(DrawingStateTest, ADomainWiderThanTheLargestDoubleStillMaps) {
+  prepare(OutputMode::Embosser);
+  EXPECT_EQ(setDomain(-1e308, -1e308, 1e308, 1e308), RenderFault::None);
+  EXPECT_EQ(mapX(0), 66);
+  EXPECT_EQ(mapY(0), 66);
+  EXPECT_EQ(mapX(-1e308), 0);
+  EXPECT_EQ(renderFault(), RenderFault::None);
+  // An infinite bound gives no scale at all.
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(setDomain(1, -15, kInfinity, 15), RenderFault::EmptyDomain);
+  EXPECT_EQ(setDomain(-20, -kInfinity, 20, 15), RenderFault::EmptyDomain);
+}
+
 TEST_F(DrawingStateTest, ValuesBeyond32BitsAreFaultsNotWrapped) {
   prepare(OutputMode::Embosser);
   EXPECT_EQ(mapX(6.6e8), 0);  // 2.178e9 + 66 does not fit

@@ -85,6 +85,36 @@ TEST_F(ProjectRun, AProjectFirstNamedBySavingKeepsTheNameAsTyped) {
   EXPECT_FALSE(std::filesystem::exists(dir_.file("figura.pxg")));
 }
 
+TEST_F(ProjectRun, NamingAnExistingFileWhileSavingAsksBeforeReplacingIt) {
+  const std::string kReplace = "say: Arquivo já existe, sobrescreve? ";
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
+  writeBytes(dir_.file("desenho.pxg"), "CI 0 0 5\n");
+  // An unnamed empty project. Picked from the list, typed, or assumed at Enter: an
+  // existing file is kept on N, and the project stays unnamed, so S asks again.
+  EXPECT_EQ(run("Nn<Esc>Ss<Down><Enter>nSsa.pxg<Enter>nSs<Enter>n<Esc>ss", "p"), 0);
+  EXPECT_EQ(timesSaid("Arquivo já existe, sobrescreve? "), 3);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 4);
+  EXPECT_TRUE(heardInOrder({"say: a.pxg", kReplace, "say: Desistiu...", kReplace, "say: Desistiu...",
+                            "say: Assumido desenho.pxg", kReplace, "say: Desistiu...",
+                            "say: O projeto ainda não foi salvo."}));
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\n");
+  EXPECT_EQ(readBytes(dir_.file("desenho.pxg")), "CI 0 0 5\n");
+
+  // A declined replacement stops a new project, as a failed save does: the list stays.
+  EXPECT_EQ(run("Nn<Esc>Nsa.pxg<Enter>n<Esc>ss", "p"), 0);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 2);
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\n");
+
+  // S replaces it, and the project takes the name.
+  EXPECT_EQ(run("Nn<Esc>Ssa.pxg<Enter>s<Esc>s", "p"), 0);
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "");
+  EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
+  // A new name asks nothing.
+  EXPECT_EQ(run("Nn<Esc>Ssnovo<Enter><Esc>s", "p"), 0);
+  EXPECT_EQ(timesSaid("Arquivo já existe, sobrescreve? "), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("novo")));
+}
+
 TEST_F(ProjectRun, EscInTheFileListGivesUpLikeEscOnTheLine) {
   writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
   writeBytes(dir_.file("desenho.pxg"), "CI 0 0 5\n");

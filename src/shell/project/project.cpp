@@ -71,6 +71,13 @@ bool writeProject() {
   return true;
 }
 
+// True when nothing has the project's name yet, or the user agrees to replace it.
+bool mayReplaceExistingFile() {
+  if (!projectPathExists(projectPath())) return true;
+  sayMessage("PXSOBRESC", 0);
+  return askKey("SN") == 'S';
+}
+
 // saveProject's work; false only when the user wanted the list saved and it was not.
 bool offerToSave() {
   sayMessage("PXSALVAR", 0);
@@ -78,7 +85,11 @@ bool offerToSave() {
     sayMessage("PXDESIST", 1);
     return true;
   }
-  if (projectFileName().empty()) setProjectFileName(askProjectFileName());
+  if (projectFileName().empty()) {
+    setProjectFileName(askProjectFileName());
+    // The file a name picks now was never in the list; the user may have meant another.
+    if (!projectFileName().empty() && !mayReplaceExistingFile()) setProjectFileName({});
+  }
   if (projectFileName().empty()) {
     sayMessage("PXDESIST", 1);
     return false;

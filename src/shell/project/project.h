@@ -45,8 +45,9 @@ std::string askProjectFileName();
 // was no file (a new project) or it could not be read (said; the list is kept and the
 // project loses its name, so that no save replaces the unread file).
 bool loadProject();
-// Asks, then writes the list to the file; asks for a name first when there is none.
-// A failure is said, and the list stays as it is.
+// Asks, then writes the list to the file; asks for a name first when there is none, and
+// then replaces a file of that name only when the user agrees. A failure is said, and the
+// list stays as it is.
 void saveProject();
 // Offers to save, then starts an empty project under a newly asked name.
 void newProject();
