@@ -101,7 +101,7 @@ void conExploreScreen() {
         case key::kRight: step(at, 1, 0); break;
         case key::kUp: step(at, 0, -1); break;
         case key::kDown: step(at, 0, 1); break;
-        default: break;
+        default: sayCell(at); break;
       }
       continue;
     }
@@ -126,6 +126,9 @@ void conExploreScreen() {
       } else {
         spkClick();
       }
+    } else {
+      // A key exploration does not use is answered with the cell being read.
+      sayCell(at);
     }
   }
   spkClick();

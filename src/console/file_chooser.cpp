@@ -82,6 +82,7 @@ class FileList {
         if (k.code == key::kEnter) return current_;
         if (k.code == key::kEsc) return -1;
         if (k.code == key::kTab) return -2;
+        sayCurrent();
         continue;
       }
       const int last = static_cast<int>(names_.size()) - 1;
@@ -92,7 +93,7 @@ class FileList {
         case key::kPgDn: moveTo(current_ == last ? last + 1 : std::min(last, current_ + height_)); break;
         case key::kHome: moveTo(0); break;
         case key::kEnd: moveTo(last); break;
-        default: break;
+        default: sayCurrent(); break;
       }
     }
   }
@@ -106,8 +107,11 @@ class FileList {
     current_ = index;
     if (current_ < top_) top_ = current_;
     if (current_ >= top_ + height_) top_ = current_ - height_ + 1;
-    spkSay(names_[current_]);
+    sayCurrent();
   }
+
+  // The name under the cursor; also the answer to a key the list does not use.
+  void sayCurrent() { spkSay(names_[current_]); }
 
   void draw() {
     const int attr = conTextAttr();

@@ -208,7 +208,8 @@ class LineEditor {
     size_t start = at;
     while (start > 0 && !words::blank(text_, start - 1)) --start;
     const size_t end = words::endOf(text_, at);
-    if (end > start) spkSay(text_.substr(start, end - start));
+    if (end == start) return spkClick();  // only blanks here
+    spkSay(text_.substr(start, end - start));
   }
 
   void sayNextWord() {
@@ -338,6 +339,8 @@ int conEditLine(std::string& text, int column, int row, bool editable, int visib
   const ConRect window = conTextWindow();
   const int windowWidth = window.right - window.left + 1;
   const int windowHeight = window.bottom - window.top + 1;
+  // Cells past the right edge would wrap onto the next row.
+  visibleWidth = std::clamp(windowWidth - column + 1, 1, visibleWidth);
   // On the window's last row a field that reaches the right edge would scroll the window.
   if (row >= windowHeight && column + visibleWidth - 1 >= windowWidth && visibleWidth > 1) --visibleWidth;
   LineEditor editor(text, column, row, editable, visibleWidth, static_cast<size_t>(maxLength));

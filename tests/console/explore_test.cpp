@@ -36,3 +36,11 @@ TEST_F(ExploreTest, CtrlCCopiesTheWholeGrid) {
   for (int r = 3; r <= 25; ++r) expected += "\r\n";
   EXPECT_EQ(conPasteFromClipboard(10000), expected);
 }
+
+TEST_F(ExploreTest, AnyOtherKeySaysTheCellUnderTheReadingCursor) {
+  conWrite("abc");
+  conGoto(2, 1);
+  keys("<Tab><F2><Home><Esc>");
+  conExploreScreen();
+  EXPECT_EQ(transcript(), "click\nspell: b\nspell: b\nspell: b\nclick\nclick\n");
+}

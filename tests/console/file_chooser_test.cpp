@@ -108,3 +108,13 @@ TEST_F(FileChooserTest, AnEmptyListClicksAndGoesBackToTheLine) {
   EXPECT_NE(transcript().find("click"), std::string::npos);
   EXPECT_EQ(row(1), "outro");
 }
+
+TEST_F(FileChooserTest, AnyOtherKeyInTheListSaysTheCurrentNameAgain) {
+  keys(files_ + "<Down>x<Right><F2><Enter>");
+  EXPECT_EQ(askFileName(5, "*.pxg"), files_ + "/A.PXG");
+  const std::string heard = transcript();
+  size_t times = 0;
+  for (size_t at = heard.find("say: A.PXG\n"); at != std::string::npos; at = heard.find("say: A.PXG\n", at + 1))
+    ++times;
+  EXPECT_EQ(times, 4u);
+}

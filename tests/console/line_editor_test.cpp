@@ -107,6 +107,17 @@ TEST_F(LineEditorTest, SelectionIsShownOnGreyOnlyWhileEditing) {
   EXPECT_EQ(conScreenCell(5, 1).attr >> 4, 0);
 }
 
+TEST_F(LineEditorTest, NoWordToSayClicks) {
+  // F12 on a blank field, and Ctrl+Left into leading blanks, find no word.
+  std::string text;
+  edit("<F12><Enter>", text);
+  EXPECT_EQ(count("click"), 1u);
+  text = "  ab";
+  edit("<Right><Ctrl+Left><F12><Enter>", text);
+  EXPECT_EQ(count("click"), 3u);
+  EXPECT_EQ(count("say:"), 0u);
+}
+
 TEST_F(LineEditorTest, MovingByWordsAndTheEnds) {
   std::string text = "um dois";
   edit("<Ctrl+Right><Ctrl+Right>X<Enter>", text);
@@ -158,6 +169,15 @@ TEST_F(LineEditorTest, FieldOnTheLastRowNeverScrollsTheWindow) {
   conEditLine(text, 1, 25, true, 80, 80);
   EXPECT_EQ(row(1), "cabecalho");
   EXPECT_EQ(row(25), std::string(79, 'z'));
+}
+
+TEST_F(LineEditorTest, AFieldIsShownNoFurtherThanTheWindowEdge) {
+  std::string text;
+  keys(std::string(25, 'q') + "<Enter>");
+  conEditLine(text, 70, 5, true, 20, 30);
+  EXPECT_EQ(text, std::string(25, 'q'));
+  EXPECT_EQ(row(5), std::string(69, ' ') + std::string(10, 'q'));
+  EXPECT_EQ(row(6), "");
 }
 
 TEST_F(LineEditorTest, F4SwitchesSpeakingOfTypedCharacters) {
