@@ -62,6 +62,12 @@ TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
   EXPECT_EQ(readBytes(dir_.file("utf8.pxg")), "TB 0 0 ação\r\n");
   EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
 
+  // A byte-order mark is kept, and kept out of the first command.
+  writeBytes(dir_.file("marca.pxg"), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");
+  EXPECT_EQ(run(kSaveAndEnd, "marca.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("marca.pxg")), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");
+  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
+
   writeBytes(dir_.file("sinais.pxg"), "TX 0 0 x ≤ 2\n");
   EXPECT_EQ(run("<Esc>s", "sinais.pxg"), 0);
   EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 1);
