@@ -41,6 +41,8 @@ TEST(ProjectText, NulEndsTheText) {
   using namespace std::string_view_literals;
   EXPECT_THAT(linesOf("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n"sv), ElementsAre("PT 1 1", "RT 0"));
   EXPECT_THAT(linesOf("\0PT 1 1"sv), IsEmpty());
+  EXPECT_TRUE(decodeProjectText("PT 1 1\r\n\0"sv).cutAtNul);
+  EXPECT_FALSE(decodeProjectText("PT 1 1\r\n").cutAtNul);
 }
 
 TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {

@@ -13,6 +13,7 @@ using ProjectRun = ProgramRun;
 
 // Saves the project as it was loaded and ends.
 const std::string kSaveAndEnd = "Ss<Esc>s";
+const std::string kCutAtNul = "Atenção: o arquivo tem um caractere nulo; o que vem depois dele não foi carregado.";
 
 TEST_F(ProjectRun, ExtensionIsCompletedUnlessItIsPxg) {
   EXPECT_EQ(run(kSaveAndEnd, "figura"), 0);
@@ -51,6 +52,10 @@ TEST_F(ProjectRun, EmptyFileIsLoadedAndNothingFollowsANul) {
   writeBytes(dir_.file("nul.pxg"), std::string("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n", 29));
   EXPECT_EQ(run(kSaveAndEnd, "nul.pxg"), 0);
   EXPECT_EQ(readBytes(dir_.file("nul.pxg")), "PT 1 1\r\nRT 0\r\n");
+  // A file whose end was not loaded (one in UTF-16, say) says so before a save can lose it.
+  EXPECT_TRUE(heardInOrder({"say: Arquivo carregado", "say: " + kCutAtNul, "say: Pontelix - Que deseja? "}));
+  EXPECT_EQ(run(kSaveAndEnd, "vazio.pxg"), 0);
+  EXPECT_EQ(timesSaid(kCutAtNul), 0);
 }
 
 TEST_F(ProjectRun, EachFileKeepsItsEncoding) {

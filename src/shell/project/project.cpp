@@ -147,6 +147,9 @@ bool loadProject() {
   if (text.replacedCharacters) {
     spkWriteLine("Aten\xe7\xe3o: caracteres que o Pontelix n\xe3o conhece foram trocados por ?.");
   }
+  if (text.cutAtNul) {
+    spkWriteLine("Aten\xe7\xe3o: o arquivo tem um caractere nulo; o que vem depois dele n\xe3o foi carregado.");
+  }
   return true;
 }
 

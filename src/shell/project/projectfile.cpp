@@ -50,9 +50,10 @@ struct FileDescriptor {
 }  // namespace
 
 ProjectText decodeProjectText(std::string_view bytes) {
-  const size_t nul = bytes.find('\0');
-  if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
   ProjectText text;
+  const size_t nul = bytes.find('\0');
+  text.cutAtNul = nul != std::string_view::npos;
+  if (text.cutAtNul) bytes = bytes.substr(0, nul);
   if (bytes.starts_with(kByteOrderMark) && isValidUtf8(bytes)) {
     bytes.remove_prefix(kByteOrderMark.size());
     text.encoding = ProjectEncoding::Utf8WithMark;

@@ -24,6 +24,9 @@ struct ProjectText {
   // A UTF-8 file held characters that Windows-1252 lacks; they became "?", and a save
   // would write the "?".
   bool replacedCharacters = false;
+  // A NUL byte ended the text before the end of the file (a file in UTF-16, say); a save
+  // would write only what came before it.
+  bool cutAtNul = false;
 };
 
 // A line ends at CR LF, LF or CR (after a line one CR and then one LF are skipped, so
