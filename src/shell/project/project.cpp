@@ -110,7 +110,12 @@ std::string askProjectFileName() {
     sayMessage("PXNOMARQ", 1);
     const int column = conColumn(), row = conRow();
     name = askFileName(10, "*.pxg");
-    if (fileChooserLastKey() == key::kEsc) return {};
+    if (fileChooserLastKey() == key::kEsc) {
+      // What was typed is given up; the caller's message takes its line.
+      conGoto(column, row);
+      conClearEol();
+      return {};
+    }
     if (!name.empty()) {
       // Over what was typed, so that a name picked from the list shows as well.
       conGoto(column, row);
