@@ -53,6 +53,10 @@ void conHidePicture();
 
 // Keys.
 bool conKeyWaiting();
+// Like conKeyWaiting, for code that only listens for an interruption (speech, sounds):
+// keys the user has pressed count, but a key script does not type its next key here. A
+// scripted user is patient: it hears every message out and types when the program asks.
+bool conKeyPending();
 unsigned char conGetKey();
 KeyPair conGetKeyPair();
 KeyPair conPeekKey();

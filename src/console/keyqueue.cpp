@@ -81,6 +81,11 @@ bool conKeyWaiting() {
   return gQueue.count > 0;
 }
 
+bool conKeyPending() {
+  pumpLooking(false, 0);
+  return gQueue.count > 0;
+}
+
 unsigned char conGetKey() {
   if (gQueue.count == 0) {
     gWaiting = true;

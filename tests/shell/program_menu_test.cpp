@@ -26,6 +26,20 @@ TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
   EXPECT_EQ(readBytes(dir_.file("err.txt")), "");
 }
 
+// A key script is a patient user: it types when the program asks, never while a message
+// is being spoken, so no key is lost to the clicks that discard keys typed ahead. This
+// holds with the real synthesizer, with or without an audio device.
+TEST_F(ProgramMenu, WithTheRealVoiceNoScriptKeyIsLost) {
+  speech_ = "espeak";
+  for (const char* audio : {"SDL_AUDIODRIVER=dummy", "SDL_AUDIODRIVER=nenhum"}) {
+    speechEnvironment_ = audio;
+    EXPECT_EQ(run("aula<Enter><Esc>s"), 0) << audio;
+    EXPECT_TRUE(heardInOrder({"say: Informe o nome do arquivo", "spell: a", "spell: u", "spell: l", "spell: a",
+                              "say: Arquivo novo", kPrompt, kConfirm, "spell: s", kGoodbye}))
+        << audio << "\n" << transcriptText();
+  }
+}
+
 TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
   EXPECT_EQ(run("<Esc>"), 0);
   EXPECT_TRUE(heardInOrder({"say: Informe o nome do arquivo", "say: Desistiu...", kGoodbye}));

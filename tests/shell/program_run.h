@@ -29,8 +29,8 @@ class ProgramRun : public ::testing::Test {
       ::chmod(dir_.path().c_str(), 0777);
       command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     }
-    command += std::string(PONTELIX_EXE) +
-               " --ui=headless --speech=none --keys=keys.txt --transcript=t.txt --screen=s.txt";
+    command += speechEnvironment_ + " " + std::string(PONTELIX_EXE) + " --ui=headless --speech=" + speech_ +
+               " --keys=keys.txt --transcript=t.txt --screen=s.txt";
     if (!project.empty()) command += " '" + project + "'";
     command += " >out.txt 2>err.txt";
     const int status = std::system(command.c_str());
@@ -81,4 +81,7 @@ class ProgramRun : public ::testing::Test {
   std::string transcriptText() const { return readBytes(dir_.file("t.txt")); }
 
   ScratchDir dir_;
+  // The voice the runs use, and the environment it starts in ("SDL_AUDIODRIVER=dummy").
+  std::string speech_ = "none";
+  std::string speechEnvironment_;
 };

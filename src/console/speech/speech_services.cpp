@@ -48,7 +48,7 @@ size_t samplesFor(int milliseconds) { return static_cast<size_t>(kMixRate) * sta
 bool waitForExternalSpeech() {
   SpeechEngine* external = speechServices().external.get();
   while (external && external->busy()) {
-    if (conKeyWaiting()) {
+    if (conKeyPending()) {
       spkStop();
       return false;
     }
@@ -76,7 +76,7 @@ void soundCharacter(unsigned char ch) {
 void playEffect(const Samples& samples) {
   audioQueue(Channel::Effect, makeBufferSource(samples));
   while (audioSounding(Channel::Effect)) {
-    if (conKeyWaiting()) {
+    if (conKeyPending()) {
       audioStop(Channel::Effect);
       return;
     }
@@ -135,7 +135,7 @@ bool keyInterrupts() {
   const auto now = Clock::now();
   if (lastAnswer || now - lastPoll >= kKeyPollInterval) {
     lastPoll = now;
-    lastAnswer = conKeyWaiting();
+    lastAnswer = conKeyPending();
   }
   return lastAnswer;
 }
@@ -166,7 +166,7 @@ void spkWriteNumber(long value) { spkWrite(std::to_string(value)); }
 void spkSpell(std::string_view text) {
   transcriptEvent("spell", text);
   for (unsigned char ch : text) {
-    if (conKeyWaiting()) {
+    if (conKeyPending()) {
       spkStop();
       return;
     }
@@ -187,7 +187,7 @@ void spkPlayLetter(unsigned char ch) {
 }
 
 bool spkBusy() {
-  if (conKeyWaiting()) {
+  if (conKeyPending()) {
     spkStop();
     return false;
   }
