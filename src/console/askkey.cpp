@@ -49,6 +49,6 @@ int askKey(std::string_view allowed) {
     return key::kEsc;
   }
   const char answer = allowed[static_cast<size_t>(chosen - 1)];
-  conWriteLine(std::string(1, answer));
+  conWriteLine(itemText(static_cast<unsigned char>(answer)));
   return static_cast<unsigned char>(answer);
 }

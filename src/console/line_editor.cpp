@@ -81,6 +81,7 @@ class LineEditor {
   }
 
   void show(bool withSelection) {
+    if (width_ == 0) return conGoto(column_, row_);
     if (pos_ < scroll_) scroll_ = pos_;
     if (pos_ >= scroll_ + width_) scroll_ = pos_ - width_ + 1;
     const auto [from, to] = withSelection ? selection() : std::pair<size_t, size_t>{0, 0};
@@ -339,10 +340,13 @@ int conEditLine(std::string& text, int column, int row, bool editable, int visib
   const ConRect window = conTextWindow();
   const int windowWidth = window.right - window.left + 1;
   const int windowHeight = window.bottom - window.top + 1;
+  column = std::clamp(column, 1, windowWidth);
+  row = std::clamp(row, 1, windowHeight);
   // Cells past the right edge would wrap onto the next row.
-  visibleWidth = std::clamp(windowWidth - column + 1, 1, visibleWidth);
-  // On the window's last row a field that reaches the right edge would scroll the window.
-  if (row >= windowHeight && column + visibleWidth - 1 >= windowWidth && visibleWidth > 1) --visibleWidth;
+  visibleWidth = std::min(visibleWidth, windowWidth - column + 1);
+  // On the window's last row a field that reaches the right edge would scroll the window;
+  // in its very last cell no cell is left, and the text is edited by ear.
+  if (row == windowHeight && column + visibleWidth - 1 >= windowWidth) --visibleWidth;
   LineEditor editor(text, column, row, editable, visibleWidth, static_cast<size_t>(maxLength));
   const int code = editor.run();
   text = editor.result();

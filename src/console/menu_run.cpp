@@ -110,7 +110,8 @@ int menuRun() {
     } else if (key.is(key::kEsc)) {
       ended = cancelled = true;
     } else if (key.is(kCtrlQ)) {
-      spkSay(std::to_string(current) + " de " + std::to_string(count));
+      // An empty menu has no current item, whatever the position says.
+      spkSay(std::to_string(count == 0 ? 0 : current) + " de " + std::to_string(count));
     } else if (isSearchKey(key)) {
       current = searchForward(m, current, key.ch);
     }

@@ -53,8 +53,21 @@ TEST_F(AskKeyTest, ControlCharactersAreNamedAndThePopupMakesRoomAtTheBottom) {
   EXPECT_EQ(heard().at(0), "say: Ctrl-S");
   EXPECT_EQ(heard().at(1), "say: Ctrl-N");
   // Two rows were made for the two items: the prompt moved up to row 23.
-  EXPECT_EQ(row(23), "Tecla:");
+  EXPECT_EQ(row(23), "Tecla: Ctrl-N");
   EXPECT_EQ(conRow(), 24);
+}
+
+TEST_F(AskKeyTest, AControlCharacterChosenIsWrittenByItsName) {
+  // Written as the byte itself it would beep, or move the cursor back over the prompt.
+  for (const auto& [allowed, shown] : {std::pair{"\x07", "Ctrl-G"}, {"\x08", "Ctrl-H"}}) {
+    conReset();
+    transcriptOpen(dir_ + "/transcript.txt");
+    conWrite("Tecla: ");
+    user("<Down><Enter>");
+    EXPECT_EQ(askKey(allowed), allowed[0]);
+    EXPECT_EQ(row(1), std::string("Tecla: ") + shown);
+    EXPECT_EQ(transcript().find("beep"), std::string::npos);
+  }
 }
 
 TEST_F(AskKeyTest, PopupItemsPlayTheSharedLetterRecordings) {

@@ -169,6 +169,15 @@ TEST_F(LineEditorTest, FieldOnTheLastRowNeverScrollsTheWindow) {
   conEditLine(text, 1, 25, true, 80, 80);
   EXPECT_EQ(row(1), "cabecalho");
   EXPECT_EQ(row(25), std::string(79, 'z'));
+
+  // No room at all: the bottom-right cell, or a column past the edge, is edited by ear.
+  for (const int column : {80, 90}) {
+    text.clear();
+    keys("ok<Enter>");
+    conEditLine(text, column, 25, true, 10, 10);
+    EXPECT_EQ(text, "ok");
+    EXPECT_EQ(row(1), "cabecalho");
+  }
 }
 
 TEST_F(LineEditorTest, AFieldIsShownNoFurtherThanTheWindowEdge) {

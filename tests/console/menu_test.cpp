@@ -58,6 +58,13 @@ TEST_F(MenuTest, AnEmptyMenuClicksAndReturnsNothing) {
   EXPECT_EQ(heard(), (std::vector<std::string>{"click", "click"}));
 }
 
+TEST_F(MenuTest, CtrlQInAnEmptyMenuSaysThereIsNothing) {
+  user("<Ctrl+Q><Esc>");
+  menuOpen(5, 5, 10, 0, 5);
+  EXPECT_EQ(menuSelect(), 0);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"click", "say: 0 de 0", "click", "click"}));
+}
+
 TEST_F(MenuTest, CtrlQSaysThePositionAndRightSpells) {
   user("<Down><Ctrl+Q><Right><Esc>");
   menuOpen(1, 1, 10, 5, 5);

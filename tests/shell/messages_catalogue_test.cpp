@@ -57,4 +57,10 @@ TEST(WindowTitle, IsPrefixedAndKeepsTheEndOfALongName) {
   EXPECT_EQ(title.substr(title.size() - 12), "/grafico.pxg");
 }
 
+TEST(WindowTitle, ControlCharactersOfAFileNameBecomeBlanks) {
+  // A terminal would take them for the end of its title sequence and run the rest.
+  EXPECT_EQ(windowTitleFor("a\x07\x1b[2J\tb\x7f\x9d\x81.pxg"), "Pontelix a  [2J b   .pxg");
+  EXPECT_EQ(windowTitleFor("p\xe3o \x80\x9c.pxg"), "Pontelix p\xe3o \x80\x9c.pxg");
+}
+
 }  // namespace

@@ -31,6 +31,11 @@ TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
   EXPECT_TRUE(heardInOrder({"say: Informe o nome do arquivo", "say: Desistiu...", kGoodbye}));
   EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 0);
   EXPECT_EQ(timesSaid("Confirma o fim do pontelix? "), 0);
+
+  // A name begun and given up leaves its line to the message.
+  EXPECT_EQ(run("figura<Esc>"), 0);
+  EXPECT_EQ(screen().find("figura"), std::string::npos);
+  EXPECT_NE(screen().find("\nDesistiu...\nFim do Pontelix"), std::string::npos);
 }
 
 TEST_F(ProgramMenu, LettersInEitherCaseAndTheTestDrawingCodesAreOptions) {

@@ -41,6 +41,8 @@ TEST(ProjectText, NulEndsTheText) {
   using namespace std::string_view_literals;
   EXPECT_THAT(linesOf("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n"sv), ElementsAre("PT 1 1", "RT 0"));
   EXPECT_THAT(linesOf("\0PT 1 1"sv), IsEmpty());
+  EXPECT_TRUE(decodeProjectText("PT 1 1\r\n\0"sv).cutAtNul);
+  EXPECT_FALSE(decodeProjectText("PT 1 1\r\n").cutAtNul);
 }
 
 TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {
@@ -64,6 +66,20 @@ TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {
   EXPECT_EQ(decodeProjectText("\xc3\xa7 \xe7").encoding, ProjectEncoding::Windows1252);
 }
 
+TEST(ProjectText, AByteOrderMarkIsNoTextAndIsWrittenBack) {
+  // As a Windows editor writes UTF-8: the mark, then the lines, ASCII or not.
+  for (std::string_view body : {"PT 1 1\r\nTB 0 0 ação\r\n", "PT 1 1\r\nCI 0 0 5\r\n"}) {
+    const std::string bytes = "\xef\xbb\xbf" + std::string(body);
+    const ProjectText text = decodeProjectText(bytes);
+    EXPECT_EQ(text.lines.front(), "PT 1 1") << body;
+    EXPECT_FALSE(text.replacedCharacters) << body;
+    EXPECT_EQ(encodeProjectText(text.lines, text.encoding), bytes) << body;
+  }
+  EXPECT_THAT(linesOf("\xef\xbb\xbf"), IsEmpty());
+  // Only at the start is it a mark.
+  EXPECT_THAT(linesOf("PT 1 1\n\xef\xbb\xbf" "CI 0 0 5\n"), ElementsAre("PT 1 1", "?CI 0 0 5"));
+}
+
 TEST(ProjectText, WritesCrLfAfterEveryLineInItsEncoding) {
   const std::vector<std::string> lines{"PT 1 1", "", "TB 0 0 p\xe3o"};
   EXPECT_EQ(encodeProjectText(lines, ProjectEncoding::Windows1252),
@@ -74,7 +90,8 @@ TEST(ProjectText, WritesCrLfAfterEveryLineInItsEncoding) {
 
 TEST(ProjectText, UnusualLinesSurviveARoundTrip) {
   const std::vector<std::string> lines{"", " ", "TX 0 0 \x80\x81\x8d\xff", "a;b"};
-  for (ProjectEncoding encoding : {ProjectEncoding::Windows1252, ProjectEncoding::Utf8}) {
+  for (ProjectEncoding encoding :
+       {ProjectEncoding::Windows1252, ProjectEncoding::Utf8, ProjectEncoding::Utf8WithMark}) {
     EXPECT_EQ(decodeProjectText(encodeProjectText(lines, encoding)).lines, lines);
   }
 }

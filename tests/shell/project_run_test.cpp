@@ -13,6 +13,7 @@ using ProjectRun = ProgramRun;
 
 // Saves the project as it was loaded and ends.
 const std::string kSaveAndEnd = "Ss<Esc>s";
+const std::string kCutAtNul = "Atenção: o arquivo tem um caractere nulo; o que vem depois dele não foi carregado.";
 
 TEST_F(ProjectRun, ExtensionIsCompletedUnlessItIsPxg) {
   EXPECT_EQ(run(kSaveAndEnd, "figura"), 0);
@@ -51,6 +52,10 @@ TEST_F(ProjectRun, EmptyFileIsLoadedAndNothingFollowsANul) {
   writeBytes(dir_.file("nul.pxg"), std::string("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n", 29));
   EXPECT_EQ(run(kSaveAndEnd, "nul.pxg"), 0);
   EXPECT_EQ(readBytes(dir_.file("nul.pxg")), "PT 1 1\r\nRT 0\r\n");
+  // A file whose end was not loaded (one in UTF-16, say) says so before a save can lose it.
+  EXPECT_TRUE(heardInOrder({"say: Arquivo carregado", "say: " + kCutAtNul, "say: Pontelix - Que deseja? "}));
+  EXPECT_EQ(run(kSaveAndEnd, "vazio.pxg"), 0);
+  EXPECT_EQ(timesSaid(kCutAtNul), 0);
 }
 
 TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
@@ -60,6 +65,12 @@ TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
   EXPECT_EQ(run(kSaveAndEnd, "utf8.pxg"), 0);
   EXPECT_EQ(readBytes(dir_.file("ansi.pxg")), "TB 0 0 a\xe7\xe3o\r\n");
   EXPECT_EQ(readBytes(dir_.file("utf8.pxg")), "TB 0 0 ação\r\n");
+  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
+
+  // A byte-order mark is kept, and kept out of the first command.
+  writeBytes(dir_.file("marca.pxg"), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");
+  EXPECT_EQ(run(kSaveAndEnd, "marca.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("marca.pxg")), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");
   EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
 
   writeBytes(dir_.file("sinais.pxg"), "TX 0 0 x ≤ 2\n");

@@ -20,6 +20,7 @@ void sayNotImplemented();
 
 // Sets the console window's title to "Pontelix " followed by the name, shortened from
 // the front when needed so that the end of the name (the file name) stays visible.
+// Control characters in the name show as blanks.
 void setWindowTitle(std::string_view name);
 constexpr size_t kMaxWindowTitle = 144;
 // The title setWindowTitle builds, without setting it.

@@ -110,7 +110,12 @@ std::string askProjectFileName() {
     sayMessage("PXNOMARQ", 1);
     const int column = conColumn(), row = conRow();
     name = askFileName(10, "*.pxg");
-    if (fileChooserLastKey() == key::kEsc) return {};
+    if (fileChooserLastKey() == key::kEsc) {
+      // What was typed is given up; the caller's message takes its line.
+      conGoto(column, row);
+      conClearEol();
+      return {};
+    }
     if (!name.empty()) {
       // Over what was typed, so that a name picked from the list shows as well.
       conGoto(column, row);
@@ -146,6 +151,9 @@ bool loadProject() {
   sayMessage("PXARQCRG", 2);
   if (text.replacedCharacters) {
     spkWriteLine("Aten\xe7\xe3o: caracteres que o Pontelix n\xe3o conhece foram trocados por ?.");
+  }
+  if (text.cutAtNul) {
+    spkWriteLine("Aten\xe7\xe3o: o arquivo tem um caractere nulo; o que vem depois dele n\xe3o foi carregado.");
   }
   return true;
 }

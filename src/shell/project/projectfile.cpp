@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
 bool hasNonAscii(std::string_view bytes) {
   for (unsigned char c : bytes) {
     if (c >= 0x80) return true;
@@ -48,11 +50,17 @@ struct FileDescriptor {
 }  // namespace
 
 ProjectText decodeProjectText(std::string_view bytes) {
-  const size_t nul = bytes.find('\0');
-  if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
   ProjectText text;
-  if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
+  const size_t nul = bytes.find('\0');
+  text.cutAtNul = nul != std::string_view::npos;
+  if (text.cutAtNul) bytes = bytes.substr(0, nul);
+  if (bytes.starts_with(kByteOrderMark) && isValidUtf8(bytes)) {
+    bytes.remove_prefix(kByteOrderMark.size());
+    text.encoding = ProjectEncoding::Utf8WithMark;
+  } else if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
     text.encoding = ProjectEncoding::Utf8;
+  }
+  if (text.encoding != ProjectEncoding::Windows1252) {
     const std::string converted = utf8ToCp1252(bytes);
     text.replacedCharacters = cp1252ToUtf8(converted) != bytes;
     text.lines = splitLines(converted);
@@ -63,9 +71,9 @@ ProjectText decodeProjectText(std::string_view bytes) {
 }
 
 std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding) {
-  std::string bytes;
+  std::string bytes(encoding == ProjectEncoding::Utf8WithMark ? kByteOrderMark : "");
   for (const std::string& line : lines) {
-    bytes += encoding == ProjectEncoding::Utf8 ? cp1252ToUtf8(line) : line;
+    bytes += encoding == ProjectEncoding::Windows1252 ? line : cp1252ToUtf8(line);
     bytes += "\r\n";
   }
   return bytes;

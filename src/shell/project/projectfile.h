@@ -14,7 +14,9 @@
 // How a project file's bytes stand for its text. A file is Windows-1252 unless it is
 // well-formed UTF-8 with at least one character beyond ASCII, as Linux editors write it;
 // such a file is saved back as UTF-8 so that the editor that wrote it can still read it.
-enum class ProjectEncoding { Windows1252, Utf8 };
+// A well-formed UTF-8 file that begins with the byte-order mark, as Windows editors
+// write it, is UTF-8 even when all its text is ASCII, and keeps the mark.
+enum class ProjectEncoding { Windows1252, Utf8, Utf8WithMark };
 
 struct ProjectText {
   std::vector<std::string> lines;
@@ -22,6 +24,9 @@ struct ProjectText {
   // A UTF-8 file held characters that Windows-1252 lacks; they became "?", and a save
   // would write the "?".
   bool replacedCharacters = false;
+  // A NUL byte ended the text before the end of the file (a file in UTF-16, say); a save
+  // would write only what came before it.
+  bool cutAtNul = false;
 };
 
 // A line ends at CR LF, LF or CR (after a line one CR and then one LF are skipped, so
@@ -30,7 +35,7 @@ struct ProjectText {
 ProjectText decodeProjectText(std::string_view bytes);
 
 // Every line, the last included, followed by CR LF. Characters that UTF-8 can't carry
-// don't exist, so only the Utf8 direction converts.
+// don't exist, so only the UTF-8 encodings convert.
 std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding);
 
 // Files larger than this are not projects; reading one is refused instead of exhausting
