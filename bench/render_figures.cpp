@@ -1,6 +1,6 @@
 // Time per figure on the drawing surface: the test drawing on each of the three
-// surfaces, a degree-20 polynomial over a wide range, a dense grid, and figures whose
-// plain step-by-step walk would never end.
+// surfaces, a degree-20 polynomial over a wide range, dense grids with thin and wide
+// pens, and figures whose plain step-by-step walk would never end.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -55,6 +55,14 @@ void BM_DenseGrid(benchmark::State& state) {
   for (auto _ : state) drawGrid(-20, -15, 20, 15, 0.05, 0.05);
 }
 BENCHMARK(BM_DenseGrid)->Unit(benchmark::kMillisecond);
+
+// The widest pen (13 pixels, round) and a mark at every pixel of the ink page.
+void BM_DenseWidePenGrid(benchmark::State& state) {
+  Surface surface(OutputMode::InkPrinter);
+  setPen(5, 1, 1);
+  for (auto _ : state) drawGrid(-20, -15, 20, 15, 0.0001, 0.0001);
+}
+BENCHMARK(BM_DenseWidePenGrid)->Unit(benchmark::kMillisecond);
 
 // Walks of 1e14 to 1e18 plain steps, cut to what the surface can show.
 void BM_PathologicalSteps(benchmark::State& state) {

@@ -86,8 +86,21 @@ RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, doub
   if (!walkPixels(f, false, y1, y2, dy, margin, rows)) return f.fail();
   if (rows.empty()) return RenderFault::None;
   if (!walkPixels(f, true, x1, x2, dx, margin, columns)) return f.fail();
+  Canvas& canvas = f.canvas();
+  // A wide pen's mark is several library strokes, far too slow for millions of marks.
+  // Marks at integer positions with one pen differ only by where they are, so a wide
+  // one is drawn once and its pixels copied to every point.
+  const int width = canvas.pen().width;
+  const std::optional<Footprint> mark =
+      width > 1 ? canvas.footprint(markPoint, width + 2) : std::nullopt;
   for (const int64_t column : columns) {
-    for (const int64_t row : rows) markPoint(f.canvas(), column, row);
+    for (const int64_t row : rows) {
+      if (mark) {
+        canvas.stamp(*mark, column, row);
+      } else {
+        markPoint(canvas, column, row);
+      }
+    }
   }
   return RenderFault::None;
 }

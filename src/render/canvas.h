@@ -12,6 +12,7 @@
 // done is bounded by the surface, not by the size of the figure.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,17 @@ struct PixelPoint {
   int64_t x = 0;
   int64_t y = 0;
   bool operator==(const PixelPoint&) const = default;
+};
+
+// The pixels a drawing sets around its origin pixel, as runs along rows.
+struct Footprint {
+  struct Run {
+    int dx = 0;  // first pixel of the run, from the origin
+    int dy = 0;
+    int length = 0;
+    uint32_t colour = 0;
+  };
+  std::vector<Run> runs;
 };
 
 class Canvas {
@@ -97,6 +109,17 @@ class Canvas {
   // left as it is.
   void textOut(int64_t x, int64_t y, std::string_view text);
   int textWidth(std::string_view text);
+
+  // What draw(canvas, x, y) sets around (x, y), found by drawing it once with this
+  // canvas's pen on a scratch canvas; none when the scratch canvas cannot be had.
+  // Precondition: it sets nothing more than `reach` pixels away from (x, y).
+  using Drawing = void (*)(Canvas& canvas, int64_t x, int64_t y);
+  std::optional<Footprint> footprint(Drawing draw, int reach) const;
+  // Sets the footprint's pixels around (x, y), clipped to the surface. This gives the
+  // pixels the drawing itself would give there when they only move with (x, y) and are
+  // opaque, as a pen's are at integer positions without antialiasing; it is far cheaper
+  // than stroking the same shape again.
+  void stamp(const Footprint& footprint, int64_t x, int64_t y);
 
   // The pixels, for the image writers: rows of width() 32-bit words 0xFFRRGGBB, each
   // row stride() bytes apart.
