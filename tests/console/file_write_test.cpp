@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/scratch.h"
+#include "scratch.h"
 
 namespace {
 

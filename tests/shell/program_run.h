@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/scratch.h"
+#include "scratch.h"
 
 class ProgramRun : public ::testing::Test {
  protected:

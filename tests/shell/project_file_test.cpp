@@ -10,7 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "shell/scratch.h"
+#include "scratch.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

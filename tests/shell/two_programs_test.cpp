@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/scratch.h"
+#include "scratch.h"
 
 namespace fs = std::filesystem;
 
