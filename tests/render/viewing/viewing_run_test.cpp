@@ -76,9 +76,15 @@ class ViewingRun : public ProgramRun {
 
 TEST_F(ViewingRun, TheFormatFollowsTheEndOfTheNameInAnyCase) {
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
-  ASSERT_EQ(run("Ga.jpeg<Enter><Enter>Gb.Png<Enter><Enter>Gc.BMP<Enter><Enter>Gd.JpG<Enter><Enter>", "p.pxg"), 0);
+  // At "Aperte enter..." only Enter or Esc lead back to the menu.
+  ASSERT_EQ(run("Ga.jpeg<Enter>q<Down><F1><Enter>Gb.Png<Enter><Esc>Gc.BMP<Enter><Enter>Gd.JpG<Enter><Enter>", "p.pxg"),
+            0);
   EXPECT_EQ(timesSaid("OK."), 4);
-  EXPECT_EQ(timesSaid("Informe o arquivo JPG ou PNG a gravar"), 4);
+  EXPECT_TRUE(heardInOrder({"say: Informe o arquivo JPG ou PNG a gravar", "spell: a", "say: OK.",
+                            "say: Aperte enter...", "say: Pontelix - Que deseja? ", "spell: G"}));
+  EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 5);
+  EXPECT_EQ(timesSaid("Opção inválida"), 0);
+  EXPECT_EQ(screen().find("Aperte enter"), std::string::npos);
 
   int width = 0, height = 0;
   for (const char* name : {"a.jpeg", "d.JpG"}) {
@@ -109,8 +115,11 @@ TEST_F(ViewingRun, AnyOtherNameIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(filesIn("tmp"), 0u);
 }
 
-TEST_F(ViewingRun, OnlySReplacesAnExistingFile) {
+TEST_F(ViewingRun, EscAndAnyAnswerButSGiveUpWithoutWriting) {
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
+  ASSERT_EQ(run("G<Esc><Enter>G<Enter><Enter>Gdigitado.png<Esc><Enter>", "p.pxg"), 0);
+  EXPECT_EQ(timesSaid("Desistiu..."), 3);
+  EXPECT_FALSE(fs::exists(dir_.file("digitado.png")));
   for (const std::string answer : {"n", "<Esc>", "x", "<Down><Down><Enter>"}) {
     writeBytes(dir_.file("x.png"), "velho");
     ASSERT_EQ(run("Gx.png<Enter>" + answer + "<Enter>", "p.pxg"), 0);
@@ -124,27 +133,6 @@ TEST_F(ViewingRun, OnlySReplacesAnExistingFile) {
     EXPECT_TRUE(heardInOrder({"say: Arquivo já existe, sobrescreve? ", "say: OK."})) << answer;
     EXPECT_EQ(png("x.png").width, kWidth) << answer;
   }
-}
-
-TEST_F(ViewingRun, EscOrNoNameGivesUp) {
-  writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
-  ASSERT_EQ(run("G<Esc><Enter>G<Enter><Enter>Gdigitado.png<Esc><Enter>", "p.pxg"), 0);
-  EXPECT_EQ(timesSaid("Desistiu..."), 3);
-  for (const auto& entry : fs::directory_iterator(dir_.path())) {
-    EXPECT_NE(entry.path().extension(), ".png") << entry.path();
-  }
-  EXPECT_EQ(filesIn("tmp"), 0u);
-}
-
-TEST_F(ViewingRun, AfterSavingOnlyEnterOrEscLeadBackToTheMenu) {
-  writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
-  ASSERT_EQ(run("Gx.png<Enter>q<Down><F1><Esc>Gy.png<Enter>z<Enter>", "p.pxg"), 0);
-  EXPECT_TRUE(heardInOrder({"say: OK.", "say: Aperte enter...", "say: Pontelix - Que deseja? ", "say: OK.",
-                            "say: Aperte enter...", "say: Pontelix - Que deseja? "}));
-  EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 3);
-  EXPECT_EQ(timesSaid("Opção inválida"), 0);
-  // Back at the menu the console is as the menu leaves it, not as G left it.
-  EXPECT_EQ(screen().find("Aperte enter"), std::string::npos);
 }
 
 TEST_F(ViewingRun, AnEmptyScriptIsViewedAsAWhitePictureThatLeavesNoFile) {
