@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kDone = 0, kStoppedAtLine = 1, kFailed = 2;
+constexpr int kDone = 0, kReported = 1, kFailed = 2;
 
 constexpr char kUsage[] =
     "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--test-drawing] ROTEIRO -o SAIDA\n"
@@ -27,7 +27,10 @@ constexpr char kUsage[] =
     "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem) ou .brf (fluxo do impressor braille)\n"
     "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf) ou tinta\n"
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado da p\xc3\xa1gina (padr\xc3\xa3o 2480)\n"
-    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
+    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n"
+    "Sa\xc3\xad" "da: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
+    "  figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a imagem\n"
+    "  foi gravada com o que foi desenhado; 2 nada foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da).\n";
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
@@ -101,20 +104,46 @@ bool readScript(const std::string& name, std::vector<std::string>& lines, std::s
 }
 
 // While it lives, nothing is heard and every text that would have been heard (the
-// data-file reader's messages) goes to standard error instead.
+// data-file reader's messages) goes to standard error instead. It also hands out the
+// script's reports, so that it knows whether anything at all went to standard error:
+// a batch user learns of a missing curve from the exit status, not by looking.
 class SilentRun {
  public:
   SilentRun() {
     ConOptions options = conOptions();
     options.speech = SpeechChoice::None;
     conSetOptions(options);
-    transcriptSetListener([](std::string_view kind, std::string_view text) {
-      if (kind == "say" && !text.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+    transcriptSetListener([this](std::string_view kind, std::string_view text) {
+      if (kind != "say" || text.empty()) return;
+      std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+      reported_ = true;
     });
   }
   ~SilentRun() { transcriptSetListener({}); }
   SilentRun(const SilentRun&) = delete;
   SilentRun& operator=(const SilentRun&) = delete;
+
+  ScriptReports reports() {
+    ScriptReports written = writtenScriptReports(stderr);
+    ScriptReports counted;
+    counted.lineError = [this, written](int lineIndex, const std::string& line) {
+      written.lineError(lineIndex, line);
+      reported_ = true;
+    };
+    counted.figureFault = [this, written](int lineIndex, const std::string& line, std::string_view why) {
+      written.figureFault(lineIndex, line, why);
+      reported_ = true;
+    };
+    counted.notice = [this, written](std::string_view text) {
+      written.notice(text);
+      reported_ = true;
+    };
+    return counted;
+  }
+  bool reported() const { return reported_; }
+
+ private:
+  bool reported_ = false;
 };
 
 bool prepareRequestedSurface(const RenderRequest& request) {
@@ -237,14 +266,13 @@ int runRenderCommand(int argc, char** argv) {
 
   SilentRun silent;
   if (!prepareRequestedSurface(request)) return fail("n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
-  int status = kDone;
   if (request.testDrawing) {
     renderTestDrawing();
-  } else if (runScript(lines, writtenScriptReports(stderr)) != ScriptOutcome::Completed) {
-    status = kStoppedAtLine;
+  } else {
+    runScript(lines, silent.reports());
   }
   const bool written = writeOutput(request, error);
   freeSurface();
   if (!written) return fail(request.output + ": " + error);
-  return status;
+  return silent.reported() ? kReported : kDone;
 }
