@@ -28,7 +28,7 @@ constexpr char kUsage[] =
     "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf) ou tinta\n"
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado da p\xc3\xa1gina (padr\xc3\xa3o 2480)\n"
     "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n"
-    "Sa\xc3\xad" "da: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
+    "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
     "  figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a imagem\n"
     "  foi gravada com o que foi desenhado; 2 nada foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da).\n";
 
