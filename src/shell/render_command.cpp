@@ -11,6 +11,7 @@
 #include "console/text.h"
 #include "console/transcript.h"
 #include "devices/embosser_stream.h"
+#include "devices/ink_pdf.h"
 #include "language/interpreter.h"
 #include "render/figures.h"
 #include "render/image_surface.h"
@@ -22,11 +23,15 @@ namespace {
 constexpr int kDone = 0, kStoppedAtLine = 1, kFailed = 2;
 
 constexpr char kUsage[] =
-    "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--test-drawing] ROTEIRO -o SAIDA\n"
+    "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem) ou .brf (fluxo do impressor braille)\n"
-    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf) ou tinta\n"
-    "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado da p\xc3\xa1gina (padr\xc3\xa3o 2480)\n"
+    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille)\n"
+    "            ou .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe)\n"
+    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf)\n"
+    "            ou tinta (padr\xc3\xa3o para .pdf)\n"
+    "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
+    "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura)\n"
+    "  --landscape  o .pdf com o papel deitado\n"
     "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
@@ -51,6 +56,10 @@ bool chooseTarget(const std::string& output, RenderTarget& target) {
     target = RenderTarget::EmbosserStream;
     return true;
   }
+  if (endsWithNoCase(output, ".pdf")) {
+    target = RenderTarget::InkPdf;
+    return true;
+  }
   switch (imageFormatForName(output)) {
     case ImageFormat::Bmp: target = RenderTarget::Bmp; return true;
     case ImageFormat::Png: target = RenderTarget::Png; return true;
@@ -65,7 +74,8 @@ ImageFormat imageFormatOf(RenderTarget target) {
     case RenderTarget::Bmp: return ImageFormat::Bmp;
     case RenderTarget::Png: return ImageFormat::Png;
     case RenderTarget::Jpeg: return ImageFormat::Jpeg;
-    case RenderTarget::EmbosserStream: break;
+    case RenderTarget::EmbosserStream:
+    case RenderTarget::InkPdf: break;
   }
   return ImageFormat::None;
 }
@@ -117,19 +127,35 @@ class SilentRun {
   SilentRun& operator=(const SilentRun&) = delete;
 };
 
+// The page of a PDF printed elsewhere: A4 to its edges, at 300 dpi, or at the
+// resolution that makes a side of the user's choosing as wide as the paper.
+InkPage pdfPageFor(const RenderRequest& request) {
+  InkPage page = defaultInkPage();
+  if (request.inkSideGiven) page.dpi = dpiForSide(page, request.inkSide);
+  return orientedPage(page, request.landscape);
+}
+
 bool prepareRequestedSurface(const RenderRequest& request) {
   outputMode = request.mode;
   setScreenSurfaceSize(request.width, request.height);
-  setInkPageSide(request.inkSide);
+  const bool pdf = request.target == RenderTarget::InkPdf;
+  setInkPageSide(pdf ? static_cast<int32_t>(inkSideOf(printableDots(pdfPageFor(request)))) : request.inkSide);
   return prepareSurface();
 }
 
 bool writeOutput(const RenderRequest& request, std::string& error) {
   const PixelView view = surfacePixels();
   const int failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
-    if (request.target != RenderTarget::EmbosserStream) return writeImage(imageFormatOf(request.target), view, sink);
-    const std::string stream = embosserStream(view);
-    return sink(stream.data(), stream.size());
+    switch (request.target) {
+      case RenderTarget::EmbosserStream: {
+        const std::string stream = embosserStream(view);
+        return sink(stream.data(), stream.size());
+      }
+      case RenderTarget::InkPdf:
+        return writeInkPagePdf(view, pdfPageFor(request), sink);
+      default:
+        return writeImage(imageFormatOf(request.target), view, sink);
+    }
   });
   if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
   return failure == 0;
@@ -158,6 +184,8 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       return true;
     } else if (arg == "--test-drawing") {
       request.testDrawing = true;
+    } else if (arg == "--landscape") {
+      request.landscape = true;
     } else if (arg.starts_with("--mode=")) {
       const std::string_view mode = arg.substr(7);
       modeGiven = true;
@@ -202,10 +230,23 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     return false;
   }
   if (!chooseTarget(request.output, request.target)) {
-    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output + " (use .bmp, .png, .jpg, .jpeg ou .brf)";
+    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output +
+            " (use .bmp, .png, .jpg, .jpeg, .brf ou .pdf)";
     return false;
   }
-  if (!modeGiven) request.mode = request.target == RenderTarget::EmbosserStream ? OutputMode::Embosser : OutputMode::Screen;
+  if (!modeGiven) {
+    request.mode = request.target == RenderTarget::EmbosserStream ? OutputMode::Embosser
+                   : request.target == RenderTarget::InkPdf       ? OutputMode::InkPrinter
+                                                                  : OutputMode::Screen;
+  }
+  if (request.target == RenderTarget::InkPdf && request.mode != OutputMode::InkPrinter) {
+    error = "o .pdf \xc3\xa9 a p\xc3\xa1gina da impressora a tinta: use --mode=ink";
+    return false;
+  }
+  if (request.landscape && request.target != RenderTarget::InkPdf) {
+    error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf";
+    return false;
+  }
   if (!size.empty()) {
     int width = 0, height = 0;
     if (!parseSize(size, width, height)) {
@@ -219,6 +260,7 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     request.width = width;
     request.height = height;
     request.inkSide = width;
+    request.inkSideGiven = true;
   }
   return true;
 }
