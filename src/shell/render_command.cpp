@@ -1,22 +1,17 @@
 // The batch road: a script to a picture or an embosser stream, without the console.
 #include "shell/render_command.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
-#include "console/options.h"
 #include "console/text.h"
-#include "console/transcript.h"
 #include "devices/embosser_stream.h"
 #include "devices/ink_pdf.h"
-#include "language/interpreter.h"
-#include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/image_writer.h"
-#include "shell/project/projectfile.h"
+#include "shell/batch_run.h"
 
 namespace {
 
@@ -79,53 +74,6 @@ ImageFormat imageFormatOf(RenderTarget target) {
   }
   return ImageFormat::None;
 }
-
-bool readAllOfStdin(std::string& bytes) {
-  char buffer[65536];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
-    bytes.append(buffer, got);
-    if (bytes.size() > static_cast<size_t>(kMaxProjectFileBytes)) {
-      errno = EFBIG;
-      return false;
-    }
-  }
-  return !std::ferror(stdin);
-}
-
-bool readScript(const std::string& name, std::vector<std::string>& lines, std::string& error) {
-  ProjectText text;
-  if (name == "-") {
-    std::string bytes;
-    if (!readAllOfStdin(bytes)) {
-      error = std::string("n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: ") + std::strerror(errno);
-      return false;
-    }
-    text = decodeProjectText(bytes);
-  } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + std::strerror(err);
-    return false;
-  }
-  lines = std::move(text.lines);
-  return true;
-}
-
-// While it lives, nothing is heard and every text that would have been heard (the
-// data-file reader's messages) goes to standard error instead.
-class SilentRun {
- public:
-  SilentRun() {
-    ConOptions options = conOptions();
-    options.speech = SpeechChoice::None;
-    conSetOptions(options);
-    transcriptSetListener([](std::string_view kind, std::string_view text) {
-      if (kind == "say" && !text.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    });
-  }
-  ~SilentRun() { transcriptSetListener({}); }
-  SilentRun(const SilentRun&) = delete;
-  SilentRun& operator=(const SilentRun&) = delete;
-};
 
 // The page of a PDF printed elsewhere: A4 to its edges, at 300 dpi, or at the
 // resolution that makes a side of the user's choosing as wide as the paper.
@@ -278,16 +226,11 @@ int runRenderCommand(int argc, char** argv) {
     return kDone;
   }
   std::vector<std::string> lines;
-  if (!request.testDrawing && !readScript(request.script, lines, error)) return fail(error);
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return fail(error);
 
   SilentRun silent;
   if (!prepareRequestedSurface(request)) return fail("n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
-  int status = kDone;
-  if (request.testDrawing) {
-    renderTestDrawing();
-  } else if (runScript(lines, writtenScriptReports(stderr)) != ScriptOutcome::Completed) {
-    status = kStoppedAtLine;
-  }
+  const int status = drawBatchDrawing(request.testDrawing, lines) ? kDone : kStoppedAtLine;
   const bool written = writeOutput(request, error);
   freeSurface();
   if (!written) return fail(request.output + ": " + error);
