@@ -101,6 +101,9 @@ class PrivateCups {
     return found;
   }
 
+  // The scheduler's log, for the message of a failed expectation.
+  std::string errorLog() const { return readBytes(root_ + "/log/error_log"); }
+
   // Every job the scheduler knows, finished or not, one a line ("lpstat -W all -o").
   std::string jobList() const { return commandOutput("lpstat -W all -o"); }
 
@@ -123,6 +126,8 @@ class PrivateCups {
     ::chmod(root_.c_str(), 0755);
     for (const char* sub : {"conf", "spool", "cache", "state", "temp", "log", "bin", "bin/backend", "captured"})
       std::filesystem::create_directories(root_ + "/" + sub);
+    // Filters write their temporary files there, as lp.
+    ::chmod((root_ + "/temp").c_str(), 01777);
     linkSystemPrograms();
     writeCaptureBackend();
     writeConfiguration();
@@ -172,7 +177,7 @@ class PrivateCups {
                "Group lp\n");
     writeBytes(root_ + "/conf/cupsd.conf",
                "Listen " + socket_ + "\n"
-               "LogLevel info\n"
+               "LogLevel debug\n"
                "Browsing Off\n"
                "WebInterface No\n"
                "DefaultAuthType None\n"

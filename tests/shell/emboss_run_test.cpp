@@ -57,6 +57,20 @@ TEST_F(EmbossRun, CtrlBSendsTheTestDrawingToTheChosenPrinter) {
   EXPECT_EQ(jobs[0].bytes, renderedStream("", true));
 }
 
+TEST_F(EmbossRun, ASavedInstanceIsListedByItsFullNameAndPrintsOnItsQueue) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  std::filesystem::create_directories(dir_.file("home/.cups"));
+  writeBytes(dir_.file("home/.cups/lpoptions"), "Dest Braille/grosso copies=1\n");
+  printEnvironment_ = cups_.environment() + " HOME='" + dir_.file("home") + "'";
+  EXPECT_EQ(run("b<Down><Enter><Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Braille", "say: Braille/grosso", "say: Imprimindo em ", "say: Braille/grosso",
+                            "say: Impressora ok. Iniciando impressão."}))
+      << transcriptText();
+  const auto jobs = cups_.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
+  EXPECT_EQ(jobs[0].queue, "Braille");
+}
+
 TEST_F(EmbossRun, EscInTheChooserSendsNothingAndSaysNothing) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
   EXPECT_EQ(run("b<Esc><Esc>s", "p"), 0);
