@@ -47,6 +47,18 @@ TEST_F(EmbossRun, BSendsTheScriptAsOneRawJobNamedPontelix) {
   EXPECT_EQ(timesSaid("Erro no dispositivo"), 0);
 }
 
+// The printer is confirmed before the drawing is computed, and a line error still sends
+// what was drawn before it.
+TEST_F(EmbossRun, ALineErrorComesAfterTheConfirmationAndTheDrawingSoFarGoes) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  writeBytes(dir_.file("figura.pxg"), "PT 0 0\r\nXX 1 2\r\nPT 5 5\r\n");
+  EXPECT_EQ(run("b<Enter><Enter><Esc>s", "figura.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Impressora ok. Iniciando impressão.", "say: Erro na linha "})) << transcriptText();
+  const auto jobs = cups_.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
+  EXPECT_EQ(jobs[0].bytes, renderedStream("PT 0 0\r\n"));
+}
+
 TEST_F(EmbossRun, CtrlBSendsTheTestDrawingToTheChosenPrinter) {
   ASSERT_TRUE(cups_.addRawQueue("Primeira"));
   ASSERT_TRUE(cups_.addRawQueue("Segunda"));
