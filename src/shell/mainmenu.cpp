@@ -7,6 +7,7 @@
 #include "console/keys.h"
 #include "console/menu.h"
 #include "console/speech.h"
+#include "devices/emboss.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
@@ -28,8 +29,8 @@ constexpr MenuOption kMenuOptions[] = {
     {'V', sayNotImplemented},  // viewDrawing(false)
     {22, sayNotImplemented},   // viewDrawing(true)
     {'S', saveProject},
-    {'B', sayNotImplemented},  // embossDrawing(false)
-    {2, sayNotImplemented},    // embossDrawing(true)
+    {'B', [] { embossDrawing(false); }},
+    {2, [] { embossDrawing(true); }},
     {'I', sayNotImplemented},  // printDrawing(false)
     {9, sayNotImplemented},    // printDrawing(true)
     {'G', sayNotImplemented},  // saveDrawingImage()

@@ -54,7 +54,8 @@ TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
 
 TEST_F(ProgramMenu, LettersInEitherCaseAndTheTestDrawingCodesAreOptions) {
   EXPECT_EQ(run("c<Enter>C<Enter><Ctrl+V><Ctrl+B><Tab><Ctrl+I><Esc>s", "p"), 0);
-  EXPECT_EQ(timesSaid(kNotImplemented), 6);
+  EXPECT_EQ(timesSaid(kNotImplemented), 5);
+  EXPECT_EQ(timesSaid("Selecione a impressora Braille"), 1);
   EXPECT_EQ(timesSaid(kInvalid), 0);
 }
 
