@@ -51,6 +51,12 @@ inline std::vector<PdfImage> pdfImages(const std::string& path) {
   return images;
 }
 
+// Extracts the first image of the PDF as a PNG file; returns its name.
+inline std::string pdfFirstImageAsPng(const std::string& path, const std::string& prefix) {
+  pdfToolOutput("pdfimages -png -f 1 -l 1 '" + path + "' '" + prefix + "' 2>/dev/null");
+  return prefix + "-000.png";
+}
+
 inline PdfPage pdfPage(const std::string& path) {
   std::istringstream lines(pdfToolOutput("LC_ALL=C pdfinfo '" + path + "' 2>/dev/null"));
   PdfPage page;

@@ -23,6 +23,20 @@ bool sendSurfaceToEmbosser() {
   return false;
 }
 
+bool embossOnOpenJob(const std::function<void()>& draw) {
+  outputMode = OutputMode::Embosser;
+  if (!prepareSurface()) {
+    // Withdrawn: an empty page must not come out of the embosser.
+    abandonRawPrinterJob();
+    sayMessage("PXERRDSP", 2);
+    return false;
+  }
+  draw();
+  const bool sent = sendSurfaceToEmbosser();
+  freeSurface();
+  return sent;
+}
+
 void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
   const std::string device = chooseDevice(true);
@@ -35,20 +49,13 @@ void embossDrawing(bool testDrawing) {
     return;
   }
   sayMessage("PXIMPROK", 2);
-  outputMode = OutputMode::Embosser;
-  if (!prepareSurface()) {
-    // Withdrawn: an empty page must not come out of the embosser.
-    abandonRawPrinterJob();
-    sayMessage("PXERRDSP", 2);
-    return;
-  }
-  if (testDrawing) {
-    renderTestDrawing();
-  } else {
-    runScript(commandLines());
-  }
-  sendSurfaceToEmbosser();
-  freeSurface();
+  embossOnOpenJob([testDrawing] {
+    if (testDrawing) {
+      renderTestDrawing();
+    } else {
+      runScript(commandLines());
+    }
+  });
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

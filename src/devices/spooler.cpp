@@ -25,10 +25,12 @@ void setRawSpooler(RawSpooler* spooler) {
 
 DeviceList readDeviceList() { return activeSpooler().listDevices(); }
 
-bool openRawPrinterJob(const std::string& device) {
+InkPageAnswer describeInkPage(const std::string& device) { return activeSpooler().describeInkPage(device); }
+
+bool openPrinterJob(const std::string& device, JobFormat format) {
   abandonRawPrinterJob();
   gWriteFailed = false;
-  gJobOpen = !device.empty() && activeSpooler().openJob(device, "Pontelix");
+  gJobOpen = !device.empty() && activeSpooler().openJob(device, "Pontelix", format);
   return gJobOpen;
 }
 

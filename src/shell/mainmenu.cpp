@@ -8,6 +8,7 @@
 #include "console/menu.h"
 #include "console/speech.h"
 #include "devices/emboss.h"
+#include "devices/ink_print.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
@@ -31,8 +32,8 @@ constexpr MenuOption kMenuOptions[] = {
     {'S', saveProject},
     {'B', [] { embossDrawing(false); }},
     {2, [] { embossDrawing(true); }},
-    {'I', sayNotImplemented},  // printDrawing(false)
-    {9, sayNotImplemented},    // printDrawing(true)
+    {'I', [] { printDrawing(false); }},
+    {9, [] { printDrawing(true); }},
     {'G', sayNotImplemented},  // saveDrawingImage()
     {'C', configure},
     {'N', newProject},

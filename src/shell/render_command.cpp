@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kDone = 0, kStoppedAtLine = 1, kFailed = 2;
-
 constexpr char kUsage[] =
     "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
@@ -109,32 +107,15 @@ bool writeOutput(const RenderRequest& request, std::string& error) {
   return failure == 0;
 }
 
-int fail(const std::string& message) {
-  std::fprintf(stderr, "pontelix render: %s\n", message.c_str());
-  return kFailed;
-}
 
 }  // namespace
 
 bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& help, std::string& error) {
-  help = false;
-  bool modeGiven = false, optionsEnded = false;
+  bool modeGiven = false;
   std::string size;
   std::vector<std::string> scripts;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-      scripts.emplace_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--help" || arg == "-h") {
-      help = true;
-      return true;
-    } else if (arg == "--test-drawing") {
-      request.testDrawing = true;
-    } else if (arg == "--landscape") {
-      request.landscape = true;
-    } else if (arg.starts_with("--mode=")) {
+  const bool walked = walkBatchArguments(argc, argv, request, help, scripts, [&](int& i, std::string_view arg, std::string& why) {
+    if (arg.starts_with("--mode=")) {
       const std::string_view mode = arg.substr(7);
       modeGiven = true;
       if (mode == "screen") {
@@ -144,14 +125,14 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       } else if (mode == "ink") {
         request.mode = OutputMode::InkPrinter;
       } else {
-        error = "modo desconhecido: " + std::string(mode) + " (use screen, embosser ou ink)";
+        why = "modo desconhecido: " + std::string(mode) + " (use screen, embosser ou ink)";
         return false;
       }
     } else if (arg.starts_with("--size=")) {
       size = arg.substr(7);
     } else if (arg == "-o") {
       if (++i >= argc) {
-        error = "falta o nome da sa\xc3\xad" "da depois de -o";
+        why = "falta o nome da sa\xc3\xad" "da depois de -o";
         return false;
       }
       request.output = argv[i];
@@ -160,19 +141,12 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     } else if (arg.starts_with("--output=")) {
       request.output = arg.substr(9);
     } else {
-      error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
       return false;
     }
-  }
-  if (scripts.size() > 1) {
-    error = "mais de um roteiro: " + scripts[0] + " e " + scripts[1];
-    return false;
-  }
-  if (scripts.empty() && !request.testDrawing) {
-    error = "falta o roteiro";
-    return false;
-  }
-  if (!scripts.empty()) request.script = scripts[0];
+    return true;
+  }, error);
+  if (!walked || help) return walked;
+  if (!takeBatchScript(scripts, request, error)) return false;
   if (request.output.empty()) {
     error = "falta a sa\xc3\xad" "da (-o ARQUIVO)";
     return false;
@@ -217,22 +191,16 @@ int runRenderCommand(int argc, char** argv) {
   RenderRequest request;
   bool help = false;
   std::string error;
-  if (!parseRenderArguments(argc, argv, request, help, error)) {
-    std::fprintf(stderr, "pontelix render: %s\n%s", error.c_str(), kUsage);
-    return kFailed;
-  }
-  if (help) {
-    std::fputs(kUsage, stdout);
-    return kDone;
-  }
+  const bool parsed = parseRenderArguments(argc, argv, request, help, error);
+  if (const int status = answerBatchUsage("render", parsed, help, error, kUsage); status >= 0) return status;
   std::vector<std::string> lines;
-  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return fail(error);
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("render", error);
 
   SilentRun silent;
-  if (!prepareRequestedSurface(request)) return fail("n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
-  const int status = drawBatchDrawing(request.testDrawing, lines) ? kDone : kStoppedAtLine;
+  if (!prepareRequestedSurface(request)) return batchFailure("render", "n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
+  const int status = drawBatchDrawing(request.testDrawing, lines) ? kBatchDone : kBatchStoppedAtLine;
   const bool written = writeOutput(request, error);
   freeSurface();
-  if (!written) return fail(request.output + ": " + error);
+  if (!written) return batchFailure("render", request.output + ": " + error);
   return status;
 }

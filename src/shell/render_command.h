@@ -10,18 +10,16 @@
 #include <string>
 
 #include "render/surface.h"
+#include "shell/batch_run.h"
 
 enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, InkPdf };
 
-struct RenderRequest {
+struct RenderRequest : BatchRequest {
   OutputMode mode = OutputMode::Screen;
   int width = 1040;      // screen surface
   int height = 658;
   int inkSide = 2480;    // ink page side: A4's width at 300 dpi
   bool inkSideGiven = false;
-  bool landscape = false;  // the PDF page's orientation
-  bool testDrawing = false;
-  std::string script;    // "-" for standard input; empty with the test drawing
   std::string output;
   RenderTarget target = RenderTarget::Png;
 };

@@ -13,6 +13,7 @@
 #include "devices/device_chooser.h"
 #include "devices/emboss.h"
 #include "devices/embosser_stream.h"
+#include "devices/fake_spooler.h"
 #include "devices/spooler.h"
 #include "devices/spooler_cups.h"
 #include "render/image_surface.h"
@@ -20,46 +21,8 @@
 
 namespace {
 
-class FakeSpooler : public RawSpooler {
- public:
-  DeviceList listDevices() override { return devices; }
-  bool openJob(const std::string& device, std::string_view title) override {
-    ++opened;
-    openedDevice = device;
-    openedTitle = title;
-    return openSucceeds;
-  }
-  bool write(std::string_view bytes) override {
-    if (writesTaken == writesBeforeFailure) return false;
-    ++writesTaken;
-    sent += bytes;
-    return true;
-  }
-  bool closeJob(bool complete) override {
-    closes.push_back(complete);
-    return finishAccepted;
-  }
-
-  DeviceList devices{true, {"Braille", "Tinta/rascunho"}};
-  bool openSucceeds = true;
-  int writesBeforeFailure = -1;
-  bool finishAccepted = true;
-  int opened = 0, writesTaken = 0;
-  std::string openedDevice, openedTitle, sent;
-  std::vector<bool> closes;
-};
-
-class EmbossTest : public PopupTest {
+class EmbossTest : public SpoolerTest {
  protected:
-  void SetUp() override {
-    PopupTest::SetUp();
-    setRawSpooler(&fake_);
-  }
-  void TearDown() override {
-    setRawSpooler(nullptr);
-    freeSurface();
-    PopupTest::TearDown();
-  }
   // An embosser sheet with ink in a few cells, among them the last line.
   void prepareSheet() {
     outputMode = OutputMode::Embosser;
@@ -68,7 +31,6 @@ class EmbossTest : public PopupTest {
     drawingSurface()->setPixel(67, 70, 0xFF0000);
     drawingSurface()->setPixel(131, 131, 0);
   }
-  FakeSpooler fake_;
 };
 
 TEST_F(EmbossTest, TheChooserListsTheDevicesBelowTheCursorAndGivesTheChosenName) {
@@ -191,7 +153,7 @@ TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
   const DeviceList devices = systemSpooler().listDevices();
   EXPECT_FALSE(devices.serviceAnswered);
   EXPECT_TRUE(devices.names.empty());
-  EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix"));
+  EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_FALSE(systemSpooler().write("x"));
 
   cupsSetServer(nullptr);
