@@ -7,6 +7,7 @@
 #include "console/keys.h"
 #include "console/menu.h"
 #include "console/speech.h"
+#include "interactive/builder.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
@@ -23,7 +24,7 @@ struct MenuOption {
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', sayNotImplemented},  // stepByStepBuilder()
+    {'P', stepByStepBuilder},
     {'E', sayNotImplemented},  // editCommands()
     {'V', sayNotImplemented},  // viewDrawing(false)
     {22, sayNotImplemented},   // viewDrawing(true)
