@@ -1,0 +1,47 @@
+// The builder in the real program: what reaches the project file, and what is asked
+// before built lines could be lost.
+#include <gtest/gtest.h>
+
+#include "shell/program_run.h"
+
+namespace {
+
+using BuilderRun = ProgramRun;
+
+// From the main menu: P, then the domain 0 10 0 5, leaving its form with Esc.
+const std::string kBuildDomain = "pdm0<Enter>10<Enter>0<Enter>5<Esc>";
+// Leaves the builder and the main menu and confirms the end.
+const std::string kLeave = "<Esc><Esc>s";
+
+TEST_F(BuilderRun, SIsEnterSavesTheBuiltLinesAfterTheLoadedOnes) {
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\r\n");
+  EXPECT_EQ(run(kBuildDomain + "s<Enter>s" + kLeave, "a.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\nDM 0 10 0 5\r\n");
+  EXPECT_TRUE(heardInOrder({"say: Digite o comando: ", "say: Quer salvar o arquivo (S/N)? ",
+                            "say: Digite o comando: ", "say: Confirma o fim do pontelix? "}));
+  EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
+}
+
+TEST_F(BuilderRun, LeavingWithBuiltLinesUnsavedAsksFirst) {
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\r\n");
+  // The first answer is no: the program goes on, and the lines are still there to save.
+  EXPECT_EQ(run(kBuildDomain + "<Esc><Esc>s" "n" "Ss" "<Esc>s", "a.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Confirma o fim do pontelix? ", "say: O projeto ainda não foi salvo.",
+                            "say: Confirma que não quer gravar? ", "say: Cancelado"}));
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\nDM 0 10 0 5\r\n");
+
+  // A form that appended nothing leaves nothing to ask about.
+  EXPECT_EQ(run("prt<Esc>" + kLeave, "a.pxg"), 0);
+  EXPECT_EQ(timesSaid("Dados incompletos"), 1);
+  EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
+}
+
+TEST_F(BuilderRun, OtherLetterWithEnterIsInvalid) {
+  writeBytes(dir_.file("a.pxg"), "PT 1 1\r\n");
+  EXPECT_EQ(run("px<Enter>" + kLeave, "a.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Digite o comando: ", "say: Opção inválida", "say: Digite o comando: ",
+                            "say: Fim do Pontelix"}));
+  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\n");
+}
+
+}  // namespace
