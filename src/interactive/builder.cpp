@@ -9,6 +9,7 @@
 #include "console/speech.h"
 #include "console/text.h"
 #include "interactive/command_table.h"
+#include "render/viewing/viewing.h"
 #include "shell/messages/messages.h"
 #include "shell/project/project.h"
 
@@ -50,9 +51,6 @@ bool opensCommandPopup(const KeyPair& pair) {
          (pair.second == key::kUp || pair.second == key::kDown || pair.second == key::kF9);
 }
 
-// The drawing as the list stands now, appended lines included.
-void showDrawingSoFar() { sayNotImplemented(); }  // viewDrawing(false) once it is in
-
 void showPrompt() {
   conClear();
   conSetBackColour(kBlue);
@@ -68,7 +66,7 @@ void runLetterOption(int letter) {
   if (letter == 'S' || letter == 's') {
     saveProject();
   } else if (letter == 'V' || letter == 'v') {
-    showDrawingSoFar();
+    viewDrawing(false);
   } else {
     sayMessage("PXOPINV", 1);
   }
@@ -101,7 +99,7 @@ void stepByStepBuilder() {
       break;
     }
     if (typed == key::kEnter) {
-      showDrawingSoFar();
+      viewDrawing(false);
       continue;
     }
     if (first == KeyPair{0, key::kF1}) continue;

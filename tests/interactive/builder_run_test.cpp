@@ -1,12 +1,29 @@
 // The builder in the real program: what reaches the project file, and what is asked
 // before built lines could be lost.
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
+#include "render/image_decode.h"
 #include "shell/program_run.h"
 
 namespace {
 
-using BuilderRun = ProgramRun;
+class BuilderRun : public ProgramRun {
+ protected:
+  // The picture shown last in a run of the keys on the project; empty when none was.
+  std::vector<std::uint32_t> shownPicture(const std::string& keys, const std::string& project) {
+    options_ = "--picture=shown.png";
+    std::filesystem::remove(dir_.file("shown.png"));
+    EXPECT_EQ(run(keys, project), 0);
+    int width = 0, height = 0;
+    return decodePng(readBytes(dir_.file("shown.png")), width, height);
+  }
+};
 
 // From the main menu: P, then the domain 0 10 0 5, leaving its form with Esc.
 const std::string kBuildDomain = "pdm0<Enter>10<Enter>0<Enter>5<Esc>";
@@ -42,6 +59,22 @@ TEST_F(BuilderRun, OtherLetterWithEnterIsInvalid) {
   EXPECT_TRUE(heardInOrder({"say: Digite o comando: ", "say: Opção inválida", "say: Digite o comando: ",
                             "say: Fim do Pontelix"}));
   EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\n");
+}
+
+TEST_F(BuilderRun, EnterOrVAndEnterShowTheDrawingWithTheBuiltLines) {
+  writeBytes(dir_.file("a.pxg"), "");
+  writeBytes(dir_.file("b.pxg"), "CI 0 0 5\r\n");
+  // The same lines viewed from the main menu.
+  const auto expected = shownPicture("Vx<Esc>s", "b.pxg");
+  ASSERT_FALSE(expected.empty());
+  ASSERT_NE(std::count(expected.begin(), expected.end(), 0xFFFFFFu), static_cast<long>(expected.size()));
+
+  EXPECT_EQ(shownPicture("pci0 0<Enter>5<Esc>" "<Enter>x" "<Esc><Esc>ss", "a.pxg"), expected);
+  EXPECT_TRUE(heardInOrder({"say: Circunferência", "say: Digite o comando: ", "say: Digite o comando: ",
+                            "say: Pontelix - Que deseja? "}));
+  EXPECT_EQ(shownPicture("pv<Enter>x" "V<Enter>x" + kLeave, "b.pxg"), expected);
+  EXPECT_EQ(timesSaid("Digite o comando: "), 3);
+  EXPECT_EQ(timesSaid("Opção inválida"), 0);
 }
 
 }  // namespace
