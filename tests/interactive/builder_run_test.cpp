@@ -53,14 +53,6 @@ TEST_F(BuilderRun, LeavingWithBuiltLinesUnsavedAsksFirst) {
   EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
 }
 
-TEST_F(BuilderRun, OtherLetterWithEnterIsInvalid) {
-  writeBytes(dir_.file("a.pxg"), "PT 1 1\r\n");
-  EXPECT_EQ(run("px<Enter>" + kLeave, "a.pxg"), 0);
-  EXPECT_TRUE(heardInOrder({"say: Digite o comando: ", "say: Opção inválida", "say: Digite o comando: ",
-                            "say: Fim do Pontelix"}));
-  EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\n");
-}
-
 TEST_F(BuilderRun, EnterOrVAndEnterShowTheDrawingWithTheBuiltLines) {
   writeBytes(dir_.file("a.pxg"), "");
   writeBytes(dir_.file("b.pxg"), "CI 0 0 5\r\n");

@@ -144,10 +144,6 @@ TEST_F(BuilderTest, EveryRowAssemblesItsLine) {
     EXPECT_EQ(lines(), Lines{utf8ToCp1252(c.line)}) << c.keys;
     EXPECT_EQ(timesSaid(c.title), titlesBefore + 1) << c.keys;
   }
-}
-
-TEST_F(BuilderTest, ContradomainAndEllipseSayTheirAdviceAndLabels) {
-  EXPECT_TRUE(build("cd" + kEndForm + "el<Enter><Enter>" + kEndFormAndBuilder));
   EXPECT_TRUE(heardInOrder({"say: Contradomínio", "say: Formulário", "say: Valores entre 0 e 1 ",
                             "say: X mínimo (sugiro 0): ", "say: Elipse", "say: Centro: ",
                             "say: Semieixo a: ", "say: Semieixo b: "}));
@@ -179,28 +175,19 @@ TEST_F(BuilderTest, PopupLastItemOrEscReturnsToThePromptWithoutAForm) {
 }
 
 TEST_F(BuilderTest, UnknownCodesAndKeysAreInvalidAndNeverRepeatTheLastCommand) {
-  EXPECT_TRUE(build("ci0 0<Enter>1<Esc>" "zz" "x<Enter>" "5" "<Left>" "<Shift+Down>" "c<Esc>" "<Esc>"));
+  // F1 does nothing; the others are invalid, a letter and Esc as well.
+  EXPECT_TRUE(build("ci0 0<Enter>1<Esc>" "<F1>" "zz" "x<Enter>" "5" "<Left>" "<Shift+Down>" "c<Esc>" "<Esc>"));
   EXPECT_EQ(lines(), Lines{"CI 0 0 1"});
   EXPECT_EQ(timesSaid("Circunferência"), 1);
   EXPECT_EQ(timesSaid("Opção inválida"), 6);
+  EXPECT_EQ(timesSaid("Digite o comando: "), 9);
 }
 
-TEST_F(BuilderTest, PromptWritesItsHeadingAndF1DoesNothing) {
-  EXPECT_FALSE(build("<F1>"));
-  EXPECT_EQ(timesSaid("Digite o comando: "), 2);
+TEST_F(BuilderTest, PromptHeadingIsWrittenOnBlue) {
+  EXPECT_FALSE(build(""));
   EXPECT_EQ(conScreenRows().at(0), "Passo-a-passo interativo");
   EXPECT_EQ(conScreenCell(1, 1).attr >> 4, 1);
   EXPECT_EQ(conScreenRows().at(2), "Digite o comando:");
-}
-
-TEST_F(BuilderTest, AppendedLineNeedsSomethingAfterItsCode) {
-  for (const char* refused : {"", "P", "CT", "PT", "PT   ", "PT\t"}) {
-    EXPECT_FALSE(appendCommandLine(refused)) << refused;
-  }
-  EXPECT_TRUE(lines().empty());
-  EXPECT_TRUE(appendCommandLine("DM 0 "));
-  EXPECT_TRUE(appendCommandLine("PTx"));
-  EXPECT_EQ(lines(), (Lines{"DM 0 ", "PTx"}));
 }
 
 }  // namespace
