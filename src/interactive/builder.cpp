@@ -60,7 +60,7 @@ void showPrompt() {
   sayMessage("PXDIGCOM", 0);
 }
 
-// A letter followed by Enter: S saves and V views; the Enter has already been heard.
+// A letter followed by Enter: S saves the project, V shows the drawing.
 void runLetterOption(int letter) {
   conWriteLine();
   if (letter == 'S' || letter == 's') {
