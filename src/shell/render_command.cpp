@@ -90,19 +90,19 @@ bool prepareRequestedSurface(const RenderRequest& request) {
 }
 
 bool writeOutput(const RenderRequest& request, std::string& error) {
-  const PixelView view = surfacePixels();
-  const int failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
-    switch (request.target) {
-      case RenderTarget::EmbosserStream: {
-        const std::string stream = embosserStream(view);
-        return sink(stream.data(), stream.size());
-      }
-      case RenderTarget::InkPdf:
-        return writeInkPagePdf(view, pdfPageFor(request), sink);
-      default:
-        return writeImage(imageFormatOf(request.target), view, sink);
-    }
-  });
+  int failure = 0;
+  switch (request.target) {
+    case RenderTarget::EmbosserStream:
+      failure = replaceFileAtomically(request.output, embosserStream(surfacePixels()));
+      break;
+    case RenderTarget::InkPdf:
+      failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
+        return writeInkPagePdf(surfacePixels(), pdfPageFor(request), sink);
+      });
+      break;
+    default:
+      failure = saveSurfaceImage(request.output, imageFormatOf(request.target));
+  }
   if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
   return failure == 0;
 }
