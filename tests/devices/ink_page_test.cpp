@@ -48,12 +48,6 @@ TEST(InkPage, LandscapeTurnsThePaperAndItsMargins) {
   EXPECT_EQ(orientedPage(turned, false).width, 29700);  // portrait leaves the page as it is
 }
 
-TEST(InkPage, LetterAtThreeHundred) {
-  const PrintableDots area = printableDots(InkPage{21590, 27940, 0, 0, 0, 0, 300});
-  EXPECT_EQ(area.width, 2550);
-  EXPECT_EQ(area.height, 3300);
-}
-
 TEST(InkPage, NonsenseFromAPrinterGivesNoAreaAndNoOverflow) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double huge = std::numeric_limits<double>::max();
@@ -69,13 +63,6 @@ TEST(InkPage, NonsenseFromAPrinterGivesNoAreaAndNoOverflow) {
   const PrintableDots fine = printableDots(InkPage{21000, 29700, -5, -5, -5, -5, huge});
   EXPECT_GT(inkSideOf(fine), 16384);
   EXPECT_EQ(fine.left, 0);
-}
-
-TEST(InkPage, ResolutionForASideAndPoints) {
-  EXPECT_DOUBLE_EQ(dpiForSide(defaultInkPage(), 4200), 508.0);
-  EXPECT_DOUBLE_EQ(dpiForSide(orientedPage(defaultInkPage(), true), 4200), 508.0);
-  EXPECT_DOUBLE_EQ(pointsOf(2540), 72.0);
-  EXPECT_NEAR(pointsOf(21000), 595.28, 0.01);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -128,17 +127,6 @@ TEST(InkPdf, CrossReferenceTableNamesEveryObject) {
   const size_t start = pdf.find("stream\n", pdf.find("/Subtype /Image")) + 7;
   const size_t end = pdf.find("\nendstream", start);
   EXPECT_EQ(numbersAfter(pdf, "6 0 obj\n", 1)[0], static_cast<double>(end - start));
-}
-
-TEST(InkPdf, NumbersUseTheDotWhateverTheLocale) {
-  const char* previous = std::setlocale(LC_ALL, nullptr);
-  const std::string saved = previous ? previous : "C";
-  if (!std::setlocale(LC_ALL, "pt_BR.UTF-8")) GTEST_SKIP() << "no Brazilian locale";
-  Image image(7, 7);
-  const std::string pdf = pdfOf(image, InkPage{21000, 29700, 100, 0, 100, 0, 300});
-  std::setlocale(LC_ALL, saved.c_str());
-  EXPECT_EQ(pdf.find(','), std::string::npos);
-  EXPECT_NEAR(placement(pdf)[0], 1.68, 1e-9);
 }
 
 TEST(InkPdf, ARefusingSinkStopsTheWriting) {
