@@ -155,6 +155,7 @@ TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
   EXPECT_TRUE(devices.names.empty());
   EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_FALSE(systemSpooler().write("x"));
+  EXPECT_FALSE(systemSpooler().describeInkPage("Tinta").answered);
 
   cupsSetServer(nullptr);
   ::close(listener);
