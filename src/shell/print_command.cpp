@@ -106,12 +106,13 @@ int runPrintCommand(int argc, char** argv) {
   if (const int status = answerBatchUsage("print", parsed, help, error, kUsage); status >= 0) return status;
   SilentRun silent;
   if (request.list) return listPrinters();
-  std::vector<std::string> lines;
-  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
+  // The printer first, so that a script typed on standard input is not typed in vain.
   DeviceList devices;
   if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
   if (std::find(devices.names.begin(), devices.names.end(), request.printer) == devices.names.end())
     return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
+  std::vector<std::string> lines;
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
   bool completed = true;
   const bool sent = request.ink ? printInInk(request, lines, completed) : emboss(request, lines, completed);
   if (!sent) return kBatchFailed;
