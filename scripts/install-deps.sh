@@ -20,6 +20,8 @@ packages=(
   liblouis-dev liblouis-data gnuplot-nox
   # locale for the Brazilian decimal mark
   locales
+  # checks of the manual pages, the desktop entry, the metainfo and the Debian package
+  man-db groff-base desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 
 missing=()

@@ -48,6 +48,35 @@ std::vector<Example> markdownExamples(const std::string& path) {
   return examples;
 }
 
+// The .EX blocks of a manual page that follow the comment line .\" pxg, with the
+// page's \- read as the minus it stands for.
+std::vector<Example> manualExamples(const std::string& path) {
+  std::vector<Example> examples;
+  std::ifstream in(path);
+  std::string line;
+  bool marked = false;
+  Example* open = nullptr;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (open) {
+      if (line == ".EE") {
+        open = nullptr;
+        continue;
+      }
+      for (size_t at = line.find("\\-"); at != std::string::npos; at = line.find("\\-", at)) line.erase(at, 1);
+      open->script += line + "\n";
+    } else if (line == ".\\\" pxg") {
+      marked = true;
+    } else if (line == ".EX" && marked) {
+      examples.push_back({path + ":" + std::to_string(number), "pxg", "", ""});
+      open = &examples.back();
+      marked = false;
+    }
+  }
+  return examples;
+}
+
+const char* const kManualPages[] = {"/man/pontelix.1", "/man/pt_BR/pontelix.1"};
+
 std::string readText(const std::string& path) { return readBytes(path); }
 
 class Reference : public ::testing::Test {
@@ -99,6 +128,39 @@ TEST_F(Reference, EveryExampleDrawsAsTheReferenceSays) {
     }
   }
   EXPECT_GE(figures, 20);
+}
+
+TEST_F(Reference, TheManualsExamplesDrawWithoutAWord) {
+  const std::vector<Example> examples = manualExamples(kSource + "/man/pt_BR/pontelix.1");
+  ASSERT_GE(examples.size(), 3u);
+  const std::string blank = draw("").picture;
+  for (const Example& example : examples) {
+    const Drawn drawn = draw(example.script);
+    EXPECT_EQ(drawn.status, 0) << example.where << ": " << drawn.said;
+    EXPECT_EQ(drawn.said, "") << example.where;
+    EXPECT_NE(drawn.picture, blank) << example.where;
+  }
+}
+
+TEST_F(Reference, TheManualPagesNameEveryCommandAndRenderWithoutWarnings) {
+  for (const char* page : kManualPages) {
+    const std::string text = readText(kSource + page);
+    for (const CommandEntry& command : commandTable()) {
+      const std::string mnemonic(command.mnemonic);
+      // A row of the table: "XX<tab>" or, for commands that share a row, "XX, YY<tab>".
+      const bool listed = text.find("\n" + mnemonic + "\t") != std::string::npos ||
+                          text.find("\n" + mnemonic + ", ") != std::string::npos ||
+                          text.find(", " + mnemonic + "\t") != std::string::npos;
+      EXPECT_TRUE(listed) << page << ": " << mnemonic;
+    }
+    // man-db and groff come with scripts/install-deps.sh; the page must format cleanly
+    // at the width of a terminal.
+    const std::string command = "MANWIDTH=80 man --warnings -l '" + kSource + page + "' 2>'" + dir_.file("warnings") +
+                                "' >'" + dir_.file("page") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << page;
+    EXPECT_EQ(readBytes(dir_.file("warnings")), "") << page;
+    EXPECT_NE(readBytes(dir_.file("page")).find("PONTELIX(1)"), std::string::npos) << page;
+  }
 }
 
 TEST_F(Reference, EveryCommandHasItsSection) {
