@@ -7,6 +7,7 @@
 #include "console/keys.h"
 #include "console/menu.h"
 #include "console/speech.h"
+#include "interactive/builder.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
 #include "shell/messages/messages.h"
@@ -24,7 +25,7 @@ struct MenuOption {
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', sayNotImplemented},  // stepByStepBuilder()
+    {'P', stepByStepBuilder},
     {'E', sayNotImplemented},  // editCommands()
     {'V', [] { viewDrawing(false); }},
     {22, [] { viewDrawing(true); }},

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "heard_in_order.h"
 #include "scratch.h"
 
 class ProgramRun : public ::testing::Test {
@@ -68,16 +69,7 @@ class ProgramRun : public ::testing::Test {
 
   // True when the events appear in the transcript in this order (others may lie
   // between them).
-  bool heardInOrder(std::initializer_list<std::string> events) const {
-    const auto lines = heard();
-    auto at = lines.begin();
-    for (const std::string& event : events) {
-      at = std::find(at, lines.end(), event);
-      if (at == lines.end()) return false;
-      ++at;
-    }
-    return true;
-  }
+  bool heardInOrder(std::initializer_list<std::string> events) const { return eventsInOrder(heard(), events); }
 
   std::string transcriptText() const { return readBytes(dir_.file("t.txt")); }
 
