@@ -8,7 +8,9 @@
 #include "console/menu.h"
 #include "console/speech.h"
 #include "devices/emboss.h"
+#include "interactive/builder.h"
 #include "render/surface.h"
+#include "render/viewing/viewing.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
 #include "shell/project/project.h"
@@ -24,16 +26,16 @@ struct MenuOption {
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', sayNotImplemented},  // stepByStepBuilder()
+    {'P', stepByStepBuilder},
     {'E', sayNotImplemented},  // editCommands()
-    {'V', sayNotImplemented},  // viewDrawing(false)
-    {22, sayNotImplemented},   // viewDrawing(true)
+    {'V', [] { viewDrawing(false); }},
+    {22, [] { viewDrawing(true); }},
     {'S', saveProject},
     {'B', [] { embossDrawing(false); }},
     {2, [] { embossDrawing(true); }},
     {'I', sayNotImplemented},  // printDrawing(false)
     {9, sayNotImplemented},    // printDrawing(true)
-    {'G', sayNotImplemented},  // saveDrawingImage()
+    {'G', saveDrawingImage},
     {'C', configure},
     {'N', newProject},
 };
