@@ -252,3 +252,31 @@ class PrivateCups {
   std::string root_, socket_, captured_, failure_;
   pid_t pid_ = -1;
 };
+
+// A scheduler's socket that takes connections and never answers: the kernel accepts
+// them into the backlog, and nothing ever reads or writes.
+class MuteScheduler {
+ public:
+  explicit MuteScheduler(const std::string& path) : path_(path) {
+    fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    listening_ = fd_ >= 0 && path.size() < sizeof address.sun_path &&
+                 ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(fd_, 8) == 0;
+  }
+  ~MuteScheduler() {
+    if (fd_ >= 0) ::close(fd_);
+    ::unlink(path_.c_str());
+  }
+  MuteScheduler(const MuteScheduler&) = delete;
+  MuteScheduler& operator=(const MuteScheduler&) = delete;
+
+  bool listening() const { return listening_; }
+  const std::string& server() const { return path_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool listening_ = false;
+};

@@ -1,13 +1,5 @@
 // The printer chooser, the job rules and the sending of the embosser stream, against a
 // print service of the test's own that can fail at any step.
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <cups/cups.h>
-
-#include <cstring>
-
 #include "console/menu.h"
 #include "console/popup_fixture.h"
 #include "devices/device_chooser.h"
@@ -15,7 +7,6 @@
 #include "devices/embosser_stream.h"
 #include "devices/fake_spooler.h"
 #include "devices/spooler.h"
-#include "devices/spooler_cups.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 
@@ -134,33 +125,6 @@ TEST_F(EmbossTest, EmbossingTheTestDrawingEndsWithAClearScreen) {
   EXPECT_EQ(conRow(), 3);
   EXPECT_EQ(conColumn(), 1);
   EXPECT_EQ(row(1), "");
-}
-
-// A scheduler that takes the connection and never answers is given up, not waited for.
-TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
-  char folder[] = "/tmp/pxmute-XXXXXX";
-  ASSERT_NE(::mkdtemp(folder), nullptr);
-  const std::string path = std::string(folder) + "/cups.sock";
-  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  // Listening without ever accepting: connections succeed and no answer ever comes.
-  ASSERT_EQ(::listen(listener, 8), 0);
-  cupsSetServer(path.c_str());
-
-  const DeviceList devices = systemSpooler().listDevices();
-  EXPECT_FALSE(devices.serviceAnswered);
-  EXPECT_TRUE(devices.names.empty());
-  EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
-  EXPECT_FALSE(systemSpooler().write("x"));
-  EXPECT_FALSE(systemSpooler().describeInkPage("Tinta").answered);
-
-  cupsSetServer(nullptr);
-  ::close(listener);
-  ::unlink(path.c_str());
-  ::rmdir(folder);
 }
 
 }  // namespace

@@ -116,6 +116,18 @@ TEST_F(EmbossRun, NoPrinterOrNoSchedulerIsSaidAndTheProgramGoesOn) {
       << transcriptText();
 }
 
+// A scheduler that takes the connection and never answers is given up after a few
+// seconds, like one that is not there.
+TEST_F(EmbossRun, ASchedulerThatNeverAnswersDoesNotHoldTheProgram) {
+  MuteScheduler mute(dir_.file("mute.sock"));
+  ASSERT_TRUE(mute.listening());
+  printEnvironment_ = "CUPS_SERVER='" + mute.server() + "'";
+  EXPECT_EQ(run("b<Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: O serviço de impressão não responde.", "say: Pontelix - Que deseja? ",
+                            "say: Fim do Pontelix"}))
+      << transcriptText();
+}
+
 TEST_F(EmbossRun, TheEdgesOfTheSheetArriveByteExact) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
   // An empty script: one empty line.
