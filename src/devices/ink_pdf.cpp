@@ -17,6 +17,10 @@
 
 namespace {
 
+// The comment that follows the header: bytes above 127 tell programs that copy the
+// file that it is binary.
+constexpr unsigned char kBinaryMark[] = {'%', 0xE2, 0xE3, 0xCF, 0xD3, '\n'};
+
 // Object numbers, in the order they are written.
 enum Object : int { kCatalog = 1, kPages, kPage, kContents, kImage, kImageLength, kInfo, kObjectCount };
 
@@ -121,7 +125,8 @@ bool writeInkPagePdf(const PixelView& image, const InkPage& page, const ByteSink
                                pdfNumber(x) + " " + pdfNumber(y) + " cm\n/Im0 Do\nQ\n";
   const std::string ref = " 0 R";
   PdfOutput out(sink);
-  out.put("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+  out.put("%PDF-1.4\n");
+  out.putBytes(kBinaryMark, sizeof kBinaryMark);
   out.object(kCatalog, "<< /Type /Catalog /Pages " + std::to_string(kPages) + ref + " >>");
   out.object(kPages, "<< /Type /Pages /Kids [" + std::to_string(kPage) + ref + "] /Count 1 >>");
   out.object(kPage, "<< /Type /Page /Parent " + std::to_string(kPages) + ref + " /MediaBox [0 0 " +
