@@ -9,7 +9,6 @@
 #include "devices/embosser_stream.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
-#include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
@@ -49,13 +48,7 @@ void embossDrawing(bool testDrawing) {
     return;
   }
   sayMessage("PXIMPROK", 2);
-  embossOnOpenJob([testDrawing] {
-    if (testDrawing) {
-      renderTestDrawing();
-    } else {
-      runScript(commandLines());
-    }
-  });
+  embossOnOpenJob([testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

@@ -12,11 +12,9 @@
 #include "devices/ink_pdf.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
-#include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
-#include "shell/project/project.h"
 
 namespace {
 
@@ -107,12 +105,6 @@ void printDrawing(bool testDrawing) {
   const PrintableDots area = printableDots(page);
   sayMessage("PXTAMPAP", 0);
   spkWriteLine(pageSizeText(area));
-  const bool printed = printInkPage(device, page, [testDrawing] {
-    if (testDrawing) {
-      renderTestDrawing();
-    } else {
-      runScript(commandLines());
-    }
-  });
+  const bool printed = printInkPage(device, page, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   if (printed) spkWriteLine("P\xe1gina enviada para a impressora.");
 }
