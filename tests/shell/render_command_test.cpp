@@ -174,7 +174,9 @@ TEST_F(RenderCommand, FailuresLeaveNoFileBehind) {
   for (const std::string args : {"f.pxg -o f.gif", "f.pxg -o png", "f.pxg", "-o f.png", "f.pxg g.pxg -o f.png",
                                  "--mode=paper f.pxg -o f.png", "--size=0x5 f.pxg -o f.png", "--size=9x f.pxg -o f.png",
                                  "--mode=ink --size=30x40 f.pxg -o f.png", "--bogus f.pxg -o f.png",
-                                 "missing.pxg -o f.png", ". -o f.png", "f.pxg -o no/such/dir/f.png", "f.pxg -o ."}) {
+                                 "missing.pxg -o f.png", ". -o f.png", "f.pxg -o no/such/dir/f.png", "f.pxg -o .",
+                                 "--mode=screen f.pxg -o f.pdf", "--mode=embosser f.pxg -o f.pdf",
+                                 "--landscape f.pxg -o f.png", "--size=30x40 f.pxg -o f.pdf"}) {
     const ProcessResult run = render(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_FALSE(run.err.empty()) << args;
@@ -235,18 +237,6 @@ TEST_F(RenderCommand, PdfIsTheA4InkPageAt300Dots) {
   ASSERT_EQ(coarse.size(), 1u);
   EXPECT_EQ(coarse[0].width, 1240);
   EXPECT_EQ(coarse[0].xPpi, 150);
-}
-
-TEST_F(RenderCommand, PdfWantsTheInkSurfaceAndLandscapeWantsAPdf) {
-  write("q.pxg", "PT 0 0\n");
-  const auto before = files();
-  for (const std::string args : {"--mode=screen q.pxg -o q.pdf", "--mode=embosser q.pxg -o q.pdf",
-                                 "--landscape q.pxg -o q.png", "--size=30x40 q.pxg -o q.pdf"}) {
-    const ProcessResult run = render(args);
-    EXPECT_EQ(run.status, 2) << args;
-    EXPECT_FALSE(run.err.empty()) << args;
-    EXPECT_EQ(files(), before) << args;
-  }
 }
 
 }  // namespace
