@@ -45,5 +45,18 @@ int64_t inkSideOf(const PrintableDots& area);
 // The resolution at which `side` dots span the page's shorter side.
 double dpiForSide(const InkPage& page, int64_t side);
 
+// What a print service said about a device's page.
+struct InkPageAnswer {
+  // False when the print service did not answer in time.
+  bool answered = false;
+  // False when the print service does not know the device.
+  bool found = false;
+  // Whether the device told its default media (size and margins) and its default
+  // resolution; what it did not tell stays as in defaultInkPage().
+  bool media = false;
+  bool resolution = false;
+  InkPage page;
+};
+
 // Hundredths of a millimetre in PostScript points (1/72 inch).
 double pointsOf(int64_t hundredthsOfMillimetre);

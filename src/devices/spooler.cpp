@@ -6,18 +6,18 @@
 
 namespace {
 
-RawSpooler* gReplacement = nullptr;
+PrintSpooler* gReplacement = nullptr;
 bool gJobOpen = false;
 bool gWriteFailed = false;
 
-RawSpooler& activeSpooler() {
+PrintSpooler& activeSpooler() {
   if (gReplacement) return *gReplacement;
   return systemSpooler();
 }
 
 }  // namespace
 
-void setRawSpooler(RawSpooler* spooler) {
+void setPrintSpooler(PrintSpooler* spooler) {
   gReplacement = spooler;
   gJobOpen = false;
   gWriteFailed = false;

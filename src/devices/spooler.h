@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "devices/ink_media_cups.h"
+#include "devices/ink_page.h"
 
 // The installed printers in the order the print service gives them, each as the user
 // knows it ("name", or "name/instance" for a saved set of options). Names are UTF-8.
@@ -22,9 +22,9 @@ enum class JobFormat { Raw, Pdf };
 
 // The print service behind the functions below. The program uses the system's; tests
 // put in their own to make any step fail.
-class RawSpooler {
+class PrintSpooler {
  public:
-  virtual ~RawSpooler() = default;
+  virtual ~PrintSpooler() = default;
   virtual DeviceList listDevices() = 0;
   // The device's default paper and resolution; the answer says what the service told.
   virtual InkPageAnswer describeInkPage(const std::string& device) = 0;
@@ -39,7 +39,7 @@ class RawSpooler {
 };
 
 // Uses `spooler` instead of the system's print service until called with nullptr.
-void setRawSpooler(RawSpooler* spooler);
+void setPrintSpooler(PrintSpooler* spooler);
 
 DeviceList readDeviceList();
 InkPageAnswer describeInkPage(const std::string& device);

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <csignal>
 
+#include "devices/ink_media_cups.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -23,7 +25,7 @@ constexpr double kWaitQuantumSeconds = 0.5;
 // on the terminal, under the program's own screen.
 const char* noPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
 
-class CupsSpooler final : public RawSpooler {
+class CupsSpooler final : public PrintSpooler {
  public:
   DeviceList listDevices() override {
     DeviceList list;
@@ -162,7 +164,7 @@ class CupsSpooler final : public RawSpooler {
 
 }  // namespace
 
-RawSpooler& systemSpooler() {
+PrintSpooler& systemSpooler() {
   static CupsSpooler spooler;
   return spooler;
 }

@@ -9,7 +9,7 @@
 #include "devices/spooler.h"
 #include "render/surface.h"
 
-class FakeSpooler : public RawSpooler {
+class FakeSpooler : public PrintSpooler {
  public:
   DeviceList listDevices() override { return devices; }
   InkPageAnswer describeInkPage(const std::string& device) override {
@@ -50,10 +50,10 @@ class SpoolerTest : public PopupTest {
  protected:
   void SetUp() override {
     PopupTest::SetUp();
-    setRawSpooler(&fake_);
+    setPrintSpooler(&fake_);
   }
   void TearDown() override {
-    setRawSpooler(nullptr);
+    setPrintSpooler(nullptr);
     freeSurface();
     PopupTest::TearDown();
   }
