@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "console/text.h"
+#include "shell/install_layout.h"
 #include "shell/version.h"
 
 namespace {
@@ -70,14 +71,19 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
 }
 
 std::string commandLineHelp() {
+  std::string reference = installedReference();
+  if (reference.empty()) reference = "doc/comandos.md (no c\xc3\xb3""digo-fonte)";
   return std::string("Pontelix ") + kPontelixVersion +
          " - gr\xc3\xa1""ficos t\xc3\xa1teis falados\n"
          "\n"
          "Uso:\n"
          "  pontelix [OP\xc3\x87\xc3\x95""ES] [PROJETO]   programa interativo (PROJETO: arquivo .pxg)\n"
          "  pontelix render [OP\xc3\x87\xc3\x95""ES] ROTEIRO -o SAIDA\n"
-         "                                 desenha o roteiro em .bmp, .png, .jpg ou .brf, sem\n"
-         "                                 falar (op\xc3\xa7\xc3\xb5""es: pontelix render --help)\n"
+         "                                 desenha o roteiro em .bmp, .png, .jpg, .brf ou .pdf,\n"
+         "                                 sem falar (op\xc3\xa7\xc3\xb5""es: pontelix render --help)\n"
+         "  pontelix print --printer=NOME [OP\xc3\x87\xc3\x95""ES] [ROTEIRO]\n"
+         "                                 imprime o roteiro no impressor braille ou na\n"
+         "                                 impressora a tinta (pontelix print --help; --list)\n"
          "  pontelix braille [--format=unicode|ascii|dots] [TEXTO...]\n"
          "                                 o texto (ou cada linha da entrada) em celas Braille\n"
          "  pontelix --version             vers\xc3\xa3o\n"
@@ -99,7 +105,14 @@ std::string commandLineHelp() {
          "  --screen=ARQUIVO               grava as 25 linhas da tela ao terminar\n"
          "  --picture=ARQUIVO              com --ui=headless: grava em PNG, ao terminar, a\n"
          "                                 \xc3\xbaltima imagem mostrada sobre a tela (op\xc3\xa7\xc3\xa3o V);\n"
-         "                                 sem imagem mostrada, nenhum arquivo\n";
+         "                                 sem imagem mostrada, nenhum arquivo\n"
+         "\n"
+         "Configura\xc3\xa7\xc3\xa3o: $XDG_CONFIG_HOME/tramel/Tramel.ini (sem a vari\xc3\xa1vel,\n"
+         "~/.config/tramel/Tramel.ini; se ele n\xc3\xa3o existe, /etc/tramel/Tramel.ini): fala\n"
+         "(TRADUTOR, SERVFALA, SINTETIZADOR), grava\xc3\xa7\xc3\xb5""es (PONTELIX, TRAMEL), janela\n"
+         "(VIDEO) e teclado braille (BRAILLE). Cada chave, seu padr\xc3\xa3o e seu efeito: man\n"
+         "pontelix, se\xc3\xa7\xc3\xa3o CONFIGURA\xc3\x87\xc3\x83O, e " + reference + ",\n"
+         "que tamb\xc3\xa9m descreve todos os comandos de desenho.\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

@@ -7,6 +7,9 @@
 #include "console/keys.h"
 #include "console/menu.h"
 #include "console/speech.h"
+#include "devices/emboss.h"
+#include "devices/ink_print.h"
+#include "interactive/builder.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
 #include "shell/messages/messages.h"
@@ -24,15 +27,15 @@ struct MenuOption {
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', sayNotImplemented},  // stepByStepBuilder()
+    {'P', stepByStepBuilder},
     {'E', sayNotImplemented},  // editCommands()
     {'V', [] { viewDrawing(false); }},
     {22, [] { viewDrawing(true); }},
     {'S', saveProject},
-    {'B', sayNotImplemented},  // embossDrawing(false)
-    {2, sayNotImplemented},    // embossDrawing(true)
-    {'I', sayNotImplemented},  // printDrawing(false)
-    {9, sayNotImplemented},    // printDrawing(true)
+    {'B', [] { embossDrawing(false); }},
+    {2, [] { embossDrawing(true); }},
+    {'I', [] { printDrawing(false); }},
+    {9, [] { printDrawing(true); }},
     {'G', saveDrawingImage},
     {'C', configure},
     {'N', newProject},
