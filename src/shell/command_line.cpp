@@ -99,7 +99,20 @@ std::string commandLineHelp() {
          "  --screen=ARQUIVO               grava as 25 linhas da tela ao terminar\n"
          "  --picture=ARQUIVO              com --ui=headless: grava em PNG, ao terminar, a\n"
          "                                 \xc3\xbaltima imagem mostrada sobre a tela (op\xc3\xa7\xc3\xa3o V);\n"
-         "                                 sem imagem mostrada, nenhum arquivo\n";
+         "                                 sem imagem mostrada, nenhum arquivo\n"
+         "\n"
+         "Configura\xc3\xa7\xc3\xa3o: $XDG_CONFIG_HOME/tramel/Tramel.ini (~/.config/tramel), sen\xc3\xa3o\n"
+         "/etc/tramel/Tramel.ini. A op\xc3\xa7\xc3\xa3o C do programa grava as chaves marcadas com *:\n"
+         "  TRADUTOR/VELOCIDADE *          velocidade da fala, 1 a 5\n"
+         "  TRADUTOR/SAPI *                Sim: fala pelo speech-dispatcher, com\n"
+         "  SERVFALA/VOZ *                 a voz (0: a padr\xc3\xa3o; n: a n-\xc3\xa9sima em portugu\xc3\xaas),\n"
+         "  SERVFALA/VELOCIDADE, TOM *     a velocidade e o tom, -10 a 10\n"
+         "  PONTELIX/IMPBRAILLE *          impressora Braille oferecida primeiro (B)\n"
+         "  PONTELIX/IMPTINTA *            impressora a tinta oferecida primeiro (I)\n"
+         "  TRADUTOR/DIRLETRAS *           pasta das letras gravadas (_65.wav...)\n"
+         "  PONTELIX/DIRPONTELIX           pasta das mensagens gravadas (PXOQUE.wav...)\n"
+         "  SINTETIZADOR/PAUSAVIRGn, PAUSAPONTOn, PAUSADOISPONTOSn: pausas, velocidade n\n"
+         "  TRAMEL/FALANDO, ECOAROPCAO, LEGADO, PGMTRAMEL; VIDEO/...; BRAILLE/MODO\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

@@ -57,11 +57,6 @@ bool confirmExit() {
   return end;
 }
 
-void configure() {
-  sayNotImplemented();
-  conReadLine();
-}
-
 void finishProgram() {
   resetProject();
   sayMessage("PXFIM", 1);

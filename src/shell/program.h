@@ -14,7 +14,8 @@ bool startProgram();
 // Asks whether to end, and a second time when the project has unsaved changes. True:
 // end the program.
 bool confirmExit();
-// Option C: there is nothing to configure yet.
+// Option C: speech, printers and the letters' recordings in a spoken form; what the user
+// changed is written to Tramel.ini and applied at once (configure.cpp).
 void configure();
 // Says goodbye and waits until everything has been heard.
 void finishProgram();
