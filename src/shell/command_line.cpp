@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "console/text.h"
+#include "shell/install_layout.h"
 #include "shell/version.h"
 
 namespace {
@@ -70,6 +71,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
 }
 
 std::string commandLineHelp() {
+  std::string reference = installedReference();
+  if (reference.empty()) reference = "doc/comandos.md (no c\xc3\xb3""digo-fonte)";
   return std::string("Pontelix ") + kPontelixVersion +
          " - gr\xc3\xa1""ficos t\xc3\xa1teis falados\n"
          "\n"
@@ -101,18 +104,16 @@ std::string commandLineHelp() {
          "                                 \xc3\xbaltima imagem mostrada sobre a tela (op\xc3\xa7\xc3\xa3o V);\n"
          "                                 sem imagem mostrada, nenhum arquivo\n"
          "\n"
-         "Configura\xc3\xa7\xc3\xa3o: $XDG_CONFIG_HOME/tramel/Tramel.ini (~/.config/tramel), sen\xc3\xa3o\n"
-         "/etc/tramel/Tramel.ini. A op\xc3\xa7\xc3\xa3o C do programa grava as chaves marcadas com *:\n"
-         "  TRADUTOR/VELOCIDADE *          velocidade da fala, 1 a 5\n"
-         "  TRADUTOR/SAPI *                Sim: fala pelo speech-dispatcher, com\n"
-         "  SERVFALA/VOZ *                 a voz (0: a padr\xc3\xa3o; n: a n-\xc3\xa9sima em portugu\xc3\xaas),\n"
-         "  SERVFALA/VELOCIDADE, TOM *     a velocidade e o tom, -10 a 10\n"
-         "  PONTELIX/IMPBRAILLE *          impressora Braille oferecida primeiro (B)\n"
-         "  PONTELIX/IMPTINTA *            impressora a tinta oferecida primeiro (I)\n"
-         "  TRADUTOR/DIRLETRAS *           pasta das letras gravadas (_65.wav...)\n"
-         "  PONTELIX/DIRPONTELIX           pasta das mensagens gravadas (PXOQUE.wav...)\n"
-         "  SINTETIZADOR/PAUSAVIRGn, PAUSAPONTOn, PAUSADOISPONTOSn: pausas, velocidade n\n"
-         "  TRAMEL/FALANDO, ECOAROPCAO, LEGADO, PGMTRAMEL; VIDEO/...; BRAILLE/MODO\n";
+         "Configura\xc3\xa7\xc3\xa3o: $XDG_CONFIG_HOME/tramel/Tramel.ini (sem a vari\xc3\xa1vel,\n"
+         "~/.config/tramel/Tramel.ini; se ele n\xc3\xa3o existe, /etc/tramel/Tramel.ini): fala\n"
+         "(TRADUTOR, SERVFALA, SINTETIZADOR), grava\xc3\xa7\xc3\xb5""es (PONTELIX, TRAMEL), janela\n"
+         "(VIDEO) e teclado braille (BRAILLE). Cada chave, seu padr\xc3\xa3o e seu efeito: man\n"
+         "pontelix, se\xc3\xa7\xc3\xa3o CONFIGURA\xc3\x87\xc3\x83O, e " + reference + ",\n"
+         "que tamb\xc3\xa9m descreve todos os comandos de desenho. A op\xc3\xa7\xc3\xa3o C do programa\n"
+         "grava, falando: TRADUTOR/VELOCIDADE (1 a 5), TRADUTOR/SAPI (Sim ou N\xc3\xa3o),\n"
+         "SERVFALA/VOZ (0: a padr\xc3\xa3o; n: a n-\xc3\xa9sima voz portuguesa), SERVFALA/VELOCIDADE e\n"
+         "TOM (-10 a 10), PONTELIX/IMPBRAILLE e IMPTINTA (as impressoras oferecidas primeiro\n"
+         "por B e por I) e TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {
