@@ -9,6 +9,9 @@
 #include "console/form.h"
 #include "console/keys.h"
 #include "console/speech.h"
+#include "console/text.h"
+#include "devices/device_chooser.h"
+#include "devices/spooler.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
 #include "shell/settings.h"
@@ -18,7 +21,17 @@ namespace {
 SettingChoices currentChoices() {
   SettingChoices choices;
   choices.voices = spkExternalVoices();
+  DeviceList devices = readDeviceList();
+  choices.printersKnown = devices.serviceAnswered;
+  choices.printers = std::move(devices.names);
   return choices;
+}
+
+// F9 on a printer field: the printer list of B and I, starting on the field's printer.
+// Esc keeps what the field held.
+std::string choosePrinter(const std::string& value) {
+  const std::string chosen = chooseDevice(false, cp1252ToUtf8(value));
+  return chosen.empty() ? value : utf8ToCp1252(chosen);
 }
 
 void addFields(std::vector<std::string>& values, const SettingChoices& choices) {
@@ -26,7 +39,9 @@ void addFields(std::vector<std::string>& values, const SettingChoices& choices) 
   for (size_t i = 0; i < table.size(); ++i) {
     const Setting& s = table[i];
     const std::string list = settingChoiceList(s, choices);
-    if (list.empty())
+    if (s.kind == SettingKind::Printer)
+      formAddChooserField(s.label, messageText(s.label), values[i], s.width, choosePrinter);
+    else if (list.empty())
       formAddField(s.label, messageText(s.label), values[i], s.width);
     else
       formAddChoiceField(s.label, messageText(s.label), values[i], s.width, list);

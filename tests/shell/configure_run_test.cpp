@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "private_cups.h"
 #include "shell/program_run.h"
 
 namespace {
@@ -35,4 +36,24 @@ TEST_F(ConfigureRun, AReadOnlyFolderIsSaidAndTheFileStaysWholeThenTheValueIsWrit
   // The services have also written their three switches, as at every start.
   EXPECT_EQ(readBytes(ini()).rfind("; minha voz\n[TRADUTOR]\nVELOCIDADE=4\n\n[TRAMEL]\n", 0), 0u);
   ::chmod(folder().c_str(), 0755);
+}
+
+// The printer chosen in C is where the list of B starts: Enter there embosses on it.
+TEST_F(ConfigureRun, BStartsOnThePrinterChosenInC) {
+  PrivateCups cups;
+  ASSERT_EQ(cups.failure(), "");
+  ASSERT_TRUE(cups.addRawQueue("Alfa"));
+  ASSERT_TRUE(cups.addRawQueue("Braille"));
+  printEnvironment_ = cups.environment();
+  writeBytes(dir_.file("figura.pxg"), "PT 1 2\r\n");
+  EXPECT_EQ(run("c<Enter><Enter><Enter><Enter><Enter><F9><Down><Enter><PgDn>b<Enter><Esc>s", "figura.pxg"), 0);
+  const auto jobs = cups.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u) << cups.jobList();
+  EXPECT_EQ(jobs[0].queue, "Braille");
+  EXPECT_NE(readBytes(ini()).find("[PONTELIX]\r\nIMPBRAILLE=Braille\r\n"), std::string::npos);
+  // The list of B is heard from the configured printer on, never from the first.
+  EXPECT_TRUE(heardInOrder({"say: Configuração gravada.", "say: Selecione a impressora Braille", "say: Braille",
+                            "say: Imprimindo em ", "say: Braille"}))
+      << transcriptText();
+  EXPECT_EQ(timesSaid("Alfa"), 1);
 }

@@ -9,6 +9,8 @@
 #include "console/options.h"
 #include "console/platform_backends.h"
 #include "console/popup_fixture.h"
+#include "devices/configured_printer.h"
+#include "devices/fake_spooler.h"
 #include "heard_in_order.h"
 #include "shell/program.h"
 
@@ -51,12 +53,14 @@ class Configure : public PopupTest {
     PopupTest::SetUp();
     engineLog().clear();
     setPlatformBackends({ownEngine, externalEngine, nullptr, twoVoices});
+    setRawSpooler(&spooler_);
     conSetOptions({UiChoice::Headless, SpeechChoice::Auto});
     letters_ = dir_ + "/letras";
     std::filesystem::create_directories(letters_);
   }
   void TearDown() override {
     PopupTest::TearDown();
+    setRawSpooler(nullptr);
     setPlatformBackends({});
     conSetOptions({});
   }
@@ -77,6 +81,7 @@ class Configure : public PopupTest {
   }
 
   std::string letters_;
+  FakeSpooler spooler_;
 };
 
 }  // namespace
@@ -139,4 +144,22 @@ TEST_F(Configure, UntouchedFieldsAreNotWrittenAndWrongFileValuesShowAsUsed) {
 
   configureWith("<Enter><Enter><Enter>2<PgDn>");
   EXPECT_EQ(readIni(), "[TRADUTOR]\nVELOCIDADE=7\nDIRLETRAS=@@\\letras\n[SERVFALA]\nVOZ=x\nVELOCIDADE=2\n");
+}
+
+TEST_F(Configure, PrintersComeFromThePrinterListStartingOnTheFieldsOwnAndAnUnknownOneIsRefused) {
+  writeFile(ini(), "[PONTELIX]\nIMPTINTA=Tinta/rascunho\n");
+  // F9 on the empty Braille field starts on the first printer and Enter takes it; on the
+  // ink field it starts on the configured one, and Esc keeps it. A typed name the
+  // print service does not know is refused; an empty field is no printer at all.
+  configureWith("<Enter><Enter><Enter><Enter><Enter><F9><Enter><Enter><F9><Esc><Enter><Up>Outra<PgDn>"
+                "<Ctrl+Y><PgDn>");
+  EXPECT_TRUE(heardInOrder({"say: Impressora Braille", "say: Braille", "say: Impressora Braille", "say: Braille",
+                            "say: Impressora a tinta", "say: Tinta/rascunho", "say: Tinta/rascunho",
+                            "say: Impressora a tinta", "say: Tinta/rascunho",
+                            "say: Impressora a tinta: impressora não encontrada.", "say: Impressora a tinta",
+                            "say: Outra", "say: Configuração gravada."}))
+      << transcript();
+  EXPECT_EQ(readIni(), "[PONTELIX]\nIMPTINTA=\nIMPBRAILLE=Braille\n");
+  EXPECT_EQ(configuredPrinter(OutputMode::Embosser), "Braille");
+  EXPECT_EQ(configuredPrinter(OutputMode::InkPrinter), "");
 }
