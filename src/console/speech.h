@@ -13,6 +13,9 @@
 // Called again, spkStart(0, "") applies a changed configuration at once: speed,
 // engine, voice and the letters directory are read anew.
 void spkStart(int speed, const std::string& soundDir);
+// True when the configuration (or the command line) asked the last spkStart for the
+// external engine and it could not be reached: the own synthesizer speaks instead.
+bool spkExternalEngineMissing();
 // The Portuguese voices of the external engine, counted from 1 as SERVFALA/VOZ counts
 // them; empty when speech is off or the speech server does not answer.
 std::vector<std::string> spkExternalVoices();

@@ -94,4 +94,5 @@ void configure() {
   // the new speed, from the new engine, with the new voice.
   spkStart(0, "");
   sayMessage("PXCFGOK", 2);
+  if (spkExternalEngineMissing()) sayMessage("PXCFGSEXT", 2);
 }

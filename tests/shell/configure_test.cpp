@@ -38,7 +38,11 @@ std::unique_ptr<SpeechEngine> ownEngine(int speed, SynthOutput, EspeakStartError
   return std::make_unique<LoggingEngine>(name);
 }
 
+// Whether the stand-in speech server answers.
+bool gServerAnswers = true;
+
 std::unique_ptr<SpeechEngine> externalEngine(const DispatcherSettings& s, int) {
+  if (!gServerAnswers) return nullptr;
   const std::string name = "external voice " + std::to_string(s.voice) + " rate " + std::to_string(s.rate) +
                            " pitch " + std::to_string(s.pitch);
   engineLog().push_back(name);
@@ -52,6 +56,7 @@ class Configure : public PopupTest {
   void SetUp() override {
     PopupTest::SetUp();
     engineLog().clear();
+    gServerAnswers = true;
     setPlatformBackends({ownEngine, externalEngine, nullptr, twoVoices});
     setRawSpooler(&spooler_);
     conSetOptions({UiChoice::Headless, SpeechChoice::Auto});
@@ -162,4 +167,12 @@ TEST_F(Configure, PrintersComeFromThePrinterListStartingOnTheFieldsOwnAndAnUnkno
   EXPECT_EQ(readIni(), "[PONTELIX]\nIMPTINTA=\nIMPBRAILLE=Braille\n");
   EXPECT_EQ(configuredPrinter(OutputMode::Embosser), "Braille");
   EXPECT_EQ(configuredPrinter(OutputMode::InkPrinter), "");
+}
+
+TEST_F(Configure, AnExternalEngineThatDoesNotAnswerIsSaidAndTheOwnOneSpeaks) {
+  writeFile(ini(), "[TRADUTOR]\nSAPI=Nao\n");
+  gServerAnswers = false;
+  configureWith("<Enter>Sim<PgDn>");
+  EXPECT_EQ(readIni(), "[TRADUTOR]\nSAPI=Sim\n");
+  EXPECT_EQ(engineLog().back(), "own 3: O sintetizador externo n\xe3o respondeu; fala o sintetizador interno.");
 }

@@ -116,6 +116,12 @@ void spkStart(int speed, const std::string& soundDir) {
   }
 }
 
+bool spkExternalEngineMissing() {
+  if (!platformBackends().makeExternalEngine || !externalEngineWanted(conOptions().speech)) return false;
+  activeEngine();  // drops an external engine that has failed since
+  return !speechServices().external;
+}
+
 std::vector<std::string> spkExternalVoices() {
   const PlatformBackends& backends = platformBackends();
   if (conOptions().speech == SpeechChoice::None || !backends.listExternalVoices) return {};

@@ -179,6 +179,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXCFGIG", "Nada mudou."},
     {"PXCFGNGV", "Configura\xe7\xe3" "o n\xe3" "o gravada: "},
     {"PXCFGOK", "Configura\xe7\xe3" "o gravada."},
+    {"PXCFGSEXT", "O sintetizador externo n\xe3" "o respondeu; fala o sintetizador interno."},
 };
 
 }  // namespace
