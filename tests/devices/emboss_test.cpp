@@ -12,17 +12,8 @@
 
 namespace {
 
-class EmbossTest : public PopupTest {
+class EmbossTest : public SpoolerTest {
  protected:
-  void SetUp() override {
-    PopupTest::SetUp();
-    setRawSpooler(&fake_);
-  }
-  void TearDown() override {
-    setRawSpooler(nullptr);
-    freeSurface();
-    PopupTest::TearDown();
-  }
   // An embosser sheet with ink in a few cells, among them the last line.
   void prepareSheet() {
     outputMode = OutputMode::Embosser;
@@ -31,7 +22,6 @@ class EmbossTest : public PopupTest {
     drawingSurface()->setPixel(67, 70, 0xFF0000);
     drawingSurface()->setPixel(131, 131, 0);
   }
-  FakeSpooler fake_;
 };
 
 TEST_F(EmbossTest, TheChooserListsTheDevicesBelowTheCursorAndGivesTheChosenName) {

@@ -8,7 +8,6 @@
 
 #include "console/options.h"
 #include "console/platform_backends.h"
-#include "console/popup_fixture.h"
 #include "devices/configured_printer.h"
 #include "devices/fake_spooler.h"
 #include "heard_in_order.h"
@@ -51,21 +50,19 @@ std::unique_ptr<SpeechEngine> externalEngine(const DispatcherSettings& s, int) {
 
 std::vector<std::string> twoVoices(int) { return {"Let\xed" "cia", "Raquel"}; }
 
-class Configure : public PopupTest {
+class Configure : public SpoolerTest {
  protected:
   void SetUp() override {
-    PopupTest::SetUp();
+    SpoolerTest::SetUp();
     engineLog().clear();
     gServerAnswers = true;
     setPlatformBackends({ownEngine, externalEngine, nullptr, twoVoices});
-    setRawSpooler(&spooler_);
     conSetOptions({UiChoice::Headless, SpeechChoice::Auto});
     letters_ = dir_ + "/letras";
     std::filesystem::create_directories(letters_);
   }
   void TearDown() override {
-    PopupTest::TearDown();
-    setRawSpooler(nullptr);
+    SpoolerTest::TearDown();
     setPlatformBackends({});
     conSetOptions({});
   }
@@ -86,7 +83,6 @@ class Configure : public PopupTest {
   }
 
   std::string letters_;
-  FakeSpooler spooler_;
 };
 
 }  // namespace
