@@ -15,7 +15,7 @@
 #include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/image_writer.h"
-#include "shell/project/projectfile.h"
+#include "console/text_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/project/projectfile.h"
+#include "console/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,9 @@
 #pragma once
-// The command script file on disk: bytes to lines and back, reading it whole, and
-// reserving temporary file names; saving goes through console/file_write.h. Nothing here
-// talks to the user; the callers turn the error numbers into spoken messages.
+// Text files of lines, as the command script file is kept: bytes to lines and back,
+// reading a file whole, and reserving temporary file names; saving goes through
+// console/file_write.h. The project file and the paragraph editor's blocks are read by
+// the same rules. Nothing here talks to the user; the callers turn the error numbers
+// into spoken messages.
 //
 // Paths are in the system's encoding (UTF-8); lines are Windows-1252.
 #include <sys/types.h>
