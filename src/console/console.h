@@ -58,6 +58,8 @@ bool conKeyWaiting();
 // scripted user is patient: it hears every message out and types when the program asks.
 bool conKeyPending();
 unsigned char conGetKey();
+// Waits as conGetKey does until a key is queued, and leaves it there.
+void conWaitForKey();
 KeyPair conGetKeyPair();
 KeyPair conPeekKey();
 void conFlushKeys();
@@ -65,9 +67,14 @@ void conFlushKeys();
 // The line editor; returns the code that ended editing (see keys.h).
 int conEditLine(std::string& text, int column, int row, bool editable, int visibleWidth,
                 int maxLength);
+// conEditLine with the cursor starting at the 1-based position `cursor` of the text;
+// on return `cursor` holds the position where editing ended.
+int conEditLineFrom(std::string& text, int column, int row, bool editable, int visibleWidth,
+                    int maxLength, int& cursor);
 int conEditLineToEdge(std::string& text, int column, int row, bool editable, int maxLength);
 std::string conReadLine();
-// While the paragraph editor runs, Ctrl+C and Ctrl+V end a line edit with 3 and 22.
+// While the paragraph editor runs, Ctrl+C and Ctrl+V end a line edit with 3 and 22, and
+// the first key typed into a line inserts instead of replacing the line.
 void conSetParagraphEditorMode(bool on);
 
 // The services' own start: reads the TRAMEL switches FALANDO, ECOAROPCAO and FALARTUDO,

@@ -26,7 +26,7 @@ struct Recording {
 constexpr Recording kDeletedSound{"_DEL", "apagou"};
 constexpr Recording kFieldCleared{"_CPOAPA", "campo apagado"};
 constexpr Recording kClearedToEnd{"_APFCPO", "apagado at\xe9 o fim do campo"};
-constexpr Recording kClearedFromStart{"_APICPO", "apagado desde o in\xedcio do campo"};
+constexpr Recording kClearedFromStart{"_APICPO", "apagado desde o in\xed" "cio do campo"};
 constexpr Recording kTypingSpoken{"_FALACI", "fala ligada"};
 constexpr Recording kTypingSilent{"_FALDLG", "fala desligada"};
 constexpr Recording kAskSpeed{"_VELOC", "velocidade de 1 a 5"};
@@ -49,9 +49,10 @@ void sayDeleted(const std::string& deleted) {
 
 class LineEditor {
  public:
-  LineEditor(const std::string& text, int column, int row, bool editable, int width, size_t maxLength)
+  LineEditor(const std::string& text, int column, int row, bool editable, int width, size_t maxLength,
+             size_t cursor)
       : text_(text.substr(0, maxLength)), column_(column), row_(row), width_(width),
-        maxLength_(maxLength), editable_(editable) {
+        maxLength_(maxLength), editable_(editable), pos_(std::min(cursor, maxLength)) {
     text_.resize(maxLength_, ' ');
     original_ = text_;
   }
@@ -73,6 +74,7 @@ class LineEditor {
   }
 
   std::string result() const { return text_.substr(0, words::textEnd(text_)); }
+  size_t cursor() const { return pos_; }
 
  private:
   std::pair<size_t, size_t> selection() const {
@@ -112,7 +114,9 @@ class LineEditor {
 
   void type(unsigned char ch) {
     anchor_.reset();
-    if (first_ && words::textEnd(text_) > pos_) {
+    // In a form typing replaces the old value; in the paragraph editor it never wipes a
+    // line of the user's text.
+    if (first_ && !gParagraphEditor && words::textEnd(text_) > pos_) {
       spkTick();
       spkTick();
       if (editable_) text_.assign(maxLength_, ' ');
@@ -325,7 +329,7 @@ class LineEditor {
   size_t maxLength_;
   bool editable_;
   bool first_ = true;
-  size_t pos_ = 0;
+  size_t pos_;
   size_t scroll_ = 0;
   std::optional<size_t> anchor_;
 };
@@ -335,6 +339,12 @@ class LineEditor {
 void conSetParagraphEditorMode(bool on) { gParagraphEditor = on; }
 
 int conEditLine(std::string& text, int column, int row, bool editable, int visibleWidth, int maxLength) {
+  int cursor = 1;
+  return conEditLineFrom(text, column, row, editable, visibleWidth, maxLength, cursor);
+}
+
+int conEditLineFrom(std::string& text, int column, int row, bool editable, int visibleWidth,
+                    int maxLength, int& cursor) {
   maxLength = std::clamp(maxLength, 1, kMaxLength);
   visibleWidth = std::clamp(visibleWidth, 1, maxLength);
   const ConRect window = conTextWindow();
@@ -347,9 +357,11 @@ int conEditLine(std::string& text, int column, int row, bool editable, int visib
   // On the window's last row a field that reaches the right edge would scroll the window;
   // in its very last cell no cell is left, and the text is edited by ear.
   if (row == windowHeight && column + visibleWidth - 1 >= windowWidth) --visibleWidth;
-  LineEditor editor(text, column, row, editable, visibleWidth, static_cast<size_t>(maxLength));
+  LineEditor editor(text, column, row, editable, visibleWidth, static_cast<size_t>(maxLength),
+                    static_cast<size_t>(std::max(cursor, 1) - 1));
   const int code = editor.run();
   text = editor.result();
+  cursor = static_cast<int>(editor.cursor()) + 1;
   return code;
 }
 

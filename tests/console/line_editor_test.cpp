@@ -142,6 +142,22 @@ TEST_F(LineEditorTest, ClipboardKeysAndTheParagraphEditorFlag) {
   conSetParagraphEditorMode(false);
 }
 
+TEST_F(LineEditorTest, TheParagraphEditorStartsAtAColumnTypesInAndLearnsWhereEditingEnded) {
+  conSetParagraphEditorMode(true);
+  std::string text = "PT 1 2";
+  int cursor = 4;
+  keys("9<Ctrl+Enter>");
+  EXPECT_EQ(conEditLineFrom(text, 1, 1, true, 20, 20, cursor), key::kCtrlEnter);
+  EXPECT_EQ(text, "PT 91 2");  // inserted where it started; no line of text is wiped
+  EXPECT_EQ(cursor, 5);
+  EXPECT_EQ(count("tick"), 0u);
+  cursor = 99;  // beyond the field: the cursor waits at its end
+  keys("<Left><Enter>");
+  conEditLineFrom(text, 1, 1, true, 20, 20, cursor);
+  EXPECT_EQ(cursor, 20);
+  conSetParagraphEditorMode(false);
+}
+
 TEST_F(LineEditorTest, LongTextScrollsInsideTheVisibleWidth) {
   std::string text;
   keys(std::string(30, 'a') + "b<Enter>");
@@ -232,7 +248,7 @@ TEST_F(LineEditorSoundsTest, EachActionIsHeardByItsRecordingOrElseInWords) {
   conEditLine(text, 1, 1, true, 20, 20);
   const std::vector<std::string> words = said();
   for (const char* expected : {"say: apagou", "say: campo apagado", "say: apagado at\xe9 o fim do campo",
-                               "say: apagado desde o in\xedcio do campo", "say: fala ligada",
+                               "say: apagado desde o in\xed" "cio do campo", "say: fala ligada",
                                "say: fala desligada", "say: velocidade de 1 a 5"}) {
     EXPECT_NE(std::find(words.begin(), words.end(), cp1252ToUtf8(expected)), words.end()) << expected;
   }
