@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -22,7 +23,9 @@ bool hasNonAscii(std::string_view bytes) {
   return false;
 }
 
-std::vector<std::string> splitLines(std::string_view text) {
+}  // namespace
+
+std::vector<std::string> splitTextLines(std::string_view text) {
   std::vector<std::string> lines;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -38,6 +41,8 @@ std::vector<std::string> splitLines(std::string_view text) {
   }
   return lines;
 }
+
+namespace {
 
 // Closes on every road out of a function.
 struct FileDescriptor {
@@ -63,9 +68,9 @@ ProjectText decodeProjectText(std::string_view bytes) {
   if (text.encoding != ProjectEncoding::Windows1252) {
     const std::string converted = utf8ToCp1252(bytes);
     text.replacedCharacters = cp1252ToUtf8(converted) != bytes;
-    text.lines = splitLines(converted);
+    text.lines = splitTextLines(converted);
   } else {
-    text.lines = splitLines(bytes);
+    text.lines = splitTextLines(bytes);
   }
   return text;
 }
@@ -105,6 +110,11 @@ int readProjectFile(const std::string& path, ProjectText& text) {
     // The file may grow while it is read.
     if (static_cast<long long>(bytes.size()) + n > kMaxProjectFileBytes) return EFBIG;
     bytes.append(buffer, static_cast<size_t>(n));
+  }
+  // Each line costs far more memory than its bytes.
+  if (std::max(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r')) >
+      kMaxTextFileLines) {
+    return EFBIG;
   }
   text = decodeProjectText(bytes);
   return 0;

@@ -35,6 +35,8 @@ struct ProjectText {
 // LF CR leaves an empty line between); a last line without an end is still a line; a
 // NUL byte ends the text.
 ProjectText decodeProjectText(std::string_view bytes);
+// The same split of a text into lines, without the decoding.
+std::vector<std::string> splitTextLines(std::string_view text);
 
 // Every line, the last included, followed by CR LF. Characters that UTF-8 can't carry
 // don't exist, so only the UTF-8 encodings convert.
@@ -43,12 +45,16 @@ std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEnco
 // Files larger than this are not projects; reading one is refused instead of exhausting
 // memory.
 constexpr long long kMaxProjectFileBytes = 16LL * 1024 * 1024;
+// Nor are files of more line ends than this: a file of nothing but line ends would
+// take many times its size as lines.
+constexpr long kMaxTextFileLines = 1000000;
 
 // True when something (a file, a directory, a dangling link) has this name.
 bool projectPathExists(const std::string& path);
 
 // Reads the whole file. Returns 0, or the errno that stopped it (EISDIR for a directory,
-// EINVAL for anything else that is no regular file, EFBIG above kMaxProjectFileBytes).
+// EINVAL for anything else that is no regular file, EFBIG above kMaxProjectFileBytes or
+// kMaxTextFileLines).
 int readProjectFile(const std::string& path, ProjectText& text);
 
 // A new, empty file with a unique name in the temporary directory ($TMPDIR, else /tmp),

@@ -27,6 +27,10 @@ TEST(ProjectText, EveryLineEndGivesTheSameLines) {
   EXPECT_THAT(linesOf("DM -5 5 -5 5\r\n\n  PT 1 2  \rCI 0 0 3"), expected);
 }
 
+TEST(ProjectText, TextSplitsAsAFileDoesWithoutDecoding) {
+  EXPECT_THAT(splitTextLines("a\r\nb\rc\n\xc3\xa7"), ElementsAre("a", "b", "c", "\xc3\xa7"));
+}
+
 TEST(ProjectText, LineEndEdges) {
   EXPECT_THAT(linesOf(""), IsEmpty());
   EXPECT_THAT(linesOf("\r\n"), ElementsAre(""));
@@ -115,7 +119,15 @@ TEST(ProjectFile, ReadsAndRefusesWhatIsNoProject) {
     big.put('x');
   }
   EXPECT_EQ(readProjectFile(dir.file("big.pxg"), text), EFBIG);
+  // Small, but as lines it would take hundreds of times its size.
+  writeBytes(dir.file("ends.pxg"), std::string(kMaxTextFileLines + 1, '\n'));
+  EXPECT_EQ(readProjectFile(dir.file("ends.pxg"), text), EFBIG);
   EXPECT_THAT(text.lines, ElementsAre("kept"));
+  std::string crlf;
+  for (long i = 0; i < kMaxTextFileLines; ++i) crlf += "\r\n";
+  writeBytes(dir.file("crlf.pxg"), crlf);
+  EXPECT_EQ(readProjectFile(dir.file("crlf.pxg"), text), 0);
+  EXPECT_EQ(text.lines.size(), static_cast<size_t>(kMaxTextFileLines));
 }
 
 TEST(ProjectFile, TempFileNamesAreNewEmptyAndUnique) {
