@@ -24,7 +24,7 @@ struct MenuOption {
 
 constexpr MenuOption kMenuOptions[] = {
     {'P', sayNotImplemented},  // stepByStepBuilder()
-    {'E', sayNotImplemented},  // editCommands()
+    {'E', editCommands},
     {'V', sayNotImplemented},  // viewDrawing(false)
     {22, sayNotImplemented},   // viewDrawing(true)
     {'S', saveProject},

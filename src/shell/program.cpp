@@ -4,6 +4,7 @@
 #include "console/askkey.h"
 #include "console/config.h"
 #include "console/console.h"
+#include "console/editing/paragraph_editor.h"
 #include "console/keys.h"
 #include "console/speech.h"
 #include "shell/mainmenu.h"
@@ -55,6 +56,14 @@ bool confirmExit() {
   }
   if (!end) sayMessage("PXCANC", 2);
   return end;
+}
+
+void editCommands() {
+  conSetBackColour(4);
+  sayMessage("PXEDIT", 1);
+  conSetBackColour(0);
+  const int column = conColumn(), row = conRow();
+  editTextList(commandLines(), false, false, {column, row, kConColumns, kConRows - row}, false);
 }
 
 void configure() {

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "scratch.h"
+#include "transcript_lines.h"
 
 class ProgramRun : public ::testing::Test {
  protected:
@@ -49,12 +50,7 @@ class ProgramRun : public ::testing::Test {
   }
 
   // The transcript, one event a line ("say: ...", "click").
-  std::vector<std::string> heard() const {
-    std::vector<std::string> lines;
-    std::istringstream in(readBytes(dir_.file("t.txt")));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
+  std::vector<std::string> heard() const { return transcriptLines(readBytes(dir_.file("t.txt"))); }
 
   // The screen as the program left it, 25 rows of UTF-8.
   std::string screen() const { return readBytes(dir_.file("s.txt")); }
@@ -67,16 +63,7 @@ class ProgramRun : public ::testing::Test {
 
   // True when the events appear in the transcript in this order (others may lie
   // between them).
-  bool heardInOrder(std::initializer_list<std::string> events) const {
-    const auto lines = heard();
-    auto at = lines.begin();
-    for (const std::string& event : events) {
-      at = std::find(at, lines.end(), event);
-      if (at == lines.end()) return false;
-      ++at;
-    }
-    return true;
-  }
+  bool heardInOrder(std::initializer_list<std::string> events) const { return eventsInOrder(heard(), events); }
 
   std::string transcriptText() const { return readBytes(dir_.file("t.txt")); }
 
