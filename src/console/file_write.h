@@ -24,6 +24,10 @@ using ByteProducer = std::function<bool(const ByteSink& sink)>;
 int replaceFileAtomically(const std::string& path, const ByteProducer& produce);
 int replaceFileAtomically(const std::string& path, std::string_view bytes);
 
+// Why a file could not be read or written, from its errno, in a few lower-case words a
+// user can act on ("sem permissão", "disco cheio"); Windows-1252.
+std::string fileFailureReason(int error);
+
 // The system calls that writing goes through, so that tests can make them fail the way
 // a full disk or a broken device does.
 struct FileSystemCalls {

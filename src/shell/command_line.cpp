@@ -54,13 +54,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
       else if (value == "none") cl.options.speech = SpeechChoice::None;
       else return failure(cl, "--speech deve ser espeak, speechd ou none: " + value);
     } else if (takeValue(arg, "--keys", cl.keysFile) || takeValue(arg, "--transcript", cl.transcriptFile) ||
-               takeValue(arg, "--screen", cl.screenFile)) {
+               takeValue(arg, "--screen", cl.screenFile) || takeValue(arg, "--picture", cl.pictureFile)) {
     } else {
       return failure(cl, "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg));
     }
   }
   if (!cl.keysFile.empty() && cl.options.ui != UiChoice::Headless) {
     return failure(cl, "--keys s\xc3\xb3 vale com --ui=headless");
+  }
+  if (!cl.pictureFile.empty() && cl.options.ui != UiChoice::Headless) {
+    return failure(cl, "--picture s\xc3\xb3 vale com --ui=headless");
   }
   if (cl.args.size() > 1) return failure(cl, "mais de um projeto: " + cp1252ToUtf8(cl.args[1]));
   return cl;
@@ -93,7 +96,10 @@ std::string commandLineHelp() {
          "                                 Sem mais teclas, o programa termina (status 0).\n"
          "  --transcript=ARQUIVO           grava, uma por linha, cada coisa falada ou tocada\n"
          "                                 (say:, play:, spell:, click, tick, tone:, beep)\n"
-         "  --screen=ARQUIVO               grava as 25 linhas da tela ao terminar\n";
+         "  --screen=ARQUIVO               grava as 25 linhas da tela ao terminar\n"
+         "  --picture=ARQUIVO              com --ui=headless: grava em PNG, ao terminar, a\n"
+         "                                 \xc3\xbaltima imagem mostrada sobre a tela (op\xc3\xa7\xc3\xa3o V);\n"
+         "                                 sem imagem mostrada, nenhum arquivo\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

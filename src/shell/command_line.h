@@ -12,6 +12,7 @@ struct CommandLine {
   std::string keysFile;        // UTF-8 paths, as given
   std::string transcriptFile;
   std::string screenFile;
+  std::string pictureFile;
   std::vector<std::string> args;  // the remaining arguments, Windows-1252
   std::string error;              // UTF-8, for Action::Error
 };

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "console/console.h"
+#include "console/file_write.h"
 #include "console/frontend.h"
 #include "console/frontends/default_ui.h"
 #include "console/frontends/headless.h"
@@ -18,18 +19,44 @@
 #include "console/platform_backends.h"
 #include "console/screen.h"
 #include "console/transcript.h"
+#include "render/image_writer.h"
 #include "shell/command_line.h"
 #include "shell/program.h"
 
 namespace {
 
 std::string gScreenFile;
+std::string gPictureFile;
 
-// What must survive however the program ends: the screen file and the transcript.
+// The last picture the console's overlay showed (--picture): 0x00RRGGBB, top row first.
+struct ShownPicture {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+ShownPicture gShownPicture;
+
+void keepShownPicture(const ConPicture& shown) {
+  gShownPicture.width = shown.width;
+  gShownPicture.height = shown.height;
+  gShownPicture.pixels = *shown.pixels;
+}
+
+// No picture shown, no file.
+bool writeShownPicture() {
+  if (gShownPicture.width == 0) return true;
+  const PixelView view{gShownPicture.width, gShownPicture.height, gShownPicture.width, gShownPicture.pixels.data()};
+  return replaceFileAtomically(gPictureFile, [&](const ByteSink& sink) { return writePng(view, sink); }) == 0;
+}
+
+void sayNotWritten(const std::string& path) {
+  std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", path.c_str());
+}
+
+// What must survive however the program ends: the screen file, the picture and the
+// transcript.
 void finish() {
-  if (!gScreenFile.empty() && !conWriteScreenFile(gScreenFile)) {
-    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", gScreenFile.c_str());
-  }
+  if (!gScreenFile.empty() && !conWriteScreenFile(gScreenFile)) sayNotWritten(gScreenFile);
+  if (!gPictureFile.empty() && !writeShownPicture()) sayNotWritten(gPictureFile);
   transcriptClose();
 }
 
@@ -50,7 +77,9 @@ std::unique_ptr<Frontend> makeHeadless(const CommandLine& cl, std::string& error
     error = cl.keysFile + ": " + error;
     return nullptr;
   }
-  return makeHeadlessFrontend(std::move(keys));
+  PictureListener onPicture;
+  if (!cl.pictureFile.empty()) onPicture = keepShownPicture;
+  return makeHeadlessFrontend(std::move(keys), std::move(onPicture));
 }
 
 // Builds the frontend the command line chose; on failure returns null with `error` set.
@@ -100,6 +129,7 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   gScreenFile = cl.screenFile;
+  gPictureFile = cl.pictureFile;
   conSetFrontend(std::move(frontend));
   conSetEndHandler([](int) { finish(); });
   conStartServices();

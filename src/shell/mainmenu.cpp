@@ -8,6 +8,7 @@
 #include "console/menu.h"
 #include "console/speech.h"
 #include "render/surface.h"
+#include "render/viewing/viewing.h"
 #include "shell/messages/messages.h"
 #include "shell/program.h"
 #include "shell/project/project.h"
@@ -25,14 +26,14 @@ struct MenuOption {
 constexpr MenuOption kMenuOptions[] = {
     {'P', sayNotImplemented},  // stepByStepBuilder()
     {'E', editCommands},
-    {'V', sayNotImplemented},  // viewDrawing(false)
-    {22, sayNotImplemented},   // viewDrawing(true)
+    {'V', [] { viewDrawing(false); }},
+    {22, [] { viewDrawing(true); }},
     {'S', saveProject},
     {'B', sayNotImplemented},  // embossDrawing(false)
     {2, sayNotImplemented},    // embossDrawing(true)
     {'I', sayNotImplemented},  // printDrawing(false)
     {9, sayNotImplemented},    // printDrawing(true)
-    {'G', sayNotImplemented},  // saveDrawingImage()
+    {'G', saveDrawingImage},
     {'C', configure},
     {'N', newProject},
 };

@@ -125,12 +125,9 @@ bool prepareRequestedSurface(const RenderRequest& request) {
 }
 
 bool writeOutput(const RenderRequest& request, std::string& error) {
-  const PixelView view = surfacePixels();
-  const int failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
-    if (request.target != RenderTarget::EmbosserStream) return writeImage(imageFormatOf(request.target), view, sink);
-    const std::string stream = embosserStream(view);
-    return sink(stream.data(), stream.size());
-  });
+  const int failure = request.target == RenderTarget::EmbosserStream
+                          ? replaceFileAtomically(request.output, embosserStream(surfacePixels()))
+                          : saveSurfaceImage(request.output, imageFormatOf(request.target));
   if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
   return failure == 0;
 }

@@ -61,7 +61,16 @@ TEST_F(HeadlessRun, UnknownOptionAndHelp) {
   EXPECT_EQ(run("", "--nada"), 2);
   EXPECT_EQ(std::system((std::string(PONTELIX_EXE) + " --help >" + dir_ + "/h.txt").c_str()), 0);
   const std::string help = file("h.txt");
-  for (const char* option : {"--ui=", "--keys=", "--transcript=", "--screen=", "--speech="}) {
+  for (const char* option : {"--ui=", "--keys=", "--transcript=", "--screen=", "--speech=", "--picture="}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }
+}
+
+TEST_F(HeadlessRun, PictureFileOnlyWhenAPictureWasShownAndOnlyHeadless) {
+  EXPECT_EQ(run("<Enter><Esc>s", "--picture=p.png"), 0);
+  EXPECT_FALSE(std::filesystem::exists(dir_ + "/p.png"));
+  const std::string terminal = std::string(PONTELIX_EXE) + " --ui=terminal --picture=p.png 2>" + dir_ + "/e.txt";
+  const int status = std::system(terminal.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+  EXPECT_NE(file("e.txt").find("--picture s\xc3\xb3 vale com --ui=headless"), std::string::npos);
 }

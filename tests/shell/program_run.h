@@ -25,13 +25,14 @@ class ProgramRun : public ::testing::Test {
   int run(const std::string& keys, const std::string& project = "", bool asOrdinaryUser = false) {
     writeBytes(dir_.file("keys.txt"), keys);
     std::string command = "cd '" + dir_.path() + "' && XDG_CONFIG_HOME='" + dir_.path() +
-                          "/config' ";
+                          "/config' " + environment_ + " ";
     if (asOrdinaryUser && ::geteuid() == 0) {
       ::chmod(dir_.path().c_str(), 0777);
       command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     }
-    command += speechEnvironment_ + " " + std::string(PONTELIX_EXE) + " --ui=headless --speech=" + speech_ +
-               " --keys=keys.txt --transcript=t.txt --screen=s.txt";
+    command += speechEnvironment_ + " " + std::string(PONTELIX_EXE) +
+               " --ui=headless --speech=" + speech_ + " --keys=keys.txt --transcript=t.txt --screen=s.txt " +
+               options_;
     if (!project.empty()) command += " '" + project + "'";
     command += " >out.txt 2>err.txt";
     const int status = std::system(command.c_str());
@@ -71,4 +72,7 @@ class ProgramRun : public ::testing::Test {
   // The voice the runs use, and the environment it starts in ("SDL_AUDIODRIVER=dummy").
   std::string speech_ = "none";
   std::string speechEnvironment_;
+  // More variables ("TMPDIR=...") and more options ("--picture=p.png") for every run.
+  std::string environment_;
+  std::string options_;
 };

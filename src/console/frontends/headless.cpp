@@ -13,7 +13,8 @@ constexpr auto kIdleLimit = std::chrono::seconds(20);
 
 class HeadlessFrontend : public Frontend {
  public:
-  explicit HeadlessFrontend(std::vector<KeyCodes> keys) : keys_(std::move(keys)) {}
+  HeadlessFrontend(std::vector<KeyCodes> keys, PictureListener onPicture)
+      : keys_(std::move(keys)), onPicture_(std::move(onPicture)) {}
 
   void pump(int) override {
     if (conQueuedKeyBytes() > 0 || !conLookingForKey()) return;
@@ -28,7 +29,11 @@ class HeadlessFrontend : public Frontend {
     if (!exhaustedSince_) exhaustedSince_ = now;
     if (now - *exhaustedSince_ > kIdleLimit) conEndAtOnce(0);
   }
-  void invalidate() override {}
+  void invalidate() override {
+    if (!onPicture_) return;
+    const ConPicture picture = conPicture();
+    if (picture.shown) onPicture_(picture);
+  }
   void setWaitingForKey(bool) override {}
   void setTitle(const std::string& title) override { title_ = title; }
   void beep() override {}
@@ -38,6 +43,7 @@ class HeadlessFrontend : public Frontend {
 
  private:
   std::vector<KeyCodes> keys_;
+  PictureListener onPicture_;
   size_t next_ = 0;
   std::optional<std::chrono::steady_clock::time_point> exhaustedSince_;
   std::string title_;
@@ -47,6 +53,6 @@ class HeadlessFrontend : public Frontend {
 
 }  // namespace
 
-std::unique_ptr<Frontend> makeHeadlessFrontend(std::vector<KeyCodes> keys) {
-  return std::make_unique<HeadlessFrontend>(std::move(keys));
+std::unique_ptr<Frontend> makeHeadlessFrontend(std::vector<KeyCodes> keys, PictureListener onPicture) {
+  return std::make_unique<HeadlessFrontend>(std::move(keys), std::move(onPicture));
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The headless frontend: keys come from a key script, nothing is shown. The grid is
 // read back with conScreenRows and the transcript records what would be heard.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "console/frontend.h"
 #include "console/keymap.h"
+#include "console/screen.h"
 
 // The headless client area: 80 x 25 cells of 13 x 28 pixels.
 constexpr PixelSize kHeadlessClientArea{1040, 700};
@@ -20,4 +22,9 @@ bool parseKeyScript(const std::string& utf8, std::vector<KeyCodes>& keys, std::s
 // Each script key reaches the queue when the program next looks for a key with the queue
 // empty; when the script has run out and the program waits for a key, the program ends
 // at once (conEndAtOnce(0)).
-std::unique_ptr<Frontend> makeHeadlessFrontend(std::vector<KeyCodes> keys);
+//
+// Nothing is shown, but what the picture overlay shows can be watched: the listener is
+// called with the overlay whenever the console changes while it is shown, so that a test
+// can keep the last picture a user would have seen.
+using PictureListener = std::function<void(const ConPicture& shown)>;
+std::unique_ptr<Frontend> makeHeadlessFrontend(std::vector<KeyCodes> keys, PictureListener onPicture = {});

@@ -1,5 +1,4 @@
 // The spoken project operations: naming, loading, saving and starting a project.
-#include <cerrno>
 #include <utility>
 
 #include "console/askkey.h"
@@ -24,35 +23,8 @@ std::string trimmed(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-// Why a file operation failed, in words a user can act on.
-std::string failureReason(int error) {
-  switch (error) {
-    case EACCES:
-    case EPERM:
-      return "sem permiss\xe3o";
-    case EROFS:
-      return "disco somente para leitura";
-    case ENOSPC:
-    case EDQUOT:
-      return "disco cheio";
-    case ENOENT:
-    case ENOTDIR:
-      return "pasta ou arquivo inexistente";
-    case EISDIR:
-      return "o nome \xe9 de uma pasta";
-    case EINVAL:
-      return "n\xe3o \xe9 um arquivo comum";
-    case EFBIG:
-      return "arquivo grande demais";
-    case ENAMETOOLONG:
-      return "nome longo demais";
-    default:
-      return "erro " + std::to_string(error);
-  }
-}
-
 void sayFileFailure(std::string_view what, int error) {
-  spkWriteLine(std::string(what) + projectFileName() + ": " + failureReason(error) + ".");
+  spkWriteLine(std::string(what) + projectFileName() + ": " + fileFailureReason(error) + ".");
 }
 
 std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
@@ -99,6 +71,18 @@ bool offerToSave() {
 
 }  // namespace
 
+std::string askFileNameOnLine(std::string_view filter) {
+  const int column = conColumn(), row = conRow();
+  const std::string name = askFileName(kFileListHeight, filter);
+  // Over what was typed, so that a name picked from the list shows as well, and what was
+  // typed before Esc is given up.
+  conGoto(column, row);
+  conWrite(name);
+  conClearEol();
+  if (!name.empty()) conWriteLine();
+  return name;
+}
+
 void setProgramArguments(const std::vector<std::string>& arguments) {
   gArgumentName = arguments.empty() ? std::string() : trimmed(arguments.front());
 }
@@ -108,21 +92,10 @@ std::string askProjectFileName() {
   if (name.empty()) {
     conFlushKeys();
     sayMessage("PXNOMARQ", 1);
-    const int column = conColumn(), row = conRow();
-    name = askFileName(10, "*.pxg");
-    if (fileChooserLastKey() == key::kEsc) {
-      // What was typed is given up; the caller's message takes its line.
-      conGoto(column, row);
-      conClearEol();
-      return {};
-    }
-    if (!name.empty()) {
-      // Over what was typed, so that a name picked from the list shows as well.
-      conGoto(column, row);
-      conWrite(name);
-      conClearEol();
-      conWriteLine();
-    } else {
+    name = askFileNameOnLine("*.pxg");
+    // After Esc the caller's message takes the line.
+    if (fileChooserLastKey() == key::kEsc) return {};
+    if (name.empty()) {
       sayMessage("PXASSUME", 1);
       name = kDefaultProjectName;
     }

@@ -38,6 +38,13 @@ void resetProject();
 // The name with ".pxg" appended unless it already ends in ".pxg" in any letter case.
 std::string withProjectExtension(std::string_view name);
 
+// The file chooser on the cursor's line, with a list of this many rows below it. The line
+// then shows the answer: a name, typed or picked from the list, followed by a line end;
+// after Esc, or Enter on an empty line, the line is empty and the cursor at its start,
+// for the caller's message (fileChooserLastKey tells the two apart).
+constexpr int kFileListHeight = 10;
+std::string askFileNameOnLine(std::string_view filter);
+
 // The spoken project operations. askProjectFileName gives the empty text when the user
 // pressed Esc; the file chooser's last key tells the caller so.
 std::string askProjectFileName();

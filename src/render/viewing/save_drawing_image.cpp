@@ -1,0 +1,73 @@
+// Option G: the drawing of the command lines written as a JPEG, PNG or BMP file.
+#include <string>
+
+#include "console/askkey.h"
+#include "console/console.h"
+#include "console/file_write.h"
+#include "console/keys.h"
+#include "console/speech.h"
+#include "console/text.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
+#include "render/viewing/screen_drawing.h"
+#include "render/viewing/viewing.h"
+#include "shell/messages/messages.h"
+#include "shell/project/project.h"
+
+namespace {
+
+constexpr int kPromptBack = 5;
+
+// "Arquivo gráfico não foi salvo." and why, on a line of its own.
+void sayNotSaved(const std::string& reason) {
+  sayMessage("PXNAOSV", 1);
+  spkWriteLine("Motivo: " + reason + ".");
+  conWriteLine();
+}
+
+// Renders the command lines and writes them under the name. The format is chosen after
+// rendering, as it always was; a name that names none is refused without touching a file
+// of that name.
+void writeDrawingImage(const std::string& name) {
+  if (!drawOnScreenSurface(false)) {
+    sayNotSaved(kNoSurfaceReason);
+    return;
+  }
+  const ImageFormat format = imageFormatForName(name);
+  const int error = format == ImageFormat::None ? 0 : saveSurfaceImage(cp1252ToUtf8(name), format);
+  freeSurface();
+  if (format == ImageFormat::None) {
+    sayMessage("PXNAOSV", 2);
+  } else if (error != 0) {
+    sayNotSaved(fileFailureReason(error));
+  } else {
+    sayMessage("PXOK", 1);
+  }
+}
+
+// The name, unless the user gave up (Esc, an empty name, a refused replacement).
+std::string askImageFileName() {
+  conSetBackColour(kPromptBack);
+  sayMessage("PXNOMGRF", 1);
+  conSetBackColour(0);
+  std::string name = askFileNameOnLine("*.*");
+  if (!name.empty() && projectPathExists(cp1252ToUtf8(name))) {
+    sayMessage("PXSOBRESC", 0);
+    if (askKey("SN") != 'S') name.clear();
+  }
+  return name;
+}
+
+}  // namespace
+
+void saveDrawingImage() {
+  const std::string name = askImageFileName();
+  if (name.empty()) {
+    sayMessage("PXDESIST", 1);
+  } else {
+    writeDrawingImage(name);
+  }
+  sayMessage("PXAPTENT", 0);
+  for (int key = 0; key != key::kEnter && key != key::kEsc;) key = readWholeKey();
+  returnToCleanConsole();
+}
