@@ -7,7 +7,7 @@
 #include "console/speech.h"
 #include "console/text.h"
 #include "language/interpreter.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "console/speech.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/program.h"
 #include "shell/project/project.h"
 

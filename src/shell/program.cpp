@@ -8,7 +8,7 @@
 #include "console/keys.h"
 #include "console/speech.h"
 #include "shell/mainmenu.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 #include "shell/version.h"
 

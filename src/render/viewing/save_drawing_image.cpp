@@ -11,7 +11,7 @@
 #include "render/surface.h"
 #include "render/viewing/screen_drawing.h"
 #include "render/viewing/viewing.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "language/interpreter.h"
 #include "render/figures.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";

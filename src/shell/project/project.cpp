@@ -7,7 +7,7 @@
 #include "console/keys.h"
 #include "console/speech.h"
 #include "console/text.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 namespace {

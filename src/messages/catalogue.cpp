@@ -3,7 +3,7 @@
 // prompt are part of the text (the answer follows on the same line).
 #include <string_view>
 
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

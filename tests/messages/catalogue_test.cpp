@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "console/text.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "console/console.h"
 #include "console/frontend.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The window title: the program's name and the project file.
 #include <string>
 
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 constexpr std::string_view kTitlePrefix = "Pontelix ";

@@ -1,6 +1,6 @@
 // sayMessage and the shared screen services on a headless console.
 #include "console/popup_fixture.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

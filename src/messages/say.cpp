@@ -3,7 +3,7 @@
 
 #include "console/console.h"
 #include "console/speech.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 void sayMessage(std::string_view key, int lineEnds) {
   const std::string text = messageText(key);
