@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 

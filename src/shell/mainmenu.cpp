@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/menu.h"
+#include "console/forms/menu.h"
 #include "console/speech.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"

@@ -1,8 +1,8 @@
 // The program from greeting to goodbye.
 #include "shell/program.h"
 
-#include "console/askkey.h"
-#include "console/config.h"
+#include "console/forms/askkey.h"
+#include "console/config/config.h"
 #include "console/console.h"
 #include "console/editing/paragraph_editor.h"
 #include "console/keys.h"

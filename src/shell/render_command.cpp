@@ -7,15 +7,15 @@
 #include <cstring>
 #include <string_view>
 
-#include "console/options.h"
-#include "console/text.h"
+#include "console/config/options.h"
+#include "console/text/text.h"
 #include "console/transcript.h"
 #include "devices/embosser_stream.h"
 #include "language/interpreter.h"
 #include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/image_writer.h"
-#include "console/text_file.h"
+#include "console/text/text_file.h"
 
 namespace {
 

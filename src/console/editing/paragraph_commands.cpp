@@ -5,11 +5,11 @@
 #include "console/console.h"
 #include "console/core_internal.h"
 #include "console/editing/paragraph_session.h"
-#include "console/file_write.h"
+#include "console/text/file_write.h"
 #include "console/keys.h"
 #include "console/speech.h"
-#include "console/text.h"
-#include "console/text_file.h"
+#include "console/text/text.h"
+#include "console/text/text_file.h"
 
 namespace {
 

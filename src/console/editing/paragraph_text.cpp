@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/text.h"
-#include "popup_fixture.h"
+#include "console/text/text.h"
+#include "console/popup_fixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/options.h"
+#include "console/config/options.h"
 
 namespace {
 ConOptions gOptions;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/menu.h"
+#include "console/forms/menu.h"
 #include "console/popup.h"
 
 struct MenuState {

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "console/keys.h"
-#include "console/menu.h"
-#include "console/menu_state.h"
+#include "console/forms/menu.h"
+#include "console/forms/menu_state.h"
 #include "console/popup.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Opening a menu over the screen and putting the screen back when it closes.
 #include <algorithm>
 
-#include "console/menu.h"
-#include "console/menu_state.h"
+#include "console/forms/menu.h"
+#include "console/forms/menu_state.h"
 #include "console/popup.h"
 
 namespace {

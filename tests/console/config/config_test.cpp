@@ -1,5 +1,5 @@
-#include "console/config.h"
-#include "console_fixture.h"
+#include "console/config/config.h"
+#include "console/console_fixture.h"
 
 namespace {
 

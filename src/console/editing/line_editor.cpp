@@ -5,7 +5,7 @@
 #include "console/console.h"
 #include "console/core_internal.h"
 #include "console/keys.h"
-#include "console/line_words.h"
+#include "console/editing/line_words.h"
 #include "console/screen.h"
 #include "console/speech.h"
 

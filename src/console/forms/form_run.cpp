@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "console/console.h"
-#include "console/form_state.h"
+#include "console/forms/form_state.h"
 #include "console/keys.h"
 #include "console/popup.h"
 #include "console/speech.h"

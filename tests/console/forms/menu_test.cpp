@@ -2,8 +2,8 @@
 // putting the screen back.
 #include <algorithm>
 
-#include "console/menu.h"
-#include "popup_fixture.h"
+#include "console/forms/menu.h"
+#include "console/popup_fixture.h"
 
 namespace {
 

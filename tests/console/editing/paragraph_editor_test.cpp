@@ -7,8 +7,8 @@
 
 #include "console/console.h"
 #include "console/screen.h"
-#include "console/text.h"
-#include "console_fixture.h"
+#include "console/text/text.h"
+#include "console/console_fixture.h"
 #include "scratch.h"
 #include "transcript_lines.h"
 

@@ -1,4 +1,4 @@
-#include "console/text_file.h"
+#include "console/text/text_file.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>

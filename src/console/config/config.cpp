@@ -1,6 +1,6 @@
 // Tramel.ini: the user folder's file, the system folder standing in for the Windows
 // directory, and the "@" expansions of values.
-#include "console/config.h"
+#include "console/config/config.h"
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "console/ini_file.h"
+#include "console/config/ini_file.h"
 
 namespace {
 

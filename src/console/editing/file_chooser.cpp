@@ -10,7 +10,7 @@
 #include "console/popup.h"
 #include "console/screen.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/file_write.h"
+#include "console/text/file_write.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,12 +1,12 @@
-#include "console/askkey.h"
+#include "console/forms/askkey.h"
 
 #include <algorithm>
 #include <string>
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/menu.h"
-#include "console/text.h"
+#include "console/forms/menu.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/text_file.h"
+#include "console/text/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <memory>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The one form's state, shared by the files that build, draw and run it.
 #include <vector>
 
-#include "console/form.h"
+#include "console/forms/form.h"
 
 struct FormState {
   std::vector<TCampo> fields;  // field n is fields[n - 1]

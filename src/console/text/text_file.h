@@ -1,7 +1,7 @@
 #pragma once
 // Text files of lines, as the command script file is kept: bytes to lines and back,
 // reading a file whole, and reserving temporary file names; saving goes through
-// console/file_write.h. The project file and the paragraph editor's blocks are read by
+// console/text/file_write.h. The project file and the paragraph editor's blocks are read by
 // the same rules. Nothing here talks to the user; the callers turn the error numbers
 // into spoken messages.
 //

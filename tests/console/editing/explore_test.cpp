@@ -1,5 +1,5 @@
 #include "console/console.h"
-#include "console_fixture.h"
+#include "console/console_fixture.h"
 
 using ExploreTest = ConsoleTest;
 

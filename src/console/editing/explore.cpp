@@ -6,7 +6,7 @@
 #include "console/keys.h"
 #include "console/screen.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "console/text.h"
+#include "console/text/text.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // askKey: a typed character answers at once; other keys open the popup of allowed keys.
-#include "console/askkey.h"
-#include "popup_fixture.h"
+#include "console/forms/askkey.h"
+#include "console/popup_fixture.h"
 
 namespace {
 

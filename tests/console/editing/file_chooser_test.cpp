@@ -1,6 +1,6 @@
 #include "console/console.h"
 #include "console/keys.h"
-#include "console_fixture.h"
+#include "console/console_fixture.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "console/console.h"
-#include "console/form_state.h"
-#include "console/menu.h"
+#include "console/forms/form_state.h"
+#include "console/forms/menu.h"
 #include "console/popup.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <deque>
 
-#include "console/form.h"
-#include "popup_fixture.h"
+#include "console/forms/form.h"
+#include "console/popup_fixture.h"
 
 namespace {
 

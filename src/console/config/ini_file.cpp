@@ -1,11 +1,11 @@
-#include "console/ini_file.h"
+#include "console/config/ini_file.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "console/file_write.h"
-#include "console/text.h"
+#include "console/text/file_write.h"
+#include "console/text/text.h"
 
 namespace {
 
