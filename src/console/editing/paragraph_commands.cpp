@@ -98,7 +98,7 @@ void ParagraphSession::blockCommand() {
 void ParagraphSession::writeBlock() {
   if (!block.valid(lines.size())) return spkClick();
   const std::optional<std::string> name = askText("Arquivo a gravar: ");
-  if (!name || name->empty()) return spkClick();
+  if (!name || name->empty() || !mayReplace(*name)) return spkClick();
   const auto paragraphs = ::joinParagraphs(lines, static_cast<size_t>(block.start),
                                            static_cast<size_t>(block.end) + 1);
   spkSay(writeParagraphs(*name, paragraphs) == 0 ? "Bloco gravado." : "Erro ao gravar o bloco.");
@@ -195,6 +195,8 @@ void ParagraphSession::saveDraft(bool forgetName) {
   if (draftName.empty()) {
     const std::optional<std::string> answer = askText("Arquivo a gravar: ");
     if (!answer) return;
+    // The draft's own name is there to be written over, again and again.
+    if (!answer->empty() && !mayReplace(*answer)) return spkClick();
     draftName = answer->empty() ? kDefaultDraftName : *answer;
   }
   spkSay(writeParagraphs(draftName, ::joinParagraphs(lines)) == 0 ? "Rascunho gravado."
@@ -219,6 +221,10 @@ void ParagraphSession::help() {
   spkClick();
   conSetTextColour(kWhite);
   conClear();
+}
+
+bool ParagraphSession::mayReplace(const std::string& name) {
+  return !projectPathExists(cp1252ToUtf8(name)) || askYes("Arquivo j\xe1 existe. Substitui? ");
 }
 
 bool ParagraphSession::confirmEnd() { return askYes("Confirma fim da edi\xe7\xe3o? "); }

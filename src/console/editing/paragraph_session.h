@@ -54,6 +54,9 @@ struct ParagraphSession {
   void saveDraft(bool forgetName);
   void help();
   bool confirmEnd();
+  // A file written under a name the user typed replaces an existing one only when the
+  // user agrees, so that a slip never overwrites a lesson's project.
+  bool mayReplace(const std::string& name);
 
   // paragraph_prompts.cpp: questions on the window's last row, yellow on red.
   // A text answer (up to 200 characters); nothing when the user pressed Esc.

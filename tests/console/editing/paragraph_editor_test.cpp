@@ -166,6 +166,10 @@ TEST_F(ParagraphEditorTest, BlockWriteAndReadGoThroughFiles) {
   edit({"PT 1", longLine(), "CI"}, "<Down><Ctrl+B>i<Down><Down><Down><Ctrl+B>f<Ctrl+B>g" + file + "<Enter>");
   EXPECT_EQ(readBytes(file), longLine() + "\r\nCI\r\n");
   EXPECT_EQ(timesHeard("say: Bloco gravado."), 1);
+  // An existing file is replaced only when the user agrees.
+  edit({"PT 2"}, "<Ctrl+B>t<Ctrl+B>g" + file + "<Enter>n<Ctrl+B>g" + file + "<Enter>s");
+  EXPECT_EQ(timesHeard("say: Arquivo j\xc3\xa1 existe. Substitui? "), 2);
+  EXPECT_EQ(readBytes(file), "PT 2\r\n");
 
   writeBytes(file, "RT 0 0 1 1\n\tTB 0 0 x\n");
   EXPECT_THAT(edit({"PT 1", "CI"}, "<Down><Ctrl+B>l" + file + "<Enter><Esc>s"),
@@ -197,6 +201,8 @@ TEST_F(ParagraphEditorTest, DraftSaveAsksOnceThenKeepsTheName) {
   EXPECT_EQ(readBytes(draft), "PT 12\r\n");
   EXPECT_EQ(timesHeard("say: Arquivo a gravar: "), 1);
   EXPECT_EQ(timesHeard("say: Rascunho gravado."), 2);
+  edit({"PT 3"}, "<F2>" + draft + "<Enter>n");
+  EXPECT_EQ(readBytes(draft), "PT 12\r\n");  // kept: the user did not agree
   edit({"PT 1"}, "<F2>" + dir_ + "/nao/existe.pxg<Enter>");
   EXPECT_EQ(timesHeard("say: Erro ao gravar o rascunho."), 1);
 }
