@@ -109,6 +109,11 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PX_JYMAX", "Y m\xe1" "ximo (sugiro 1.0): "},
     {"PX_CENTRO", "Centro: "},
     {"PX_RAIO", "Raio: "},
+    {"PX_AELIPS", "Semieixo a: "},
+    {"PX_BELIPS", "Semieixo b: "},
+    {"PX_LARG", "Largura da caneta: "},
+    {"PX_estilo", "Estilo do tra\xe7" "o: "},
+    {"PX_COR", "Cor: "},
     {"PX_DEIXBR", "Deixe em branco os pontos inexistentes"},
     {"PX_DEIXBV", "Deixe em branco os valores inexistentes"},
     {"PX_PT1", "Ponto 1: "},
@@ -153,6 +158,9 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXTAMPAP", "Tamanho do papel (em pixels): "},
     {"PX_QLDADOS", "Quer utilizar dados lidos de arquivo? "},
     {"PXNIMPL", "N\xe3" "o implementado"},
+    // The printer chooser with nothing to offer.
+    {"PXSEMIMP", "Nenhuma impressora instalada."},
+    {"PXSEMSPL", "O servi\xe7" "o de impress\xe3" "o n\xe3" "o responde."},
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "console/keys.h"
 #include "console/forms/menu.h"
 #include "console/speech.h"
+#include "devices/emboss.h"
+#include "interactive/builder.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
 #include "messages/messages.h"
@@ -24,13 +26,13 @@ struct MenuOption {
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', sayNotImplemented},  // stepByStepBuilder()
+    {'P', stepByStepBuilder},
     {'E', editCommands},
     {'V', [] { viewDrawing(false); }},
     {22, [] { viewDrawing(true); }},
     {'S', saveProject},
-    {'B', sayNotImplemented},  // embossDrawing(false)
-    {2, sayNotImplemented},    // embossDrawing(true)
+    {'B', [] { embossDrawing(false); }},
+    {2, [] { embossDrawing(true); }},
     {'I', sayNotImplemented},  // printDrawing(false)
     {9, sayNotImplemented},    // printDrawing(true)
     {'G', saveDrawingImage},

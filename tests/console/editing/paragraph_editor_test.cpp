@@ -9,8 +9,8 @@
 #include "console/screen.h"
 #include "console/text/text.h"
 #include "console/console_fixture.h"
+#include "heard_in_order.h"
 #include "scratch.h"
-#include "transcript_lines.h"
 
 using ::testing::ElementsAre;
 

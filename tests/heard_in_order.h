@@ -1,5 +1,6 @@
 #pragma once
-// Reading a transcript back: one event a line ("say: ...", "click").
+// Reading a transcript back, one event a line ("say: ...", "click"), and checking it for
+// events in order, whatever else was heard between them.
 #include <algorithm>
 #include <initializer_list>
 #include <sstream>
@@ -13,8 +14,8 @@ inline std::vector<std::string> transcriptLines(const std::string& transcript) {
   return lines;
 }
 
-// True when the events appear in this order (others may lie between them).
-inline bool eventsInOrder(const std::vector<std::string>& lines, std::initializer_list<std::string> events) {
+inline bool eventsInOrder(const std::vector<std::string>& lines,
+                          std::initializer_list<std::string> events) {
   auto at = lines.begin();
   for (const std::string& event : events) {
     at = std::find(at, lines.end(), event);

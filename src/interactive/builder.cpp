@@ -1,0 +1,164 @@
+// The builder's prompt, its command list and the two services every command row uses.
+#include "interactive/builder.h"
+
+#include <iterator>
+
+#include "console/console.h"
+#include "console/keys.h"
+#include "console/forms/menu.h"
+#include "console/speech.h"
+#include "console/text/text.h"
+#include "interactive/command_table.h"
+#include "render/viewing/viewing.h"
+#include "messages/messages.h"
+#include "shell/project/project.h"
+
+namespace {
+
+// The prompt sits on this row, and the "Comando" heading replaces it; the form's title
+// goes two rows lower, so that the heading stays in view while the form runs.
+constexpr int kHeadingRow = 3;
+constexpr int kFormTitleRow = kHeadingRow + 2;
+constexpr int kUnknownCodePauseMs = 500;
+constexpr int kBlue = 1, kBlack = 0, kMagenta = 5;
+
+struct CommandItem {
+  const char* key;
+  const char* code;
+};
+
+// The popup's items in the order they are heard. Contradomain is "PXCOM_CM" but its
+// command is CD; the last item leaves the list as Esc does.
+constexpr CommandItem kCommandItems[] = {
+    {"PXCOM_PT", "PT"}, {"PXCOM_RT", "RT"}, {"PXCOM_ST", "ST"}, {"PXCOM_RG", "RG"},
+    {"PXCOM_RR", "RR"}, {"PXCOM_GR", "GR"}, {"PXCOM_EX", "EX"}, {"PXCOM_PO", "PO"},
+    {"PXCOM_CI", "CI"}, {"PXCOM_EL", "EL"}, {"PXCOM_PA", "PA"}, {"PXCOM_CV", "CV"},
+    {"PXCOM_PN", "PN"}, {"PXCOM_EQ", "EQ"}, {"PXCOM_HI", "HI"}, {"PXCOM_LD", "LD"},
+    {"PXCOM_DM", "DM"}, {"PXCOM_CM", "CD"}, {"PXCOM_CC", "CC"}, {"PXCOM_TB", "TB"},
+    {"PXCOM_TT", "TX"}, {"PXCOM_CT", "CT"}, {"PX_ESC", kCancelledCode},
+};
+constexpr int kPopupWidth = 50, kPopupHeight = 15, kPopupRoom = 16;
+
+// The character a key stands for, or 0 for an extended key. A Shift, Ctrl+Shift or Alt
+// movement key arrives with its code where a character stands (Shift+Down as 'P'); it
+// is no character.
+int typedCharacter(const KeyPair& pair) { return pair.second == ' ' ? pair.first : 0; }
+
+bool isAsciiLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool opensCommandPopup(const KeyPair& pair) {
+  return pair.first == 0 &&
+         (pair.second == key::kUp || pair.second == key::kDown || pair.second == key::kF9);
+}
+
+void showPrompt() {
+  conClear();
+  conSetBackColour(kBlue);
+  conWriteLine(messageText("PX_PINTER"));
+  conSetBackColour(kBlack);
+  conWriteLine();
+  sayMessage("PXDIGCOM", 0);
+}
+
+// A letter followed by Enter: S saves the project, V shows the drawing.
+void runLetterOption(int letter) {
+  conWriteLine();
+  if (letter == 'S' || letter == 's') {
+    saveProject();
+  } else if (letter == 'V' || letter == 'v') {
+    viewDrawing(false);
+  } else {
+    sayMessage("PXOPINV", 1);
+  }
+}
+
+// From the blank before the first dash of a popup item: " - Ponto" of "PT - Ponto".
+std::string headingSuffix(const std::string& itemText) {
+  const size_t dash = itemText.find('-');
+  if (dash == std::string::npos) return {};
+  return itemText.substr(dash == 0 ? 0 : dash - 1);
+}
+
+void writeHeading(const std::string& suffix) {
+  clearScreenFrom(kHeadingRow);
+  conSetBackColour(kBlue);
+  conWriteLine("Comando" + suffix);
+  conSetBackColour(kBlack);
+  conWriteLine();
+}
+
+}  // namespace
+
+void stepByStepBuilder() {
+  for (;;) {
+    showPrompt();
+    const KeyPair first = conGetKeyPair();
+    const int typed = typedCharacter(first);
+    if (typed == key::kEsc) {
+      conWriteLine();
+      break;
+    }
+    if (typed == key::kEnter) {
+      viewDrawing(false);
+      continue;
+    }
+    if (first == KeyPair{0, key::kF1}) continue;
+
+    std::string code;
+    std::string suffix;
+    if (isAsciiLetter(typed)) {
+      const int second = typedCharacter(conGetKeyPair());
+      if (second == key::kEnter) {
+        runLetterOption(typed);
+        continue;
+      }
+      code = toUpperAnsi(std::string{static_cast<char>(typed), static_cast<char>(second)});
+    } else if (opensCommandPopup(first)) {
+      code = commandPopup();
+      if (code != kCancelledCode) suffix = headingSuffix(menuChosenText());
+    }
+    // Any other first key leaves the code empty: it is invalid, and never repeats the
+    // command built before without the user asking for it.
+
+    writeHeading(suffix);
+    if (code == kCancelledCode) continue;
+    if (!runCommandRow(code)) {
+      sayMessage("PXOPINV", 1);
+      conPause(kUnknownCodePauseMs);
+    }
+  }
+  conWriteLine();
+  conWriteLine();
+}
+
+std::string commandPopup() {
+  const int row = conRow();
+  menuMakeRoom(kPopupRoom);
+  menuOpen(conColumn(), conRow(), kPopupWidth, kPopupHeight, kMagenta);
+  for (const CommandItem& item : kCommandItems) menuAddItem(item.key, messageText(item.key));
+  const int chosen = menuSelect();
+  std::string code = kCancelledCode;
+  if (chosen >= 1 && chosen < static_cast<int>(std::size(kCommandItems))) {
+    code = kCommandItems[chosen - 1].code;
+    conWriteLine(code);
+  }
+  clearScreenFrom(row);
+  return code;
+}
+
+void announceForm(std::string_view titleKey) {
+  clearScreenFrom(kFormTitleRow);
+  conSetBackColour(kBlue);
+  sayMessage(titleKey, 2);
+  conSetBackColour(kBlack);
+  spkSay(messageText("PX_FORM"));
+}
+
+bool appendCommandLine(const std::string& line) {
+  if (trimBlanks(line.size() > 2 ? std::string_view(line).substr(2) : std::string_view()).empty()) {
+    sayMessage("PXINVAL", 1);
+    return false;
+  }
+  commandLines().push_back(line);
+  return true;
+}

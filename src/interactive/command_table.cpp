@@ -1,0 +1,268 @@
+// The rows of the command table. Each asks for its values and assembles its line as the
+// command language reads it; values reach the line as typed (points with their prefixes,
+// decimal commas), because only the interpreter judges them when the drawing is run.
+#include "interactive/command_table.h"
+
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "console/forms/askkey.h"
+#include "console/console.h"
+#include "console/forms/form.h"
+#include "console/keys.h"
+#include "console/speech.h"
+#include "interactive/builder.h"
+#include "messages/messages.h"
+
+namespace {
+
+constexpr int kFieldWidth = 30;
+constexpr int kPenFieldWidth = 10, kPenChoiceWidth = 15, kTextFieldWidth = 80;
+constexpr int kPointEditLength = 30;
+
+struct FieldSpec {
+  FieldSpec(std::string k, std::string l = {}, int w = kFieldWidth, std::string c = {})
+      : key(std::move(k)), labelKey(std::move(l)), width(w), choices(std::move(c)) {}
+  std::string key;
+  std::string labelKey;  // the field's own key when empty
+  int width;
+  std::string choices;  // items separated by "|"; empty for a text field
+};
+
+// Runs a form of these fields from the cursor's row and gives back the values as the
+// user left them (trailing blanks removed), whatever key ended the form.
+std::vector<std::string> askValues(const std::vector<FieldSpec>& fields) {
+  std::vector<std::string> values(fields.size());
+  formBegin();
+  for (size_t i = 0; i < fields.size(); ++i) {
+    const FieldSpec& f = fields[i];
+    const std::string label = messageText(f.labelKey.empty() ? f.key : f.labelKey);
+    if (f.choices.empty())
+      formAddField(f.key, label, values[i], f.width);
+    else
+      formAddChoiceField(f.key, label, values[i], f.width, f.choices);
+  }
+  formRun(true);
+  return values;
+}
+
+std::string T(std::string_view text) { return trimBlanks(text); }
+
+// The values one after the other, a blank between each two.
+std::string spaced(const std::vector<std::string>& values, size_t from = 0) {
+  std::string text;
+  for (size_t i = from; i < values.size(); ++i) {
+    if (i > from) text += ' ';
+    text += values[i];
+  }
+  return text;
+}
+
+std::vector<FieldSpec> fivePoints() {
+  return {{"PX_PT1"}, {"PX_PT2"}, {"PX_PT3"}, {"PX_PT4"}, {"PX_PT5"}};
+}
+
+// "0-NORMAL" and the like: the choice's digit counted from 1, as the pen command reads
+// it. Anything else typed in the field goes on by its first character.
+std::string penCode(std::string_view value) {
+  const std::string text = T(value);
+  if (text.empty()) return {};
+  const char c = text[0];
+  if (c >= '0' && c <= '2') return std::string(1, static_cast<char>(c + 1));
+  return std::string(1, c);
+}
+
+// Two blanks become one in a single left-to-right pass, so three blanks become two.
+std::string halveBlankPairs(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    out += text[i];
+    if (text[i] == ' ' && i + 1 < text.size() && text[i + 1] == ' ') ++i;
+  }
+  return out;
+}
+
+// True when the user wants the points read from a data file (answer S).
+bool usesDataFile() {
+  sayMessage("PX_QLDADOS", 0);
+  return askKey("SN") == 'S';
+}
+
+void buildDomain(std::string_view code) {
+  const auto v = askValues({{"PX_XMIN"}, {"PX_XMAX"}, {"PX_YMIN"}, {"PX_YMAX"}});
+  appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]));
+}
+
+void buildContradomain(std::string_view code) {
+  sayMessage("PX_0_1", 2);
+  const auto v = askValues({{"PX_JXMIN"}, {"PX_JXMAX"}, {"PX_JYMIN"}, {"PX_JYMAX"}});
+  appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]));
+}
+
+void buildAxis(std::string_view code) {
+  const auto v = askValues({{"PX_CINIC"}, {"PX_CFINAL"}, {"PX_ITICK"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + T(v[2]));
+}
+
+void buildGrid(std::string_view code) {
+  auto v = askValues({{"PX_XMIN"}, {"PX_YMIN"}, {"PX_XMAX"}, {"PX_YMAX"}, {"PX_ITICKX"}, {"PX_ITICKY"}});
+  for (size_t i = 4; i < 6; ++i)
+    if (v[i].empty()) v[i] = "1";
+  appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]) +
+                    " " + T(v[4] + " " + v[5]));
+}
+
+// The point is edited on the prompt's own line, without a form.
+void buildPoint(std::string_view code) {
+  sayMessage("PX_COORD", 0);
+  std::string text;
+  const int ending = conEditLineToEdge(text, conColumn(), conRow(), true, kPointEditLength);
+  conWriteLine();
+  if (ending == key::kEsc) {
+    sayMessage("PXDESIST", 2);
+    return;
+  }
+  appendCommandLine(std::string(code) + " " + T(text));
+}
+
+void buildSegment(std::string_view code) {  // RT and ST
+  const auto v = askValues({{"PX_PTI"}, {"PX_PTF"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]));
+}
+
+void buildRectangle(std::string_view code) {
+  const auto v = askValues({{"PX_INFE", "PX_INDF"}, {"PX_DIME"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]));
+}
+
+void buildRotatedRectangle(std::string_view code) {
+  const auto v = askValues({{"PX_INFE", "PX_INDF"}, {"PX_DIME"}, {"PX_ANG"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + v[2]);
+}
+
+// PO and CV: the line "PO *" draws the points read by LD; otherwise up to five points.
+// The advice stands on its own lines, so that the form drawn below does not cover it.
+void buildPointSeries(std::string_view code) {
+  if (usesDataFile()) {
+    appendCommandLine(std::string(code) + " *");
+    return;
+  }
+  conWriteLine();
+  sayMessage(code == "PO" ? "PX_DEIXBR" : "PX_DEIXBV", 2);
+  const auto v = askValues(fivePoints());
+  appendCommandLine(T(std::string(code) + " " + spaced(v)));
+}
+
+void buildCircle(std::string_view code) {
+  const auto v = askValues({{"PX_CENTRO"}, {"PX_RAIO"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
+}
+
+void buildEllipse(std::string_view code) {
+  const auto v = askValues({{"PX_CENTRO"}, {"PX_AELIPS"}, {"PX_BELIPS"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1] + " " + v[2]));
+}
+
+void buildParabola(std::string_view code) {
+  const auto v = askValues({{"PX_PT1"}, {"PX_PT2"}, {"PX_PT3"}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + T(v[2]));
+}
+
+// Coefficients left empty stay as blanks between the degree and the next value.
+void buildPolynomial(std::string_view code) {
+  sayMessage("PX_DEIXBV", 2);
+  const auto v = askValues({{"PX_GRAU"}, {"PX_CX4"}, {"PX_CX3"}, {"PX_CX2"}, {"PX_CX1"},
+                            {"PX_CX0"}, {"PX_XMIN"}, {"PX_XMAX"}});
+  appendCommandLine(halveBlankPairs(T(std::string(code) + " " + spaced(v))));
+}
+
+void sayOnlyNotImplemented(std::string_view) { sayNotImplemented(); }
+
+void buildHistogram(std::string_view code) {
+  sayMessage("PX_DEIXBV", 2);
+  std::vector<FieldSpec> fields = {{"PX_COORD"}, {"PX_LARGB"}};
+  for (int bar = 1; bar <= 12; ++bar)
+    fields.push_back({"PX_BR" + std::to_string(bar), "PX_PBR" + std::to_string(bar)});
+  const auto v = askValues(fields);
+  appendCommandLine(T(std::string(code) + " " + T(v[0]) + " " + v[1] + " " + spaced(v, 2)));
+}
+
+// The data file's name is read on a line of its own; Esc there leaves it empty, and the
+// line is refused as incomplete.
+void buildDataRead(std::string_view code) {
+  spkWriteLine("Nome do arquivo: ");
+  appendCommandLine(std::string(code) + " " + conReadLine());
+}
+
+void buildPen(std::string_view code) {
+  auto v = askValues({{"PX_LARG", "", kPenFieldWidth},
+                      {"PX_ESTILO", "PX_estilo", kPenChoiceWidth, "0-NORMAL|1-PONTILHADA|2-TRACEJADA"},
+                      {"PX_COR", "", kPenChoiceWidth, "0-PRETA|1-VERMELHA|2-AZUL"}});
+  const std::string width = T(v[0]);
+  appendCommandLine(std::string(code) + " " + (width.empty() ? "1" : width.substr(0, 1)) + " " +
+                    penCode(v[1]) + " " + penCode(v[2]));
+}
+
+void buildText(std::string_view code) {  // TB and TX
+  const auto v = askValues({{"PX_COORD"}, {"PX_TEXTO", "", kTextFieldWidth}});
+  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
+}
+
+// The ink text settings have no form yet; the bare code is refused as incomplete.
+void buildInkTextSettings(std::string_view code) {
+  sayNotImplemented();
+  appendCommandLine(std::string(code));
+}
+
+struct CommandRow {
+  const char* code;
+  const char* titleKey;
+  void (*build)(std::string_view code);
+};
+
+constexpr CommandRow kCommandRows[] = {
+    {"DM", "PX_DOMIN", buildDomain},
+    {"CD", "PX_CTDOM", buildContradomain},
+    {"EX", "PX_EIXO", buildAxis},
+    {"GR", "PX_GRADE", buildGrid},
+    {"PT", "PX_PONTO", buildPoint},
+    {"RT", "PX_RETA", buildSegment},
+    {"ST", "PX_SETA", buildSegment},
+    {"RG", "PX_RETANG", buildRectangle},
+    {"RR", "PX_RETANG", buildRotatedRectangle},
+    {"PO", "PX_POLIG", buildPointSeries},
+    {"CI", "PX_CIRC", buildCircle},
+    {"EL", "PX_ELIPSE", buildEllipse},
+    {"PA", "PX_PARAB", buildParabola},
+    {"CV", "PX_CURVA", buildPointSeries},
+    {"PN", "PX_POLIN", buildPolynomial},
+    {"EQ", "PX_EQUACAO", sayOnlyNotImplemented},
+    {"HI", "PX_HISTO", buildHistogram},
+    {"LD", "PX_LEDADOS", buildDataRead},
+    {"CC", "PX_CANETA", buildPen},
+    {"TB", "PX_TXTB", buildText},
+    {"TX", "PX_TXTT", buildText},
+    {"CT", "PX_CNFTINTA", buildInkTextSettings},
+};
+
+}  // namespace
+
+bool runCommandRow(std::string_view code) {
+  for (const CommandRow& row : kCommandRows) {
+    if (code != row.code) continue;
+    announceForm(row.titleKey);
+    row.build(code);
+    return true;
+  }
+  return false;
+}
+
+std::string trimBlanks(std::string_view text) {
+  const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  size_t begin = 0, end = text.size();
+  while (begin < end && isBlank(text[begin])) ++begin;
+  while (end > begin && isBlank(text[end - 1])) --end;
+  return std::string(text.substr(begin, end - begin));
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The builder's command table: for each command code, the form that asks for its values
+// and the line it assembles. Texts are Windows-1252.
+#include <string>
+#include <string_view>
+
+// The command code of a cancelled command list: the Esc character alone.
+inline constexpr const char* kCancelledCode = "\x1b";
+
+// Runs the row of the code (two upper-case letters): announces its form, asks for the
+// values and hands the assembled line to appendCommandLine. False, with nothing done,
+// when no row has the code.
+bool runCommandRow(std::string_view code);
+
+// The text without the blanks and control characters at either end.
+std::string trimBlanks(std::string_view text);
