@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/editing/editing.h"
 #include "console/forms/askkey.h"
 #include "console/console.h"
 #include "console/forms/form.h"

@@ -4,7 +4,7 @@
 #include "console/forms/askkey.h"
 #include "console/config/config.h"
 #include "console/console.h"
-#include "console/editing/paragraph_editor.h"
+#include "console/editing/editing.h"
 #include "console/keys.h"
 #include "console/speech.h"
 #include "shell/mainmenu.h"

@@ -3,6 +3,7 @@
 
 #include "console/console.h"
 #include "console/core_internal.h"
+#include "console/editing/editing.h"
 #include "console/keys.h"
 #include "console/screen.h"
 #include "console/speech.h"

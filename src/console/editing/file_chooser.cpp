@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "console/core_internal.h"
+#include "console/editing/editing.h"
 #include "console/keys.h"
 #include "console/popup.h"
 #include "console/screen.h"

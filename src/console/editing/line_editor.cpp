@@ -4,8 +4,9 @@
 
 #include "console/console.h"
 #include "console/core_internal.h"
-#include "console/keys.h"
+#include "console/editing/editing.h"
 #include "console/editing/line_words.h"
+#include "console/keys.h"
 #include "console/screen.h"
 #include "console/speech.h"
 

@@ -1,5 +1,5 @@
 // The paragraph editor's screen, movement and line keys, and the loop that runs them.
-#include "console/editing/paragraph_editor.h"
+#include "console/editing/editing.h"
 
 #include <algorithm>
 

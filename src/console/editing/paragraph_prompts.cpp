@@ -2,6 +2,7 @@
 // first, in the current line's colour on red; afterwards keys typed ahead are dropped
 // and the colours come back (the next redraw repaints the row).
 #include "console/console.h"
+#include "console/editing/editing.h"
 #include "console/editing/paragraph_session.h"
 #include "console/keys.h"
 #include "console/speech.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/console.h"
+#include "console/editing/editing.h"
 #include "console/forms/form_state.h"
 #include "console/keys.h"
 #include "console/popup.h"

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "console/editing/editing.h"
 #include "console/keys.h"
 #include "console/forms/menu.h"
 #include "console/forms/menu_state.h"

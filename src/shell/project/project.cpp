@@ -1,6 +1,7 @@
 // The spoken project operations: naming, loading, saving and starting a project.
 #include <utility>
 
+#include "console/editing/editing.h"
 #include "console/forms/askkey.h"
 #include "console/console.h"
 #include "console/text/file_write.h"

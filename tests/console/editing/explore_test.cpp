@@ -1,5 +1,6 @@
 #include "console/console.h"
 #include "console/console_fixture.h"
+#include "console/editing/editing.h"
 
 using ExploreTest = ConsoleTest;
 

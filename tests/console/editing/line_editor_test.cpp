@@ -1,4 +1,5 @@
 #include "console/console.h"
+#include "console/editing/editing.h"
 #include "console/keys.h"
 #include "console/text/text.h"
 #include "console/popup_fixture.h"

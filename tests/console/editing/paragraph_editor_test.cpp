@@ -1,4 +1,4 @@
-#include "console/editing/paragraph_editor.h"
+#include "console/editing/editing.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
