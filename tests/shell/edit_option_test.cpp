@@ -27,6 +27,10 @@ TEST_F(EditOption, EditsTheLinesInPlaceAndTheChangeMustBeSaved) {
   EXPECT_EQ(readBytes(dir_.file("a.pxg")),
             "PT 1 2\r\n" + longCommand() + "\r\nCI 0 0 5 1\r\nRT 0 0 1 1\r\n");
   EXPECT_EQ(timesSaid(kNotSaved), 0);
+  // Only looking changes nothing, so leaving asks once.
+  EXPECT_EQ(run("E<Down><Down><Ctrl+Down><Esc>s<Esc>s", "a.pxg"), 0);
+  EXPECT_EQ(timesSaid(kNotSaved), 0);
+  EXPECT_EQ(timesSaid("Fim de leitura"), 1);
 }
 
 TEST_F(EditOption, TheWindowStandsBelowThePromptAndAnEmptyProjectIsOneLine) {
