@@ -227,12 +227,22 @@ TEST_F(ParagraphEditorTest, ReadOnReadsParagraphsToTheEnd) {
   EXPECT_EQ(attrAt(1, 16), 0x0E);  // the last line is current
 }
 
-TEST_F(ParagraphEditorTest, UnknownKeysAreInvalidAndAFrameShrinksTheArea) {
+TEST_F(ParagraphEditorTest, UnknownKeysAreInvalid) {
   edit({"PT"}, "<F3><Tab>");
   EXPECT_EQ(timesHeard("say: Opera\xc3\xa7\xc3\xa3o inv\xc3\xa1lida"), 2);
-  EXPECT_THAT(edit({"PT"}, "", false, {1, 1, 10, 5}), ElementsAre("PT"));
+}
+
+TEST_F(ParagraphEditorTest, AFrameShrinksTheAreaAndJoinedLinesWrapInside) {
+  keys("");
+  std::vector<std::string> list{"abcdef", "ghijk", "", " lmn"};
+  EXPECT_THROW(editTextList(list, true, true, {5, 5, 10, 6}, true), ProgramEnded);
+  EXPECT_EQ(row(5), "    +--------+");
+  EXPECT_EQ(row(6), "    |abcdef  |");
+  EXPECT_EQ(row(7), "    |" + kMarker + " ghijk |");
+  EXPECT_EQ(row(8), "    |        |");
+  EXPECT_EQ(row(9), "    | lmn    |");
+  EXPECT_EQ(row(10), "    +--------+");
   keys("<Esc>");
-  std::vector<std::string> list{"abcdefghijk"};
-  editTextList(list, true, true, {5, 5, 10, 5}, true);
-  EXPECT_THAT(list, ElementsAre("abcdefghijk"));
+  editTextList(list, true, true, {5, 5, 10, 6}, true);
+  EXPECT_THAT(list, ElementsAre("abcdef ghijk", "", " lmn"));
 }
