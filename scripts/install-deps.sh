@@ -14,6 +14,8 @@ packages=(
   libcairo2-dev libfontconfig-dev libfreetype-dev fonts-liberation2 fonts-dejavu-core libpng-dev libjpeg62-turbo-dev zlib1g-dev
   # printing
   libcups2-dev cups cups-client cups-bsd
+  # the ink printing tests: the PDF filter of the test queue, and reading the PDF back
+  cups-filters poppler-utils
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks

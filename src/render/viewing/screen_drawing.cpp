@@ -3,7 +3,6 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "language/interpreter.h"
-#include "render/figures.h"
 #include "render/surface.h"
 #include "messages/messages.h"
 #include "shell/project/project.h"
@@ -13,11 +12,7 @@ const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";
 bool drawOnScreenSurface(bool testDrawing) {
   outputMode = OutputMode::Screen;
   if (!prepareSurface()) return false;
-  if (testDrawing) {
-    renderTestDrawing();
-  } else {
-    runScript(commandLines());
-  }
+  drawProjectOrTestDrawing(testDrawing);
   return true;
 }
 
