@@ -1,7 +1,7 @@
 #include "devices/configured_printer.h"
 
-#include "console/config.h"
-#include "console/text.h"
+#include "console/config/config.h"
+#include "console/text/text.h"
 
 std::string configuredPrinter(OutputMode mode) {
   if (mode == OutputMode::Screen) return {};

@@ -4,7 +4,7 @@
 
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "devices/configured_printer.h"
 #include "devices/device_chooser.h"
 #include "devices/embosser_stream.h"
@@ -12,7 +12,7 @@
 #include "language/interpreter.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 bool sendSurfaceToEmbosser() {

@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "console/config.h"
+#include "console/config/config.h"
 #include "console/console.h"
-#include "console/file_write.h"
-#include "console/form.h"
+#include "console/text/file_write.h"
+#include "console/forms/form.h"
 #include "console/keys.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "devices/device_chooser.h"
 #include "devices/spooler.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/program.h"
 #include "shell/settings.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "console/text.h"
+#include "console/text/text.h"
 #include "devices/configured_printer.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

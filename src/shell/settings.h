@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "console/config.h"
+#include "console/config/config.h"
 
 enum class SettingKind {
   Number,   // a whole number from low to high

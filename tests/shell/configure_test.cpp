@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/platform_backends.h"
 #include "devices/configured_printer.h"
 #include "devices/fake_spooler.h"

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "console/speech/speech_engine.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 
