@@ -1,5 +1,5 @@
 // The profile reader on a file holding the input, asked for what the program reads.
-#include "console/ini_file.h"
+#include "console/config/ini_file.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

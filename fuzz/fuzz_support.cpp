@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "console/options.h"
+#include "console/config/options.h"
 
 namespace {
 

@@ -14,6 +14,8 @@ struct PlatformBackends {
   // The external engine; null from it means it can not be reached.
   std::unique_ptr<SpeechEngine> (*makeExternalEngine)(const DispatcherSettings& settings, int timeoutMs) = nullptr;
   std::unique_ptr<AudioOutput> (*makeAudioOutput)() = nullptr;
+  // The voices the external engine offers; none when this is null.
+  std::vector<std::string> (*listExternalVoices)(int timeoutMs) = nullptr;
 };
 
 // A missing factory stands for silence: the silent engine, no external engine, no

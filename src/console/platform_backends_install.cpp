@@ -2,4 +2,4 @@
 // speech and audio, and the linker takes it only into a program that calls it.
 #include "console/platform_backends.h"
 
-void installPlatformBackends() { setPlatformBackends({makeEspeakEngine, makeDispatcherEngine, makeSdlAudioOutput}); }
+void installPlatformBackends() { setPlatformBackends({makeEspeakEngine, makeDispatcherEngine, makeSdlAudioOutput, listDispatcherVoices}); }

@@ -4,14 +4,15 @@
 
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
+#include "devices/configured_printer.h"
 #include "devices/device_chooser.h"
 #include "devices/embosser_stream.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 bool sendSurfaceToEmbosser() {
@@ -38,7 +39,7 @@ bool embossOnOpenJob(const std::function<void()>& draw) {
 
 void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
-  const std::string device = chooseDevice(true);
+  const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
   if (device.empty()) return;
   conWriteLine();
   sayMessage("PXIMPREM", 0);

@@ -4,17 +4,18 @@
 
 #include <string_view>
 
-#include "console/askkey.h"
+#include "console/forms/askkey.h"
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
+#include "devices/configured_printer.h"
 #include "devices/device_chooser.h"
 #include "devices/ink_pdf.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ bool printInkPage(const std::string& device, const InkPage& oriented, const std:
 
 void printDrawing(bool testDrawing) {
   sayMessage("PXSTINTA", 1);
-  const std::string device = chooseDevice(false);
+  const std::string device = chooseDevice(false, configuredPrinter(OutputMode::InkPrinter));
   if (device.empty()) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);

@@ -11,13 +11,13 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "console/file_write.h"
+#include "console/text/file_write.h"
 #include "console/frontend.h"
 #include "console/frontends/default_ui.h"
 #include "console/frontends/headless.h"
 #include "console/frontends/terminal.h"
 #include "console/frontends/window.h"
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/platform_backends.h"
 #include "console/screen.h"
 #include "console/transcript.h"

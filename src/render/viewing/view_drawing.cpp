@@ -4,13 +4,13 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/file_write.h"
+#include "console/text/file_write.h"
 #include "console/speech.h"
+#include "console/text/text_file.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 #include "render/viewing/screen_drawing.h"
 #include "render/viewing/viewing.h"
-#include "shell/project/projectfile.h"
 
 namespace {
 

@@ -1,0 +1,31 @@
+#pragma once
+// A profile (.ini) file read and written with the semantics the suite relies on: section
+// and key names compared without regard to case, the first matching key wins, a missing
+// file reads as empty. Texts are Windows-1252; a UTF-8 file is converted on reading.
+#include <string>
+#include <vector>
+
+struct IniFile {
+  std::vector<std::string> lines;  // Windows-1252, without line ends
+  bool utf8 = true;                // how the file stores its non-ASCII text
+  // How the file ends its lines, kept on saving so that the lines nobody set come
+  // back byte for byte: CR LF unless every line of it ends in LF alone.
+  bool crlf = true;
+  bool lastLineEnded = true;
+
+  static IniFile load(const std::string& path);
+  // False when no such key exists.
+  bool find(const std::string& section, const std::string& key, std::string& value) const;
+  std::vector<std::string> keys(const std::string& section) const;
+  std::vector<std::string> sections() const;
+  void set(const std::string& section, const std::string& key, const std::string& value);
+  // Through a temporary file beside it and a rename; creates the folder. Returns 0, or
+  // the errno of the step that failed (the old file is then whole).
+  int save(const std::string& path) const;
+
+ private:
+  struct Entry {
+    std::string key, value;
+  };
+  std::vector<Entry> entries(const std::string& section) const;
+};
