@@ -44,5 +44,5 @@ for target in "${targets[@]}"; do
     echo "fuzz_$target encontrou um problema (status $status); veja build-sanitize/fuzz/findings/" >&2
     exit 1
   fi
-  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
+  grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
 done
