@@ -24,8 +24,10 @@ constexpr int kDone = 0, kStoppedAtLine = 1, kFailed = 2;
 constexpr char kUsage[] =
     "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem) ou .brf (fluxo do impressor braille)\n"
-    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf) ou tinta\n"
+    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille) ou\n"
+    "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8)\n"
+    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf e .txt)\n"
+    "            ou tinta\n"
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado da p\xc3\xa1gina (padr\xc3\xa3o 2480)\n"
     "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
 
@@ -51,6 +53,10 @@ bool chooseTarget(const std::string& output, RenderTarget& target) {
     target = RenderTarget::EmbosserStream;
     return true;
   }
+  if (endsWithNoCase(output, ".txt")) {
+    target = RenderTarget::EmbosserPage;
+    return true;
+  }
   switch (imageFormatForName(output)) {
     case ImageFormat::Bmp: target = RenderTarget::Bmp; return true;
     case ImageFormat::Png: target = RenderTarget::Png; return true;
@@ -65,7 +71,8 @@ ImageFormat imageFormatOf(RenderTarget target) {
     case RenderTarget::Bmp: return ImageFormat::Bmp;
     case RenderTarget::Png: return ImageFormat::Png;
     case RenderTarget::Jpeg: return ImageFormat::Jpeg;
-    case RenderTarget::EmbosserStream: break;
+    case RenderTarget::EmbosserStream:
+    case RenderTarget::EmbosserPage: break;
   }
   return ImageFormat::None;
 }
@@ -125,9 +132,14 @@ bool prepareRequestedSurface(const RenderRequest& request) {
 }
 
 bool writeOutput(const RenderRequest& request, std::string& error) {
-  const int failure = request.target == RenderTarget::EmbosserStream
-                          ? replaceFileAtomically(request.output, embosserStream(surfacePixels()))
-                          : saveSurfaceImage(request.output, imageFormatOf(request.target));
+  int failure = 0;
+  if (request.target == RenderTarget::EmbosserStream) {
+    failure = replaceFileAtomically(request.output, embosserStream(surfacePixels()));
+  } else if (request.target == RenderTarget::EmbosserPage) {
+    failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(surfacePixels())));
+  } else {
+    failure = saveSurfaceImage(request.output, imageFormatOf(request.target));
+  }
   if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
   return failure == 0;
 }
@@ -199,10 +211,11 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     return false;
   }
   if (!chooseTarget(request.output, request.target)) {
-    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output + " (use .bmp, .png, .jpg, .jpeg ou .brf)";
+    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output + " (use .bmp, .png, .jpg, .jpeg, .brf ou .txt)";
     return false;
   }
-  if (!modeGiven) request.mode = request.target == RenderTarget::EmbosserStream ? OutputMode::Embosser : OutputMode::Screen;
+  const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage;
+  if (!modeGiven) request.mode = cells ? OutputMode::Embosser : OutputMode::Screen;
   if (!size.empty()) {
     int width = 0, height = 0;
     if (!parseSize(size, width, height)) {

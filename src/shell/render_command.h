@@ -2,8 +2,8 @@
 // pontelix render [--mode=screen|embosser|ink] [--size=WxH] [--test-drawing] SCRIPT -o OUT
 //
 // Runs a command script (or the test drawing) without the interactive program and
-// writes the drawing as BMP, PNG or JPEG, or as the byte stream an embosser receives
-// (".brf"). Nothing is heard and no key is awaited: line errors and data-file messages
+// writes the drawing as BMP, PNG or JPEG, as the byte stream an embosser receives
+// (".brf"), or as the embosser page in Unicode Braille patterns (".txt"). Nothing is heard and no key is awaited: line errors and data-file messages
 // go to standard error. Exit status: 0 done; 1 the script stopped at a line error (the
 // output holds what was drawn); 2 usage error, unreadable script, unknown extension or
 // an output that could not be written (no output file is left then).
@@ -11,7 +11,7 @@
 
 #include "render/surface.h"
 
-enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream };
+enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, EmbosserPage };
 
 struct RenderRequest {
   OutputMode mode = OutputMode::Screen;
