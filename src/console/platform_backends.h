@@ -5,6 +5,7 @@
 // silent, and everything heard is still written to the transcript.
 #include <memory>
 
+#include "console/braille_display/braille_display.h"
 #include "console/sound/audio_output.h"
 #include "console/speech/speech_engine.h"
 
@@ -14,13 +15,15 @@ struct PlatformBackends {
   // The external engine; null from it means it can not be reached.
   std::unique_ptr<SpeechEngine> (*makeExternalEngine)(const DispatcherSettings& settings, int timeoutMs) = nullptr;
   std::unique_ptr<AudioOutput> (*makeAudioOutput)() = nullptr;
+  // The braille display of the BRLTTY daemon; null from it means there is none.
+  std::unique_ptr<BrailleDisplay> (*takeBrailleDisplay)() = nullptr;
 };
 
 // A missing factory stands for silence: the silent engine, no external engine, no
-// audio device. Takes effect at the next spkStart and the next opening of the audio.
+// audio device, no braille display. Takes effect at the next spkStart and the next opening of the audio.
 void setPlatformBackends(const PlatformBackends& backends);
 const PlatformBackends& platformBackends();
 
-// Installs espeak-ng, speech-dispatcher and SDL audio. Only the interactive program's
+// Installs espeak-ng, speech-dispatcher, SDL audio and BrlAPI. Only the interactive program's
 // entry calls it: calling it is what links those libraries in.
 void installPlatformBackends();
