@@ -58,7 +58,7 @@ class PageRun : public ::testing::Test {
   void TearDown() override {
     if (dir_.empty()) return;
     if (brlttyPid_ > 0) kill(brlttyPid_, SIGTERM);
-    tmux(socket_, "kill-server");
+    if (!program_.empty()) tmux(program_, "kill-server");
     tmux(socket_ + "b", "kill-server");
     std::filesystem::remove_all(dir_);
   }
@@ -76,11 +76,13 @@ class PageRun : public ::testing::Test {
 
   // The program in a columns x rows terminal, at its main menu.
   void startProgram(int columns, int rows, const std::string& environment = "") {
-    tmux(socket_, "kill-server");
+    // A fresh server each time: one that is still shutting down refuses new sessions.
+    if (!program_.empty()) tmux(program_, "kill-server");
+    program_ = socket_ + "-" + std::to_string(++starts_);
     std::filesystem::remove(dir_ + "/t.txt");
     const std::string command = "cd " + dir_ + " && env XDG_CONFIG_HOME=" + dir_ + "/config " + environment + " " +
                                 PONTELIX_EXE + " --ui=terminal --speech=none --transcript=t.txt p.pxg; sleep 600";
-    ASSERT_TRUE(tmux(socket_, "new-session -d -s px -x " + std::to_string(columns) + " -y " + std::to_string(rows) +
+    ASSERT_TRUE(tmux(program_, "new-session -d -s px -x " + std::to_string(columns) + " -y " + std::to_string(rows) +
                                   " '" + command + "'"));
     ASSERT_TRUE(pollUntil([&] { return read("t.txt").find("Que deseja") != std::string::npos; }));
   }
@@ -95,7 +97,7 @@ class PageRun : public ::testing::Test {
   // True once the terminal's first rows, trailing blanks removed, are these page lines.
   bool terminalShowsPageFrom(int firstLine, int rows) {
     return pollUntil([&] {
-      const std::vector<std::string> shown = capture(socket_);
+      const std::vector<std::string> shown = capture(program_);
       if (shown.size() < static_cast<size_t>(rows)) return false;
       for (int r = 0; r < rows; ++r) {
         if (withoutTrailingBlanks(shown[r]) != page_[firstLine + r]) return false;
@@ -105,26 +107,28 @@ class PageRun : public ::testing::Test {
   }
 
   std::string dir_, socket_;
+  std::string program_;  // the tmux server of the program's terminal
+  int starts_ = 0;
   std::vector<std::string> page_;
   pid_t brlttyPid_ = -1;
 };
 
 TEST_F(PageRun, TheTerminalShowsTheEmbosserPageAndScrollsIt) {
   startProgram(80, 50);
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px C-v"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px C-v"));
   EXPECT_TRUE(terminalShowsPageFrom(0, 44)) << read("t.txt");
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px Escape"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px Escape"));
   EXPECT_TRUE(heard("Que deseja", 2));
 
   startProgram(80, 25);
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px C-v"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px C-v"));
   EXPECT_TRUE(terminalShowsPageFrom(0, 25));
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px NPage"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px NPage"));
   EXPECT_TRUE(terminalShowsPageFrom(19, 25));  // the last 25 lines
   EXPECT_TRUE(heard("say: Linha 20 de 44, coluna 1"));
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px Up"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px Up"));
   EXPECT_TRUE(terminalShowsPageFrom(18, 25));
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px Home Up"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px Home Up"));
   EXPECT_TRUE(terminalShowsPageFrom(0, 25));
   EXPECT_TRUE(heard("click"));
 }
@@ -149,7 +153,7 @@ TEST_F(PageRun, ARealBrailleDisplayShowsThePagePansAndIsGivenBack) {
   const auto displayShows = [&](const std::string& cells) { return pollUntil([&] { return displayRow() == cells; }); };
 
   startProgram(80, 25, "BRLAPI_HOST=" + host + " BRLAPI_AUTH=none");
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px C-v"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px C-v"));
   EXPECT_TRUE(displayShows(cellsOf(page_[0], 0, 40))) << displayRow();
   EXPECT_TRUE(heard("say: Linha 1 de 44, coluna 1"));
   // The display's own keys: Right pans, Down goes a line down.
@@ -159,12 +163,12 @@ TEST_F(PageRun, ARealBrailleDisplayShowsThePagePansAndIsGivenBack) {
   EXPECT_TRUE(displayShows(cellsOf(page_[1], 40, 40))) << displayRow();
   EXPECT_TRUE(heard("say: Linha 2 de 44, coluna 41"));
   // And the keyboard's.
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px End"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px End"));
   EXPECT_TRUE(displayShows(cellsOf(page_[43], 0, 40))) << displayRow();
   // Any other key ends the view and gives the display back to BRLTTY: its keys are
   // BRLTTY's again (without a screen to read it redraws only when a key asks it to).
   const std::string last = displayRow();
-  ASSERT_TRUE(tmux(socket_, "send-keys -t px Escape"));
+  ASSERT_TRUE(tmux(program_, "send-keys -t px Escape"));
   EXPECT_TRUE(heard("Que deseja", 2));
   ASSERT_TRUE(tmux(displaySocket, "send-keys -t px Down"));
   EXPECT_TRUE(pollUntil([&] { return displayRow() != last && !displayRow().empty(); })) << displayRow();
