@@ -39,3 +39,23 @@ function(px_add_tests name folder)
   add_dependencies(${name} pontelix)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
+
+# Compresses each file (relative to the current source folder) into the current binary
+# folder as FILE.gz, with gzip -9n as Debian wants it, under the target `name`, built
+# by default. The compressed files' paths are left in ${name}_FILES.
+function(px_add_gzip_target name)
+  set(outputs "")
+  foreach(file IN LISTS ARGN)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    get_filename_component(folder ${out} DIRECTORY)
+    add_custom_command(
+      OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+      COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" gzip ${CMAKE_CURRENT_SOURCE_DIR}/${file} ${out}
+      DEPENDS ${file}
+      VERBATIM)
+    list(APPEND outputs ${out})
+  endforeach()
+  add_custom_target(${name} ALL DEPENDS ${outputs})
+  set(${name}_FILES ${outputs} PARENT_SCOPE)
+endfunction()

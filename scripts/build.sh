@@ -1,7 +1,26 @@
 #!/usr/bin/env bash
 # Configures and builds Pontelix into build/ (installing what is missing first).
+#
+# With --progress, the way scripts/run.sh builds, the build's own output is kept in
+# build/build.log and the listener hears a few lines instead: that the build starts,
+# each tenth of it, and that it is done; nothing at all when everything is up to date.
+# A failed build shows its errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+progress=false
+if [ "${1:-}" = "--progress" ]; then progress=true; fi
+
 ./scripts/install-deps.sh
+if $progress && [ ! -f build/build.ninja ]; then echo "Pontelix: preparando a compilação..."; fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+if ! $progress; then
+  exec cmake --build build
+fi
+
+log=build/build.log
+if ! cmake --build build 2>&1 | tee "$log" | awk -f scripts/ninja-progress.awk; then
+  echo "Pontelix: a compilação falhou. As mensagens completas estão em $log; os erros:" >&2
+  grep -A 15 '^FAILED' "$log" | head -n 60 >&2 || tail -n 40 "$log" >&2
+  exit 1
+fi
+if grep -q '^\[[0-9]*/[0-9]*\] [^R]' "$log"; then echo "Pontelix: compilação terminada."; fi

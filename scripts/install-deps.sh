@@ -22,6 +22,8 @@ packages=(
   liblouis-dev liblouis-data gnuplot-nox
   # locale for the Brazilian decimal mark
   locales
+  # checks of the manual pages, the desktop entry, the metainfo and the Debian package
+  man-db groff-base desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 
 missing=()
@@ -31,13 +33,38 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# apt's progress lines (on standard output, since sudo closes any other descriptor) are
+# told in quarters: a listener hears that the work goes on without hearing every
+# package. The errors are kept and shown when the installation fails.
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  echo "Instalando pacotes: ${missing[*]}"
+  echo "Pontelix: instalando ${#missing[@]} pacotes do Debian; isso leva alguns minutos."
+  echo "Pacotes: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  log=$(mktemp)
+  if ! $sudo apt-get update -qq >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    exit 1
+  fi
+  if ! $sudo apt-get install -y -qq --no-install-recommends -o APT::Status-Fd=1 "${missing[@]}" \
+      2>>"$log" | awk -F: '$1 == "dlstatus" || $1 == "pmstatus" {
+        step = int($3 / 25) * 25
+        if ($1 != kind) { kind = $1; last = -1 }
+        if (step > last) {
+          print ($1 == "dlstatus" ? "Baixando" : "Instalando") ": " step "%"
+          last = step
+          fflush()
+        }
+      }'; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "Pontelix: a instalação dos pacotes falhou (veja acima)." >&2
+    exit 1
+  fi
+  rm -f "$log"
+  echo "Pontelix: pacotes instalados."
 fi
 
 # The data-file tests read numbers with the Brazilian decimal mark.
@@ -45,6 +72,7 @@ if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   if [ -f /etc/locale.gen ]; then
+    echo "Pontelix: preparando o idioma pt_BR.UTF-8..."
     $sudo sed -i 's/^# *\(pt_BR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen >/dev/null

@@ -26,7 +26,7 @@ struct Recording {
 constexpr Recording kDeletedSound{"_DEL", "apagou"};
 constexpr Recording kFieldCleared{"_CPOAPA", "campo apagado"};
 constexpr Recording kClearedToEnd{"_APFCPO", "apagado at\xe9 o fim do campo"};
-constexpr Recording kClearedFromStart{"_APICPO", "apagado desde o in\xedcio do campo"};
+constexpr Recording kClearedFromStart{"_APICPO", "apagado desde o in\xed" "cio do campo"};
 constexpr Recording kTypingSpoken{"_FALACI", "fala ligada"};
 constexpr Recording kTypingSilent{"_FALDLG", "fala desligada"};
 constexpr Recording kAskSpeed{"_VELOC", "velocidade de 1 a 5"};

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "console/text.h"
+#include "shell/install_layout.h"
 #include "shell/version.h"
 
 namespace {
@@ -74,6 +75,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
 }
 
 std::string commandLineHelp() {
+  std::string reference = installedReference();
+  if (reference.empty()) reference = "doc/comandos.md (no c\xc3\xb3""digo-fonte)";
   return std::string("Pontelix ") + kPontelixVersion +
          " - gr\xc3\xa1""ficos t\xc3\xa1teis falados\n"
          "\n"
@@ -106,7 +109,14 @@ std::string commandLineHelp() {
          "                                 sem imagem mostrada, nenhum arquivo\n"
          "  --braille-display=ARQUIVO      com --ui=headless: simula uma linha braille de 40\n"
          "                                 celas e grava, ao terminar, cada escrita nela como\n"
-         "                                 uma linha de padr\xc3\xb5""es Braille Unicode\n";
+         "                                 uma linha de padr\xc3\xb5""es Braille Unicode\n"
+         "\n"
+         "Configura\xc3\xa7\xc3\xa3o: $XDG_CONFIG_HOME/tramel/Tramel.ini (sem a vari\xc3\xa1vel,\n"
+         "~/.config/tramel/Tramel.ini; se ele n\xc3\xa3o existe, /etc/tramel/Tramel.ini): fala\n"
+         "(TRADUTOR, SERVFALA, SINTETIZADOR), grava\xc3\xa7\xc3\xb5""es (PONTELIX, TRAMEL), janela\n"
+         "(VIDEO) e teclado braille (BRAILLE). Cada chave, seu padr\xc3\xa3o e seu efeito: man\n"
+         "pontelix, se\xc3\xa7\xc3\xa3o CONFIGURA\xc3\x87\xc3\x83O, e " + reference + ",\n"
+         "que tamb\xc3\xa9m descreve todos os comandos de desenho.\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

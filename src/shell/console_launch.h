@@ -1,11 +1,11 @@
 #pragma once
-// The interactive program is its own executable, pontelix-console, installed beside
-// pontelix, so that the batch commands load none of its libraries (frontends, speech,
-// sound, spooler) and start at once.
+// The interactive program is its own executable, pontelix-console, built beside
+// pontelix and installed among the internal programs, so that the batch commands load
+// none of its libraries (frontends, speech, sound, spooler) and start at once.
 
 constexpr const char* kConsoleProgramName = "pontelix-console";
 
-// Replaces this process with the pontelix-console that lies in the folder of the running
-// executable, with the same arguments (argv as main received it). Returns only when
-// that failed, after saying why on standard error; the result is the exit status.
+// Replaces this process with pontelix-console (see consoleProgramCandidates), with the
+// same arguments (argv as main received it). Returns only when that failed, after
+// saying why on standard error; the result is the exit status.
 int runConsoleProgram(char** argv);

@@ -7,6 +7,7 @@
 #include "console/keys.h"
 #include "console/menu.h"
 #include "console/speech.h"
+#include "devices/emboss.h"
 #include "interactive/builder.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
@@ -30,8 +31,8 @@ constexpr MenuOption kMenuOptions[] = {
     {'V', [] { viewDrawing(false); }},
     {22, [] { viewDrawing(true); }},
     {'S', saveProject},
-    {'B', sayNotImplemented},  // embossDrawing(false)
-    {2, sayNotImplemented},    // embossDrawing(true)
+    {'B', [] { embossDrawing(false); }},
+    {2, [] { embossDrawing(true); }},
     {'I', sayNotImplemented},  // printDrawing(false)
     {9, sayNotImplemented},    // printDrawing(true)
     {'G', saveDrawingImage},

@@ -73,7 +73,7 @@ TEST_F(RobustnessTest, InkTextAnywhere) {
   const int32_t anchors[] = {std::numeric_limits<int32_t>::min(), -1000000000, -5, 0, 5, 1000000000,
                              std::numeric_limits<int32_t>::max()};
   for (int32_t column : anchors) {
-    for (int32_t row : anchors) EXPECT_EQ(drawInkText(column, row, "\x01A\xFF~"), RenderFault::None);
+    for (int32_t row : anchors) EXPECT_EQ(drawInkText(column, row, "\x01" "A\xFF~"), RenderFault::None);
   }
   EXPECT_FALSE(inkedPixels(canvas()).empty());  // the one at (5, 5) and (0, 0) show
 }

@@ -24,15 +24,19 @@ class ProgramRun : public ::testing::Test {
   // permissions count.
   int run(const std::string& keys, const std::string& project = "", bool asOrdinaryUser = false) {
     writeBytes(dir_.file("keys.txt"), keys);
-    std::string command = "cd '" + dir_.path() + "' && XDG_CONFIG_HOME='" + dir_.path() +
-                          "/config' " + environment_ + " ";
+    // No run reaches the system's print scheduler: unless a test gives its own, the
+    // program looks for one where none listens.
+    const std::string printing = printEnvironment_.empty() ? "CUPS_SERVER='" + dir_.path() + "/no-scheduler'"
+                                                           : printEnvironment_;
+    // The environment comes first, so that it also reaches a program started as nobody.
+    std::string command = "cd '" + dir_.path() + "' && XDG_CONFIG_HOME='" + dir_.path() + "/config' " + printing +
+                          " " + speechEnvironment_ + " " + environment_ + " ";
     if (asOrdinaryUser && ::geteuid() == 0) {
       ::chmod(dir_.path().c_str(), 0777);
       command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     }
-    command += speechEnvironment_ + " " + std::string(PONTELIX_EXE) +
-               " --ui=headless --speech=" + speech_ + " --keys=keys.txt --transcript=t.txt --screen=s.txt " +
-               options_;
+    command += std::string(PONTELIX_EXE) + " --ui=headless --speech=" + speech_ +
+               " --keys=keys.txt --transcript=t.txt --screen=s.txt " + options_;
     if (!project.empty()) command += " '" + project + "'";
     command += " >out.txt 2>err.txt";
     const int status = std::system(command.c_str());
@@ -77,6 +81,8 @@ class ProgramRun : public ::testing::Test {
   // The voice the runs use, and the environment it starts in ("SDL_AUDIODRIVER=dummy").
   std::string speech_ = "none";
   std::string speechEnvironment_;
+  // The print scheduler the runs use, as a shell prefix ("CUPS_SERVER=...").
+  std::string printEnvironment_;
   // More variables ("TMPDIR=...") and more options ("--picture=p.png") for every run.
   std::string environment_;
   std::string options_;

@@ -158,6 +158,9 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXTAMPAP", "Tamanho do papel (em pixels): "},
     {"PX_QLDADOS", "Quer utilizar dados lidos de arquivo? "},
     {"PXNIMPL", "N\xe3" "o implementado"},
+    // The printer chooser with nothing to offer.
+    {"PXSEMIMP", "Nenhuma impressora instalada."},
+    {"PXSEMSPL", "O servi\xe7" "o de impress\xe3" "o n\xe3" "o responde."},
 };
 
 }  // namespace

@@ -1,0 +1,37 @@
+#include "devices/device_chooser.h"
+
+#include <algorithm>
+
+#include "console/console.h"
+#include "console/menu.h"
+#include "console/text.h"
+#include "devices/spooler.h"
+#include "shell/messages/messages.h"
+
+namespace {
+
+constexpr int kChooserWidth = 60;
+constexpr int kChooserColour = 4;
+// The screen holds no more than this below the prompt; a longer list scrolls inside.
+constexpr int kMaxChooserRows = kConRows - 2;
+
+}  // namespace
+
+std::string chooseDevice(bool makeRoom) {
+  const DeviceList devices = readDeviceList();
+  if (!devices.serviceAnswered || devices.names.empty()) {
+    // The line under the prompt, so that the sentence does not trail the question.
+    conWriteLine();
+    sayMessage(devices.serviceAnswered ? "PXSEMIMP" : "PXSEMSPL", 2);
+    return {};
+  }
+  const int rows = std::min(static_cast<int>(devices.names.size()), kMaxChooserRows);
+  // The room is made before the menu saves what lies under it, so that it puts back
+  // the screen as the user left it.
+  if (makeRoom) menuMakeRoom(rows);
+  menuOpen(conColumn(), conRow(), kChooserWidth, rows, kChooserColour);
+  for (const std::string& name : devices.names) menuAddItem("", utf8ToCp1252(name));
+  const int chosen = menuSelect();
+  if (chosen < 1 || chosen > static_cast<int>(devices.names.size())) return {};
+  return devices.names[static_cast<size_t>(chosen) - 1];
+}

@@ -1,0 +1,55 @@
+// The job is opened before the drawing is computed, so that the user hears whether the
+// embosser is there before waiting for a long script.
+#include "devices/emboss.h"
+
+#include "console/console.h"
+#include "console/speech.h"
+#include "console/text.h"
+#include "devices/device_chooser.h"
+#include "devices/embosser_stream.h"
+#include "devices/spooler.h"
+#include "language/interpreter.h"
+#include "render/figures.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
+#include "shell/messages/messages.h"
+#include "shell/project/project.h"
+
+bool sendSurfaceToEmbosser() {
+  const bool written = writeEmbosserStream(surfacePixels(), writeRawPrinter);
+  const bool accepted = closeRawPrinterJob();
+  if (written && accepted) return true;
+  sayMessage("PXERRDSP", 2);
+  return false;
+}
+
+void embossDrawing(bool testDrawing) {
+  sayMessage("PXSBRL", 0);
+  const std::string device = chooseDevice(true);
+  if (device.empty()) return;
+  conWriteLine();
+  sayMessage("PXIMPREM", 0);
+  spkWriteLine(utf8ToCp1252(device));
+  if (!openRawPrinterJob(device)) {
+    sayMessage("PXPROBLI", 2);
+    return;
+  }
+  sayMessage("PXIMPROK", 2);
+  outputMode = OutputMode::Embosser;
+  if (!prepareSurface()) {
+    // Withdrawn: an empty page must not come out of the embosser.
+    abandonRawPrinterJob();
+    sayMessage("PXERRDSP", 2);
+    return;
+  }
+  if (testDrawing) {
+    renderTestDrawing();
+  } else {
+    runScript(commandLines());
+  }
+  sendSurfaceToEmbosser();
+  freeSurface();
+  conClear();
+  setWindowTitle(projectFileName());
+  conGoto(1, 3);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Option B: the drawing embossed as a page of Braille cells through a raw print job.
+
+// Asks for the embosser, opens the job, renders the script (or the test drawing) on
+// the embosser sheet and sends it. Every failure is said; nothing is sent after Esc.
+void embossDrawing(bool testDrawing);
+
+// Sends the current surface's embosser stream on the open raw job and closes the job,
+// also after a failed write. Says "Erro no dispositivo" and returns false unless the
+// print service took the whole stream.
+bool sendSurfaceToEmbosser();

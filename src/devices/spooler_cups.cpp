@@ -1,0 +1,150 @@
+// Every request goes over a connection of our own, never the library's default one,
+// because only our own connection can be given a deadline: a scheduler that accepts the
+// connection and then never answers would otherwise hold the program for minutes.
+#include "devices/spooler_cups.h"
+
+#include <cups/cups.h>
+
+#include <chrono>
+#include <csignal>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long one step (listing, opening the job, one write, finishing) may wait for the
+// scheduler in all, and how long a connection may take to be made.
+constexpr auto kStepLimit = std::chrono::seconds(3);
+constexpr int kConnectMilliseconds = 3000;
+// How often the library asks whether to go on waiting.
+constexpr double kWaitQuantumSeconds = 0.5;
+
+// A request needing a password fails instead: the library would otherwise ask for it
+// on the terminal, under the program's own screen.
+const char* noPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
+
+class CupsSpooler final : public RawSpooler {
+ public:
+  DeviceList listDevices() override {
+    DeviceList list;
+    http_t* http = connect();
+    if (!http) return list;
+    if (answers(http)) {
+      startStep();
+      cups_dest_t* dests = nullptr;
+      const int count = cupsGetDests2(http, &dests);
+      list.serviceAnswered = !gaveUp_;
+      for (int i = 0; list.serviceAnswered && i < count; ++i) {
+        std::string name = dests[i].name;
+        if (dests[i].instance) name += std::string("/") + dests[i].instance;
+        list.names.push_back(std::move(name));
+      }
+      cupsFreeDests(count, dests);
+    }
+    httpClose(http);
+    return list;
+  }
+
+  bool openJob(const std::string& device, std::string_view title) override {
+    // An instance is a set of saved options on the same queue; a raw job takes none.
+    queue_ = device.substr(0, device.find('/'));
+    http_ = connect();
+    if (!http_) return false;
+    if (!answers(http_)) return dropJob();
+    startStep();
+    jobId_ = cupsCreateJob(http_, queue_.c_str(), std::string(title).c_str(), 0, nullptr);
+    if (jobId_ <= 0 || gaveUp_) return dropJob();
+    startStep();
+    const http_status_t started =
+        cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(), CUPS_FORMAT_RAW, 1);
+    if (started != HTTP_STATUS_CONTINUE || gaveUp_) return dropJob();
+    return true;
+  }
+
+  bool write(std::string_view bytes) override {
+    if (!http_) return false;
+    startStep();
+    return cupsWriteRequestData(http_, bytes.data(), bytes.size()) == HTTP_STATUS_CONTINUE && !gaveUp_;
+  }
+
+  bool closeJob(bool complete) override {
+    if (!http_) return false;
+    if (!complete) return dropJob();
+    startStep();
+    const ipp_status_t status = cupsFinishDocument(http_, queue_.c_str());
+    const bool accepted = status <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
+    if (!accepted) return dropJob();
+    httpClose(http_);
+    http_ = nullptr;
+    jobId_ = 0;
+    return true;
+  }
+
+ private:
+  http_t* connect() {
+    static const bool prepared = [] {
+      // A scheduler that closes the connection while we write must cost the job, not
+      // the program.
+      std::signal(SIGPIPE, SIG_IGN);
+      cupsSetPasswordCB2(noPassword, nullptr);
+      return true;
+    }();
+    (void)prepared;
+    http_t* http =
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMilliseconds, nullptr);
+    if (http) httpSetTimeout(http, kWaitQuantumSeconds, keepWaiting, this);
+    return http;
+  }
+
+  // One cheap question first, so that a scheduler that does not answer costs one wait
+  // and not one for each of the requests the listing and the job creation make.
+  bool answers(http_t* http) {
+    startStep();
+    ipp_t* response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    ippDelete(response);
+    return response != nullptr && !gaveUp_;
+  }
+
+  void startStep() {
+    deadline_ = Clock::now() + kStepLimit;
+    gaveUp_ = false;
+  }
+
+  static int keepWaiting(http_t*, void* data) {
+    auto* self = static_cast<CupsSpooler*>(data);
+    if (Clock::now() < self->deadline_) return 1;
+    self->gaveUp_ = true;
+    return 0;
+  }
+
+  // Withdraws the job, if one was created, over a fresh connection (the job's own may
+  // be in the middle of a document), and forgets it. Always false, for the callers'
+  // returns.
+  bool dropJob() {
+    if (http_) httpClose(http_);
+    http_ = nullptr;
+    // A scheduler that stopped answering would make the withdrawal wait as long again.
+    if (jobId_ > 0 && !gaveUp_) {
+      if (http_t* http = connect()) {
+        startStep();
+        cupsCancelJob2(http, queue_.c_str(), jobId_, 0);
+        httpClose(http);
+      }
+    }
+    jobId_ = 0;
+    return false;
+  }
+
+  http_t* http_ = nullptr;
+  std::string queue_;
+  int jobId_ = 0;
+  Clock::time_point deadline_;
+  bool gaveUp_ = false;
+};
+
+}  // namespace
+
+RawSpooler& systemSpooler() {
+  static CupsSpooler spooler;
+  return spooler;
+}

@@ -1,0 +1,168 @@
+// The printer chooser, the job rules and the sending of the embosser stream, against a
+// print service of the test's own that can fail at any step.
+#include "console/menu.h"
+#include "console/popup_fixture.h"
+#include "devices/device_chooser.h"
+#include "devices/emboss.h"
+#include "devices/embosser_stream.h"
+#include "devices/spooler.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
+
+namespace {
+
+class FakeSpooler : public RawSpooler {
+ public:
+  DeviceList listDevices() override { return devices; }
+  bool openJob(const std::string& device, std::string_view title) override {
+    ++opened;
+    openedDevice = device;
+    openedTitle = title;
+    return openSucceeds;
+  }
+  bool write(std::string_view bytes) override {
+    if (writesTaken == writesBeforeFailure) return false;
+    ++writesTaken;
+    sent += bytes;
+    return true;
+  }
+  bool closeJob(bool complete) override {
+    closes.push_back(complete);
+    return finishAccepted;
+  }
+
+  DeviceList devices{true, {"Braille", "Tinta/rascunho"}};
+  bool openSucceeds = true;
+  int writesBeforeFailure = -1;
+  bool finishAccepted = true;
+  int opened = 0, writesTaken = 0;
+  std::string openedDevice, openedTitle, sent;
+  std::vector<bool> closes;
+};
+
+class EmbossTest : public PopupTest {
+ protected:
+  void SetUp() override {
+    PopupTest::SetUp();
+    setRawSpooler(&fake_);
+  }
+  void TearDown() override {
+    setRawSpooler(nullptr);
+    freeSurface();
+    PopupTest::TearDown();
+  }
+  // An embosser sheet with ink in a few cells, among them the last line.
+  void prepareSheet() {
+    outputMode = OutputMode::Embosser;
+    ASSERT_TRUE(prepareSurface());
+    drawingSurface()->setPixel(0, 0, 0);
+    drawingSurface()->setPixel(67, 70, 0xFF0000);
+    drawingSurface()->setPixel(131, 131, 0);
+  }
+  FakeSpooler fake_;
+};
+
+TEST_F(EmbossTest, TheChooserListsTheDevicesBelowTheCursorAndGivesTheChosenName) {
+  conGoto(1, 20);
+  user("<Down><Enter>");
+  EXPECT_EQ(chooseDevice(true), "Tinta/rascunho");
+  const MenuFrame frame = menuFrame();
+  EXPECT_EQ(frame.right - frame.left + 1, 60);
+  EXPECT_EQ(frame.bottom - frame.top + 1, 2);
+  // Room was made below row 20, so the list stands right under the cursor.
+  EXPECT_EQ(frame.top, conRow());
+
+  user("<Esc>");
+  EXPECT_EQ(chooseDevice(false), "");
+  EXPECT_EQ(fake_.opened, 0);
+}
+
+TEST_F(EmbossTest, NothingToChooseFromIsSaidNotShown) {
+  fake_.devices = {true, {}};
+  EXPECT_EQ(chooseDevice(true), "");
+  EXPECT_EQ(said(), (std::vector<std::string>{"say: Nenhuma impressora instalada."}));
+
+  fake_.devices = {false, {}};
+  EXPECT_EQ(chooseDevice(false), "");
+  EXPECT_EQ(said().back(), "say: O serviço de impressão não responde.");
+}
+
+TEST_F(EmbossTest, TheSheetGoesAsTheStreamTheBatchRendererWrites) {
+  prepareSheet();
+  ASSERT_TRUE(openRawPrinterJob("Braille"));
+  EXPECT_EQ(fake_.openedTitle, "Pontelix");
+  EXPECT_TRUE(sendSurfaceToEmbosser());
+  EXPECT_EQ(fake_.sent, embosserStream(surfacePixels()));
+  EXPECT_EQ(fake_.closes, std::vector<bool>{true});
+  EXPECT_TRUE(said().empty());
+}
+
+TEST_F(EmbossTest, ARefusedStartStopsTheStreamAndStillEndsTheJob) {
+  prepareSheet();
+  fake_.writesBeforeFailure = 0;
+  ASSERT_TRUE(openRawPrinterJob("Braille"));
+  EXPECT_FALSE(sendSurfaceToEmbosser());
+  EXPECT_EQ(fake_.sent, "");
+  // Withdrawn, not finished: half a page must not come out.
+  EXPECT_EQ(fake_.closes, std::vector<bool>{false});
+  EXPECT_EQ(said(), (std::vector<std::string>{"say: Erro no dispositivo"}));
+
+  // A failure halfway writes no further line.
+  fake_.writesBeforeFailure = 3;
+  fake_.writesTaken = 0;
+  fake_.sent.clear();
+  ASSERT_TRUE(openRawPrinterJob("Braille"));
+  EXPECT_FALSE(sendSurfaceToEmbosser());
+  EXPECT_EQ(fake_.writesTaken, 3);
+  EXPECT_EQ(fake_.closes.back(), false);
+}
+
+TEST_F(EmbossTest, AJobRefusedAtTheEndIsAnErrorNotSilence) {
+  prepareSheet();
+  fake_.finishAccepted = false;
+  ASSERT_TRUE(openRawPrinterJob("Braille"));
+  EXPECT_FALSE(sendSurfaceToEmbosser());
+  EXPECT_EQ(said(), (std::vector<std::string>{"say: Erro no dispositivo"}));
+}
+
+TEST_F(EmbossTest, OneJobAtATime) {
+  EXPECT_FALSE(writeRawPrinter("x"));
+  EXPECT_FALSE(closeRawPrinterJob());
+  EXPECT_FALSE(openRawPrinterJob(""));
+  ASSERT_TRUE(openRawPrinterJob("Braille"));
+  // Opening again withdraws the job left open.
+  ASSERT_TRUE(openRawPrinterJob("Braille"));
+  EXPECT_EQ(fake_.closes, std::vector<bool>{false});
+  fake_.openSucceeds = false;
+  EXPECT_FALSE(openRawPrinterJob("Braille"));
+  EXPECT_FALSE(writeRawPrinter("x"));
+}
+
+TEST_F(EmbossTest, APrinterThatCannotBeOpenedIsSaidAndNothingIsDrawn) {
+  fake_.openSucceeds = false;
+  user("<Enter>");
+  embossDrawing(true);
+  EXPECT_EQ(fake_.openedDevice, "Braille");
+  // The menu announces the item it stands on; then the choice is confirmed.
+  EXPECT_EQ(said(), (std::vector<std::string>{"say: Selecione a impressora Braille", "say: Braille",
+                                              "say: Imprimindo em ", "say: Braille",
+                                              "say: Problemas na impressora."}));
+  EXPECT_EQ(drawingSurface(), nullptr);
+  EXPECT_TRUE(fake_.sent.empty());
+}
+
+TEST_F(EmbossTest, EmbossingTheTestDrawingEndsWithAClearScreen) {
+  user("<Down><Enter>");
+  embossDrawing(true);
+  // The instance's name reaches the print service whole; the queue is found there.
+  EXPECT_EQ(fake_.openedDevice, "Tinta/rascunho");
+  EXPECT_TRUE(fake_.sent.starts_with("\x1B" "1"));
+  EXPECT_TRUE(fake_.sent.ends_with("\x1B]\x0C"));
+  EXPECT_EQ(drawingSurface(), nullptr);
+  EXPECT_EQ(outputMode, OutputMode::Embosser);
+  EXPECT_EQ(conRow(), 3);
+  EXPECT_EQ(conColumn(), 1);
+  EXPECT_EQ(row(1), "");
+}
+
+}  // namespace

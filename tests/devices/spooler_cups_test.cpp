@@ -1,0 +1,86 @@
+// The system's print service against a private scheduler: its list, its jobs and the
+// refusals a printer can give.
+#include <gtest/gtest.h>
+
+#include <cups/cups.h>
+
+#include "devices/spooler.h"
+#include "devices/spooler_cups.h"
+#include "private_cups.h"
+
+namespace {
+
+class CupsSpoolerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(cups_.failure(), "");
+    cupsSetServer(cups_.server().c_str());
+  }
+  void TearDown() override { cupsSetServer(nullptr); }
+  PrivateCups cups_;
+};
+
+TEST_F(CupsSpoolerTest, ListsTheQueuesAndSendsARawJob) {
+  DeviceList devices = systemSpooler().listDevices();
+  EXPECT_TRUE(devices.serviceAnswered);
+  EXPECT_TRUE(devices.names.empty());
+
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  ASSERT_TRUE(cups_.addRawQueue("Amostra"));
+  devices = systemSpooler().listDevices();
+  EXPECT_EQ(devices.names, (std::vector<std::string>{"Amostra", "Braille"}));
+
+  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix"));
+  EXPECT_TRUE(systemSpooler().write("\x1B" "1"));
+  EXPECT_TRUE(systemSpooler().write("ab\r\n"));
+  EXPECT_TRUE(systemSpooler().closeJob(true));
+  const auto jobs = cups_.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
+  EXPECT_EQ(jobs[0].bytes, "\x1B" "1ab\r\n");
+  EXPECT_EQ(jobs[0].title, "Pontelix");
+}
+
+TEST_F(CupsSpoolerTest, AnUnknownPrinterCannotBeOpened) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  EXPECT_FALSE(systemSpooler().openJob("Inexistente", "Pontelix"));
+  EXPECT_EQ(cups_.jobList(), "");
+}
+
+// The scheduler refuses the finished document of a printer removed meanwhile.
+TEST_F(CupsSpoolerTest, AJobRefusedAtTheEndIsNotTakenForPrinted) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix"));
+  EXPECT_TRUE(systemSpooler().write("\x1B" "1"));
+  ASSERT_TRUE(cups_.command("lpadmin -x Braille"));
+  EXPECT_FALSE(systemSpooler().closeJob(true)) << cups_.jobList();
+  EXPECT_TRUE(cups_.jobs().empty());
+}
+
+TEST_F(CupsSpoolerTest, AWithdrawnJobNeverPrints) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix"));
+  EXPECT_TRUE(systemSpooler().write("\x1B" "1half"));
+  EXPECT_FALSE(systemSpooler().closeJob(false));
+  const std::string list = cups_.commandOutput("lpstat -W completed -o");
+  EXPECT_NE(list.find("Braille-1"), std::string::npos) << list;
+  EXPECT_EQ(cups_.commandOutput("lpstat -W not-completed -o"), "");
+  EXPECT_TRUE(cups_.jobs().empty());
+}
+
+// A scheduler that takes the connection and never answers is given up, not waited for.
+TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
+  ScratchDir dir;
+  MuteScheduler mute(dir.file("cups.sock"));
+  ASSERT_TRUE(mute.listening());
+  cupsSetServer(mute.server().c_str());
+
+  const DeviceList devices = systemSpooler().listDevices();
+  EXPECT_FALSE(devices.serviceAnswered);
+  EXPECT_TRUE(devices.names.empty());
+  EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix"));
+  EXPECT_FALSE(systemSpooler().write("x"));
+
+  cupsSetServer(nullptr);
+}
+
+}  // namespace
