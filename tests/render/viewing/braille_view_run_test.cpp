@@ -62,10 +62,4 @@ TEST_F(BrailleViewRun, ALineErrorIsReportedOnceAndTheTestDrawingIsShownToo) {
   EXPECT_EQ(timesSaid("Opção inválida"), 0);  // F1 and x ended the views
 }
 
-TEST_F(BrailleViewRun, NothingIsWrittenWithoutAView) {
-  ASSERT_EQ(run("<Enter><F1>"), 0);
-  EXPECT_TRUE(displayed().empty());
-  EXPECT_EQ(readBytes(dir_.file("linha.txt")), "");
-}
-
 }  // namespace
