@@ -16,6 +16,8 @@ packages=(
   libbrlapi-dev brltty
   # printing
   libcups2-dev cups cups-client cups-bsd
+  # the ink printing tests: the PDF filter of the test queue, and reading the PDF back
+  cups-filters poppler-utils
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks

@@ -9,7 +9,6 @@
 #include "devices/embosser_stream.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
-#include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
@@ -21,6 +20,20 @@ bool sendSurfaceToEmbosser() {
   if (written && accepted) return true;
   sayMessage("PXERRDSP", 2);
   return false;
+}
+
+bool embossOnOpenJob(const std::function<void()>& draw) {
+  outputMode = OutputMode::Embosser;
+  if (!prepareSurface()) {
+    // Withdrawn: an empty page must not come out of the embosser.
+    abandonRawPrinterJob();
+    sayMessage("PXERRDSP", 2);
+    return false;
+  }
+  draw();
+  const bool sent = sendSurfaceToEmbosser();
+  freeSurface();
+  return sent;
 }
 
 void embossDrawing(bool testDrawing) {
@@ -35,20 +48,7 @@ void embossDrawing(bool testDrawing) {
     return;
   }
   sayMessage("PXIMPROK", 2);
-  outputMode = OutputMode::Embosser;
-  if (!prepareSurface()) {
-    // Withdrawn: an empty page must not come out of the embosser.
-    abandonRawPrinterJob();
-    sayMessage("PXERRDSP", 2);
-    return;
-  }
-  if (testDrawing) {
-    renderTestDrawing();
-  } else {
-    runScript(commandLines());
-  }
-  sendSurfaceToEmbosser();
-  freeSurface();
+  embossOnOpenJob([testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

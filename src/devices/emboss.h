@@ -1,5 +1,6 @@
 #pragma once
 // Option B: the drawing embossed as a page of Braille cells through a raw print job.
+#include <functional>
 
 // Asks for the embosser, opens the job, renders the script (or the test drawing) on
 // the embosser sheet and sends it. Every failure is said; nothing is sent after Esc.
@@ -9,3 +10,8 @@ void embossDrawing(bool testDrawing);
 // also after a failed write. Says "Erro no dispositivo" and returns false unless the
 // print service took the whole stream.
 bool sendSurfaceToEmbosser();
+
+// On the open raw job: prepares the embosser sheet, has `draw` draw on it, sends it
+// and frees it. False, said, when the sheet cannot be had (the job is withdrawn) or
+// the stream did not go whole.
+bool embossOnOpenJob(const std::function<void()>& draw);

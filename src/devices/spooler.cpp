@@ -6,18 +6,18 @@
 
 namespace {
 
-RawSpooler* gReplacement = nullptr;
+PrintSpooler* gReplacement = nullptr;
 bool gJobOpen = false;
 bool gWriteFailed = false;
 
-RawSpooler& activeSpooler() {
+PrintSpooler& activeSpooler() {
   if (gReplacement) return *gReplacement;
   return systemSpooler();
 }
 
 }  // namespace
 
-void setRawSpooler(RawSpooler* spooler) {
+void setPrintSpooler(PrintSpooler* spooler) {
   gReplacement = spooler;
   gJobOpen = false;
   gWriteFailed = false;
@@ -25,10 +25,12 @@ void setRawSpooler(RawSpooler* spooler) {
 
 DeviceList readDeviceList() { return activeSpooler().listDevices(); }
 
-bool openRawPrinterJob(const std::string& device) {
+InkPageAnswer describeInkPage(const std::string& device) { return activeSpooler().describeInkPage(device); }
+
+bool openPrinterJob(const std::string& device, JobFormat format) {
   abandonRawPrinterJob();
   gWriteFailed = false;
-  gJobOpen = !device.empty() && activeSpooler().openJob(device, "Pontelix");
+  gJobOpen = !device.empty() && activeSpooler().openJob(device, "Pontelix", format);
   return gJobOpen;
 }
 

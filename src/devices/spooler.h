@@ -1,10 +1,14 @@
 #pragma once
-// The system's printers as the program reaches them: the list of installed printers
-// and one raw job at a time, whose bytes reach the printer unchanged. Every call
-// returns within a few seconds, whether or not the print service answers.
+// The system's printers as the program reaches them: the list of installed printers,
+// what an ink printer says of its paper, and one job at a time: raw, whose bytes reach
+// the printer unchanged (the embosser), or a PDF page that the print service prints at
+// its true size (the ink printer). Every call returns within a few seconds, whether or
+// not the print service answers.
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "devices/ink_page.h"
 
 // The installed printers in the order the print service gives them, each as the user
 // knows it ("name", or "name/instance" for a saved set of options). Names are UTF-8.
@@ -14,14 +18,18 @@ struct DeviceList {
   std::vector<std::string> names;
 };
 
+enum class JobFormat { Raw, Pdf };
+
 // The print service behind the functions below. The program uses the system's; tests
 // put in their own to make any step fail.
-class RawSpooler {
+class PrintSpooler {
  public:
-  virtual ~RawSpooler() = default;
+  virtual ~PrintSpooler() = default;
   virtual DeviceList listDevices() = 0;
-  // Creates a job named `title` on the device and starts its one raw document.
-  virtual bool openJob(const std::string& device, std::string_view title) = 0;
+  // The device's default paper and resolution; the answer says what the service told.
+  virtual InkPageAnswer describeInkPage(const std::string& device) = 0;
+  // Creates a job named `title` on the device and starts its one document.
+  virtual bool openJob(const std::string& device, std::string_view title, JobFormat format) = 0;
   // True only when every byte was taken.
   virtual bool write(std::string_view bytes) = 0;
   // Ends the document. `complete` is false after a write failed: the job is then
@@ -31,13 +39,15 @@ class RawSpooler {
 };
 
 // Uses `spooler` instead of the system's print service until called with nullptr.
-void setRawSpooler(RawSpooler* spooler);
+void setPrintSpooler(PrintSpooler* spooler);
 
 DeviceList readDeviceList();
+InkPageAnswer describeInkPage(const std::string& device);
 
-// Opens the one raw job, named "Pontelix", on the device. A job still open is closed
+// Opens the one job, named "Pontelix", on the device. A job still open is closed
 // (withdrawn) first.
-bool openRawPrinterJob(const std::string& device);
+bool openPrinterJob(const std::string& device, JobFormat format);
+inline bool openRawPrinterJob(const std::string& device) { return openPrinterJob(device, JobFormat::Raw); }
 // False without an open job, or when not all bytes went; after a failed write the job
 // takes no more bytes.
 bool writeRawPrinter(std::string_view bytes);

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <csignal>
 
+#include "devices/ink_media_cups.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -23,7 +25,7 @@ constexpr double kWaitQuantumSeconds = 0.5;
 // on the terminal, under the program's own screen.
 const char* noPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
 
-class CupsSpooler final : public RawSpooler {
+class CupsSpooler final : public PrintSpooler {
  public:
   DeviceList listDevices() override {
     DeviceList list;
@@ -45,9 +47,24 @@ class CupsSpooler final : public RawSpooler {
     return list;
   }
 
-  bool openJob(const std::string& device, std::string_view title) override {
-    // An instance is a set of saved options on the same queue; a raw job takes none.
-    queue_ = device.substr(0, device.find('/'));
+  // An instance is a set of saved options on the same queue. No job takes them: a raw
+  // job has no use for them, and the ink page is drawn for the paper and resolution
+  // that a job without options is printed with, the queue's own defaults.
+  InkPageAnswer describeInkPage(const std::string& device) override {
+    InkPageAnswer answer;
+    http_t* http = connect();
+    if (!http) return answer;
+    if (answers(http)) {
+      startStep();
+      answer = askInkPage(http, queueOf(device));
+      if (gaveUp_) answer = InkPageAnswer{};
+    }
+    httpClose(http);
+    return answer;
+  }
+
+  bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
+    queue_ = queueOf(device);
     http_ = connect();
     if (!http_) return false;
     if (!answers(http_)) return dropJob();
@@ -56,7 +73,8 @@ class CupsSpooler final : public RawSpooler {
     if (jobId_ <= 0 || gaveUp_) return dropJob();
     startStep();
     const http_status_t started =
-        cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(), CUPS_FORMAT_RAW, 1);
+        cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(),
+                          format == JobFormat::Pdf ? CUPS_FORMAT_PDF : CUPS_FORMAT_RAW, 1);
     if (started != HTTP_STATUS_CONTINUE || gaveUp_) return dropJob();
     return true;
   }
@@ -81,6 +99,8 @@ class CupsSpooler final : public RawSpooler {
   }
 
  private:
+  static std::string queueOf(const std::string& device) { return device.substr(0, device.find('/')); }
+
   http_t* connect() {
     static const bool prepared = [] {
       // A scheduler that closes the connection while we write must cost the job, not
@@ -144,7 +164,7 @@ class CupsSpooler final : public RawSpooler {
 
 }  // namespace
 
-RawSpooler& systemSpooler() {
+PrintSpooler& systemSpooler() {
   static CupsSpooler spooler;
   return spooler;
 }

@@ -4,4 +4,4 @@
 // instances (lpoptions).
 #include "devices/spooler.h"
 
-RawSpooler& systemSpooler();
+PrintSpooler& systemSpooler();

@@ -5,6 +5,8 @@
 #include "language/commands.h"
 #include "language/reader.h"
 #include "render/drawing_state.h"
+#include "render/figures.h"
+#include "shell/project/project.h"
 
 ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports) {
   ScriptState state;
@@ -35,3 +37,11 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
 }
 
 ScriptOutcome runScript(const std::vector<std::string>& lines) { return runScript(lines, spokenScriptReports()); }
+
+void drawProjectOrTestDrawing(bool testDrawing) {
+  if (testDrawing) {
+    renderTestDrawing();
+  } else {
+    runScript(commandLines());
+  }
+}

@@ -36,3 +36,7 @@ enum class ScriptOutcome { Completed, LineError, FigureFault };
 ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports);
 // The interactive run, with the spoken reports.
 ScriptOutcome runScript(const std::vector<std::string>& lines);
+
+// What the output options draw on the surface they prepared: the test drawing, or the
+// project's command lines in the interactive run.
+void drawProjectOrTestDrawing(bool testDrawing);

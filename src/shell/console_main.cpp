@@ -1,12 +1,14 @@
 // pontelix-console, the interactive program: parses the command line, installs the
 // platform's speech and sound, sets up the console's frontend and the transcript, and
 // runs the program. pontelix starts it for every command line that is not a batch
-// command, the help or the version.
+// command, the help or the version; and for the print command, which needs the print
+// service's libraries that pontelix does without.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <string_view>
 
 #include "console/braille_display/braille_display.h"
 #include "console/console.h"
@@ -22,6 +24,7 @@
 #include "console/transcript.h"
 #include "render/image_writer.h"
 #include "shell/command_line.h"
+#include "shell/print_command.h"
 #include "shell/program.h"
 
 namespace {
@@ -113,6 +116,7 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string_view(argv[1]) == "print") return runPrintCommand(argc - 1, argv + 1);
   CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
   if (cl.action != CommandLine::Action::Run) return answerCommandLine(cl);
   if (!cl.uiGiven) {

@@ -11,6 +11,8 @@
 int main(int argc, char** argv) {
   if (argc > 1 && std::string_view(argv[1]) == "render") return runRenderCommand(argc - 1, argv + 1);
   if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
+  // print reaches the print service, whose libraries only pontelix-console loads.
+  if (argc > 1 && std::string_view(argv[1]) == "print") return runConsoleProgram(argv);
   // The display only sets the default interface, which matters to pontelix-console alone.
   const CommandLine cl = parseCommandLine(argc, argv, false);
   if (cl.action != CommandLine::Action::Run) return answerCommandLine(cl);

@@ -8,6 +8,7 @@
 #include "console/menu.h"
 #include "console/speech.h"
 #include "devices/emboss.h"
+#include "devices/ink_print.h"
 #include "interactive/builder.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
@@ -33,8 +34,8 @@ constexpr MenuOption kMenuOptions[] = {
     {'S', saveProject},
     {'B', [] { embossDrawing(false); }},
     {2, [] { embossDrawing(true); }},
-    {'I', sayNotImplemented},  // printDrawing(false)
-    {9, sayNotImplemented},    // printDrawing(true)
+    {'I', [] { printDrawing(false); }},
+    {9, [] { printDrawing(true); }},
     {'G', saveDrawingImage},
     {'C', configure},
     {'N', newProject},

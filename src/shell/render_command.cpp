@@ -1,34 +1,31 @@
 // The batch road: a script to a picture or an embosser stream, without the console.
 #include "shell/render_command.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
-#include "console/options.h"
 #include "console/text.h"
-#include "console/transcript.h"
 #include "devices/embosser_stream.h"
-#include "language/interpreter.h"
-#include "render/figures.h"
+#include "devices/ink_pdf.h"
 #include "render/image_surface.h"
 #include "render/image_writer.h"
-#include "shell/project/projectfile.h"
+#include "shell/batch_run.h"
 
 namespace {
 
-constexpr int kDone = 0, kStoppedAtLine = 1, kFailed = 2;
-
 constexpr char kUsage[] =
-    "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--test-drawing] ROTEIRO -o SAIDA\n"
+    "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille) ou\n"
+    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille),\n"
     "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8)\n"
-    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf e .txt)\n"
-    "            ou tinta\n"
-    "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado da p\xc3\xa1gina (padr\xc3\xa3o 2480)\n"
+    "            ou .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe)\n"
+    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf e\n"
+    "            .txt) ou tinta (padr\xc3\xa3o para .pdf)\n"
+    "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
+    "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura)\n"
+    "  --landscape  o .pdf com o papel deitado\n"
     "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
@@ -57,6 +54,10 @@ bool chooseTarget(const std::string& output, RenderTarget& target) {
     target = RenderTarget::EmbosserPage;
     return true;
   }
+  if (endsWithNoCase(output, ".pdf")) {
+    target = RenderTarget::InkPdf;
+    return true;
+  }
   switch (imageFormatForName(output)) {
     case ImageFormat::Bmp: target = RenderTarget::Bmp; return true;
     case ImageFormat::Png: target = RenderTarget::Png; return true;
@@ -72,102 +73,58 @@ ImageFormat imageFormatOf(RenderTarget target) {
     case RenderTarget::Png: return ImageFormat::Png;
     case RenderTarget::Jpeg: return ImageFormat::Jpeg;
     case RenderTarget::EmbosserStream:
-    case RenderTarget::EmbosserPage: break;
+    case RenderTarget::EmbosserPage:
+    case RenderTarget::InkPdf: break;
   }
   return ImageFormat::None;
 }
 
-bool readAllOfStdin(std::string& bytes) {
-  char buffer[65536];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
-    bytes.append(buffer, got);
-    if (bytes.size() > static_cast<size_t>(kMaxProjectFileBytes)) {
-      errno = EFBIG;
-      return false;
-    }
-  }
-  return !std::ferror(stdin);
+// The page of a PDF printed elsewhere: A4 to its edges, at 300 dpi, or at the
+// resolution that makes a side of the user's choosing as wide as the paper.
+InkPage pdfPageFor(const RenderRequest& request) {
+  InkPage page = defaultInkPage();
+  if (request.inkSideGiven) page.dpi = dpiForSide(page, request.inkSide);
+  return orientedPage(page, request.landscape);
 }
-
-bool readScript(const std::string& name, std::vector<std::string>& lines, std::string& error) {
-  ProjectText text;
-  if (name == "-") {
-    std::string bytes;
-    if (!readAllOfStdin(bytes)) {
-      error = std::string("n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: ") + std::strerror(errno);
-      return false;
-    }
-    text = decodeProjectText(bytes);
-  } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + std::strerror(err);
-    return false;
-  }
-  lines = std::move(text.lines);
-  return true;
-}
-
-// While it lives, nothing is heard and every text that would have been heard (the
-// data-file reader's messages) goes to standard error instead.
-class SilentRun {
- public:
-  SilentRun() {
-    ConOptions options = conOptions();
-    options.speech = SpeechChoice::None;
-    conSetOptions(options);
-    transcriptSetListener([](std::string_view kind, std::string_view text) {
-      if (kind == "say" && !text.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    });
-  }
-  ~SilentRun() { transcriptSetListener({}); }
-  SilentRun(const SilentRun&) = delete;
-  SilentRun& operator=(const SilentRun&) = delete;
-};
 
 bool prepareRequestedSurface(const RenderRequest& request) {
   outputMode = request.mode;
   setScreenSurfaceSize(request.width, request.height);
-  setInkPageSide(request.inkSide);
+  const bool pdf = request.target == RenderTarget::InkPdf;
+  setInkPageSide(pdf ? static_cast<int32_t>(inkSideOf(printableDots(pdfPageFor(request)))) : request.inkSide);
   return prepareSurface();
 }
 
 bool writeOutput(const RenderRequest& request, std::string& error) {
   int failure = 0;
-  if (request.target == RenderTarget::EmbosserStream) {
-    failure = replaceFileAtomically(request.output, embosserStream(surfacePixels()));
-  } else if (request.target == RenderTarget::EmbosserPage) {
-    failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(surfacePixels())));
-  } else {
-    failure = saveSurfaceImage(request.output, imageFormatOf(request.target));
+  switch (request.target) {
+    case RenderTarget::EmbosserStream:
+      failure = replaceFileAtomically(request.output, embosserStream(surfacePixels()));
+      break;
+    case RenderTarget::EmbosserPage:
+      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(surfacePixels())));
+      break;
+    case RenderTarget::InkPdf:
+      failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
+        return writeInkPagePdf(surfacePixels(), pdfPageFor(request), sink);
+      });
+      break;
+    default:
+      failure = saveSurfaceImage(request.output, imageFormatOf(request.target));
   }
   if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
   return failure == 0;
 }
 
-int fail(const std::string& message) {
-  std::fprintf(stderr, "pontelix render: %s\n", message.c_str());
-  return kFailed;
-}
 
 }  // namespace
 
 bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& help, std::string& error) {
-  help = false;
-  bool modeGiven = false, optionsEnded = false;
+  bool modeGiven = false;
   std::string size;
   std::vector<std::string> scripts;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-      scripts.emplace_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--help" || arg == "-h") {
-      help = true;
-      return true;
-    } else if (arg == "--test-drawing") {
-      request.testDrawing = true;
-    } else if (arg.starts_with("--mode=")) {
+  const bool walked = walkBatchArguments(argc, argv, request, help, scripts, [&](int& i, std::string_view arg, std::string& why) {
+    if (arg.starts_with("--mode=")) {
       const std::string_view mode = arg.substr(7);
       modeGiven = true;
       if (mode == "screen") {
@@ -177,14 +134,14 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       } else if (mode == "ink") {
         request.mode = OutputMode::InkPrinter;
       } else {
-        error = "modo desconhecido: " + std::string(mode) + " (use screen, embosser ou ink)";
+        why = "modo desconhecido: " + std::string(mode) + " (use screen, embosser ou ink)";
         return false;
       }
     } else if (arg.starts_with("--size=")) {
       size = arg.substr(7);
     } else if (arg == "-o") {
       if (++i >= argc) {
-        error = "falta o nome da sa\xc3\xad" "da depois de -o";
+        why = "falta o nome da sa\xc3\xad" "da depois de -o";
         return false;
       }
       request.output = argv[i];
@@ -193,29 +150,35 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     } else if (arg.starts_with("--output=")) {
       request.output = arg.substr(9);
     } else {
-      error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
       return false;
     }
-  }
-  if (scripts.size() > 1) {
-    error = "mais de um roteiro: " + scripts[0] + " e " + scripts[1];
-    return false;
-  }
-  if (scripts.empty() && !request.testDrawing) {
-    error = "falta o roteiro";
-    return false;
-  }
-  if (!scripts.empty()) request.script = scripts[0];
+    return true;
+  }, error);
+  if (!walked || help) return walked;
+  if (!takeBatchScript(scripts, request, error)) return false;
   if (request.output.empty()) {
     error = "falta a sa\xc3\xad" "da (-o ARQUIVO)";
     return false;
   }
   if (!chooseTarget(request.output, request.target)) {
-    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output + " (use .bmp, .png, .jpg, .jpeg, .brf ou .txt)";
+    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output +
+            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt ou .pdf)";
     return false;
   }
-  const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage;
-  if (!modeGiven) request.mode = cells ? OutputMode::Embosser : OutputMode::Screen;
+  if (!modeGiven) {
+    const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage;
+    request.mode = cells                                     ? OutputMode::Embosser
+                   : request.target == RenderTarget::InkPdf ? OutputMode::InkPrinter
+                                                             : OutputMode::Screen;
+  }
+  if (request.target == RenderTarget::InkPdf && request.mode != OutputMode::InkPrinter) {
+    error = "o .pdf \xc3\xa9 a p\xc3\xa1gina da impressora a tinta: use --mode=ink";
+    return false;
+  }
+  if (request.landscape && request.target != RenderTarget::InkPdf) {
+    error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf";
+    return false;
+  }
   if (!size.empty()) {
     int width = 0, height = 0;
     if (!parseSize(size, width, height)) {
@@ -229,6 +192,7 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     request.width = width;
     request.height = height;
     request.inkSide = width;
+    request.inkSideGiven = true;
   }
   return true;
 }
@@ -237,27 +201,16 @@ int runRenderCommand(int argc, char** argv) {
   RenderRequest request;
   bool help = false;
   std::string error;
-  if (!parseRenderArguments(argc, argv, request, help, error)) {
-    std::fprintf(stderr, "pontelix render: %s\n%s", error.c_str(), kUsage);
-    return kFailed;
-  }
-  if (help) {
-    std::fputs(kUsage, stdout);
-    return kDone;
-  }
+  const bool parsed = parseRenderArguments(argc, argv, request, help, error);
+  if (const int status = answerBatchUsage("render", parsed, help, error, kUsage); status >= 0) return status;
   std::vector<std::string> lines;
-  if (!request.testDrawing && !readScript(request.script, lines, error)) return fail(error);
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("render", error);
 
   SilentRun silent;
-  if (!prepareRequestedSurface(request)) return fail("n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
-  int status = kDone;
-  if (request.testDrawing) {
-    renderTestDrawing();
-  } else if (runScript(lines, writtenScriptReports(stderr)) != ScriptOutcome::Completed) {
-    status = kStoppedAtLine;
-  }
+  if (!prepareRequestedSurface(request)) return batchFailure("render", "n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
+  const int status = drawBatchDrawing(request.testDrawing, lines) ? kBatchDone : kBatchStoppedAtLine;
   const bool written = writeOutput(request, error);
   freeSurface();
-  if (!written) return fail(request.output + ": " + error);
+  if (!written) return batchFailure("render", request.output + ": " + error);
   return status;
 }

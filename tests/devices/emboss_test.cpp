@@ -5,52 +5,15 @@
 #include "devices/device_chooser.h"
 #include "devices/emboss.h"
 #include "devices/embosser_stream.h"
+#include "devices/fake_spooler.h"
 #include "devices/spooler.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 
 namespace {
 
-class FakeSpooler : public RawSpooler {
- public:
-  DeviceList listDevices() override { return devices; }
-  bool openJob(const std::string& device, std::string_view title) override {
-    ++opened;
-    openedDevice = device;
-    openedTitle = title;
-    return openSucceeds;
-  }
-  bool write(std::string_view bytes) override {
-    if (writesTaken == writesBeforeFailure) return false;
-    ++writesTaken;
-    sent += bytes;
-    return true;
-  }
-  bool closeJob(bool complete) override {
-    closes.push_back(complete);
-    return finishAccepted;
-  }
-
-  DeviceList devices{true, {"Braille", "Tinta/rascunho"}};
-  bool openSucceeds = true;
-  int writesBeforeFailure = -1;
-  bool finishAccepted = true;
-  int opened = 0, writesTaken = 0;
-  std::string openedDevice, openedTitle, sent;
-  std::vector<bool> closes;
-};
-
-class EmbossTest : public PopupTest {
+class EmbossTest : public SpoolerTest {
  protected:
-  void SetUp() override {
-    PopupTest::SetUp();
-    setRawSpooler(&fake_);
-  }
-  void TearDown() override {
-    setRawSpooler(nullptr);
-    freeSurface();
-    PopupTest::TearDown();
-  }
   // An embosser sheet with ink in a few cells, among them the last line.
   void prepareSheet() {
     outputMode = OutputMode::Embosser;
@@ -59,7 +22,6 @@ class EmbossTest : public PopupTest {
     drawingSurface()->setPixel(67, 70, 0xFF0000);
     drawingSurface()->setPixel(131, 131, 0);
   }
-  FakeSpooler fake_;
 };
 
 TEST_F(EmbossTest, TheChooserListsTheDevicesBelowTheCursorAndGivesTheChosenName) {

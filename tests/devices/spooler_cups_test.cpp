@@ -30,7 +30,7 @@ TEST_F(CupsSpoolerTest, ListsTheQueuesAndSendsARawJob) {
   devices = systemSpooler().listDevices();
   EXPECT_EQ(devices.names, (std::vector<std::string>{"Amostra", "Braille"}));
 
-  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix"));
+  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_TRUE(systemSpooler().write("\x1B" "1"));
   EXPECT_TRUE(systemSpooler().write("ab\r\n"));
   EXPECT_TRUE(systemSpooler().closeJob(true));
@@ -42,14 +42,14 @@ TEST_F(CupsSpoolerTest, ListsTheQueuesAndSendsARawJob) {
 
 TEST_F(CupsSpoolerTest, AnUnknownPrinterCannotBeOpened) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
-  EXPECT_FALSE(systemSpooler().openJob("Inexistente", "Pontelix"));
+  EXPECT_FALSE(systemSpooler().openJob("Inexistente", "Pontelix", JobFormat::Raw));
   EXPECT_EQ(cups_.jobList(), "");
 }
 
 // The scheduler refuses the finished document of a printer removed meanwhile.
 TEST_F(CupsSpoolerTest, AJobRefusedAtTheEndIsNotTakenForPrinted) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
-  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix"));
+  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_TRUE(systemSpooler().write("\x1B" "1"));
   ASSERT_TRUE(cups_.command("lpadmin -x Braille"));
   EXPECT_FALSE(systemSpooler().closeJob(true)) << cups_.jobList();
@@ -58,7 +58,7 @@ TEST_F(CupsSpoolerTest, AJobRefusedAtTheEndIsNotTakenForPrinted) {
 
 TEST_F(CupsSpoolerTest, AWithdrawnJobNeverPrints) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
-  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix"));
+  ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_TRUE(systemSpooler().write("\x1B" "1half"));
   EXPECT_FALSE(systemSpooler().closeJob(false));
   const std::string list = cups_.commandOutput("lpstat -W completed -o");
@@ -77,8 +77,9 @@ TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
   const DeviceList devices = systemSpooler().listDevices();
   EXPECT_FALSE(devices.serviceAnswered);
   EXPECT_TRUE(devices.names.empty());
-  EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix"));
+  EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_FALSE(systemSpooler().write("x"));
+  EXPECT_FALSE(systemSpooler().describeInkPage("Tinta").answered);
 
   cupsSetServer(nullptr);
 }

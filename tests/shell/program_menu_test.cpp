@@ -53,11 +53,12 @@ TEST_F(ProgramMenu, EscAtTheNameEndsWithoutTheMenu) {
 }
 
 TEST_F(ProgramMenu, LettersInEitherCaseAndTheTestDrawingCodesAreOptions) {
-  // Ctrl+V shows the test drawing until a key (the blank) is pressed; Ctrl+B asks for a
-  // printer, and there is none.
+  // Ctrl+V shows the test drawing until a key (the blank) is pressed; Ctrl+B, Tab and
+  // Ctrl+I ask for a printer, and there is none.
   EXPECT_EQ(run("c<Enter>C<Enter><Ctrl+V> <Ctrl+B><Tab><Ctrl+I><Esc>s", "p"), 0);
-  EXPECT_EQ(timesSaid(kNotImplemented), 4);
+  EXPECT_EQ(timesSaid(kNotImplemented), 2);
   EXPECT_EQ(timesSaid("Selecione a impressora Braille"), 1);
+  EXPECT_EQ(timesSaid("Selecione a impressora a tinta"), 2);
   EXPECT_EQ(timesSaid(kInvalid), 0);
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../devices/page_dots.h"
+#include "pdf_probe.h"
 #include "render/image_decode.h"
 
 namespace fs = std::filesystem;
@@ -187,7 +188,9 @@ TEST_F(RenderCommand, FailuresLeaveNoFileBehind) {
   for (const std::string args : {"f.pxg -o f.gif", "f.pxg -o png", "f.pxg", "-o f.png", "f.pxg g.pxg -o f.png",
                                  "--mode=paper f.pxg -o f.png", "--size=0x5 f.pxg -o f.png", "--size=9x f.pxg -o f.png",
                                  "--mode=ink --size=30x40 f.pxg -o f.png", "--bogus f.pxg -o f.png",
-                                 "missing.pxg -o f.png", ". -o f.png", "f.pxg -o no/such/dir/f.png", "f.pxg -o ."}) {
+                                 "missing.pxg -o f.png", ". -o f.png", "f.pxg -o no/such/dir/f.png", "f.pxg -o .",
+                                 "--mode=screen f.pxg -o f.pdf", "--mode=embosser f.pxg -o f.pdf",
+                                 "--landscape f.pxg -o f.png", "--size=30x40 f.pxg -o f.pdf"}) {
     const ProcessResult run = render(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_FALSE(run.err.empty()) << args;
@@ -227,6 +230,31 @@ TEST_F(RenderCommand, ExamplesRender) {
     EXPECT_TRUE(sameDots(streamDots(stream), pageTextDots(page))) << name;
   }
   EXPECT_GE(count, 4);
+}
+
+TEST_F(RenderCommand, PdfIsTheA4InkPageAt300Dots) {
+  write("p.pxg", "CI 0 0 5\nCC 1 1 2\nRT -10 -10 10 10\n");
+  ASSERT_EQ(render("p.pxg -o p.pdf").status, 0);
+  const PdfPage page = pdfPage((dir_ / "p.pdf").string());
+  EXPECT_EQ(page.pages, 1);
+  EXPECT_NEAR(page.width, 595.28, 0.01);
+  EXPECT_NEAR(page.height, 841.89, 0.01);
+  const std::vector<PdfImage> images = pdfImages((dir_ / "p.pdf").string());
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_EQ(images[0].width, 2480);
+  EXPECT_EQ(images[0].height, 2480);
+  EXPECT_EQ(images[0].xPpi, 300);
+  EXPECT_EQ(images[0].yPpi, 300);
+
+  // Landscape turns the page; a side of one's own changes the resolution, not the paper.
+  ASSERT_EQ(render("--landscape --size=1240 --mode=ink p.pxg -o l.PDF").status, 0);
+  const PdfPage turned = pdfPage((dir_ / "l.PDF").string());
+  EXPECT_NEAR(turned.width, 841.89, 0.01);
+  EXPECT_NEAR(turned.height, 595.28, 0.01);
+  const std::vector<PdfImage> coarse = pdfImages((dir_ / "l.PDF").string());
+  ASSERT_EQ(coarse.size(), 1u);
+  EXPECT_EQ(coarse[0].width, 1240);
+  EXPECT_EQ(coarse[0].xPpi, 150);
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ TEST_F(TwoPrograms, HelpNamesTheBatchCommands) {
   EXPECT_EQ(run(std::string(PONTELIX_EXE) + " --help"), 0);
   EXPECT_NE(out().find("pontelix render "), std::string::npos) << out();
   EXPECT_NE(out().find("pontelix braille "), std::string::npos) << out();
+  EXPECT_NE(out().find("pontelix print "), std::string::npos) << out();
 }
 
 // The batch commands start fast because pontelix loads only the drawing and image

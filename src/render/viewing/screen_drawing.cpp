@@ -3,7 +3,6 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "language/interpreter.h"
-#include "render/figures.h"
 #include "render/surface.h"
 #include "shell/messages/messages.h"
 #include "shell/project/project.h"
@@ -13,10 +12,8 @@ const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";
 bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors) {
   outputMode = mode;
   if (!prepareSurface()) return false;
-  if (testDrawing) {
-    renderTestDrawing();
-  } else if (reportErrors) {
-    runScript(commandLines());
+  if (reportErrors || testDrawing) {
+    drawProjectOrTestDrawing(testDrawing);
   } else {
     runScript(commandLines(), ScriptReports{[](int, const std::string&) {},
                                             [](int, const std::string&, std::string_view) {},

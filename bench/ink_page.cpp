@@ -1,0 +1,105 @@
+// The ink page as a PDF: time to compress the test drawing on an A4 page at 300 and
+// 600 dpi, and the memory it costs beyond the surface. Each memory figure comes from a
+// child process of its own (its peak resident size, from wait4), with and without the
+// writing, so that one measurement's high-water mark does not hide the next. Beside
+// ours, the same page through Cairo's PDF surface, the road not taken: it converts the
+// whole image to an uncompressed copy before compressing it.
+#include <benchmark/benchmark.h>
+#include <cairo-pdf.h>
+#include <cairo.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "devices/ink_pdf.h"
+#include "render/figures.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
+
+namespace {
+
+InkPage a4(double dpi) {
+  InkPage page = defaultInkPage();
+  page.dpi = dpi;
+  return page;
+}
+
+void drawPage(const InkPage& page) {
+  outputMode = OutputMode::InkPrinter;
+  setInkPageSide(static_cast<int32_t>(inkSideOf(printableDots(page))));
+  if (!prepareSurface()) std::abort();
+  renderTestDrawing();
+}
+
+size_t writeOurs(const InkPage& page) {
+  size_t bytes = 0;
+  if (!writeInkPagePdf(surfacePixels(), page, [&](const void*, size_t size) {
+        bytes += size;
+        return true;
+      }))
+    std::abort();
+  return bytes;
+}
+
+cairo_status_t countCairo(void* closure, const unsigned char*, unsigned int size) {
+  *static_cast<size_t*>(closure) += size;
+  return CAIRO_STATUS_SUCCESS;
+}
+
+size_t writeCairo(const InkPage& page) {
+  size_t bytes = 0;
+  cairo_surface_t* pdf = cairo_pdf_surface_create_for_stream(countCairo, &bytes, pointsOf(page.width), pointsOf(page.length));
+  cairo_t* cr = cairo_create(pdf);
+  cairo_scale(cr, 72.0 / page.dpi, 72.0 / page.dpi);
+  cairo_set_source_surface(cr, drawingSurface()->cairoSurface(), 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  cairo_paint(cr);
+  cairo_show_page(cr);
+  cairo_destroy(cr);
+  cairo_surface_finish(pdf);
+  cairo_surface_destroy(pdf);
+  return bytes;
+}
+
+enum class Writer { None, Ours, Cairo };
+
+// The peak resident size, in megabytes, of a child that draws the page and writes it.
+double childPeakMegabytes(const InkPage& page, Writer writer) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    drawPage(page);
+    if (writer == Writer::Ours) writeOurs(page);
+    if (writer == Writer::Cairo) writeCairo(page);
+    _exit(0);
+  }
+  int status = 0;
+  rusage usage{};
+  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
+  return usage.ru_maxrss / 1024.0;
+}
+
+void BM_InkPagePdf(benchmark::State& state) {
+  const InkPage page = a4(static_cast<double>(state.range(0)));
+  const Writer writer = static_cast<Writer>(state.range(1));
+  drawPage(page);
+  size_t bytes = 0;
+  for (auto _ : state) bytes = writer == Writer::Ours ? writeOurs(page) : writeCairo(page);
+  freeSurface();
+  const double surfaceOnly = childPeakMegabytes(page, Writer::None);
+  state.counters["pdf_kB"] = static_cast<double>(bytes) / 1024;
+  state.counters["surface_peak_MB"] = surfaceOnly;
+  state.counters["writing_extra_MB"] = childPeakMegabytes(page, writer) - surfaceOnly;
+  state.SetLabel(writer == Writer::Ours ? "ours" : "cairo pdf surface");
+}
+BENCHMARK(BM_InkPagePdf)
+    ->Args({300, static_cast<int>(Writer::Ours)})
+    ->Args({600, static_cast<int>(Writer::Ours)})
+    ->Args({600, static_cast<int>(Writer::Cairo)})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+
+}  // namespace
+
+BENCHMARK_MAIN();

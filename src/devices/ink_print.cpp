@@ -1,0 +1,110 @@
+// Unlike the embosser, the job is opened only once the drawing is done: the page goes
+// to the print service as it is compressed, so no copy of it is ever held.
+#include "devices/ink_print.h"
+
+#include <string_view>
+
+#include "console/askkey.h"
+#include "console/console.h"
+#include "console/speech.h"
+#include "console/text.h"
+#include "devices/device_chooser.h"
+#include "devices/ink_pdf.h"
+#include "devices/spooler.h"
+#include "language/interpreter.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
+#include "shell/messages/messages.h"
+
+namespace {
+
+void sayAssumptions(const InkPageAnswer& answer) {
+  if (!answer.media && !answer.resolution) {
+    spkWriteLine("A impressora n\xe3o informa o papel nem a resolu\xe7\xe3o: assumido papel A4 a 300 pontos por polegada.");
+  } else if (!answer.media) {
+    spkWriteLine("A impressora n\xe3o informa o papel: assumido papel A4.");
+  } else if (!answer.resolution) {
+    spkWriteLine("A impressora n\xe3o informa a resolu\xe7\xe3o: assumidos 300 pontos por polegada.");
+  }
+}
+
+std::string pageSizeText(const PrintableDots& area) {
+  return std::to_string(area.width) + " x " + std::to_string(area.height);
+}
+
+bool prepareInkSurface(int64_t side) {
+  if (side < 1) {
+    spkWriteLine("A impressora informa uma p\xe1gina sem \xe1rea de impress\xe3o.");
+    return false;
+  }
+  if (side > Canvas::kMaxSide) {
+    spkWriteLine("A p\xe1gina tem " + std::to_string(side) + " pontos de lado; o Pontelix desenha no m\xe1ximo " +
+                 std::to_string(Canvas::kMaxSide) + ".");
+    return false;
+  }
+  setInkPageSide(static_cast<int32_t>(side));
+  outputMode = OutputMode::InkPrinter;
+  if (prepareSurface()) return true;
+  spkWriteLine("Falta mem\xf3ria para desenhar a p\xe1gina de " + std::to_string(side) + " por " + std::to_string(side) +
+               " pontos.");
+  return false;
+}
+
+}  // namespace
+
+bool findInkPage(const std::string& device, bool landscape, InkPage& oriented) {
+  const InkPageAnswer answer = describeInkPage(device);
+  if (!answer.answered) {
+    sayMessage("PXSEMSPL", 2);
+    return false;
+  }
+  if (!answer.found) {
+    spkWriteLine("A impressora " + utf8ToCp1252(device) + " n\xe3o foi encontrada.");
+    return false;
+  }
+  sayAssumptions(answer);
+  oriented = orientedPage(answer.page, landscape);
+  return true;
+}
+
+bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented) {
+  if (!openPrinterJob(device, JobFormat::Pdf)) {
+    sayMessage("PXPROBLI", 2);
+    return false;
+  }
+  const bool written = writeInkPagePdf(surfacePixels(), oriented, [](const void* data, size_t size) {
+    return writeRawPrinter(std::string_view(static_cast<const char*>(data), size));
+  });
+  // A page that did not go whole is withdrawn, never printed in part.
+  if (!written) abandonRawPrinterJob();
+  if (written && closeRawPrinterJob()) return true;
+  sayMessage("PXERRDSP", 2);
+  return false;
+}
+
+bool printInkPage(const std::string& device, const InkPage& oriented, const std::function<void()>& draw) {
+  if (!prepareInkSurface(inkSideOf(printableDots(oriented)))) return false;
+  draw();
+  const bool sent = sendSurfaceToInkPrinter(device, oriented);
+  freeSurface();
+  return sent;
+}
+
+void printDrawing(bool testDrawing) {
+  sayMessage("PXSTINTA", 1);
+  const std::string device = chooseDevice(false);
+  if (device.empty()) return;
+  conWriteLine();
+  sayMessage("PXPDEITA", 0);
+  const bool landscape = askKey("SN") == 'S';
+  conWriteLine();
+  sayMessage("PXIMPREM", 0);
+  spkWriteLine(utf8ToCp1252(device));
+  InkPage page;
+  if (!findInkPage(device, landscape, page)) return;
+  const PrintableDots area = printableDots(page);
+  sayMessage("PXTAMPAP", 0);
+  spkWriteLine(pageSizeText(area));
+  const bool printed = printInkPage(device, page, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
+  if (printed) spkWriteLine("P\xe1gina enviada para a impressora.");
+}

@@ -1,0 +1,122 @@
+// What the batch commands share: reading the script, running it without a sound.
+#include "shell/batch_run.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "console/options.h"
+#include "console/transcript.h"
+#include "language/interpreter.h"
+#include "render/figures.h"
+#include "shell/project/projectfile.h"
+
+namespace {
+
+bool readAllOfStdin(std::string& bytes) {
+  char buffer[65536];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+    bytes.append(buffer, got);
+    if (bytes.size() > static_cast<size_t>(kMaxProjectFileBytes)) {
+      errno = EFBIG;
+      return false;
+    }
+  }
+  return !std::ferror(stdin);
+}
+
+}  // namespace
+
+int batchFailure(std::string_view command, const std::string& message) {
+  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), message.c_str());
+  return kBatchFailed;
+}
+
+int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const char* usage) {
+  if (!parsed) {
+    batchFailure(command, error);
+    std::fputs(usage, stderr);
+    return kBatchFailed;
+  }
+  if (help) {
+    std::fputs(usage, stdout);
+    return kBatchDone;
+  }
+  return -1;
+}
+
+bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help, std::vector<std::string>& scripts,
+                        const BatchOption& option, std::string& error) {
+  help = false;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+      scripts.emplace_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
+      help = true;
+      return true;
+    } else if (arg == "--test-drawing") {
+      request.testDrawing = true;
+    } else if (arg == "--landscape") {
+      request.landscape = true;
+    } else if (!option(i, arg, error)) {
+      if (error.empty()) error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& request, std::string& error) {
+  if (scripts.size() > 1) {
+    error = "mais de um roteiro: " + scripts[0] + " e " + scripts[1];
+    return false;
+  }
+  if (scripts.empty() && !request.testDrawing) {
+    error = "falta o roteiro";
+    return false;
+  }
+  request.script = scripts.empty() ? std::string() : scripts[0];
+  return true;
+}
+
+bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error) {
+  ProjectText text;
+  if (name == "-") {
+    std::string bytes;
+    if (!readAllOfStdin(bytes)) {
+      error = std::string("n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: ") + std::strerror(errno);
+      return false;
+    }
+    text = decodeProjectText(bytes);
+  } else if (const int err = readProjectFile(name, text); err != 0) {
+    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + std::strerror(err);
+    return false;
+  }
+  lines = std::move(text.lines);
+  return true;
+}
+
+SilentRun::SilentRun() {
+  ConOptions options = conOptions();
+  options.speech = SpeechChoice::None;
+  conSetOptions(options);
+  transcriptSetListener([](std::string_view kind, std::string_view text) {
+    if (kind == "say" && !text.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  });
+}
+
+SilentRun::~SilentRun() { transcriptSetListener({}); }
+
+bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines) {
+  if (testDrawing) {
+    renderTestDrawing();
+    return true;
+  }
+  return runScript(lines, writtenScriptReports(stderr)) == ScriptOutcome::Completed;
+}
+

@@ -1,0 +1,57 @@
+#pragma once
+// What the batch commands (render, print) share: the script read from a file or from
+// standard input, and a run in which nothing is heard.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The exit statuses of the batch commands.
+constexpr int kBatchDone = 0, kBatchStoppedAtLine = 1, kBatchFailed = 2;
+
+// Writes "pontelix COMMAND: MESSAGE" to standard error; returns kBatchFailed.
+int batchFailure(std::string_view command, const std::string& message);
+
+// For a command line that is not to be run: on a usage error writes the error and the
+// usage to standard error and returns kBatchFailed; for --help writes the usage to
+// standard output and returns kBatchDone. -1 when the command is to run.
+int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const char* usage);
+
+// What every batch command line has besides its own options.
+struct BatchRequest {
+  bool testDrawing = false;
+  bool landscape = false;
+  std::string script;  // "-" for standard input; empty with the test drawing
+};
+
+// Walks the arguments after the command's name (argv[0]). --help (-h) ends the walk
+// with help set. Every plain word ("-" included) and every word after "--" is added to
+// `scripts`. Any option but --help, --test-drawing and --landscape goes to `option`
+// with its index, which it may move on past a value of its own; it returns false, with
+// `error` set when it has a reason, for an option it does not take. False with `error`
+// set (UTF-8) on a usage error.
+using BatchOption = std::function<bool(int& index, std::string_view arg, std::string& error)>;
+bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help, std::vector<std::string>& scripts,
+                        const BatchOption& option, std::string& error);
+
+// Takes the one script of the command line into the request. False with `error` set
+// when there are two, or none without the test drawing.
+bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& request, std::string& error);
+
+// Reads the command script `name` ("-" for standard input). False with `error` set
+// (UTF-8) when it cannot be read.
+bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error);
+
+// While it lives, nothing is heard and every text that would have been heard (the
+// data-file reader's messages, a printer's complaints) goes to standard error instead.
+class SilentRun {
+ public:
+  SilentRun();
+  ~SilentRun();
+  SilentRun(const SilentRun&) = delete;
+  SilentRun& operator=(const SilentRun&) = delete;
+};
+
+// Draws the test drawing, or runs the script with its line errors written to standard
+// error, on the prepared surface. False when the script stopped at a line error.
+bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines);

@@ -1,0 +1,120 @@
+// The batch road to a printer: the same rendering and the same jobs as options B and I.
+#include "shell/print_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "devices/emboss.h"
+#include "devices/ink_print.h"
+#include "devices/spooler.h"
+#include "shell/batch_run.h"
+#include "shell/messages/messages.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Uso: pontelix print --printer=NOME [--mode=embosser|ink] [--landscape] [--test-drawing] [ROTEIRO]\n"
+    "     pontelix print --list\n"
+    "  ROTEIRO     arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
+    "  --printer   a impressora, como --list a escreve\n"
+    "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
+    "  --landscape tinta: papel deitado\n"
+    "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
+    "  --list      escreve as impressoras, uma por linha\n"
+    "Status: 0 trabalho aceito; 1 erro numa linha do roteiro (o trabalho foi enviado);\n"
+    "        2 uso errado, impressora desconhecida ou que recusa o trabalho\n";
+
+
+bool listAnswered(DeviceList& devices) {
+  devices = readDeviceList();
+  return devices.serviceAnswered;
+}
+
+const char kNoAnswer[] = "o servi\xc3\xa7o de impress\xc3\xa3o n\xc3\xa3o responde";
+
+int listPrinters() {
+  DeviceList devices;
+  if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
+  for (const std::string& name : devices.names) std::printf("%s\n", name.c_str());
+  return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
+}
+
+// The embosser's job is opened before the drawing, as option B opens it.
+bool emboss(const PrintRequest& request, const std::vector<std::string>& lines, bool& completed) {
+  if (!openRawPrinterJob(request.printer)) {
+    sayMessage("PXPROBLI", 2);
+    return false;
+  }
+  return embossOnOpenJob([&] { completed = drawBatchDrawing(request.testDrawing, lines); });
+}
+
+bool printInInk(const PrintRequest& request, const std::vector<std::string>& lines, bool& completed) {
+  InkPage page;
+  return findInkPage(request.printer, request.landscape, page) &&
+         printInkPage(request.printer, page, [&] { completed = drawBatchDrawing(request.testDrawing, lines); });
+}
+
+}  // namespace
+
+bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& help, std::string& error) {
+  bool modeGiven = false;
+  std::vector<std::string> scripts;
+  const bool walked = walkBatchArguments(argc, argv, request, help, scripts, [&](int&, std::string_view arg, std::string& why) {
+    if (arg == "--list") {
+      request.list = true;
+    } else if (arg.starts_with("--printer=")) {
+      request.printer = arg.substr(10);
+    } else if (arg.starts_with("--mode=")) {
+      const std::string_view mode = arg.substr(7);
+      modeGiven = true;
+      if (mode != "embosser" && mode != "ink") {
+        why = "modo desconhecido: " + std::string(mode) + " (use embosser ou ink)";
+        return false;
+      }
+      request.ink = mode == "ink";
+    } else {
+      return false;
+    }
+    return true;
+  }, error);
+  if (!walked || help) return walked;
+  if (request.list) {
+    if (!request.printer.empty() || modeGiven || request.landscape || request.testDrawing || !scripts.empty()) {
+      error = "--list n\xc3\xa3o se combina com outras op\xc3\xa7\xc3\xb5" "es";
+      return false;
+    }
+    return true;
+  }
+  if (request.printer.empty()) {
+    error = "falta a impressora (--printer=NOME; veja --list)";
+    return false;
+  }
+  if (request.landscape && !request.ink) {
+    error = "--landscape vale s\xc3\xb3 para --mode=ink";
+    return false;
+  }
+  return takeBatchScript(scripts, request, error);
+}
+
+int runPrintCommand(int argc, char** argv) {
+  PrintRequest request;
+  bool help = false;
+  std::string error;
+  const bool parsed = parsePrintArguments(argc, argv, request, help, error);
+  if (const int status = answerBatchUsage("print", parsed, help, error, kUsage); status >= 0) return status;
+  SilentRun silent;
+  if (request.list) return listPrinters();
+  // The printer first, so that a script typed on standard input is not typed in vain.
+  DeviceList devices;
+  if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
+  if (std::find(devices.names.begin(), devices.names.end(), request.printer) == devices.names.end())
+    return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
+  std::vector<std::string> lines;
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
+  bool completed = true;
+  const bool sent = request.ink ? printInInk(request, lines, completed) : emboss(request, lines, completed);
+  if (!sent) return kBatchFailed;
+  return completed ? kBatchDone : kBatchStoppedAtLine;
+}

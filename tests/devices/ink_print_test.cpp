@@ -1,0 +1,106 @@
+// The ink page's way to the print service, against a service of the test's own that can
+// fail at any step: what is sent, what is said, and what is refused before any job.
+#include "devices/ink_print.h"
+
+#include "devices/fake_spooler.h"
+#include "devices/ink_pdf.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
+
+namespace {
+
+class InkPrintTest : public SpoolerTest {
+ protected:
+  // A small page: 1 inch by 2 at 100 dpi, so the surface is 100 pixels a side.
+  static InkPage smallPage() { return InkPage{2540, 5080, 0, 0, 0, 0, 100}; }
+  // Draws one red pixel, as a script would.
+  static void drawMark() { drawingSurface()->setPixel(3, 4, 0xFF0000); }
+};
+
+TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
+  ASSERT_TRUE(printInkPage("Tinta/rascunho", smallPage(), drawMark));
+  EXPECT_EQ(fake_.openedDevice, "Tinta/rascunho");
+  EXPECT_EQ(fake_.openedTitle, "Pontelix");
+  EXPECT_EQ(fake_.openedFormat, JobFormat::Pdf);
+  EXPECT_EQ(fake_.closes, std::vector<bool>{true});
+  EXPECT_TRUE(said().empty());
+  // The surface is gone, so build the expected page from a surface drawn the same way.
+  outputMode = OutputMode::InkPrinter;
+  setInkPageSide(100);
+  ASSERT_TRUE(prepareSurface());
+  drawMark();
+  std::string expected;
+  writeInkPagePdf(surfacePixels(), smallPage(), [&](const void* data, size_t size) {
+    expected.append(static_cast<const char*>(data), size);
+    return true;
+  });
+  EXPECT_EQ(fake_.sent, expected);
+}
+
+TEST_F(InkPrintTest, ARefusedJobIsSaidAndAPageCutShortIsWithdrawn) {
+  fake_.openSucceeds = false;
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), drawMark));
+  EXPECT_EQ(said(), (std::vector<std::string>{"say: Problemas na impressora."}));
+  EXPECT_TRUE(fake_.closes.empty());
+
+  fake_.openSucceeds = true;
+  fake_.writesBeforeFailure = 5;
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), drawMark));
+  EXPECT_EQ(fake_.closes, std::vector<bool>{false});
+  EXPECT_EQ(said().back(), "say: Erro no dispositivo");
+
+  // The service refuses the finished page.
+  fake_.writesBeforeFailure = -1;
+  fake_.finishAccepted = false;
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), drawMark));
+  EXPECT_EQ(said().back(), "say: Erro no dispositivo");
+  EXPECT_EQ(surfaceWidth(), 0);  // freed on every road
+}
+
+TEST_F(InkPrintTest, APageTooLargeOrWithoutAreaIsRefusedBeforeAnyJob) {
+  InkPage fine = smallPage();
+  fine.dpi = 20000;  // 20000 x 40000 dots
+  EXPECT_FALSE(printInkPage("Tinta", fine, drawMark));
+  EXPECT_EQ(said().back(), "say: A página tem 20000 pontos de lado; o Pontelix desenha no máximo 16384.");
+  InkPage none = smallPage();
+  none.left = 3000;
+  EXPECT_FALSE(printInkPage("Tinta", none, drawMark));
+  EXPECT_EQ(said().back(), "say: A impressora informa uma página sem área de impressão.");
+  EXPECT_EQ(fake_.opened, 0);
+}
+
+TEST_F(InkPrintTest, ThePageFoundIsTurnedAndWhatWasAssumedIsSaid) {
+  fake_.page.page = InkPage{21590, 27940, 635, 635, 1270, 1270, 600};
+  InkPage page;
+  ASSERT_TRUE(findInkPage("Tinta/rascunho", true, page));
+  EXPECT_EQ(fake_.askedPage, "Tinta/rascunho");
+  EXPECT_EQ(page.width, 27940);
+  EXPECT_EQ(page.dpi, 600);
+  EXPECT_TRUE(said().empty());
+
+  fake_.page = InkPageAnswer{true, true, false, false, InkPage{}};
+  ASSERT_TRUE(findInkPage("Crua", false, page));
+  EXPECT_EQ(said().back(),
+            "say: A impressora não informa o papel nem a resolução: assumido papel A4 a 300 pontos por polegada.");
+  EXPECT_EQ(page.width, 21000);
+  EXPECT_EQ(page.dpi, 300);
+  fake_.page.media = true;
+  ASSERT_TRUE(findInkPage("Crua", false, page));
+  EXPECT_EQ(said().back(), "say: A impressora não informa a resolução: assumidos 300 pontos por polegada.");
+  fake_.page.media = false;
+  fake_.page.resolution = true;
+  ASSERT_TRUE(findInkPage("Crua", false, page));
+  EXPECT_EQ(said().back(), "say: A impressora não informa o papel: assumido papel A4.");
+}
+
+TEST_F(InkPrintTest, AnUnknownPrinterOrASilentServiceIsSaid) {
+  fake_.page = InkPageAnswer{true, false, false, false, InkPage{}};
+  InkPage page;
+  EXPECT_FALSE(findInkPage("Sumida", false, page));
+  EXPECT_EQ(said().back(), "say: A impressora Sumida não foi encontrada.");
+  fake_.page = InkPageAnswer{};
+  EXPECT_FALSE(findInkPage("Tinta", false, page));
+  EXPECT_EQ(said().back(), "say: O serviço de impressão não responde.");
+}
+
+}  // namespace

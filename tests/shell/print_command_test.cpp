@@ -1,0 +1,106 @@
+// pontelix print against a private print scheduler: the list, both kinds of printer, and
+// the exit statuses that outside scripts rely on.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <string>
+
+#include "pdf_probe.h"
+#include "private_cups.h"
+#include "scratch.h"
+
+namespace {
+
+struct PrintResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class PrintCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(cups_.failure(), "");
+    ASSERT_TRUE(cups_.addRawQueue("Braille"));
+    ASSERT_TRUE(cups_.addQueueFromPpd("Tinta", std::string(PONTELIX_SOURCE_DIR) + "/tests/devices/test-ink.ppd"));
+  }
+
+  // Runs a pontelix command line (after "pontelix ") in the scratch directory.
+  PrintResult pontelix(const std::string& args, const std::string& environment = "") {
+    const std::string command = "cd '" + dir_.path() + "' && " + (environment.empty() ? cups_.environment() : environment) +
+                                " '" PONTELIX_EXE "' " + args + " >out.txt 2>err.txt </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir_.file("out.txt")), readBytes(dir_.file("err.txt"))};
+  }
+
+  std::string keep(const CapturedJob& job, const std::string& name) {
+    writeBytes(dir_.file(name), job.bytes);
+    return dir_.file(name);
+  }
+
+  PrivateCups cups_;
+  ScratchDir dir_;
+};
+
+TEST_F(PrintCommand, ListWritesThePrintersOneALine) {
+  const PrintResult run = pontelix("print --list");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Braille\nTinta\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(PrintCommand, TheEmbosserGetsTheStreamRenderWrites) {
+  writeBytes(dir_.file("f.pxg"), "CI 0 0 5\r\nPT 1 2\r\n");
+  ASSERT_EQ(pontelix("render f.pxg -o f.brf").status, 0);
+  const PrintResult run = pontelix("print --printer=Braille f.pxg");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const auto jobs = cups_.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
+  EXPECT_EQ(jobs[0].queue, "Braille");
+  EXPECT_EQ(jobs[0].title, "Pontelix");
+  EXPECT_EQ(jobs[0].bytes, readBytes(dir_.file("f.brf")));
+}
+
+TEST_F(PrintCommand, TheInkPrinterGetsThePageAtItsResolution) {
+  PrintResult run = pontelix("print --printer=Tinta --mode=ink --test-drawing");
+  EXPECT_EQ(run.status, 0) << run.err;
+  run = pontelix("print --printer=Tinta --mode=ink --landscape --test-drawing");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto jobs = cups_.waitForJobs(2);
+  ASSERT_EQ(jobs.size(), 2u) << cups_.jobList();
+  for (size_t i = 0; i < 2; ++i) {
+    const auto images = pdfImages(keep(jobs[i], "job" + std::to_string(i) + ".pdf"));
+    ASSERT_EQ(images.size(), 1u) << i;
+    EXPECT_EQ(images[0].width, 2254) << i;
+    EXPECT_EQ(images[0].height, 2254) << i;
+    EXPECT_EQ(images[0].xPpi, 300) << i;
+  }
+}
+
+TEST_F(PrintCommand, ALineErrorIsStatusOneAndTheJobStillGoes) {
+  writeBytes(dir_.file("e.pxg"), "PT 0 0\nPT 1 x\n");
+  const PrintResult run = pontelix("print --printer=Braille e.pxg");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Erro na linha 1: PT 1 x\n");
+  EXPECT_EQ(cups_.waitForJobs(1).size(), 1u) << cups_.jobList();
+}
+
+TEST_F(PrintCommand, UnknownPrinterRefusalUsageAndNoSchedulerAreStatusTwo) {
+  writeBytes(dir_.file("f.pxg"), "PT 0 0\n");
+  ASSERT_TRUE(cups_.command("cupsreject Tinta"));
+  for (const std::string args :
+       {"print --printer=Nenhuma f.pxg", "print --printer=Tinta --mode=ink f.pxg", "print f.pxg",
+        "print --printer=Braille", "print --printer=Braille --landscape f.pxg", "print --printer=Braille --mode=x f.pxg",
+        "print --list f.pxg", "print --printer=Braille falta.pxg", "print --bogus"}) {
+    const PrintResult run = pontelix(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_FALSE(run.err.empty()) << args;
+  }
+  const PrintResult unheard = pontelix("print --list", "CUPS_SERVER='" + dir_.path() + "/nobody-listens'");
+  EXPECT_EQ(unheard.status, 2);
+  EXPECT_NE(unheard.err.find("n\xc3\xa3o responde"), std::string::npos) << unheard.err;
+  EXPECT_EQ(cups_.jobList(), "");
+}
+
+}  // namespace
