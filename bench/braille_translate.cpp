@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "console/text.h"
+#include "console/text/text.h"
 #include "language/braille_translate.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "console/console.h"
 #include "console/frontend.h"
 #include "console/frontends/headless.h"
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/platform_backends.h"
 #include "console/sound/audio.h"
 #include "console/speech.h"

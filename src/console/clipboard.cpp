@@ -1,7 +1,7 @@
 // The clipboard as plain text; the frontend holds it as UTF-8.
 #include "console/console.h"
 #include "console/frontend.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 void conCopyToClipboard(std::string_view text) { conFrontend().setClipboard(cp1252ToUtf8(text)); }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The talking console: an 80 x 25 grid of Windows-1252 characters with colour
-// attributes, a text window, a cursor, a key queue, a line editor, a file chooser and
-// one picture overlay. Platform-free; a frontend (frontend.h) shows it and feeds keys.
+// attributes, a text window, a cursor, a key queue and one picture overlay.
+// Platform-free; a frontend (frontend.h) shows it and feeds keys. Editing on it (the
+// line editor, the file chooser, exploration, the paragraph editor) is in
+// console/editing/editing.h.
 // All texts are Windows-1252. Columns and rows are 1-based and window-relative unless
 // said otherwise.
 #include <cstdint>
@@ -39,7 +41,6 @@ void conSetWindow(int left, int top, int right, int bottom);  // screen coordina
 ConCell conReadCell(int column, int row);
 void conRepaint();
 void conShowMagnified(std::string_view text, int cursorPos);
-void conExploreScreen();
 void conPause(int milliseconds);
 
 void conCopyToClipboard(std::string_view text);
@@ -58,17 +59,11 @@ bool conKeyWaiting();
 // scripted user is patient: it hears every message out and types when the program asks.
 bool conKeyPending();
 unsigned char conGetKey();
+// Waits as conGetKey does until a key is queued, and leaves it there.
+void conWaitForKey();
 KeyPair conGetKeyPair();
 KeyPair conPeekKey();
 void conFlushKeys();
-
-// The line editor; returns the code that ended editing (see keys.h).
-int conEditLine(std::string& text, int column, int row, bool editable, int visibleWidth,
-                int maxLength);
-int conEditLineToEdge(std::string& text, int column, int row, bool editable, int maxLength);
-std::string conReadLine();
-// While the paragraph editor runs, Ctrl+C and Ctrl+V end a line edit with 3 and 22.
-void conSetParagraphEditorMode(bool on);
 
 // The services' own start: reads the TRAMEL switches FALANDO, ECOAROPCAO and FALARTUDO,
 // writing "Sim" for each one that is missing. Before it runs all three are on.
@@ -82,9 +77,3 @@ bool conSpeaksEverything();  // TRAMEL/FALARTUDO, stored only
 // Speak the current time (hours and minutes) and the date.
 void conSayTime();
 void conSayDate();
-
-// The spoken file chooser.
-std::string askFileName(int listHeight, std::string_view filter);
-std::string chooseFromFileList(int column, int row, int width, int bottomRow,
-                               std::string_view pattern);
-int fileChooserLastKey();

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "console/config.h"
+#include "console/config/config.h"
 #include "console/core_internal.h"
 #include "console/frontend.h"
 #include "console/screen.h"

@@ -3,7 +3,7 @@
 #include "console/frontend.h"
 #include "console/keys.h"
 #include "console/screen.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -90,14 +90,17 @@ bool conKeyPending() {
   return gQueue.count > 0;
 }
 
+void conWaitForKey() {
+  if (gQueue.count > 0) return;
+  gWaiting = true;
+  conFrontend().setWaitingForKey(true);
+  while (gQueue.count == 0) pumpLooking(true, kKeyWaitSliceMs);
+  gWaiting = false;
+  conFrontend().setWaitingForKey(false);
+}
+
 unsigned char conGetKey() {
-  if (gQueue.count == 0) {
-    gWaiting = true;
-    conFrontend().setWaitingForKey(true);
-    while (gQueue.count == 0) pumpLooking(true, kKeyWaitSliceMs);
-    gWaiting = false;
-    conFrontend().setWaitingForKey(false);
-  }
+  conWaitForKey();
   return gQueue.pop();
 }
 

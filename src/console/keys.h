@@ -7,7 +7,7 @@ constexpr int kEnter = 13, kCtrlEnter = 10, kEsc = 27, kTab = 9, kBackspace = 8,
 constexpr int kF1 = 59, kF2 = 60, kF3 = 61, kF4 = 62, kF5 = 63, kF6 = 64, kF7 = 65, kF8 = 66, kF9 = 67;
 constexpr int kF11 = 69, kF12 = 70;
 constexpr int kCtrlF1 = 94;  // Ctrl+F1 to Ctrl+F9 are 94 to 102.
-constexpr int kCtrlF4 = 97, kCtrlF8 = 101;
+constexpr int kCtrlF2 = 95, kCtrlF4 = 97, kCtrlF5 = 98, kCtrlF7 = 100, kCtrlF8 = 101, kCtrlF9 = 102;
 constexpr int kCtrlF11 = 104, kCtrlF12 = 105;
 constexpr int kIns = 82, kShiftIns = 254, kCtrlIns = 255, kDel = 83;
 constexpr int kHome = 71, kCtrlHome = 119, kEnd = 79, kCtrlEnd = 117;

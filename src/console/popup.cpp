@@ -4,10 +4,6 @@
 #include "console/keys.h"
 #include "console/speech.h"
 
-namespace {
-constexpr int kCtrlF9 = key::kCtrlF1 + 8;
-}  // namespace
-
 PressedKey readPressedKey() {
   PressedKey key;
   key.ch = conGetKey();
@@ -25,7 +21,7 @@ PressedKey pressedKeyFromEditCode(int code) {
   return PressedKey{0, code};
 }
 
-bool isExploreKey(const PressedKey& key) { return key.ext == kCtrlF9; }
+bool isExploreKey(const PressedKey& pressed) { return pressed.ext == key::kCtrlF9; }
 
 std::string fitText(std::string_view text, int width) {
   if (width <= 0) return {};

@@ -1,8 +1,8 @@
 // Reading the whole screen back, and returning the console to its start.
 #include "console/core_internal.h"
-#include "console/file_write.h"
+#include "console/text/file_write.h"
 #include "console/screen.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 std::vector<std::string> conScreenRows() {
   std::vector<std::string> rows;

@@ -1,7 +1,7 @@
 // The console services' switches, the key-pair reader and the spoken clock.
 #include <ctime>
 
-#include "console/config.h"
+#include "console/config/config.h"
 #include "console/console.h"
 #include "console/frontend.h"
 #include "console/keys.h"

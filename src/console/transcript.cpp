@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 std::FILE* gFile = nullptr;

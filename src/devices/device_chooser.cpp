@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "console/console.h"
-#include "console/menu.h"
-#include "console/text.h"
+#include "console/forms/menu.h"
+#include "console/text/text.h"
 #include "devices/spooler.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "devices/device_chooser.h"
 #include "devices/embosser_stream.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 bool sendSurfaceToEmbosser() {

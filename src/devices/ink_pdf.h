@@ -7,7 +7,7 @@
 // The pixels are compressed row by row straight into the sink: besides the surface,
 // writing holds one row and the compressor's window, whatever the page's size, and a
 // sink that passes the bytes on (a print job) holds no copy of the page at all.
-#include "console/file_write.h"
+#include "console/text/file_write.h"
 #include "devices/ink_page.h"
 #include "render/pixel_view.h"
 

@@ -4,17 +4,17 @@
 
 #include <string_view>
 
-#include "console/askkey.h"
+#include "console/forms/askkey.h"
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "devices/device_chooser.h"
 #include "devices/ink_pdf.h"
 #include "devices/spooler.h"
 #include "language/interpreter.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/menu.h"
+#include "console/forms/menu.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "interactive/command_table.h"
 #include "render/viewing/viewing.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 namespace {

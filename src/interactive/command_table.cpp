@@ -8,13 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "console/askkey.h"
+#include "console/editing/editing.h"
+#include "console/forms/askkey.h"
 #include "console/console.h"
-#include "console/form.h"
+#include "console/forms/form.h"
 #include "console/keys.h"
 #include "console/speech.h"
 #include "interactive/builder.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

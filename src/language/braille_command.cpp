@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "console/text.h"
+#include "console/text/text.h"
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "language/data_points.h"
 #include "language/reader.h"
 

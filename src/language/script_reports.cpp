@@ -5,9 +5,9 @@
 
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 #include "language/interpreter.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

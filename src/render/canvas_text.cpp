@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "console/text.h"
+#include "console/text/text.h"
 #include "render/canvas.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/transcript.h"
 #include "language/interpreter.h"
 #include "render/figures.h"
-#include "shell/project/projectfile.h"
+#include "console/text/text_file.h"
 
 namespace {
 

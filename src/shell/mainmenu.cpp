@@ -5,14 +5,14 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/menu.h"
+#include "console/forms/menu.h"
 #include "console/speech.h"
 #include "devices/emboss.h"
 #include "devices/ink_print.h"
 #include "interactive/builder.h"
 #include "render/surface.h"
 #include "render/viewing/viewing.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/program.h"
 #include "shell/project/project.h"
 
@@ -28,7 +28,7 @@ struct MenuOption {
 
 constexpr MenuOption kMenuOptions[] = {
     {'P', stepByStepBuilder},
-    {'E', sayNotImplemented},  // editCommands()
+    {'E', editCommands},
     {'V', [] { viewDrawing(false); }},
     {22, [] { viewDrawing(true); }},
     {'S', saveProject},

@@ -10,7 +10,7 @@
 #include "devices/ink_print.h"
 #include "devices/spooler.h"
 #include "shell/batch_run.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 
 namespace {
 

@@ -1,13 +1,14 @@
 // The program from greeting to goodbye.
 #include "shell/program.h"
 
-#include "console/askkey.h"
-#include "console/config.h"
+#include "console/forms/askkey.h"
+#include "console/config/config.h"
 #include "console/console.h"
+#include "console/editing/editing.h"
 #include "console/keys.h"
 #include "console/speech.h"
 #include "shell/mainmenu.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 #include "shell/version.h"
 
@@ -55,6 +56,14 @@ bool confirmExit() {
   }
   if (!end) sayMessage("PXCANC", 2);
   return end;
+}
+
+void editCommands() {
+  conSetBackColour(4);
+  sayMessage("PXEDIT", 1);
+  conSetBackColour(0);
+  const int column = conColumn(), row = conRow();
+  editTextList(commandLines(), false, false, {column, row, kConColumns, kConRows - row}, false);
 }
 
 void configure() {

@@ -14,6 +14,9 @@ bool startProgram();
 // Asks whether to end, and a second time when the project has unsaved changes. True:
 // end the program.
 bool confirmExit();
+// Option E: the paragraph editor edits the command lines in place, from the cursor to
+// the bottom of the screen; nothing is written to disk.
+void editCommands();
 // Option C: there is nothing to configure yet.
 void configure();
 // Says goodbye and waits until everything has been heard.

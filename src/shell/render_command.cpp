@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "console/text.h"
+#include "console/text/text.h"
 #include "devices/embosser_stream.h"
 #include "devices/ink_pdf.h"
 #include "render/image_surface.h"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "console/config.h"
+#include "console/config/config.h"
 #include "console/frontend.h"
 #include "console/frontends/headless.h"
 #include "console/screen.h"

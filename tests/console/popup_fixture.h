@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "console/frontends/headless.h"
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/speech.h"
 #include "console/popup.h"
 #include "console/screen.h"

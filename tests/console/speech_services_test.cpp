@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "console/console_fixture.h"
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/platform_backends.h"
 #include "console/sound/audio.h"
 #include "console/speech.h"

@@ -1,6 +1,6 @@
 // The printer chooser, the job rules and the sending of the embosser stream, against a
 // print service of the test's own that can fail at any step.
-#include "console/menu.h"
+#include "console/forms/menu.h"
 #include "console/popup_fixture.h"
 #include "devices/device_chooser.h"
 #include "devices/emboss.h"

@@ -1,7 +1,7 @@
 // The main prompt's colours, on an in-process console.
 #include "console/console.h"
 #include "console/console_fixture.h"
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/speech.h"
 #include "shell/mainmenu.h"
 #include "shell/project/project.h"

@@ -55,12 +55,7 @@ class ProgramRun : public ::testing::Test {
   }
 
   // The transcript, one event a line ("say: ...", "click").
-  std::vector<std::string> heard() const {
-    std::vector<std::string> lines;
-    std::istringstream in(readBytes(dir_.file("t.txt")));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
+  std::vector<std::string> heard() const { return transcriptLines(readBytes(dir_.file("t.txt"))); }
 
   // The screen as the program left it, 25 rows of UTF-8.
   std::string screen() const { return readBytes(dir_.file("s.txt")); }

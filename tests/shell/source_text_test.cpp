@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

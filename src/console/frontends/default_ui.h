@@ -2,7 +2,7 @@
 // The interface when the command line names none.
 #include <optional>
 
-#include "console/options.h"
+#include "console/config/options.h"
 
 // The window when a display really answers, else the terminal when standard input and
 // output are terminals; empty when neither is there.

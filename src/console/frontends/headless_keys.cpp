@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "console/frontends/headless.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "console/frontends/terminal_restore.h"
 #include "console/screen.h"
 #include "console/speech.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

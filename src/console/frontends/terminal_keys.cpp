@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "console/frontends/window_settings.h"
 #include "console/keymap.h"
 #include "console/screen.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

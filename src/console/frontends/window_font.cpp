@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "console/frontends/font_lookup.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 struct WindowFont::Impl {
   FT_Library library = nullptr;

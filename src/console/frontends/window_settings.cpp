@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "console/config.h"
+#include "console/config/config.h"
 
 namespace {
 

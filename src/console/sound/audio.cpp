@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/platform_backends.h"
 #include "console/sound/audio_output.h"
 #include "console/sound/wav.h"

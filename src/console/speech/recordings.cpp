@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "console/speech/speech_engine.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "console/sound/quiet_stderr.h"
 #include "console/speech/speech_engine.h"
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "console/speech/speech_plan.h"
 
-#include "console/text.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <charconv>
 #include <string>
 
-#include "console/config.h"
+#include "console/config/config.h"
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/options.h"
+#include "console/config/options.h"
 #include "console/platform_backends.h"
 #include "console/screen.h"
 #include "console/sound/audio.h"

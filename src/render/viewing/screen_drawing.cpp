@@ -4,7 +4,7 @@
 #include "console/keys.h"
 #include "language/interpreter.h"
 #include "render/surface.h"
-#include "shell/messages/messages.h"
+#include "messages/messages.h"
 #include "shell/project/project.h"
 
 const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/project/projectfile.h"
+#include "console/text/text_file.h"
 
 // The command line list. The paragraph editor changes it in place, the builder appends
 // to it, the interpreter reads it; nobody needs to report a change (see below).

@@ -1,7 +1,7 @@
 // The project's state, kept apart from the operations that speak.
 #include <utility>
 
-#include "console/text.h"
+#include "console/text/text.h"
 #include "shell/project/project.h"
 
 namespace {

@@ -1,0 +1,115 @@
+// Tramel.ini: the user folder's file, the system folder standing in for the Windows
+// directory, and the "@" expansions of values.
+#include "console/config/config.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+#include "console/config/ini_file.h"
+
+namespace {
+
+constexpr const char* kIniName = "Tramel.ini";
+// Bounds the "@\" expansion, whose replacement may itself hold "@\".
+constexpr int kMaxExpansions = 16;
+
+bool gLegacy = false;
+std::string gSystemFolder = "/etc/tramel";
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string configHome() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg && *xdg) return xdg;
+  const char* home = std::getenv("HOME");
+  return std::string(home && *home ? home : ".") + "/.config";
+}
+
+std::string slashes(std::string value) {
+  for (char& c : value) {
+    if (c == '\\') c = '/';
+  }
+  return value;
+}
+
+std::string readRaw(const std::string& section, const std::string& key) {
+  std::string value;
+  IniFile::load(cfgUserFolder() + "/" + kIniName).find(section, key, value);
+  if (value.empty() && gLegacy) IniFile::load(gSystemFolder + "/" + kIniName).find(section, key, value);
+  return slashes(value);
+}
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+  for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size())) {
+    s.replace(at, from.size(), to);
+  }
+}
+
+std::string withoutFinalSlash(std::string dir) {
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  return dir;
+}
+
+}  // namespace
+
+std::string cfgUserFolder() {
+  const std::string user = configHome() + "/tramel";
+  if (!fileExists(user + "/" + kIniName) && fileExists(gSystemFolder + "/" + kIniName)) {
+    return gSystemFolder;
+  }
+  return user;
+}
+
+std::string cfgProgramFolder() {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return ".";
+  return std::filesystem::path(std::string(buffer, static_cast<size_t>(n))).parent_path().string();
+}
+
+std::string cfgReadValue(const std::string& section, const std::string& key) {
+  std::string value = readRaw(section, key);
+  if (value == "@") return cfgProgramFolder();
+  if (value.find('@') == std::string::npos) return value;
+  for (int round = 0; round < kMaxExpansions && value.find("@/") != std::string::npos; ++round) {
+    replaceAll(value, "@@/", withoutFinalSlash(cfgUserFolder()) + "/");
+    std::string suite = readRaw("TRAMEL", "PGMTRAMEL");
+    if (suite.empty() || suite[0] == '@') suite = cfgProgramFolder();
+    replaceAll(value, "@/", withoutFinalSlash(suite) + "/");
+  }
+  return value;
+}
+
+std::vector<std::string> cfgReadSection(const std::string& section, const std::string& iniFile) {
+  const std::string path = !iniFile.empty() && iniFile[0] == '/' ? iniFile : cfgUserFolder() + "/" + iniFile;
+  const IniFile ini = IniFile::load(path);
+  return section.empty() ? ini.sections() : ini.keys(section);
+}
+
+void cfgWriteDefault(const std::string& section, const std::string& key, const std::string& value) {
+  // A folder that can not be written (the system folder, a read-only home) leaves the
+  // file as it was: the default still applies in memory through the caller.
+  const std::string userPath = cfgUserFolder() + "/" + kIniName;
+  IniFile user = IniFile::load(userPath);
+  user.set(section, key, value);
+  user.save(userPath);
+  const std::string systemPath = gSystemFolder + "/" + kIniName;
+  if (gLegacy && systemPath != userPath && fileExists(systemPath)) {
+    IniFile system = IniFile::load(systemPath);
+    system.set(section, key, value);
+    system.save(systemPath);
+  }
+}
+
+bool cfgStartsWithS(const std::string& value) { return !value.empty() && (value[0] == 'S' || value[0] == 's'); }
+
+void cfgSetLegacyMode(bool on) { gLegacy = on; }
+bool cfgLegacyMode() { return gLegacy; }
+std::string cfgSystemFolder() { return gSystemFolder; }
+void cfgSetSystemFolder(const std::string& folder) { gSystemFolder = folder; }

@@ -1,0 +1,121 @@
+#include "console/text/file_write.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+FileSystemCalls gCalls{::write, ::fsync, ::rename};
+
+int writeAll(int fd, const void* data, size_t size) {
+  const char* at = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t n = gCalls.write(fd, at, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (n == 0) return EIO;
+    at += n;
+    size -= static_cast<size_t>(n);
+  }
+  return 0;
+}
+
+// The file a save must replace: the target of a link (so that the link survives),
+// otherwise the name itself.
+std::string replacementTarget(const std::string& path) {
+  struct stat st{};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
+    if (resolved) return resolved.get();
+  }
+  return path;
+}
+
+std::string directoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string baseNameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+mode_t newFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+FileSystemCalls& fileSystemCalls() { return gCalls; }
+
+int replaceFileAtomically(const std::string& path, const ByteProducer& produce) {
+  if (path.empty()) return ENOENT;
+  const std::string target = replacementTarget(path);
+  mode_t mode = newFileMode();
+  struct stat st{};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (!S_ISREG(st.st_mode)) return EINVAL;
+    if (::access(target.c_str(), W_OK) != 0) return errno;
+    mode = st.st_mode & 07777;
+  }
+  std::string temp = directoryOf(target) + "/." + baseNameOf(target) + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return errno;
+  int error = ::fchmod(fd, mode) != 0 ? errno : 0;
+  if (error == 0) {
+    const ByteSink sink = [&](const void* data, std::size_t size) {
+      if (error == 0) error = writeAll(fd, data, size);
+      return error == 0;
+    };
+    if (!produce(sink) && error == 0) error = EIO;
+  }
+  if (error == 0 && gCalls.fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && gCalls.rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temp.c_str());
+  return error;
+}
+
+int replaceFileAtomically(const std::string& path, std::string_view bytes) {
+  return replaceFileAtomically(path, [bytes](const ByteSink& sink) { return sink(bytes.data(), bytes.size()); });
+}
+
+std::string fileFailureReason(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return "sem permiss\xe3o";
+    case EROFS:
+      return "disco somente para leitura";
+    case ENOSPC:
+    case EDQUOT:
+      return "disco cheio";
+    case ENOENT:
+    case ENOTDIR:
+      return "pasta ou arquivo inexistente";
+    case EISDIR:
+      return "o nome \xe9 de uma pasta";
+    case EINVAL:
+      return "n\xe3o \xe9 um arquivo comum";
+    case EFBIG:
+      return "arquivo grande demais";
+    case ENAMETOOLONG:
+      return "nome longo demais";
+    case EIO:
+      return "erro de leitura ou grava\xe7\xe3o";
+    default:
+      return "erro " + std::to_string(error);
+  }
+}

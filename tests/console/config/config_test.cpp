@@ -1,0 +1,111 @@
+#include "console/config/config.h"
+#include "console/console_fixture.h"
+
+namespace {
+
+class ConfigTest : public ConsoleTest {
+ protected:
+  std::string userIni() { return dir_ + "/config/tramel/Tramel.ini"; }
+  std::string systemIni() { return dir_ + "/system/Tramel.ini"; }
+  std::string read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+};
+
+}  // namespace
+
+TEST_F(ConfigTest, MissingFileOrKeyReadsEmpty) {
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "");
+  EXPECT_TRUE(cfgReadSection("", "Tramel.ini").empty());
+  writeFile(userIni(), "[VIDEO]\nCORLETRA=14\n");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORFUNDO"), "");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
+  EXPECT_EQ(cfgReadValue("AUDIO", "CORLETRA"), "");
+}
+
+TEST_F(ConfigTest, NamesIgnoreCaseAndTheFirstMatchWins) {
+  writeFile(userIni(),
+            "; comentario\r\n[Video]\r\n  CorLetra = 12 \r\ncorletra=13\r\n"
+            "[TRADUTOR]\r\nDIRLETRAS=\"c:\\tramhome\\som\\letras\"\r\nvoz=a=b\r\n"
+            "[video]\r\nCORLETRA=1\r\nCORFUNDO=4\r\n");
+  EXPECT_EQ(cfgReadValue("VIDEO", "corletra"), "12");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORFUNDO"), "");  // only the first [video] counts
+  EXPECT_EQ(cfgReadValue("tradutor", "DirLetras"), "c:/tramhome/som/letras");  // "\" is "/"
+  EXPECT_EQ(cfgReadValue("TRADUTOR", "VOZ"), "a=b");
+  EXPECT_EQ(cfgReadSection("", "Tramel.ini"), (std::vector<std::string>{"Video", "TRADUTOR", "video"}));
+  EXPECT_EQ(cfgReadSection("VIDEO", "Tramel.ini"), (std::vector<std::string>{"CorLetra", "corletra"}));
+}
+
+TEST_F(ConfigTest, LongValuesAreCutAndUtf8FilesReadAsWindows1252) {
+  writeFile(userIni(), "[A]\nLONGO=" + std::string(60000, 'x') + "\nNOME=Fun\xc3\xa7\xc3\xa3o\n");
+  EXPECT_EQ(cfgReadValue("A", "LONGO").size(), 50000u);
+  EXPECT_EQ(cfgReadValue("A", "NOME"), "Fun\xe7\xe3o");
+}
+
+TEST_F(ConfigTest, AtExpansions) {
+  const std::string program = cfgProgramFolder();
+  ASSERT_FALSE(program.empty());
+  writeFile(userIni(), "[X]\nAQUI=@\nSUITE=@\\som\\\nUSUARIO=@@\\rascunho\nDOIS=@\\a;@\\b\nLITERAL=a@b\n");
+  EXPECT_EQ(cfgReadValue("X", "AQUI"), program);
+  EXPECT_EQ(cfgReadValue("X", "SUITE"), program + "/som/");  // no PGMTRAMEL: the program's folder
+  EXPECT_EQ(cfgReadValue("X", "USUARIO"), cfgUserFolder() + "/rascunho");
+  EXPECT_EQ(cfgReadValue("X", "DOIS"), program + "/a;" + program + "/b");
+  EXPECT_EQ(cfgReadValue("X", "LITERAL"), "a@b");
+  writeFile(userIni(), "[TRAMEL]\nPGMTRAMEL=/opt/tramel\\\n[X]\nSUITE=@\\som\n");
+  EXPECT_EQ(cfgReadValue("X", "SUITE"), "/opt/tramel/som");
+  writeFile(userIni(), "[TRAMEL]\nPGMTRAMEL=@\\outra\n[X]\nSUITE=@\\som\n");
+  EXPECT_EQ(cfgReadValue("X", "SUITE"), program + "/som");
+}
+
+TEST_F(ConfigTest, ASelfReferringSuiteFolderEndsInBoundedTime) {
+  writeFile(userIni(), "[TRAMEL]\nPGMTRAMEL=x@\\\n[X]\nSUITE=@\\som\n");
+  const std::string value = cfgReadValue("X", "SUITE");
+  EXPECT_LT(value.size(), 200u);
+  EXPECT_EQ(value.substr(value.size() - 4), "/som");
+}
+
+TEST_F(ConfigTest, SystemFolderStandsInAndServesLegacyMode) {
+  writeFile(systemIni(), "[VIDEO]\nCORLETRA=9\nCORFUNDO=2\n");
+  EXPECT_EQ(cfgUserFolder(), dir_ + "/system");  // the user has no Tramel.ini yet
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "9");
+  writeFile(userIni(), "[VIDEO]\nCORLETRA=3\nCORFUNDO=\n");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "3");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORFUNDO"), "");
+  cfgSetLegacyMode(true);
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORFUNDO"), "2");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "3");
+}
+
+TEST_F(ConfigTest, WritingDefaultsKeepsTheRestOfTheFile) {
+  writeFile(userIni(), "; minhas cores\n[VIDEO]\nCORLETRA=14\n\n[TRAMEL]\nFALANDO=Nao\n");
+  cfgWriteDefault("VIDEO", "CORFUNDO", "1");
+  cfgWriteDefault("tramel", "ECOAROPCAO", "Sim");
+  cfgWriteDefault("NOVA", "CHAVE", "v");
+  EXPECT_EQ(read(userIni()),
+            "; minhas cores\r\n[VIDEO]\r\nCORLETRA=14\r\nCORFUNDO=1\r\n\r\n[TRAMEL]\r\nFALANDO=Nao\r\n"
+            "ECOAROPCAO=Sim\r\n\r\n[NOVA]\r\nCHAVE=v\r\n");
+  EXPECT_FALSE(std::filesystem::exists(systemIni()));
+}
+
+TEST_F(ConfigTest, LegacyModeWritesTheSystemFileWhenItExists) {
+  writeFile(userIni(), "");
+  writeFile(systemIni(), "[TRAMEL]\n");
+  cfgSetLegacyMode(true);
+  cfgWriteDefault("TRAMEL", "FALANDO", "Sim");
+  EXPECT_EQ(read(systemIni()), "[TRAMEL]\r\nFALANDO=Sim\r\n");
+  EXPECT_EQ(cfgReadValue("TRAMEL", "FALANDO"), "Sim");
+}
+
+TEST_F(ConfigTest, ServicesWriteTheirThreeSwitchesWhenMissing) {
+  writeFile(userIni(), "[TRAMEL]\nFALANDO=nao\n");
+  conStartServices();
+  EXPECT_FALSE(conSpeaksTyping());
+  EXPECT_TRUE(conEchoesKeys());
+  EXPECT_EQ(cfgReadValue("TRAMEL", "FALANDO"), "nao");
+  EXPECT_EQ(cfgReadValue("TRAMEL", "ECOAROPCAO"), "Sim");
+  EXPECT_EQ(cfgReadValue("TRAMEL", "FALARTUDO"), "Sim");
+  std::filesystem::remove(userIni());
+  conStartServices();
+  EXPECT_TRUE(conSpeaksTyping());
+}

@@ -1,0 +1,133 @@
+#include "console/text/file_write.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "scratch.h"
+
+namespace {
+
+TEST(ReplaceFile, ReplacesContentKeepingModeAndLink) {
+  ScratchDir dir;
+  const std::string real = dir.file("real.pxg");
+  writeBytes(real, "old old old old\r\n");
+  ::chmod(real.c_str(), 0640);
+  std::filesystem::create_symlink("real.pxg", dir.file("link.pxg"));
+
+  ASSERT_EQ(replaceFileAtomically(dir.file("link.pxg"), "PT 1 1\r\n"), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.pxg")));
+  EXPECT_EQ(readBytes(real), "PT 1 1\r\n");
+  struct stat st{};
+  ASSERT_EQ(::stat(real.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // Nothing else was left in the directory.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(ReplaceFile, NewFileAndFailuresThatLeaveNothingBehind) {
+  ScratchDir dir;
+  EXPECT_EQ(replaceFileAtomically(dir.file("new.pxg"), ""), 0);
+  EXPECT_EQ(readBytes(dir.file("new.pxg")), "");
+  EXPECT_EQ(replaceFileAtomically(dir.file("no/such/dir.pxg"), "x"), ENOENT);
+  EXPECT_EQ(replaceFileAtomically(dir.path(), "x"), EISDIR);
+  EXPECT_EQ(replaceFileAtomically("", "x"), ENOENT);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Makes one of the write steps fail as a full disk or a dying device would, and puts the
+// real calls back afterwards.
+class FailingFileSystem : public ::testing::Test {
+ protected:
+  void TearDown() override { fileSystemCalls() = saved_; }
+  FileSystemCalls saved_ = fileSystemCalls();
+};
+
+TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
+  ScratchDir dir;
+  const std::string path = dir.file("p.pxg");
+  const std::string old = "PT 1 1\r\nCI 0 0 5\r\n";
+  writeBytes(path, old);
+
+  fileSystemCalls().write = [](int, const void*, size_t) -> ssize_t {
+    errno = ENOSPC;
+    return -1;
+  };
+  EXPECT_EQ(replaceFileAtomically(path, "new"), ENOSPC);
+  fileSystemCalls() = saved_;
+
+  // A write that stops half-way, then reports the full disk.
+  fileSystemCalls().write = [](int fd, const void* data, size_t size) -> ssize_t {
+    static bool first = true;
+    if (first) {
+      first = false;
+      return ::write(fd, data, size / 2);
+    }
+    errno = ENOSPC;
+    return -1;
+  };
+  EXPECT_EQ(replaceFileAtomically(path, std::string(1000, 'x')), ENOSPC);
+  fileSystemCalls() = saved_;
+
+  fileSystemCalls().fsync = [](int) {
+    errno = EIO;
+    return -1;
+  };
+  EXPECT_EQ(replaceFileAtomically(path, "new"), EIO);
+  fileSystemCalls() = saved_;
+
+  fileSystemCalls().rename = [](const char*, const char*) {
+    errno = EXDEV;
+    return -1;
+  };
+  EXPECT_EQ(replaceFileAtomically(path, "new"), EXDEV);
+
+  EXPECT_EQ(readBytes(path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// The file's own write permission decides, not the directory's: renaming over a file
+// the user made read-only would quietly defeat that protection.
+TEST(ReplaceFile, ReadOnlyFileInAWritableDirectoryIsNotReplaced) {
+  ScratchDir dir;
+  const std::string path = dir.file("ro.pxg");
+  writeBytes(path, "PT 1 1\r\n");
+  ::chmod(dir.path().c_str(), 0777);
+  ::chmod(path.c_str(), 0444);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The superuser may write anything, so the check runs as an ordinary user.
+    if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(2);
+    // A scratch folder below a private folder can't even be reached.
+    if (::access(dir.path().c_str(), W_OK) != 0) ::_exit(3);
+    ::_exit(replaceFileAtomically(path, "new") == EACCES ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 3) GTEST_SKIP() << "the scratch folder is out of an ordinary user's reach";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(readBytes(path), "PT 1 1\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(ReplaceFile, AProducerThatGivesUpLeavesTheOldFile) {
+  ScratchDir dir;
+  const std::string path = dir.file("out.png");
+  writeBytes(path, "old");
+  // Half an image, then the encoder fails.
+  EXPECT_EQ(replaceFileAtomically(path, [](const ByteSink& sink) { return sink("par", 3) && false; }), EIO);
+  EXPECT_EQ(readBytes(path), "old");
+  // Devices and pipes are never replaced by a regular file.
+  ASSERT_EQ(::mkfifo(dir.file("fifo.pxg").c_str(), 0644), 0);
+  EXPECT_EQ(replaceFileAtomically(dir.file("fifo.pxg"), "x"), EINVAL);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+}  // namespace

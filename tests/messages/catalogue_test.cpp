@@ -1,0 +1,66 @@
+// The catalogue: exact Windows-1252 texts, search by exact key, unknown keys.
+#include <gtest/gtest.h>
+
+#include "console/text/text.h"
+#include "messages/messages.h"
+
+namespace {
+
+// Expected texts are written here in UTF-8 and converted, an independent road to the
+// same bytes as the table's escapes.
+std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
+
+TEST(MessageCatalogue, TextsAreExactWindows1252Bytes) {
+  EXPECT_EQ(messageText("PXINIC"), "Pontelix - ");
+  EXPECT_EQ(messageText("PXOPINV"), cp("Opção inválida"));
+  EXPECT_EQ(messageText("PXOPCAO"), cp("As opções são:"));
+  EXPECT_EQ(messageText("PXSOBRESC"), cp("Arquivo já existe, sobrescreve? "));
+  EXPECT_EQ(messageText("PXCOM_CM"), cp("CD - Definir contradomínio"));
+  EXPECT_EQ(messageText("PXCOM_PA"), cp("PA - Parábola"));
+  EXPECT_EQ(messageText("PX_ANG"), cp("Ângulo em graus: "));
+  EXPECT_EQ(messageText("PX_DIME"), cp("Dimensões X e Y: "));
+  EXPECT_EQ(messageText("PX_JXMAX"), cp("X máximo (sugiro 1.0): "));
+  EXPECT_EQ(messageText("PX_0_1"), "Valores entre 0 e 1 ");
+  EXPECT_EQ(messageText("PX_PBR12"), "Barra 12: ");
+  EXPECT_EQ(messageText("PXIMPROK"), cp("Impressora ok. Iniciando impressão."));
+  EXPECT_EQ(messageText("PXTAMPAP"), "Tamanho do papel (em pixels): ");
+  EXPECT_EQ(messageText("PX_QLDADOS"), "Quer utilizar dados lidos de arquivo? ");
+  EXPECT_EQ(messageText("PXNIMPL"), cp("Não implementado"));
+  // One byte per accented letter: no UTF-8 slipped into the table.
+  EXPECT_EQ(messageText("PX_CIRC").size(), std::string("Circunferencia").size());
+}
+
+TEST(MessageCatalogue, BuilderItemsForTextCommandsStartWithTheirCommand) {
+  EXPECT_EQ(messageText("PXCOM_TB").substr(0, 5), "TB - ");
+  EXPECT_EQ(messageText("PXCOM_TT").substr(0, 5), "TX - ");
+}
+
+TEST(MessageCatalogue, UnknownKeysAreNamedInTheText) {
+  const std::string invalid = cp("--> Mensagem inválida: ");
+  EXPECT_EQ(messageText("px_texto"), invalid + "px_texto");
+  EXPECT_EQ(messageText("PX_TEXTo"), invalid + "PX_TEXTo");
+  EXPECT_EQ(messageText("PX_TEXT"), invalid + "PX_TEXT");
+  EXPECT_EQ(messageText(""), invalid);
+  EXPECT_EQ(messageText("PX_TEXTO"), "Texto: ");
+}
+
+TEST(WindowTitle, IsPrefixedAndKeepsTheEndOfALongName) {
+  EXPECT_EQ(windowTitleFor(""), "Pontelix ");
+  EXPECT_EQ(windowTitleFor("desenho.pxg"), "Pontelix desenho.pxg");
+  const std::string exact(kMaxWindowTitle - 9, 'a');
+  EXPECT_EQ(windowTitleFor(exact), "Pontelix " + exact);
+
+  const std::string longPath = "/home/aluno/" + std::string(300, 'd') + "/grafico.pxg";
+  const std::string title = windowTitleFor(longPath);
+  EXPECT_EQ(title.size(), kMaxWindowTitle);
+  EXPECT_EQ(title.substr(0, 12), "Pontelix ...");
+  EXPECT_EQ(title.substr(title.size() - 12), "/grafico.pxg");
+}
+
+TEST(WindowTitle, ControlCharactersOfAFileNameBecomeBlanks) {
+  // A terminal would take them for the end of its title sequence and run the rest.
+  EXPECT_EQ(windowTitleFor("a\x07\x1b[2J\tb\x7f\x9d\x81.pxg"), "Pontelix a  [2J b   .pxg");
+  EXPECT_EQ(windowTitleFor("p\xe3o \x80\x9c.pxg"), "Pontelix p\xe3o \x80\x9c.pxg");
+}
+
+}  // namespace
