@@ -15,6 +15,8 @@ struct PlatformBackends {
   // The external engine; null from it means it can not be reached.
   std::unique_ptr<SpeechEngine> (*makeExternalEngine)(const DispatcherSettings& settings, int timeoutMs) = nullptr;
   std::unique_ptr<AudioOutput> (*makeAudioOutput)() = nullptr;
+  // The voices the external engine offers; none when this is null.
+  std::vector<std::string> (*listExternalVoices)(int timeoutMs) = nullptr;
   // The braille display of the BRLTTY daemon; null from it means there is none.
   std::unique_ptr<BrailleDisplay> (*takeBrailleDisplay)() = nullptr;
 };

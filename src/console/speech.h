@@ -3,13 +3,22 @@
 // also write the transcript (transcript.h). Texts are Windows-1252.
 #include <string>
 #include <string_view>
+#include <vector>
 
 // speed: 1 to 5, or 0 to take it from the configuration. soundDir: where the program's
 // recordings (key + ".wav") live; empty keeps the one given before (the line editor's
 // Ctrl+F4 restarts speech at a new speed that way).
 // With --speech=none nothing is heard; otherwise a synthesizer that can not start
 // shows its error, waits for Enter and ends the program.
+// Called again, spkStart(0, "") applies a changed configuration at once: speed,
+// engine, voice and the letters directory are read anew.
 void spkStart(int speed, const std::string& soundDir);
+// True when the configuration (or the command line) asked the last spkStart for the
+// external engine and it could not be reached: the own synthesizer speaks instead.
+bool spkExternalEngineMissing();
+// The Portuguese voices of the external engine, counted from 1 as SERVFALA/VOZ counts
+// them; empty when speech is off or the speech server does not answer.
+std::vector<std::string> spkExternalVoices();
 // Waits until nothing sounds (a key cuts it short), then shuts speech and sound down.
 void spkFinish();
 void spkSay(std::string_view text);

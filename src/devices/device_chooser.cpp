@@ -17,7 +17,7 @@ constexpr int kMaxChooserRows = kConRows - 2;
 
 }  // namespace
 
-std::string chooseDevice(bool makeRoom) {
+std::string chooseDevice(bool makeRoom, const std::string& startOn) {
   const DeviceList devices = readDeviceList();
   if (!devices.serviceAnswered || devices.names.empty()) {
     // The line under the prompt, so that the sentence does not trail the question.
@@ -31,7 +31,8 @@ std::string chooseDevice(bool makeRoom) {
   if (makeRoom) menuMakeRoom(rows);
   menuOpen(conColumn(), conRow(), kChooserWidth, rows, kChooserColour);
   for (const std::string& name : devices.names) menuAddItem("", utf8ToCp1252(name));
-  const int chosen = menuSelect();
+  const auto start = std::find(devices.names.begin(), devices.names.end(), startOn);
+  const int chosen = menuSelect(static_cast<int>(start - devices.names.begin()) + 1);
   if (chosen < 1 || chosen > static_cast<int>(devices.names.size())) return {};
   return devices.names[static_cast<size_t>(chosen) - 1];
 }

@@ -8,4 +8,6 @@
 // name as the print service knows it (UTF-8), or empty when the user pressed Esc.
 // When there is nothing to choose from (no printer installed, or no print service
 // answering), says so and returns empty.
-std::string chooseDevice(bool makeRoom);
+// The list starts on `startOn` (a name as the print service gives it) when it is
+// installed, and on the first printer otherwise.
+std::string chooseDevice(bool makeRoom, const std::string& startOn = {});

@@ -5,6 +5,7 @@
 #include "console/console.h"
 #include "console/speech.h"
 #include "console/text/text.h"
+#include "devices/configured_printer.h"
 #include "devices/device_chooser.h"
 #include "devices/embosser_stream.h"
 #include "devices/spooler.h"
@@ -38,7 +39,7 @@ bool embossOnOpenJob(const std::function<void()>& draw) {
 
 void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
-  const std::string device = chooseDevice(true);
+  const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
   if (device.empty()) return;
   conWriteLine();
   sayMessage("PXIMPREM", 0);

@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "console/speech.h"
 #include "console/text/text.h"
+#include "devices/configured_printer.h"
 #include "devices/device_chooser.h"
 #include "devices/ink_pdf.h"
 #include "devices/spooler.h"
@@ -92,7 +93,7 @@ bool printInkPage(const std::string& device, const InkPage& oriented, const std:
 
 void printDrawing(bool testDrawing) {
   sayMessage("PXSTINTA", 1);
-  const std::string device = chooseDevice(false);
+  const std::string device = chooseDevice(false, configuredPrinter(OutputMode::InkPrinter));
   if (device.empty()) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);

@@ -161,6 +161,25 @@ constexpr CatalogueRow kCatalogue[] = {
     // The printer chooser with nothing to offer.
     {"PXSEMIMP", "Nenhuma impressora instalada."},
     {"PXSEMSPL", "O servi\xe7" "o de impress\xe3" "o n\xe3" "o responde."},
+    {"PXCONFIG", "Configura\xe7\xe3" "o"},
+    {"PXCFGAJ", "F9 mostra as escolhas, PgDn grava, Esc sai sem gravar."},
+    {"PXCFG_VEL", "Velocidade da fala"},
+    {"PXCFG_EXT", "Sintetizador externo"},
+    {"PXCFG_VOZ", "Voz externa"},
+    {"PXCFG_RIT", "Velocidade da voz externa"},
+    {"PXCFG_TOM", "Tom da voz externa"},
+    {"PXCFG_IMB", "Impressora Braille"},
+    {"PXCFG_IMT", "Impressora a tinta"},
+    {"PXCFG_LET", "Pasta das letras gravadas"},
+    {"PXCFGPAD", "padr\xe3" "o"},
+    {"PXCFGFX", "use um n\xfa" "mero de "},
+    {"PXCFGSN", "responda Sim ou N\xe3" "o."},
+    {"PXCFGIMP", "impressora n\xe3" "o encontrada."},
+    {"PXCFGPAS", "pasta n\xe3" "o encontrada."},
+    {"PXCFGIG", "Nada mudou."},
+    {"PXCFGNGV", "Configura\xe7\xe3" "o n\xe3" "o gravada: "},
+    {"PXCFGOK", "Configura\xe7\xe3" "o gravada."},
+    {"PXCFGSEXT", "O sintetizador externo n\xe3" "o respondeu; fala o sintetizador interno."},
 };
 
 }  // namespace

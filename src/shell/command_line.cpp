@@ -85,7 +85,7 @@ std::string commandLineHelp() {
          "  pontelix render [OP\xc3\x87\xc3\x95""ES] ROTEIRO -o SAIDA\n"
          "                                 desenha o roteiro em .bmp, .png, .jpg, .brf ou .pdf,\n"
          "                                 sem falar (op\xc3\xa7\xc3\xb5""es: pontelix render --help)\n"
-         "  pontelix print --printer=NOME [OP\xc3\x87\xc3\x95""ES] [ROTEIRO]\n"
+         "  pontelix print [--printer=NOME] [OP\xc3\x87\xc3\x95""ES] [ROTEIRO]\n"
          "                                 imprime o roteiro no impressor braille ou na\n"
          "                                 impressora a tinta (pontelix print --help; --list)\n"
          "  pontelix braille [--format=unicode|ascii|dots] [TEXTO...]\n"
@@ -119,7 +119,11 @@ std::string commandLineHelp() {
          "(TRADUTOR, SERVFALA, SINTETIZADOR), grava\xc3\xa7\xc3\xb5""es (PONTELIX, TRAMEL), janela\n"
          "(VIDEO) e teclado braille (BRAILLE). Cada chave, seu padr\xc3\xa3o e seu efeito: man\n"
          "pontelix, se\xc3\xa7\xc3\xa3o CONFIGURA\xc3\x87\xc3\x83O, e " + reference + ",\n"
-         "que tamb\xc3\xa9m descreve todos os comandos de desenho.\n";
+         "que tamb\xc3\xa9m descreve todos os comandos de desenho. A op\xc3\xa7\xc3\xa3o C do programa\n"
+         "grava, falando: TRADUTOR/VELOCIDADE (1 a 5), TRADUTOR/SAPI (Sim ou N\xc3\xa3o),\n"
+         "SERVFALA/VOZ (0: a padr\xc3\xa3o; n: a n-\xc3\xa9sima voz portuguesa), SERVFALA/VELOCIDADE e\n"
+         "TOM (-10 a 10), PONTELIX/IMPBRAILLE e IMPTINTA (as impressoras oferecidas primeiro\n"
+         "por B e por I) e TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

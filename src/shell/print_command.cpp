@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "devices/configured_printer.h"
 #include "devices/emboss.h"
 #include "devices/ink_print.h"
 #include "devices/spooler.h"
@@ -15,10 +16,11 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Uso: pontelix print --printer=NOME [--mode=embosser|ink] [--landscape] [--test-drawing] [ROTEIRO]\n"
+    "Uso: pontelix print [--printer=NOME] [--mode=embosser|ink] [--landscape] [--test-drawing] [ROTEIRO]\n"
     "     pontelix print --list\n"
     "  ROTEIRO     arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  --printer   a impressora, como --list a escreve\n"
+    "  --printer   a impressora, como --list a escreve; sem ela, a que a op\xc3\xa7\xc3\xa3o C do programa\n"
+    "              gravou para o modo (PONTELIX/IMPBRAILLE ou IMPTINTA em Tramel.ini)\n"
     "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
     "  --landscape tinta: papel deitado\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
@@ -87,8 +89,10 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
     }
     return true;
   }
+  // Without --printer, the printer set for the mode in option C.
+  if (request.printer.empty()) request.printer = configuredPrinter(request.ink ? OutputMode::InkPrinter : OutputMode::Embosser);
   if (request.printer.empty()) {
-    error = "falta a impressora (--printer=NOME; veja --list)";
+    error = "falta a impressora (--printer=NOME, ou a configurada na op\xc3\xa7\xc3\xa3o C; veja --list)";
     return false;
   }
   if (request.landscape && !request.ink) {

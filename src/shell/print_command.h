@@ -1,5 +1,6 @@
 #pragma once
-// pontelix print --printer=NAME [--mode=embosser|ink] [--landscape] [--test-drawing] [SCRIPT]
+// pontelix print [--printer=NAME] [--mode=embosser|ink] [--landscape] [--test-drawing] [SCRIPT]
+// (without --printer, the printer option C set for the mode)
 // pontelix print --list
 //
 // Renders as pontelix render does and sends the job exactly as options B and I do: the

@@ -66,11 +66,6 @@ void editCommands() {
   editTextList(commandLines(), false, false, {column, row, kConColumns, kConRows - row}, false);
 }
 
-void configure() {
-  sayNotImplemented();
-  conReadLine();
-}
-
 void finishProgram() {
   resetProject();
   sayMessage("PXFIM", 1);

@@ -17,7 +17,8 @@ bool confirmExit();
 // Option E: the paragraph editor edits the command lines in place, from the cursor to
 // the bottom of the screen; nothing is written to disk.
 void editCommands();
-// Option C: there is nothing to configure yet.
+// Option C: speech, printers and the letters' recordings in a spoken form; what the user
+// changed is written to Tramel.ini and applied at once (configure.cpp).
 void configure();
 // Says goodbye and waits until everything has been heard.
 void finishProgram();

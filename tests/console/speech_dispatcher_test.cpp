@@ -120,6 +120,9 @@ class FakeSpeechServer {
         send("200 OK\r\n");
       } else if (line == "LIST OUTPUT_MODULES") {
         send(kind_.withModule ? "250-espeak-ng\r\n250 OK MODULE LIST SENT\r\n" : "250 OK MODULE LIST SENT\r\n");
+      } else if (line == "LIST SYNTHESIS_VOICES") {
+        send("249-Raquel\tpt-BR\tnone\r\n249-Anna\tde\tnone\r\n249-Let\xc3\xad" "cia\tpt\tnone\r\n"
+             "249 OK VOICE LIST SENT\r\n");
       } else if (line == "QUIT") {
         send("231 HAPPY HACKING\r\n");
         return;
@@ -197,10 +200,23 @@ TEST(SpeechDispatcher, AServerThatCannotSpeakIsNotUsed) {
   EXPECT_EQ(server.messagesQueued(), 1);
 }
 
+TEST(SpeechDispatcher, ThePortugueseVoicesAreListedAndChosenByTheirNumber) {
+  {
+    FakeSpeechServer server;
+    EXPECT_EQ(listDispatcherVoices(2000), (std::vector<std::string>{"Raquel", "Let\xed" "cia"}));
+  }
+  FakeSpeechServer server;
+  auto engine = makeDispatcherEngine({2, 0, 0}, 2000);
+  ASSERT_TRUE(engine);
+  const std::vector<std::string> commands = server.commands();
+  EXPECT_NE(std::find(commands.begin(), commands.end(), "SET SELF SYNTHESIS_VOICE LET\xc3\xad" "CIA"), commands.end());
+}
+
 TEST(SpeechDispatcher, AServerThatNeverAnswersIsGivenUpInTime) {
   FakeSpeechServer server({.answers = false});
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(makeDispatcherEngine({}, 300));
+  EXPECT_TRUE(listDispatcherVoices(300).empty());
   // Bounded: the wait ends with the timeout, not with the server.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }

@@ -2,7 +2,10 @@
 // fail at any step: what is sent, what is said, and what is refused before any job.
 #include "devices/ink_print.h"
 
+#include <algorithm>
+
 #include "devices/fake_spooler.h"
+#include "heard_in_order.h"
 #include "devices/ink_pdf.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
@@ -101,6 +104,16 @@ TEST_F(InkPrintTest, AnUnknownPrinterOrASilentServiceIsSaid) {
   fake_.page = InkPageAnswer{};
   EXPECT_FALSE(findInkPage("Tinta", false, page));
   EXPECT_EQ(said().back(), "say: O serviço de impressão não responde.");
+}
+
+TEST_F(InkPrintTest, TheListStartsOnTheInkPrinterSetInTheConfiguration) {
+  writeFile(dir_ + "/config/tramel/Tramel.ini", "[PONTELIX]\nIMPTINTA=Tinta/rascunho\n");
+  user("<Enter>n");
+  printDrawing(true);
+  EXPECT_EQ(fake_.askedPage, "Tinta/rascunho");
+  const std::vector<std::string> spoken = said();
+  EXPECT_TRUE(eventsInOrder(spoken, {"say: Selecione a impressora a tinta", "say: Tinta/rascunho"}));
+  EXPECT_EQ(std::count(spoken.begin(), spoken.end(), "say: Braille"), 0);
 }
 
 }  // namespace

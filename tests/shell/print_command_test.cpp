@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <string>
 
 #include "pdf_probe.h"
@@ -84,6 +85,24 @@ TEST_F(PrintCommand, ALineErrorIsStatusOneAndTheJobStillGoes) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Erro na linha 1: PT 1 x\n");
   EXPECT_EQ(cups_.waitForJobs(1).size(), 1u) << cups_.jobList();
+}
+
+TEST_F(PrintCommand, WithoutAPrinterTheOneSetInTheConfigurationForTheModeIsUsed) {
+  const std::string environment = cups_.environment() + " XDG_CONFIG_HOME='" + dir_.file("config") + "'";
+  PrintResult run = pontelix("print --test-drawing", environment);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("falta a impressora"), std::string::npos) << run.err;
+
+  std::filesystem::create_directories(dir_.file("config/tramel"));
+  writeBytes(dir_.file("config/tramel/Tramel.ini"), "[PONTELIX]\nIMPBRAILLE=Braille\nIMPTINTA=Tinta\n");
+  run = pontelix("print --test-drawing", environment);
+  EXPECT_EQ(run.status, 0) << run.err;
+  run = pontelix("print --mode=ink --test-drawing", environment);
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto jobs = cups_.waitForJobs(2);
+  ASSERT_EQ(jobs.size(), 2u) << cups_.jobList();
+  EXPECT_EQ(jobs[0].queue, "Braille");
+  EXPECT_EQ(jobs[1].queue, "Tinta");
 }
 
 TEST_F(PrintCommand, UnknownPrinterRefusalUsageAndNoSchedulerAreStatusTwo) {

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
@@ -56,10 +57,12 @@ std::string withoutFinalSlash(std::string dir) {
   return dir;
 }
 
+std::string ownUserFolder() { return configHome() + "/tramel"; }
+
 }  // namespace
 
 std::string cfgUserFolder() {
-  const std::string user = configHome() + "/tramel";
+  const std::string user = ownUserFolder();
   if (!fileExists(user + "/" + kIniName) && fileExists(gSystemFolder + "/" + kIniName)) {
     return gSystemFolder;
   }
@@ -74,7 +77,11 @@ std::string cfgProgramFolder() {
 }
 
 std::string cfgReadValue(const std::string& section, const std::string& key) {
-  std::string value = readRaw(section, key);
+  return cfgExpandValue(readRaw(section, key));
+}
+
+std::string cfgExpandValue(std::string value) {
+  value = slashes(std::move(value));
   if (value == "@") return cfgProgramFolder();
   if (value.find('@') == std::string::npos) return value;
   for (int round = 0; round < kMaxExpansions && value.find("@/") != std::string::npos; ++round) {
@@ -105,6 +112,24 @@ void cfgWriteDefault(const std::string& section, const std::string& key, const s
     system.set(section, key, value);
     system.save(systemPath);
   }
+}
+
+int cfgWriteValues(const std::vector<CfgValue>& values) {
+  IniFile ini = IniFile::load(cfgUserFolder() + "/" + kIniName);
+  for (const CfgValue& v : values) ini.set(v.section, v.key, v.value);
+  return ini.save(ownUserFolder() + "/" + kIniName);
+}
+
+bool cfgWholeNumber(const std::string& text, int& value) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const char* begin = text.data() + first;
+  const char* end = text.data() + text.find_last_not_of(' ') + 1;
+  int number = 0;
+  const auto [stop, error] = std::from_chars(begin, end, number);
+  if (error != std::errc() || stop != end) return false;
+  value = number;
+  return true;
 }
 
 bool cfgStartsWithS(const std::string& value) { return !value.empty() && (value[0] == 'S' || value[0] == 's'); }

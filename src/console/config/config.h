@@ -10,6 +10,21 @@ std::string cfgReadValue(const std::string& section, const std::string& key);
 std::vector<std::string> cfgReadSection(const std::string& section, const std::string& iniFile);
 // Writes a default into the user's Tramel.ini (and the system one in legacy mode).
 void cfgWriteDefault(const std::string& section, const std::string& key, const std::string& value);
+// One value the user sets, for cfgWriteValues.
+struct CfgValue {
+  std::string section, key, value;
+};
+// Sets the values in the user's own Tramel.ini (the user folder under the user's
+// configuration home, even while the system file stands in for it: its lines are
+// then the starting point) and saves it once, through the atomic writer, keeping every
+// other line as it was. Returns 0, or the errno of the failure, when the old file is
+// left whole.
+int cfgWriteValues(const std::vector<CfgValue>& values);
+// The "@" expansions of a raw configuration value, as cfgReadValue applies them.
+std::string cfgExpandValue(std::string value);
+// A whole decimal number, blanks around it allowed: true and the number, or false for
+// anything else (an empty text, "3a", "2.5", a number beyond int).
+bool cfgWholeNumber(const std::string& text, int& value);
 // True when the value's first letter is S or s.
 bool cfgStartsWithS(const std::string& value);
 std::string cfgUserFolder();

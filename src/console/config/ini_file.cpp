@@ -1,5 +1,6 @@
 #include "console/config/ini_file.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -79,10 +80,16 @@ IniFile IniFile::load(const std::string& path) {
   if (ini.utf8) text = utf8ToCp1252(text);
   std::string line;
   std::istringstream lines(text);
+  bool anyCr = false, anyBareLf = false;
   while (std::getline(lines, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const bool cr = !line.empty() && line.back() == '\r';
+    if (cr) line.pop_back();
+    anyCr = anyCr || cr;
+    anyBareLf = anyBareLf || (!cr && !lines.eof());
     ini.lines.push_back(line);
   }
+  ini.crlf = anyCr || !anyBareLf;
+  ini.lastLineEnded = text.empty() || text.back() == '\n';
   return ini;
 }
 
@@ -136,12 +143,16 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
   lines.insert(lines.begin() + static_cast<long>(insertAt), key + "=" + value);
 }
 
-bool IniFile::save(const std::string& path) const {
+int IniFile::save(const std::string& path) const {
   std::error_code ec;
   const std::filesystem::path target(path);
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
+  if (target.has_parent_path() && !std::filesystem::create_directories(target.parent_path(), ec) && ec) {
+    return ec.value();
+  }
   std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
+  const char* lineEnd = crlf ? "\r\n" : "\n";
+  for (const std::string& line : lines) text += line + lineEnd;
+  if (!lastLineEnded && !text.empty()) text.resize(text.size() - std::strlen(lineEnd));
   if (utf8) text = cp1252ToUtf8(text);
-  return replaceFileAtomically(path, text) == 0;
+  return replaceFileAtomically(path, text);
 }

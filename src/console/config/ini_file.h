@@ -8,6 +8,10 @@
 struct IniFile {
   std::vector<std::string> lines;  // Windows-1252, without line ends
   bool utf8 = true;                // how the file stores its non-ASCII text
+  // How the file ends its lines, kept on saving so that the lines nobody set come
+  // back byte for byte: CR LF unless every line of it ends in LF alone.
+  bool crlf = true;
+  bool lastLineEnded = true;
 
   static IniFile load(const std::string& path);
   // False when no such key exists.
@@ -15,8 +19,9 @@ struct IniFile {
   std::vector<std::string> keys(const std::string& section) const;
   std::vector<std::string> sections() const;
   void set(const std::string& section, const std::string& key, const std::string& value);
-  // Through a temporary file beside it and a rename; creates the folder.
-  bool save(const std::string& path) const;
+  // Through a temporary file beside it and a rename; creates the folder. Returns 0, or
+  // the errno of the step that failed (the old file is then whole).
+  int save(const std::string& path) const;
 
  private:
   struct Entry {

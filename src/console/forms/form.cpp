@@ -29,13 +29,14 @@ std::string labelCell(const std::string& label) {
 }
 
 bool addField(std::string_view key, std::string_view label, std::string& variable, int width,
-              std::string_view choices) {
+              std::string_view choices, FormChooser chooser = {}) {
   if (gForm.count() >= kFormMaxFields) return false;
   TCampo field;
   field.key = key;
   field.label = label;
   field.value = variable.substr(0, kFormMaxValue);
   field.choices = choices;
+  field.chooser = std::move(chooser);
   field.width = std::clamp(width, 1, static_cast<int>(kFormMaxValue));
   field.target = &variable;
   gForm.fields.push_back(std::move(field));
@@ -59,6 +60,11 @@ bool formAddField(std::string_view key, std::string_view label, std::string& var
 bool formAddChoiceField(std::string_view key, std::string_view label, std::string& variable,
                         int width, std::string_view choices) {
   return addField(key, label, variable, width, choices);
+}
+
+bool formAddChooserField(std::string_view key, std::string_view label, std::string& variable,
+                         int width, FormChooser chooser) {
+  return addField(key, label, variable, width, {}, std::move(chooser));
 }
 
 int formVisibleWidth(const TCampo& field) {
@@ -95,6 +101,7 @@ void formDraw() {
 }
 
 std::string formChooseValue(const TCampo& field) {
+  if (field.chooser) return field.chooser(field.value).substr(0, static_cast<size_t>(field.width));
   if (field.choices.empty()) return field.value;
   std::vector<std::string> items;
   size_t start = 0;

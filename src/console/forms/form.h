@@ -3,8 +3,14 @@
 // one at a time, each announced by its recording or label and then its value. One form
 // at a time; it may open a menu (a field's choice list) while it runs. Texts are
 // Windows-1252.
+#include <functional>
 #include <string>
 #include <string_view>
+
+// Offers the values of a field whose choices are known only when asked for (the
+// installed printers): gets the field's value and gives the new one, the same value
+// when the user gave up. It may write and speak; the form is drawn again afterwards.
+using FormChooser = std::function<std::string(const std::string& value)>;
 
 // A form field. kind 0 (text) is the only kind: the value goes back as text.
 struct TCampo {
@@ -12,6 +18,7 @@ struct TCampo {
   std::string label;    // written left of the value; spoken when there is no recording
   std::string value;    // what is being edited
   std::string choices;  // items separated by "|", or empty
+  FormChooser chooser;  // asked on F9 instead of the choices, when set
   int width = 0;        // maximum length of the value, and its display width
   unsigned char kind = 0;
   std::string* target = nullptr;  // receives the value when the form ends
@@ -30,9 +37,13 @@ void formBegin();
 bool formAddField(std::string_view key, std::string_view label, std::string& variable, int width);
 bool formAddChoiceField(std::string_view key, std::string_view label, std::string& variable,
                         int width, std::string_view choices);
+bool formAddChooserField(std::string_view key, std::string_view label, std::string& variable,
+                         int width, FormChooser chooser);
 // Runs the form and stores every value back, whatever ended it. Returns the ending key:
-// 27 (Esc), 73 (PgUp) or 81 (PgDn). editingShortcuts goes to the line editor.
-int formRun(bool editingShortcuts);
-// The F9 choice list of a field: the chosen item's text, or the value unchanged when
-// the field has no choices or the list was cancelled.
+// 27 (Esc), 73 (PgUp) or 81 (PgDn). editingShortcuts goes to the line editor. The
+// form starts on field `firstField` (a caller that found a wrong value brings the user
+// back to it); outside 1..count it starts on field 1.
+int formRun(bool editingShortcuts, int firstField = 1);
+// The F9 choice list of a field (or its chooser): the chosen item's text, or the value
+// unchanged when the field has no choices or the list was cancelled.
 std::string formChooseValue(const TCampo& field);

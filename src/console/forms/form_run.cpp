@@ -35,7 +35,11 @@ PressedKey presentField(FormState& form, int n, bool editingShortcuts) {
   const int code = conEditLine(field.value, formLabelWidth + 1, row, editingShortcuts,
                                formVisibleWidth(field), field.width);
   const PressedKey key = pressedKeyFromEditCode(code);
-  if (key.isExt(key::kF9)) field.value = formChooseValue(field);
+  if (key.isExt(key::kF9)) {
+    field.value = formChooseValue(field);
+    // A chooser may have written over the fields below this one.
+    if (field.chooser) formDraw();
+  }
   formRedrawValue(n);
   return key;
 }
@@ -62,14 +66,15 @@ void scrollToShow(FormState& form, int n) {
 
 }  // namespace
 
-int formRun(bool editingShortcuts) {
+int formRun(bool editingShortcuts, int firstField) {
   FormState& form = formState();
   form.scroll = 0;
   formDraw();
   conFlushKeys();
 
   const int count = form.count();
-  int n = 1;
+  int n = firstField >= 1 && firstField <= count ? firstField : 1;
+  scrollToShow(form, n);
   int result = 0;
   while (result == 0) {
     const PressedKey key = (n >= 1 && n <= count) ? presentField(form, n, editingShortcuts)

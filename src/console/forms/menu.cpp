@@ -49,8 +49,8 @@ void menuAddItem(std::string_view key, std::string_view text) {
   m.items.push_back(TOpcoes{m.count() + 1, std::string(key), std::string(text)});
 }
 
-int menuSelect() {
-  const int chosen = menuRun();
+int menuSelect(int startItem) {
+  const int chosen = menuRun(startItem);
   MenuState& m = gMenu;
   restoreCells(m.under);
   m.under = {};

@@ -18,11 +18,12 @@ struct TOpcoes {
 // choice lists, 4 for key and printer lists.
 void menuOpen(int left, int top, int width, int height, int backColour);
 void menuAddItem(std::string_view key, std::string_view text);
-// Runs the menu from item 1; restores the screen, the cursor and the attribute. The
+// Runs the menu from item `startItem` (1 unless a caller knows the user's last choice;
+// outside 1..count it is 1); restores the screen, the cursor and the attribute. The
 // chosen item's number, or 0 when the user cancelled (or the menu was empty).
-int menuSelect();
+int menuSelect(int startItem = 1);
 // The item loop of menuSelect, without the restoring.
-int menuRun();
+int menuRun(int startItem = 1);
 // The text of the item last chosen; empty after a cancelled menu.
 const std::string& menuChosenText();
 // Writes `lines` line ends (scrolling at the bottom) and puts the cursor back in its

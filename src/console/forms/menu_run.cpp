@@ -84,15 +84,15 @@ void announce(const TOpcoes& item, bool spell) {
 
 }  // namespace
 
-int menuRun() {
+int menuRun(int startItem) {
   MenuState& m = menuState();
   m.chosenText.clear();
   const int count = m.count();
-  int current = 1;
+  int current = startItem >= 1 && startItem <= count ? startItem : 1;
   drawItems(m);
   makeVisible(m, current);
 
-  // A blank moves nothing: the first item is heard as soon as the menu opens.
+  // A blank moves nothing: the starting item is heard as soon as the menu opens.
   PressedKey key;
   bool ended = false, cancelled = false;
   for (;;) {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "console/speech/speech_engine.h"
 #include "console/text/text.h"
@@ -56,19 +57,24 @@ bool hasOutputModule(SPDConnection* c) {
   return any;
 }
 
+// The Portuguese voices of the current module, in the server's order: SERVFALA/VOZ
+// counts them from 1.
+std::vector<std::string> portugueseVoices(SPDConnection* c) {
+  std::vector<std::string> names;
+  SPDVoice** voices = spd_list_synthesis_voices(c);
+  if (!voices) return names;
+  for (SPDVoice** v = voices; *v; ++v) {
+    if ((*v)->name && (*v)->language && std::string((*v)->language).rfind("pt", 0) == 0) names.push_back((*v)->name);
+  }
+  free_spd_voices(voices);
+  return names;
+}
+
 // The n-th (1-based) Portuguese voice of the current module, or the default.
 void chooseVoice(SPDConnection* c, int number) {
   if (number <= 0) return;
-  SPDVoice** voices = spd_list_synthesis_voices(c);
-  if (!voices) return;
-  int seen = 0;
-  for (SPDVoice** v = voices; *v; ++v) {
-    if ((*v)->language && std::string((*v)->language).rfind("pt", 0) == 0 && ++seen == number) {
-      spd_set_synthesis_voice(c, (*v)->name);
-      break;
-    }
-  }
-  free_spd_voices(voices);
+  const std::vector<std::string> names = portugueseVoices(c);
+  if (static_cast<size_t>(number) <= names.size()) spd_set_synthesis_voice(c, names[static_cast<size_t>(number) - 1].c_str());
 }
 
 // A server without a working audio output takes texts and reports their start, but
@@ -285,4 +291,35 @@ std::unique_ptr<SpeechEngine> makeDispatcherEngine(const DispatcherSettings& set
     return nullptr;  // the engine's end tells the worker to close whenever it can
   }
   return engine;
+}
+
+std::vector<std::string> listDispatcherVoices(int timeoutMs) {
+  // A connection of its own on a thread of its own, as for speaking: a server that
+  // does not answer costs the caller the time limit, never a hang.
+  struct Answer {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool answered = false;
+    std::vector<std::string> names;
+  };
+  auto answer = std::make_shared<Answer>();
+  std::thread([answer] {
+    std::signal(SIGPIPE, SIG_IGN);
+    char* error = nullptr;
+    SPDConnection* c = spd_open2("pontelix", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+    std::free(error);
+    std::vector<std::string> names;
+    if (c) {
+      spd_set_language(c, "pt-BR");
+      for (const std::string& name : portugueseVoices(c)) names.push_back(utf8ToCp1252(name));
+      spd_close(c);
+    }
+    std::lock_guard lock(answer->mutex);
+    answer->names = std::move(names);
+    answer->answered = true;
+    answer->done.notify_all();
+  }).detach();
+  std::unique_lock lock(answer->mutex);
+  if (!answer->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return answer->answered; })) return {};
+  return answer->names;
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class SpeechEngine {
  public:
@@ -53,5 +54,9 @@ struct DispatcherSettings {
 // Null when there is no speech server, it does not answer within timeoutMs, or it has
 // no output module.
 std::unique_ptr<SpeechEngine> makeDispatcherEngine(const DispatcherSettings& settings, int timeoutMs);
+// The Portuguese voices the speech server offers, in the order DispatcherSettings::voice
+// counts them (Windows-1252); empty when it has none or does not answer within
+// timeoutMs.
+std::vector<std::string> listDispatcherVoices(int timeoutMs);
 
 std::unique_ptr<SpeechEngine> makeSilentEngine();

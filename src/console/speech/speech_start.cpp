@@ -1,7 +1,6 @@
 // Starting and finishing speech: the speed, the own synthesizer's settings, the
 // directories of recordings and the choice of engine, from Tramel.ini and the command
 // line.
-#include <charconv>
 #include <string>
 
 #include "console/config/config.h"
@@ -25,14 +24,8 @@ constexpr int kFinishSliceMs = 10;
 
 // A whole decimal number, blanks around it allowed; `fallback` for anything else.
 int readInt(const std::string& text, int fallback) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return fallback;
-  const size_t last = text.find_last_not_of(' ');
-  int value = 0;
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  const auto [stop, error] = std::from_chars(begin, end, value);
-  return error == std::errc() && stop == end ? value : fallback;
+  int value = fallback;
+  return cfgWholeNumber(text, value) ? value : fallback;
 }
 
 int configuredSpeed() {
@@ -121,6 +114,18 @@ void spkStart(int speed, const std::string& soundDir) {
   if (backends.makeExternalEngine && externalEngineWanted(choice)) {
     s.external = backends.makeExternalEngine(configuredDispatcher(), kDispatcherTimeoutMs);
   }
+}
+
+bool spkExternalEngineMissing() {
+  if (!platformBackends().makeExternalEngine || !externalEngineWanted(conOptions().speech)) return false;
+  activeEngine();  // drops an external engine that has failed since
+  return !speechServices().external;
+}
+
+std::vector<std::string> spkExternalVoices() {
+  const PlatformBackends& backends = platformBackends();
+  if (conOptions().speech == SpeechChoice::None || !backends.listExternalVoices) return {};
+  return backends.listExternalVoices(kDispatcherTimeoutMs);
 }
 
 void spkFinish() {

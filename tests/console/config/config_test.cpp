@@ -1,5 +1,8 @@
 #include "console/config/config.h"
 #include "console/console_fixture.h"
+#include "console/text/file_write.h"
+
+#include <cerrno>
 
 namespace {
 
@@ -82,9 +85,10 @@ TEST_F(ConfigTest, WritingDefaultsKeepsTheRestOfTheFile) {
   cfgWriteDefault("VIDEO", "CORFUNDO", "1");
   cfgWriteDefault("tramel", "ECOAROPCAO", "Sim");
   cfgWriteDefault("NOVA", "CHAVE", "v");
+  // The file's own line ends are kept.
   EXPECT_EQ(read(userIni()),
-            "; minhas cores\r\n[VIDEO]\r\nCORLETRA=14\r\nCORFUNDO=1\r\n\r\n[TRAMEL]\r\nFALANDO=Nao\r\n"
-            "ECOAROPCAO=Sim\r\n\r\n[NOVA]\r\nCHAVE=v\r\n");
+            "; minhas cores\n[VIDEO]\nCORLETRA=14\nCORFUNDO=1\n\n[TRAMEL]\nFALANDO=Nao\n"
+            "ECOAROPCAO=Sim\n\n[NOVA]\nCHAVE=v\n");
   EXPECT_FALSE(std::filesystem::exists(systemIni()));
 }
 
@@ -93,7 +97,7 @@ TEST_F(ConfigTest, LegacyModeWritesTheSystemFileWhenItExists) {
   writeFile(systemIni(), "[TRAMEL]\n");
   cfgSetLegacyMode(true);
   cfgWriteDefault("TRAMEL", "FALANDO", "Sim");
-  EXPECT_EQ(read(systemIni()), "[TRAMEL]\r\nFALANDO=Sim\r\n");
+  EXPECT_EQ(read(systemIni()), "[TRAMEL]\nFALANDO=Sim\n");
   EXPECT_EQ(cfgReadValue("TRAMEL", "FALANDO"), "Sim");
 }
 
@@ -108,4 +112,53 @@ TEST_F(ConfigTest, ServicesWriteTheirThreeSwitchesWhenMissing) {
   std::filesystem::remove(userIni());
   conStartServices();
   EXPECT_TRUE(conSpeaksTyping());
+}
+
+TEST_F(ConfigTest, WrittenValuesKeepEveryOtherByteAndTheFilesLineEnds) {
+  const std::string crlf = "; a minha voz\r\n[TRADUTOR]\r\nVELOCIDADE=2\r\nDIRLETRAS=@\\som\\letras\r\n"
+                           "[OUTRA]\r\n  chave estranha =  x ; y\r\n";
+  writeFile(userIni(), crlf);
+  ASSERT_EQ(cfgWriteValues({{"tradutor", "velocidade", "4"}, {"SERVFALA", "TOM", "-3"}}), 0);
+  // The key keeps the file's spelling of its name.
+  EXPECT_EQ(read(userIni()), "; a minha voz\r\n[TRADUTOR]\r\nVELOCIDADE=4\r\nDIRLETRAS=@\\som\\letras\r\n"
+                             "[OUTRA]\r\n  chave estranha =  x ; y\r\n\r\n[SERVFALA]\r\nTOM=-3\r\n");
+  // A file of bare line ends, its last line unended, stays so.
+  writeFile(userIni(), "[TRADUTOR]\nVELOCIDADE=2\n;fim");
+  ASSERT_EQ(cfgWriteValues({{"TRADUTOR", "VELOCIDADE", "5"}}), 0);
+  EXPECT_EQ(read(userIni()), "[TRADUTOR]\nVELOCIDADE=5\n;fim");
+}
+
+TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
+  // The system file stands in for a user who has none; the user's own file starts
+  // from its lines, and the system file is not touched.
+  writeFile(systemIni(), "[VIDEO]\nCORLETRA=14\n");
+  ASSERT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Sim"}}), 0);
+  EXPECT_EQ(read(systemIni()), "[VIDEO]\nCORLETRA=14\n");
+  EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
+  EXPECT_EQ(cfgUserFolder(), dir_ + "/config/tramel");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
+
+  struct FailingRename {
+    FailingRename() : saved(fileSystemCalls()) {
+      fileSystemCalls().rename = [](const char*, const char*) {
+        errno = EIO;
+        return -1;
+      };
+    }
+    ~FailingRename() { fileSystemCalls() = saved; }
+    FileSystemCalls saved;
+  } failing;
+  EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), EIO);
+  EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ + "/config/tramel"), {}), 1);
+}
+
+TEST_F(ConfigTest, WholeNumbers) {
+  int n = 7;
+  EXPECT_TRUE(cfgWholeNumber(" -10 ", n));
+  EXPECT_EQ(n, -10);
+  for (const char* wrong : {"", "  ", "3a", "2.5", "+", "99999999999"}) {
+    EXPECT_FALSE(cfgWholeNumber(wrong, n)) << wrong;
+    EXPECT_EQ(n, -10);
+  }
 }

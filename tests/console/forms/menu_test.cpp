@@ -34,6 +34,16 @@ TEST_F(MenuTest, UpOnTheFirstItemAndPageUpClampToItemOne) {
                                                "click", "say: Um"}));
 }
 
+TEST_F(MenuTest, AStartItemIsHeardFirstAndOneOutsideTheListStartsAtOne) {
+  user("<Down><Enter>");
+  openWith(10, 5, 10, 5, {"Um", "Dois", "Tres", "Quatro", "Cinco"});
+  EXPECT_EQ(menuSelect(4), 5);
+  user("<Enter>");
+  openWith(10, 5, 10, 3, {"Um", "Dois", "Tres"});
+  EXPECT_EQ(menuSelect(4), 1);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"say: Quatro", "say: Cinco", "say: Um"}));
+}
+
 TEST_F(MenuTest, FirstLetterSearchRunsForwardWithoutWrapping) {
   user("pp<Home>r<Enter>");
   openWith(1, 1, 20, 3, {"PT - Ponto", "  RT - Reta", "PO - Pol\xedgono"});

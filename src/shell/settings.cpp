@@ -1,0 +1,177 @@
+#include "shell/settings.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "console/text/text.h"
+#include "devices/configured_printer.h"
+#include "messages/messages.h"
+
+namespace {
+
+// The speech services read SERVFALA's rate and pitch as -10 to 10 (tenths of the
+// server's range), and TRADUTOR/VELOCIDADE as 1 to 5.
+const std::vector<Setting> kSettings = {
+    {"PXCFG_VEL", "TRADUTOR", "VELOCIDADE", SettingKind::Number, 1, 5, 3},
+    {"PXCFG_EXT", "TRADUTOR", "SAPI", SettingKind::YesNo},
+    {"PXCFG_VOZ", "SERVFALA", "VOZ", SettingKind::Voice, 0, 0, 0, 40},
+    {"PXCFG_RIT", "SERVFALA", "VELOCIDADE", SettingKind::Number, -10, 10, 0},
+    {"PXCFG_TOM", "SERVFALA", "TOM", SettingKind::Number, -10, 10, 0},
+    {"PXCFG_IMB", kPrinterSection, kEmbosserPrinterKey, SettingKind::Printer, 0, 0, 0, 60},
+    {"PXCFG_IMT", kPrinterSection, kInkPrinterKey, SettingKind::Printer, 0, 0, 0, 60},
+    {"PXCFG_LET", "TRADUTOR", "DIRLETRAS", SettingKind::Folder, 0, 0, 0, 255},
+};
+
+// Without a list from the speech server any voice number up to this is taken.
+constexpr int kMaxVoiceNumber = 99;
+constexpr const char* kYes = "Sim";
+constexpr const char* kNo = "N\xe3o";
+
+// The voice as the form shows it: "2 - name" when the server named it.
+std::string voiceText(int number, const std::vector<std::string>& voices) {
+  if (number == 0) return "0 - " + messageText("PXCFGPAD");
+  if (number <= static_cast<int>(voices.size())) return std::to_string(number) + " - " + voices[static_cast<size_t>(number) - 1];
+  return std::to_string(number);
+}
+
+// The number a voice field starts with ("2 - name" gives 2).
+bool voiceNumber(const std::string& text, int& number) {
+  const size_t dash = text.find(" - ");
+  return cfgWholeNumber(dash == std::string::npos ? text : text.substr(0, dash), number);
+}
+
+int highestVoice(const SettingChoices& choices) {
+  return choices.voices.empty() ? kMaxVoiceNumber : static_cast<int>(choices.voices.size());
+}
+
+bool isYesOrNo(const std::string& text) {
+  const std::string upper = toUpperAnsi(text.substr(0, 1));
+  return upper == "S" || upper == "N";
+}
+
+std::string showValue(const Setting& s, const SettingChoices& choices) {
+  const std::string value = cfgReadValue(s.section, s.key);
+  int number = 0;
+  switch (s.kind) {
+    case SettingKind::Number:
+      if (!cfgWholeNumber(value, number) || number < s.low || number > s.high) number = s.fallback;
+      return std::to_string(number);
+    case SettingKind::YesNo:
+      // As the speech services take it: anything but empty or N means yes.
+      return value.empty() || toUpperAnsi(value.substr(0, 1)) == "N" ? kNo : kYes;
+    case SettingKind::Voice:
+      if (!cfgWholeNumber(value, number) || number < 0) number = 0;
+      return voiceText(number, choices.voices);
+    case SettingKind::Printer:
+    case SettingKind::Folder:
+      break;
+  }
+  return value;
+}
+
+std::string problem(const Setting& s, const std::string& why) { return messageText(s.label) + ": " + why; }
+
+std::string rangeProblem(const Setting& s, int low, int high) {
+  return problem(s, messageText("PXCFGFX") + std::to_string(low) + " a " + std::to_string(high) + ".");
+}
+
+// What is wrong with a value, or empty.
+std::string valueProblem(const Setting& s, const std::string& value, const SettingChoices& choices) {
+  int number = 0;
+  switch (s.kind) {
+    case SettingKind::Number:
+      if (!cfgWholeNumber(value, number) || number < s.low || number > s.high) return rangeProblem(s, s.low, s.high);
+      break;
+    case SettingKind::YesNo:
+      if (!isYesOrNo(value)) return problem(s, messageText("PXCFGSN"));
+      break;
+    case SettingKind::Voice:
+      if (!voiceNumber(value, number) || number < 0 || number > highestVoice(choices))
+        return rangeProblem(s, 0, highestVoice(choices));
+      break;
+    case SettingKind::Printer: {
+      const std::vector<std::string>& known = choices.printers;
+      if (!value.empty() && choices.printersKnown &&
+          std::find(known.begin(), known.end(), cp1252ToUtf8(value)) == known.end())
+        return problem(s, messageText("PXCFGIMP"));
+      break;
+    }
+    case SettingKind::Folder: {
+      std::error_code ec;
+      const std::string folder = cfgExpandValue(value);
+      if (!value.empty() && !std::filesystem::is_directory(cp1252ToUtf8(folder), ec))
+        return problem(s, messageText("PXCFGPAS"));
+      break;
+    }
+  }
+  return {};
+}
+
+// The value as the file keeps it.
+std::string storedValue(const Setting& s, const std::string& value) {
+  int number = 0;
+  switch (s.kind) {
+    case SettingKind::Number:
+      cfgWholeNumber(value, number);
+      return std::to_string(number);
+    case SettingKind::YesNo:
+      return toUpperAnsi(value.substr(0, 1)) == "S" ? kYes : kNo;
+    case SettingKind::Voice:
+      voiceNumber(value, number);
+      return std::to_string(number);
+    case SettingKind::Printer:
+    case SettingKind::Folder:
+      break;
+  }
+  return value;
+}
+
+}  // namespace
+
+const std::vector<Setting>& settingsTable() { return kSettings; }
+
+std::vector<std::string> readSettings(const SettingChoices& choices) {
+  std::vector<std::string> values;
+  for (const Setting& s : kSettings) values.push_back(showValue(s, choices));
+  return values;
+}
+
+std::string settingChoiceList(const Setting& setting, const SettingChoices& choices) {
+  std::string list;
+  switch (setting.kind) {
+    case SettingKind::Number:
+      for (int n = setting.low; n <= setting.high; ++n) list += (list.empty() ? "" : "|") + std::to_string(n);
+      break;
+    case SettingKind::YesNo:
+      list = std::string(kYes) + "|" + kNo;
+      break;
+    case SettingKind::Voice:
+      for (int n = 0; n <= static_cast<int>(choices.voices.size()); ++n)
+        list += (list.empty() ? "" : "|") + voiceText(n, choices.voices);
+      break;
+    case SettingKind::Printer:
+    case SettingKind::Folder:
+      break;
+  }
+  return list;
+}
+
+SettingProblem checkSettings(const std::vector<std::string>& values, const SettingChoices& choices) {
+  for (size_t i = 0; i < kSettings.size() && i < values.size(); ++i) {
+    std::string why = valueProblem(kSettings[i], values[i], choices);
+    if (!why.empty()) return {static_cast<int>(i) + 1, std::move(why)};
+  }
+  return {};
+}
+
+std::vector<CfgValue> changedSettings(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+  std::vector<CfgValue> changed;
+  for (size_t i = 0; i < kSettings.size() && i < before.size() && i < after.size(); ++i) {
+    // An untouched field is not written: the file keeps its own spelling ("@\som").
+    if (before[i] == after[i]) continue;
+    const Setting& s = kSettings[i];
+    const std::string stored = storedValue(s, after[i]);
+    if (stored != storedValue(s, before[i])) changed.push_back({s.section, s.key, stored});
+  }
+  return changed;
+}
