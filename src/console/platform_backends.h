@@ -1,5 +1,6 @@
 #pragma once
-// The speech engines and the audio output that need the platform's libraries. The
+// The speech engines, the audio output and the braille display that need the platform's
+// libraries. The
 // console core reaches them only through this registry, so that a program which never
 // installs them (the batch commands) links none of those libraries: its speech is then
 // silent, and everything heard is still written to the transcript.
@@ -22,10 +23,11 @@ struct PlatformBackends {
 };
 
 // A missing factory stands for silence: the silent engine, no external engine, no
-// audio device, no braille display. Takes effect at the next spkStart and the next opening of the audio.
+// audio device, no braille display. Takes effect at the next spkStart and the next
+// opening of the audio.
 void setPlatformBackends(const PlatformBackends& backends);
 const PlatformBackends& platformBackends();
 
-// Installs espeak-ng, speech-dispatcher, SDL audio and BrlAPI. Only the interactive program's
-// entry calls it: calling it is what links those libraries in.
+// Installs espeak-ng, speech-dispatcher, SDL audio and BrlAPI. Only the interactive
+// program's entry calls it: calling it is what links those libraries in.
 void installPlatformBackends();
