@@ -1,9 +1,8 @@
 #pragma once
 // The speech engines, the audio output and the braille display that need the platform's
-// libraries. The
-// console core reaches them only through this registry, so that a program which never
-// installs them (the batch commands) links none of those libraries: its speech is then
-// silent, and everything heard is still written to the transcript.
+// libraries. The console core reaches them only through this registry, so that a program
+// which never installs them (the batch commands) links none of those libraries: its
+// speech is then silent, and everything heard is still written to the transcript.
 #include <memory>
 
 #include "console/braille_display/braille_display.h"

@@ -57,10 +57,18 @@ class PageRun : public ::testing::Test {
   }
   void TearDown() override {
     if (dir_.empty()) return;
-    if (brlttyPid_ > 0) kill(brlttyPid_, SIGTERM);
+    if (brlttyPid_ > 0 && kill(brlttyPid_, SIGTERM) == 0) {
+      // Ended (gone, or a zombie not yet reaped) before its folder goes.
+      pollUntil([&] {
+        std::ifstream stat("/proc/" + std::to_string(brlttyPid_) + "/stat");
+        const std::string state(std::istreambuf_iterator<char>(stat), {});
+        return state.empty() || state.find(") Z") != std::string::npos;
+      }, 5);
+    }
     if (!program_.empty()) tmux(program_, "kill-server");
     tmux(socket_ + "b", "kill-server");
-    std::filesystem::remove_all(dir_);
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
   }
 
   bool tmux(const std::string& socket, const std::string& args) {
