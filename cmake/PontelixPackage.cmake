@@ -24,5 +24,7 @@ text console and spoken in Brazilian Portuguese.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client")
+# V shows the embosser page on a braille display when the BRLTTY daemon runs.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "brltty")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
 include(CPack)

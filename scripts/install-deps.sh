@@ -12,6 +12,8 @@ packages=(
   libsdl2-dev libncurses-dev libespeak-ng-dev espeak-ng-data libspeechd-dev
   # drawing, fonts and image files
   libcairo2-dev libfontconfig-dev libfreetype-dev fonts-liberation2 fonts-dejavu-core libpng-dev libjpeg62-turbo-dev zlib1g-dev
+  # braille display (BRLTTY's client library; the daemon for the display tests)
+  libbrlapi-dev brltty
   # printing
   libcups2-dev cups cups-client cups-bsd
   # the ink printing tests: the PDF filter of the test queue, and reading the PDF back

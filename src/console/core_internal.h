@@ -7,6 +7,7 @@
 void conResetGrid();
 void conResetKeys();
 void conResetPicture();
+void conResetBraillePage();
 
 // One key as a whole: a character, or an extended key's code (the third byte of a Shift
 // sequence, with shift set).

@@ -25,6 +25,9 @@ class Frontend {
   virtual void beep() = 0;
   // The drawable area in pixels, from which the screen drawing surface is measured.
   virtual PixelSize clientArea() const = 0;
+  // How many lines of a page of braille cells (braille_page.h) it shows at once, in
+  // place of the picture; 0 for a frontend that shows pictures.
+  virtual int braillePageRows() const { return 0; }
   virtual void setClipboard(const std::string& utf8) = 0;
   virtual std::string clipboard() = 0;
 };

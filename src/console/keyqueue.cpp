@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "console/braille_display/braille_display.h"
 #include "console/core_internal.h"
 #include "console/frontend.h"
 #include "console/frontends/headless.h"
@@ -46,6 +47,9 @@ bool gLooking = false;
 void pumpLooking(bool looking, int waitMs) {
   const bool before = gLooking;
   gLooking = looking;
+  // The display's keys first: a headless frontend ends the program in its pump when the
+  // program waits and its script has run out.
+  conPollBrailleDisplay();
   conFrontend().pump(waitMs);
   gLooking = before;
 }

@@ -24,5 +24,6 @@ bool conWriteScreenFile(const std::string& utf8Path) {
 void conReset() {
   conResetKeys();
   conResetPicture();
+  conResetBraillePage();
   conResetGrid();
 }

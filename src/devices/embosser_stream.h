@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "devices/embosser_page.h"
 #include "render/pixel_view.h"
 
 inline constexpr char kEmbosserStart[] = "\x1B" "1";
@@ -16,13 +17,10 @@ inline constexpr char kEmbosserPageEnd[] = "\x0C";
 // bits are used.
 char embosserCellCode(unsigned pattern);
 
-// The pattern of the cell of line `line` and cell column `cell`: a dot wherever the
-// pixel is not pure white. Pixels beyond the surface's edges count as white.
-unsigned embosserCellPattern(const PixelView& surface, int line, int cell);
-
-// The lines of cells from the top down to the line holding the lowest non-white pixel
-// (one line for a white surface), each with its trailing blanks removed and CR LF
+// The page's lines from the top down to the last one holding a dot (one line for a
+// blank page), each as its cells' codes with the trailing blanks removed and CR LF
 // appended. These are the writes between the start and the end sequences.
+std::vector<std::string> embosserLines(const EmbosserPage& page);
 std::vector<std::string> embosserLines(const PixelView& surface);
 
 // Writes the stream in the pieces an embosser job receives: the start sequence, each

@@ -55,7 +55,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
       else if (value == "none") cl.options.speech = SpeechChoice::None;
       else return failure(cl, "--speech deve ser espeak, speechd ou none: " + value);
     } else if (takeValue(arg, "--keys", cl.keysFile) || takeValue(arg, "--transcript", cl.transcriptFile) ||
-               takeValue(arg, "--screen", cl.screenFile) || takeValue(arg, "--picture", cl.pictureFile)) {
+               takeValue(arg, "--screen", cl.screenFile) || takeValue(arg, "--picture", cl.pictureFile) ||
+               takeValue(arg, "--braille-display", cl.brailleDisplayFile)) {
     } else {
       return failure(cl, "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg));
     }
@@ -65,6 +66,9 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
   }
   if (!cl.pictureFile.empty() && cl.options.ui != UiChoice::Headless) {
     return failure(cl, "--picture s\xc3\xb3 vale com --ui=headless");
+  }
+  if (!cl.brailleDisplayFile.empty() && cl.options.ui != UiChoice::Headless) {
+    return failure(cl, "--braille-display s\xc3\xb3 vale com --ui=headless");
   }
   if (cl.args.size() > 1) return failure(cl, "mais de um projeto: " + cp1252ToUtf8(cl.args[1]));
   return cl;
@@ -106,6 +110,9 @@ std::string commandLineHelp() {
          "  --picture=ARQUIVO              com --ui=headless: grava em PNG, ao terminar, a\n"
          "                                 \xc3\xbaltima imagem mostrada sobre a tela (op\xc3\xa7\xc3\xa3o V);\n"
          "                                 sem imagem mostrada, nenhum arquivo\n"
+         "  --braille-display=ARQUIVO      com --ui=headless: simula uma linha braille de 40\n"
+         "                                 celas e grava, ao terminar, cada escrita nela como\n"
+         "                                 uma linha de padr\xc3\xb5""es Braille Unicode\n"
          "\n"
          "Configura\xc3\xa7\xc3\xa3o: $XDG_CONFIG_HOME/tramel/Tramel.ini (sem a vari\xc3\xa1vel,\n"
          "~/.config/tramel/Tramel.ini; se ele n\xc3\xa3o existe, /etc/tramel/Tramel.ini): fala\n"

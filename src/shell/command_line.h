@@ -13,6 +13,7 @@ struct CommandLine {
   std::string transcriptFile;
   std::string screenFile;
   std::string pictureFile;
+  std::string brailleDisplayFile;
   std::vector<std::string> args;  // the remaining arguments, Windows-1252
   std::string error;              // UTF-8, for Action::Error
 };

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "console/braille_display/braille_display.h"
 #include "console/console.h"
 #include "console/text/file_write.h"
 #include "console/frontend.h"
@@ -30,6 +31,7 @@ namespace {
 
 std::string gScreenFile;
 std::string gPictureFile;
+std::string gBrailleDisplayFile;
 
 // The last picture the console's overlay showed (--picture): 0x00RRGGBB, top row first.
 struct ShownPicture {
@@ -55,11 +57,18 @@ void sayNotWritten(const std::string& path) {
   std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", path.c_str());
 }
 
-// What must survive however the program ends: the screen file, the picture and the
-// transcript.
+bool writeBrailleDisplayRecord() {
+  std::string text;
+  for (const std::string& line : conBrailleDisplayRecord()) text += line + "\n";
+  return replaceFileAtomically(gBrailleDisplayFile, text) == 0;
+}
+
+// What must survive however the program ends: the screen file, the picture, what the
+// braille display showed and the transcript.
 void finish() {
   if (!gScreenFile.empty() && !conWriteScreenFile(gScreenFile)) sayNotWritten(gScreenFile);
   if (!gPictureFile.empty() && !writeShownPicture()) sayNotWritten(gPictureFile);
+  if (!gBrailleDisplayFile.empty() && !writeBrailleDisplayRecord()) sayNotWritten(gBrailleDisplayFile);
   transcriptClose();
 }
 
@@ -122,6 +131,13 @@ int main(int argc, char** argv) {
   }
   conSetOptions(cl.options);
   installPlatformBackends();
+  if (cl.options.ui == UiChoice::Headless) {
+    // A run from a key script must not depend on a braille display that happens to be
+    // connected: headless, the only display is the recorded one (--braille-display).
+    PlatformBackends backends = platformBackends();
+    backends.takeBrailleDisplay = nullptr;
+    setPlatformBackends(backends);
+  }
   std::string error;
   std::unique_ptr<Frontend> frontend = makeFrontend(cl, error);
   if (!frontend) {
@@ -134,6 +150,8 @@ int main(int argc, char** argv) {
   }
   gScreenFile = cl.screenFile;
   gPictureFile = cl.pictureFile;
+  gBrailleDisplayFile = cl.brailleDisplayFile;
+  conRecordBrailleDisplay(!gBrailleDisplayFile.empty());
   conSetFrontend(std::move(frontend));
   conSetEndHandler([](int) { finish(); });
   conStartServices();

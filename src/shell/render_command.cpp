@@ -18,10 +18,11 @@ namespace {
 constexpr char kUsage[] =
     "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille)\n"
+    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille),\n"
+    "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8)\n"
     "            ou .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe)\n"
-    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf)\n"
-    "            ou tinta (padr\xc3\xa3o para .pdf)\n"
+    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf e\n"
+    "            .txt) ou tinta (padr\xc3\xa3o para .pdf)\n"
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
     "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura)\n"
     "  --landscape  o .pdf com o papel deitado\n"
@@ -52,6 +53,10 @@ bool chooseTarget(const std::string& output, RenderTarget& target) {
     target = RenderTarget::EmbosserStream;
     return true;
   }
+  if (endsWithNoCase(output, ".txt")) {
+    target = RenderTarget::EmbosserPage;
+    return true;
+  }
   if (endsWithNoCase(output, ".pdf")) {
     target = RenderTarget::InkPdf;
     return true;
@@ -71,6 +76,7 @@ ImageFormat imageFormatOf(RenderTarget target) {
     case RenderTarget::Png: return ImageFormat::Png;
     case RenderTarget::Jpeg: return ImageFormat::Jpeg;
     case RenderTarget::EmbosserStream:
+    case RenderTarget::EmbosserPage:
     case RenderTarget::InkPdf: break;
   }
   return ImageFormat::None;
@@ -97,6 +103,9 @@ bool writeOutput(const RenderRequest& request, std::string& error) {
   switch (request.target) {
     case RenderTarget::EmbosserStream:
       failure = replaceFileAtomically(request.output, embosserStream(surfacePixels()));
+      break;
+    case RenderTarget::EmbosserPage:
+      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(surfacePixels())));
       break;
     case RenderTarget::InkPdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
@@ -156,13 +165,14 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   }
   if (!chooseTarget(request.output, request.target)) {
     error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output +
-            " (use .bmp, .png, .jpg, .jpeg, .brf ou .pdf)";
+            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt ou .pdf)";
     return false;
   }
   if (!modeGiven) {
-    request.mode = request.target == RenderTarget::EmbosserStream ? OutputMode::Embosser
-                   : request.target == RenderTarget::InkPdf       ? OutputMode::InkPrinter
-                                                                  : OutputMode::Screen;
+    const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage;
+    request.mode = cells                                     ? OutputMode::Embosser
+                   : request.target == RenderTarget::InkPdf ? OutputMode::InkPrinter
+                                                             : OutputMode::Screen;
   }
   if (request.target == RenderTarget::InkPdf && request.mode != OutputMode::InkPrinter) {
     error = "o .pdf \xc3\xa9 a p\xc3\xa1gina da impressora a tinta: use --mode=ink";

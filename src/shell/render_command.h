@@ -3,18 +3,19 @@
 //
 // Runs a command script (or the test drawing) without the interactive program and
 // writes the drawing as BMP, PNG or JPEG, as the byte stream an embosser receives
-// (".brf"), or as the PDF page an ink printer receives (".pdf"). Nothing is heard and no
-// key is awaited: line errors and data-file messages go to standard error. Exit status:
-// 0 a clean run; 1 something was written to standard error (a line error, a figure that
-// could not be drawn, a data file missing, unreadable or with bad lines, a notice), the
-// output holding what was drawn; 2 usage error, unreadable script, unknown extension or
-// an output that could not be written (no output file is left then).
+// (".brf"), as the embosser page in Unicode Braille patterns (".txt"), or as the PDF
+// page an ink printer receives (".pdf"). Nothing is heard and no key is awaited: line
+// errors and data-file messages go to standard error. Exit status: 0 a clean run; 1
+// something was written to standard error (a line error, a figure that could not be
+// drawn, a data file missing, unreadable or with bad lines, a notice), the output
+// holding what was drawn; 2 usage error, unreadable script, unknown extension or an
+// output that could not be written (no output file is left then).
 #include <string>
 
 #include "render/surface.h"
 #include "shell/batch_run.h"
 
-enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, InkPdf };
+enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, EmbosserPage, InkPdf };
 
 struct RenderRequest : BatchRequest {
   OutputMode mode = OutputMode::Screen;

@@ -19,6 +19,7 @@ class PatientUser : public Frontend {
   void pump(int) override {
     if (conQueuedKeyBytes() > 0 || !conWaitingForKey()) return;
     if (next_ == keys_.size()) conEndAtOnce(0);
+    caretAtKeys_.push_back(conCursorOnScreen());
     conQueueKeyBytes(keys_[next_++]);
   }
   void invalidate() override {}
@@ -31,6 +32,8 @@ class PatientUser : public Frontend {
 
   size_t keysLeft() const { return keys_.size() - next_; }
   std::string title_;
+  // Where the caret stood each time a key was asked for.
+  std::vector<ConPoint> caretAtKeys_;
 
  private:
   std::vector<std::string> keys_;

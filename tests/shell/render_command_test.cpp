@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../devices/page_dots.h"
 #include "pdf_probe.h"
 #include "render/image_decode.h"
 
@@ -188,6 +189,19 @@ TEST_F(RenderCommand, JpegIsWrittenWithADefaultBaselineHeader) {
   EXPECT_NE(jpeg.find("\xFF\xC0"), std::string::npos);  // baseline, not progressive
 }
 
+TEST_F(RenderCommand, PageTextIsTheEmbosserPageInBraillePatterns) {
+  write("p.pxg", "PT 0 0\n");
+  ASSERT_EQ(render("p.pxg -o p.TXT").status, 0);
+  std::string expected(22, '\n');
+  for (int i = 0; i < 33; ++i) expected += "\xE2\xA0\x80";  // leading blank cells stay
+  expected += "\xE2\xA0\x81\n" + std::string(21, '\n');
+  EXPECT_EQ(read(dir_ / "p.TXT"), expected);
+
+  ASSERT_EQ(render("--test-drawing -o t.txt").status, 0);
+  ASSERT_EQ(render("--test-drawing -o t.brf").status, 0);
+  EXPECT_TRUE(sameDots(streamDots(read(dir_ / "t.brf")), pageTextDots(read(dir_ / "t.txt"))));
+}
+
 TEST_F(RenderCommand, TestDrawingNeedsNoScript) {
   const ProcessResult run = render("--test-drawing -o t.brf");
   EXPECT_EQ(run.status, 0) << run.err;
@@ -229,13 +243,17 @@ TEST_F(RenderCommand, ExamplesRender) {
     if (entry.path().extension() != ".pxg") continue;
     ++count;
     const std::string name = entry.path().stem();
-    for (const std::string ext : {".png", ".brf"}) {
+    for (const std::string ext : {".png", ".brf", ".txt"}) {
       const fs::path out = dir_ / (name + ext);
       const ProcessResult run = render("'" + entry.path().string() + "' -o '" + out.string() + "'", "", examples);
       EXPECT_EQ(run.status, 0) << name << ext << ": " << run.err;
       EXPECT_EQ(run.err, "") << name << ext;
     }
-    EXPECT_GT(read(dir_ / (name + ".brf")).size(), kEmptyStream.size()) << name;
+    const std::string stream = read(dir_ / (name + ".brf"));
+    const std::string page = read(dir_ / (name + ".txt"));
+    EXPECT_GT(stream.size(), kEmptyStream.size()) << name;
+    EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 44) << name;
+    EXPECT_TRUE(sameDots(streamDots(stream), pageTextDots(page))) << name;
   }
   EXPECT_GE(count, 4);
 }

@@ -27,6 +27,14 @@ void drawItem(const MenuState& m, int item, int colour) {
   conWrite(fitText(m.items[item].text, m.width));
 }
 
+// A braille display that follows the cursor shows the row from where the caret stands:
+// on the first letter of the current item, not past the item's padding.
+void placeCaret(const MenuState& m, int item) {
+  const std::string shown = fitText(m.items[item].text, m.width);
+  const size_t first = shown.find_first_not_of(' ');
+  conGoto(m.left + (first == std::string::npos ? 0 : static_cast<int>(first)), rowOf(m, item));
+}
+
 // Items are kept inside the menu's rectangle, which is exactly what menuSelect puts
 // back, so a long list leaves nothing behind on the screen.
 void drawItems(const MenuState& m) {
@@ -128,6 +136,7 @@ int menuRun(int startItem) {
     if (count > 0 && !ended) {
       makeVisible(m, current);
       drawItem(m, current, kHighlightColour);
+      placeCaret(m, current);
       conShowMagnified(m.items[current].text, 1);
       announce(m.items[current], spell);
     }

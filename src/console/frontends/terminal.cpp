@@ -11,6 +11,7 @@
 #include <cstring>
 #include <map>
 
+#include "console/braille_page.h"
 #include "console/frontends/braille_patterns.h"
 #include "console/frontends/terminal_colours.h"
 #include "console/frontends/terminal_keys.h"
@@ -84,6 +85,7 @@ class TerminalFrontend : public Frontend {
   void setTitle(const std::string& cp1252Title) override;
   void beep() override {}  // the console sounds BEL through the speech services
   PixelSize clientArea() const override { return kTerminalClientArea; }
+  int braillePageRows() const override { return std::max(LINES, 1); }
   // The terminal's own clipboard is set too where it takes the OSC 52 sequence; reading
   // it back is not possible, so pasting gives what the program copied last.
   void setClipboard(const std::string& utf8) override;
@@ -94,6 +96,7 @@ class TerminalFrontend : public Frontend {
   void draw();
   void drawGrid(int rows, int columns);
   void drawPicture(const ConPicture& picture);
+  void drawBraillePage(const ConBraillePage& page);
   short pairFor(unsigned char attr);
   attr_t attributesFor(unsigned char attr) const;
   void checkSize();
@@ -220,12 +223,20 @@ void TerminalFrontend::draw() {
   const int rows = std::min(LINES, kConRows), columns = std::min(COLS, kConColumns);
   werase(stdscr);
   const ConPicture picture = conPicture();
-  if (picture.shown && picture.pixels != nullptr) drawPicture(picture);
-  else drawGrid(rows, columns);
-  const ConPoint cursor = conCursorOnScreen();
-  const bool cursorVisible = cursor.row >= 1 && cursor.row <= rows && cursor.column >= 1 && cursor.column <= columns;
+  const ConBraillePage page = conBraillePage();
+  ConPoint cursor = conCursorOnScreen();
+  if (page.shown) {
+    drawBraillePage(page);
+    cursor = ConPoint{page.caretColumn + 1, page.caretLine - page.top + 1};
+  } else if (picture.shown && picture.pixels != nullptr) {
+    drawPicture(picture);
+  } else {
+    drawGrid(rows, columns);
+  }
+  const bool cursorVisible = cursor.row >= 1 && cursor.row <= LINES && cursor.column >= 1 && cursor.column <= COLS &&
+                             (page.shown || (cursor.row <= rows && cursor.column <= columns));
   if (cursorVisible) wmove(stdscr, cursor.row - 1, cursor.column - 1);
-  curs_set(waiting_ && cursorVisible && !picture.shown ? 1 : 0);
+  curs_set(waiting_ && cursorVisible && (page.shown || !picture.shown) ? 1 : 0);
   wnoutrefresh(stdscr);
   doupdate();
 }
@@ -254,6 +265,23 @@ void TerminalFrontend::drawPicture(const ConPicture& picture) {
     // The last cell of the screen is left alone: writing it would scroll some terminals.
     const int count = r == LINES - 1 ? COLS - 1 : COLS;
     mvwaddnstr(stdscr, r, 0, lines[r].c_str(), static_cast<int>(std::min<size_t>(lines[r].size(), 3 * count)));
+  }
+  wattr_set(stdscr, A_NORMAL, 0, nullptr);
+}
+
+// The page from its top line down, as many lines as the terminal has rows, every cell
+// a pattern (blank cells as U+2800, so that the rows keep the page's width).
+void TerminalFrontend::drawBraillePage(const ConBraillePage& page) {
+  const short pair = pairFor(0xF0);
+  wattr_set(stdscr, A_NORMAL, pair, nullptr);
+  const int columns = std::min(page.cellsPerLine, COLS);
+  for (int r = 0; r < LINES && page.top + r < page.lines; ++r) {
+    std::string row;
+    const int count = r == LINES - 1 && columns == COLS ? columns - 1 : columns;
+    for (int c = 0; c < count; ++c) {
+      row += braillePatternUtf8((*page.cells)[static_cast<size_t>(page.top + r) * page.cellsPerLine + c]);
+    }
+    mvwaddstr(stdscr, r, 0, row.c_str());
   }
   wattr_set(stdscr, A_NORMAL, 0, nullptr);
 }

@@ -9,20 +9,38 @@
 
 const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";
 
-bool drawOnScreenSurface(bool testDrawing) {
-  outputMode = OutputMode::Screen;
+bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors) {
+  outputMode = mode;
   if (!prepareSurface()) return false;
-  drawProjectOrTestDrawing(testDrawing);
+  if (reportErrors || testDrawing) {
+    drawProjectOrTestDrawing(testDrawing);
+  } else {
+    runScript(commandLines(), ScriptReports{[](int, const std::string&) {},
+                                            [](int, const std::string&, std::string_view) {},
+                                            [](std::string_view) {}});
+  }
   return true;
 }
 
-int readWholeKey() {
+bool drawOnScreenSurface(bool testDrawing) { return drawOnSurface(OutputMode::Screen, testDrawing, true); }
+
+int readWholeKey(int& extendedCode) {
+  extendedCode = 0;
   const int first = conGetKey();
   if (first != 0) return first;
   const int second = conGetKey();
   // Shift, Ctrl+Shift or Alt with a movement key: a prefix, then the key's code.
-  if (second >= key::kShiftPrefix && second <= key::kAltPrefix) conGetKey();
+  if (second >= key::kShiftPrefix && second <= key::kAltPrefix) {
+    conGetKey();
+  } else {
+    extendedCode = second;
+  }
   return 0;
+}
+
+int readWholeKey() {
+  int extendedCode = 0;
+  return readWholeKey(extendedCode);
 }
 
 void returnToCleanConsole() {

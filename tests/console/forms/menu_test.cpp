@@ -118,6 +118,13 @@ TEST_F(MenuTest, ItemsAreDrawnOnTheMenuColourAndTheChoiceHighlighted) {
   EXPECT_EQ(conScreenCell(36, 10).attr, 0x0F);
 }
 
+TEST_F(MenuTest, TheCaretStandsOnTheFirstLetterOfTheCurrentItem) {
+  PatientUser& keys = user("<Down>t<Enter>");
+  openWith(30, 10, 20, 3, {"Um", "  Dois", "Tres"});
+  EXPECT_EQ(menuRun(), 3);
+  EXPECT_EQ(keys.caretAtKeys_, (std::vector<ConPoint>{{30, 10}, {32, 11}, {30, 12}}));
+}
+
 TEST_F(MenuTest, ControlBytesInAnItemShowAsBlanks) {
   user("<Down><Enter>");
   openWith(30, 10, 6, 2, {"a\tb\rc", "d\ne\af"});

@@ -1,0 +1,65 @@
+// V with a braille display, through the real program headless: the display it simulates
+// (--braille-display) records every write, and the transcript what was said.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "shell/program_run.h"
+
+namespace {
+
+const std::string kBlank = "\xE2\xA0\x80";  // U+2800
+const std::string kDot1 = "\xE2\xA0\x81";
+
+std::string cells(int blanksBefore, const std::string& cell = "", int blanksAfter = 0) {
+  std::string row;
+  for (int i = 0; i < blanksBefore; ++i) row += kBlank;
+  row += cell;
+  for (int i = 0; i < blanksAfter; ++i) row += kBlank;
+  return row;
+}
+
+class BrailleViewRun : public ProgramRun {
+ protected:
+  void SetUp() override { options_ = "--braille-display=linha.txt --picture=shown.png"; }
+  std::vector<std::string> displayed() const {
+    std::vector<std::string> rows;
+    std::istringstream in(readBytes(dir_.file("linha.txt")));
+    for (std::string row; std::getline(in, row);) rows.push_back(row);
+    return rows;
+  }
+};
+
+TEST_F(BrailleViewRun, TheKeysMoveTheWindowSayWhereItIsAndClickAtTheEdges) {
+  writeBytes(dir_.file("p.pxg"), "PT 0 0\r\n");
+  ASSERT_EQ(run("V<Home><PgDn><Right><Right><Up><Esc>", "p.pxg"), 0);
+  const std::vector<std::string> expected = {
+      cells(40),                // line 1 as the view starts
+      cells(33, kDot1, 6),      // PgDn: line 23, where the point is
+      cells(40),                // Right: cells 41 to 66, and blanks past the page
+      cells(40),                // Up: line 22 from cell 41
+  };
+  EXPECT_EQ(displayed(), expected);
+  EXPECT_TRUE(heardInOrder({"spell: V", "say: Linha 1 de 44, coluna 1", "click", "say: Linha 23 de 44, coluna 1",
+                            "say: Linha 23 de 44, coluna 41", "click", "say: Linha 22 de 44, coluna 41",
+                            "say: Pontelix - Que deseja? "}));
+  // The picture is still shown for a sighted helper, and Esc did not reach the menu.
+  EXPECT_FALSE(readBytes(dir_.file("shown.png")).empty());
+  EXPECT_EQ(timesSaid("Confirma o fim do pontelix? "), 0);
+}
+
+TEST_F(BrailleViewRun, ALineErrorIsReportedOnceAndTheTestDrawingIsShownToo) {
+  writeBytes(dir_.file("p.pxg"), "XX 1\r\n");
+  ASSERT_EQ(run("V <F1><Ctrl+V><End>x", "p.pxg"), 0);
+  EXPECT_EQ(timesSaid("Erro na linha "), 1);
+  const std::vector<std::string> rows = displayed();
+  ASSERT_EQ(rows.size(), 3u);  // the blank page, then the test drawing's first and last lines
+  EXPECT_EQ(rows[0], cells(40));
+  EXPECT_NE(rows[1], cells(40));
+  EXPECT_TRUE(heardInOrder({"say: Linha 1 de 44, coluna 1", "say: Linha 44 de 44, coluna 1"}));
+  EXPECT_EQ(timesSaid("Opção inválida"), 0);  // F1 and x ended the views
+}
+
+}  // namespace
