@@ -1,11 +1,18 @@
 // Translation throughput of textToBraille on a few pages of Portuguese text with numbers
 // and capitals, side by side with liblouis (table pt-pt-g1.utb) on the same text in the
-// same run. Both report bytes_per_second over the source text.
+// same run; then the whole processes, `pontelix braille` and liblouis's `lou_translate`
+// with the same table, each translating 2.8 MB of that text from standard input. All
+// report bytes_per_second over the source text.
 #include <benchmark/benchmark.h>
 #include <liblouis/liblouis.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
+
+#include "process_timing.h"
 
 #include "console/text/text.h"
 #include "language/braille_translate.h"
@@ -94,6 +101,47 @@ void BM_LiblouisPtG1(benchmark::State& state) {
 }
 BENCHMARK(BM_LiblouisPtG1);
 
+// The sample lines repeated to 2.8 MB, as a UTF-8 file that lives as long as the run.
+const std::string& largeTextFile() {
+  static const std::string name = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "px-braille-XXXXXX").string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) std::abort();
+    close(fd);
+    std::ofstream out(pattern, std::ios::binary);
+    for (size_t written = 0; written < 2800000;) {
+      for (const std::string& line : sampleLines()) {
+        out << line << '\n';
+        written += line.size() + 1;
+      }
+    }
+    return pattern;
+  }();
+  return name;
+}
+
+void processBytes(benchmark::State& state) {
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(largeTextFile())));
+}
+
+void BM_ProcessPontelixBraille(benchmark::State& state) {
+  timeProcess(state, {PONTELIX_EXE, "braille"}, ".", largeTextFile());
+  processBytes(state);
+}
+BENCHMARK(BM_ProcessPontelixBraille)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_ProcessLouTranslatePtG1(benchmark::State& state) {
+  timeProcess(state, {"lou_translate", "pt-pt-g1.utb"}, ".", largeTextFile());
+  processBytes(state);
+}
+BENCHMARK(BM_ProcessLouTranslatePtG1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  std::filesystem::remove(largeTextFile());
+  benchmark::Shutdown();
+  return 0;
+}

@@ -14,10 +14,10 @@ namespace {
 // window's client area less its bottom rows; the ink page a 300 dpi A4 side.
 class Surface {
  public:
-  explicit Surface(OutputMode mode) {
+  explicit Surface(OutputMode mode, int inkSide = 2480) {
     outputMode = mode;
     setScreenSurfaceSize(1040, 658);
-    setInkPageSide(2480);
+    setInkPageSide(inkSide);
     if (!prepareSurface()) std::abort();
     resetDrawing();
   }
@@ -63,6 +63,15 @@ void BM_DenseWidePenGrid(benchmark::State& state) {
   for (auto _ : state) drawGrid(-20, -15, 20, 15, 0.0001, 0.0001);
 }
 BENCHMARK(BM_DenseWidePenGrid)->Unit(benchmark::kMillisecond);
+
+// The same with a step of 1e-9 on a 9921-pixel page (A4 at 1200 dpi): each pixel is
+// marked many times over, and every mark covers 13 x 13 pixels.
+void BM_DenseWidePenGridLargestPage(benchmark::State& state) {
+  Surface surface(OutputMode::InkPrinter, 9921);
+  setPen(5, 1, 1);
+  for (auto _ : state) drawGrid(-20, -15, 20, 15, 1e-9, 1e-9);
+}
+BENCHMARK(BM_DenseWidePenGridLargestPage)->Unit(benchmark::kMillisecond);
 
 // Walks of 1e14 to 1e18 plain steps, cut to what the surface can show.
 void BM_PathologicalSteps(benchmark::State& state) {

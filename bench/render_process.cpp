@@ -7,8 +7,6 @@
 // wall-clock time. Prints the ratios of gnuplot's times to ours for the parabola at the
 // end.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +15,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+#include "process_timing.h"
 
 namespace fs = std::filesystem;
 
@@ -33,43 +33,11 @@ fs::path scratchDir() {
   return dir;
 }
 
-// Runs the program in `cwd` with output and errors discarded; false unless it ends with
-// status 0. Adds the child's CPU time to `cpuSeconds`.
-bool runProcess(const std::vector<std::string>& args, const fs::path& cwd, double& cpuSeconds) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (chdir(cwd.c_str()) != 0) _exit(127);
-    std::freopen("/dev/null", "w", stdout);
-    std::freopen("/dev/null", "w", stderr);
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) return false;
-  cpuSeconds += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-void timeProcess(benchmark::State& state, const std::vector<std::string>& args) {
-  double cpuSeconds = 0;
-  for (auto _ : state) {
-    if (!runProcess(args, kExamples, cpuSeconds)) {
-      state.SkipWithError("the process failed");
-      return;
-    }
-  }
-  state.counters["child_cpu_ms"] = benchmark::Counter(cpuSeconds * 1000, benchmark::Counter::kAvgIterations);
-}
-
-void pontelixStartUp(benchmark::State& state) { timeProcess(state, {PONTELIX_EXE, "--version"}); }
+void pontelixStartUp(benchmark::State& state) { timeProcess(state, {PONTELIX_EXE, "--version"}, kExamples); }
 
 void pontelixRender(benchmark::State& state, const std::string& example, const std::string& extension) {
   const std::string out = (scratchDir() / (example + extension)).string();
-  timeProcess(state, {PONTELIX_EXE, "render", example + ".pxg", "-o", out});
+  timeProcess(state, {PONTELIX_EXE, "render", example + ".pxg", "-o", out}, kExamples);
 }
 
 // The parabola example as gnuplot draws it: the same function, range, tick steps and
@@ -80,7 +48,7 @@ void gnuplotParabola(benchmark::State& state) {
       "set terminal png size 1040,658; set output '" + out +
       "'; unset key; set xzeroaxis; set yzeroaxis; set xrange [-6:6]; set yrange [-6:10];"
       " set xtics axis 1; set ytics axis 1; plot [-3.5:3.5] x**2-4";
-  timeProcess(state, {"gnuplot", "-e", commands});
+  timeProcess(state, {"gnuplot", "-e", commands}, kExamples);
 }
 
 struct Times {

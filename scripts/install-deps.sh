@@ -21,7 +21,9 @@ packages=(
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks
-  liblouis-dev liblouis-data gnuplot-nox
+  liblouis-dev liblouis-data liblouis-bin gnuplot-nox
+  # the checking tree: sanitizers and fuzz targets
+  clang libclang-rt-14-dev llvm
   # locale for the Brazilian decimal mark
   locales
   # checks of the manual pages, the desktop entry, the metainfo and the Debian package

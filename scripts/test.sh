@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite.
+# Installs what is missing, builds, and runs the whole test suite; then the checks:
+# the suite again under the sanitizers, and every fuzz target for a short while.
+# Arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh
-cd build
-ctest --output-on-failure -j2 "$@"
+(cd build && ctest --output-on-failure -j2 "$@")
+
+./scripts/sanitize.sh "$@"
+./scripts/fuzz.sh all 20

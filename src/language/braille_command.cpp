@@ -1,7 +1,7 @@
 #include "language/braille_command.h"
 
+#include <array>
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 #include "console/text/text.h"
@@ -13,15 +13,6 @@ namespace {
 constexpr const char* kUsage =
     "Uso: pontelix braille [--format=unicode|ascii|dots] [TEXTO...]\n"
     "Traduz o texto (ou cada linha da entrada) para celas Braille.\n";
-
-void appendDots(std::string& line, unsigned char cell) {
-  if (cell == 0) {
-    line += '0';
-    return;
-  }
-  for (int dot = 0; dot < 6; ++dot)
-    if (cell & (1u << dot)) line += static_cast<char>('1' + dot);
-}
 
 bool parseFormat(std::string_view name, BrailleFormat& format) {
   if (name == "unicode") format = BrailleFormat::Unicode;
@@ -37,35 +28,108 @@ int usageError(std::string_view problem) {
   return 2;
 }
 
-// Writes the cells of one UTF-8 text as one line; false when stdout failed.
-bool translateLine(std::string_view utf8Text, BrailleFormat format) {
-  std::string line = formatBraille(textToBraille(utf8ToCp1252(utf8Text)), format);
-  line += '\n';
-  return std::fwrite(line.data(), 1, line.size(), stdout) == line.size();
+// Standard input is read, and the output written, this many bytes at a time: a byte-wise
+// line reader would cost more than the translation itself.
+constexpr size_t kBlockBytes = size_t{1} << 16;
+
+// Collects output lines and writes them to standard output in large blocks.
+class BlockOutput {
+ public:
+  BlockOutput() { pending_.reserve(kBlockBytes * 2); }
+  // Adds the cells of one UTF-8 text as one line.
+  void addLine(std::string_view utf8Text, BrailleFormat format) {
+    appendBraille(pending_, textToBraille(utf8ToCp1252(utf8Text)), format);
+    pending_ += '\n';
+    if (pending_.size() >= kBlockBytes) flush();
+  }
+  // False once a write has failed.
+  bool flush() {
+    if (ok_ && !pending_.empty()) ok_ = std::fwrite(pending_.data(), 1, pending_.size(), stdout) == pending_.size();
+    pending_.clear();
+    return ok_;
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  std::string pending_;
+  bool ok_ = true;
+};
+
+// Every line of `in` (LF or CR LF ends, the last line with or without one), each to one
+// output line. False when `in` could not be read.
+bool translateLines(std::FILE* in, BrailleFormat format, BlockOutput& out) {
+  std::string block(kBlockBytes, '\0');
+  std::string partial;  // a line that began in an earlier block
+  auto addLine = [&](std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    out.addLine(line, format);
+  };
+  size_t got;
+  while (out.ok() && (got = std::fread(block.data(), 1, block.size(), in)) > 0) {
+    const std::string_view data(block.data(), got);
+    size_t start = 0;
+    for (size_t end; (end = data.find('\n', start)) != std::string_view::npos; start = end + 1) {
+      if (partial.empty()) {
+        addLine(data.substr(start, end - start));
+      } else {
+        partial += data.substr(start, end - start);
+        addLine(partial);
+        partial.clear();
+      }
+    }
+    partial += data.substr(start);
+  }
+  if (!partial.empty()) addLine(partial);
+  return !std::ferror(in);
 }
 
 }  // namespace
 
-std::string formatBraille(std::string_view brailleText, BrailleFormat format) {
-  std::string line;
-  line.reserve(brailleText.size() * (format == BrailleFormat::Unicode ? 3 : 4));
+void appendBraille(std::string& out, std::string_view brailleText, BrailleFormat format) {
+  // Looked up once per byte of whole files: the cells and device characters of every
+  // alphabet byte, in tables made on first use.
+  static const auto tables = [] {
+    std::array<std::array<unsigned char, 256>, 2> t{};
+    for (int byte = 0; byte < 256; ++byte) {
+      t[0][byte] = brailleCellOf(static_cast<unsigned char>(byte));
+      t[1][byte] = brailleDeviceCharacter(static_cast<unsigned char>(byte));
+    }
+    return t;
+  }();
+  const auto& cells = tables[0];
+  const auto& device = tables[1];
+  // Sized for the longest a cell can be (three bytes of UTF-8, six dots and a blank),
+  // written through a pointer, and cut to what was written.
+  const size_t start = out.size();
+  const size_t widest = format == BrailleFormat::Unicode ? 3 : format == BrailleFormat::Ascii ? 1 : 7;
+  out.resize(start + brailleText.size() * widest);
+  char* const first = out.data() + start;
+  char* to = first;
   for (const char byte : brailleText) {
-    const unsigned char cell = brailleCellOf(static_cast<unsigned char>(byte));
+    const auto index = static_cast<unsigned char>(byte);
     switch (format) {
       case BrailleFormat::Unicode:  // U+2800..U+283F: E2 A0 80..E2 A0 BF
-        line += '\xE2';
-        line += '\xA0';
-        line += static_cast<char>(0x80 | cell);
+        *to++ = '\xE2';
+        *to++ = '\xA0';
+        *to++ = static_cast<char>(0x80 | cells[index]);
         break;
       case BrailleFormat::Ascii:
-        line += static_cast<char>(brailleDeviceCharacter(static_cast<unsigned char>(byte)));
+        *to++ = static_cast<char>(device[index]);
         break;
       case BrailleFormat::Dots:
-        if (!line.empty()) line += ' ';
-        appendDots(line, cell);
+        if (to != first) *to++ = ' ';
+        if (cells[index] == 0) *to++ = '0';
+        for (int dot = 0; dot < 6; ++dot)
+          if (cells[index] & (1u << dot)) *to++ = static_cast<char>('1' + dot);
         break;
     }
   }
+  out.resize(static_cast<size_t>(to - out.data()));
+}
+
+std::string formatBraille(std::string_view brailleText, BrailleFormat format) {
+  std::string line;
+  appendBraille(line, brailleText, format);
   return line;
 }
 
@@ -94,20 +158,21 @@ int runBrailleCommand(int argc, char** argv) {
     }
   }
 
-  bool ok = true;
+  BlockOutput out;
+  bool readable = true;
   if (first < argc) {
     std::string text = argv[first];
     for (int i = first + 1; i < argc; ++i) (text += ' ') += argv[i];
-    ok = translateLine(text, format);
+    out.addLine(text, format);
   } else {
-    std::string line;
-    while (ok && std::getline(std::cin, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
-      ok = translateLine(line, format);
-    }
+    readable = translateLines(stdin, format, out);
   }
-  if (std::fflush(stdout) != 0 || !ok) {
+  if (!out.flush() || std::fflush(stdout) != 0) {
     std::fputs("pontelix braille: não foi possível escrever a saída\n", stderr);
+    return 1;
+  }
+  if (!readable) {
+    std::fputs("pontelix braille: não foi possível ler a entrada\n", stderr);
     return 1;
   }
   return 0;

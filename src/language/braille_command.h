@@ -11,9 +11,11 @@ enum class BrailleFormat {
   Dots,     // dot numbers of each cell in increasing order, "0" for blank, blank-separated
 };
 
-// One line of output for a Braille text (without the line end).
+// One line of output for a Braille text (without the line end), appended to `out` or
+// returned.
+void appendBraille(std::string& out, std::string_view brailleText, BrailleFormat format);
 std::string formatBraille(std::string_view brailleText, BrailleFormat format);
 
 // argv[0] is the subcommand's own name. Returns the process exit status: 0, 2 for a
-// usage error, 1 when the output could not be written.
+// usage error, 1 when standard input could not be read or the output not written.
 int runBrailleCommand(int argc, char** argv);

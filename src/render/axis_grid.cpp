@@ -1,6 +1,7 @@
 // The operations that work on the drawing state directly: the pen table, the axis with
 // tick marks and the grid of point marks.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "render/figure_support.h"
@@ -29,6 +30,21 @@ bool walkPixels(Figure& f, bool alongX, double from, double to, double step, dou
     return true;
   });
   return f.ok();
+}
+
+// The pixels, each once, as ranges of neighbours (first and last), in increasing order.
+std::vector<std::pair<int64_t, int64_t>> neighbourRanges(std::vector<int64_t> pixels) {
+  std::sort(pixels.begin(), pixels.end());
+  pixels.erase(std::unique(pixels.begin(), pixels.end()), pixels.end());
+  std::vector<std::pair<int64_t, int64_t>> ranges;
+  for (const int64_t p : pixels) {
+    if (!ranges.empty() && ranges.back().second + 1 == p) {
+      ranges.back().second = p;
+    } else {
+      ranges.emplace_back(p, p);
+    }
+  }
+  return ranges;
 }
 
 }  // namespace
@@ -88,11 +104,18 @@ RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, doub
   if (!walkPixels(f, true, x1, x2, dx, margin, columns)) return f.fail();
   Canvas& canvas = f.canvas();
   // A wide pen's mark is several library strokes, far too slow for millions of marks.
-  // Marks at integer positions with one pen differ only by where they are, so a wide
-  // one is drawn once and its pixels copied to every point.
-  const int width = canvas.pen().width;
-  const std::optional<Footprint> mark =
-      width > 1 ? canvas.footprint(markPoint, width + 2) : std::nullopt;
+  // Marks at integer positions with one pen differ only by where they are, so the mark
+  // is drawn once and its pixels copied. A dense grid (a step below a pixel) puts marks
+  // on every pixel of the page: a block of neighbouring points is copied as one
+  // stretched mark, so the time follows the blocks, not the points.
+  const std::optional<Footprint> mark = canvas.footprint(markPoint, canvas.pen().width + 2);
+  if (mark && mark->oneColour()) {
+    const auto rowRanges = neighbourRanges(rows);
+    for (const auto& [x1, x2] : neighbourRanges(columns)) {
+      for (const auto& [y1, y2] : rowRanges) canvas.stampBlock(*mark, x1, y1, x2, y2);
+    }
+    return RenderFault::None;
+  }
   for (const int64_t column : columns) {
     for (const int64_t row : rows) {
       if (mark) {

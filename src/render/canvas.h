@@ -60,6 +60,8 @@ struct Footprint {
     uint32_t colour = 0;
   };
   std::vector<Run> runs;
+  // True when every run has the same colour (always so for a pen's drawing).
+  bool oneColour() const;
 };
 
 class Canvas {
@@ -120,6 +122,11 @@ class Canvas {
   // opaque, as a pen's are at integer positions without antialiasing; it is far cheaper
   // than stroking the same shape again.
   void stamp(const Footprint& footprint, int64_t x, int64_t y);
+  // Stamps the footprint at every pixel from (x1, y1) to (x2, y2), both included, at the
+  // cost of one stamp: stamps of one colour cover the same pixels in any order, and at
+  // neighbouring pixels they merge into runs as long as the block is wide.
+  // Precondition: footprint.oneColour(), x1 <= x2, y1 <= y2.
+  void stampBlock(const Footprint& footprint, int64_t x1, int64_t y1, int64_t x2, int64_t y2);
 
   // The pixels, for the image writers: rows of width() 32-bit words 0xFFRRGGBB, each
   // row stride() bytes apart.

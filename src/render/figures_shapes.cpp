@@ -122,7 +122,9 @@ RenderFault drawRectangle(double x, double y, double w, double h) {
 }
 
 RenderFault drawRotatedRectangle(double x, double y, double w, double h, double angle) {
-  const double theta = angle * 3.141592 / 180;
+  // A whole number of turns is taken off first, exactly (fmod rounds nothing), so that a
+  // huge angle does not overflow to infinity when it is multiplied by pi.
+  const double theta = std::fmod(angle, 360.0) * 3.141592 / 180;
   const double c = std::cos(theta), s = std::sin(theta);
   // The turned side is formed whole before it is added to the corner.
   auto corner = [&](double p, double q) {

@@ -105,18 +105,38 @@ SilentRun::SilentRun() {
   ConOptions options = conOptions();
   options.speech = SpeechChoice::None;
   conSetOptions(options);
-  transcriptSetListener([](std::string_view kind, std::string_view text) {
-    if (kind == "say" && !text.empty()) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  transcriptSetListener([this](std::string_view kind, std::string_view text) {
+    if (kind != "say" || text.empty()) return;
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+    reported_ = true;
   });
 }
 
 SilentRun::~SilentRun() { transcriptSetListener({}); }
 
-bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines) {
+ScriptReports SilentRun::reports() {
+  const ScriptReports written = writtenScriptReports(stderr);
+  ScriptReports counted;
+  counted.lineError = [this, written](int lineIndex, const std::string& line) {
+    written.lineError(lineIndex, line);
+    reported_ = true;
+  };
+  counted.figureFault = [this, written](int lineIndex, const std::string& line, std::string_view why) {
+    written.figureFault(lineIndex, line, why);
+    reported_ = true;
+  };
+  counted.notice = [this, written](std::string_view text) {
+    written.notice(text);
+    reported_ = true;
+  };
+  return counted;
+}
+
+bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports) {
   if (testDrawing) {
     renderTestDrawing();
     return true;
   }
-  return runScript(lines, writtenScriptReports(stderr)) == ScriptOutcome::Completed;
+  return runScript(lines, reports) == ScriptOutcome::Completed;
 }
 

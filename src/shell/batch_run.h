@@ -6,8 +6,12 @@
 #include <string_view>
 #include <vector>
 
-// The exit statuses of the batch commands.
-constexpr int kBatchDone = 0, kBatchStoppedAtLine = 1, kBatchFailed = 2;
+#include "language/interpreter.h"
+
+// The exit statuses of the batch commands. render gives kBatchReported whenever it wrote
+// anything to standard error; print gives kBatchStoppedAtLine (the same 1) only when the
+// script stopped at a line error.
+constexpr int kBatchDone = 0, kBatchStoppedAtLine = 1, kBatchReported = 1, kBatchFailed = 2;
 
 // Writes "pontelix COMMAND: MESSAGE" to standard error; returns kBatchFailed.
 int batchFailure(std::string_view command, const std::string& message);
@@ -44,14 +48,24 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
 
 // While it lives, nothing is heard and every text that would have been heard (the
 // data-file reader's messages, a printer's complaints) goes to standard error instead.
+// It knows whether anything went there, counting the script's reports that it hands out.
 class SilentRun {
  public:
   SilentRun();
   ~SilentRun();
   SilentRun(const SilentRun&) = delete;
   SilentRun& operator=(const SilentRun&) = delete;
+
+  // The script's reports written to standard error, each one counted.
+  ScriptReports reports();
+  bool reported() const { return reported_; }
+
+ private:
+  bool reported_ = false;
 };
 
-// Draws the test drawing, or runs the script with its line errors written to standard
-// error, on the prepared surface. False when the script stopped at a line error.
-bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines);
+// Draws the test drawing, or runs the script with its reports (by default written to
+// standard error), on the prepared surface. False when the script stopped at a line
+// error.
+bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines,
+                      const ScriptReports& reports = writtenScriptReports(stderr));

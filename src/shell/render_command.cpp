@@ -26,7 +26,10 @@ constexpr char kUsage[] =
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
     "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura)\n"
     "  --landscape  o .pdf com o papel deitado\n"
-    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
+    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n"
+    "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
+    "  figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a sa\xc3\xad" "da\n"
+    "  foi gravada com o que foi desenhado; 2 nada foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da).\n";
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
@@ -208,9 +211,10 @@ int runRenderCommand(int argc, char** argv) {
 
   SilentRun silent;
   if (!prepareRequestedSurface(request)) return batchFailure("render", "n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
-  const int status = drawBatchDrawing(request.testDrawing, lines) ? kBatchDone : kBatchStoppedAtLine;
+  drawBatchDrawing(request.testDrawing, lines, silent.reports());
   const bool written = writeOutput(request, error);
   freeSurface();
   if (!written) return batchFailure("render", request.output + ": " + error);
-  return status;
+  // A batch user learns of a missing curve from the status, not by looking.
+  return silent.reported() ? kBatchReported : kBatchDone;
 }

@@ -5,10 +5,11 @@
 // writes the drawing as BMP, PNG or JPEG, as the byte stream an embosser receives
 // (".brf"), as the embosser page in Unicode Braille patterns (".txt"), or as the PDF
 // page an ink printer receives (".pdf"). Nothing is heard and no key is awaited: line
-// errors and data-file messages go to standard error. Exit status: 0 done; 1 the script
-// stopped at a line error (the output holds what was drawn); 2 usage error, unreadable
-// script, unknown extension or an output that could not be written (no output file is
-// left then).
+// errors and data-file messages go to standard error. Exit status: 0 a clean run; 1
+// something was written to standard error (a line error, a figure that could not be
+// drawn, a data file missing, unreadable or with bad lines, a notice), the output
+// holding what was drawn; 2 usage error, unreadable script, unknown extension or an
+// output that could not be written (no output file is left then).
 #include <string>
 
 #include "render/surface.h"

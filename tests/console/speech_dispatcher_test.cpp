@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cctype>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -45,6 +46,7 @@ class FakeSpeechServer {
     thread_ = std::thread([this] { serve(); });
   }
   ~FakeSpeechServer() {
+    releaseAnswers();
     shutdown(listener_, SHUT_RDWR);
     close(listener_);
     if (client_ >= 0) shutdown(client_, SHUT_RDWR);
@@ -57,6 +59,17 @@ class FakeSpeechServer {
   int messagesQueued() const { return lastId_.load(); }
   // Reports the end of the last queued message.
   void endLastMessage() { event(702, "END"); }
+  // While held, the text of a SPEAK is taken and its answer waits for the release: the
+  // client stays inside its call.
+  void holdAnswers() {
+    std::lock_guard lock(mutex_);
+    held_ = true;
+  }
+  void releaseAnswers() {
+    std::lock_guard lock(mutex_);
+    held_ = false;
+    released_.notify_all();
+  }
 
   std::vector<std::string> commands() {
     std::lock_guard lock(mutex_);
@@ -114,6 +127,10 @@ class FakeSpeechServer {
           std::lock_guard lock(mutex_);
           texts_.push_back(line);
         }
+        {
+          std::unique_lock lock(mutex_);
+          released_.wait(lock, [this] { return !held_; });
+        }
         queueMessage();
       } else if (line.rfind("SET SELF VOLUME ", 0) == 0) {
         silent_ = line == "SET SELF VOLUME -100";
@@ -140,6 +157,8 @@ class FakeSpeechServer {
   std::thread thread_;
   std::atomic<int> lastId_{0};
   std::mutex mutex_, writeMutex_;
+  std::condition_variable released_;
+  bool held_ = false;
   std::vector<std::string> commands_;
   std::vector<std::string> texts_;
 };
@@ -167,27 +186,40 @@ TEST(SpeechDispatcher, SpeaksThroughTheServerAndFollowsItsEvents) {
   server.endLastMessage();
   EXPECT_TRUE(waitFor([&] { return !engine->busy(); }));
 
-  engine->sayCharacter('a');
-  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 3; }));
-  EXPECT_TRUE(engine->busy());
-  engine->stop();
-  EXPECT_FALSE(engine->busy());
-  EXPECT_FALSE(engine->failed());
-
   auto sent = [&](const std::string& command) {
     return waitFor([&] {
       const std::vector<std::string> commands = server.commands();
       return std::find(commands.begin(), commands.end(), command) != commands.end();
     });
   };
+  // A stop silences at once, even while the text is still inside the library's call:
+  // the server has it, and its answer is held back.
+  server.holdAnswers();
+  engine->sayCharacter('a');
+  ASSERT_TRUE(waitFor([&] { return server.texts().size() == 3; }));
+  EXPECT_TRUE(engine->busy());
+  engine->stop();
+  EXPECT_FALSE(engine->busy());
+  server.releaseAnswers();
+  // The cancel runs after the call came back with the message's id.
+  ASSERT_TRUE(sent("CANCEL SELF"));
+  EXPECT_EQ(server.messagesQueued(), 3);
+  EXPECT_FALSE(engine->busy());
+  EXPECT_FALSE(engine->failed());
+
+  // Speech after the stop is followed again.
+  engine->say("fim");
+  ASSERT_TRUE(waitFor([&] { return server.messagesQueued() == 4; }));
+  EXPECT_TRUE(engine->busy());
+  server.endLastMessage();
+  EXPECT_TRUE(waitFor([&] { return !engine->busy(); }));
   EXPECT_TRUE(sent("SET SELF LANGUAGE PT-BR"));
   EXPECT_TRUE(sent("SET SELF RATE 50"));
   EXPECT_TRUE(sent("SET SELF PITCH -20"));
   EXPECT_TRUE(sent("SET SELF NOTIFICATION END ON"));
   EXPECT_TRUE(sent("SET SELF SPELLING ON"));
-  EXPECT_TRUE(sent("CANCEL SELF"));
   // The silent test message, then ours.
-  EXPECT_EQ(server.texts(), (std::vector<std::string>{"a", "Op\xc3\xa7\xc3\xa3o", "a"}));
+  EXPECT_EQ(server.texts(), (std::vector<std::string>{"a", "Op\xc3\xa7\xc3\xa3o", "a", "fim"}));
 }
 
 TEST(SpeechDispatcher, AServerThatCannotSpeakIsNotUsed) {

@@ -71,6 +71,29 @@ TEST(BrailleCommand, EachInputLineIsOneOutputLine) {
             "1345 1 12456 1236 15 0 4 15 0 26\n");
 }
 
+TEST(BrailleCommand, LinesAcrossReadBlocksComeOutWhole) {
+  // Lines of changing lengths put the block boundaries inside lines, inside CR LF pairs
+  // and inside two-byte letters; the last line is longer than a block and has no end.
+  std::string input, expected;
+  for (int i = 0; i < 30000; ++i) {
+    const std::string tail(i % 7, 'a');
+    input += "Ma\xC3\xA7\xC3\xA3" + tail + (i % 2 ? "\r\n" : "\n");
+    expected += ".ma&>" + tail + "\n";
+  }
+  const std::string longLine(200000, 'b');
+  input += longLine;
+  expected += longLine + "\n";
+  const Output run = runPontelix("braille --format=ascii", &input);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out == expected) << run.out.size() << " bytes instead of " << expected.size();
+}
+
+TEST(BrailleCommand, UnreadableInputIsAnError) {
+  const std::string command = std::string(PONTELIX_EXE) + " braille < / >/dev/null 2>/dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+}
+
 TEST(BrailleCommand, BadUsageIsRefused) {
   EXPECT_EQ(runPontelix("braille --format=braille x").status, 2);
   EXPECT_EQ(runPontelix("braille --format").status, 2);

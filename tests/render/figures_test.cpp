@@ -1,4 +1,5 @@
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "render/figures.h"
@@ -139,6 +140,21 @@ TEST_F(FigureTest, RotatedCornerIsTheCornerPlusTheWholeTurnedSide) {
   for (PixelPoint p : {PixelPoint{3, 289}, {3, 280}, {2, 281}, {2, 290}}) reference->lineTo(p.x, p.y);
   EXPECT_EQ(inkedPixels(canvas()), inkedPixels(*reference));
   EXPECT_NE(canvas().pixel(3, 280), kWhite);
+}
+
+TEST_F(FigureTest, RotatedRectangleTakesWholeTurnsOffAnyFiniteAngle) {
+  // 1e308 is 296 degrees past a whole number of turns, -1e308 is -296, 7.5e15 is 120;
+  // 450 is one turn and 90.
+  const std::pair<double, double> angles[] = {{1e308, 296}, {-1e308, -296}, {7.5e15, 120}, {450, 90}};
+  for (auto [angle, reduced] : angles) {
+    prepare(OutputMode::Embosser);
+    EXPECT_EQ(drawRotatedRectangle(0, 0, 10, 5, reduced), RenderFault::None);
+    const PixelSet expected = inkedPixels(canvas());
+    prepare(OutputMode::Embosser);
+    EXPECT_EQ(drawRotatedRectangle(0, 0, 10, 5, angle), RenderFault::None) << angle;
+    EXPECT_EQ(inkedPixels(canvas()), expected) << angle;
+    EXPECT_GT(expected.size(), 20u);
+  }
 }
 
 TEST_F(FigureTest, CircleAndEllipseAreInscribedInTheirMappedBox) {

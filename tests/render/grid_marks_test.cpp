@@ -1,5 +1,7 @@
 // A grid drawn with a wide pen copies one mark's pixels to every point of its lattice:
 // the result must be exactly what drawing every mark gives.
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "render/figure_support.h"
@@ -67,6 +69,40 @@ TEST_F(GridMarksTest, WidePenGridsGiveThePixelsOfEveryMarkDrawnAlone) {
         for (int step : {5, 1}) expectGridAsMarks(mode, level, 1, colour, step);
       }
       for (int style = 2; style <= 3; ++style) expectGridAsMarks(mode, level, style, 1, 1);
+    }
+  }
+  setInkPageSide(0);
+}
+
+// Steps below a pixel put a mark on every pixel, and steps of 1.7 pixels leave gaps
+// between pairs of neighbours: either way the grid is every mark drawn alone, each
+// distinct pixel once, over a lattice that runs off every edge.
+TEST_F(GridMarksTest, DenseGridsGiveThePixelsOfEveryMarkDrawnAlone) {
+  setInkPageSide(40);
+  for (OutputMode mode : {OutputMode::Screen, OutputMode::InkPrinter, OutputMode::Embosser}) {
+    for (int level = 1; level <= 5; ++level) {
+      for (double step : {0.3, 1.7}) {
+        const auto draw = [&](bool asGrid) {
+          prepare(mode, 40, 30);
+          underlay(canvas());
+          const int side = canvas().width(), height = canvas().height();
+          setDomain(0, 0, side, height);  // one pixel per unit
+          setPen(level, 1, 2);
+          if (asGrid) {
+            EXPECT_EQ(drawGrid(-20, -20, side + 20, height + 20, step, step), RenderFault::None);
+          } else {
+            std::set<std::pair<int64_t, int64_t>> marks;
+            for (double x = -20; x <= side + 20; x += step) {
+              for (double y = -20; y <= height + 20; y += step) marks.insert({mapX(x), mapY(y)});
+            }
+            for (auto [column, row] : marks) markPoint(canvas(), column, row);
+          }
+          std::vector<uint32_t> pixels = allPixels(canvas());
+          freeSurface();
+          return pixels;
+        };
+        EXPECT_EQ(draw(true), draw(false)) << "mode " << int(mode) << " level " << level << " step " << step;
+      }
     }
   }
   setInkPageSide(0);

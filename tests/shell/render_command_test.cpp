@@ -114,11 +114,37 @@ TEST_F(RenderCommand, DataFileMessagesAndNoticesGoToStandardError) {
   write("pontos.dat", "1 1\n2 x\n");
   write("d.pxg", "LD pontos.dat\nPT *\nEQ y = x\nLD falta.dat\nPT 0 0\n");
   const ProcessResult run = render("d.pxg -o d.brf");
-  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
             "Erro no dado: 2 x\n"
             "Equa\xC3\xA7\xC3\xA3o n\xC3\xA3o implementada\n"
             "Arquivo n\xC3\xA3o existe: falta.dat\n");
+}
+
+// Each problem alone is enough for status 1, and the picture still holds the point drawn
+// before it.
+TEST_F(RenderCommand, EveryReportedProblemGivesStatusOneWithThePictureWritten) {
+  write("ruim.dat", "1 1\n2 x\n");
+  fs::create_directory(dir_ / "pasta.dat");
+  const struct {
+    const char* line;
+    const char* err;
+  } cases[] = {
+      {"PT 1 x", "Erro na linha 1: PT 1 x\n"},
+      {"PT 1e300 0", "Imposs\xC3\xADvel desenhar na linha 1"},
+      {"LD falta.dat", "Arquivo n\xC3\xA3o existe: falta.dat\n"},
+      {"LD pasta.dat", "Arquivo n\xC3\xA3o pode ser lido: pasta.dat\n"},
+      {"LD ruim.dat", "Erro no dado: 2 x\n"},
+      {"EQ y = x", "Equa\xC3\xA7\xC3\xA3o n\xC3\xA3o implementada\n"},
+  };
+  for (const auto& c : cases) {
+    write("p.pxg", std::string("PT 0 0\n") + c.line + "\n");
+    fs::remove(dir_ / "p.brf");
+    const ProcessResult run = render("p.pxg -o p.brf");
+    EXPECT_EQ(run.status, 1) << c.line;
+    EXPECT_TRUE(run.err.starts_with(c.err)) << c.line << ": " << run.err;
+    EXPECT_NE(read(dir_ / "p.brf").find(std::string(33, ' ') + "a\r\n"), std::string::npos) << c.line;
+  }
 }
 
 TEST_F(RenderCommand, PngAndBmpHoldTheSamePixelsAtTheRequestedSize) {

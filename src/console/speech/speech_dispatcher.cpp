@@ -132,8 +132,10 @@ struct Worker {
   std::condition_variable wake;
   std::condition_variable ready;
   std::deque<Entry> jobs;
-  // Texts posted and not yet handed to the server (queued, or in the call).
+  // Texts posted and not yet handed to the server (queued, or in the call) since the
+  // last stop, and how many stops there were.
   int unsentTexts = 0;
+  long stops = 0;
   bool connected = false;
   bool setUpDone = false;
   bool quit = false;
@@ -177,22 +179,28 @@ struct Worker {
     wake.notify_one();
   }
 
-  // Drops the texts not yet sent, and anything else queued.
-  void dropQueued() {
+  // Drops everything queued. A text already in the call counts as sent from now on:
+  // the speech it starts is over for the program, and the cancel posted behind it
+  // silences it.
+  void forgetUnsent() {
     std::lock_guard lock(mutex);
-    for (const Entry& e : jobs) unsentTexts -= e.speech;
     jobs.clear();
+    unsentTexts = 0;
+    ++stops;
   }
 
-  // The id of a message the server queued; a negative one means it refused the text.
-  void said(int id) {
+  // The id of a message the server queued (a negative one means it refused the text),
+  // for a text posted after `stopsWhenPosted` stops.
+  void said(int id, long stopsWhenPosted) {
+    std::lock_guard lock(mutex);
     if (id < 0) {
       failed = true;
     } else {
+      // Over before it is known to have been said, so that busy() never sees it.
+      if (stopsWhenPosted != stops) raiseTo(gLastOver, id);
       lastSaid = id;
     }
-    std::lock_guard lock(mutex);
-    --unsentTexts;
+    if (stopsWhenPosted == stops) --unsentTexts;
   }
 };
 
@@ -200,7 +208,7 @@ class DispatcherEngine : public SpeechEngine {
  public:
   explicit DispatcherEngine(std::shared_ptr<Worker> worker) : worker_(std::move(worker)) {}
   ~DispatcherEngine() override {
-    worker_->dropQueued();
+    worker_->forgetUnsent();
     {
       std::lock_guard lock(worker_->mutex);
       worker_->quit = true;
@@ -240,7 +248,7 @@ class DispatcherEngine : public SpeechEngine {
   }
 
   void stop() override {
-    worker_->dropQueued();
+    worker_->forgetUnsent();
     // What was said so far counts as over at once; the server confirms later.
     raiseTo(gLastOver, worker_->lastSaid.load());
     worker_->post(
@@ -259,9 +267,14 @@ class DispatcherEngine : public SpeechEngine {
     // Texts are spoken one after the other, so their allowances add up.
     speakingUntil_ = std::max(speakingUntil_, saidAt_) + kSpeechAllowance +
                      kSpeechPerCharacter * static_cast<long>(utf8.size());
-    worker_->post([w = worker_.get(), utf8 = std::move(utf8), spell](SPDConnection* c) {
+    long stops;
+    {
+      std::lock_guard lock(worker_->mutex);
+      stops = worker_->stops;
+    }
+    worker_->post([w = worker_.get(), utf8 = std::move(utf8), spell, stops](SPDConnection* c) {
       if (spell) spd_set_spelling(c, SPD_SPELL_ON);
-      w->said(spd_say(c, SPD_TEXT, utf8.c_str()));
+      w->said(spd_say(c, SPD_TEXT, utf8.c_str()), stops);
       if (spell) spd_set_spelling(c, SPD_SPELL_OFF);
     }, true);
   }

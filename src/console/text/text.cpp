@@ -74,20 +74,27 @@ std::string cp1252ToUtf8(std::string_view text) {
 }
 
 std::string utf8ToCp1252(std::string_view text, char replacement) {
-  std::string out;
-  out.reserve(text.size());
+  // Never longer than the text; written through a pointer, as it runs over whole files
+  // (the braille command), and cut to what was written.
+  std::string out(text.size(), '\0');
+  char* to = out.data();
   for (size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      *to++ = text[i++];
+      continue;
+    }
     char32_t cp = 0;
     const size_t len = decodeUtf8(text, i, cp);
     if (len == 0) {
-      out += replacement;
+      *to++ = replacement;
       ++i;
       continue;
     }
     const int b = byteFor(cp);
-    out += b < 0 ? replacement : static_cast<char>(b);
+    *to++ = b < 0 ? replacement : static_cast<char>(b);
     i += len;
   }
+  out.resize(static_cast<size_t>(to - out.data()));
   return out;
 }
 
