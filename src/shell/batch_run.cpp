@@ -108,7 +108,7 @@ SilentRun::SilentRun() {
   transcriptSetListener([this](std::string_view kind, std::string_view text) {
     if (kind != "say" || text.empty()) return;
     std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    reported_ = true;
+    ++count_;
   });
 }
 
@@ -119,15 +119,15 @@ ScriptReports SilentRun::reports() {
   ScriptReports counted;
   counted.lineError = [this, written](int lineIndex, const std::string& line) {
     written.lineError(lineIndex, line);
-    reported_ = true;
+    ++count_;
   };
   counted.figureFault = [this, written](int lineIndex, const std::string& line, std::string_view why) {
     written.figureFault(lineIndex, line, why);
-    reported_ = true;
+    ++count_;
   };
   counted.notice = [this, written](std::string_view text) {
     written.notice(text);
-    reported_ = true;
+    ++count_;
   };
   return counted;
 }

@@ -8,10 +8,10 @@
 
 #include "language/interpreter.h"
 
-// The exit statuses of the batch commands. render gives kBatchReported whenever it wrote
-// anything to standard error; print gives kBatchStoppedAtLine (the same 1) only when the
-// script stopped at a line error.
-constexpr int kBatchDone = 0, kBatchStoppedAtLine = 1, kBatchReported = 1, kBatchFailed = 2;
+// The exit statuses of the batch commands: kBatchReported whenever the drawing wrote
+// anything to standard error (render counts all it writes there, print what is written
+// while the drawing is made, not the printer's own answers).
+constexpr int kBatchDone = 0, kBatchReported = 1, kBatchFailed = 2;
 
 // Writes "pontelix COMMAND: MESSAGE" to standard error; returns kBatchFailed.
 int batchFailure(std::string_view command, const std::string& message);
@@ -58,10 +58,13 @@ class SilentRun {
 
   // The script's reports written to standard error, each one counted.
   ScriptReports reports();
-  bool reported() const { return reported_; }
+  bool reported() const { return count_ > 0; }
+  // How many texts went to standard error so far: a part of the run compares it before
+  // and after.
+  int reportCount() const { return count_; }
 
  private:
-  bool reported_ = false;
+  int count_ = 0;
 };
 
 // Draws the test drawing, or runs the script with its reports (by default written to

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +26,8 @@ constexpr char kUsage[] =
     "  --landscape tinta: papel deitado\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
     "  --list      escreve as impressoras, uma por linha\n"
-    "Status: 0 trabalho aceito; 1 erro numa linha do roteiro (o trabalho foi enviado);\n"
+    "Status: 0 trabalho aceito, nada na sa\xc3\xad" "da de erros; 1 algum problema do desenho foi escrito\n"
+    "        nela (erro de linha, figura, arquivo de dados) e o trabalho foi enviado;\n"
     "        2 uso errado, impressora desconhecida ou que recusa o trabalho\n";
 
 
@@ -43,19 +45,29 @@ int listPrinters() {
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
 }
 
+// Draws the script; `clean` tells whether nothing was written to standard error meanwhile
+// (a line error, a figure fault, the data-file reader's complaints).
+std::function<void()> batchDrawing(const PrintRequest& request, const std::vector<std::string>& lines, SilentRun& silent,
+                                   bool& clean) {
+  return [&] {
+    const int before = silent.reportCount();
+    drawBatchDrawing(request.testDrawing, lines, silent.reports());
+    clean = silent.reportCount() == before;
+  };
+}
+
 // The embosser's job is opened before the drawing, as option B opens it.
-bool emboss(const PrintRequest& request, const std::vector<std::string>& lines, bool& completed) {
+bool emboss(const PrintRequest& request, const std::function<void()>& draw) {
   if (!openRawPrinterJob(request.printer)) {
     sayMessage("PXPROBLI", 2);
     return false;
   }
-  return embossOnOpenJob([&] { completed = drawBatchDrawing(request.testDrawing, lines); });
+  return embossOnOpenJob(draw);
 }
 
-bool printInInk(const PrintRequest& request, const std::vector<std::string>& lines, bool& completed) {
+bool printInInk(const PrintRequest& request, const std::function<void()>& draw) {
   InkPage page;
-  return findInkPage(request.printer, request.landscape, page) &&
-         printInkPage(request.printer, page, [&] { completed = drawBatchDrawing(request.testDrawing, lines); });
+  return findInkPage(request.printer, request.landscape, page) && printInkPage(request.printer, page, draw);
 }
 
 }  // namespace
@@ -117,8 +129,8 @@ int runPrintCommand(int argc, char** argv) {
     return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
   std::vector<std::string> lines;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
-  bool completed = true;
-  const bool sent = request.ink ? printInInk(request, lines, completed) : emboss(request, lines, completed);
-  if (!sent) return kBatchFailed;
-  return completed ? kBatchDone : kBatchStoppedAtLine;
+  bool clean = true;
+  const std::function<void()> draw = batchDrawing(request, lines, silent, clean);
+  if (!(request.ink ? printInInk(request, draw) : emboss(request, draw))) return kBatchFailed;
+  return clean ? kBatchDone : kBatchReported;
 }

@@ -79,12 +79,28 @@ TEST_F(PrintCommand, TheInkPrinterGetsThePageAtItsResolution) {
   }
 }
 
-TEST_F(PrintCommand, ALineErrorIsStatusOneAndTheJobStillGoes) {
-  writeBytes(dir_.file("e.pxg"), "PT 0 0\nPT 1 x\n");
-  const PrintResult run = pontelix("print --printer=Braille e.pxg");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Erro na linha 1: PT 1 x\n");
-  EXPECT_EQ(cups_.waitForJobs(1).size(), 1u) << cups_.jobList();
+// Whatever the drawing wrote to standard error makes status 1, on either printer, and the
+// job still goes with what was drawn; the printer's own answers do not count.
+TEST_F(PrintCommand, EveryDrawingProblemIsStatusOneAndTheJobStillGoes) {
+  writeBytes(dir_.file("ruim.dat"), "1 1\n2 x\n");
+  const struct {
+    const char* line;
+    const char* err;
+  } cases[] = {
+      {"PT 1 x", "Erro na linha 1: PT 1 x\n"},
+      {"LD falta.dat", "Arquivo n\xC3\xA3o existe: falta.dat\n"},
+      {"LD ruim.dat", "Erro no dado: 2 x\n"},
+  };
+  size_t jobs = 0;
+  for (const auto& c : cases) {
+    writeBytes(dir_.file("e.pxg"), std::string("PT 0 0\n") + c.line + "\n");
+    for (const char* mode : {"--printer=Braille", "--printer=Tinta --mode=ink"}) {
+      const PrintResult run = pontelix(std::string("print ") + mode + " e.pxg");
+      EXPECT_EQ(run.status, 1) << c.line << ' ' << mode;
+      EXPECT_EQ(run.err, c.err) << mode;
+      EXPECT_EQ(cups_.waitForJobs(++jobs).size(), jobs) << cups_.jobList();
+    }
+  }
 }
 
 TEST_F(PrintCommand, WithoutAPrinterTheOneSetInTheConfigurationForTheModeIsUsed) {
