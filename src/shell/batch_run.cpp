@@ -132,11 +132,11 @@ ScriptReports SilentRun::reports() {
   return counted;
 }
 
-bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports) {
+void drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports) {
   if (testDrawing) {
     renderTestDrawing();
-    return true;
+  } else {
+    runScript(lines, reports);
   }
-  return runScript(lines, reports) == ScriptOutcome::Completed;
 }
 

@@ -67,8 +67,5 @@ class SilentRun {
   int count_ = 0;
 };
 
-// Draws the test drawing, or runs the script with its reports (by default written to
-// standard error), on the prepared surface. False when the script stopped at a line
-// error.
-bool drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines,
-                      const ScriptReports& reports = writtenScriptReports(stderr));
+// Draws the test drawing, or runs the script with its reports, on the prepared surface.
+void drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports);
