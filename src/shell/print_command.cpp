@@ -45,17 +45,6 @@ int listPrinters() {
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
 }
 
-// Draws the script; `clean` tells whether nothing was written to standard error meanwhile
-// (a line error, a figure fault, the data-file reader's complaints).
-std::function<void()> batchDrawing(const PrintRequest& request, const std::vector<std::string>& lines, SilentRun& silent,
-                                   bool& clean) {
-  return [&] {
-    const int before = silent.reportCount();
-    drawBatchDrawing(request.testDrawing, lines, silent.reports());
-    clean = silent.reportCount() == before;
-  };
-}
-
 // The embosser's job is opened before the drawing, as option B opens it.
 bool emboss(const PrintRequest& request, const std::function<void()>& draw) {
   if (!openRawPrinterJob(request.printer)) {
@@ -129,8 +118,14 @@ int runPrintCommand(int argc, char** argv) {
     return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
   std::vector<std::string> lines;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
+  // Clean when the drawing wrote nothing to standard error (a line error, a figure fault,
+  // the data-file reader's complaints); the printer's answers come outside it.
   bool clean = true;
-  const std::function<void()> draw = batchDrawing(request, lines, silent, clean);
+  const std::function<void()> draw = [&] {
+    const int before = silent.reportCount();
+    drawBatchDrawing(request.testDrawing, lines, silent.reports());
+    clean = silent.reportCount() == before;
+  };
   if (!(request.ink ? printInInk(request, draw) : emboss(request, draw))) return kBatchFailed;
   return clean ? kBatchDone : kBatchReported;
 }
