@@ -13,7 +13,7 @@
 
 #include <cstdlib>
 
-#include "devices/ink_pdf.h"
+#include "output/ink/ink_pdf.h"
 #include "render/figures.h"
 #include "render/image_surface.h"
 #include "render/surface.h"

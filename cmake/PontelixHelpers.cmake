@@ -21,6 +21,26 @@ function(px_add_library name folder)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
+# One floor of PX_FLOORS: the library px_FLOOR from every .cpp below src/FLOOR, linked to
+# the floors named in FLOORS (each must lie below this one) and to the outside libraries
+# in LIBS. A link to a floor that is not below stops the configuration.
+function(px_add_floor floor)
+  cmake_parse_arguments(ARG "" "" "FLOORS;LIBS;EXCLUDE" ${ARGN})
+  list(FIND PX_FLOORS ${floor} here)
+  if(here LESS 0)
+    message(FATAL_ERROR "px_add_floor: ${floor} is not in PX_FLOORS")
+  endif()
+  set(deps "")
+  foreach(below IN LISTS ARG_FLOORS)
+    list(FIND PX_FLOORS ${below} there)
+    if(there LESS 0 OR there GREATER_EQUAL here)
+      message(FATAL_ERROR "px_add_floor: the floor ${floor} may not link ${below}, which is not below it")
+    endif()
+    list(APPEND deps px_${below})
+  endforeach()
+  px_add_library(px_${floor} ${floor} DEPS ${deps} ${ARG_LIBS} EXCLUDE ${ARG_EXCLUDE})
+endfunction()
+
 # One test program per subsystem from every .cpp in its tests folder. The tests know
 # where the program and the examples are, for end-to-end runs through the command line.
 function(px_add_tests name folder)

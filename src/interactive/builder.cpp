@@ -1,26 +1,23 @@
-// The builder's prompt, its command list and the two services every command row uses.
+// The builder's prompt and its command list.
 #include "interactive/builder.h"
 
 #include <iterator>
 
 #include "console/console.h"
-#include "console/keys.h"
 #include "console/forms/menu.h"
+#include "console/keys.h"
 #include "console/speech.h"
 #include "console/text/text.h"
+#include "interactive/builder_steps.h"
 #include "interactive/command_table.h"
-#include "render/viewing/viewing.h"
 #include "messages/messages.h"
-#include "shell/project/project.h"
+#include "output/viewing/viewing.h"
+#include "project/project.h"
 
 namespace {
 
-// The prompt sits on this row, and the "Comando" heading replaces it; the form's title
-// goes two rows lower, so that the heading stays in view while the form runs.
-constexpr int kHeadingRow = 3;
-constexpr int kFormTitleRow = kHeadingRow + 2;
 constexpr int kUnknownCodePauseMs = 500;
-constexpr int kBlue = 1, kBlack = 0, kMagenta = 5;
+constexpr int kMagenta = 5;
 
 struct CommandItem {
   const char* key;
@@ -53,9 +50,9 @@ bool opensCommandPopup(const KeyPair& pair) {
 
 void showPrompt() {
   conClear();
-  conSetBackColour(kBlue);
+  conSetBackColour(kBuilderBlue);
   conWriteLine(messageText("PX_PINTER"));
-  conSetBackColour(kBlack);
+  conSetBackColour(kBuilderBlack);
   conWriteLine();
   sayMessage("PXDIGCOM", 0);
 }
@@ -81,9 +78,9 @@ std::string headingSuffix(const std::string& itemText) {
 
 void writeHeading(const std::string& suffix) {
   clearScreenFrom(kHeadingRow);
-  conSetBackColour(kBlue);
+  conSetBackColour(kBuilderBlue);
   conWriteLine("Comando" + suffix);
-  conSetBackColour(kBlack);
+  conSetBackColour(kBuilderBlack);
   conWriteLine();
 }
 
@@ -144,21 +141,4 @@ std::string commandPopup() {
   }
   clearScreenFrom(row);
   return code;
-}
-
-void announceForm(std::string_view titleKey) {
-  clearScreenFrom(kFormTitleRow);
-  conSetBackColour(kBlue);
-  sayMessage(titleKey, 2);
-  conSetBackColour(kBlack);
-  spkSay(messageText("PX_FORM"));
-}
-
-bool appendCommandLine(const std::string& line) {
-  if (trimBlanks(line.size() > 2 ? std::string_view(line).substr(2) : std::string_view()).empty()) {
-    sayMessage("PXINVAL", 1);
-    return false;
-  }
-  commandLines().push_back(line);
-  return true;
 }

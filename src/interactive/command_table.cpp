@@ -8,13 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "console/console.h"
 #include "console/editing/editing.h"
 #include "console/forms/askkey.h"
-#include "console/console.h"
 #include "console/forms/form.h"
 #include "console/keys.h"
 #include "console/speech.h"
-#include "interactive/builder.h"
+#include "interactive/builder_steps.h"
 #include "messages/messages.h"
 
 namespace {
@@ -258,12 +258,4 @@ bool runCommandRow(std::string_view code) {
     return true;
   }
   return false;
-}
-
-std::string trimBlanks(std::string_view text) {
-  const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  size_t begin = 0, end = text.size();
-  while (begin < end && isBlank(text[begin])) ++begin;
-  while (end > begin && isBlank(text[end - 1])) --end;
-  return std::string(text.substr(begin, end - begin));
 }

@@ -8,9 +8,6 @@
 inline constexpr const char* kCancelledCode = "\x1b";
 
 // Runs the row of the code (two upper-case letters): announces its form, asks for the
-// values and hands the assembled line to appendCommandLine. False, with nothing done,
+// values and hands the assembled line to appendCommandLine (builder_steps.h). False, with nothing done,
 // when no row has the code.
 bool runCommandRow(std::string_view code);
-
-// The text without the blanks and control characters at either end.
-std::string trimBlanks(std::string_view text);

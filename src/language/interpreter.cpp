@@ -4,9 +4,9 @@
 #include "console/text/text.h"
 #include "language/commands.h"
 #include "language/reader.h"
+#include "project/project.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
-#include "shell/project/project.h"
 
 ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports) {
   ScriptState state;

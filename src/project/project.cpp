@@ -1,15 +1,15 @@
 // The spoken project operations: naming, loading, saving and starting a project.
 #include <utility>
 
+#include "console/console.h"
 #include "console/editing/editing.h"
 #include "console/forms/askkey.h"
-#include "console/console.h"
-#include "console/text/file_write.h"
 #include "console/keys.h"
 #include "console/speech.h"
+#include "console/text/file_write.h"
 #include "console/text/text.h"
 #include "messages/messages.h"
-#include "shell/project/project.h"
+#include "project/project.h"
 
 namespace {
 

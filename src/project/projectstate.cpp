@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "console/text/text.h"
-#include "shell/project/project.h"
+#include "project/project.h"
 
 namespace {
 

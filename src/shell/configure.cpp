@@ -5,14 +5,14 @@
 
 #include "console/config/config.h"
 #include "console/console.h"
-#include "console/text/file_write.h"
 #include "console/forms/form.h"
 #include "console/keys.h"
 #include "console/speech.h"
+#include "console/text/file_write.h"
 #include "console/text/text.h"
-#include "devices/device_chooser.h"
-#include "devices/spooler.h"
 #include "messages/messages.h"
+#include "output/printing/device_chooser.h"
+#include "output/printing/spooler.h"
 #include "shell/program.h"
 #include "shell/settings.h"
 

@@ -4,17 +4,17 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/keys.h"
 #include "console/forms/menu.h"
+#include "console/keys.h"
 #include "console/speech.h"
-#include "devices/emboss.h"
-#include "devices/ink_print.h"
 #include "interactive/builder.h"
-#include "render/surface.h"
-#include "render/viewing/viewing.h"
 #include "messages/messages.h"
+#include "output/embosser/emboss.h"
+#include "output/ink/ink_print.h"
+#include "output/viewing/viewing.h"
+#include "project/project.h"
+#include "render/surface.h"
 #include "shell/program.h"
-#include "shell/project/project.h"
 
 namespace {
 

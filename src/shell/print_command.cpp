@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "devices/configured_printer.h"
-#include "devices/emboss.h"
-#include "devices/ink_print.h"
-#include "devices/spooler.h"
-#include "shell/batch_run.h"
 #include "messages/messages.h"
+#include "output/embosser/emboss.h"
+#include "output/ink/ink_print.h"
+#include "output/printing/configured_printer.h"
+#include "output/printing/spooler.h"
+#include "shell/batch_run.h"
 
 namespace {
 

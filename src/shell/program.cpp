@@ -1,15 +1,15 @@
 // The program from greeting to goodbye.
 #include "shell/program.h"
 
-#include "console/forms/askkey.h"
 #include "console/config/config.h"
 #include "console/console.h"
 #include "console/editing/editing.h"
+#include "console/forms/askkey.h"
 #include "console/keys.h"
 #include "console/speech.h"
-#include "shell/mainmenu.h"
 #include "messages/messages.h"
-#include "shell/project/project.h"
+#include "project/project.h"
+#include "shell/mainmenu.h"
 #include "shell/version.h"
 
 namespace {

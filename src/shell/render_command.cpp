@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "console/text/text.h"
-#include "devices/embosser_stream.h"
-#include "devices/ink_pdf.h"
+#include "output/embosser/embosser_stream.h"
+#include "output/ink/ink_pdf.h"
 #include "render/image_surface.h"
 #include "render/image_writer.h"
 #include "shell/batch_run.h"

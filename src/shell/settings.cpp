@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "console/text/text.h"
-#include "devices/configured_printer.h"
 #include "messages/messages.h"
+#include "output/printing/configured_printer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "console/popup_fixture.h"
 #include "heard_in_order.h"
 #include "interactive/builder.h"
-#include "shell/project/project.h"
+#include "project/project.h"
 
 class BuilderTest : public PopupTest {
  protected:

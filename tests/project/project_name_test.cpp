@@ -3,7 +3,7 @@
 
 #include "console/console.h"
 #include "console/console_fixture.h"
-#include "shell/project/project.h"
+#include "project/project.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/project/project.h"
+#include "project/project.h"
 
 namespace {
 

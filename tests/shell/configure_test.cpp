@@ -8,9 +8,9 @@
 
 #include "console/config/options.h"
 #include "console/platform_backends.h"
-#include "devices/configured_printer.h"
-#include "devices/fake_spooler.h"
 #include "heard_in_order.h"
+#include "output/printing/configured_printer.h"
+#include "output/printing/fake_spooler.h"
 #include "shell/program.h"
 
 namespace {

@@ -23,7 +23,7 @@ class PrintCommand : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(cups_.failure(), "");
     ASSERT_TRUE(cups_.addRawQueue("Braille"));
-    ASSERT_TRUE(cups_.addQueueFromPpd("Tinta", std::string(PONTELIX_SOURCE_DIR) + "/tests/devices/test-ink.ppd"));
+    ASSERT_TRUE(cups_.addQueueFromPpd("Tinta", std::string(PONTELIX_SOURCE_DIR) + "/tests/output/ink/test-ink.ppd"));
   }
 
   // Runs a pontelix command line (after "pontelix ") in the scratch directory.

@@ -22,7 +22,7 @@ class PrintRun : public ProgramRun {
   }
 
   bool addInkQueue(const std::string& name) {
-    return cups_.addQueueFromPpd(name, std::string(PONTELIX_SOURCE_DIR) + "/tests/devices/test-ink.ppd");
+    return cups_.addQueueFromPpd(name, std::string(PONTELIX_SOURCE_DIR) + "/tests/output/ink/test-ink.ppd");
   }
 
   // The captured job kept as a file, for poppler's tools.

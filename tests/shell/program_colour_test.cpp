@@ -1,10 +1,10 @@
 // The main prompt's colours, on an in-process console.
+#include "console/config/options.h"
 #include "console/console.h"
 #include "console/console_fixture.h"
-#include "console/config/options.h"
 #include "console/speech.h"
+#include "project/project.h"
 #include "shell/mainmenu.h"
-#include "shell/project/project.h"
 
 namespace {
 

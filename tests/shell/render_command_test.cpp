@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../devices/page_dots.h"
+#include "output/embosser/page_dots.h"
 #include "pdf_probe.h"
 #include "render/image_decode.h"
 

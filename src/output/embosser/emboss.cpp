@@ -1,19 +1,19 @@
 // The job is opened before the drawing is computed, so that the user hears whether the
 // embosser is there before waiting for a long script.
-#include "devices/emboss.h"
+#include "output/embosser/emboss.h"
 
 #include "console/console.h"
 #include "console/speech.h"
 #include "console/text/text.h"
-#include "devices/configured_printer.h"
-#include "devices/device_chooser.h"
-#include "devices/embosser_stream.h"
-#include "devices/spooler.h"
 #include "language/interpreter.h"
+#include "messages/messages.h"
+#include "output/embosser/embosser_stream.h"
+#include "output/printing/configured_printer.h"
+#include "output/printing/device_chooser.h"
+#include "output/printing/spooler.h"
+#include "project/project.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "messages/messages.h"
-#include "shell/project/project.h"
 
 bool sendSurfaceToEmbosser() {
   const bool written = writeEmbosserStream(surfacePixels(), writeRawPrinter);

@@ -1,6 +1,6 @@
 // The embosser receives each cell as the device character of the Braille alphabet, the
 // same characters the labels are translated into.
-#include "devices/embosser_stream.h"
+#include "output/embosser/embosser_stream.h"
 
 #include "language/braille_cells.h"
 

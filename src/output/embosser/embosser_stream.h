@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "devices/embosser_page.h"
+#include "output/embosser/embosser_page.h"
 #include "render/pixel_view.h"
 
 inline constexpr char kEmbosserStart[] = "\x1B" "1";

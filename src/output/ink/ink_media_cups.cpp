@@ -1,4 +1,4 @@
-#include "devices/ink_media_cups.h"
+#include "output/ink/ink_media_cups.h"
 
 #include <cups/cups.h>
 

@@ -2,7 +2,7 @@
 // Asking a CUPS queue about the paper it prints on by default.
 #include <string>
 
-#include "devices/ink_page.h"
+#include "output/ink/ink_page.h"
 
 typedef struct _http_s http_t;
 

@@ -3,7 +3,7 @@
 // (three quarters of the surface again, 74 MB for an A4 page at 600 dpi), which a
 // page of this size cannot afford. The file is small and fixed: seven objects and one
 // image compressed with zlib as it is read from the surface.
-#include "devices/ink_pdf.h"
+#include "output/ink/ink_pdf.h"
 
 #include <zlib.h>
 

@@ -8,7 +8,7 @@
 // writing holds one row and the compressor's window, whatever the page's size, and a
 // sink that passes the bytes on (a print job) holds no copy of the page at all.
 #include "console/text/file_write.h"
-#include "devices/ink_page.h"
+#include "output/ink/ink_page.h"
 #include "render/pixel_view.h"
 
 // Precondition: the image has at least one pixel. False when the sink refused bytes or

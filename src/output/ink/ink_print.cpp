@@ -1,21 +1,21 @@
 // Unlike the embosser, the job is opened only once the drawing is done: the page goes
 // to the print service as it is compressed, so no copy of it is ever held.
-#include "devices/ink_print.h"
+#include "output/ink/ink_print.h"
 
 #include <string_view>
 
-#include "console/forms/askkey.h"
 #include "console/console.h"
+#include "console/forms/askkey.h"
 #include "console/speech.h"
 #include "console/text/text.h"
-#include "devices/configured_printer.h"
-#include "devices/device_chooser.h"
-#include "devices/ink_pdf.h"
-#include "devices/spooler.h"
 #include "language/interpreter.h"
+#include "messages/messages.h"
+#include "output/ink/ink_pdf.h"
+#include "output/printing/configured_printer.h"
+#include "output/printing/device_chooser.h"
+#include "output/printing/spooler.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "messages/messages.h"
 
 namespace {
 

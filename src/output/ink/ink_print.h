@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "devices/ink_page.h"
+#include "output/ink/ink_page.h"
 
 // Asks for the printer and the orientation, tells the page size, renders the script (or
 // the test drawing) and sends the page. Every failure is said; nothing is printed after

@@ -1,4 +1,4 @@
-#include "devices/configured_printer.h"
+#include "output/printing/configured_printer.h"
 
 #include "console/config/config.h"
 #include "console/text/text.h"

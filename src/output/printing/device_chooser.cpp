@@ -1,12 +1,12 @@
-#include "devices/device_chooser.h"
+#include "output/printing/device_chooser.h"
 
 #include <algorithm>
 
 #include "console/console.h"
 #include "console/forms/menu.h"
 #include "console/text/text.h"
-#include "devices/spooler.h"
 #include "messages/messages.h"
+#include "output/printing/spooler.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The one job handle, kept here so that every print service obeys the same rules: one
 // job at a time, and nothing more written after a failed write.
-#include "devices/spooler.h"
+#include "output/printing/spooler.h"
 
-#include "devices/spooler_cups.h"
+#include "output/printing/spooler_cups.h"
 
 namespace {
 

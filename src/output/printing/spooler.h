@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "devices/ink_page.h"
+#include "output/ink/ink_page.h"
 
 // The installed printers in the order the print service gives them, each as the user
 // knows it ("name", or "name/instance" for a saved set of options). Names are UTF-8.

@@ -1,14 +1,14 @@
 // Every request goes over a connection of our own, never the library's default one,
 // because only our own connection can be given a deadline: a scheduler that accepts the
 // connection and then never answers would otherwise hold the program for minutes.
-#include "devices/spooler_cups.h"
+#include "output/printing/spooler_cups.h"
 
 #include <cups/cups.h>
 
 #include <chrono>
 #include <csignal>
 
-#include "devices/ink_media_cups.h"
+#include "output/ink/ink_media_cups.h"
 
 namespace {
 

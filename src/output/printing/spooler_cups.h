@@ -2,6 +2,6 @@
 // The system's print service (CUPS). Its destinations are the devices, on the server
 // the user's settings name (CUPS_SERVER, client.conf), with the user's saved
 // instances (lpoptions).
-#include "devices/spooler.h"
+#include "output/printing/spooler.h"
 
 PrintSpooler& systemSpooler();

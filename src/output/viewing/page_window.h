@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/embosser_page.h"
+#include "output/embosser/embosser_page.h"
 
 struct PageWindow {
   int width = 1, height = 1;  // cells and lines it shows

@@ -1,18 +1,18 @@
 // Option G: the drawing of the command lines written as a JPEG, PNG or BMP file.
 #include <string>
 
-#include "console/forms/askkey.h"
 #include "console/console.h"
-#include "console/text/file_write.h"
+#include "console/forms/askkey.h"
 #include "console/keys.h"
 #include "console/speech.h"
+#include "console/text/file_write.h"
 #include "console/text/text.h"
+#include "messages/messages.h"
+#include "output/viewing/screen_drawing.h"
+#include "output/viewing/viewing.h"
+#include "project/project.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "render/viewing/screen_drawing.h"
-#include "render/viewing/viewing.h"
-#include "messages/messages.h"
-#include "shell/project/project.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "render/viewing/screen_drawing.h"
+#include "output/viewing/screen_drawing.h"
 
 #include "console/console.h"
 #include "console/keys.h"
 #include "language/interpreter.h"
-#include "render/surface.h"
 #include "messages/messages.h"
-#include "shell/project/project.h"
+#include "project/project.h"
+#include "render/surface.h"
 
 const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";
 

@@ -8,15 +8,15 @@
 #include "console/braille_display/braille_display.h"
 #include "console/braille_page.h"
 #include "console/console.h"
-#include "console/text/file_write.h"
 #include "console/speech.h"
+#include "console/text/file_write.h"
 #include "console/text/text_file.h"
-#include "devices/embosser_page.h"
+#include "output/embosser/embosser_page.h"
+#include "output/viewing/page_window.h"
+#include "output/viewing/screen_drawing.h"
+#include "output/viewing/viewing.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
-#include "render/viewing/page_window.h"
-#include "render/viewing/screen_drawing.h"
-#include "render/viewing/viewing.h"
 
 namespace {
 

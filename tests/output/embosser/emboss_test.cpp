@@ -2,11 +2,11 @@
 // print service of the test's own that can fail at any step.
 #include "console/forms/menu.h"
 #include "console/popup_fixture.h"
-#include "devices/device_chooser.h"
-#include "devices/emboss.h"
-#include "devices/embosser_stream.h"
-#include "devices/fake_spooler.h"
-#include "devices/spooler.h"
+#include "output/embosser/emboss.h"
+#include "output/embosser/embosser_stream.h"
+#include "output/printing/device_chooser.h"
+#include "output/printing/fake_spooler.h"
+#include "output/printing/spooler.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 

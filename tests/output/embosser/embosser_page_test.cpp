@@ -1,4 +1,4 @@
-#include "devices/embosser_page.h"
+#include "output/embosser/embosser_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "devices/embosser_stream.h"
+#include "output/embosser/embosser_stream.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/embosser_stream.h"
+#include "output/embosser/embosser_stream.h"
 
 using DotLines = std::vector<std::vector<unsigned>>;
 

@@ -1,4 +1,4 @@
-#include "devices/ink_page.h"
+#include "output/ink/ink_page.h"
 
 #include <gtest/gtest.h>
 

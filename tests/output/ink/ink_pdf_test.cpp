@@ -1,4 +1,4 @@
-#include "devices/ink_pdf.h"
+#include "output/ink/ink_pdf.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

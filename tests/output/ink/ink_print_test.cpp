@@ -1,12 +1,12 @@
 // The ink page's way to the print service, against a service of the test's own that can
 // fail at any step: what is sent, what is said, and what is refused before any job.
-#include "devices/ink_print.h"
+#include "output/ink/ink_print.h"
 
 #include <algorithm>
 
-#include "devices/fake_spooler.h"
 #include "heard_in_order.h"
-#include "devices/ink_pdf.h"
+#include "output/ink/ink_pdf.h"
+#include "output/printing/fake_spooler.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "console/popup_fixture.h"
-#include "devices/spooler.h"
+#include "output/printing/spooler.h"
 #include "render/surface.h"
 
 class FakeSpooler : public PrintSpooler {

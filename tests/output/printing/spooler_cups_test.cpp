@@ -4,8 +4,8 @@
 
 #include <cups/cups.h>
 
-#include "devices/spooler.h"
-#include "devices/spooler_cups.h"
+#include "output/printing/spooler.h"
+#include "output/printing/spooler_cups.h"
 #include "private_cups.h"
 
 namespace {

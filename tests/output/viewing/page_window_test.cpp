@@ -1,4 +1,4 @@
-#include "render/viewing/page_window.h"
+#include "output/viewing/page_window.h"
 
 #include <gtest/gtest.h>
 
