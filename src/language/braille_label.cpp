@@ -1,5 +1,7 @@
 #include "language/braille_label.h"
 
+#include <climits>
+
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
 #include "render/surface.h"
@@ -12,9 +14,21 @@ struct CellGeometry {
   int32_t advance;  // from one cell to the next
 };
 
+// On an embosser that prints ordinary Braille cells, a label's cells are the page's own
+// cells: they follow each other without a gap.
+bool labelsOnWholeCells() {
+  return outputMode == OutputMode::Embosser && embosserSheet().mode == BrailleMode::Text;
+}
+
 CellGeometry cellGeometry() {
   if (outputMode == OutputMode::Screen) return {6, 2, 20};
-  return {1, 1, 3};
+  return {1, 1, labelsOnWholeCells() ? 2 : 3};
+}
+
+// The multiple of `step` nearest to `value`, halves going up.
+int64_t nearestMultiple(int64_t value, int64_t step) {
+  const int64_t shifted = value + step / 2;
+  return (shifted >= 0 ? shifted / step : -((-shifted + step - 1) / step)) * step;
 }
 
 }  // namespace
@@ -43,10 +57,18 @@ RenderFault drawBrailleLabel(double x, double y, std::string_view text) {
   if (!column || !row) return raiseRenderFault(fault);
   const int32_t width = drawingSurface()->width();
   int64_t at = *column;
+  int64_t bottom = *row;
+  if (labelsOnWholeCells()) {
+    // The first cell moves to the nearest page cell: its left dots on an even column,
+    // its top dots on a row that is a multiple of 3 (the row given is the bottom dots').
+    at = nearestMultiple(at, 2);
+    bottom = nearestMultiple(bottom - 2, 3) + 2;
+  }
+  if (bottom < INT32_MIN || bottom > INT32_MAX) return RenderFault::None;
   for (const char byte : textToBraille(text)) {
     // Cells right of the surface can never show; cells left of it still move the row on.
     if (at >= width) break;
-    at += drawBrailleCell(static_cast<unsigned char>(byte), static_cast<int32_t>(at), *row);
+    at += drawBrailleCell(static_cast<unsigned char>(byte), static_cast<int32_t>(at), static_cast<int32_t>(bottom));
   }
   return RenderFault::None;
 }

@@ -60,6 +60,7 @@ struct Loader {
   char mark = '.';
   int reportedBadLines = 0;
   int unreportedBadLines = 0;
+  bool quiet = false;
 
   void report(const std::string& texts) {
     if (reportedBadLines >= kMaxReportedBadLines) {
@@ -67,9 +68,14 @@ struct Loader {
       return;
     }
     ++reportedBadLines;
+    if (quiet) return;
     spkClick();
     spkClick();
     spkWriteLine("Erro no dado: " + texts);
+  }
+
+  void say(const std::string& text) const {
+    if (!quiet) spkWriteLine(text);
   }
 
   // A line that did not give a point still takes a place while there is room.
@@ -118,10 +124,10 @@ struct Loader {
         case LineRead::End:
           return;
         case LineRead::Binary:
-          spkWriteLine("Arquivo n\xE3o \xE9 de texto: " + std::string(name));
+          say("Arquivo n\xE3o \xE9 de texto: " + std::string(name));
           return;
         case LineRead::Error:
-          spkWriteLine("Arquivo n\xE3o pode ser lido: " + std::string(name));
+          say("Arquivo n\xE3o pode ser lido: " + std::string(name));
           return;
       }
     }
@@ -141,29 +147,30 @@ char systemDecimalMark() {
   return mark;
 }
 
-void loadDataFile(std::string_view name) {
+void loadDataFile(std::string_view name, bool quiet) {
   gDataPoints.count = 0;
+  Loader loader;
+  loader.quiet = quiet;
+  loader.mark = systemDecimalMark();
   const std::string path = cp1252ToUtf8(name);
   struct stat info;
   const bool named = !name.empty() && name.find('\0') == std::string_view::npos;
   if (!named || ::stat(path.c_str(), &info) != 0) {
     if (!named || errno == ENOENT || errno == ENOTDIR)
-      spkWriteLine("Arquivo n\xE3o existe: " + std::string(name));
+      loader.say("Arquivo n\xE3o existe: " + std::string(name));
     else
-      spkWriteLine("Arquivo n\xE3o pode ser lido: " + std::string(name));
+      loader.say("Arquivo n\xE3o pode ser lido: " + std::string(name));
     return;
   }
   // Only a regular file is sure to end: a directory, a pipe or a device is refused.
   FILE* file = S_ISREG(info.st_mode) ? std::fopen(path.c_str(), "rb") : nullptr;
   if (!file) {
-    spkWriteLine("Arquivo n\xE3o pode ser lido: " + std::string(name));
+    loader.say("Arquivo n\xE3o pode ser lido: " + std::string(name));
     return;
   }
-  Loader loader;
-  loader.mark = systemDecimalMark();
   loader.readAll(file, name);
   std::fclose(file);
   if (loader.unreportedBadLines > 0)
-    spkWriteLine("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) +
+    loader.say("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) +
                  (loader.unreportedBadLines == 1 ? " linha" : " linhas"));
 }

@@ -8,7 +8,8 @@
 // missing file leaves the list empty, a bad line is reported and still takes a place,
 // a file that can not be read to its end keeps the points read before the problem.
 // The name is Windows-1252, relative names resolved against the current directory.
-void loadDataFile(std::string_view name);
+// Quiet, nothing is told: the same points are read.
+void loadDataFile(std::string_view name, bool quiet = false);
 
 // The decimal mark that data files use: the one of LC_NUMERIC as the environment sets
 // it (LC_ALL, LC_NUMERIC, LANG), "." when that locale is unknown or its mark is not a

@@ -7,6 +7,7 @@
 #include "project/project.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
+#include "render/surface.h"
 
 ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports) {
   ScriptState state;
@@ -37,6 +38,21 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
 }
 
 ScriptOutcome runScript(const std::vector<std::string>& lines) { return runScript(lines, spokenScriptReports()); }
+
+int firstLineError(const std::vector<std::string>& lines) {
+  const OutputMode mode = outputMode;
+  outputMode = OutputMode::Embosser;
+  int found = -1;
+  if (prepareSurface()) {
+    ScriptReports reports;
+    reports.quiet = true;
+    reports.lineError = [&found](int lineIndex, const std::string&) { found = lineIndex; };
+    runScript(lines, reports);
+    freeSurface();
+  }
+  outputMode = mode;
+  return found;
+}
 
 void drawProjectOrTestDrawing(bool testDrawing) {
   if (testDrawing) {

@@ -11,11 +11,15 @@ OutputMode outputMode = OutputMode::Screen;
 namespace {
 
 std::unique_ptr<Canvas> gSurface;
+EmbosserSheet gEmbosserSheet;
 int32_t gInkPageSide = 0;
 int32_t gScreenWidth = 0;
 int32_t gScreenHeight = 0;
 
 }  // namespace
+
+void setEmbosserSheet(const EmbosserSheet& sheet) { gEmbosserSheet = sheet; }
+const EmbosserSheet& embosserSheet() { return gEmbosserSheet; }
 
 void setInkPageSide(int32_t side) { gInkPageSide = side; }
 int32_t inkPageWidth() { return gInkPageSide; }
@@ -54,8 +58,8 @@ bool prepareSurface() {
   int32_t width = 0, height = 0;
   switch (outputMode) {
     case OutputMode::Embosser:
-      width = kEmbosserSheetWidth;
-      height = kEmbosserSheetHeight;
+      width = 2 * gEmbosserSheet.cells;
+      height = 3 * gEmbosserSheet.lines;
       break;
     case OutputMode::InkPrinter:
       width = inkPageWidth();

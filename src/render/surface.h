@@ -12,9 +12,24 @@
 enum class OutputMode : uint8_t { Embosser = 0, InkPrinter = 1, Screen = 2 };
 extern OutputMode outputMode;
 
-// The embosser sheet: one pixel per Braille dot position.
-constexpr int32_t kEmbosserSheetWidth = 132;
-constexpr int32_t kEmbosserSheetHeight = 132;
+// How the embosser prints: "gráfico", dots on a uniform grid bracketed by the
+// embosser's graphics codes; "texto", ordinary Braille cells (BRF), where a label must
+// fall on whole cells to be read.
+enum class BrailleMode : uint8_t { Graphic = 0, Text = 1 };
+
+// The embosser sheet: one pixel per Braille dot position, 2 pixels a cell across and
+// 3 down, so the surface is 2 x cells wide and 3 x lines high. The default is the
+// 66 x 44 graphics page.
+struct EmbosserSheet {
+  int32_t cells = 66;
+  int32_t lines = 44;
+  BrailleMode mode = BrailleMode::Graphic;
+  bool operator==(const EmbosserSheet&) const = default;
+};
+// Set before the embosser surface is prepared; the figures, the labels and the stream
+// read it from here.
+void setEmbosserSheet(const EmbosserSheet& sheet);
+const EmbosserSheet& embosserSheet();
 
 // The ink page is square; its side is set by ink printing (in printer pixels) or by
 // the batch renderer before the surface is prepared.

@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console/config/config.h"
 #include "console/config/options.h"
+#include "console/text/text.h"
+#include "console/text/text_file.h"
 #include "console/transcript.h"
 #include "language/interpreter.h"
+#include "output/embosser/embosser_pages.h"
 #include "render/figures.h"
-#include "console/text/text_file.h"
 
 namespace {
 
@@ -33,14 +36,14 @@ int batchFailure(std::string_view command, const std::string& message) {
   return kBatchFailed;
 }
 
-int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const char* usage) {
+int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const std::string& usage) {
   if (!parsed) {
     batchFailure(command, error);
-    std::fputs(usage, stderr);
+    std::fputs(usage.c_str(), stderr);
     return kBatchFailed;
   }
   if (help) {
-    std::fputs(usage, stdout);
+    std::fputs(usage.c_str(), stdout);
     return kBatchDone;
   }
   return -1;
@@ -63,11 +66,60 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
       request.testDrawing = true;
     } else if (arg == "--landscape") {
       request.landscape = true;
+    } else if (arg.starts_with("--embosser-page=")) {
+      request.embosserPage = arg.substr(16);
+    } else if (arg.starts_with("--cells=")) {
+      request.cells = arg.substr(8);
+    } else if (arg.starts_with("--lines=")) {
+      request.lines = arg.substr(8);
+    } else if (arg.starts_with("--braille-mode=")) {
+      request.brailleMode = arg.substr(15);
     } else if (!option(i, arg, error)) {
       if (error.empty()) error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
       return false;
     }
   }
+  return true;
+}
+
+const char kEmbosserPageUsage[] =
+    "  --embosser-page=NOME  p\xc3\xa1gina do impressor braille: Padr\xc3\xa3o (66 x 44, gr\xc3\xa1" "fico), A4, Carta,\n"
+    "            Of\xc3\xad" "cio, A3, A5, 11x11,5, 11x12, 11x17, 11,5x11, 12x12 (modo texto) ou\n"
+    "            Personalizada (padr\xc3\xa3o: a de Tramel.ini, PONTELIX/PAGBRAILLE)\n"
+    "  --cells=N --lines=N  celas por linha (10 a 100) e linhas (5 a 100) da p\xc3\xa1gina\n"
+    "  --braille-mode=grafico|texto  pontos em grade (c\xc3\xb3" "digos gr\xc3\xa1" "ficos) ou celas\n"
+    "            comuns (BRF), com os r\xc3\xb3tulos em celas inteiras\n";
+
+bool settleEmbosserSheet(const BatchRequest& request, std::string& error) {
+  EmbosserSheet sheet = configuredEmbosserSheet();
+  if (!request.embosserPage.empty()) {
+    const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
+    if (!preset) {
+      error = "p\xc3\xa1gina desconhecida: " + request.embosserPage + " (" + cp1252ToUtf8(embosserPageNames()) + ")";
+      return false;
+    }
+    sheet = embosserPageSheet(*preset, sheet);
+  }
+  const auto number = [&](const std::string& text, const char* option, int32_t& value) {
+    if (text.empty()) return true;
+    int parsed = 0;
+    if (cfgWholeNumber(text, parsed)) {
+      value = parsed;
+      return true;
+    }
+    error = std::string(option) + " quer um n\xc3\xbamero: " + text;
+    return false;
+  };
+  if (!number(request.cells, "--cells", sheet.cells) || !number(request.lines, "--lines", sheet.lines)) return false;
+  if (!request.brailleMode.empty() && !brailleModeByName(utf8ToCp1252(request.brailleMode), sheet.mode)) {
+    error = "--braille-mode deve ser grafico ou texto: " + request.brailleMode;
+    return false;
+  }
+  if (const std::string problem = customSheetProblem(sheet); !problem.empty()) {
+    error = cp1252ToUtf8(problem);
+    return false;
+  }
+  setEmbosserSheet(sheet);
   return true;
 }
 

@@ -19,17 +19,20 @@ int batchFailure(std::string_view command, const std::string& message);
 // For a command line that is not to be run: on a usage error writes the error and the
 // usage to standard error and returns kBatchFailed; for --help writes the usage to
 // standard output and returns kBatchDone. -1 when the command is to run.
-int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const char* usage);
+int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const std::string& usage);
 
 // What every batch command line has besides its own options.
 struct BatchRequest {
   bool testDrawing = false;
   bool landscape = false;
   std::string script;  // "-" for standard input; empty with the test drawing
+  // The embosser page as the command line gives it (UTF-8, empty when not given):
+  // --embosser-page, --cells, --lines, --braille-mode.
+  std::string embosserPage, cells, lines, brailleMode;
 };
 
 // Walks the arguments after the command's name (argv[0]). --help (-h) ends the walk
-// with help set. Every plain word ("-" included) and every word after "--" is added to
+// with help set. The embosser page options are taken into the request. Every plain word ("-" included) and every word after "--" is added to
 // `scripts`. Any option but --help, --test-drawing and --landscape goes to `option`
 // with its index, which it may move on past a value of its own; it returns false, with
 // `error` set when it has a reason, for an option it does not take. False with `error`
@@ -37,6 +40,14 @@ struct BatchRequest {
 using BatchOption = std::function<bool(int& index, std::string_view arg, std::string& error)>;
 bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help, std::vector<std::string>& scripts,
                         const BatchOption& option, std::string& error);
+
+// Sets the embosser sheet: Tramel.ini's page, then the page named on the command line,
+// then the cells, lines and mode given there. False with `error` set (UTF-8) for a page
+// that is unknown or cannot be printed.
+bool settleEmbosserSheet(const BatchRequest& request, std::string& error);
+
+// The embosser page options as the usage lists them.
+extern const char kEmbosserPageUsage[];
 
 // Takes the one script of the command line into the request. False with `error` set
 // when there are two, or none without the test drawing.

@@ -1,4 +1,4 @@
-// Option C: the settings of speech, printers and recordings in a spoken form, written to
+// Option C: the settings of speech, printers, the embosser page and recordings in a spoken form, written to
 // the user's Tramel.ini and applied at once.
 #include <string>
 #include <vector>
@@ -11,6 +11,7 @@
 #include "console/text/file_write.h"
 #include "console/text/text.h"
 #include "messages/messages.h"
+#include "output/embosser/embosser_pages.h"
 #include "output/printing/device_chooser.h"
 #include "output/printing/spooler.h"
 #include "shell/program.h"
@@ -93,6 +94,7 @@ void configure() {
   // Speech starts again from the file, so that this very message already comes at
   // the new speed, from the new engine, with the new voice.
   spkStart(0, "");
+  setEmbosserSheet(configuredEmbosserSheet());
   sayMessage("PXCFGOK", 2);
   if (spkExternalEngineMissing()) sayMessage("PXCFGSEXT", 2);
 }

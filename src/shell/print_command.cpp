@@ -25,7 +25,8 @@ constexpr char kUsage[] =
     "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
     "  --landscape tinta: papel deitado\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
-    "  --list      escreve as impressoras, uma por linha\n"
+    "  --list      escreve as impressoras, uma por linha\n";
+constexpr char kUsageStatus[] =
     "Status: 0 trabalho aceito, nada na sa\xc3\xad" "da de erros; 1 algum problema do desenho foi escrito\n"
     "        nela (erro de linha, figura, arquivo de dados) e o trabalho foi enviado;\n"
     "        2 uso errado, impressora desconhecida ou que recusa o trabalho\n";
@@ -108,7 +109,9 @@ int runPrintCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parsePrintArguments(argc, argv, request, help, error);
-  if (const int status = answerBatchUsage("print", parsed, help, error, kUsage); status >= 0) return status;
+  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
+  if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
+  if (!settleEmbosserSheet(request, error)) return answerBatchUsage("print", false, false, error, usage);
   SilentRun silent;
   if (request.list) return listPrinters();
   // The printer first, so that a script typed on standard input is not typed in vain.

@@ -8,6 +8,7 @@
 #include "console/keys.h"
 #include "console/speech.h"
 #include "messages/messages.h"
+#include "output/embosser/embosser_pages.h"
 #include "project/project.h"
 #include "shell/mainmenu.h"
 #include "shell/version.h"
@@ -30,6 +31,7 @@ bool startProgram() {
   showBanner();
   setWindowTitle("");
   spkStart(0, soundDirectory());
+  setEmbosserSheet(configuredEmbosserSheet());
   conSetBackColour(1);
   sayMessage("PXINIC", 0);
   spkWriteLine(kPontelixVersion);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "console/text/text.h"
+#include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/ink/ink_pdf.h"
 #include "render/image_surface.h"
@@ -19,14 +20,16 @@ constexpr char kUsage[] =
     "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
     "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille),\n"
-    "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8)\n"
+    "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8),\n"
+    "            .pef (a mesma p\xc3\xa1gina em Portable Embosser Format)\n"
     "            ou .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe)\n"
-    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf e\n"
-    "            .txt) ou tinta (padr\xc3\xa3o para .pdf)\n"
+    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf,\n"
+    "            .txt e .pef) ou tinta (padr\xc3\xa3o para .pdf)\n"
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
     "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura)\n"
     "  --landscape  o .pdf com o papel deitado\n"
-    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n"
+    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
+constexpr char kUsageStatus[] =
     "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
     "  figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a sa\xc3\xad" "da\n"
     "  foi gravada com o que foi desenhado; 2 nada foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da).\n";
@@ -57,6 +60,10 @@ bool chooseTarget(const std::string& output, RenderTarget& target) {
     target = RenderTarget::EmbosserPage;
     return true;
   }
+  if (endsWithNoCase(output, ".pef")) {
+    target = RenderTarget::EmbosserPef;
+    return true;
+  }
   if (endsWithNoCase(output, ".pdf")) {
     target = RenderTarget::InkPdf;
     return true;
@@ -77,6 +84,7 @@ ImageFormat imageFormatOf(RenderTarget target) {
     case RenderTarget::Jpeg: return ImageFormat::Jpeg;
     case RenderTarget::EmbosserStream:
     case RenderTarget::EmbosserPage:
+    case RenderTarget::EmbosserPef:
     case RenderTarget::InkPdf: break;
   }
   return ImageFormat::None;
@@ -106,6 +114,9 @@ bool writeOutput(const RenderRequest& request, std::string& error) {
       break;
     case RenderTarget::EmbosserPage:
       failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(surfacePixels())));
+      break;
+    case RenderTarget::EmbosserPef:
+      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(surfacePixels())));
       break;
     case RenderTarget::InkPdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
@@ -165,11 +176,12 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   }
   if (!chooseTarget(request.output, request.target)) {
     error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output +
-            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt ou .pdf)";
+            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt, .pef ou .pdf)";
     return false;
   }
   if (!modeGiven) {
-    const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage;
+    const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage ||
+                       request.target == RenderTarget::EmbosserPef;
     request.mode = cells                                     ? OutputMode::Embosser
                    : request.target == RenderTarget::InkPdf ? OutputMode::InkPrinter
                                                              : OutputMode::Screen;
@@ -205,7 +217,9 @@ int runRenderCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parseRenderArguments(argc, argv, request, help, error);
-  if (const int status = answerBatchUsage("render", parsed, help, error, kUsage); status >= 0) return status;
+  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
+  if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
+  if (!settleEmbosserSheet(request, error)) return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("render", error);
 

@@ -3,7 +3,8 @@
 //
 // Runs a command script (or the test drawing) without the interactive program and
 // writes the drawing as BMP, PNG or JPEG, as the byte stream an embosser receives
-// (".brf"), as the embosser page in Unicode Braille patterns (".txt"), or as the PDF
+// (".brf"), as the embosser page in Unicode Braille patterns (".txt") or as a Portable
+// Embosser Format document (".pef"), or as the PDF
 // page an ink printer receives (".pdf"). Nothing is heard and no key is awaited: line
 // errors and data-file messages go to standard error. Exit status: 0 a clean run; 1
 // something was written to standard error (a line error, a figure that could not be
@@ -15,7 +16,7 @@
 #include "render/surface.h"
 #include "shell/batch_run.h"
 
-enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, EmbosserPage, InkPdf };
+enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, EmbosserPage, EmbosserPef, InkPdf };
 
 struct RenderRequest : BatchRequest {
   OutputMode mode = OutputMode::Screen;

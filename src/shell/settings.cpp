@@ -5,9 +5,20 @@
 
 #include "console/text/text.h"
 #include "messages/messages.h"
+#include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"
 
 namespace {
+
+const char* pageName(std::string_view text) {
+  const EmbosserPagePreset* preset = findEmbosserPage(text);
+  return preset ? preset->name : nullptr;
+}
+std::string modeList() { return std::string(brailleModeName(BrailleMode::Text)) + "|" + brailleModeName(BrailleMode::Graphic); }
+const char* modeName(std::string_view text) {
+  BrailleMode mode;
+  return brailleModeByName(text, mode) ? brailleModeName(mode) : nullptr;
+}
 
 // The speech services read SERVFALA's rate and pitch as -10 to 10 (tenths of the
 // server's range), and TRADUTOR/VELOCIDADE as 1 to 5.
@@ -20,7 +31,19 @@ const std::vector<Setting> kSettings = {
     {"PXCFG_IMB", kPrinterSection, kEmbosserPrinterKey, SettingKind::Printer, 0, 0, 0, 60},
     {"PXCFG_IMT", kPrinterSection, kInkPrinterKey, SettingKind::Printer, 0, 0, 0, 60},
     {"PXCFG_LET", "TRADUTOR", "DIRLETRAS", SettingKind::Folder, 0, 0, 0, 255},
+    {"PXCFG_PAG", kPrinterSection, kEmbosserPageKey, SettingKind::Choice, 0, 0, 0, 15, embosserPageNames, pageName},
+    // The size and mode of the custom page.
+    {"PXCFG_CEL", kPrinterSection, kEmbosserCellsKey, SettingKind::Number, kMinPageCells, kMaxPageCells, 66},
+    {"PXCFG_LIN", kPrinterSection, kEmbosserLinesKey, SettingKind::Number, kMinPageLines, kMaxPageLines, 44},
+    {"PXCFG_MOD", kPrinterSection, kEmbosserModeKey, SettingKind::Choice, 0, 0, 0, 8, modeList, modeName},
 };
+
+// The item of a Choice that a text names, or the list's first item.
+std::string choiceOrFirst(const Setting& s, const std::string& text) {
+  if (const char* name = s.choiceName(text)) return name;
+  const std::string list = s.choiceList();
+  return list.substr(0, list.find('|'));
+}
 
 // Without a list from the speech server any voice number up to this is taken.
 constexpr int kMaxVoiceNumber = 99;
@@ -62,6 +85,8 @@ std::string showValue(const Setting& s, const SettingChoices& choices) {
     case SettingKind::Voice:
       if (!cfgWholeNumber(value, number) || number < 0) number = 0;
       return voiceText(number, choices.voices);
+    case SettingKind::Choice:
+      return choiceOrFirst(s, value);
     case SettingKind::Printer:
     case SettingKind::Folder:
       break;
@@ -96,6 +121,9 @@ std::string valueProblem(const Setting& s, const std::string& value, const Setti
         return problem(s, messageText("PXCFGIMP"));
       break;
     }
+    case SettingKind::Choice:
+      if (!s.choiceName(value)) return problem(s, messageText("PXCFGLST"));
+      break;
     case SettingKind::Folder: {
       std::error_code ec;
       const std::string folder = cfgExpandValue(value);
@@ -119,6 +147,8 @@ std::string storedValue(const Setting& s, const std::string& value) {
     case SettingKind::Voice:
       voiceNumber(value, number);
       return std::to_string(number);
+    case SettingKind::Choice:
+      return choiceOrFirst(s, value);
     case SettingKind::Printer:
     case SettingKind::Folder:
       break;
@@ -148,6 +178,9 @@ std::string settingChoiceList(const Setting& setting, const SettingChoices& choi
     case SettingKind::Voice:
       for (int n = 0; n <= static_cast<int>(choices.voices.size()); ++n)
         list += (list.empty() ? "" : "|") + voiceText(n, choices.voices);
+      break;
+    case SettingKind::Choice:
+      list = setting.choiceList();
       break;
     case SettingKind::Printer:
     case SettingKind::Folder:

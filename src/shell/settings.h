@@ -3,6 +3,7 @@
 // the form shows the key's value, and what a value must be to be written. Texts are
 // Windows-1252.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "console/config/config.h"
@@ -13,6 +14,7 @@ enum class SettingKind {
   Voice,    // the number of one of the external engine's voices, 0 for its default
   Printer,  // an installed printer, or empty for none
   Folder,   // an existing folder, or empty for the default
+  Choice,   // one item of a list, in the list's own spelling
 };
 
 struct Setting {
@@ -23,6 +25,10 @@ struct Setting {
   int low = 0, high = 0;  // the range of a Number
   int fallback = 0;       // shown for a Number the file lacks or holds wrong
   int width = 3;          // how many characters the field takes
+  // For a Choice: the items joined by "|" (the first is what a wrong value shows as),
+  // and the item a text names in any spelling, or null.
+  std::string (*choiceList)() = nullptr;
+  const char* (*choiceName)(std::string_view text) = nullptr;
 };
 
 // The form's fields, in order.

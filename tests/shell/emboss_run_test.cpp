@@ -47,13 +47,20 @@ TEST_F(EmbossRun, BSendsTheScriptAsOneRawJobNamedPontelix) {
   EXPECT_EQ(timesSaid("Erro no dispositivo"), 0);
 }
 
-// The printer is confirmed before the drawing is computed, and a line error still sends
-// what was drawn before it.
-TEST_F(EmbossRun, ALineErrorComesAfterTheConfirmationAndTheDrawingSoFarGoes) {
+// A script with a line error is asked about before any job is opened: N spends no
+// paper; S sends what was drawn before the error, which is reported again as it is drawn.
+TEST_F(EmbossRun, ALineErrorIsAskedAboutBeforeTheJobAndOnlyYesSendsTheDrawingSoFar) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
   writeBytes(dir_.file("figura.pxg"), "PT 0 0\r\nXX 1 2\r\nPT 5 5\r\n");
-  EXPECT_EQ(run("b<Enter><Enter><Esc>s", "figura.pxg"), 0);
-  EXPECT_TRUE(heardInOrder({"say: Impressora ok. Iniciando impressão.", "say: Erro na linha "})) << transcriptText();
+  EXPECT_EQ(run("b<Enter>n<Esc>s", "figura.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Erro na linha ", "say: 1", "say: Imprime assim mesmo? (S/N)", "say: Cancelado"}))
+      << transcriptText();
+  EXPECT_EQ(timesSaid("Impressora ok. Iniciando impress\xc3\xa3o."), 0);
+
+  EXPECT_EQ(run("b<Enter>s<Enter><Esc>s", "figura.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Imprime assim mesmo? (S/N)", "say: Impressora ok. Iniciando impressão.",
+                            "say: Erro na linha "}))
+      << transcriptText();
   const auto jobs = cups_.waitForJobs(1);
   ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
   EXPECT_EQ(jobs[0].bytes, renderedStream("PT 0 0\r\n"));

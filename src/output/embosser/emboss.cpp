@@ -10,6 +10,7 @@
 #include "output/embosser/embosser_stream.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/device_chooser.h"
+#include "output/printing/print_check.h"
 #include "output/printing/spooler.h"
 #include "project/project.h"
 #include "render/image_surface.h"
@@ -41,6 +42,7 @@ void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
   const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
   if (device.empty()) return;
+  if (!acceptPrintingDespiteErrors(testDrawing)) return;
   conWriteLine();
   sayMessage("PXIMPREM", 0);
   spkWriteLine(utf8ToCp1252(device));
@@ -49,6 +51,9 @@ void embossDrawing(bool testDrawing) {
     return;
   }
   sayMessage("PXIMPROK", 2);
+  const EmbosserSheet& sheet = embosserSheet();
+  spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") + std::to_string(sheet.lines) +
+               messageText("PXPAGFIM"));
   embossOnOpenJob([testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   conClear();
   setWindowTitle(projectFileName());

@@ -3,6 +3,7 @@
 #include "output/embosser/embosser_stream.h"
 
 #include "language/braille_cells.h"
+#include "render/surface.h"
 
 char embosserCellCode(unsigned pattern) {
   return static_cast<char>(brailleCellDeviceCharacter(static_cast<unsigned char>(pattern & 63u)));
@@ -26,11 +27,14 @@ std::vector<std::string> embosserLines(const EmbosserPage& page) {
 std::vector<std::string> embosserLines(const PixelView& surface) { return embosserLines(embosserPage(surface)); }
 
 bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std::string_view bytes)>& write) {
-  if (!write(kEmbosserStart)) return false;
+  // An embosser of ordinary Braille cells takes the lines as they are: the graphics
+  // codes would be printed as cells.
+  const bool graphics = embosserSheet().mode == BrailleMode::Graphic;
+  if (graphics && !write(kEmbosserStart)) return false;
   for (const std::string& line : embosserLines(surface)) {
     if (!write(line)) return false;
   }
-  return write(kEmbosserEnd) && write(kEmbosserPageEnd);
+  return (!graphics || write(kEmbosserEnd)) && write(kEmbosserPageEnd);
 }
 
 std::string embosserStream(const PixelView& surface) {

@@ -24,7 +24,8 @@ std::vector<std::string> embosserLines(const EmbosserPage& page);
 std::vector<std::string> embosserLines(const PixelView& surface);
 
 // Writes the stream in the pieces an embosser job receives: the start sequence, each
-// line, the end sequence, the form feed. Stops at the first write that fails and
+// line, the end sequence, the form feed; on a sheet of mode texto (embosserSheet()) the
+// lines and the form feed only. Stops at the first write that fails and
 // returns false then; the surface is converted only after the start was taken.
 bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std::string_view bytes)>& write);
 

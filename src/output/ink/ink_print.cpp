@@ -13,6 +13,7 @@
 #include "output/ink/ink_pdf.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/device_chooser.h"
+#include "output/printing/print_check.h"
 #include "output/printing/spooler.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
@@ -95,6 +96,7 @@ void printDrawing(bool testDrawing) {
   sayMessage("PXSTINTA", 1);
   const std::string device = chooseDevice(false, configuredPrinter(OutputMode::InkPrinter));
   if (device.empty()) return;
+  if (!acceptPrintingDespiteErrors(testDrawing)) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);
   const bool landscape = askKey("SN") == 'S';

@@ -1,0 +1,124 @@
+// The paper sizes are those of the braille drivers' page size option, in their units,
+// so that a page chosen here has the cells the driver would give it.
+#include "output/embosser/embosser_pages.h"
+
+#include "console/config/config.h"
+#include "console/text/text.h"
+#include "output/printing/configured_printer.h"
+
+namespace {
+
+const std::vector<EmbosserPagePreset> kPresets = {
+    {kStandardPageName},
+    {"A4", 21000, 29700},
+    {"Carta", 21590, 27940},
+    {"Of\xed" "cio", 21590, 35560},
+    {"A3", 29700, 42000},
+    {"A5", 14850, 21000},
+    {"11 x 11,5 pol", 27940, 29210},
+    {"11 x 12 pol", 27940, 30480},
+    {"11 x 17 pol", 27940, 43180},
+    {"11,5 x 11 pol", 29210, 27940},
+    {"12 x 12 pol", 30480, 30480},
+    {kCustomPageName},
+};
+
+// A name reduced to what tells names apart: lower-case letters without accents,
+// digits, "x" for the multiplication sign and "." for the decimal comma; no blanks, no
+// trailing "pol".
+std::string nameKey(std::string_view name) {
+  std::string key;
+  for (const char c : toUpperAnsi(name)) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u == 0xD7) key += 'x';
+    else if (c == ',' || c == '.') key += '.';
+    else if (u >= 0xC0 && u <= 0xC5) key += 'a';
+    else if (u >= 0xC8 && u <= 0xCB) key += 'e';
+    else if (u >= 0xCC && u <= 0xCF) key += 'i';
+    else if (u >= 0xD2 && u <= 0xD6) key += 'o';
+    else if (u >= 0xD9 && u <= 0xDC) key += 'u';
+    else if (u == 0xC7) key += 'c';
+    else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  }
+  if (key.size() > 3 && key.ends_with("pol")) key.resize(key.size() - 3);
+  return key;
+}
+
+}  // namespace
+
+bool brailleDriverCells(const BrailleDriverLayout& layout, int& cells, int& lines) {
+  int cellDistance = 0;
+  switch (layout.textDotDistance) {
+    case 220: cellDistance = 310; break;
+    case 250: cellDistance = 350; break;
+    case 320: cellDistance = 525; break;
+    default: return false;
+  }
+  const int printableWidth = layout.pageWidth - layout.marginLeft - layout.marginRight;
+  const int printableHeight = layout.pageHeight - layout.marginTop - layout.marginBottom;
+  const int cellWidth = layout.textDotDistance + cellDistance;
+  const int cellHeight = layout.textDotDistance * (layout.textDots / 2 - 1) + layout.lineSpacing;
+  if (printableWidth <= 0 || printableHeight <= 0 || cellHeight <= 0) return false;
+  cells = (printableWidth + cellDistance) / cellWidth - layout.cellMarginLeft - layout.cellMarginRight;
+  lines = (printableHeight + layout.lineSpacing) / cellHeight - layout.cellMarginTop - layout.cellMarginBottom;
+  return cells > 0 && lines > 0;
+}
+
+const std::vector<EmbosserPagePreset>& embosserPagePresets() { return kPresets; }
+
+std::string embosserPageNames() {
+  std::string names;
+  for (const EmbosserPagePreset& preset : kPresets) names += (names.empty() ? "" : "|") + std::string(preset.name);
+  return names;
+}
+
+const EmbosserPagePreset* findEmbosserPage(std::string_view name) {
+  const std::string key = nameKey(name);
+  if (key.empty()) return nullptr;
+  for (const EmbosserPagePreset& preset : kPresets) {
+    if (nameKey(preset.name) == key) return &preset;
+  }
+  return nullptr;
+}
+
+EmbosserSheet embosserPageSheet(const EmbosserPagePreset& preset, const EmbosserSheet& custom) {
+  if (preset.width == 0) return preset.name == std::string_view(kCustomPageName) ? custom : EmbosserSheet{};
+  BrailleDriverLayout layout;
+  layout.pageWidth = preset.width;
+  layout.pageHeight = preset.height;
+  EmbosserSheet sheet;
+  sheet.mode = BrailleMode::Text;
+  brailleDriverCells(layout, sheet.cells, sheet.lines);
+  return sheet;
+}
+
+std::string customSheetProblem(const EmbosserSheet& sheet) {
+  if (sheet.cells < kMinPageCells || sheet.cells > kMaxPageCells)
+    return "As celas por linha v\xe3o de " + std::to_string(kMinPageCells) + " a " + std::to_string(kMaxPageCells) + ".";
+  if (sheet.lines < kMinPageLines || sheet.lines > kMaxPageLines)
+    return "As linhas por p\xe1gina v\xe3o de " + std::to_string(kMinPageLines) + " a " + std::to_string(kMaxPageLines) + ".";
+  return {};
+}
+
+bool brailleModeByName(std::string_view name, BrailleMode& mode) {
+  const std::string key = nameKey(name);
+  if (key == "grafico") mode = BrailleMode::Graphic;
+  else if (key == "texto") mode = BrailleMode::Text;
+  else return false;
+  return true;
+}
+
+const char* brailleModeName(BrailleMode mode) { return mode == BrailleMode::Text ? "texto" : "gr\xe1" "fico"; }
+
+EmbosserSheet configuredEmbosserSheet() {
+  const EmbosserPagePreset* preset = findEmbosserPage(cfgReadValue(kPrinterSection, kEmbosserPageKey));
+  if (!preset) return {};
+  EmbosserSheet custom;
+  custom.mode = BrailleMode::Text;
+  int number = 0;
+  if (cfgWholeNumber(cfgReadValue(kPrinterSection, kEmbosserCellsKey), number)) custom.cells = number;
+  if (cfgWholeNumber(cfgReadValue(kPrinterSection, kEmbosserLinesKey), number)) custom.lines = number;
+  brailleModeByName(cfgReadValue(kPrinterSection, kEmbosserModeKey), custom.mode);
+  const EmbosserSheet sheet = embosserPageSheet(*preset, custom);
+  return customSheetProblem(sheet).empty() ? sheet : EmbosserSheet{};
+}
