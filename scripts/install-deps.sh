@@ -18,6 +18,8 @@ packages=(
   libcups2-dev cups cups-client cups-bsd
   # the ink printing tests: the PDF filter of the test queue, and reading the PDF back
   cups-filters poppler-utils
+  # the embosser page checks: the cells of the BRF writer of ImageMagick, and reading PEF back
+  imagemagick libxml2-utils
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks

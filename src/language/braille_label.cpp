@@ -1,5 +1,6 @@
 #include "language/braille_label.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "language/braille_cells.h"
@@ -60,11 +61,13 @@ RenderFault drawBrailleLabel(double x, double y, std::string_view text) {
   int64_t bottom = *row;
   if (labelsOnWholeCells()) {
     // The first cell moves to the nearest page cell: its left dots on an even column,
-    // its top dots on a row that is a multiple of 3 (the row given is the bottom dots').
+    // its top dots on a row that is a multiple of 3 (the row given is the bottom dots'),
+    // and never to a line above or below the page, where it could not be read at all.
     at = nearestMultiple(at, 2);
-    bottom = nearestMultiple(bottom - 2, 3) + 2;
+    const int64_t lastTop = (drawingSurface()->height() / 3 - 1) * int64_t{3};
+    bottom = std::clamp<int64_t>(nearestMultiple(bottom - 2, 3), 0, std::max<int64_t>(lastTop, 0)) + 2;
   }
-  if (bottom < INT32_MIN || bottom > INT32_MAX) return RenderFault::None;
+
   for (const char byte : textToBraille(text)) {
     // Cells right of the surface can never show; cells left of it still move the row on.
     if (at >= width) break;

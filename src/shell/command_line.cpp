@@ -83,7 +83,8 @@ std::string commandLineHelp() {
          "Uso:\n"
          "  pontelix [OP\xc3\x87\xc3\x95""ES] [PROJETO]   programa interativo (PROJETO: arquivo .pxg)\n"
          "  pontelix render [OP\xc3\x87\xc3\x95""ES] ROTEIRO -o SAIDA\n"
-         "                                 desenha o roteiro em .bmp, .png, .jpg, .brf ou .pdf,\n"
+         "                                 desenha o roteiro em .bmp, .png, .jpg, .brf, .txt,\n"
+         "                                 .pef ou .pdf,\n"
          "                                 sem falar (op\xc3\xa7\xc3\xb5""es: pontelix render --help)\n"
          "  pontelix print [--printer=NOME] [OP\xc3\x87\xc3\x95""ES] [ROTEIRO]\n"
          "                                 imprime o roteiro no impressor braille ou na\n"
@@ -123,7 +124,8 @@ std::string commandLineHelp() {
          "grava, falando: TRADUTOR/VELOCIDADE (1 a 5), TRADUTOR/SAPI (Sim ou N\xc3\xa3o),\n"
          "SERVFALA/VOZ (0: a padr\xc3\xa3o; n: a n-\xc3\xa9sima voz portuguesa), SERVFALA/VELOCIDADE e\n"
          "TOM (-10 a 10), PONTELIX/IMPBRAILLE e IMPTINTA (as impressoras oferecidas primeiro\n"
-         "por B e por I) e TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
+         "por B e por I), PONTELIX/PAGBRAILLE, CELAS, LINHAS e MODOBRAILLE (a p\xc3\xa1gina do\n"
+         "impressor braille) e TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

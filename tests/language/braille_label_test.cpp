@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <utility>
 
+#include "render/drawing_state.h"
 #include "render/surface.h"
 
 namespace {
@@ -81,6 +84,31 @@ TEST_F(BrailleLabelTest, LabelsAreCutOffAtTheEdges) {
   // the top too (dot 1 above row 0 is lost).
   EXPECT_EQ(drawBrailleLabel(-20.5, 15, "\xE9\xE9"), RenderFault::None);
   EXPECT_EQ(blackPixels(), (Pixels{{0, 0}, {2, 0}, {3, 0}}));
+}
+
+// On a texto sheet every label cell is one page cell: wherever "abc" is put (odd
+// pixels, the page's corners, past its right edge), its dots are the cells a, b, c side
+// by side (those that fit), starting on the page cell nearest to where dot 1 would be.
+TEST_F(BrailleLabelTest, OnATextoSheetLabelsFallOnWholeCells) {
+  setEmbosserSheet({20, 10, BrailleMode::Text});
+  const unsigned abc[] = {1, 3, 9};
+  for (const double x : {-20.0, -19.7, -3.3, 0.0, 0.45, 7.1, 17.5, 18.9, 19.9}) {
+    for (const double y : {-15.0, -14.2, -0.55, 0.0, 3.35, 14.6, 15.0}) {
+      prepare(OutputMode::Embosser);
+      ASSERT_EQ(drawBrailleLabel(x, y, "abc"), RenderFault::None);
+      const int column = mapX(x), top = mapY(y) - 2;
+      Pixels expected;
+      const int first = std::clamp(column + 1, 0, 1000) / 2 * 2, line = std::clamp((top + 1) / 3 * 3, 0, 27);
+      EXPECT_LE(std::abs(first - column), 1);
+      for (int cell = 0; cell < 3 && first + 2 * cell < 40; ++cell) {
+        for (int dot = 0; dot < 6; ++dot)
+          if (abc[cell] & (1u << dot)) expected.insert({first + 2 * cell + dot / 3, line + dot % 3});
+      }
+      EXPECT_EQ(blackPixels(), expected) << x << " " << y;
+      freeSurface();
+    }
+  }
+  setEmbosserSheet({});
 }
 
 TEST_F(BrailleLabelTest, UnmappablePositionsDrawNothing) {

@@ -65,6 +65,21 @@ class RenderCommand : public ::testing::Test {
 };
 
 const std::string kEmptyStream = "\x1B" "1\r\n\x1B]\x0C";
+const fs::path kGolden = fs::path(PONTELIX_SOURCE_DIR) / "tests/output/embosser/golden";
+
+// The rows of a PEF document that xmllint reads, decoded to dots; empty when it does not.
+DotLines pefDots(const fs::path& pef) {
+  if (std::system(("xmllint --noout '" + pef.string() + "' 2>/dev/null").c_str()) != 0) return {};
+  std::ifstream in(pef, std::ios::binary);
+  const std::string xml{std::istreambuf_iterator<char>(in), {}};
+  std::string text;
+  for (size_t at = xml.find("<row"); at != std::string::npos; at = xml.find("<row", at + 1)) {
+    const size_t open = xml.find('>', at);
+    if (xml[open - 1] != '/') text += xml.substr(open + 1, xml.find("</row>", open) - open - 1);
+    text += '\n';
+  }
+  return pageTextDots(text);
+}
 
 TEST_F(RenderCommand, EmptyScriptGivesTheBareStream) {
   write("a.pxg", "");
@@ -216,7 +231,9 @@ TEST_F(RenderCommand, FailuresLeaveNoFileBehind) {
                                  "--mode=ink --size=30x40 f.pxg -o f.png", "--bogus f.pxg -o f.png",
                                  "missing.pxg -o f.png", ". -o f.png", "f.pxg -o no/such/dir/f.png", "f.pxg -o .",
                                  "--mode=screen f.pxg -o f.pdf", "--mode=embosser f.pxg -o f.pdf",
-                                 "--landscape f.pxg -o f.png", "--size=30x40 f.pxg -o f.pdf"}) {
+                                 "--landscape f.pxg -o f.png", "--size=30x40 f.pxg -o f.pdf",
+                                 "--cells=4 f.pxg -o f.brf", "--lines=101 f.pxg -o f.brf", "--lines=x f.pxg -o f.brf",
+                                 "--embosser-page=B5 f.pxg -o f.brf", "--braille-mode=relevo f.pxg -o f.pef"}) {
     const ProcessResult run = render(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_FALSE(run.err.empty()) << args;
@@ -243,7 +260,7 @@ TEST_F(RenderCommand, ExamplesRender) {
     if (entry.path().extension() != ".pxg") continue;
     ++count;
     const std::string name = entry.path().stem();
-    for (const std::string ext : {".png", ".brf", ".txt"}) {
+    for (const std::string ext : {".png", ".brf", ".txt", ".pef"}) {
       const fs::path out = dir_ / (name + ext);
       const ProcessResult run = render("'" + entry.path().string() + "' -o '" + out.string() + "'", "", examples);
       EXPECT_EQ(run.status, 0) << name << ext << ": " << run.err;
@@ -254,8 +271,57 @@ TEST_F(RenderCommand, ExamplesRender) {
     EXPECT_GT(stream.size(), kEmptyStream.size()) << name;
     EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 44) << name;
     EXPECT_TRUE(sameDots(streamDots(stream), pageTextDots(page))) << name;
+    // The standard page is the graphics page it always was, byte for byte.
+    EXPECT_EQ(stream, read(kGolden / (name + ".brf"))) << name;
+    EXPECT_TRUE(sameDots(streamDots(stream), pefDots(dir_ / (name + ".pef")))) << name;
   }
   EXPECT_GE(count, 4);
+  ASSERT_EQ(render("--test-drawing -o t.brf").status, 0);
+  EXPECT_EQ(read(dir_ / "t.brf"), read(kGolden / "desenho-de-teste.brf"));
+}
+
+// A page of 40 cells by 25 lines in mode texto: an 80 x 75 sheet, plain BRF lines that
+// hold the cells ImageMagick's own BRF writer reads off the same bitmap.
+TEST_F(RenderCommand, TextoPageIsPlainBrfWithTheCellsOfTheBitmap) {
+  const std::string parabola = fs::path(PONTELIX_SOURCE_DIR) / "examples" / "parabola.pxg";
+  const std::string page = "--cells=40 --lines=25 --braille-mode=texto '" + parabola + "'";
+  ASSERT_EQ(render(page + " -o c.brf").status, 0);
+  ASSERT_EQ(render("--mode=embosser " + page + " -o c.bmp").status, 0);
+  int width = 0, height = 0;
+  decodeBmp(read(dir_ / "c.bmp"), width, height);
+  EXPECT_EQ(width, 80);
+  EXPECT_EQ(height, 75);
+
+  const std::string stream = read(dir_ / "c.brf");
+  const DotLines dots = streamDots(stream);
+  ASSERT_FALSE(dots.empty()) << "not a plain BRF page";
+  EXPECT_LE(dots.size(), 25u);
+  for (const auto& line : dots) EXPECT_LE(line.size(), 40u);
+
+  ASSERT_EQ(std::system(("/usr/bin/convert '" + (dir_ / "c.bmp").string() + "' 'BRF:" + (dir_ / "im.brf").string() + "'").c_str()), 0);
+  std::string theirs = read(dir_ / "im.brf");
+  theirs.erase(0, theirs.find("\n\n") + 2);  // "Width: 80", "Height: 75" and a blank line
+  EXPECT_TRUE(sameDots(dots, streamDots(theirs + kEmbosserPageEnd)));
+}
+
+// Tramel.ini chooses the page; the command line wins over it.
+TEST_F(RenderCommand, TheConfiguredPageAndTheCommandLinesOwn) {
+  fs::create_directories(dir_ / "tramel");
+  write("tramel/Tramel.ini", "[PONTELIX]\r\nPAGBRAILLE=a4\r\n");
+  write("l.pxg", "TB 0 0 abc\n");
+  setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+  const ProcessResult a4 = render("l.pxg -o a4.txt");
+  const ProcessResult standard = render("--embosser-page=padrao l.pxg -o p.txt");
+  unsetenv("XDG_CONFIG_HOME");
+  ASSERT_EQ(a4.status, 0) << a4.err;
+  ASSERT_EQ(standard.status, 0) << standard.err;
+  const DotLines a4Dots = pageTextDots(read(dir_ / "a4.txt"));
+  EXPECT_EQ(a4Dots.size(), 28u);
+  const std::vector<unsigned> abc = {1, 3, 9};  // the label's cells, one embossed cell each
+  EXPECT_EQ(std::count_if(a4Dots.begin(), a4Dots.end(), [&](const auto& line) {
+              return std::search(line.begin(), line.end(), abc.begin(), abc.end()) != line.end();
+            }), 1);
+  EXPECT_EQ(pageTextDots(read(dir_ / "p.txt")).size(), 44u);
 }
 
 TEST_F(RenderCommand, PdfIsTheA4InkPageAt300Dots) {

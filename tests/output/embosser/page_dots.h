@@ -9,29 +9,42 @@
 
 using DotLines = std::vector<std::vector<unsigned>>;
 
-// The stream's lines between the start and end sequences, each cell decoded through the
-// code table; empty when the stream is not framed as the embosser expects.
+// BRF's upper-case form of a character: "`" is "@", "{" is "[" as "a" is "A".
+inline char upperBrf(char c) { return c >= 0x60 && c <= 0x7E ? static_cast<char>(c - 0x20) : c; }
+
+// The stream's lines, each cell decoded through the code table (either case, as BRF
+// writers differ), trailing blank cells dropped. A graphics stream must be framed by the
+// start and end sequences and the form feed, a texto stream must end with the form feed
+// and hold no escape; empty otherwise. Bare line feeds end lines too.
 inline DotLines streamDots(const std::string& stream) {
   const std::string start = kEmbosserStart, end = std::string(kEmbosserEnd) + kEmbosserPageEnd;
-  if (stream.rfind(start, 0) != 0 || stream.size() < start.size() + end.size() ||
-      stream.compare(stream.size() - end.size(), end.size(), end) != 0) {
-    return {};
+  const auto endsWith = [&](const std::string& tail) {
+    return stream.size() >= tail.size() && stream.compare(stream.size() - tail.size(), tail.size(), tail) == 0;
+  };
+  std::string body;
+  if (stream.rfind(start, 0) == 0) {
+    if (stream.size() < start.size() + end.size() || !endsWith(end)) return {};
+    body = stream.substr(start.size(), stream.size() - start.size() - end.size());
+  } else {
+    if (!endsWith(kEmbosserPageEnd) || stream.find('\x1B') != std::string::npos) return {};
+    body = stream.substr(0, stream.size() - 1);
   }
-  const std::string body = stream.substr(start.size(), stream.size() - start.size() - end.size());
   DotLines lines;
   for (size_t at = 0; at < body.size();) {
-    const size_t crlf = body.find("\r\n", at);
-    if (crlf == std::string::npos) return {};
+    const size_t lf = body.find('\n', at);
+    if (lf == std::string::npos) return {};
+    const size_t stop = lf > at && body[lf - 1] == '\r' ? lf - 1 : lf;
     std::vector<unsigned> cells;
-    for (size_t i = at; i < crlf; ++i) {
+    for (size_t i = at; i < stop; ++i) {
       unsigned pattern = 64;
       for (unsigned p = 0; p < 64; ++p) {
-        if (embosserCellCode(p) == body[i]) pattern = p;
+        if (upperBrf(embosserCellCode(p)) == upperBrf(body[i])) pattern = p;
       }
       cells.push_back(pattern);
     }
+    while (!cells.empty() && cells.back() == 0) cells.pop_back();
     lines.push_back(std::move(cells));
-    at = crlf + 2;
+    at = lf + 1;
   }
   return lines;
 }
