@@ -32,7 +32,11 @@ int64_t nearestMultiple(int64_t value, int64_t step) {
   return (shifted >= 0 ? shifted / step : -((-shifted + step - 1) / step)) * step;
 }
 
+CellBox gLastLabel;
+
 }  // namespace
+
+CellBox lastLabelCells() { return gLastLabel; }
 
 int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row) {
   const CellGeometry g = cellGeometry();
@@ -51,6 +55,7 @@ int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row)
 }
 
 RenderFault drawBrailleLabel(double x, double y, std::string_view text) {
+  gLastLabel = {};
   if (!drawingSurface()) return raiseRenderFault(RenderFault::NoSurface);
   RenderFault fault = RenderFault::None;
   const std::optional<int32_t> column = tryMapX(x, &fault);
@@ -63,14 +68,19 @@ RenderFault drawBrailleLabel(double x, double y, std::string_view text) {
     // The first cell moves to the nearest page cell: its left dots on an even column,
     // its top dots on a row that is a multiple of 3 (the row given is the bottom dots'),
     // and never to a line above or below the page, where it could not be read at all.
-    at = nearestMultiple(at, 2);
-    const int64_t lastTop = (drawingSurface()->height() / 3 - 1) * int64_t{3};
-    bottom = std::clamp<int64_t>(nearestMultiple(bottom - 2, 3), 0, std::max<int64_t>(lastTop, 0)) + 2;
+    at = nearestMultiple(at - surfaceInset(), 2) + surfaceInset();
+    const int64_t inset = surfaceInset(), lastTop = (surfaceHeight() / 3 - 1) * int64_t{3};
+    bottom = std::clamp<int64_t>(nearestMultiple(bottom - 2 - inset, 3), 0, std::max<int64_t>(lastTop, 0)) + inset + 2;
   }
 
   for (const char byte : textToBraille(text)) {
     // Cells right of the surface can never show; cells left of it still move the row on.
     if (at >= width) break;
+    const CellGeometry g = cellGeometry();
+    if (at + g.pitch + g.dotSide > 0) {
+      if (gLastLabel.right < gLastLabel.left) gLastLabel = {at, bottom - 2 * g.pitch, at, bottom + g.dotSide - 1};
+      gLastLabel.right = at + g.pitch + g.dotSide - 1;
+    }
     at += drawBrailleCell(static_cast<unsigned char>(byte), static_cast<int32_t>(at), static_cast<int32_t>(bottom));
   }
   return RenderFault::None;

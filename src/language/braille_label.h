@@ -21,3 +21,11 @@ int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row)
 // Returns the fault (and raises it) when the position cannot be mapped or there is no
 // surface; nothing is drawn then.
 RenderFault drawBrailleLabel(double x, double y, std::string_view text);
+
+// The pixels the cells of the last label took, its blank dot positions included, from
+// the first cell to the last one that fell on the canvas (inclusive bounds); empty
+// (right < left) when it drew no cell.
+struct CellBox {
+  int64_t left = 0, top = 0, right = -1, bottom = -1;
+};
+CellBox lastLabelCells();

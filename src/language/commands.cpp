@@ -169,7 +169,7 @@ void commandEquation(CommandRun& run) {
   if (run.reports.notice) run.reports.notice("Equa\xE7\xE3o n\xE3o implementada");
 }
 
-void commandLoadData(CommandRun& run) { loadDataFile(trimControls(run.state.remaining), run.reports.quiet); }
+void commandLoadData(CommandRun& run) { loadDataFile(trimControls(run.state.remaining), run.reports.dataMessage); }
 
 void commandHistogram(CommandRun& run) {
   const auto base = readPoint(run.state);

@@ -60,7 +60,7 @@ struct Loader {
   char mark = '.';
   int reportedBadLines = 0;
   int unreportedBadLines = 0;
-  bool quiet = false;
+  std::function<void(const std::string&)> tell;
 
   void report(const std::string& texts) {
     if (reportedBadLines >= kMaxReportedBadLines) {
@@ -68,14 +68,18 @@ struct Loader {
       return;
     }
     ++reportedBadLines;
-    if (quiet) return;
+    if (tell) {
+      tell("Erro no dado: " + texts);
+      return;
+    }
     spkClick();
     spkClick();
     spkWriteLine("Erro no dado: " + texts);
   }
 
   void say(const std::string& text) const {
-    if (!quiet) spkWriteLine(text);
+    if (tell) tell(text);
+    else spkWriteLine(text);
   }
 
   // A line that did not give a point still takes a place while there is room.
@@ -147,10 +151,10 @@ char systemDecimalMark() {
   return mark;
 }
 
-void loadDataFile(std::string_view name, bool quiet) {
+void loadDataFile(std::string_view name, const std::function<void(const std::string& text)>& tell) {
   gDataPoints.count = 0;
   Loader loader;
-  loader.quiet = quiet;
+  loader.tell = tell;
   loader.mark = systemDecimalMark();
   const std::string path = cp1252ToUtf8(name);
   struct stat info;

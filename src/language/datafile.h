@@ -1,6 +1,8 @@
 #pragma once
 // The reader of numeric data files named by "LD": one "x y" pair per line, numbers
 // written with the decimal mark of the user's regional settings (LC_NUMERIC).
+#include <functional>
+#include <string>
 #include <string_view>
 
 // Replaces the data point list (data_points.h) with the points of the file. Every
@@ -8,8 +10,8 @@
 // missing file leaves the list empty, a bad line is reported and still takes a place,
 // a file that can not be read to its end keeps the points read before the problem.
 // The name is Windows-1252, relative names resolved against the current directory.
-// Quiet, nothing is told: the same points are read.
-void loadDataFile(std::string_view name, bool quiet = false);
+// With `tell`, each problem goes there as one text instead, nothing heard.
+void loadDataFile(std::string_view name, const std::function<void(const std::string& text)>& tell = {});
 
 // The decimal mark that data files use: the one of LC_NUMERIC as the environment sets
 // it (LC_ALL, LC_NUMERIC, LANG), "." when that locale is unknown or its mark is not a

@@ -7,7 +7,6 @@
 #include "project/project.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
-#include "render/surface.h"
 
 ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports) {
   ScriptState state;
@@ -19,6 +18,7 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
     if (line.empty() || line[0] == ';') continue;
     state.command = toUpperAnsi(line.substr(0, 2));
     state.remaining = line.size() > 2 ? line.substr(2) : std::string();
+    if (reports.lineStarts) reports.lineStarts(state.lineIndex);
     if (const CommandEntry* entry = findCommand(state.command)) {
       CommandRun run{state, reports};
       entry->handler(run);
@@ -33,26 +33,12 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
       if (reports.figureFault) reports.figureFault(state.lineIndex, lines[i], renderFaultText(fault));
       return ScriptOutcome::FigureFault;
     }
+    if (reports.lineEnds) reports.lineEnds(state.lineIndex);
   }
   return ScriptOutcome::Completed;
 }
 
 ScriptOutcome runScript(const std::vector<std::string>& lines) { return runScript(lines, spokenScriptReports()); }
-
-int firstLineError(const std::vector<std::string>& lines) {
-  const OutputMode mode = outputMode;
-  outputMode = OutputMode::Embosser;
-  int found = -1;
-  if (prepareSurface()) {
-    ScriptReports reports;
-    reports.quiet = true;
-    reports.lineError = [&found](int lineIndex, const std::string&) { found = lineIndex; };
-    runScript(lines, reports);
-    freeSurface();
-  }
-  outputMode = mode;
-  return found;
-}
 
 void drawProjectOrTestDrawing(bool testDrawing) {
   if (testDrawing) {

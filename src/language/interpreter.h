@@ -19,8 +19,12 @@ struct ScriptReports {
   std::function<void(int lineIndex, const std::string& line, std::string_view why)> figureFault;
   // A text that is only heard (the "EQ" notice).
   std::function<void(std::string_view text)> notice;
-  // A check run: the data files' own messages are not heard either.
-  bool quiet = false;
+  // When set, the data files' own messages (a missing file, bad lines) come here
+  // instead of being heard.
+  std::function<void(const std::string& text)> dataMessage;
+  // When set, called before and after each line that runs (not blank lines or
+  // comments; a line that ends the run with an error is not ended).
+  std::function<void(int lineIndex)> lineStarts, lineEnds;
 };
 
 // The interactive report of a line error: three clicks, "Erro na linha " and the index,
@@ -38,10 +42,6 @@ enum class ScriptOutcome { Completed, LineError, FigureFault };
 ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports);
 // The interactive run, with the spoken reports.
 ScriptOutcome runScript(const std::vector<std::string>& lines);
-
-// The index of the first line of the script that has a line error, or -1. The script
-// is run on a scratch embosser sheet, without a sound; any earlier surface is gone.
-int firstLineError(const std::vector<std::string>& lines);
 
 // What the output options draw on the surface they prepared: the test drawing, or the
 // project's command lines in the interactive run.

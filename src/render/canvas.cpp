@@ -66,6 +66,11 @@ const unsigned char* Canvas::data() const {
 
 int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
 
+uint32_t* Canvas::editPixels() {
+  beginDirect();
+  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
+}
+
 void Canvas::beginDirect() const {
   if (!libraryDrew_) return;
   cairo_surface_flush(surface_);

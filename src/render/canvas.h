@@ -132,6 +132,10 @@ class Canvas {
   // row stride() bytes apart.
   const unsigned char* data() const;
   int stride() const;
+  // The same pixels to read and write in one pass; endPixelEdit() hands them back to the
+  // library's drawing.
+  uint32_t* editPixels();
+  void endPixelEdit() { endDirect(); }
   cairo_surface_t* cairoSurface() const { return surface_; }
 
  private:

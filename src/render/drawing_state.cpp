@@ -77,8 +77,9 @@ void recomputeScale() {
   const double height = static_cast<double>(gState.yMaxRowPx) - gState.yMinRowPx;
   gState.scaleX = sideScale(width, gState.xMin, gState.xMax);
   gState.scaleY = sideScale(height, gState.yMin, gState.yMax);
-  gState.offsetX = gState.leftPx - gState.xMin * gState.scaleX;
-  gState.offsetY = gState.yMinRowPx - gState.yMin * gState.scaleY;
+  // The page starts inside the margin of a checking canvas.
+  gState.offsetX = surfaceInset() + gState.leftPx - gState.xMin * gState.scaleX;
+  gState.offsetY = surfaceInset() + gState.yMinRowPx - gState.yMin * gState.scaleY;
   // An infinite bound would give a scale of zero, every point on one column or row.
   gState.scaleValid = gState.xMax != gState.xMin && gState.yMax != gState.yMin &&
                       std::isfinite(gState.xMin) && std::isfinite(gState.xMax) &&

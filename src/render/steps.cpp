@@ -48,7 +48,9 @@ void visibleUserRange(bool alongX, double margin, double& lo, double& hi) {
   const DrawingState& s = drawingState();
   const double scale = alongX ? s.scaleX : s.scaleY;
   const double offset = alongX ? s.offsetX : s.offsetY;
-  const double size = alongX ? surfaceWidth() : surfaceHeight();
+  // The whole canvas, margins of a checking canvas included.
+  const Canvas* canvas = drawingSurface();
+  const double size = !canvas ? 0 : alongX ? canvas->width() : canvas->height();
   if (scale == 0 || !std::isfinite(scale)) {
     lo = -std::numeric_limits<double>::infinity();
     hi = std::numeric_limits<double>::infinity();

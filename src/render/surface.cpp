@@ -12,6 +12,7 @@ namespace {
 
 std::unique_ptr<Canvas> gSurface;
 EmbosserSheet gEmbosserSheet;
+int32_t gInset = 0;
 int32_t gInkPageSide = 0;
 int32_t gScreenWidth = 0;
 int32_t gScreenHeight = 0;
@@ -20,6 +21,9 @@ int32_t gScreenHeight = 0;
 
 void setEmbosserSheet(const EmbosserSheet& sheet) { gEmbosserSheet = sheet; }
 const EmbosserSheet& embosserSheet() { return gEmbosserSheet; }
+
+void setSurfaceInset(int32_t inset) { gInset = std::max(inset, 0); }
+int32_t surfaceInset() { return gInset; }
 
 void setInkPageSide(int32_t side) { gInkPageSide = side; }
 int32_t inkPageWidth() { return gInkPageSide; }
@@ -69,7 +73,8 @@ bool prepareSurface() {
       screenSurfaceSize(width, height);
       break;
   }
-  gSurface = Canvas::create(width, height);
+  if (width <= 0 || height <= 0) return false;
+  gSurface = Canvas::create(width + 2 * gInset, height + 2 * gInset);
   if (!gSurface) return false;
   gSurface->setFont(fontCellHeightFor(outputMode));
   gSurface->setTextColour(kBlack);
@@ -81,5 +86,5 @@ bool prepareSurface() {
 
 void freeSurface() { gSurface.reset(); }
 Canvas* drawingSurface() { return gSurface.get(); }
-int32_t surfaceWidth() { return gSurface ? gSurface->width() : 0; }
-int32_t surfaceHeight() { return gSurface ? gSurface->height() : 0; }
+int32_t surfaceWidth() { return gSurface ? gSurface->width() - 2 * gInset : 0; }
+int32_t surfaceHeight() { return gSurface ? gSurface->height() - 2 * gInset : 0; }

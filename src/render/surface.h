@@ -50,6 +50,13 @@ void screenSurfaceSize(int32_t& width, int32_t& height);
 // Font cell height in pixels by mode (12, 16 and 24 points at 96 pixels per inch).
 int32_t fontCellHeightFor(OutputMode mode);
 
+// A check of the page draws on a canvas with a margin of `inset` pixels around the page
+// on every side, so that what the page would clip is still seen: the drawing maps onto
+// the page inside, surfaceWidth and surfaceHeight give the page's size, and the canvas
+// is 2 x inset larger. 0, the default, for every real output.
+void setSurfaceInset(int32_t inset);
+int32_t surfaceInset();
+
 // Creates the white surface for outputMode (replacing any earlier one) with the font,
 // a hollow white brush and a black 1-pixel solid pen, and measures charHeight. False,
 // with no surface, when the size is impossible (not positive or beyond
@@ -58,6 +65,6 @@ bool prepareSurface();
 void freeSurface();
 // The surface, or null when none exists.
 Canvas* drawingSurface();
-// Its size; 0 when none exists.
+// The page's size (the canvas's, less the inset's margins); 0 when none exists.
 int32_t surfaceWidth();
 int32_t surfaceHeight();

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "language/braille_command.h"
+#include "shell/check_command.h"
 #include "shell/command_line.h"
 #include "shell/console_launch.h"
 #include "shell/render_command.h"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
   if (argc > 1 && std::string_view(argv[1]) == "render") return runRenderCommand(argc - 1, argv + 1);
   if (argc > 1 && std::string_view(argv[1]) == "braille") return runBrailleCommand(argc - 1, argv + 1);
+  if (argc > 1 && std::string_view(argv[1]) == "check") return runCheckCommand(argc - 1, argv + 1);
   // print reaches the print service, whose libraries only pontelix-console loads.
   if (argc > 1 && std::string_view(argv[1]) == "print") return runConsoleProgram(argv);
   // The display only sets the default interface, which matters to pontelix-console alone.

@@ -9,6 +9,7 @@
 #include "console/speech.h"
 #include "interactive/builder.h"
 #include "messages/messages.h"
+#include "output/checking/page_review.h"
 #include "output/embosser/emboss.h"
 #include "output/ink/ink_print.h"
 #include "output/viewing/viewing.h"
@@ -39,6 +40,7 @@ constexpr MenuOption kMenuOptions[] = {
     {'G', saveDrawingImage},
     {'C', configure},
     {'N', newProject},
+    {'R', reviewDrawing},
 };
 
 // The option popup's items, in order; the item number picks the letter.
@@ -50,13 +52,13 @@ struct MenuItem {
 constexpr MenuItem kMenuItems[] = {
     {'P', "PXOPC_P"}, {'E', "PXOPC_E"}, {'V', "PXOPC_V"}, {'S', "PXOPC_S"},
     {'B', "PXOPC_B"}, {'I', "PXOPC_I"}, {'G', "PXOPC_G"}, {'C', "PXOPC_C"},
-    {'N', "PXOPC_N"}, {key::kEsc, "PX_ESC"},
+    {'N', "PXOPC_N"}, {'R', "PXOPC_R"}, {key::kEsc, "PX_ESC"},
 };
 
 // F1 says N right after B, unlike the popup.
 constexpr const char* kHelpKeys[] = {
     "PXOPCAO", "PXOPC_P", "PXOPC_E", "PXOPC_V", "PXOPC_S", "PXOPC_B",
-    "PXOPC_N", "PXOPC_I", "PXOPC_G", "PXOPC_C", "PX_ESC",
+    "PXOPC_N", "PXOPC_I", "PXOPC_G", "PXOPC_C", "PXOPC_R", "PX_ESC",
 };
 
 bool opensOptionMenu(const KeyPair& pair) {

@@ -23,10 +23,11 @@ class EmbossRun : public ProgramRun {
     return readBytes(dir_.file("batch.brf"));
   }
 
-  // Presses B with the script as the project and picks the first printer.
-  std::vector<CapturedJob> embossScript(const std::string& script, size_t jobsBefore) {
+  // Presses B with the script as the project and picks the first printer; `findings`
+  // when the check of the page will ask, and S prints anyway.
+  std::vector<CapturedJob> embossScript(const std::string& script, size_t jobsBefore, bool findings = false) {
     writeBytes(dir_.file("figura.pxg"), script);
-    EXPECT_EQ(run("b<Enter><Esc>s", "figura.pxg"), 0);
+    EXPECT_EQ(run(findings ? "b<Enter>s<Esc>s" : "b<Enter><Esc>s", "figura.pxg"), 0);
     return cups_.waitForJobs(jobsBefore + 1);
   }
 
@@ -47,13 +48,16 @@ TEST_F(EmbossRun, BSendsTheScriptAsOneRawJobNamedPontelix) {
   EXPECT_EQ(timesSaid("Erro no dispositivo"), 0);
 }
 
-// A script with a line error is asked about before any job is opened: N spends no
-// paper; S sends what was drawn before the error, which is reported again as it is drawn.
-TEST_F(EmbossRun, ALineErrorIsAskedAboutBeforeTheJobAndOnlyYesSendsTheDrawingSoFar) {
+// A script with findings is asked about before any job is opened; F9 lists them. N
+// spends no paper; S sends what was drawn before a line error, which is then reported
+// again as it is drawn.
+TEST_F(EmbossRun, FindingsAreAskedAboutBeforeTheJobAndOnlyYesPrints) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
   writeBytes(dir_.file("figura.pxg"), "PT 0 0\r\nXX 1 2\r\nPT 5 5\r\n");
-  EXPECT_EQ(run("b<Enter>n<Esc>s", "figura.pxg"), 0);
-  EXPECT_TRUE(heardInOrder({"say: Erro na linha ", "say: 1", "say: Imprime assim mesmo? (S/N)", "say: Cancelado"}))
+  EXPECT_EQ(run("b<Enter><F9><Enter>n<Esc>s", "figura.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: O desenho tem 1 aviso.", "say: Imprime assim mesmo? (S/N)",
+                            "say: Linha 1: XX 1 2: comando ou número errado; o desenho para aqui",
+                            "say: Imprime assim mesmo? (S/N)", "say: Cancelado"}))
       << transcriptText();
   EXPECT_EQ(timesSaid("Impressora ok. Iniciando impress\xc3\xa3o."), 0);
 
@@ -81,7 +85,7 @@ TEST_F(EmbossRun, ASavedInstanceIsListedByItsFullNameAndPrintsOnItsQueue) {
   std::filesystem::create_directories(dir_.file("home/.cups"));
   writeBytes(dir_.file("home/.cups/lpoptions"), "Dest Braille/grosso copies=1\n");
   printEnvironment_ = cups_.environment() + " HOME='" + dir_.file("home") + "'";
-  EXPECT_EQ(run("b<Down><Enter><Esc>s", "p"), 0);
+  EXPECT_EQ(run("b<Down><Enter>s<Esc>s", "p"), 0);
   EXPECT_TRUE(heardInOrder({"say: Braille", "say: Braille/grosso", "say: Imprimindo em ", "say: Braille/grosso",
                             "say: Impressora ok. Iniciando impressão."}))
       << transcriptText();
@@ -103,7 +107,7 @@ TEST_F(EmbossRun, EscInTheChooserSendsNothingAndSaysNothing) {
 TEST_F(EmbossRun, ARejectingQueueIsAProblemAndGetsNoJob) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
   ASSERT_TRUE(cups_.command("cupsreject Braille"));
-  EXPECT_EQ(run("b<Enter><Esc>s", "p"), 0);
+  EXPECT_EQ(run("b<Enter>s<Esc>s", "p"), 0);
   EXPECT_EQ(timesSaid("Problemas na impressora."), 1) << transcriptText();
   EXPECT_EQ(timesSaid("Impressora ok. Iniciando impressão."), 0);
   EXPECT_EQ(cups_.jobList(), "");
@@ -137,8 +141,8 @@ TEST_F(EmbossRun, ASchedulerThatNeverAnswersDoesNotHoldTheProgram) {
 
 TEST_F(EmbossRun, TheEdgesOfTheSheetArriveByteExact) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
-  // An empty script: one empty line.
-  auto jobs = embossScript("", 0);
+  // An empty script: one empty line (the check's "empty page" answered with S).
+  auto jobs = embossScript("", 0, true);
   ASSERT_EQ(jobs.size(), 1u);
   EXPECT_EQ(jobs[0].bytes, "\x1B" "1\r\n\x1B]\x0C");
 

@@ -75,7 +75,7 @@ TEST_F(PrintRun, ISaysThePageSizeAndSendsOnePdfPageAtThePrintersResolution) {
 
 TEST_F(PrintRun, LandscapeSwapsTheSizeSaidButNotTheSide) {
   ASSERT_TRUE(addInkQueue("Tinta"));
-  EXPECT_EQ(run("i<Enter>s<Esc>s", "p"), 0);
+  EXPECT_EQ(run("i<Enter>ss<Esc>s", "p"), 0);  // S: the empty page all the same; S: landscape
   EXPECT_EQ(timesSaid(kLandscapeAt300), 1) << transcriptText();
   const auto jobs = cups_.waitForJobs(1);
   ASSERT_EQ(jobs.size(), 1u);
@@ -128,7 +128,7 @@ TEST_F(PrintRun, ARawQueueGetsA4At300AndSaysSo) {
 TEST_F(PrintRun, ARefusedJobOrNoSchedulerIsSaidAndTheMenuComesBack) {
   ASSERT_TRUE(addInkQueue("Tinta"));
   ASSERT_TRUE(cups_.command("cupsreject Tinta"));
-  EXPECT_EQ(run("i<Enter>n<Esc>s", "p"), 0);
+  EXPECT_EQ(run("i<Enter>sn<Esc>s", "p"), 0);  // S: the empty page all the same; N: upright
   EXPECT_TRUE(heardInOrder({"say: Tamanho do papel (em pixels): ", "say: Problemas na impressora.",
                             "say: Pontelix - Que deseja? ", "say: Fim do Pontelix"}))
       << transcriptText();

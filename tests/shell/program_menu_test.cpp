@@ -109,7 +109,7 @@ TEST_F(ProgramMenu, OnlySEndsTheProgram) {
   EXPECT_TRUE(heardInOrder({kCancelled, kCancelled, kCancelled, kConfirm, kGoodbye}));
 }
 
-TEST_F(ProgramMenu, F1SaysElevenLinesNBeforeIThenClicks) {
+TEST_F(ProgramMenu, F1SaysTwelveLinesNBeforeIThenClicks) {
   EXPECT_EQ(run("<F1><Esc>s", "p"), 0);
   const auto lines = heard();
   const auto start = std::find(lines.begin(), lines.end(), "say: As opções são:");
@@ -124,6 +124,7 @@ TEST_F(ProgramMenu, F1SaysElevenLinesNBeforeIThenClicks) {
       "say: I - imprimir em tinta",
       "say: G - gravar imagem do gráfico",
       "say: C - configurar",
+      "say: R - revisar o desenho antes de imprimir",
       "say: ESC - terminar",
       "click",
       kPrompt};

@@ -22,6 +22,7 @@ namespace {
 struct ProcessResult {
   int status = -1;
   std::string err;
+  std::string out;
 };
 
 class RenderCommand : public ::testing::Test {
@@ -42,18 +43,21 @@ class RenderCommand : public ::testing::Test {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  // Runs "pontelix render ARGS" in `cwd`, standard input from `input`.
-  ProcessResult render(const std::string& args, const std::string& input = "", const fs::path& cwd = {}) {
+  // Runs "pontelix render ARGS" (or another batch command) in `cwd`, standard input from `input`.
+  ProcessResult render(const std::string& args, const std::string& input = "", const fs::path& cwd = {},
+                       const std::string& batchCommand = "render") {
     const fs::path in = write(".stdin", input);
-    const fs::path err = dir_ / ".stderr";
-    std::string command = "cd '" + (cwd.empty() ? dir_ : cwd).string() + "' && '" PONTELIX_EXE "' render " + args +
-                          " <'" + in.string() + "' 2>'" + err.string() + "' >/dev/null";
+    const fs::path err = dir_ / ".stderr", out = dir_ / ".stdout";
+    std::string command = "cd '" + (cwd.empty() ? dir_ : cwd).string() + "' && '" PONTELIX_EXE "' " + batchCommand + " " +
+                          args + " <'" + in.string() + "' 2>'" + err.string() + "' >'" + out.string() + "'";
     const int raw = std::system(command.c_str());
     ProcessResult run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.err = read(err);
+    run.out = read(out);
     fs::remove(in);
     fs::remove(err);
+    fs::remove(out);
     return run;
   }
   std::vector<std::string> files() const {
@@ -302,6 +306,22 @@ TEST_F(RenderCommand, TextoPageIsPlainBrfWithTheCellsOfTheBitmap) {
   std::string theirs = read(dir_ / "im.brf");
   theirs.erase(0, theirs.find("\n\n") + 2);  // "Width: 80", "Height: 75" and a blank line
   EXPECT_TRUE(sameDots(dots, streamDots(theirs + kEmbosserPageEnd)));
+}
+
+// pontelix check: the findings and the summary on standard output; the status says
+// whether there were findings; a usage error writes nothing there.
+TEST_F(RenderCommand, CheckWritesTheFindingsAndTheStatusSaysWhetherAny) {
+  const ProcessResult clean = render("-", "CI 0 0 5\n", {}, "check");
+  EXPECT_EQ(clean.status, 0) << clean.err;
+  EXPECT_EQ(clean.out, "1 linha desenhou; o desenho ocupa as linhas 15 a 30, celas 25 a 41, de uma p\xc3\xa1gina de 44 "
+                       "linhas por 66 celas.\n");
+  const ProcessResult found = render("--embosser-page=A4 -", "CI 0 0 5\nCI 0 0 30\n", {}, "check");
+  EXPECT_EQ(found.status, 1) << found.err;
+  EXPECT_EQ(found.out.substr(0, found.out.find('\n')), "Linha 1: CI 0 0 30: o c\xc3\xadrculo fica todo fora da p\xc3\xa1gina");
+  EXPECT_NE(found.out.find("de uma p\xc3\xa1gina de 28 linhas por 32 celas."), std::string::npos) << found.out;
+  const ProcessResult usage = render("--test-drawing", "", {}, "check");
+  EXPECT_EQ(usage.status, 2);
+  EXPECT_EQ(usage.out, "");
 }
 
 // Tramel.ini chooses the page; the command line wins over it.

@@ -42,7 +42,7 @@ void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
   const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
   if (device.empty()) return;
-  if (!acceptPrintingDespiteErrors(testDrawing)) return;
+  if (!acceptPrintingDespiteFindings(testDrawing)) return;
   conWriteLine();
   sayMessage("PXIMPREM", 0);
   spkWriteLine(utf8ToCp1252(device));

@@ -96,7 +96,7 @@ void printDrawing(bool testDrawing) {
   sayMessage("PXSTINTA", 1);
   const std::string device = chooseDevice(false, configuredPrinter(OutputMode::InkPrinter));
   if (device.empty()) return;
-  if (!acceptPrintingDespiteErrors(testDrawing)) return;
+  if (!acceptPrintingDespiteFindings(testDrawing)) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);
   const bool landscape = askKey("SN") == 'S';

@@ -1,23 +1,33 @@
 #include "output/printing/print_check.h"
 
+#include <cctype>
+
 #include "console/console.h"
-#include "console/forms/askkey.h"
+#include "console/keys.h"
 #include "console/speech.h"
-#include "language/interpreter.h"
 #include "messages/messages.h"
+#include "output/checking/page_review.h"
 #include "project/project.h"
 
-bool acceptPrintingDespiteErrors(bool testDrawing) {
+bool acceptPrintingDespiteFindings(bool testDrawing) {
   if (testDrawing) return true;
-  const int line = firstLineError(commandLines());
-  if (line < 0) return true;
+  const PageCheck check = checkPage(commandLines());
+  if (!check.ran || check.findings.empty()) return true;
   conWriteLine();
-  sayMessage("PX_ERRL", 0);
-  spkWriteNumber(line);
-  conWriteLine();
-  sayMessage("PXIMPERR", 0);
-  const bool yes = askKey("SN") == 'S';
-  conWriteLine();
-  if (!yes) sayMessage("PXCANC", 2);
-  return yes;
+  spkWriteLine(findingCountText(check));
+  for (;;) {
+    sayMessage("PXIMPERR", 0);
+    const KeyPair pressed = conGetKeyPair();
+    conWriteLine();
+    if (pressed == KeyPair{0, key::kF9}) {
+      sayFindings(check);
+      continue;
+    }
+    const int answer = std::toupper(pressed.first);
+    if (answer == 'S') return true;
+    if (answer == 'N' || answer == key::kEsc) break;
+    sayMessage("PXCHKF9", 1);
+  }
+  sayMessage("PXCANC", 2);
+  return false;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Before paper is spent: B and I ask first when the script stops at a line error.
+// Before paper is spent: B and I check the page first and ask when it has findings.
 
-// When the project's script (not the test drawing) has a line error, says where and
-// asks "Imprime assim mesmo? (S/N)" before any job is opened. True when there is no
-// error or the user answered S; Esc or N say that the printing was cancelled.
-bool acceptPrintingDespiteErrors(bool testDrawing);
+// For the project's script (not the test drawing): runs the check of the page and, when
+// it finds anything, says "O desenho tem N avisos." and asks "Imprime assim mesmo?
+// (S/N)", F9 listing the findings, before any job is opened. True when there is nothing
+// to say or the user answered S; N or Esc say that the printing was cancelled.
+bool acceptPrintingDespiteFindings(bool testDrawing);

@@ -1,0 +1,299 @@
+// The sheet has a margin of half a page on every side: ink there is what the page clips.
+// Each line's ink is known exactly (dot_provenance.h), so the findings compare lines.
+#include "output/checking/page_check.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string_view>
+#include <utility>
+
+#include "language/braille_label.h"
+#include "language/interpreter.h"
+#include "render/dot_provenance.h"
+#include "render/surface.h"
+
+namespace {
+
+// Dots of two lines side by side along this many read as one line.
+constexpr int kTouchingRun = 3;
+
+struct FigureName {
+  const char* code;
+  const char* noun;
+  bool feminine;
+};
+
+// The commands that draw, by what the author calls their figure.
+constexpr FigureName kFigures[] = {
+    {"PT", "ponto", false},      {"RT", "reta", true},       {"ST", "seta", true},
+    {"RG", "ret\xe2ngulo", false}, {"RR", "ret\xe2ngulo", false}, {"PO", "pol\xedgono", false},
+    {"CI", "c\xedrculo", false},  {"EL", "elipse", true},     {"PA", "par\xe1" "bola", true},
+    {"CV", "curva", true},       {"PN", "polin\xf4mio", false}, {"HI", "histograma", false},
+    {"EX", "eixo", false},       {"GR", "grade", true},      {"TB", "r\xf3tulo", false},
+    {"TX", "texto", false},
+};
+
+const FigureName* figureOf(const std::string& line) {
+  std::string code = line.substr(0, std::min<size_t>(2, line.size()));
+  for (char& c : code) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  for (const FigureName& f : kFigures) {
+    if (code == f.code) return &f;
+  }
+  return nullptr;
+}
+
+bool isLabel(const FigureName* f) { return f && (std::string_view(f->code) == "TB" || std::string_view(f->code) == "TX"); }
+
+// Labels have their own rule; a point is one dot, no line to be mistaken for another.
+bool readsAsLine(const FigureName* f) { return f && !isLabel(f) && std::string_view(f->code) != "PT"; }
+
+struct LineInk {
+  int index = 0;
+  const FigureName* figure = nullptr;
+  std::vector<int32_t> pixels;  // sorted, canvas indices
+  CellBox cells;                // a label's cells
+};
+
+class Checker {
+ public:
+  Checker(const std::vector<std::string>& lines, Canvas& canvas, int inset)
+      : lines_(lines), provenance_(canvas), inset_(inset), pageWidth_(surfaceWidth()), pageHeight_(surfaceHeight()) {}
+
+  ScriptReports reports() {
+    ScriptReports r;
+    r.lineError = [this](int i, const std::string&) { say(i, "comando ou n\xfamero errado; o desenho para aqui"); };
+    r.figureFault = [this](int i, const std::string&, std::string_view why) {
+      say(i, "imposs\xedvel desenhar (" + std::string(why) + ")");
+    };
+    r.notice = [this](std::string_view text) { say(current_, std::string(text)); };
+    r.dataMessage = [this](const std::string& text) { say(current_, text); };
+    r.lineStarts = [this](int i) {
+      current_ = i;
+      open_ = true;
+      provenance_.beginLine();
+    };
+    r.lineEnds = [this](int i) { endLine(i); };
+    return r;
+  }
+
+  // After the run: a line that stopped it gets its earlier ink back, and is told as
+  // what stopped the run, not as a figure.
+  void finish() {
+    if (open_) {
+      provenance_.endLine(current_);
+      open_ = false;
+    }
+    for (const LineInk& ink : inks_) figureFindings(ink);
+    closeLineFindings();
+    std::stable_sort(findings_.begin(), findings_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  }
+
+  PageCheck result() const {
+    PageCheck check;
+    check.ran = true;
+    for (const auto& [line, text] : findings_) check.findings.push_back(text);
+    check.summary = summary(check.findings);
+    return check;
+  }
+
+ private:
+  // Within `slack` dots of the page. A figure that ends exactly on the domain's edge
+  // reaches one dot past the page, and nothing of it is missed on paper.
+  bool onPage(int32_t pixel, int slack = 0) const {
+    const int x = pixel % provenance_.width() - inset_, y = pixel / provenance_.width() - inset_;
+    return x >= -slack && y >= -slack && x < pageWidth_ + slack && y < pageHeight_ + slack;
+  }
+
+  void say(int lineIndex, const std::string& what) {
+    const std::string& line = lineIndex >= 0 && lineIndex < static_cast<int>(lines_.size()) ? lines_[lineIndex] : "";
+    findings_.emplace_back(lineIndex, "Linha " + std::to_string(lineIndex) + ": " + line + ": " + what);
+  }
+
+  void endLine(int lineIndex) {
+    open_ = false;
+    LineInk ink{lineIndex, figureOf(lines_[lineIndex]), provenance_.endLine(lineIndex), {}};
+    if (isLabel(ink.figure)) ink.cells = lastLabelCells();
+    if (ink.figure) inks_.push_back(std::move(ink));
+  }
+
+  static std::string article(const FigureName& f) { return f.feminine ? "a " : "o "; }
+
+  void figureFindings(const LineInk& ink) {
+    const long inside = std::count_if(ink.pixels.begin(), ink.pixels.end(), [this](int32_t p) { return onPage(p); });
+    const long outside = std::count_if(ink.pixels.begin(), ink.pixels.end(), [this](int32_t p) { return !onPage(p, 1); });
+    const FigureName& f = *ink.figure;
+    if (inside == 0) {
+      say(ink.index, article(f) + f.noun + (outside > 0 ? std::string(" fica tod") + (f.feminine ? "a" : "o") + " fora da p\xe1gina"
+                                                         : " n\xe3o desenha nada na p\xe1gina"));
+      return;
+    }
+    if (outside > 0) say(ink.index, "parte d" + article(f) + f.noun + " fica fora da p\xe1gina");
+    if (isLabel(&f)) labelFindings(ink);
+  }
+
+  // The line whose ink is at the pixel, other than `self`, or -1.
+  int otherLineAt(int64_t x64, int64_t y64, int self) const {
+    if (x64 < 0 || y64 < 0 || x64 >= provenance_.width() || y64 >= provenance_.height()) return -1;
+    const int x = static_cast<int>(x64), y = static_cast<int>(y64);
+    const int owner = provenance_.owner(x, y);
+    if (owner != DotProvenance::kNoLine && owner != self) return owner;
+    if (owner != self || !provenance_.shared(x, y)) return -1;
+    const int32_t pixel = y * provenance_.width() + x;
+    for (const LineInk& other : inks_) {
+      if (other.index != self && std::binary_search(other.pixels.begin(), other.pixels.end(), pixel)) return other.index;
+    }
+    return -1;
+  }
+
+  // A label needs an empty dot all round its cells to be read by touch.
+  void labelFindings(const LineInk& ink) {
+    const CellBox& box = ink.cells;
+    for (int64_t y = box.top - 1; y <= box.bottom + 1; ++y) {
+      for (int64_t x = box.left - 1; x <= box.right + 1; ++x) {
+        if (const int other = otherLineAt(x, y, ink.index); other >= 0) {
+          say(ink.index, "o r\xf3tulo encosta no desenho da linha " + std::to_string(other));
+          return;
+        }
+      }
+    }
+  }
+
+  // Two figures whose dots touch along three dots or more without sharing one read as
+  // one line under the finger.
+  void closeLineFindings() {
+    std::map<std::pair<int, int>, int> touching;
+    const int width = provenance_.width(), height = provenance_.height();
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const int a = provenance_.owner(x, y);
+        if (a == DotProvenance::kNoLine || provenance_.shared(x, y) || !readsAsLine(figureOf(lines_[a]))) continue;
+        std::vector<int> seen;
+        for (int dy = -1; dy <= 1; ++dy) {
+          for (int dx = -1; dx <= 1; ++dx) {
+            const int b = provenance_.owner(x + dx, y + dy);
+            if (b == DotProvenance::kNoLine || b == a || provenance_.shared(x + dx, y + dy) || !readsAsLine(figureOf(lines_[b])) ||
+                std::find(seen.begin(), seen.end(), b) != seen.end())
+              continue;
+            seen.push_back(b);
+            ++touching[{std::min(a, b), std::max(a, b)}];
+          }
+        }
+      }
+    }
+    for (const auto& [pair, count] : touching) {
+      if (count < kTouchingRun || crosses(pair.first, pair.second) || longestContact(pair.first, pair.second) < kTouchingRun)
+        continue;
+      say(pair.first, "encosta na linha " + std::to_string(pair.second) + " (" + lines_[pair.second] +
+                          ") sem cruzar; as duas v\xe3o parecer uma s\xf3");
+    }
+  }
+
+  const LineInk* inkOf(int index) const {
+    for (const LineInk& ink : inks_) {
+      if (ink.index == index) return &ink;
+    }
+    return nullptr;
+  }
+
+  // The most dots of b, side by side, that lie next to a: where two lines cross
+  // without a common dot, two at the most.
+  int longestContact(int a, int b) const {
+    const LineInk* first = inkOf(a);
+    const LineInk* second = inkOf(b);
+    if (!first || !second) return 0;
+    const int width = provenance_.width();
+    const auto in = [](const LineInk& ink, int32_t p) { return std::binary_search(ink.pixels.begin(), ink.pixels.end(), p); };
+    std::vector<int32_t> contact;
+    for (const int32_t p : second->pixels) {
+      bool near = false;
+      for (int dy = -1; dy <= 1 && !near; ++dy)
+        for (int dx = -1; dx <= 1 && !near; ++dx) near = in(*first, p + dy * width + dx);
+      if (near) contact.push_back(p);
+    }
+    // The largest group of neighbouring contact dots.
+    std::vector<bool> seen(contact.size(), false);
+    int longest = 0;
+    for (size_t start = 0; start < contact.size(); ++start) {
+      if (seen[start]) continue;
+      std::vector<size_t> stack{start};
+      seen[start] = true;
+      int size = 0;
+      while (!stack.empty()) {
+        const int32_t p = contact[stack.back()];
+        stack.pop_back();
+        ++size;
+        for (size_t other = 0; other < contact.size(); ++other) {
+          const int32_t q = contact[other];
+          if (!seen[other] && std::abs(q % width - p % width) <= 1 && std::abs(q / width - p / width) <= 1) {
+            seen[other] = true;
+            stack.push_back(other);
+          }
+        }
+      }
+      longest = std::max(longest, size);
+    }
+    return longest;
+  }
+
+  bool crosses(int a, int b) const {
+    const LineInk* first = inkOf(a);
+    const LineInk* second = inkOf(b);
+    if (!first || !second) return true;
+    std::vector<int32_t> common;
+    std::set_intersection(first->pixels.begin(), first->pixels.end(), second->pixels.begin(), second->pixels.end(),
+                          std::back_inserter(common));
+    return !common.empty();
+  }
+
+  std::string summary(std::vector<std::string>& findings) const {
+    int drew = 0, firstRow = pageHeight_, lastRow = -1, firstColumn = pageWidth_, lastColumn = -1;
+    for (const LineInk& ink : inks_) {
+      bool any = false;
+      for (const int32_t p : ink.pixels) {
+        if (!onPage(p) || provenance_.owner(p % provenance_.width(), p / provenance_.width()) == DotProvenance::kNoLine) continue;
+        any = true;
+        const int x = p % provenance_.width() - inset_, y = p / provenance_.width() - inset_;
+        firstRow = std::min(firstRow, y), lastRow = std::max(lastRow, y);
+        firstColumn = std::min(firstColumn, x), lastColumn = std::max(lastColumn, x);
+      }
+      drew += any;
+    }
+    if (drew == 0) {
+      findings.push_back("A p\xe1gina est\xe1 vazia.");
+      return "Nenhuma linha desenhou na p\xe1gina.";
+    }
+    return std::to_string(drew) + (drew == 1 ? " linha desenhou" : " linhas desenharam") + "; o desenho ocupa as linhas " +
+           std::to_string(firstRow / 3 + 1) + " a " + std::to_string(lastRow / 3 + 1) + ", celas " +
+           std::to_string(firstColumn / 2 + 1) + " a " + std::to_string(lastColumn / 2 + 1) + ", de uma p\xe1gina de " +
+           std::to_string(pageHeight_ / 3) + " linhas por " + std::to_string(pageWidth_ / 2) + " celas.";
+  }
+
+  const std::vector<std::string>& lines_;
+  DotProvenance provenance_;
+  int inset_, pageWidth_, pageHeight_;
+  int current_ = 0;
+  bool open_ = false;
+  std::vector<LineInk> inks_;
+  std::vector<std::pair<int, std::string>> findings_;
+};
+
+}  // namespace
+
+PageCheck checkPage(const std::vector<std::string>& lines) {
+  const OutputMode mode = outputMode;
+  const EmbosserSheet& sheet = embosserSheet();
+  outputMode = OutputMode::Embosser;
+  setSurfaceInset(std::max(2 * sheet.cells, 3 * sheet.lines) / 2);
+  PageCheck check;
+  if (prepareSurface()) {
+    Checker checker(lines, *drawingSurface(), surfaceInset());
+    runScript(lines, checker.reports());
+    checker.finish();
+    check = checker.result();
+    freeSurface();
+  }
+  setSurfaceInset(0);
+  outputMode = mode;
+  return check;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The check of the page: the script run on the embosser sheet of the chosen page, every
+// dot traced to the line that made it, and what would surprise the author on paper told
+// before the paper is spent. Texts are Windows-1252.
+#include <string>
+#include <vector>
+
+struct PageCheck {
+  bool ran = false;  // false when no sheet could be had
+  // One sentence each, in the order of the lines, every one naming its line as the line
+  // errors count them and the line's text.
+  std::vector<std::string> findings;
+  // How many lines drew, and which part of the page the drawing fills.
+  std::string summary;
+};
+
+// Runs the lines on a sheet of embosserSheet() with a margin around it, so that what the
+// page would clip is seen. Any earlier surface is gone afterwards; nothing is heard.
+PageCheck checkPage(const std::vector<std::string>& lines);

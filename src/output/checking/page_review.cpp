@@ -1,0 +1,39 @@
+#include "output/checking/page_review.h"
+
+#include "console/console.h"
+#include "console/keys.h"
+#include "console/speech.h"
+#include "messages/messages.h"
+#include "project/project.h"
+
+void sayFindings(const PageCheck& check) {
+  for (const std::string& finding : check.findings) {
+    spkWriteLine(finding);
+    if (conGetKeyPair().first == key::kEsc) {
+      sayMessage("PXCANC", 1);
+      return;
+    }
+  }
+}
+
+std::string findingCountText(const PageCheck& check) {
+  const size_t count = check.findings.size();
+  return messageText("PXCHKTEM") + std::to_string(count) + messageText(count == 1 ? "PXCHKAV1" : "PXCHKAVN");
+}
+
+void reviewDrawing() {
+  sayMessage("PXCHKINI", 1);
+  const PageCheck check = checkPage(commandLines());
+  if (!check.ran) {
+    sayMessage("PXERRDSP", 2);
+    return;
+  }
+  if (check.findings.empty()) {
+    sayMessage("PXCHKOK", 1);
+  } else {
+    spkWriteLine(findingCountText(check) + " " + messageText("PXCHKNAV"));
+    sayFindings(check);
+  }
+  spkWriteLine(check.summary);
+  conWriteLine();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Which command line made each dot: while a script runs on a checking canvas, every line
+// is watched, and each pixel remembers the last line that wrote it and whether another
+// line wrote it too. Only the check of the page pays for it; real outputs never do.
+#include <cstdint>
+#include <vector>
+
+#include "render/canvas.h"
+
+class DotProvenance {
+ public:
+  static constexpr int kNoLine = -1;
+
+  // Precondition: the canvas outlives the recorder and keeps its size.
+  explicit DotProvenance(Canvas& canvas);
+
+  // Before the line runs: the ink already there is set aside, so that whatever the
+  // line writes, even over earlier ink in the same colour, can be told apart.
+  void beginLine();
+  // After the line: records the pixels it inked (their indices, row by row) and gives
+  // back the earlier ink wherever it wrote nothing. Returns those pixels; a pixel the
+  // line turned white is not among them.
+  std::vector<int32_t> endLine(int lineIndex);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // The last line that inked the pixel, or kNoLine; kNoLine outside the canvas.
+  int owner(int x, int y) const;
+  // True when more than one line inked it.
+  bool shared(int x, int y) const;
+
+ private:
+  Canvas& canvas_;
+  int width_, height_, rowWords_;
+  std::vector<uint32_t> before_;
+  std::vector<int32_t> owner_;
+  std::vector<bool> shared_;
+};

@@ -1,0 +1,72 @@
+#include "output/checking/page_check.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "render/surface.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> scriptLines(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Runs the check in the script's folder, where its data files are.
+PageCheck checkIn(const fs::path& script) {
+  const fs::path before = fs::current_path();
+  fs::current_path(script.parent_path());
+  PageCheck check = checkPage(scriptLines(script));
+  fs::current_path(before);
+  return check;
+}
+
+// Each script of the corpus says in its first line what the check must find ("; espera:
+// " and the finding's start, or "nada"): one planted fault of every kind, found once
+// with its line, and clean scripts that give nothing.
+TEST(PageCheck, FindsEachPlantedFaultOnceAndNothingOnCleanScripts) {
+  setEmbosserSheet({});
+  int scripts = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(PONTELIX_SOURCE_DIR) / "tests/output/checking/corpus")) {
+    if (entry.path().extension() != ".pxg") continue;
+    ++scripts;
+    const std::string expected = scriptLines(entry.path())[0].substr(std::string("; espera: ").size());
+    const PageCheck check = checkIn(entry.path());
+    ASSERT_TRUE(check.ran);
+    const std::string name = entry.path().filename();
+    if (expected == "nada") {
+      EXPECT_TRUE(check.findings.empty()) << name << ": " << check.findings[0];
+      continue;
+    }
+    ASSERT_EQ(check.findings.size(), 1u) << name;
+    EXPECT_EQ(check.findings[0].substr(0, expected.size()), expected) << name;
+  }
+  EXPECT_GE(scripts, 11);
+}
+
+// The examples are clean but for the histogram, whose bars stand one dot above the axis.
+TEST(PageCheck, TheExamplesAreCleanButForTheHistogramsAxis) {
+  const std::map<std::string, std::string> expected = {
+      {"histograma.pxg", "Linha 3: EX 0 0 10 0 2: encosta na linha 5 (HI 0 0 2 1 3 7 5 2) sem cruzar"}};
+  for (const auto& entry : fs::directory_iterator(fs::path(PONTELIX_SOURCE_DIR) / "examples")) {
+    if (entry.path().extension() != ".pxg") continue;
+    const PageCheck check = checkIn(entry.path());
+    const auto found = expected.find(entry.path().filename());
+    ASSERT_EQ(check.findings.size(), found == expected.end() ? 0u : 1u) << entry.path();
+    if (found != expected.end()) EXPECT_EQ(check.findings[0].substr(0, found->second.size()), found->second);
+    EXPECT_NE(check.summary.find(" desenharam; o desenho ocupa as linhas "), std::string::npos) << check.summary;
+  }
+}
+
+}  // namespace
