@@ -16,6 +16,10 @@ class FakeSpooler : public PrintSpooler {
     askedPage = device;
     return page;
   }
+  BrailleQueue describeBrailleQueue(const std::string& device) override {
+    askedBrailleQueue = device;
+    return brailleQueue;
+  }
   bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
     ++opened;
     openedDevice = device;
@@ -36,11 +40,13 @@ class FakeSpooler : public PrintSpooler {
 
   DeviceList devices{true, {"Braille", "Tinta/rascunho"}};
   InkPageAnswer page{true, true, true, true, InkPage{}};
+  // Any queue is a raw one unless a test says otherwise.
+  BrailleQueue brailleQueue{.answered = true};
   bool openSucceeds = true;
   int writesBeforeFailure = -1;
   bool finishAccepted = true;
   int opened = 0, writesTaken = 0;
-  std::string openedDevice, openedTitle, sent, askedPage;
+  std::string openedDevice, openedTitle, sent, askedPage, askedBrailleQueue;
   JobFormat openedFormat = JobFormat::Raw;
   std::vector<bool> closes;
 };
