@@ -70,6 +70,12 @@ class PrivateCups {
     return command("lpadmin -p '" + name + "' -E -v capture:/" + name + " -P '" + ppdPath + "'");
   }
 
+  // A queue made from a driver description the system offers (as "lpinfo -m" lists it),
+  // with `options` for lpadmin ("-o PageSize=A4").
+  bool addQueueFromModel(const std::string& name, const std::string& model, const std::string& options = "") {
+    return command("lpadmin -p '" + name + "' -E -v capture:/" + name + " -m '" + model + "' " + options);
+  }
+
   // The jobs captured so far, in the order of their ids.
   std::vector<CapturedJob> jobs() const {
     std::vector<CapturedJob> found;
