@@ -22,6 +22,7 @@ constexpr char kUsage[] =
     "  --printer   a impressora, como --list a escreve; sem ela, a que a op\xc3\xa7\xc3\xa3o C do programa\n"
     "              gravou para o modo (PONTELIX/IMPBRAILLE ou IMPTINTA em Tramel.ini)\n"
     "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
+    "              (uma fila de driver braille do CUPS recebe BRF, na p\xc3\xa1gina dela)\n"
     "  --landscape tinta: papel deitado\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
     "  --list      escreve as impressoras, uma por linha\n";

@@ -94,8 +94,9 @@ class CupsSpooler final : public PrintSpooler {
     return answer;
   }
 
-  // The scheduler serves a queue's driver description at /printers/NAME.ppd; a queue
-  // without one (raw) is not found there, which is an answer too.
+  // The scheduler serves a queue's driver description at /printers/NAME.ppd. A queue
+  // without one (raw) is not found there, which is an answer too, and so is any other
+  // refusal: such a queue gets the raw job as before.
   BrailleQueue describeBrailleQueue(const std::string& device) override {
     BrailleQueue queue;
     http_t* http = connect();
@@ -104,7 +105,7 @@ class CupsSpooler final : public PrintSpooler {
     std::string description;
     const http_status_t status = fetch(http, "/printers/" + pathSegment(queueOf(device)) + ".ppd", description);
     if (status == HTTP_STATUS_OK) queue = readBrailleDriverDescription(description);
-    else queue.answered = status == HTTP_STATUS_NOT_FOUND;
+    else queue.answered = status != HTTP_STATUS_ERROR;
     httpClose(http);
     return queue;
   }
