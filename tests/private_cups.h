@@ -70,8 +70,7 @@ class PrivateCups {
     return command("lpadmin -p '" + name + "' -E -v capture:/" + name + " -P '" + ppdPath + "'");
   }
 
-  // A queue made from a driver description the system offers (as "lpinfo -m" lists it),
-  // with `options` for lpadmin ("-o PageSize=A4").
+  // A queue made from a driver the system offers ("lpinfo -m"), with lpadmin `options`.
   bool addQueueFromModel(const std::string& name, const std::string& model, const std::string& options = "") {
     return command("lpadmin -p '" + name + "' -E -v capture:/" + name + " -m '" + model + "' " + options);
   }

@@ -16,10 +16,7 @@ class FakeSpooler : public PrintSpooler {
     askedPage = device;
     return page;
   }
-  BrailleQueue describeBrailleQueue(const std::string& device) override {
-    askedBrailleQueue = device;
-    return brailleQueue;
-  }
+  BrailleQueue describeBrailleQueue(const std::string&) override { return brailleQueue; }
   bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
     ++opened;
     openedDevice = device;
@@ -46,7 +43,7 @@ class FakeSpooler : public PrintSpooler {
   int writesBeforeFailure = -1;
   bool finishAccepted = true;
   int opened = 0, writesTaken = 0;
-  std::string openedDevice, openedTitle, sent, askedPage, askedBrailleQueue;
+  std::string openedDevice, openedTitle, sent, askedPage;
   JobFormat openedFormat = JobFormat::Raw;
   std::vector<bool> closes;
 };
