@@ -70,6 +70,11 @@ class PrivateCups {
     return command("lpadmin -p '" + name + "' -E -v capture:/" + name + " -P '" + ppdPath + "'");
   }
 
+  // A queue made from a driver the system offers ("lpinfo -m"), with lpadmin `options`.
+  bool addQueueFromModel(const std::string& name, const std::string& model, const std::string& options = "") {
+    return command("lpadmin -p '" + name + "' -E -v capture:/" + name + " -m '" + model + "' " + options);
+  }
+
   // The jobs captured so far, in the order of their ids.
   std::vector<CapturedJob> jobs() const {
     std::vector<CapturedJob> found;

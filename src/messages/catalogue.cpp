@@ -155,6 +155,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXIMPREM", "Imprimindo em "},
     {"PXPROBLI", "Problemas na impressora."},
     {"PXIMPROK", "Impressora ok. Iniciando impress\xe3" "o."},
+    {"PXPAGDRV", "A p\xe1gina da impressora n\xe3o p\xf4" "de ser lida."},
     {"PXPDEITA", "Imprime com papel deitado"},
     {"PXTAMPAP", "Tamanho do papel (em pixels): "},
     {"PX_QLDADOS", "Quer utilizar dados lidos de arquivo? "},

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "messages/messages.h"
 #include "output/embosser/emboss.h"
 #include "output/ink/ink_print.h"
 #include "output/printing/configured_printer.h"
@@ -23,6 +22,7 @@ constexpr char kUsage[] =
     "  --printer   a impressora, como --list a escreve; sem ela, a que a op\xc3\xa7\xc3\xa3o C do programa\n"
     "              gravou para o modo (PONTELIX/IMPBRAILLE ou IMPTINTA em Tramel.ini)\n"
     "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
+    "              (uma fila de driver braille do CUPS recebe BRF, na p\xc3\xa1gina dela)\n"
     "  --landscape tinta: papel deitado\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
     "  --list      escreve as impressoras, uma por linha\n";
@@ -44,15 +44,6 @@ int listPrinters() {
   if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
   for (const std::string& name : devices.names) std::printf("%s\n", name.c_str());
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
-}
-
-// The embosser's job is opened before the drawing, as option B opens it.
-bool emboss(const PrintRequest& request, const std::function<void()>& draw) {
-  if (!openRawPrinterJob(request.printer)) {
-    sayMessage("PXPROBLI", 2);
-    return false;
-  }
-  return embossOnOpenJob(draw);
 }
 
 bool printInInk(const PrintRequest& request, const std::function<void()>& draw) {
@@ -129,6 +120,7 @@ int runPrintCommand(int argc, char** argv) {
     drawBatchDrawing(request.testDrawing, lines, silent.reports());
     clean = silent.reportCount() == before;
   };
-  if (!(request.ink ? printInInk(request, draw) : emboss(request, draw))) return kBatchFailed;
+  // The embosser's job is opened before the drawing, as option B opens it.
+  if (!(request.ink ? printInInk(request, draw) : embossOnDevice(request.printer, [] {}, draw))) return kBatchFailed;
   return clean ? kBatchDone : kBatchReported;
 }

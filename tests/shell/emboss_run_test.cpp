@@ -14,10 +14,11 @@ class EmbossRun : public ProgramRun {
     printEnvironment_ = cups_.environment();
   }
 
-  // The stream `pontelix render` writes for the script (or the test drawing).
-  std::string renderedStream(const std::string& script, bool testDrawing = false) {
+  // The stream `pontelix render` writes for the script (or the test drawing), on the
+  // page its `options` give.
+  std::string renderedStream(const std::string& script, bool testDrawing = false, const std::string& options = "") {
     writeBytes(dir_.file("batch.pxg"), script);
-    const std::string command = std::string(PONTELIX_EXE) + " render " + (testDrawing ? "--test-drawing " : "") +
+    const std::string command = std::string(PONTELIX_EXE) + " render " + options + (testDrawing ? "--test-drawing " : "") +
                                 "'" + dir_.file("batch.pxg") + "' -o '" + dir_.file("batch.brf") + "' 2>/dev/null";
     std::system(command.c_str());
     return readBytes(dir_.file("batch.brf"));
@@ -163,6 +164,25 @@ TEST_F(EmbossRun, TheEdgesOfTheSheetArriveByteExact) {
   for (size_t at = jobs[2].bytes.find("\r\n"); at != std::string::npos; at = jobs[2].bytes.find("\r\n", at + 2))
     ++lines;
   EXPECT_EQ(lines, 44u);
+}
+
+// A queue made from the generic braille driver gets the drawing as BRF on the driver's
+// A4 page, through the driver's filters; a raw queue next still gets the configured sheet.
+TEST_F(EmbossRun, ABrailleDriversQueueGetsItsOwnPageAndARawQueueNextTheConfiguredOne) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  ASSERT_TRUE(cups_.addQueueFromModel("Generica", "drv:///generic-brf.drv/gen-brf.ppd", "-o PageSize=A4"));
+  const std::string script = "CI 0 0 5\r\nPT 1 2\r\n";
+  writeBytes(dir_.file("figura.pxg"), script);
+  EXPECT_EQ(run("b<Down><Enter>b<Enter><Esc>s", "figura.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Generica", "say: Impressora ok. Iniciando impressão.",
+                            "say: Página de 32 celas por 28 linhas.", "say: Braille",
+                            "say: Impressora ok. Iniciando impressão.", "say: Página de 66 celas por 44 linhas."}))
+      << transcriptText();
+  const auto jobs = cups_.waitForJobs(2);
+  ASSERT_EQ(jobs.size(), 2u) << cups_.jobList() << cups_.errorLog();
+  // The generic driver ends the last line, the form feed's, with CR and the job with SUB.
+  EXPECT_EQ(jobs[0].bytes, renderedStream(script, false, "--embosser-page=A4 ") + "\r\x1A");
+  EXPECT_EQ(jobs[1].bytes, renderedStream(script));
 }
 
 }  // namespace

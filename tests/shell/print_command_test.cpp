@@ -63,6 +63,23 @@ TEST_F(PrintCommand, TheEmbosserGetsTheStreamRenderWrites) {
   EXPECT_EQ(jobs[0].bytes, readBytes(dir_.file("f.brf")));
 }
 
+// An Index V4 queue: its driver's header tells the embosser the page, and the drawing
+// follows as BRF on exactly that page.
+TEST_F(PrintCommand, AnIndexQueueGetsBrfOnThePageItsDriverTellsTheEmbosser) {
+  ASSERT_TRUE(cups_.addQueueFromModel("IndexV4", "drv:///indexv4.drv/ibasics4.ppd", "-o PageSize=A4"));
+  writeBytes(dir_.file("f.pxg"), "CI 0 0 5\r\nPT 1 2\r\n");
+  ASSERT_EQ(pontelix("render --embosser-page=Personalizada --cells=33 --lines=29 --braille-mode=texto f.pxg -o f.brf").status, 0);
+  const PrintResult run = pontelix("print --printer=IndexV4 f.pxg");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto jobs = cups_.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u) << cups_.jobList() << cups_.errorLog();
+  const std::string& bytes = jobs[0].bytes;
+  const size_t headerEnd = bytes.find(';');
+  ASSERT_TRUE(bytes.starts_with("\x1B" "D") && headerEnd != std::string::npos) << bytes;
+  EXPECT_NE(bytes.substr(0, headerEnd).find(",CH33,LP29,"), std::string::npos) << bytes;
+  EXPECT_EQ(bytes.substr(headerEnd + 1), readBytes(dir_.file("f.brf")) + "\x1A");
+}
+
 TEST_F(PrintCommand, TheInkPrinterGetsThePageAtItsResolution) {
   PrintResult run = pontelix("print --printer=Tinta --mode=ink --test-drawing");
   EXPECT_EQ(run.status, 0) << run.err;

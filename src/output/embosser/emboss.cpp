@@ -7,6 +7,7 @@
 #include "console/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
+#include "output/embosser/embosser_pages.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/device_chooser.h"
@@ -38,6 +39,41 @@ bool embossOnOpenJob(const std::function<void()>& draw) {
   return sent;
 }
 
+namespace {
+
+// The configured sheet comes back however the job ends.
+class JobSheet {
+ public:
+  explicit JobSheet(const EmbosserSheet& sheet) : configured_(embosserSheet()) { setEmbosserSheet(sheet); }
+  ~JobSheet() { setEmbosserSheet(configured_); }
+  JobSheet(const JobSheet&) = delete;
+  JobSheet& operator=(const JobSheet&) = delete;
+
+ private:
+  EmbosserSheet configured_;
+};
+
+}  // namespace
+
+bool embossOnDevice(const std::string& device, const std::function<void()>& opened, const std::function<void()>& draw) {
+  const BrailleQueue queue = describeBrailleQueue(device);
+  EmbosserSheet sheet = embosserSheet();
+  if (queue.brailleDriver) {
+    sheet.mode = BrailleMode::Text;
+    if (!queue.pageKnown || !brailleDriverCells(queue.layout, sheet.cells, sheet.lines)) {
+      sayMessage("PXPAGDRV", 2);
+      return false;
+    }
+  }
+  if (!queue.answered || !openPrinterJob(device, queue.brailleDriver ? JobFormat::Brf : JobFormat::Raw)) {
+    sayMessage("PXPROBLI", 2);
+    return false;
+  }
+  const JobSheet jobSheet(sheet);
+  opened();
+  return embossOnOpenJob(draw);
+}
+
 void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
   const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
@@ -46,15 +82,13 @@ void embossDrawing(bool testDrawing) {
   conWriteLine();
   sayMessage("PXIMPREM", 0);
   spkWriteLine(utf8ToCp1252(device));
-  if (!openRawPrinterJob(device)) {
-    sayMessage("PXPROBLI", 2);
-    return;
-  }
-  sayMessage("PXIMPROK", 2);
-  const EmbosserSheet& sheet = embosserSheet();
-  spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") + std::to_string(sheet.lines) +
-               messageText("PXPAGFIM"));
-  embossOnOpenJob([testDrawing] { drawProjectOrTestDrawing(testDrawing); });
+  const auto sayPage = [] {
+    sayMessage("PXIMPROK", 2);
+    const EmbosserSheet& sheet = embosserSheet();
+    spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") +
+                 std::to_string(sheet.lines) + messageText("PXPAGFIM"));
+  };
+  embossOnDevice(device, sayPage, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

@@ -1,6 +1,7 @@
 #pragma once
-// Option B: the drawing embossed as a page of Braille cells through a raw print job.
+// Option B: the drawing embossed as a page of Braille cells through a print job.
 #include <functional>
+#include <string>
 
 // Asks for the embosser, opens the job, renders the script (or the test drawing) on
 // the embosser sheet and sends it. Every failure is said; nothing is sent after Esc.
@@ -15,3 +16,10 @@ bool sendSurfaceToEmbosser();
 // and frees it. False, said, when the sheet cannot be had (the job is withdrawn) or
 // the stream did not go whole.
 bool embossOnOpenJob(const std::function<void()>& draw);
+
+// Opens the embosser job on the device, runs `opened`, then embosses what `draw` draws
+// as embossOnOpenJob does. A queue made from a braille driver gets a BRF job on the page
+// its driver lays out, in mode texto; any other queue a raw job on the configured sheet.
+// The job's sheet is set from before `opened` until the job is sent; the configured
+// sheet is back afterwards. Every failure is said.
+bool embossOnDevice(const std::string& device, const std::function<void()>& opened, const std::function<void()>& draw);

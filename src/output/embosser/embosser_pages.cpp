@@ -8,18 +8,30 @@
 
 namespace {
 
+// The page sizes of the braille drivers' PageSize option, by its names, in hundredths
+// of a millimetre.
+struct DriverPageSize {
+  const char* name;
+  int width, height;
+};
+constexpr DriverPageSize kDriverPageSizes[] = {
+    {"Legal", 21590, 35560},   {"Letter", 21590, 27940},  {"A3", 29700, 42000},      {"A4", 21000, 29700},
+    {"A4TF", 21000, 30480},    {"A5", 14850, 21000},      {"110x115", 27940, 29210}, {"110x120", 27940, 30480},
+    {"110x170", 27940, 43180}, {"115x110", 29210, 27940}, {"120x120", 30480, 30480},
+};
+
 const std::vector<EmbosserPagePreset> kPresets = {
     {kStandardPageName},
-    {"A4", 21000, 29700},
-    {"Carta", 21590, 27940},
-    {"Of\xed" "cio", 21590, 35560},
-    {"A3", 29700, 42000},
-    {"A5", 14850, 21000},
-    {"11 x 11,5 pol", 27940, 29210},
-    {"11 x 12 pol", 27940, 30480},
-    {"11 x 17 pol", 27940, 43180},
-    {"11,5 x 11 pol", 29210, 27940},
-    {"12 x 12 pol", 30480, 30480},
+    {"A4", "A4"},
+    {"Carta", "Letter"},
+    {"Of\xed" "cio", "Legal"},
+    {"A3", "A3"},
+    {"A5", "A5"},
+    {"11 x 11,5 pol", "110x115"},
+    {"11 x 12 pol", "110x120"},
+    {"11 x 17 pol", "110x170"},
+    {"11,5 x 11 pol", "115x110"},
+    {"12 x 12 pol", "120x120"},
     {kCustomPageName},
 };
 
@@ -45,6 +57,17 @@ std::string nameKey(std::string_view name) {
 }
 
 }  // namespace
+
+bool brailleDriverPageSize(std::string_view name, int& width, int& height) {
+  for (const DriverPageSize& size : kDriverPageSizes) {
+    if (name == size.name) {
+      width = size.width;
+      height = size.height;
+      return true;
+    }
+  }
+  return false;
+}
 
 bool brailleDriverCells(const BrailleDriverLayout& layout, int& cells, int& lines) {
   int cellDistance = 0;
@@ -82,10 +105,9 @@ const EmbosserPagePreset* findEmbosserPage(std::string_view name) {
 }
 
 EmbosserSheet embosserPageSheet(const EmbosserPagePreset& preset, const EmbosserSheet& custom) {
-  if (preset.width == 0) return preset.name == std::string_view(kCustomPageName) ? custom : EmbosserSheet{};
+  if (!preset.driverSize) return preset.name == std::string_view(kCustomPageName) ? custom : EmbosserSheet{};
   BrailleDriverLayout layout;
-  layout.pageWidth = preset.width;
-  layout.pageHeight = preset.height;
+  brailleDriverPageSize(preset.driverSize, layout.pageWidth, layout.pageHeight);
   EmbosserSheet sheet;
   sheet.mode = BrailleMode::Text;
   brailleDriverCells(layout, sheet.cells, sheet.lines);

@@ -28,9 +28,13 @@ struct BrailleDriverLayout {
 // for a dot distance they do not know or a page with no room for a cell.
 bool brailleDriverCells(const BrailleDriverLayout& layout, int& cells, int& lines);
 
+// The size the braille drivers give a PageSize name ("A4", "Letter", "110x115" ...), in
+// hundredths of a millimetre. False for a name they do not know.
+bool brailleDriverPageSize(std::string_view name, int& width, int& height);
+
 struct EmbosserPagePreset {
   const char* name;
-  int width = 0, height = 0;  // hundredths of a millimetre; 0 for the standard and custom pages
+  const char* driverSize = nullptr;  // the drivers' PageSize name; null for the standard and custom pages
 };
 
 // Every page by name, in the order they are offered: the standard page first, the

@@ -27,6 +27,8 @@ DeviceList readDeviceList() { return activeSpooler().listDevices(); }
 
 InkPageAnswer describeInkPage(const std::string& device) { return activeSpooler().describeInkPage(device); }
 
+BrailleQueue describeBrailleQueue(const std::string& device) { return activeSpooler().describeBrailleQueue(device); }
+
 bool openPrinterJob(const std::string& device, JobFormat format) {
   abandonRawPrinterJob();
   gWriteFailed = false;

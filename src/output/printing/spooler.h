@@ -1,14 +1,17 @@
 #pragma once
 // The system's printers as the program reaches them: the list of installed printers,
-// what an ink printer says of its paper, and one job at a time: raw, whose bytes reach
-// the printer unchanged (the embosser), or a PDF page that the print service prints at
-// its true size (the ink printer). Every call returns within a few seconds, whether or
+// what an ink printer says of its paper, what page a queue made from a braille driver
+// lays out, and one job at a time: raw, whose bytes reach the printer unchanged (the
+// embosser), a ready Braille document (BRF) that a braille driver passes on to its
+// embosser, or a PDF page that the print service prints at its true size (the ink
+// printer). Every call returns within a few seconds, whether or
 // not the print service answers.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "output/ink/ink_page.h"
+#include "output/printing/braille_queue.h"
 
 // The installed printers in the order the print service gives them, each as the user
 // knows it ("name", or "name/instance" for a saved set of options). Names are UTF-8.
@@ -18,7 +21,7 @@ struct DeviceList {
   std::vector<std::string> names;
 };
 
-enum class JobFormat { Raw, Pdf };
+enum class JobFormat { Raw, Brf, Pdf };
 
 // The print service behind the functions below. The program uses the system's; tests
 // put in their own to make any step fail.
@@ -28,6 +31,8 @@ class PrintSpooler {
   virtual DeviceList listDevices() = 0;
   // The device's default paper and resolution; the answer says what the service told.
   virtual InkPageAnswer describeInkPage(const std::string& device) = 0;
+  // Whether the device's queue was made from a braille driver, and the page it lays out.
+  virtual BrailleQueue describeBrailleQueue(const std::string& device) = 0;
   // Creates a job named `title` on the device and starts its one document.
   virtual bool openJob(const std::string& device, std::string_view title, JobFormat format) = 0;
   // True only when every byte was taken.
@@ -43,6 +48,7 @@ void setPrintSpooler(PrintSpooler* spooler);
 
 DeviceList readDeviceList();
 InkPageAnswer describeInkPage(const std::string& device);
+BrailleQueue describeBrailleQueue(const std::string& device);
 
 // Opens the one job, named "Pontelix", on the device. A job still open is closed
 // (withdrawn) first.

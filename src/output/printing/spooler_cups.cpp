@@ -9,6 +9,7 @@
 #include <csignal>
 
 #include "output/ink/ink_media_cups.h"
+#include "output/printing/braille_queue.h"
 
 namespace {
 
@@ -20,6 +21,36 @@ constexpr auto kStepLimit = std::chrono::seconds(3);
 constexpr int kConnectMilliseconds = 3000;
 // How often the library asks whether to go on waiting.
 constexpr double kWaitQuantumSeconds = 0.5;
+// A driver description is some tens of kilobytes; anything far larger is no description.
+constexpr size_t kMaxDescriptionBytes = 4 << 20;
+
+constexpr char kBrfFormat[] = "application/vnd.cups-brf";
+
+const char* mimeType(JobFormat format) {
+  switch (format) {
+    case JobFormat::Brf: return kBrfFormat;
+    case JobFormat::Pdf: return CUPS_FORMAT_PDF;
+    case JobFormat::Raw: break;
+  }
+  return CUPS_FORMAT_RAW;
+}
+
+// A queue's name as a path segment of the scheduler's address.
+std::string pathSegment(const std::string& name) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string segment;
+  for (const char c : name) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || c == '-' || c == '_' || c == '.' || c == '~') {
+      segment += c;
+    } else {
+      segment += '%';
+      segment += kHex[u >> 4];
+      segment += kHex[u & 15];
+    }
+  }
+  return segment;
+}
 
 // A request needing a password fails instead: the library would otherwise ask for it
 // on the terminal, under the program's own screen.
@@ -63,18 +94,37 @@ class CupsSpooler final : public PrintSpooler {
     return answer;
   }
 
+  // The scheduler serves a queue's driver description at /printers/NAME.ppd. A queue
+  // without one (raw) is not found there, which is an answer too, and so is any other
+  // refusal: such a queue gets the raw job as before.
+  BrailleQueue describeBrailleQueue(const std::string& device) override {
+    BrailleQueue queue;
+    http_t* http = connect();
+    if (!http) return queue;
+    startStep();
+    std::string description;
+    const http_status_t status = fetch(http, "/printers/" + pathSegment(queueOf(device)) + ".ppd", description);
+    if (status == HTTP_STATUS_OK) queue = readBrailleDriverDescription(description);
+    else queue.answered = status != HTTP_STATUS_ERROR;
+    httpClose(http);
+    return queue;
+  }
+
+  // A braille driver looks for a translation table unless told there is none, and stops
+  // the job when it finds none; a BRF document is translated already.
   bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
     queue_ = queueOf(device);
     http_ = connect();
     if (!http_) return false;
     if (!answers(http_)) return dropJob();
     startStep();
-    jobId_ = cupsCreateJob(http_, queue_.c_str(), std::string(title).c_str(), 0, nullptr);
+    cups_option_t noTranslation{const_cast<char*>("LibLouis"), const_cast<char*>("None")};
+    const bool brf = format == JobFormat::Brf;
+    jobId_ = cupsCreateJob(http_, queue_.c_str(), std::string(title).c_str(), brf ? 1 : 0, brf ? &noTranslation : nullptr);
     if (jobId_ <= 0 || gaveUp_) return dropJob();
     startStep();
     const http_status_t started =
-        cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(),
-                          format == JobFormat::Pdf ? CUPS_FORMAT_PDF : CUPS_FORMAT_RAW, 1);
+        cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(), mimeType(format), 1);
     if (started != HTTP_STATUS_CONTINUE || gaveUp_) return dropJob();
     return true;
   }
@@ -123,6 +173,21 @@ class CupsSpooler final : public PrintSpooler {
     ipp_t* response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
     ippDelete(response);
     return response != nullptr && !gaveUp_;
+  }
+
+  // The body of one GET, within the step's deadline. The status the scheduler gave, or
+  // HTTP_STATUS_ERROR when it did not answer whole in time.
+  http_status_t fetch(http_t* http, const std::string& resource, std::string& body) {
+    httpClearFields(http);
+    if (httpGet(http, resource.c_str()) != 0) return HTTP_STATUS_ERROR;
+    http_status_t status = HTTP_STATUS_CONTINUE;
+    while (status == HTTP_STATUS_CONTINUE && !gaveUp_ && Clock::now() < deadline_) status = httpUpdate(http);
+    if (status != HTTP_STATUS_OK || gaveUp_) return gaveUp_ || status == HTTP_STATUS_CONTINUE ? HTTP_STATUS_ERROR : status;
+    char buffer[16384];
+    ssize_t got = 0;
+    while ((got = httpRead2(http, buffer, sizeof buffer)) > 0 && body.size() <= kMaxDescriptionBytes)
+      body.append(buffer, static_cast<size_t>(got));
+    return got < 0 || gaveUp_ || body.size() > kMaxDescriptionBytes ? HTTP_STATUS_ERROR : HTTP_STATUS_OK;
   }
 
   void startStep() {

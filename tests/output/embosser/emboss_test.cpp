@@ -3,6 +3,7 @@
 #include "console/forms/menu.h"
 #include "console/popup_fixture.h"
 #include "output/embosser/emboss.h"
+#include "output/embosser/embosser_pages.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/printing/device_chooser.h"
 #include "output/printing/fake_spooler.h"
@@ -125,6 +126,22 @@ TEST_F(EmbossTest, EmbossingTheTestDrawingEndsWithAClearScreen) {
   EXPECT_EQ(conRow(), 3);
   EXPECT_EQ(conColumn(), 1);
   EXPECT_EQ(row(1), "");
+}
+
+// A braille driver's queue whose page cannot be laid out, or no answer, opens no job
+// (the embosser run tests send the page that can be).
+TEST_F(EmbossTest, ABrailleDriversPageThatCannotBeReadOrNoAnswerIsSaidAndOpensNoJob) {
+  const BrailleDriverLayout tooNarrow{.pageWidth = 2000, .pageHeight = 29700};
+  const std::pair<BrailleQueue, const char*> cases[] = {
+      {{true, true, true, tooNarrow}, "say: A p\xc3\xa1gina da impressora n\xc3\xa3o p\xc3\xb4" "de ser lida."},
+      {{false}, "say: Problemas na impressora."}};
+  for (const auto& [queue, heard] : cases) {
+    fake_.brailleQueue = queue;
+    user("<Enter>");
+    embossDrawing(true);
+    EXPECT_EQ(said().back(), heard);
+  }
+  EXPECT_EQ(fake_.opened, 0);
 }
 
 }  // namespace

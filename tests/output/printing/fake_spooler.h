@@ -16,6 +16,7 @@ class FakeSpooler : public PrintSpooler {
     askedPage = device;
     return page;
   }
+  BrailleQueue describeBrailleQueue(const std::string&) override { return brailleQueue; }
   bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
     ++opened;
     openedDevice = device;
@@ -36,6 +37,8 @@ class FakeSpooler : public PrintSpooler {
 
   DeviceList devices{true, {"Braille", "Tinta/rascunho"}};
   InkPageAnswer page{true, true, true, true, InkPage{}};
+  // Any queue is a raw one unless a test says otherwise.
+  BrailleQueue brailleQueue{.answered = true};
   bool openSucceeds = true;
   int writesBeforeFailure = -1;
   bool finishAccepted = true;

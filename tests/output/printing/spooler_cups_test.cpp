@@ -67,6 +67,24 @@ TEST_F(CupsSpoolerTest, AWithdrawnJobNeverPrints) {
   EXPECT_TRUE(cups_.jobs().empty());
 }
 
+// The page a braille driver lays a BRF document out on is read from the queue's real
+// description; an instance asks its queue. (Raw queues: the embosser run tests.)
+TEST_F(CupsSpoolerTest, ABrailleDriversQueueGivesThePageItsDriverLaysOut) {
+  const struct {
+    const char *queue, *model;
+    int cells, lines;
+  } drivers[] = {{"Generica", "drv:///generic-brf.drv/gen-brf.ppd", 32, 28}, {"IndexV4", "drv:///indexv4.drv/ibasics4.ppd", 33, 29}};
+  for (const auto& d : drivers) {
+    ASSERT_TRUE(cups_.addQueueFromModel(d.queue, d.model, "-o PageSize=A4")) << cups_.commandOutput("lpinfo -m");
+    const BrailleQueue queue = systemSpooler().describeBrailleQueue(d.queue + std::string("/grosso"));
+    int cells = 0, lines = 0;
+    EXPECT_TRUE(queue.answered && queue.brailleDriver && queue.pageKnown && brailleDriverCells(queue.layout, cells, lines));
+    EXPECT_EQ(std::pair(cells, lines), std::pair(d.cells, d.lines)) << d.queue;
+  }
+  const BrailleQueue unknown = systemSpooler().describeBrailleQueue("Inexistente");
+  EXPECT_TRUE(unknown.answered && !unknown.brailleDriver);
+}
+
 // A scheduler that takes the connection and never answers is given up, not waited for.
 TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
   ScratchDir dir;
@@ -80,6 +98,7 @@ TEST(SystemSpooler, ASchedulerThatNeverAnswersIsGivenUp) {
   EXPECT_FALSE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
   EXPECT_FALSE(systemSpooler().write("x"));
   EXPECT_FALSE(systemSpooler().describeInkPage("Tinta").answered);
+  EXPECT_FALSE(systemSpooler().describeBrailleQueue("Braille").answered);
 
   cupsSetServer(nullptr);
 }
