@@ -121,6 +121,6 @@ int runPrintCommand(int argc, char** argv) {
     clean = silent.reportCount() == before;
   };
   // The embosser's job is opened before the drawing, as option B opens it.
-  if (!(request.ink ? printInInk(request, draw) : embossOnDevice(request.printer, [] {}, draw))) return kBatchFailed;
+  if (!(request.ink ? printInInk(request, draw) : embossOnDevice(request.printer, [] { return true; }, [] {}, draw))) return kBatchFailed;
   return clean ? kBatchDone : kBatchReported;
 }

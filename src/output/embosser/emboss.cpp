@@ -55,7 +55,8 @@ class JobSheet {
 
 }  // namespace
 
-bool embossOnDevice(const std::string& device, const std::function<void()>& opened, const std::function<void()>& draw) {
+bool embossOnDevice(const std::string& device, const std::function<bool()>& proceed, const std::function<void()>& opened,
+                    const std::function<void()>& draw) {
   const BrailleQueue queue = describeBrailleQueue(device);
   EmbosserSheet sheet = embosserSheet();
   if (queue.brailleDriver) {
@@ -65,11 +66,12 @@ bool embossOnDevice(const std::string& device, const std::function<void()>& open
       return false;
     }
   }
+  const JobSheet jobSheet(sheet);
+  if (!proceed()) return false;
   if (!queue.answered || !openPrinterJob(device, queue.brailleDriver ? JobFormat::Brf : JobFormat::Raw)) {
     sayMessage("PXPROBLI", 2);
     return false;
   }
-  const JobSheet jobSheet(sheet);
   opened();
   return embossOnOpenJob(draw);
 }
@@ -78,17 +80,20 @@ void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
   const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
   if (device.empty()) return;
-  if (!acceptPrintingDespiteFindings(testDrawing)) return;
-  conWriteLine();
-  sayMessage("PXIMPREM", 0);
-  spkWriteLine(utf8ToCp1252(device));
+  const auto proceed = [&] {
+    if (!acceptPrintingDespiteFindings(testDrawing)) return false;
+    conWriteLine();
+    sayMessage("PXIMPREM", 0);
+    spkWriteLine(utf8ToCp1252(device));
+    return true;
+  };
   const auto sayPage = [] {
     sayMessage("PXIMPROK", 2);
     const EmbosserSheet& sheet = embosserSheet();
     spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") +
                  std::to_string(sheet.lines) + messageText("PXPAGFIM"));
   };
-  embossOnDevice(device, sayPage, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
+  embossOnDevice(device, proceed, sayPage, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

@@ -17,9 +17,11 @@ bool sendSurfaceToEmbosser();
 // the stream did not go whole.
 bool embossOnOpenJob(const std::function<void()>& draw);
 
-// Opens the embosser job on the device, runs `opened`, then embosses what `draw` draws
-// as embossOnOpenJob does. A queue made from a braille driver gets a BRF job on the page
+// Sets the job's sheet, asks `proceed` (which may check the page on it), opens the
+// embosser job on the device, runs `opened`, then embosses what `draw` draws as
+// embossOnOpenJob does. A queue made from a braille driver gets a BRF job on the page
 // its driver lays out, in mode texto; any other queue a raw job on the configured sheet.
-// The job's sheet is set from before `opened` until the job is sent; the configured
-// sheet is back afterwards. Every failure is said.
-bool embossOnDevice(const std::string& device, const std::function<void()>& opened, const std::function<void()>& draw);
+// The configured sheet is back afterwards. Nothing is opened when `proceed` says no;
+// every failure is said.
+bool embossOnDevice(const std::string& device, const std::function<bool()>& proceed, const std::function<void()>& opened,
+                    const std::function<void()>& draw);
