@@ -56,7 +56,9 @@ TEST_F(EmbossRun, FindingsAreAskedAboutBeforeTheJobAndOnlyYesPrints) {
   ASSERT_TRUE(cups_.addRawQueue("Braille"));
   writeBytes(dir_.file("figura.pxg"), "PT 0 0\r\nXX 1 2\r\nPT 5 5\r\n");
   EXPECT_EQ(run("b<Enter><F9><Enter>n<Esc>s", "figura.pxg"), 0);
-  EXPECT_TRUE(heardInOrder({"say: O desenho tem 1 aviso.", "say: Imprime assim mesmo? (S/N)",
+  EXPECT_TRUE(heardInOrder({"say: O desenho tem 1 aviso.",
+                            "say: Linha 1: XX 1 2: comando ou número errado; o desenho para aqui",
+                            "say: Imprime assim mesmo? (S/N)",
                             "say: Linha 1: XX 1 2: comando ou número errado; o desenho para aqui",
                             "say: Imprime assim mesmo? (S/N)", "say: Cancelado"}))
       << transcriptText();

@@ -14,7 +14,9 @@ bool acceptPrintingDespiteFindings(bool testDrawing) {
   const PageCheck check = checkPage(commandLines());
   if (!check.ran || check.findings.empty()) return true;
   conWriteLine();
+  // The first finding is heard at once: a line error is the one most worth knowing.
   spkWriteLine(findingCountText(check));
+  spkWriteLine(check.findings.front());
   for (;;) {
     sayMessage("PXIMPERR", 0);
     const KeyPair pressed = conGetKeyPair();
