@@ -1,5 +1,6 @@
 #include "render/drawing_state.h"
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -24,8 +25,12 @@ std::optional<int32_t> mapWith(double v, double scale, double offset, RenderFaul
   }
   const long double pixel = static_cast<long double>(v) * scale + offset;
   std::optional<int32_t> result = truncateToPixel(pixel);
+  // The page of a checking canvas starts inside its margin; the shift comes after the
+  // truncation, so that every dot lands where it lands on the page itself.
+  const int32_t inset = surfaceInset();
+  if (result && *result > INT32_MAX - inset) result.reset();
   if (!result && fault != nullptr) *fault = RenderFault::OutOfRange;
-  return result;
+  return result ? std::optional<int32_t>(*result + inset) : std::nullopt;
 }
 
 int32_t mapOrRaise(std::optional<int32_t> (*tryMap)(double, RenderFault*), double v) {
@@ -77,9 +82,8 @@ void recomputeScale() {
   const double height = static_cast<double>(gState.yMaxRowPx) - gState.yMinRowPx;
   gState.scaleX = sideScale(width, gState.xMin, gState.xMax);
   gState.scaleY = sideScale(height, gState.yMin, gState.yMax);
-  // The page starts inside the margin of a checking canvas.
-  gState.offsetX = surfaceInset() + gState.leftPx - gState.xMin * gState.scaleX;
-  gState.offsetY = surfaceInset() + gState.yMinRowPx - gState.yMin * gState.scaleY;
+  gState.offsetX = gState.leftPx - gState.xMin * gState.scaleX;
+  gState.offsetY = gState.yMinRowPx - gState.yMin * gState.scaleY;
   // An infinite bound would give a scale of zero, every point on one column or row.
   gState.scaleValid = gState.xMax != gState.xMin && gState.yMax != gState.yMin &&
                       std::isfinite(gState.xMin) && std::isfinite(gState.xMax) &&

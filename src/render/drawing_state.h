@@ -53,7 +53,8 @@ RenderFault setDomain(double xMin, double yMin, double xMax, double yMax);
 RenderFault setWindow(double leftFrac, double bottomFrac, double rightFrac, double topFrac);
 void recomputeScale();
 
-// x * scaleX + offsetX in extended precision, truncated toward zero. When the result
+// x * scaleX + offsetX in extended precision, truncated toward zero, then moved by the
+// inset of a checking canvas (surface.h). When the result
 // does not fit 32 bits (or the domain is empty) the fault is raised and 0 returned.
 int32_t mapX(double x);
 int32_t mapY(double y);

@@ -48,15 +48,15 @@ void visibleUserRange(bool alongX, double margin, double& lo, double& hi) {
   const DrawingState& s = drawingState();
   const double scale = alongX ? s.scaleX : s.scaleY;
   const double offset = alongX ? s.offsetX : s.offsetY;
-  // The whole canvas, margins of a checking canvas included.
-  const Canvas* canvas = drawingSurface();
-  const double size = !canvas ? 0 : alongX ? canvas->width() : canvas->height();
+  // The whole canvas, the margins of a checking canvas included, in page pixels.
+  const double size = alongX ? surfaceWidth() : surfaceHeight();
+  const double inset = surfaceInset();
   if (scale == 0 || !std::isfinite(scale)) {
     lo = -std::numeric_limits<double>::infinity();
     hi = std::numeric_limits<double>::infinity();
     return;
   }
-  const double a = (-margin - offset) / scale, b = (size + margin - offset) / scale;
+  const double a = (-margin - inset - offset) / scale, b = (size + inset + margin - offset) / scale;
   lo = std::min(a, b);
   hi = std::max(a, b);
 }

@@ -42,12 +42,12 @@ class HeldDisplay : public BrailleDisplay {
 void queueCommand(DisplayCommand command) {
   switch (command) {
     case DisplayCommand::None: return;
-    case DisplayCommand::LineUp: conQueueExtendedKey(key::kUp); return;
-    case DisplayCommand::LineDown: conQueueExtendedKey(key::kDown); return;
-    case DisplayCommand::PanLeft: conQueueExtendedKey(key::kLeft); return;
-    case DisplayCommand::PanRight: conQueueExtendedKey(key::kRight); return;
-    case DisplayCommand::Top: conQueueExtendedKey(key::kHome); return;
-    case DisplayCommand::Bottom: conQueueExtendedKey(key::kEnd); return;
+    case DisplayCommand::LineUp: conQueueExtendedKey(key::kCtrlUp); return;
+    case DisplayCommand::LineDown: conQueueExtendedKey(key::kCtrlDown); return;
+    case DisplayCommand::PanLeft: conQueueExtendedKey(key::kCtrlPgUp); return;
+    case DisplayCommand::PanRight: conQueueExtendedKey(key::kCtrlPgDn); return;
+    case DisplayCommand::Top: conQueueExtendedKey(key::kCtrlHome); return;
+    case DisplayCommand::Bottom: conQueueExtendedKey(key::kCtrlEnd); return;
     case DisplayCommand::PreviousDifferent: conQueueExtendedKey(key::kPgUp); return;
     case DisplayCommand::NextDifferent: conQueueExtendedKey(key::kPgDn); return;
     case DisplayCommand::Other: conQueueKey(key::kEsc); return;

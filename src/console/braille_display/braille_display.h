@@ -27,9 +27,9 @@ class BrailleDisplay {
 // The display for one view, or null when there is none: no daemon answers where the
 // environment says (BRLAPI_HOST, BRLAPI_AUTH), it refuses, or the program was built
 // without the platform's backends. While it lives, the display's keys arrive in the key
-// queue as the keyboard's movement keys: the line keys as Up and Down, panning as Left
-// and Right, top and bottom as Home and End, the previous and next different line as
-// PgUp and PgDn, and any other key of the display as Esc.
+// queue as the keyboard's movement keys: the line keys as Ctrl+Up and Ctrl+Down, panning
+// as Ctrl+PgUp and Ctrl+PgDn, top and bottom as Ctrl+Home and Ctrl+End, the previous and
+// next different line as PgUp and PgDn, and any other key of the display as Esc.
 std::unique_ptr<BrailleDisplay> conTakeBrailleDisplay();
 
 // The headless frontend's display (--braille-display): 40 cells in one row, present from

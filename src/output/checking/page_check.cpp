@@ -11,6 +11,7 @@
 #include "language/braille_label.h"
 #include "language/interpreter.h"
 #include "render/dot_provenance.h"
+#include "render/drawing_state.h"
 #include "render/surface.h"
 
 namespace {
@@ -92,6 +93,14 @@ class Checker {
   PageCheck result() const {
     PageCheck check;
     check.ran = true;
+    check.width = pageWidth_;
+    check.height = pageHeight_;
+    check.dotLines.reserve(static_cast<size_t>(pageWidth_) * pageHeight_);
+    for (int y = 0; y < pageHeight_; ++y)
+      for (int x = 0; x < pageWidth_; ++x) check.dotLines.push_back(provenance_.owner(x + inset_, y + inset_));
+    const DrawingState& state = drawingState();
+    check.scaleX = state.scaleX, check.offsetX = state.offsetX;
+    check.scaleY = state.scaleY, check.offsetY = state.offsetY;
     for (const auto& [line, text] : findings_) check.findings.push_back(text);
     check.summary = summary(check.findings);
     return check;

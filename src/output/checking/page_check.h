@@ -12,6 +12,13 @@ struct PageCheck {
   std::vector<std::string> findings;
   // How many lines drew, and which part of the page the drawing fills.
   std::string summary;
+  // The page's dots, width x height of them row by row: the line that inked each one
+  // last, or -1.
+  int width = 0, height = 0;
+  std::vector<int> dotLines;
+  // From a dot's column and row back to the user's x and y, as the script left the
+  // domain: x = (column - offsetX) / scaleX.
+  double scaleX = 1, offsetX = 0, scaleY = 1, offsetY = 0;
 };
 
 // Runs the lines on a sheet of embosserSheet() with a margin around it, so that what the

@@ -1,7 +1,7 @@
 #pragma once
 // A window over the embosser page: the part of it a braille display shows (its width in
 // cells, its rows in lines) or a terminal shows (the whole width, as many lines as it has
-// rows). The movement keys move it; it never leaves the page.
+// rows). It follows the cursor of the page explored by ear (dot_cursor.h).
 #include <string>
 #include <vector>
 
@@ -13,13 +13,6 @@ struct PageWindow {
 };
 
 enum class PageMove { Moved, AtTheEdge, NotAMove };
-
-// Moves the window for one movement key (the code of an extended key, keys.h): Up and
-// Down a line, Left and Right a window's width, Home to the top-left corner, End to the
-// start of the last line. PgUp and PgDn go to the nearest line above or below that has
-// dots under the window when `toDots` (a braille display, whose window is a line or
-// two), else a window's height. AtTheEdge when the window can not go that way.
-PageMove movePageWindow(PageWindow& window, int extendedKey, const EmbosserPage& page, bool toDots);
 
 // The cells under the window, row by row, width x height of them (blank off the page).
 std::vector<unsigned char> pageWindowCells(const PageWindow& window, const EmbosserPage& page);

@@ -1,5 +1,6 @@
 // Options V and Ctrl+V: the drawing as the console's picture, or as the embosser page in
-// a terminal and on a braille display, until a key that is not a movement key is pressed.
+// a terminal and on a braille display, explored by ear until a key that does not explore.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -11,7 +12,11 @@
 #include "console/speech.h"
 #include "console/text/file_write.h"
 #include "console/text/text_file.h"
+#include "project/project.h"
+#include "messages/messages.h"
+#include "output/checking/page_check.h"
 #include "output/embosser/embosser_page.h"
+#include "output/viewing/dot_cursor.h"
 #include "output/viewing/page_window.h"
 #include "output/viewing/screen_drawing.h"
 #include "output/viewing/viewing.h"
@@ -50,19 +55,20 @@ std::string drawPage(bool testDrawing, bool quietly, EmbosserPage& page) {
   return {};
 }
 
-// The page under the user's fingers and eyes: the braille display shows the window, the
-// terminal scrolls as little as keeps the window in sight (all of it when no display
-// is held, the terminal's rows being the window then).
+// The page under the user's fingers, ears and eyes: a cursor on its dots that sounds
+// at every move, the braille display showing the window around it, the terminal
+// scrolling as little as keeps that window in sight (all of it when no display is held,
+// the terminal's rows being the window then).
 class PageView {
  public:
-  PageView(const EmbosserPage& page, std::unique_ptr<BrailleDisplay> display, int terminalRows)
-      : page_(page), display_(std::move(display)), terminalRows_(terminalRows) {
+  PageView(const EmbosserPage& page, const PageCheck& check, std::unique_ptr<BrailleDisplay> display, int terminalRows)
+      : page_(page), check_(check), display_(std::move(display)), terminalRows_(terminalRows) {
     if (display_) {
       window_.width = display_->width();
       window_.height = display_->rows();
     } else {
       window_.width = page_.cellsPerLine;
-      window_.height = terminalRows_;
+      window_.height = std::max(terminalRows_, 1);
     }
     if (terminalRows_ > 0) conShowBraillePage(page_.cells, page_.lines, page_.cellsPerLine);
   }
@@ -70,39 +76,94 @@ class PageView {
     if (terminalRows_ > 0) conHideBraillePage();
   }
 
-  // Shows the window; with a display, also says where it stands.
-  void show(bool sayPosition) {
-    if (display_ && !display_->write(pageWindowCells(window_, page_))) display_.reset();
-    if (terminalRows_ > 0) {
-      if (window_.line < top_) top_ = window_.line;
-      if (window_.line + window_.height > top_ + terminalRows_) top_ = window_.line + window_.height - terminalRows_;
-      conMoveInBraillePage(top_, window_.line, window_.column);
+  // Reads keys and explores until a key that is not an exploring key. `introduce` says
+  // first how to explore and what the page holds.
+  void browse(bool introduce) {
+    if (introduce) {
+      sayMessage("PXVEXPL", 0);
+      if (check_.ran) spkSay(check_.summary);
     }
-    if (sayPosition) spkSay(pageWindowPosition(window_, page_));
-  }
-
-  // Reads keys and moves the window until a key that is not a movement key.
-  void browse() {
-    const bool toDots = display_ != nullptr;
-    show(toDots);
+    show(display_ != nullptr);
     for (;;) {
       int extended = 0;
-      if (readWholeKey(extended) != 0 || extended == 0) return;
-      const PageMove move = movePageWindow(window_, extended, page_, toDots);
-      if (move == PageMove::NotAMove) return;
-      if (move == PageMove::AtTheEdge) {
-        spkClick();
+      const int typed = readWholeKey(extended);
+      if (typed == ' ') {
+        describeDot();
+      } else if (typed == 'T' || typed == 't') {
+        traceFigure();
       } else {
-        show(true);
+        if (typed != 0 || extended == 0) return;
+        const PageMove move = moveDotCursor(cursor_, extended, page_, window_.width);
+        if (move == PageMove::NotAMove) return;
+        if (move == PageMove::AtTheEdge) {
+          spkBeep();
+          continue;
+        }
+        show(movesByCells(extended));
+        sound();
       }
     }
   }
 
  private:
+  static constexpr int kToneMs = 60, kSweepToneMs = 25;
+  static constexpr size_t kSweepDots = 240;
+
+  // The window follows the cursor's cell: down or up a line at a time, across a window's
+  // width at a time.
+  void followCursor() {
+    const int line = cursor_.y / 3, column = cursor_.x / 2;
+    if (line < window_.line) window_.line = line;
+    if (line >= window_.line + window_.height) window_.line = line - window_.height + 1;
+    window_.column = column / window_.width * window_.width;
+  }
+
+  // Shows the window; says the cursor's cell when asked.
+  void show(bool sayPosition) {
+    followCursor();
+    if (display_ && !display_->write(pageWindowCells(window_, page_))) display_.reset();
+    if (terminalRows_ > 0) {
+      if (window_.line < top_) top_ = window_.line;
+      if (window_.line + window_.height > top_ + terminalRows_) top_ = window_.line + window_.height - terminalRows_;
+      conMoveInBraillePage(top_, cursor_.y / 3, cursor_.x / 2);
+    }
+    if (sayPosition) spkSay(pageWindowPosition(PageWindow{1, 1, cursor_.y / 3, cursor_.x / 2}, page_));
+  }
+
+  void sound() {
+    if (pageDot(page_, cursor_.x, cursor_.y)) spkTone(dotPitch(cursor_.y, page_), kToneMs);
+    else spkClick();
+  }
+
+  // Space: where the cursor is in the user's coordinates, and the line that made the dot.
+  void describeDot() {
+    std::string text;
+    if (check_.ran && check_.scaleX != 0 && check_.scaleY != 0)
+      text = userCoordinatesText((cursor_.x - check_.offsetX) / check_.scaleX, (cursor_.y - check_.offsetY) / check_.scaleY) + ". ";
+    const size_t at = static_cast<size_t>(cursor_.y) * check_.width + cursor_.x;
+    const int line = at < check_.dotLines.size() && cursor_.x < check_.width ? check_.dotLines[at] : -1;
+    if (!pageDot(page_, cursor_.x, cursor_.y)) text += messageText("PXVVAZIO");
+    else if (line >= 0) text += "Linha " + std::to_string(line) + ": " + commandLines()[static_cast<size_t>(line)];
+    else text += messageText("PXVPONTO");
+    spkSay(text);
+  }
+
+  // T: the dots joined to the one under the cursor, heard left to right.
+  void traceFigure() {
+    const std::vector<DotCursor> figure = figureSweep(page_, cursor_, kSweepDots);
+    if (figure.empty()) {
+      spkClick();
+      return;
+    }
+    for (const DotCursor& dot : figure) spkTone(dotPitch(dot.y, page_), kSweepToneMs);
+  }
+
   const EmbosserPage& page_;
+  const PageCheck& check_;
   std::unique_ptr<BrailleDisplay> display_;
   int terminalRows_;
   PageWindow window_;
+  DotCursor cursor_;
   int top_ = 0;
 };
 
@@ -117,7 +178,9 @@ void viewDrawing(bool testDrawing) {
   const bool picture = terminalRows == 0;
   std::string failure = picture ? drawPicture(testDrawing) : std::string();
   EmbosserPage page;
-  if (failure.empty() && (display || !picture)) failure = drawPage(testDrawing, picture, page);
+  if (failure.empty()) failure = drawPage(testDrawing, picture, page);
+  // Where each dot comes from, for Space; the test drawing has no lines.
+  const PageCheck check = testDrawing || !failure.empty() ? PageCheck{} : checkPage(commandLines());
   // Whichever was drawn last, the view is a screen's.
   outputMode = OutputMode::Screen;
   if (!failure.empty()) {
@@ -125,12 +188,9 @@ void viewDrawing(bool testDrawing) {
     conHidePicture();
     spkWriteLine("O desenho n\xe3o p\xf4" "de ser mostrado: " + failure + ".");
     readWholeKey();
-  } else if (display || !picture) {
-    if (picture) conShowPicture(0, 0);
-    PageView(page, std::move(display), terminalRows).browse();
   } else {
-    conShowPicture(0, 0);
-    readWholeKey();
+    if (picture) conShowPicture(0, 0);
+    PageView(page, check, std::move(display), terminalRows).browse(picture);
   }
   conHidePicture();
   returnToCleanConsole();

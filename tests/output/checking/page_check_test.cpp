@@ -7,6 +7,9 @@
 #include <fstream>
 #include <map>
 
+#include "language/interpreter.h"
+#include "output/embosser/embosser_page.h"
+#include "render/image_surface.h"
 #include "render/surface.h"
 
 namespace {
@@ -55,7 +58,26 @@ TEST(PageCheck, FindsEachPlantedFaultOnceAndNothingOnCleanScripts) {
   EXPECT_GE(scripts, 11);
 }
 
-// The examples are clean but for the histogram, whose bars stand one dot above the axis.
+// The page the embosser gets, dot by dot (the run's reports all dropped).
+std::vector<bool> embossedDots(const fs::path& script) {
+  const fs::path before = fs::current_path();
+  fs::current_path(script.parent_path());
+  outputMode = OutputMode::Embosser;
+  EXPECT_TRUE(prepareSurface());
+  ScriptReports quiet;
+  quiet.dataMessage = [](const std::string&) {};
+  runScript(scriptLines(script), quiet);
+  const EmbosserPage page = embosserPage(surfacePixels());
+  freeSurface();
+  fs::current_path(before);
+  std::vector<bool> dots;
+  for (int y = 0; y < 3 * page.lines; ++y)
+    for (int x = 0; x < 2 * page.cellsPerLine; ++x) dots.push_back((page.cell(y / 3, x / 2) >> (x % 2 * 3 + y % 3)) & 1u);
+  return dots;
+}
+
+// The examples are clean but for the histogram, whose bars stand one dot above the axis;
+// and the check's page, drawn inside its margin, has the embosser's very dots.
 TEST(PageCheck, TheExamplesAreCleanButForTheHistogramsAxis) {
   const std::map<std::string, std::string> expected = {
       {"histograma.pxg", "Linha 3: EX 0 0 10 0 2: encosta na linha 5 (HI 0 0 2 1 3 7 5 2) sem cruzar"}};
@@ -66,6 +88,9 @@ TEST(PageCheck, TheExamplesAreCleanButForTheHistogramsAxis) {
     ASSERT_EQ(check.findings.size(), found == expected.end() ? 0u : 1u) << entry.path();
     if (found != expected.end()) EXPECT_EQ(check.findings[0].substr(0, found->second.size()), found->second);
     EXPECT_NE(check.summary.find(" desenharam; o desenho ocupa as linhas "), std::string::npos) << check.summary;
+    std::vector<bool> checked;
+    for (const int line : check.dotLines) checked.push_back(line >= 0);
+    EXPECT_EQ(checked, embossedDots(entry.path())) << entry.path();
   }
 }
 

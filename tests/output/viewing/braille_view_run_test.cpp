@@ -32,27 +32,48 @@ class BrailleViewRun : public ProgramRun {
   }
 };
 
-TEST_F(BrailleViewRun, TheKeysMoveTheWindowSayWhereItIsAndClickAtTheEdges) {
+// The display's window follows the cursor: its line keys (Ctrl+Up, Ctrl+Down) move a
+// line, its panning (Ctrl+PgUp, Ctrl+PgDn) a display's width; each such move says the
+// cell, every move clicks off a dot or sounds on one, and the edge beeps.
+TEST_F(BrailleViewRun, TheWindowFollowsTheCursorSaysWhereItIsAndBeepsAtTheEdges) {
   writeBytes(dir_.file("p.pxg"), "PT 0 0\r\n");
-  ASSERT_EQ(run("V<Home><PgDn><Right><Right><Up><Esc>", "p.pxg"), 0);
+  ASSERT_EQ(run("V<Ctrl+Home><PgDn><Ctrl+PgDn><Ctrl+PgDn><Ctrl+Up><Esc>", "p.pxg"), 0);
   const std::vector<std::string> expected = {
-      cells(40),                // line 1 as the view starts
-      cells(33, kDot1, 6),      // PgDn: line 23, where the point is
-      cells(40),                // Right: cells 41 to 66, and blanks past the page
-      cells(40),                // Up: line 22 from cell 41
+      cells(40),            // line 1 as the view starts
+      cells(33, kDot1, 6),  // PgDn: line 23, the row of the point
+      cells(40),            // Ctrl+PgDn: cells 41 to 66, and blanks past the page
+      cells(40),            // Ctrl+PgDn: the last dot column, in the same window
+      cells(40),            // Ctrl+Up: line 22 from cell 41
   };
   EXPECT_EQ(displayed(), expected);
-  EXPECT_TRUE(heardInOrder({"spell: V", "say: Linha 1 de 44, coluna 1", "click", "say: Linha 23 de 44, coluna 1",
-                            "say: Linha 23 de 44, coluna 41", "click", "say: Linha 22 de 44, coluna 41",
-                            "say: Pontelix - Que deseja? "}));
+  EXPECT_TRUE(heardInOrder({"spell: V", "say: Linha 1 de 44, coluna 1", "beep", "say: Linha 23 de 44, coluna 1",
+                            "click", "say: Linha 23 de 44, coluna 41", "click", "say: Linha 23 de 44, coluna 66",
+                            "click", "say: Linha 22 de 44, coluna 66", "click", "say: Pontelix - Que deseja? "}))
+      << transcriptText();
   // The picture is still shown for a sighted helper, and Esc did not reach the menu.
   EXPECT_FALSE(readBytes(dir_.file("shown.png")).empty());
   EXPECT_EQ(timesSaid("Confirma o fim do pontelix? "), 0);
 }
 
+// The dot cursor by ear, from the page's top-left dot: Space says where it is and which
+// line made the dot, T sweeps the figure, a move off the dot clicks and back on it sounds.
+TEST_F(BrailleViewRun, TheCursorSoundsOnDotsAndSpaceSaysTheLineThatMadeThem) {
+  writeBytes(dir_.file("p.pxg"), "; um ponto\r\nPT -20 15\r\n");
+  ASSERT_EQ(run("V tx<Right> <Left><Esc>", "p.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"spell: V", "say: Setas exploram a página ponto a ponto, Control com setas cela a cela; "
+                            "Espaço diz o ponto, T percorre a figura, Esc sai.",
+                            "say: 1 linha desenhou; o desenho ocupa as linhas 1 a 1, celas 1 a 1, de uma página de 44 "
+                            "linhas por 66 celas.",
+                            "say: Linha 1 de 44, coluna 1", "say: x -20; y 15. Linha 1: PT -20 15", "tone: 1320",
+                            "say: Pontelix - Que deseja? "}))
+      << transcriptText();
+  // x is no exploring key: it left the view, and the rest reached the menu.
+  EXPECT_EQ(timesSaid("Op\xc3\xa7\xc3\xa3o inv\xc3\xa1lida"), 3);
+}
+
 TEST_F(BrailleViewRun, ALineErrorIsReportedOnceAndTheTestDrawingIsShownToo) {
   writeBytes(dir_.file("p.pxg"), "XX 1\r\n");
-  ASSERT_EQ(run("V <F1><Ctrl+V><End>x", "p.pxg"), 0);
+  ASSERT_EQ(run("V <F1><Ctrl+V><Ctrl+End>x", "p.pxg"), 0);
   EXPECT_EQ(timesSaid("Erro na linha "), 1);
   const std::vector<std::string> rows = displayed();
   ASSERT_EQ(rows.size(), 3u);  // the blank page, then the test drawing's first and last lines

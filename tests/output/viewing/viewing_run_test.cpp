@@ -136,8 +136,9 @@ TEST_F(ViewingRun, EscAndAnyAnswerButSGiveUpWithoutWriting) {
 }
 
 TEST_F(ViewingRun, AnEmptyScriptIsViewedAsAWhitePictureThatLeavesNoFile) {
-  // Any key ends the view, and no part of it reaches the menu: Del (0, 83) would be S.
-  ASSERT_EQ(run("<Enter>V<Shift+Down>V<Del>V<Down>"), 0);
+  // Any key that does not explore ends the view, and no part of it reaches the menu: Del
+  // (0, 83) would be S.
+  ASSERT_EQ(run("<Enter>V<Shift+Down>V<Del>V<Down><Esc>"), 0);
   const Picture picture = shown();
   EXPECT_EQ(picture.width, kWidth);
   EXPECT_EQ(picture.height, kHeight);
@@ -146,19 +147,22 @@ TEST_F(ViewingRun, AnEmptyScriptIsViewedAsAWhitePictureThatLeavesNoFile) {
   EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 4);
   EXPECT_EQ(timesSaid("Opção inválida"), 0);
   EXPECT_EQ(timesSaid("Quer salvar o arquivo (S/N)? "), 0);
-  // Nothing is said while the picture is shown.
+  // While the picture is shown, only how to explore it and what the page holds are said;
+  // Down moves the cursor off no dot (a click) and stays in the view.
   const auto lines = heard();
   int views = 0;
-  for (size_t i = 0; i + 1 < lines.size(); ++i) {
+  for (size_t i = 0; i + 3 < lines.size(); ++i) {
     if (lines[i] != "spell: V") continue;
     ++views;
-    EXPECT_EQ(lines[i + 1], "say: Pontelix - Que deseja? ");
+    EXPECT_EQ(lines[i + 1].substr(0, 35), "say: Setas exploram a página ponto");
+    EXPECT_EQ(lines[i + 2], "say: Nenhuma linha desenhou na página.");
+    EXPECT_EQ(lines[i + 3], views == 3 ? "click" : "say: Pontelix - Que deseja? ");
   }
   EXPECT_EQ(views, 3);
 }
 
 TEST_F(ViewingRun, CtrlVShowsTheTestDrawingWhileGSavesTheScript) {
-  ASSERT_EQ(run("<Enter><Ctrl+V> Gx.png<Enter><Enter>"), 0);
+  ASSERT_EQ(run("<Enter><Ctrl+V><Esc>Gx.png<Enter><Enter>"), 0);
   const Picture test = shown();
   EXPECT_FALSE(test.allWhite());
   EXPECT_EQ(test.pixels, rendered("", "--test-drawing").pixels);
@@ -170,7 +174,7 @@ TEST_F(ViewingRun, ViewAndSaveGiveThePixelsOfTheBatchRenderer) {
       "DM -6 6 -6 10\r\nEX -6 0 6 0 1\r\nPN 2 1 0 -4 -3,5 3,5\r\nCI 0 0 2\r\nRG -5 -5 -3 -2\r\n"
       "TX 1 8 Olá\r\nTB 4,2 1,5 x\r\n";
   writeBytes(dir_.file("p.pxg"), script);
-  ASSERT_EQ(run("V Gx.png<Enter><Enter>", "p.pxg"), 0);
+  ASSERT_EQ(run("V<Esc>Gx.png<Enter><Enter>", "p.pxg"), 0);
   const Picture batch = rendered(script);
   ASSERT_EQ(batch.width, kWidth);
   EXPECT_FALSE(batch.allWhite());
@@ -180,8 +184,8 @@ TEST_F(ViewingRun, ViewAndSaveGiveThePixelsOfTheBatchRenderer) {
 
 TEST_F(ViewingRun, ALineErrorIsReportedAndWhatWasDrawnIsKept) {
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\nXX 1\r\nPT 1 1\r\n");
-  // One key for each report, one for the picture.
-  ASSERT_EQ(run("V  Gx.png<Enter> <Enter>", "p.pxg"), 0);
+  // One key for each report, Esc for the picture.
+  ASSERT_EQ(run("V <Esc>Gx.png<Enter> <Enter>", "p.pxg"), 0);
   EXPECT_TRUE(heardInOrder({"spell: V", "say: Erro na linha ", "say: 1", "say: XX 1", "spell: G",
                             "say: Erro na linha ", "say: 1", "say: XX 1", "say: OK."}));
   const Picture drawn = rendered("CI 0 0 5\r\n");
