@@ -114,6 +114,21 @@ class PageRun : public ::testing::Test {
     });
   }
 
+  // Starts BRLTTY's TTY driver on a new tmux pane of `displaySocket` (40 cells unless
+  // `driverOptions` say otherwise); its BrlAPI host, or empty when it did not start.
+  std::string startBrltty(const std::string& displaySocket, const std::string& driverOptions) {
+    if (!tmux(displaySocket, "new-session -d -s px -x 80 -y 5 'sleep 600'")) return {};
+    std::string tty = shellOutput("tmux -L " + displaySocket + " display -p -t px '#{pane_tty}'");
+    while (!tty.empty() && tty.back() == '\n') tty.pop_back();
+    const std::string host = "127.0.0.1:" + std::to_string(200 + getpid() % 700);
+    if (!shell("cd " + dir_ + " && (brltty -n -e -b tt -d " + tty + " " + driverOptions + " -x no -s no -f /dev/null -W " +
+               dir_ + " -U " + dir_ + " -A auth=none,host=" + host + " >brltty.log 2>&1 & echo $! >brltty.pid)"))
+      return {};
+    brlttyPid_ = std::stoi(read("brltty.pid"));
+    if (!pollUntil([&] { return read("brltty.log").find("Braille Driver: tt") != std::string::npos; })) return {};
+    return host;
+  }
+
   std::string dir_, socket_;
   std::string program_;  // the tmux server of the program's terminal
   int starts_ = 0;
@@ -148,15 +163,8 @@ TEST_F(PageRun, ARealBrailleDisplayShowsThePagePansAndIsGivenBack) {
   if (!haveTool("brltty")) GTEST_SKIP() << "brltty is not installed";
   // The display: a tmux pane whose terminal BRLTTY's TTY driver writes (40 cells).
   const std::string displaySocket = socket_ + "b";
-  ASSERT_TRUE(tmux(displaySocket, "new-session -d -s px -x 80 -y 5 'sleep 600'"));
-  std::string tty = shellOutput("tmux -L " + displaySocket + " display -p -t px '#{pane_tty}'");
-  while (!tty.empty() && tty.back() == '\n') tty.pop_back();
-  const std::string host = "127.0.0.1:" + std::to_string(200 + getpid() % 700);
-  ASSERT_TRUE(shell("cd " + dir_ + " && (brltty -n -e -b tt -d " + tty + " -x no -s no -f /dev/null -W " + dir_ +
-                    " -U " + dir_ + " -A auth=none,host=" + host + " >brltty.log 2>&1 & echo $! >brltty.pid)"));
-  brlttyPid_ = std::stoi(read("brltty.pid"));
-  ASSERT_TRUE(pollUntil([&] { return read("brltty.log").find("Braille Driver: tt") != std::string::npos; }))
-      << read("brltty.log");
+  const std::string host = startBrltty(displaySocket, "");
+  ASSERT_FALSE(host.empty()) << read("brltty.log");
   const auto displayRow = [&] {
     const std::vector<std::string> rows = capture(displaySocket);
     return rows.empty() ? std::string() : rows[0];
@@ -185,6 +193,34 @@ TEST_F(PageRun, ARealBrailleDisplayShowsThePagePansAndIsGivenBack) {
   EXPECT_TRUE(pollUntil([&] { return displayRow() != last && !displayRow().empty(); })) << displayRow();
   const std::string said = read("t.txt");
   EXPECT_EQ(said.find("click", said.rfind("Que deseja")), std::string::npos);  // Down at the last line
+}
+
+// A display of three rows of 30 cells shows three lines of the page at once.
+TEST_F(PageRun, AThreeRowDisplayShowsThreeLinesOfThePage) {
+  if (!haveTool("brltty")) GTEST_SKIP() << "brltty is not installed";
+  const std::string displaySocket = socket_ + "b";
+  const std::string host = startBrltty(displaySocket, "-B lines=3,columns=30");
+  ASSERT_FALSE(host.empty()) << read("brltty.log");
+  startProgram(80, 25, "BRLAPI_HOST=" + host + " BRLAPI_AUTH=none");
+  ASSERT_TRUE(tmux(program_, "send-keys -t px C-v"));
+  // The driver writes the rows from where its terminal's cursor stands: three rows of the
+  // pane in a row, wherever they begin.
+  const auto showsFrom = [&](int line) {
+    return pollUntil([&] {
+      const std::vector<std::string> rows = capture(displaySocket);
+      for (size_t top = 0; top + 3 <= rows.size(); ++top) {
+        bool all = true;
+        for (int r = 0; r < 3; ++r) all = all && rows[top + static_cast<size_t>(r)] == cellsOf(page_[static_cast<size_t>(line + r)], 0, 30);
+        if (all) return true;
+      }
+      return false;
+    });
+  };
+  EXPECT_TRUE(showsFrom(0));
+  // The window goes down only when the cursor leaves its three lines.
+  ASSERT_TRUE(tmux(program_, "send-keys -t px C-Down C-Down C-Down"));
+  EXPECT_TRUE(heard("say: Linha 4 de 44, coluna 1"));
+  EXPECT_TRUE(showsFrom(1));
 }
 
 }  // namespace
