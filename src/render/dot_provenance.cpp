@@ -1,5 +1,7 @@
 #include "render/dot_provenance.h"
 
+#include <algorithm>
+
 namespace {
 
 // A colour no pen, brush or text uses: the earlier ink wears it while a line runs.
@@ -13,19 +15,16 @@ DotProvenance::DotProvenance(Canvas& canvas)
       width_(canvas.width()),
       height_(canvas.height()),
       rowWords_(canvas.stride() / 4),
-      before_(static_cast<size_t>(width_) * height_),
-      owner_(before_.size(), kNoLine),
-      shared_(before_.size(), false) {}
+      expected_(static_cast<size_t>(width_) * height_, kOpaqueWhite),
+      before_(expected_.size()),
+      owner_(expected_.size(), kNoLine),
+      shared_(expected_.size(), 0) {}
 
 void DotProvenance::beginLine() {
   uint32_t* pixels = canvas_.editPixels();
-  for (int y = 0; y < height_; ++y) {
-    uint32_t* row = pixels + static_cast<size_t>(y) * rowWords_;
-    for (int x = 0; x < width_; ++x) {
-      const size_t i = static_cast<size_t>(y) * width_ + x;
-      before_[i] = row[x];
-      if (row[x] != kOpaqueWhite) row[x] = kSetAside;
-    }
+  for (const Inked& at : inked_) {
+    before_[at.index] = pixels[at.word];
+    pixels[at.word] = kSetAside;
   }
   canvas_.endPixelEdit();
 }
@@ -35,19 +34,30 @@ std::vector<int32_t> DotProvenance::endLine(int lineIndex) {
   uint32_t* pixels = canvas_.editPixels();
   for (int y = 0; y < height_; ++y) {
     uint32_t* row = pixels + static_cast<size_t>(y) * rowWords_;
+    const uint32_t* expected = expected_.data() + static_cast<size_t>(y) * width_;
+    if (std::equal(row, row + width_, expected)) continue;
     for (int x = 0; x < width_; ++x) {
-      const size_t i = static_cast<size_t>(y) * width_ + x;
-      if (row[x] == kSetAside) {
-        row[x] = before_[i];
-      } else if (row[x] == kOpaqueWhite) {  // white as before, or erased by the line
+      if (row[x] == expected[x]) continue;
+      const int32_t i = y * width_ + x;
+      if (row[x] == kOpaqueWhite) {  // erased by the line
         owner_[i] = kNoLine;
-        shared_[i] = false;
-      } else {  // ink the line wrote, over white or over earlier ink
-        shared_[i] = shared_[i] || owner_[i] != kNoLine;
-        owner_[i] = lineIndex;
-        inked.push_back(static_cast<int32_t>(i));
+        shared_[i] = 0;
+        expected_[i] = kOpaqueWhite;
+        continue;
       }
+      // Ink the line wrote, over white or over earlier ink.
+      if (owner_[i] == kNoLine) inked_.push_back({i, static_cast<size_t>(y) * rowWords_ + x});
+      shared_[i] = shared_[i] || owner_[i] != kNoLine;
+      owner_[i] = lineIndex;
+      expected_[i] = kSetAside;
+      before_[i] = row[x];
+      inked.push_back(i);
     }
+  }
+  // What the line left alone gets its colour back; erased pixels leave the list.
+  std::erase_if(inked_, [&](const Inked& at) { return owner_[at.index] == kNoLine; });
+  for (const Inked& at : inked_) {
+    if (pixels[at.word] == kSetAside) pixels[at.word] = before_[at.index];
   }
   canvas_.endPixelEdit();
   return inked;
@@ -60,5 +70,5 @@ int DotProvenance::owner(int x, int y) const {
 
 bool DotProvenance::shared(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
-  return shared_[static_cast<size_t>(y) * width_ + x];
+  return shared_[static_cast<size_t>(y) * width_ + x] != 0;
 }

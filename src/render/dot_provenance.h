@@ -32,7 +32,15 @@ class DotProvenance {
  private:
   Canvas& canvas_;
   int width_, height_, rowWords_;
-  std::vector<uint32_t> before_;
+  // The canvas as it should read while a line runs and writes nothing: white, the ink set
+  // aside; a row that still reads so is passed over with one comparison.
+  std::vector<uint32_t> expected_;
+  std::vector<uint32_t> before_;  // the colours set aside, at the inked pixels
+  struct Inked {
+    int32_t index;  // row by row, as owner_ counts
+    size_t word;    // in the canvas's memory, rows stride() apart
+  };
+  std::vector<Inked> inked_;  // the pixels with an owner
   std::vector<int32_t> owner_;
-  std::vector<bool> shared_;
+  std::vector<uint8_t> shared_;
 };

@@ -172,19 +172,20 @@ class Checker {
   // one line under the finger.
   void closeLineFindings() {
     std::map<std::pair<int, int>, int> touching;
-    const int width = provenance_.width(), height = provenance_.height();
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
+    // On the page only: what the page clips is told otherwise.
+    for (int y = inset_; y < inset_ + pageHeight_; ++y) {
+      for (int x = inset_; x < inset_ + pageWidth_; ++x) {
         const int a = provenance_.owner(x, y);
         if (a == DotProvenance::kNoLine || provenance_.shared(x, y) || !readsAsLine(figureOf(lines_[a]))) continue;
-        std::vector<int> seen;
+        int seen[8];
+        int seenCount = 0;
         for (int dy = -1; dy <= 1; ++dy) {
           for (int dx = -1; dx <= 1; ++dx) {
             const int b = provenance_.owner(x + dx, y + dy);
-            if (b == DotProvenance::kNoLine || b == a || provenance_.shared(x + dx, y + dy) || !readsAsLine(figureOf(lines_[b])) ||
-                std::find(seen.begin(), seen.end(), b) != seen.end())
+            if (b == DotProvenance::kNoLine || b == a || provenance_.shared(x + dx, y + dy) ||
+                std::find(seen, seen + seenCount, b) != seen + seenCount || !readsAsLine(figureOf(lines_[b])))
               continue;
-            seen.push_back(b);
+            seen[seenCount++] = b;
             ++touching[{std::min(a, b), std::max(a, b)}];
           }
         }
