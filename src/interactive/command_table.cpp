@@ -65,15 +65,9 @@ std::vector<FieldSpec> fivePoints() {
   return {{"PX_PT1"}, {"PX_PT2"}, {"PX_PT3"}, {"PX_PT4"}, {"PX_PT5"}};
 }
 
-// "0-NORMAL" and the like: the choice's digit counted from 1, as the pen command reads
-// it. Anything else typed in the field goes on by its first character.
-std::string penCode(std::string_view value) {
-  const std::string text = T(value);
-  if (text.empty()) return {};
-  const char c = text[0];
-  if (c >= '0' && c <= '2') return std::string(1, static_cast<char>(c + 1));
-  return std::string(1, c);
-}
+// "2-PONTILHADA" and the like: the choice's number is the one the pen command reads,
+// and so is a number typed in the field; anything goes on by its first character.
+std::string penCode(std::string_view value) { return T(value).substr(0, 1); }
 
 // Two blanks become one in a single left-to-right pass, so three blanks become two.
 std::string halveBlankPairs(std::string_view text) {
@@ -199,8 +193,8 @@ void buildDataRead(std::string_view code) {
 
 void buildPen(std::string_view code) {
   auto v = askValues({{"PX_LARG", "", kPenFieldWidth},
-                      {"PX_ESTILO", "PX_estilo", kPenChoiceWidth, "0-NORMAL|1-PONTILHADA|2-TRACEJADA"},
-                      {"PX_COR", "", kPenChoiceWidth, "0-PRETA|1-VERMELHA|2-AZUL"}});
+                      {"PX_ESTILO", "PX_estilo", kPenChoiceWidth, "1-NORMAL|2-PONTILHADA|3-TRACEJADA"},
+                      {"PX_COR", "", kPenChoiceWidth, "1-PRETA|2-VERMELHA|3-AZUL"}});
   const std::string width = T(v[0]);
   appendCommandLine(std::string(code) + " " + (width.empty() ? "1" : width.substr(0, 1)) + " " +
                     penCode(v[1]) + " " + penCode(v[2]));

@@ -1,7 +1,5 @@
 #include "language/datafile.h"
 
-#include <langinfo.h>
-#include <locale.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -13,6 +11,7 @@
 #include "console/text/text.h"
 #include "language/data_points.h"
 #include "language/reader.h"
+#include "project/project.h"
 
 namespace {
 
@@ -49,15 +48,7 @@ LineRead readLine(FILE* file, std::string& line, bool& tooLong) {
   return any ? LineRead::Line : LineRead::End;
 }
 
-std::optional<double> convertValue(const std::string& text, char mark) {
-  // The other mark is refused: "1.5" on a system with the decimal comma is a bad value,
-  // not 15 and not 1.5.
-  if (text.find(mark == ',' ? '.' : ',') != std::string::npos) return std::nullopt;
-  return parseNumberWord(text);
-}
-
 struct Loader {
-  char mark = '.';
   int reportedBadLines = 0;
   int unreportedBadLines = 0;
   std::function<void(const std::string&)> tell;
@@ -103,8 +94,9 @@ struct Loader {
     const size_t blank = line.find(' ');
     const std::string xText = blank == std::string::npos ? "" : trimControls(line.substr(0, blank));
     const std::string yText = blank == std::string::npos ? line : trimControls(line.substr(blank + 1));
-    const std::optional<double> x = convertValue(xText, mark);
-    const std::optional<double> y = convertValue(yText, mark);
+    // Either decimal mark, as in the command lines: a file written on any system reads.
+    const std::optional<double> x = parseNumberWord(xText);
+    const std::optional<double> y = parseNumberWord(yText);
     if (!x || !y || gDataPoints.count >= kDataPointCapacity) {
       badLine(xText + " " + yText);
       return;
@@ -142,21 +134,28 @@ struct Loader {
 
 const DataPointList& dataPoints() { return gDataPoints; }
 
-char systemDecimalMark() {
-  const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-  if (numeric == static_cast<locale_t>(nullptr)) return '.';
-  const std::string_view radix = nl_langinfo_l(RADIXCHAR, numeric);
-  const char mark = radix == "," ? ',' : '.';
-  freelocale(numeric);
-  return mark;
+
+namespace {
+
+// A relative name is looked for beside the project (or the batch's script) first, then
+// in the current folder, so that a project opened from anywhere finds its data.
+std::string dataFilePath(std::string_view name) {
+  const std::string path = cp1252ToUtf8(name);
+  const std::string& project = projectFileName();
+  const size_t slash = project.rfind('/');
+  if (path.empty() || path[0] == '/' || slash == std::string::npos) return path;
+  const std::string beside = cp1252ToUtf8(project.substr(0, slash + 1)) + path;
+  struct stat info;
+  return ::stat(beside.c_str(), &info) == 0 ? beside : path;
 }
+
+}  // namespace
 
 void loadDataFile(std::string_view name, const std::function<void(const std::string& text)>& tell) {
   gDataPoints.count = 0;
   Loader loader;
   loader.tell = tell;
-  loader.mark = systemDecimalMark();
-  const std::string path = cp1252ToUtf8(name);
+  const std::string path = dataFilePath(name);
   struct stat info;
   const bool named = !name.empty() && name.find('\0') == std::string_view::npos;
   if (!named || ::stat(path.c_str(), &info) != 0) {

@@ -1,6 +1,6 @@
 #pragma once
 // The reader of numeric data files named by "LD": one "x y" pair per line, numbers
-// written with the decimal mark of the user's regional settings (LC_NUMERIC).
+// written with either decimal mark, as in the command lines.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -12,8 +12,3 @@
 // The name is Windows-1252, relative names resolved against the current directory.
 // With `tell`, each problem goes there as one text instead, nothing heard.
 void loadDataFile(std::string_view name, const std::function<void(const std::string& text)>& tell = {});
-
-// The decimal mark that data files use: the one of LC_NUMERIC as the environment sets
-// it (LC_ALL, LC_NUMERIC, LANG), "." when that locale is unknown or its mark is not a
-// single "," or ".". The program's own locale is not changed.
-char systemDecimalMark();

@@ -12,6 +12,7 @@
 #include "console/transcript.h"
 #include "language/interpreter.h"
 #include "output/embosser/embosser_pages.h"
+#include "project/project.h"
 #include "render/figures.h"
 
 namespace {
@@ -150,6 +151,8 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
     return false;
   }
   lines = std::move(text.lines);
+  // The script stands for the project: its data files are looked for beside it.
+  if (name != "-") setProjectFileName(isValidUtf8(name) ? utf8ToCp1252(name) : name);
   return true;
 }
 

@@ -53,8 +53,9 @@ extern const char kEmbosserPageUsage[];
 // when there are two, or none without the test drawing.
 bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& request, std::string& error);
 
-// Reads the command script `name` ("-" for standard input). False with `error` set
-// (UTF-8) when it cannot be read.
+// Reads the command script `name` ("-" for standard input), which becomes the project's
+// file name, so that its data files are found beside it. False with `error` set (UTF-8)
+// when it cannot be read.
 bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error);
 
 // While it lives, nothing is heard and every text that would have been heard (the

@@ -2,6 +2,7 @@
 #include "shell/print_command.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <string_view>
@@ -108,8 +109,19 @@ int runPrintCommand(int argc, char** argv) {
   // The printer first, so that a script typed on standard input is not typed in vain.
   DeviceList devices;
   if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
-  if (std::find(devices.names.begin(), devices.names.end(), request.printer) == devices.names.end())
-    return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
+  // The print service takes queue names in any case: an exact match wins, then one that
+  // differs only in case.
+  const auto sameLetters = [&](const std::string& name) {
+    return name.size() == request.printer.size() &&
+           std::equal(name.begin(), name.end(), request.printer.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
+  };
+  if (std::find(devices.names.begin(), devices.names.end(), request.printer) == devices.names.end()) {
+    const auto found = std::find_if(devices.names.begin(), devices.names.end(), sameLetters);
+    if (found == devices.names.end())
+      return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
+    request.printer = *found;
+  }
   std::vector<std::string> lines;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
   // Clean when the drawing wrote nothing to standard error (a line error, a figure fault,

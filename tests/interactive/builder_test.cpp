@@ -54,7 +54,7 @@ TEST_F(BuilderTest, PolygonAndCurveOtherwiseAskForFivePoints) {
                             "say: Deixe em branco os valores inexistentes", "say: Ponto 1: "}));
 }
 
-TEST_F(BuilderTest, PenFormTakesTheFirstCharacterAndCountsChoicesFromOne) {
+TEST_F(BuilderTest, PenFormTakesTheFirstCharacterAndItsChoicesAreTheNumbersCCReads) {
   EXPECT_TRUE(build("cc" + kEndFormAndBuilder));
   EXPECT_EQ(lines(), Lines{"CC 1  "});
   EXPECT_TRUE(heardInOrder({"say: Configuração da caneta", "say: Largura da caneta: "}));
@@ -62,13 +62,13 @@ TEST_F(BuilderTest, PenFormTakesTheFirstCharacterAndCountsChoicesFromOne) {
   // F9 opens a field's choices; the field stays current and Enter moves on.
   EXPECT_TRUE(build("cc2<Enter><F9><Down><Enter><Enter><F9><Enter><Enter>" + kEndFormAndBuilder));
   EXPECT_EQ(lines().back(), "CC 2 2 1");
-  EXPECT_TRUE(heardInOrder({"say: Estilo do traço: ", "say: 0-NORMAL", "say: 1-PONTILHADA",
-                            "say: Estilo do traço: ", "say: 1-PONTILHADA", "say: Cor: ",
-                            "say: 0-PRETA"}));
+  EXPECT_TRUE(heardInOrder({"say: Estilo do traço: ", "say: 1-NORMAL", "say: 2-PONTILHADA",
+                            "say: Estilo do traço: ", "say: 2-PONTILHADA", "say: Cor: ",
+                            "say: 1-PRETA"}));
 
-  // Typed values go by their first character: 2-TRACEJADA is 3, anything else as typed.
-  EXPECT_TRUE(build("cc34<Enter>2<Enter>azul" + kEndFormAndBuilder));
-  EXPECT_EQ(lines().back(), "CC 3 3 a");
+  // Typed values go by their first character, as typed: 3 is 3-AZUL as the list says.
+  EXPECT_TRUE(build("cc34<Enter>2<Enter>3azul" + kEndFormAndBuilder));
+  EXPECT_EQ(lines().back(), "CC 3 2 3");
 }
 
 TEST_F(BuilderTest, PolynomialHalvesEachPairOfBlanksOnce) {

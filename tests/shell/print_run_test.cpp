@@ -107,6 +107,10 @@ TEST_F(PrintRun, EscInTheChooserPrintsNothingAndSaysNothing) {
   EXPECT_EQ(run("i<Esc><Esc>s", "p"), 0);
   EXPECT_TRUE(heardInOrder({"say: Selecione a impressora a tinta", "say: Pontelix - Que deseja? "}));
   EXPECT_EQ(timesSaid("Imprime com papel deitado"), 0);
+  // Esc at the paper's side cancels too (the empty page accepted with S first).
+  EXPECT_EQ(run("i<Enter>s<Esc><Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Imprime com papel deitado", "say: Cancelado", "say: Pontelix - Que deseja? "}))
+      << transcriptText();
   EXPECT_EQ(cups_.jobList(), "");
 }
 

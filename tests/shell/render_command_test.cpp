@@ -324,6 +324,16 @@ TEST_F(RenderCommand, CheckWritesTheFindingsAndTheStatusSaysWhetherAny) {
   EXPECT_EQ(usage.out, "");
 }
 
+// A data file is found beside its script, from any folder.
+TEST_F(RenderCommand, DataFilesAreFoundBesideTheScript) {
+  fs::create_directories(dir_ / "sub");
+  write("sub/d.pxg", "LD d.dat\nPO *\n");
+  write("sub/d.dat", "0 0\n1.5 2\n3,5 -1\n");
+  const ProcessResult run = render("sub/d.pxg -o d.png");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+}
+
 // Tramel.ini chooses the page; the command line wins over it.
 TEST_F(RenderCommand, TheConfiguredPageAndTheCommandLinesOwn) {
   fs::create_directories(dir_ / "tramel");

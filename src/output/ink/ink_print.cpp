@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "console/forms/askkey.h"
+#include "console/keys.h"
 #include "console/speech.h"
 #include "console/text/text.h"
 #include "language/interpreter.h"
@@ -99,8 +100,13 @@ void printDrawing(bool testDrawing) {
   if (!acceptPrintingDespiteFindings(testDrawing)) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);
-  const bool landscape = askKey("SN") == 'S';
+  const int answer = askKey("SN");
   conWriteLine();
+  if (answer == key::kEsc) {  // Esc never spends paper
+    sayMessage("PXCANC", 2);
+    return;
+  }
+  const bool landscape = answer == 'S';
   sayMessage("PXIMPREM", 0);
   spkWriteLine(utf8ToCp1252(device));
   InkPage page;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/editing/editing.h"
 #include "console/forms/askkey.h"
 #include "console/keys.h"
 #include "console/speech.h"
@@ -62,6 +63,12 @@ std::string askImageFileName() {
 
 void saveDrawingImage() {
   const std::string name = askImageFileName();
+  if (name.empty() && fileChooserLastKey() == key::kEsc) {
+    // Esc gives up at once: nothing is left to read before the menu.
+    sayMessage("PXDESIST", 1);
+    returnToCleanConsole();
+    return;
+  }
   if (name.empty()) {
     sayMessage("PXDESIST", 1);
   } else {

@@ -119,6 +119,7 @@ TEST_F(ViewingRun, EscAndAnyAnswerButSGiveUpWithoutWriting) {
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
   ASSERT_EQ(run("G<Esc><Enter>G<Enter><Enter>Gdigitado.png<Esc><Enter>", "p.pxg"), 0);
   EXPECT_EQ(timesSaid("Desistiu..."), 3);
+  EXPECT_EQ(timesSaid("Aperte enter..."), 1);  // after Esc the menu comes back at once
   EXPECT_FALSE(fs::exists(dir_.file("digitado.png")));
   for (const std::string answer : {"n", "<Esc>", "x", "<Down><Down><Enter>"}) {
     writeBytes(dir_.file("x.png"), "velho");
