@@ -19,6 +19,7 @@ bool appendCommandLine(const std::string& line) {
     return false;
   }
   commandLines().push_back(line);
+  spkWriteLine(messageText("PXACRESC") + line);
   return true;
 }
 

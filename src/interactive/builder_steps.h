@@ -16,8 +16,9 @@ inline constexpr int kBuilderBlue = 1, kBuilderBlack = 0;
 // on blue, then lets "Formulário" be heard (it is not written).
 void announceForm(std::string_view titleKey);
 
-// Appends the line unchanged unless nothing but blanks follows its two-letter code; then
-// says "Dados incompletos" and the list stays as it was. True when appended.
+// Appends the line unchanged and says so ("Acrescentado: CI 0 0 5") unless nothing but
+// blanks follows its two-letter code; then says "Dados incompletos" and the list stays
+// as it was. True when appended.
 bool appendCommandLine(const std::string& line);
 
 // The text without the blanks and control characters at either end.

@@ -30,25 +30,41 @@ void sayFileFailure(std::string_view what, int error) {
 
 std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
 
-// Writes the list under the project's name; false (said) when the file could not be
-// written, in which case the old file and the list are both untouched.
-bool writeProject() {
-  const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
-  const int error = replaceFileAtomically(projectPath(), bytes);
-  if (error != 0) {
-    sayFileFailure("Erro ao gravar ", error);
-    spkWriteLine("Os comandos continuam na mem\xf3ria.");
-    return false;
-  }
-  markProjectSaved();
-  return true;
-}
-
 // True when nothing has the project's name yet, or the user agrees to replace it.
 bool mayReplaceExistingFile() {
   if (!projectPathExists(projectPath())) return true;
   sayMessage("PXSOBRESC", 0);
   return askKey("SN") == 'S';
+}
+
+// Writes the list under the project's name and says so. When the file can not be
+// written (a read-only or missing folder, a full disk) the old file and the list are
+// untouched, and the user may give another name, as often as it takes; false when they
+// give up.
+bool writeProject() {
+  for (;;) {
+    const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
+    const int error = replaceFileAtomically(projectPath(), bytes);
+    if (error == 0) {
+      markProjectSaved();
+      sayMessage("PXSALVO", 1);
+      return true;
+    }
+    sayFileFailure("Erro ao gravar ", error);
+    spkWriteLine("Os comandos continuam na mem\xf3ria.");
+    sayMessage("PXOUTNOM", 0);
+    const bool another = askKey("SN") == 'S';
+    conWriteLine();
+    if (!another) return false;
+    const std::string name = askProjectFileName();
+    if (name.empty()) return false;
+    const std::string previous = projectFileName();
+    setProjectFileName(withProjectExtension(name));
+    if (!mayReplaceExistingFile()) {
+      setProjectFileName(previous);
+      return false;
+    }
+  }
 }
 
 // saveProject's work; false only when the user wanted the list saved and it was not.
@@ -109,6 +125,10 @@ bool loadProject() {
   setProjectFileName(withProjectExtension(projectFileName()));
   if (!projectPathExists(projectPath())) {
     sayMessage("PXARQNOV", 2);
+    // Said now, not only when the save fails.
+    const size_t slash = projectFileName().rfind('/');
+    if (slash != std::string::npos && slash > 0 && !projectPathExists(cp1252ToUtf8(projectFileName().substr(0, slash))))
+      spkWriteLine("A pasta " + projectFileName().substr(0, slash) + " n\xe3o existe: para gravar, d\xea outro nome.");
     sayMessage("PXAPTF9", -1);
     return false;
   }

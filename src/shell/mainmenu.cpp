@@ -2,6 +2,7 @@
 #include "shell/mainmenu.h"
 
 #include <string>
+#include <utility>
 
 #include "console/console.h"
 #include "console/forms/menu.h"
@@ -78,9 +79,10 @@ bool runOption(int code) {
   return false;
 }
 
-void askWhatToDo() {
+// `keepScreen` leaves what is written (the F1 list) for the eye to read.
+void askWhatToDo(bool keepScreen) {
   setWindowTitle(projectFileName());
-  showBanner();
+  if (!keepScreen) showBanner();
   conSetBackColour(1);
   sayMessage("PXOQUE", 0);
   conSetBackColour(0);
@@ -90,8 +92,9 @@ void askWhatToDo() {
 
 void mainMenu() {
   outputMode = OutputMode::Screen;
+  bool keepScreen = false;
   for (;;) {
-    askWhatToDo();
+    askWhatToDo(std::exchange(keepScreen, false));
     const KeyPair pair = conGetKeyPair();
     conWriteLine();
     int code = pair.first;
@@ -104,6 +107,7 @@ void mainMenu() {
     if (code == key::kEnter) continue;
     if (pair == KeyPair{0, key::kF1}) {
       optionHelp();
+      keepScreen = true;
       continue;
     }
     // A Shift, Ctrl+Shift or Alt movement key arrives with its code where a character
@@ -136,6 +140,5 @@ void optionHelp() {
   for (const char* key : kHelpKeys) sayMessage(key, 1);
   conFlushKeys();
   setWindowTitle(projectFileName());
-  clearScreenFrom(3);
   spkClick();
 }

@@ -1,12 +1,17 @@
 // The program from greeting to goodbye.
 #include "shell/program.h"
 
+#include <cstdio>
+
 #include "console/config/config.h"
+#include "console/config/options.h"
 #include "console/console.h"
 #include "console/editing/editing.h"
 #include "console/forms/askkey.h"
 #include "console/keys.h"
+#include "console/sound/audio.h"
 #include "console/speech.h"
+#include "console/text/text.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "project/project.h"
@@ -25,12 +30,22 @@ std::string soundDirectory() {
 
 bool answeredYes() { return askKey("SN") == 'S'; }
 
+// Without any sound device the user would wait for words that never come: said once on
+// the screen and on standard error, where a helper or a log sees it.
+void tellWhenSilent() {
+  if (conOptions().speech == SpeechChoice::None || audioAvailable()) return;
+  const std::string text = messageText("PXSEMSOM");
+  conWriteLine(text);
+  std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(text).c_str());
+}
+
 }  // namespace
 
 bool startProgram() {
   showBanner();
   setWindowTitle("");
   spkStart(0, soundDirectory());
+  tellWhenSilent();
   setEmbosserSheet(configuredEmbosserSheet());
   conSetBackColour(1);
   sayMessage("PXINIC", 0);

@@ -57,6 +57,7 @@ TEST_F(BuilderTest, PolygonAndCurveOtherwiseAskForFivePoints) {
 TEST_F(BuilderTest, PenFormTakesTheFirstCharacterAndItsChoicesAreTheNumbersCCReads) {
   EXPECT_TRUE(build("cc" + kEndFormAndBuilder));
   EXPECT_EQ(lines(), Lines{"CC 1  "});
+  EXPECT_TRUE(heardInOrder({"say: Acrescentado: CC 1  "}));
   EXPECT_TRUE(heardInOrder({"say: Configuração da caneta", "say: Largura da caneta: "}));
 
   // F9 opens a field's choices; the field stays current and Enter moves on.

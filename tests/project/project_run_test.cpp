@@ -155,14 +155,28 @@ TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
   writeBytes(dir_.file("fechada/a.pxg"), "PT 1 1\n");
   ::chmod(dir_.file("fechada/a.pxg").c_str(), 0666);
   ::chmod(dir_.file("fechada").c_str(), 0555);
-  // S fails; N's offer to save fails too, so the project is not replaced by a new one.
-  EXPECT_EQ(run("SsNs<Esc>s", "fechada/a.pxg", true), 0);
+  // S fails, and no other name is wanted; N's offer to save fails too, so the project is
+  // not replaced by a new one.
+  EXPECT_EQ(run("SsnNsn<Esc>s", "fechada/a.pxg", true), 0);
   EXPECT_EQ(timesSaid("Erro ao gravar fechada/a.pxg: sem permissão."), 2);
   EXPECT_EQ(timesSaid("Os comandos continuam na memória."), 2);
+  EXPECT_EQ(timesSaid("Gravar com outro nome? (S/N)"), 2);
   EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 0);
   EXPECT_EQ(readBytes(dir_.file("fechada/a.pxg")), "PT 1 1\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.file("fechada")), {}), 1);
+  // Another name keeps the work: the lines go there, and leaving asks nothing more.
+  EXPECT_EQ(run("Ssssalvo<Enter><Esc>s", "fechada/a.pxg", true), 0);
+  EXPECT_TRUE(heardInOrder({"say: Gravar com outro nome? (S/N)", "say: Informe o nome do arquivo",
+                            "say: Arquivo salvo.", "say: Confirma o fim do pontelix? ", "say: Fim do Pontelix"}))
+      << transcriptText();
+  EXPECT_EQ(readBytes(dir_.file("salvo.pxg")), "PT 1 1\r\n");
   ::chmod(dir_.file("fechada").c_str(), 0755);
+}
+
+TEST_F(ProjectRun, AProjectInAFolderThatDoesNotExistIsSaidAtStart) {
+  EXPECT_EQ(run("<Esc>s", "nao/existe/x.pxg"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Arquivo novo", "say: A pasta nao/existe não existe: para gravar, dê outro nome."}))
+      << transcriptText();
 }
 
 TEST_F(ProjectRun, AFileThatCannotBeLoadedIsNeverReplaced) {
