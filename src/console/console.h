@@ -59,6 +59,9 @@ bool conKeyWaiting();
 // scripted user is patient: it hears every message out and types when the program asks.
 bool conKeyPending();
 unsigned char conGetKey();
+// When on, the next key read is dropped if it is Enter: an Enter that only confirms what
+// was typed before (the builder's two letters) does not reach the form that follows.
+void conDropNextEnter(bool on);
 // Waits as conGetKey does until a key is queued, and leaves it there.
 void conWaitForKey();
 KeyPair conGetKeyPair();

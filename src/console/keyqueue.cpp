@@ -2,6 +2,7 @@
 #include <array>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "console/braille_display/braille_display.h"
 #include "console/core_internal.h"
@@ -41,6 +42,8 @@ struct KeyQueue {
 
 KeyQueue gQueue;
 bool gWaiting = false;
+// The next key read is dropped when it is Enter (conDropNextEnter).
+bool gDropEnter = false;
 bool gLooking = false;
 
 // Pumps the frontend with the program looking for a key (or not).
@@ -100,9 +103,15 @@ void conWaitForKey() {
 }
 
 unsigned char conGetKey() {
-  conWaitForKey();
-  return gQueue.pop();
+  for (;;) {
+    conWaitForKey();
+    const unsigned char key = gQueue.pop();
+    if (std::exchange(gDropEnter, false) && key == key::kEnter) continue;
+    return key;
+  }
 }
+
+void conDropNextEnter(bool on) { gDropEnter = on; }
 
 bool conWaitingForKey() { return gWaiting; }
 

@@ -103,6 +103,7 @@ void stepByStepBuilder() {
 
     std::string code;
     std::string suffix;
+    bool typedCode = false;
     if (isAsciiLetter(typed)) {
       const int second = typedCharacter(conGetKeyPair());
       if (second == key::kEnter) {
@@ -110,6 +111,7 @@ void stepByStepBuilder() {
         continue;
       }
       code = toUpperAnsi(std::string{static_cast<char>(typed), static_cast<char>(second)});
+      typedCode = true;
     } else if (opensCommandPopup(first)) {
       code = commandPopup();
       if (code != kCancelledCode) suffix = headingSuffix(menuChosenText());
@@ -119,7 +121,11 @@ void stepByStepBuilder() {
 
     writeHeading(suffix);
     if (code == kCancelledCode) continue;
-    if (!runCommandRow(code)) {
+    // The tutorial's "two letters and Enter": that Enter confirms the code.
+    conDropNextEnter(typedCode);
+    const bool known = runCommandRow(code);
+    conDropNextEnter(false);
+    if (!known) {
       sayMessage("PXOPINV", 1);
       conPause(kUnknownCodePauseMs);
     }

@@ -30,10 +30,17 @@ TEST_F(BuilderTest, FormLeftEmptyAppendsNothingAndSaysSo) {
   EXPECT_EQ(timesSaid("Dados incompletos"), 2);
 }
 
+// The first Enter after the two letters confirms the code (as the tutorial types it);
+// the form's fields come after it.
 TEST_F(BuilderTest, GridIntervalsLeftEmptyBecomeOne) {
   EXPECT_TRUE(build("gr0<Enter>0<Enter>10<Enter>5" + kEndForm +
-                    "gr<Enter><Enter><Enter><Enter><Enter>2" + kEndFormAndBuilder));
+                    "gr<Enter><Enter><Enter><Enter><Enter><Enter>2" + kEndFormAndBuilder));
   EXPECT_EQ(lines(), (Lines{"GR 0 0 10 5 1 1", "GR   1 2"}));
+}
+
+TEST_F(BuilderTest, AnEnterAfterTheTwoLettersOnlyConfirmsTheCode) {
+  EXPECT_TRUE(build("dm<Enter>5" + kEndForm + "pt<Enter>1 2<Enter>" + "ld<Enter>dados.dat<Enter>" + kEndFormAndBuilder));
+  EXPECT_EQ(lines(), (Lines{"DM 5 ", "PT 1 2", "LD dados.dat"}));  // 5 went to X mínimo, as typed
 }
 
 TEST_F(BuilderTest, PolygonAndCurveAnsweredYesUseTheDataFileWithoutAForm) {
