@@ -158,7 +158,7 @@ void newProject() {
   // Clearing the list after a failed save would lose it.
   if (!offerToSave()) return;
   commandLines().clear();
-  setProjectEncoding(ProjectEncoding::Windows1252);
+  setProjectEncoding(ProjectEncoding::Utf8);
   markProjectChanged();
   setProjectFileName(askProjectFileName());
   if (!projectFileName().empty()) loadProject();

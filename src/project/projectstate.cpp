@@ -9,7 +9,8 @@ namespace {
 struct Project {
   std::vector<std::string> lines;
   std::string fileName;
-  ProjectEncoding encoding = ProjectEncoding::Windows1252;
+  // A new project is written as every Linux editor reads text; a loaded one keeps its own.
+  ProjectEncoding encoding = ProjectEncoding::Utf8;
   // The list as last loaded or saved.
   std::vector<std::string> savedLines;
   bool changed = false;

@@ -173,6 +173,12 @@ TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
   ::chmod(dir_.file("fechada").c_str(), 0755);
 }
 
+// A new project is written in UTF-8, as the system's editors read it.
+TEST_F(ProjectRun, ANewProjectIsWrittenInUtf8) {
+  EXPECT_EQ(run("ptb0 0<Enter>ação<Esc><Esc>Ss<Esc>s", "novo"), 0);
+  EXPECT_EQ(readBytes(dir_.file("novo.pxg")), "TB 0 0 a\xc3\xa7\xc3\xa3o\r\n") << transcriptText();
+}
+
 TEST_F(ProjectRun, AProjectInAFolderThatDoesNotExistIsSaidAtStart) {
   EXPECT_EQ(run("<Esc>s", "nao/existe/x.pxg"), 0);
   EXPECT_TRUE(heardInOrder({"say: Arquivo novo", "say: A pasta nao/existe não existe: para gravar, dê outro nome."}))
