@@ -208,7 +208,7 @@ TEST_F(TerminalRun, ASmallTerminalIsToldOnceAndShowsWhatFits) {
   send("q");
   expectRestored("DONE 0");
   const std::string t = file("t.txt");
-  const std::string said = "say: Terminal menor que 80 colunas por 25 linhas";
+  const std::string said = "say: O terminal tem 60 colunas e 20 linhas; o Pontelix precisa de 80 por 25";
   EXPECT_NE(t.find(said), std::string::npos) << t;
   EXPECT_EQ(t.find(said), t.rfind(said)) << t;
 }

@@ -26,8 +26,6 @@ namespace {
 // Esc is taken at once.
 constexpr int kEscDelayMs = 25;
 
-constexpr const char* kTooSmall =
-    "Terminal menor que 80 colunas por 25 linhas: s\xF3 parte da tela aparece.";
 
 // ncurses writes wide characters only in a UTF-8 (or other multibyte) locale.
 void chooseLocale() {
@@ -195,7 +193,10 @@ void TerminalFrontend::handle(int result, wint_t ch) {
 void TerminalFrontend::checkSize() {
   if (toldTooSmall_ || (LINES >= kConRows && COLS >= kConColumns)) return;
   toldTooSmall_ = true;
-  spkSay(kTooSmall);
+  // Its own size is said, so that the user knows how much to widen it.
+  spkSay("O terminal tem " + std::to_string(COLS) + " colunas e " + std::to_string(LINES) +
+         " linhas; o Pontelix precisa de " + std::to_string(kConColumns) + " por " + std::to_string(kConRows) +
+         ": s\xF3 parte da tela aparece.");
 }
 
 short TerminalFrontend::pairFor(unsigned char attr) {
