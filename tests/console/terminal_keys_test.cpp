@@ -48,6 +48,18 @@ TEST(TerminalKeys, TerminfoKeyCodes) {
   EXPECT_EQ(code(KEY_RESIZE), "");
 }
 
+// A terminal other than TERM says: its sequences are still keys, and never text.
+TEST(TerminalKeys, EscapeSequencesTerminfoDidNotKnow) {
+  const std::pair<const char*, std::string> cases[] = {
+      {"[1~", ext(key::kHome)}, {"OH", ext(key::kHome)},   {"[7~", ext(key::kHome)}, {"[4~", ext(key::kEnd)},
+      {"[F", ext(key::kEnd)},   {"[3~", ext(key::kDel)},   {"[6~", ext(key::kPgDn)}, {"OA", ext(key::kUp)},
+      {"[1;5D", ext(key::kCtrlLeft)}, {"[99~", ""},       {"[Z", ""}};
+  for (const auto& [sequence, bytes] : cases) EXPECT_EQ(decodeEscapeSequence(sequence).bytes, bytes) << sequence;
+  EXPECT_FALSE(escapeSequenceComplete("["));
+  EXPECT_FALSE(escapeSequenceComplete("[1"));
+  EXPECT_TRUE(escapeSequenceComplete("[1;5D"));
+}
+
 TEST(TerminalKeys, ModifiedKeysByTheirTerminfoNames) {
   EXPECT_EQ(code(600, "kLFT5"), ext(key::kCtrlLeft));
   EXPECT_EQ(code(601, "kRIT5"), ext(key::kCtrlRight));

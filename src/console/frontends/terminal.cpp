@@ -25,6 +25,8 @@ namespace {
 // Long enough for a terminal's key sequence to arrive whole, short enough that a lone
 // Esc is taken at once.
 constexpr int kEscDelayMs = 25;
+// The longest key sequence read after an Esc ("[15;5~" and the like, with room).
+constexpr size_t kMaxEscapeSequence = 12;
 
 
 // ncurses writes wide characters only in a UTF-8 (or other multibyte) locale.
@@ -171,10 +173,23 @@ void TerminalFrontend::handle(int result, wint_t ch) {
   TerminalKey key;
   key.backspaceIsDel = backspaceIsDel_;
   if (result == OK && ch == 27) {
-    // Esc with another key in the same burst is the terminal's Alt prefix.
+    // Esc with another key in the same burst is the terminal's Alt prefix, or a key's
+    // sequence that terminfo did not recognise: that one is read whole and decoded, so
+    // that "[1~" never reaches a prompt as text.
     wtimeout(stdscr, 0);
     wint_t next = 0;
     const int nextResult = wget_wch(stdscr, &next);
+    if (nextResult == OK && (next == '[' || next == 'O')) {
+      std::string sequence(1, static_cast<char>(next));
+      wint_t more = 0;
+      while (sequence.size() < kMaxEscapeSequence && !escapeSequenceComplete(sequence) &&
+             wget_wch(stdscr, &more) == OK && more < 0x80)
+        sequence += static_cast<char>(more);
+      if (escapeSequenceComplete(sequence)) {
+        deliverKeyCodes(decodeEscapeSequence(sequence));
+        return;
+      }
+    }
     if (nextResult != ERR) {
       key.alt = true;
       result = nextResult;

@@ -102,6 +102,37 @@ KeyCodes decodeCharacter(const TerminalKey& k) {
 
 }  // namespace
 
+bool escapeSequenceComplete(const std::string& afterEsc) {
+  if (afterEsc.size() < 2 || (afterEsc[0] != '[' && afterEsc[0] != 'O')) return false;
+  const char last = afterEsc.back();
+  return last >= 0x40 && last <= 0x7E;
+}
+
+KeyCodes decodeEscapeSequence(const std::string& afterEsc) {
+  if (!escapeSequenceComplete(afterEsc)) return KeyCodes{};
+  const char final = afterEsc.back();
+  // The parameters: the key's number ("[3~") and the modifier digit after ";".
+  const std::string params = afterEsc.substr(1, afterEsc.size() - 2);
+  const size_t semicolon = params.find(';');
+  const std::string number = params.substr(0, semicolon);
+  KeyMods mods;
+  if (semicolon != std::string::npos && semicolon + 1 < params.size()) mods = modsOfDigit(params[semicolon + 1] - '0');
+  static const struct {
+    char final;
+    const char* number;
+    PcKey key;
+  } kSequences[] = {{'A', "", PcKey::Up},       {'B', "", PcKey::Down},      {'C', "", PcKey::Right},
+                    {'D', "", PcKey::Left},     {'H', "", PcKey::Home},      {'F', "", PcKey::End},
+                    {'~', "1", PcKey::Home},    {'~', "7", PcKey::Home},     {'~', "4", PcKey::End},
+                    {'~', "8", PcKey::End},     {'~', "2", PcKey::Insert},   {'~', "3", PcKey::Delete},
+                    {'~', "5", PcKey::PageUp},  {'~', "6", PcKey::PageDown}};
+  for (const auto& s : kSequences) {
+    const bool plain = s.number[0] == '\0' && (number.empty() || number == "1");
+    if (s.final == final && (plain || number == s.number)) return pcKeyCodes(s.key, mods);
+  }
+  return KeyCodes{};
+}
+
 KeyCodes decodeTerminalKey(const TerminalKey& k) {
   if (!k.isCode) return decodeCharacter(k);
   std::optional<Decoded> d = decodeCode(k.value);

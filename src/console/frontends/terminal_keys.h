@@ -15,3 +15,12 @@ struct TerminalKey {
 };
 
 KeyCodes decodeTerminalKey(const TerminalKey& key);
+
+// A key's escape sequence that terminfo did not know (TERM names another terminal than
+// the one in use), without its leading Esc: "[1~", "OH", "[1;5D". Nothing for a
+// sequence that is no key, which is then dropped rather than typed into a prompt.
+KeyCodes decodeEscapeSequence(const std::string& afterEsc);
+
+// True when `text` after an Esc is a whole sequence: "[" or "O", then parameters, then a
+// final character.
+bool escapeSequenceComplete(const std::string& afterEsc);
