@@ -7,8 +7,9 @@
 // (whose line errors are reported as the interpreter reports them). False, with no
 // surface, when the surface could not be had; the caller frees the surface otherwise.
 bool drawOnScreenSurface(bool testDrawing);
-// The same for any output mode; line errors are reported only when `reportErrors` (a
-// view that has already run the script for the screen has reported them once).
+// The same for any output mode; line errors and the data files' messages are reported
+// only when `reportErrors` (a view that has already run the script for the screen has
+// reported them once).
 bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors);
 
 // Why a surface could not be had, in words for the user (Windows-1252).

@@ -199,6 +199,14 @@ TEST_F(ViewingRun, ALineErrorIsReportedAndWhatWasDrawnIsKept) {
   EXPECT_NE(screen().find("\nErro na linha 1\nXX 1\n\n"), std::string::npos);
 }
 
+// The page felt or heard is drawn again after the picture: a data file's complaint is
+// heard once all the same.
+TEST_F(ViewingRun, ADataFilesMessageIsHeardOnce) {
+  writeBytes(dir_.file("p.pxg"), "LD falta.dat\r\nPO *\r\n");
+  ASSERT_EQ(run("V<Esc>", "p.pxg"), 0);
+  EXPECT_EQ(timesSaid("Arquivo não existe: falta.dat"), 1) << transcriptText();
+}
+
 TEST_F(ViewingRun, AWriterThatFailsIsSaidAndTheOldFileStays) {
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
   fs::create_directory(dir_.file("pasta.png"));
