@@ -137,7 +137,7 @@ bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& requ
   return true;
 }
 
-bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error) {
+bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error, bool& warned) {
   ProjectText text;
   if (name == "-") {
     std::string bytes;
@@ -151,6 +151,10 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
     return false;
   }
   lines = std::move(text.lines);
+  // As the talking program says it when it loads such a project.
+  warned = text.cutAtNul;
+  if (warned)
+    std::fprintf(stderr, "pontelix: o roteiro tem um caractere nulo; o que vem depois dele n\xc3\xa3o foi lido.\n");
   // The script stands for the project: its data files are looked for beside it.
   if (name != "-") setProjectFileName(isValidUtf8(name) ? utf8ToCp1252(name) : name);
   return true;

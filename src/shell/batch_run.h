@@ -55,8 +55,9 @@ bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& requ
 
 // Reads the command script `name` ("-" for standard input), which becomes the project's
 // file name, so that its data files are found beside it. False with `error` set (UTF-8)
-// when it cannot be read.
-bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error);
+// when it cannot be read. A script cut short at a NUL byte is read up to it, and that is
+// written to standard error and counted in `warned` (the run's status is then 1).
+bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error, bool& warned);
 
 // While it lives, nothing is heard and every text that would have been heard (the
 // data-file reader's messages, a printer's complaints) goes to standard error instead.

@@ -37,12 +37,13 @@ int runCheckCommand(int argc, char** argv) {
   if (const int status = answerBatchUsage("check", parsed, help, error, usage); status >= 0) return status;
   if (!settleEmbosserSheet(request, error)) return answerBatchUsage("check", false, false, error, usage);
   std::vector<std::string> lines;
-  if (!readBatchScript(request.script, lines, error)) return batchFailure("check", error);
+  bool warned = false;
+  if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);
 
   SilentRun silent;
   const PageCheck check = checkPage(lines);
   if (!check.ran) return batchFailure("check", "n\xc3\xa3o foi poss\xc3\xadvel criar a folha do impressor");
   for (const std::string& finding : check.findings) writeLine(finding);
   writeLine(check.summary);
-  return check.findings.empty() ? kBatchDone : kBatchReported;
+  return check.findings.empty() && !warned ? kBatchDone : kBatchReported;
 }

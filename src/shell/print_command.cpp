@@ -123,7 +123,8 @@ int runPrintCommand(int argc, char** argv) {
     request.printer = *found;
   }
   std::vector<std::string> lines;
-  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("print", error);
+  bool warned = false;
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("print", error);
   // Clean when the drawing wrote nothing to standard error (a line error, a figure fault,
   // the data-file reader's complaints); the printer's answers come outside it.
   bool clean = true;
@@ -134,5 +135,5 @@ int runPrintCommand(int argc, char** argv) {
   };
   // The embosser's job is opened before the drawing, as option B opens it.
   if (!(request.ink ? printInInk(request, draw) : embossOnDevice(request.printer, [] { return true; }, [] {}, draw))) return kBatchFailed;
-  return clean ? kBatchDone : kBatchReported;
+  return clean && !warned ? kBatchDone : kBatchReported;
 }

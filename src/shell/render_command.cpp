@@ -221,7 +221,8 @@ int runRenderCommand(int argc, char** argv) {
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
   if (!settleEmbosserSheet(request, error)) return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
-  if (!request.testDrawing && !readBatchScript(request.script, lines, error)) return batchFailure("render", error);
+  bool warned = false;
+  if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
 
   SilentRun silent;
   if (!prepareRequestedSurface(request)) return batchFailure("render", "n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
@@ -230,5 +231,5 @@ int runRenderCommand(int argc, char** argv) {
   freeSurface();
   if (!written) return batchFailure("render", request.output + ": " + error);
   // A batch user learns of a missing curve from the status, not by looking.
-  return silent.reported() ? kBatchReported : kBatchDone;
+  return silent.reported() || warned ? kBatchReported : kBatchDone;
 }

@@ -112,6 +112,16 @@ TEST_F(RenderCommand, StandardInputAndLineEndsOfEveryKind) {
   EXPECT_EQ(read(dir_ / "s.brf").size(), 2 + 22 * 2 + 34 + 2 + 3u);
 }
 
+// A NUL byte cuts the script short: said, and the status says a problem was written.
+TEST_F(RenderCommand, AScriptCutAtANulByteIsSaidAndIsStatusOne) {
+  write("n.pxg", std::string("PT 0 0\n\0PT 5 5\n", 15));
+  const ProcessResult run = render("n.pxg -o n.brf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "pontelix: o roteiro tem um caractere nulo; o que vem depois dele n\xc3\xa3o foi lido.\n");
+  const ProcessResult check = render("n.pxg", "", {}, "check");
+  EXPECT_EQ(check.status, 1);
+}
+
 TEST_F(RenderCommand, LineErrorGoesToStandardErrorAndTheDrawingIsStillWritten) {
   write("e.pxg", "PT 0 0\n\nPT 1 x\nPT 5 5\n");
   const ProcessResult run = render("e.pxg -o e.brf");
