@@ -16,9 +16,12 @@ bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors) {
     drawProjectOrTestDrawing(testDrawing);
   } else {
     // The data files' own messages were heard with the first drawing too.
-    runScript(commandLines(), ScriptReports{[](int, const std::string&) {},
-                                            [](int, const std::string&, std::string_view) {},
-                                            [](std::string_view) {}, [](const std::string&) {}});
+    ScriptReports quiet;
+    quiet.lineError = [](int, const std::string&) {};
+    quiet.figureFault = [](int, const std::string&, std::string_view) {};
+    quiet.notice = [](std::string_view) {};
+    quiet.dataMessage = [](const std::string&) {};
+    runScript(commandLines(), quiet);
   }
   return true;
 }

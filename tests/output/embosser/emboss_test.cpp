@@ -134,7 +134,7 @@ TEST_F(EmbossTest, ABrailleDriversPageThatCannotBeReadOrNoAnswerIsSaidAndOpensNo
   const BrailleDriverLayout tooNarrow{.pageWidth = 2000, .pageHeight = 29700};
   const std::pair<BrailleQueue, const char*> cases[] = {
       {{true, true, true, tooNarrow}, "say: A p\xc3\xa1gina da impressora n\xc3\xa3o p\xc3\xb4" "de ser lida."},
-      {{false}, "say: Problemas na impressora."}};
+      {BrailleQueue{}, "say: Problemas na impressora."}};
   for (const auto& [queue, heard] : cases) {
     fake_.brailleQueue = queue;
     user("<Enter>");

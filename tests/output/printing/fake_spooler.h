@@ -38,7 +38,7 @@ class FakeSpooler : public PrintSpooler {
   DeviceList devices{true, {"Braille", "Tinta/rascunho"}};
   InkPageAnswer page{true, true, true, true, InkPage{}};
   // Any queue is a raw one unless a test says otherwise.
-  BrailleQueue brailleQueue{.answered = true};
+  BrailleQueue brailleQueue{.answered = true, .brailleDriver = false, .pageKnown = false, .layout = {}};
   bool openSucceeds = true;
   int writesBeforeFailure = -1;
   bool finishAccepted = true;
