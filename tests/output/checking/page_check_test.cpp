@@ -86,7 +86,9 @@ TEST(PageCheck, TheExamplesAreCleanButForTheHistogramsAxis) {
     const PageCheck check = checkIn(entry.path());
     const auto found = expected.find(entry.path().filename());
     ASSERT_EQ(check.findings.size(), found == expected.end() ? 0u : 1u) << entry.path();
-    if (found != expected.end()) EXPECT_EQ(check.findings[0].substr(0, found->second.size()), found->second);
+    if (found != expected.end()) {
+      EXPECT_EQ(check.findings[0].substr(0, found->second.size()), found->second);
+    }
     EXPECT_NE(check.summary.find(" desenharam; o desenho ocupa as linhas "), std::string::npos) << check.summary;
     std::vector<bool> checked;
     for (const int line : check.dotLines) checked.push_back(line >= 0);
