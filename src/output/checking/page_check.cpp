@@ -171,19 +171,23 @@ class Checker {
   // Two figures whose dots touch along three dots or more without sharing one read as
   // one line under the finger.
   void closeLineFindings() {
+    // Each line's figure is known once, not at every dot.
+    std::vector<char> line(lines_.size(), 0);
+    for (const LineInk& ink : inks_) line[static_cast<size_t>(ink.index)] = readsAsLine(ink.figure);
+    const auto readsAsLineAt = [&](int index) { return line[static_cast<size_t>(index)] != 0; };
     std::map<std::pair<int, int>, int> touching;
     // On the page only: what the page clips is told otherwise.
     for (int y = inset_; y < inset_ + pageHeight_; ++y) {
       for (int x = inset_; x < inset_ + pageWidth_; ++x) {
         const int a = provenance_.owner(x, y);
-        if (a == DotProvenance::kNoLine || provenance_.shared(x, y) || !readsAsLine(figureOf(lines_[a]))) continue;
+        if (a == DotProvenance::kNoLine || provenance_.shared(x, y) || !readsAsLineAt(a)) continue;
         int seen[8];
         int seenCount = 0;
         for (int dy = -1; dy <= 1; ++dy) {
           for (int dx = -1; dx <= 1; ++dx) {
             const int b = provenance_.owner(x + dx, y + dy);
             if (b == DotProvenance::kNoLine || b == a || provenance_.shared(x + dx, y + dy) ||
-                std::find(seen, seen + seenCount, b) != seen + seenCount || !readsAsLine(figureOf(lines_[b])))
+                std::find(seen, seen + seenCount, b) != seen + seenCount || !readsAsLineAt(b))
               continue;
             seen[seenCount++] = b;
             ++touching[{std::min(a, b), std::max(a, b)}];
