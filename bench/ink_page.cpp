@@ -53,7 +53,7 @@ size_t writeCairo(const InkPage& page) {
   cairo_surface_t* pdf = cairo_pdf_surface_create_for_stream(countCairo, &bytes, pointsOf(page.width), pointsOf(page.length));
   cairo_t* cr = cairo_create(pdf);
   cairo_scale(cr, 72.0 / page.dpi, 72.0 / page.dpi);
-  cairo_set_source_surface(cr, drawingSurface()->cairoSurface(), 0, 0);
+  cairo_set_source_surface(cr, pixelSurface()->cairoSurface(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_paint(cr);
   cairo_show_page(cr);

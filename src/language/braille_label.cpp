@@ -11,7 +11,7 @@ namespace {
 
 struct CellGeometry {
   int32_t pitch;    // distance between neighbouring dots
-  int32_t dotSide;  // each dot is a square block of this side
+  int32_t dotSide;  // each dot is a square block of this side (a disc on the tactile page)
   int32_t advance;  // from one cell to the next
 };
 
@@ -23,6 +23,8 @@ bool labelsOnWholeCells() {
 
 CellGeometry cellGeometry() {
   if (outputMode == OutputMode::Screen) return {6, 2, 20};
+  // The standard Braille cell: dots 1.5 mm across, 2.5 mm apart, cells 6 mm apart.
+  if (outputMode == OutputMode::Tactile) return {25, 15, 60};
   return {1, 1, labelsOnWholeCells() ? 2 : 3};
 }
 
@@ -48,6 +50,10 @@ int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row)
     // Dots 1-3 go down the left column to the given row, dots 4-6 the right one.
     const int64_t x = column + int64_t{g.pitch} * (dot / 3);
     const int64_t y = row - int64_t{g.pitch} * (2 - dot % 3);
+    if (outputMode == OutputMode::Tactile) {
+      canvas->disc(x, y, g.dotSide);
+      continue;
+    }
     for (int32_t dy = 0; dy < g.dotSide; ++dy)
       for (int32_t dx = 0; dx < g.dotSide; ++dx) canvas->setPixel(x + dx, y + dy, kBlack);
   }

@@ -7,6 +7,7 @@
 #include "render/figure_support.h"
 #include "render/figures.h"
 #include "render/steps.h"
+#include "render/vector_canvas.h"
 
 namespace {
 
@@ -47,9 +48,27 @@ std::vector<std::pair<int64_t, int64_t>> neighbourRanges(std::vector<int64_t> pi
   return ranges;
 }
 
+// Keeps, of the sorted distinct positions, those at least `distance` from the last kept.
+std::vector<int64_t> keptApart(std::vector<int64_t> positions, int64_t distance) {
+  std::sort(positions.begin(), positions.end());
+  std::vector<int64_t> kept;
+  for (const int64_t p : positions) {
+    if (kept.empty() || p - kept.back() >= distance) kept.push_back(p);
+  }
+  return kept;
+}
+
 }  // namespace
 
-int64_t tickLength() { return outputMode == OutputMode::Embosser ? 2 : 10; }
+int64_t tickLength() {
+  switch (outputMode) {
+    case OutputMode::Embosser: return 2;
+    case OutputMode::Tactile: return 4 * kVectorUnitsPerMm;
+    case OutputMode::InkPrinter:
+    case OutputMode::Screen: break;
+  }
+  return 10;
+}
 
 void drawTickBelow(Canvas& canvas, int64_t column, int64_t axisRow) {
   drawChain(canvas, {{column, axisRow + tickLength()}, {column, axisRow}});
@@ -65,7 +84,7 @@ RenderFault setPen(int32_t level, int32_t styleCode, int32_t colourCode) {
   if (level < 1 || level > 5) level = 1;
   if (styleCode < 1 || styleCode > 3) styleCode = 1;
   if (colourCode < 1 || colourCode > 3) colourCode = 1;
-  canvas->setPen(Pen{3 * level - 2, kPenStyles[styleCode - 1], kPenColours[colourCode - 1]});
+  canvas->setPen(Pen{penWidthFor(level), kPenStyles[styleCode - 1], kPenColours[colourCode - 1]});
   return RenderFault::None;
 }
 
@@ -102,7 +121,17 @@ RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, doub
   if (!walkPixels(f, false, y1, y2, dy, margin, rows)) return f.fail();
   if (rows.empty()) return RenderFault::None;
   if (!walkPixels(f, true, x1, x2, dx, margin, columns)) return f.fail();
-  Canvas& canvas = f.canvas();
+  PixelCanvas* pixels = f.canvas().raster();
+  if (pixels == nullptr) {
+    // Marks closer than their own size would merge into one bump: a grid finer than
+    // that is drawn as marks a mark apart, however many points it names.
+    const std::vector<int64_t> keptRows = keptApart(rows, kTactilePointSide);
+    for (const int64_t column : keptApart(columns, kTactilePointSide)) {
+      for (const int64_t row : keptRows) markPoint(f.canvas(), column, row);
+    }
+    return RenderFault::None;
+  }
+  PixelCanvas& canvas = *pixels;
   // A wide pen's mark is several library strokes, far too slow for millions of marks.
   // Marks at integer positions with one pen differ only by where they are, so the mark
   // is drawn once and its pixels copied. A dense grid (a step below a pixel) puts marks

@@ -1,34 +1,28 @@
 #pragma once
-// The drawing surface's canvas: a 32-bit image (Cairo ARGB32, always opaque) with the few
-// raster primitives the figures are built from, a pen, a brush and a text font.
+// What the figures draw on: a surface of width() x height() units with a pen, a brush and
+// a text font, and the few primitives every figure is built from. Two canvases stand
+// behind it: the pixel canvas (pixel_canvas.h), an image that the screen, the embosser,
+// the ink printer and the image files read, and the vector canvas (vector_canvas.h), the
+// same figures kept as paths at the paper's real size for swell paper and SVG.
 //
-// Every pixel the canvas writes is a pure colour: nothing is antialiased, so the
-// embosser's rule "any non-white pixel is a dot" sees exactly what was drawn. Thin
-// (1-pixel) lines, rectangle outlines and ellipse outlines use our own rasterizers
-// (raster.h); wider pens, fills and text go through Cairo.
-//
-// Coordinates are pixels, (0, 0) at the top-left, rows growing downwards. They are
-// 64-bit so that a figure far outside the surface is clipped, never wrapped; the work
-// done is bounded by the surface, not by the size of the figure.
+// Coordinates are units ((0, 0) at the top-left, rows growing downwards): pixels on the
+// pixel canvas, tenths of a millimetre on the vector canvas. They are 64-bit so that a
+// figure far outside the surface is clipped, never wrapped.
 #include <cstdint>
-#include <memory>
-#include <optional>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "render/clip.h"
 
-typedef struct _cairo cairo_t;
-typedef struct _cairo_surface cairo_surface_t;
+class PixelCanvas;
 
 // Colours are 0xRRGGBB.
 constexpr uint32_t rgb(unsigned r, unsigned g, unsigned b) { return (r << 16) | (g << 8) | b; }
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
-// Dotted and dashed show on 1-pixel pens only; wider pens draw solid with round ends
-// and joins.
+// On the pixel canvas dotted and dashed show on 1-pixel pens only, wider pens drawing
+// solid with round ends and joins; the vector canvas draws the pattern at every width.
 enum class PenStyle : uint8_t { Solid, Dotted, Dashed };
 
 struct Pen {
@@ -51,125 +45,71 @@ struct PixelPoint {
   bool operator==(const PixelPoint&) const = default;
 };
 
-// The pixels a drawing sets around its origin pixel, as runs along rows.
-struct Footprint {
-  struct Run {
-    int dx = 0;  // first pixel of the run, from the origin
-    int dy = 0;
-    int length = 0;
-    uint32_t colour = 0;
-  };
-  std::vector<Run> runs;
-  // True when every run has the same colour (always so for a pen's drawing).
-  bool oneColour() const;
-};
-
 class Canvas {
  public:
   // Surfaces larger than this on a side are refused (memory and the library's limits).
   static constexpr int kMaxSide = 16384;
 
-  // A white canvas, or null when the size is not positive, too large or the memory
-  // cannot be had.
-  static std::unique_ptr<Canvas> create(int width, int height);
-  ~Canvas();
+  virtual ~Canvas() = default;
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   int width() const { return width_; }
   int height() const { return height_; }
-  // 0xRRGGBB; white outside the surface.
-  uint32_t pixel(int64_t x, int64_t y) const;
-  // Pixels outside the surface are ignored.
-  void setPixel(int64_t x, int64_t y, uint32_t colour);
-  void fillAll(uint32_t colour);
 
   const Pen& pen() const { return pen_; }
-  void setPen(const Pen& pen);
+  // A pen is at least one unit wide.
+  void setPen(const Pen& pen) {
+    pen_ = pen;
+    if (pen_.width < 1) pen_.width = 1;
+  }
   const Brush& brush() const { return brush_; }
   void setBrush(const Brush& brush) { brush_ = brush; }
+  void setTextColour(uint32_t colour) { textColour_ = colour; }
+
+  // One pixel of the colour; on the vector canvas a disc as wide as the pen.
+  virtual void setPixel(int64_t x, int64_t y, uint32_t colour) = 0;
+  // A disc of the pen's colour centred on (x, y).
+  virtual void disc(int64_t x, int64_t y, int64_t diameter) = 0;
 
   // The current position; line to draws from it with the pen, end pixel excluded. A
   // dotted or dashed pattern runs on along consecutive lines and restarts at move to.
-  void moveTo(int64_t x, int64_t y);
-  void lineTo(int64_t x, int64_t y);
+  virtual void moveTo(int64_t x, int64_t y) = 0;
+  virtual void lineTo(int64_t x, int64_t y) = 0;
   // Outline with the pen, interior with the brush; the right column and bottom row are
   // excluded. The corners may come in any order.
-  void rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2);
+  virtual void rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) = 0;
   // The ellipse inscribed in the rectangle, same conventions as rectangle.
-  void ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2);
+  virtual void ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) = 0;
   // Closed polygon: outline with the pen, interior with the brush.
-  void polygon(std::span<const PixelPoint> points);
+  virtual void polygon(std::span<const PixelPoint> points) = 0;
 
-  // The text font is "Courier New" as the system's font configuration matches it (on
-  // Debian the metric-compatible Liberation Mono), sized so that its character cell
-  // (internal leading included) is cellHeight pixels high.
-  void setFont(int cellHeight);
+  // The text font, sized so that its character cell (internal leading included) is
+  // cellHeight units high: the pixel canvas's "Courier New", the vector canvas's sans
+  // serif.
+  virtual void setFont(int cellHeight) = 0;
   int fontCellHeight() const { return cellHeight_; }
-  void setTextColour(uint32_t colour) { textColour_ = colour; }
   // Windows-1252 text with the top-left corner of its cell at (x, y); the background is
   // left as it is.
-  void textOut(int64_t x, int64_t y, std::string_view text);
-  int textWidth(std::string_view text);
+  virtual void textOut(int64_t x, int64_t y, std::string_view text) = 0;
+  virtual int textWidth(std::string_view text) = 0;
 
-  // What draw(canvas, x, y) sets around (x, y), found by drawing it once with this
-  // canvas's pen on a scratch canvas; none when the scratch canvas cannot be had.
-  // Precondition: it sets nothing more than `reach` pixels away from (x, y).
-  using Drawing = void (*)(Canvas& canvas, int64_t x, int64_t y);
-  std::optional<Footprint> footprint(Drawing draw, int reach) const;
-  // Sets the footprint's pixels around (x, y), clipped to the surface. This gives the
-  // pixels the drawing itself would give there when they only move with (x, y) and are
-  // opaque, as a pen's are at integer positions without antialiasing; it is far cheaper
-  // than stroking the same shape again.
-  void stamp(const Footprint& footprint, int64_t x, int64_t y);
-  // Stamps the footprint at every pixel from (x1, y1) to (x2, y2), both included, at the
-  // cost of one stamp: stamps of one colour cover the same pixels in any order, and at
-  // neighbouring pixels they merge into runs as long as the block is wide.
-  // Precondition: footprint.oneColour(), x1 <= x2, y1 <= y2.
-  void stampBlock(const Footprint& footprint, int64_t x1, int64_t y1, int64_t x2, int64_t y2);
+  // The image behind the canvas, or null for a canvas of paths.
+  virtual PixelCanvas* raster() { return nullptr; }
 
-  // The pixels, for the image writers: rows of width() 32-bit words 0xFFRRGGBB, each
-  // row stride() bytes apart.
-  const unsigned char* data() const;
-  int stride() const;
-  // The same pixels to read and write in one pass; endPixelEdit() hands them back to the
-  // library's drawing.
-  uint32_t* editPixels();
-  void endPixelEdit() { endDirect(); }
-  cairo_surface_t* cairoSurface() const { return surface_; }
+ protected:
+  Canvas(int width, int height) : width_(width), height_(height) {}
+  // Text with its cell's corner at (x, y) wholly above, below or right of the surface
+  // cannot show; far to the left it would need to be longer than any line the program
+  // makes.
+  bool textCannotShow(int64_t x, int64_t y) const {
+    return y + cellHeight_ < 0 || y > height_ || x > width_ || x < -(int64_t{1} << 20);
+  }
 
- private:
-  Canvas(cairo_surface_t* surface, cairo_t* cr, int width, int height);
-  uint32_t* pixels() const;
-  // Our own pixel writes and the library's drawing take turns on the same memory: each
-  // side hands over (flush, mark dirty) only when the other has drawn since.
-  void beginDirect() const;
-  void endDirect();
-  void beginLibrary();
-  void thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-  void wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-  bool penDrawsAt(int64_t index) const;
-  void setSourceColour(uint32_t colour);
-  void strokeCurrentPath();
-  void closedOutline(std::span<const PixelPoint> points);
-  // Paints the brush over the area, given in surface units (pixel (x, y) covers x..x+1).
-  void fillArea(const std::vector<DoublePoint>& area);
-  void fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom);
-  void setBrushSource();
-  void selectFont();
-  void measureFont();
-
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
   int width_;
   int height_;
   Pen pen_;
   Brush brush_;
-  PixelPoint current_;
-  int64_t patternPos_ = 0;
   int cellHeight_ = 16;
-  double fontSize_ = 0;
   uint32_t textColour_ = kBlack;
-  mutable bool libraryDrew_ = false;
-  bool directWrote_ = false;
 };

@@ -10,7 +10,7 @@ constexpr uint32_t kOpaqueWhite = 0xFF000000u | kWhite;
 
 }  // namespace
 
-DotProvenance::DotProvenance(Canvas& canvas)
+DotProvenance::DotProvenance(PixelCanvas& canvas)
     : canvas_(canvas),
       width_(canvas.width()),
       height_(canvas.height()),

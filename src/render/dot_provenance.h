@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/canvas.h"
+#include "render/pixel_canvas.h"
 
 class DotProvenance {
  public:
   static constexpr int kNoLine = -1;
 
   // Precondition: the canvas outlives the recorder and keeps its size.
-  explicit DotProvenance(Canvas& canvas);
+  explicit DotProvenance(PixelCanvas& canvas);
 
   // Before the line runs: the ink already there is set aside, so that whatever the
   // line writes, even over earlier ink in the same colour, can be told apart.
@@ -30,7 +30,7 @@ class DotProvenance {
   bool shared(int x, int y) const;
 
  private:
-  Canvas& canvas_;
+  PixelCanvas& canvas_;
   int width_, height_, rowWords_;
   // The canvas as it should read while a line runs and writes nothing: white, the ink set
   // aside; a row that still reads so is passed over with one comparison.

@@ -37,7 +37,9 @@ class Figure {
 };
 
 // The point mark at pixel (x, y): one pixel of colour (1, 0, 0) on the embosser sheet
-// (not white, so a dot), elsewhere the pen's 3 x 3 outline around it.
+// (not white, so a dot), a disc of kTactilePointSide on the tactile page, elsewhere the
+// pen's 3 x 3 outline around it.
+constexpr int64_t kTactilePointSide = 20;
 void markPoint(Canvas& canvas, int64_t x, int64_t y);
 
 // Tick marks of an axis, tickLength() pixels long for the current output mode: hanging

@@ -18,6 +18,7 @@ struct ArrowHead {
 
 ArrowHead arrowHeadFor(OutputMode mode) {
   if (mode == OutputMode::Embosser) return {5, 0.5235987755982989};
+  if (mode == OutputMode::Tactile) return {50, 0.5235987755982989};
   return {15, 0.3490658503988659};
 }
 
@@ -32,6 +33,7 @@ void markPoint(Canvas& canvas, int64_t x, int64_t y) {
     canvas.setPixel(x, y, kEmbosserPointColour);
     return;
   }
+  if (outputMode == OutputMode::Tactile) return canvas.disc(x, y, kTactilePointSide);
   canvas.moveTo(x - 1, y - 1);
   canvas.lineTo(x - 1, y + 1);
   canvas.lineTo(x + 1, y + 1);
@@ -105,7 +107,15 @@ RenderFault drawArrow(double x1, double y1, double x2, double y2) {
     return PixelPoint{tip.x - static_cast<int64_t>(a), tip.y - static_cast<int64_t>(b)};
   };
   const PixelPoint triangle[3] = {tip, corner(head.halfAngle), corner(-head.halfAngle)};
+  if (outputMode != OutputMode::Tactile) {
+    f.canvas().polygon(triangle);
+    return RenderFault::None;
+  }
+  // A solid head: an outline the size of a fingertip would feel like a blot anyway.
+  const Brush brush = f.canvas().brush();
+  f.canvas().setBrush(Brush{BrushStyle::Solid, f.canvas().pen().colour});
   f.canvas().polygon(triangle);
+  f.canvas().setBrush(brush);
   return RenderFault::None;
 }
 

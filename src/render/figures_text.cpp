@@ -33,6 +33,11 @@ RenderFault drawTextCentred(std::string_view text, double x, double y) {
 RenderFault drawInkText(int32_t column, int32_t row, std::string_view text) {
   Canvas* canvas = drawingSurface();
   if (canvas == nullptr) return raiseRenderFault(RenderFault::NoSurface);
+  // On the tactile page the text is for a sighted reader: a plain large font.
+  if (outputMode == OutputMode::Tactile) {
+    canvas->textOut(column, row, text);
+    return RenderFault::None;
+  }
   // On the screen every dot is a 2 x 2 block and the pitch is doubled.
   const bool doubled = outputMode == OutputMode::Screen;
   const int64_t step = doubled ? 2 : 1;

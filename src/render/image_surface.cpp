@@ -5,7 +5,7 @@
 #include "render/surface.h"
 
 PixelView surfacePixels() {
-  const Canvas* canvas = drawingSurface();
+  const PixelCanvas* canvas = pixelSurface();
   if (!canvas) return {};
   // The canvas rows are 32-bit words, so its stride in bytes is a multiple of four.
   return {canvas->width(), canvas->height(), canvas->stride() / 4,

@@ -5,6 +5,7 @@
 
 #include "console/frontend.h"
 #include "render/drawing_state.h"
+#include "render/vector_canvas.h"
 
 OutputMode outputMode = OutputMode::Screen;
 
@@ -14,6 +15,7 @@ std::unique_ptr<Canvas> gSurface;
 EmbosserSheet gEmbosserSheet;
 int32_t gInset = 0;
 int32_t gInkPageSide = 0;
+int32_t gTactileLine = kDefaultTactileLine;
 int32_t gScreenWidth = 0;
 int32_t gScreenHeight = 0;
 
@@ -51,10 +53,20 @@ int32_t fontCellHeightFor(OutputMode mode) {
       return 16;
     case OutputMode::InkPrinter:
       return 21;
+    case OutputMode::Tactile:
+      return 10 * kVectorUnitsPerMm;
     case OutputMode::Screen:
       break;
   }
   return 32;
+}
+
+void setTactileLineWidth(int32_t tenthsOfMm) { gTactileLine = std::clamp(tenthsOfMm, kMinTactileLine, kMaxTactileLine); }
+int32_t tactileLineWidth() { return gTactileLine; }
+
+int32_t penWidthFor(int32_t level) {
+  if (outputMode == OutputMode::Tactile) return gTactileLine * (level + 1) / 2;
+  return 3 * level - 2;
 }
 
 bool prepareSurface() {
@@ -66,6 +78,7 @@ bool prepareSurface() {
       height = 3 * gEmbosserSheet.lines;
       break;
     case OutputMode::InkPrinter:
+    case OutputMode::Tactile:
       width = inkPageWidth();
       height = inkPageHeight();
       break;
@@ -74,17 +87,22 @@ bool prepareSurface() {
       break;
   }
   if (width <= 0 || height <= 0) return false;
-  gSurface = Canvas::create(width + 2 * gInset, height + 2 * gInset);
+  if (outputMode == OutputMode::Tactile) {
+    gSurface = VectorCanvas::create(width + 2 * gInset, height + 2 * gInset);
+  } else {
+    gSurface = PixelCanvas::create(width + 2 * gInset, height + 2 * gInset);
+  }
   if (!gSurface) return false;
   gSurface->setFont(fontCellHeightFor(outputMode));
   gSurface->setTextColour(kBlack);
   gSurface->setBrush(Brush{BrushStyle::Hollow, kWhite});
-  gSurface->setPen(Pen{1, PenStyle::Solid, kBlack});
+  gSurface->setPen(Pen{penWidthFor(1), PenStyle::Solid, kBlack});
   setCharHeight(gSurface->fontCellHeight());
   return true;
 }
 
 void freeSurface() { gSurface.reset(); }
 Canvas* drawingSurface() { return gSurface.get(); }
+PixelCanvas* pixelSurface() { return gSurface ? gSurface->raster() : nullptr; }
 int32_t surfaceWidth() { return gSurface ? gSurface->width() - 2 * gInset : 0; }
 int32_t surfaceHeight() { return gSurface ? gSurface->height() - 2 * gInset : 0; }

@@ -7,9 +7,11 @@
 #include <cstdint>
 
 #include "render/canvas.h"
+#include "render/pixel_canvas.h"
 
-// The device the next rendering is for; the figures read it for their sizes.
-enum class OutputMode : uint8_t { Embosser = 0, InkPrinter = 1, Screen = 2 };
+// The device the next rendering is for; the figures read it for their sizes. Tactile is
+// the drawing at the paper's real size as paths, for swell paper and SVG.
+enum class OutputMode : uint8_t { Embosser = 0, InkPrinter = 1, Screen = 2, Tactile = 3 };
 extern OutputMode outputMode;
 
 // How the embosser prints: "gráfico", dots on a uniform grid bracketed by the
@@ -31,8 +33,9 @@ struct EmbosserSheet {
 void setEmbosserSheet(const EmbosserSheet& sheet);
 const EmbosserSheet& embosserSheet();
 
-// The ink page is square; its side is set by ink printing (in printer pixels) or by
-// the batch renderer before the surface is prepared.
+// The ink and tactile pages are square; their side is set by printing or by the batch
+// renderer before the surface is prepared: printer pixels for ink, tenths of a
+// millimetre (the vector canvas's units) for tactile.
 void setInkPageSide(int32_t side);
 int32_t inkPageWidth();
 int32_t inkPageHeight();
@@ -47,8 +50,18 @@ void setScreenSurfaceSize(int32_t width, int32_t height);
 // The width and height prepareSurface gives the Screen surface now.
 void screenSurfaceSize(int32_t& width, int32_t& height);
 
-// Font cell height in pixels by mode (12, 16 and 24 points at 96 pixels per inch).
+// Font cell height in pixels by mode (12, 16 and 24 points at 96 pixels per inch); 10 mm
+// on the tactile page, a letter of about 24 points.
 int32_t fontCellHeightFor(OutputMode mode);
+
+// The width of a tactile line of level 1, in tenths of a millimetre (5 to 20, 10 unless
+// set); each level above adds half of it.
+constexpr int32_t kMinTactileLine = 5, kMaxTactileLine = 20, kDefaultTactileLine = 10;
+void setTactileLineWidth(int32_t tenthsOfMm);
+int32_t tactileLineWidth();
+// The pen width of a level (1 to 5) on the current output: 3 x level - 2 pixels, or the
+// tactile line width and half of it for every level above the first.
+int32_t penWidthFor(int32_t level);
 
 // A check of the page draws on a canvas with a margin of `inset` pixels around the page
 // on every side, so that what the page would clip is still seen: the drawing maps onto
@@ -58,13 +71,16 @@ void setSurfaceInset(int32_t inset);
 int32_t surfaceInset();
 
 // Creates the white surface for outputMode (replacing any earlier one) with the font,
-// a hollow white brush and a black 1-pixel solid pen, and measures charHeight. False,
+// a hollow white brush and a black solid pen of level 1, and measures charHeight: a
+// pixel canvas, or a vector canvas for Tactile. False,
 // with no surface, when the size is impossible (not positive or beyond
 // Canvas::kMaxSide) or the memory cannot be had.
 bool prepareSurface();
 void freeSurface();
 // The surface, or null when none exists.
 Canvas* drawingSurface();
+// The surface's pixels, or null when none exists or it is a canvas of paths.
+PixelCanvas* pixelSurface();
 // The page's size (the canvas's, less the inset's margins); 0 when none exists.
 int32_t surfaceWidth();
 int32_t surfaceHeight();

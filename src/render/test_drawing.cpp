@@ -53,10 +53,10 @@ RenderFault renderTestDrawing() {
 
   setPenColour(canvas, rgb(0, 128, 0));
   canvas.setBrush(Brush{BrushStyle::HatchCross, rgb(255, 255, 0)});
-  setPenWidth(canvas, 4);
+  setPenWidth(canvas, penWidthFor(2));
   drawRectangle(-5, -3, 4, 3);
 
-  setPenWidth(canvas, 1);
+  setPenWidth(canvas, penWidthFor(1));
   setPenColour(canvas, kBlack);
   canvas.setBrush(Brush{BrushStyle::HatchForwardDiagonal, canvas.brush().colour});
   traceCircle(-5, -6, 2);

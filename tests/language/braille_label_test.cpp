@@ -29,7 +29,7 @@ class BrailleLabelTest : public ::testing::Test {
 
   static Pixels blackPixels() {
     Pixels black;
-    const Canvas* canvas = drawingSurface();
+    const PixelCanvas* canvas = pixelSurface();
     for (int y = 0; y < canvas->height(); ++y)
       for (int x = 0; x < canvas->width(); ++x)
         if (canvas->pixel(x, y) != kWhite) black.insert({x, y});

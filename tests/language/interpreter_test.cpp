@@ -57,7 +57,7 @@ class Interpreter : public ::testing::Test {
   }
 
   static Pixels pixels() {
-    const Canvas& c = *drawingSurface();
+    const PixelCanvas& c = *pixelSurface();
     Pixels out;
     for (int y = 0; y < c.height(); ++y) {
       for (int x = 0; x < c.width(); ++x) out.push_back(c.pixel(x, y));
@@ -104,7 +104,7 @@ TEST_F(Interpreter, CommandCaseAndSpacing) {
     ASSERT_TRUE(prepareSurface());
     EXPECT_EQ(run({line}), ScriptOutcome::Completed) << line;
     EXPECT_EQ(inkCount(), 1) << line;
-    EXPECT_NE(drawingSurface()->pixel(69, 57), kWhite) << line;  // mapX(1), mapY(2)
+    EXPECT_NE(pixelSurface()->pixel(69, 57), kWhite) << line;  // mapX(1), mapY(2)
   }
 }
 
@@ -266,7 +266,7 @@ TEST_F(Interpreter, FigureOutsideTheMappableRangeEndsTheRun) {
 TEST_F(Interpreter, HugeDomainsMapAndInfiniteOnesAreFaults) {
   EXPECT_EQ(run({"DM -1e308 1e308 -1e308 1e308", "PT 0 0"}), ScriptOutcome::Completed);
   EXPECT_EQ(inkCount(), 1);
-  EXPECT_NE(drawingSurface()->pixel(66, 66), kWhite);
+  EXPECT_NE(pixelSurface()->pixel(66, 66), kWhite);
   // The relative pair takes the top of the y range past the largest double.
   EXPECT_EQ(run({"DM 1 1e308 R 1e308 1e308", "PT 0 0"}), ScriptOutcome::FigureFault);
   EXPECT_EQ(reports_, std::vector<std::string>{"figura 0: DM 1 1e308 R 1e308 1e308"});

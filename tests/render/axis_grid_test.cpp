@@ -5,13 +5,13 @@ using AxisGridTest = SurfaceTest;
 
 namespace {
 
-int inkedInRow(const Canvas& canvas, int row) {
+int inkedInRow(const PixelCanvas& canvas, int row) {
   int count = 0;
   for (int x = 0; x < canvas.width(); ++x) count += canvas.pixel(x, row) != kWhite;
   return count;
 }
 
-int inkedInColumn(const Canvas& canvas, int column) {
+int inkedInColumn(const PixelCanvas& canvas, int column) {
   int count = 0;
   for (int y = 0; y < canvas.height(); ++y) count += canvas.pixel(column, y) != kWhite;
   return count;

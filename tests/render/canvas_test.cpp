@@ -6,8 +6,8 @@
 
 namespace {
 
-std::unique_ptr<Canvas> blank(int w, int h) {
-  std::unique_ptr<Canvas> c = Canvas::create(w, h);
+std::unique_ptr<PixelCanvas> blank(int w, int h) {
+  std::unique_ptr<PixelCanvas> c = PixelCanvas::create(w, h);
   EXPECT_NE(c, nullptr);
   return c;
 }

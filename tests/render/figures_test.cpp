@@ -135,7 +135,7 @@ TEST_F(FigureTest, RotatedCornerIsTheCornerPlusTheWholeTurnedSide) {
   // The far corner's x is x + (cos 1 deg x 1 - sin 1 deg x 9) = 3 exactly; adding the
   // two products to x one after the other gives 2.9999999999999996 instead.
   drawRotatedRectangle(2.157223930041277, 10, 1, 9, 1);
-  auto reference = Canvas::create(400, 300);
+  auto reference = PixelCanvas::create(400, 300);
   reference->moveTo(2, 290);
   for (PixelPoint p : {PixelPoint{3, 289}, {3, 280}, {2, 281}, {2, 290}}) reference->lineTo(p.x, p.y);
   EXPECT_EQ(inkedPixels(canvas()), inkedPixels(*reference));
@@ -173,7 +173,7 @@ TEST_F(FigureTest, CircleAndEllipseAreInscribedInTheirMappedBox) {
 
   prepare(OutputMode::Embosser);
   drawEllipse(0, 0, 5, 2);
-  auto reference = Canvas::create(132, 132);
+  auto reference = PixelCanvas::create(132, 132);
   reference->ellipse(mapX(-5), mapY(-2), mapX(5), mapY(2));
   EXPECT_EQ(inkedPixels(canvas()), inkedPixels(*reference));
 }
@@ -182,7 +182,7 @@ TEST_F(FigureTest, HistogramBarsStandSideBySide) {
   prepare(OutputMode::Embosser);
   const double heights[] = {1, 2, 3};
   EXPECT_EQ(drawHistogram(heights, 0, 0, 1), RenderFault::None);
-  auto reference = Canvas::create(132, 132);
+  auto reference = PixelCanvas::create(132, 132);
   for (int i = 0; i < 3; ++i) reference->rectangle(mapX(i), mapY(0), mapX(i + 1), mapY(heights[i]));
   EXPECT_EQ(inkedPixels(canvas()), inkedPixels(*reference));
   // Bars over x 0..1, 1..2, 2..3 share their sides.

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::vector<uint32_t> allPixels(const Canvas& canvas) {
+std::vector<uint32_t> allPixels(const PixelCanvas& canvas) {
   std::vector<uint32_t> pixels;
   for (int y = 0; y < canvas.height(); ++y) {
     for (int x = 0; x < canvas.width(); ++x) pixels.push_back(canvas.pixel(x, y));
@@ -20,7 +20,7 @@ std::vector<uint32_t> allPixels(const Canvas& canvas) {
 
 // Something under the grid that the marks partly cover, to show that they overwrite
 // only their own pixels.
-void underlay(Canvas& canvas) {
+void underlay(PixelCanvas& canvas) {
   for (int y = 0; y < canvas.height(); y += 3) {
     for (int x = y % 7; x < canvas.width(); x += 5) canvas.setPixel(x, y, rgb(0, 160, 0));
   }
@@ -113,7 +113,7 @@ TEST_F(GridMarksTest, DenseGridsGiveThePixelsOfEveryMarkDrawnAlone) {
 TEST(MarkFootprintTest, StampsMatchStrokesAcrossAWideSurface) {
   outputMode = OutputMode::InkPrinter;
   for (int width : {4, 7, 10, 13}) {
-    std::unique_ptr<Canvas> drawn = Canvas::create(4100, 40), stamped = Canvas::create(4100, 40);
+    std::unique_ptr<PixelCanvas> drawn = PixelCanvas::create(4100, 40), stamped = PixelCanvas::create(4100, 40);
     ASSERT_TRUE(drawn && stamped);
     const Pen pen{width, PenStyle::Solid, rgb(255, 0, 0)};
     drawn->setPen(pen);

@@ -13,7 +13,7 @@
 using PixelSet = std::set<std::pair<int, int>>;
 
 // Every non-white pixel of the canvas as (x, y).
-inline PixelSet inkedPixels(const Canvas& canvas) {
+inline PixelSet inkedPixels(const PixelCanvas& canvas) {
   PixelSet inked;
   for (int y = 0; y < canvas.height(); ++y) {
     for (int x = 0; x < canvas.width(); ++x) {
@@ -24,7 +24,7 @@ inline PixelSet inkedPixels(const Canvas& canvas) {
 }
 
 // Rows of '#' (inked) and '.' (white) for the box [x0, x1) x [y0, y1), one line each.
-inline std::string picture(const Canvas& canvas, int x0, int y0, int x1, int y1) {
+inline std::string picture(const PixelCanvas& canvas, int x0, int y0, int x1, int y1) {
   std::string text;
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) text += canvas.pixel(x, y) == kWhite ? '.' : '#';
@@ -48,5 +48,5 @@ class SurfaceTest : public ::testing::Test {
     setScreenSurfaceSize(0, 0);
     clearRenderFault();
   }
-  Canvas& canvas() { return *drawingSurface(); }
+  PixelCanvas& canvas() { return *pixelSurface(); }
 };

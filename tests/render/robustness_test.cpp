@@ -17,7 +17,7 @@ const double kNasty[] = {0,     1,      -1,     0.5,   1e-300, -1e-300,
                          std::numeric_limits<double>::infinity(),
                          -std::numeric_limits<double>::infinity()};
 
-std::vector<unsigned char> snapshot(const Canvas& canvas) {
+std::vector<unsigned char> snapshot(const PixelCanvas& canvas) {
   const unsigned char* data = canvas.data();
   return {data, data + static_cast<size_t>(canvas.stride()) * canvas.height()};
 }

@@ -58,7 +58,7 @@ struct LineInk {
 
 class Checker {
  public:
-  Checker(const std::vector<std::string>& lines, Canvas& canvas, int inset)
+  Checker(const std::vector<std::string>& lines, PixelCanvas& canvas, int inset)
       : lines_(lines), provenance_(canvas), inset_(inset), pageWidth_(surfaceWidth()), pageHeight_(surfaceHeight()) {}
 
   ScriptReports reports() {
@@ -301,7 +301,7 @@ PageCheck checkPage(const std::vector<std::string>& lines) {
   setSurfaceInset(std::max(2 * sheet.cells, 3 * sheet.lines) / 2);
   PageCheck check;
   if (prepareSurface()) {
-    Checker checker(lines, *drawingSurface(), surfaceInset());
+    Checker checker(lines, *pixelSurface(), surfaceInset());
     runScript(lines, checker.reports());
     checker.finish();
     check = checker.result();

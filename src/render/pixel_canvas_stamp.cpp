@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "render/canvas.h"
+#include "render/pixel_canvas.h"
 
-std::optional<Footprint> Canvas::footprint(Drawing draw, int reach) const {
+std::optional<Footprint> PixelCanvas::footprint(Drawing draw, int reach) const {
   const int side = 2 * reach + 1;
-  std::unique_ptr<Canvas> scratch = create(side, side);
+  std::unique_ptr<PixelCanvas> scratch = create(side, side);
   if (!scratch) return std::nullopt;
   Footprint found;
   scratch->setPen(pen_);
@@ -32,7 +32,7 @@ bool Footprint::oneColour() const {
   return std::all_of(runs.begin(), runs.end(), [&](const Run& run) { return run.colour == runs[0].colour; });
 }
 
-void Canvas::stamp(const Footprint& footprint, int64_t x, int64_t y) {
+void PixelCanvas::stamp(const Footprint& footprint, int64_t x, int64_t y) {
   beginDirect();
   uint32_t* base = pixels();
   const int64_t wordsPerRow = stride() / 4;
@@ -76,7 +76,7 @@ void coveredColumns(const Footprint& footprint, int64_t x1, int64_t x2, int64_t 
 
 }  // namespace
 
-void Canvas::stampBlock(const Footprint& footprint, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+void PixelCanvas::stampBlock(const Footprint& footprint, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   if (x1 == x2 && y1 == y2) return stamp(footprint, x1, y1);
   if (footprint.runs.empty()) return;
   int64_t minDy = footprint.runs[0].dy, maxDy = minDy;

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/canvas.h"
+#include "render/pixel_canvas.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ bool hatchHas(BrushStyle style, int x, int y) {
 
 }  // namespace
 
-void Canvas::setBrushSource() {
+void PixelCanvas::setBrushSource() {
   const uint32_t colour = brush_.colour & 0xFFFFFF;
   if (brush_.style == BrushStyle::Solid) {
     setSourceColour(colour);
@@ -49,7 +49,7 @@ void Canvas::setBrushSource() {
   cairo_surface_destroy(tile);
 }
 
-void Canvas::fillArea(const std::vector<DoublePoint>& area) {
+void PixelCanvas::fillArea(const std::vector<DoublePoint>& area) {
   if (brush_.style == BrushStyle::Hollow) return;
   const DoubleBox box{-2.0, -2.0, width_ + 2.0, height_ + 2.0};
   const std::vector<DoublePoint> inside = clipPolygon(area, box);
@@ -63,7 +63,7 @@ void Canvas::fillArea(const std::vector<DoublePoint>& area) {
   cairo_fill(cr_);
 }
 
-void Canvas::fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+void PixelCanvas::fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom) {
   const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
   const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
   // Chords whose sagitta stays below a quarter pixel.

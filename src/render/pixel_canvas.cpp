@@ -1,4 +1,4 @@
-#include "render/canvas.h"
+#include "render/pixel_canvas.h"
 
 #include <cairo.h>
 
@@ -22,12 +22,12 @@ constexpr int64_t kLargeEllipseSide = 1 << 15;
 
 }  // namespace
 
-void Canvas::setSourceColour(uint32_t colour) {
+void PixelCanvas::setSourceColour(uint32_t colour) {
   cairo_set_source_rgb(cr_, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
                        (colour & 0xFF) / 255.0);
 }
 
-std::unique_ptr<Canvas> Canvas::create(int width, int height) {
+std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
@@ -41,58 +41,58 @@ std::unique_ptr<Canvas> Canvas::create(int width, int height) {
     return nullptr;
   }
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  std::unique_ptr<Canvas> canvas(new Canvas(surface, cr, width, height));
+  std::unique_ptr<PixelCanvas> canvas(new PixelCanvas(surface, cr, width, height));
   canvas->fillAll(kWhite);
   canvas->setFont(16);
   return canvas;
 }
 
-Canvas::Canvas(cairo_surface_t* surface, cairo_t* cr, int width, int height)
-    : surface_(surface), cr_(cr), width_(width), height_(height) {}
+PixelCanvas::PixelCanvas(cairo_surface_t* surface, cairo_t* cr, int width, int height)
+    : Canvas(width, height), surface_(surface), cr_(cr) {}
 
-Canvas::~Canvas() {
+PixelCanvas::~PixelCanvas() {
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
 }
 
-uint32_t* Canvas::pixels() const {
+uint32_t* PixelCanvas::pixels() const {
   return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
 }
 
-const unsigned char* Canvas::data() const {
+const unsigned char* PixelCanvas::data() const {
   beginDirect();
   return cairo_image_surface_get_data(surface_);
 }
 
-int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
+int PixelCanvas::stride() const { return cairo_image_surface_get_stride(surface_); }
 
-uint32_t* Canvas::editPixels() {
+uint32_t* PixelCanvas::editPixels() {
   beginDirect();
   return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
 }
 
-void Canvas::beginDirect() const {
+void PixelCanvas::beginDirect() const {
   if (!libraryDrew_) return;
   cairo_surface_flush(surface_);
   libraryDrew_ = false;
 }
 
-void Canvas::endDirect() { directWrote_ = true; }
+void PixelCanvas::endDirect() { directWrote_ = true; }
 
-void Canvas::beginLibrary() {
+void PixelCanvas::beginLibrary() {
   if (directWrote_) cairo_surface_mark_dirty(surface_);
   directWrote_ = false;
   libraryDrew_ = true;
 }
 
-uint32_t Canvas::pixel(int64_t x, int64_t y) const {
+uint32_t PixelCanvas::pixel(int64_t x, int64_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
   beginDirect();
   const auto* row = reinterpret_cast<const uint32_t*>(data() + y * stride());
   return row[x] & 0xFFFFFF;
 }
 
-void Canvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
+void PixelCanvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   beginDirect();
   auto* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_) + y * stride());
@@ -100,18 +100,24 @@ void Canvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
   endDirect();
 }
 
-void Canvas::fillAll(uint32_t colour) {
+void PixelCanvas::fillAll(uint32_t colour) {
   beginLibrary();
   setSourceColour(colour);
   cairo_paint(cr_);
 }
 
-void Canvas::setPen(const Pen& pen) {
-  pen_ = pen;
-  pen_.width = std::max(1, pen.width);
+void PixelCanvas::disc(int64_t x, int64_t y, int64_t diameter) {
+  if (diameter <= 1) return setPixel(x, y, pen_.colour);
+  const double r = diameter / 2.0;
+  if (x + r < 0 || y + r < 0 || x - r > width_ || y - r > height_) return;
+  beginLibrary();
+  setSourceColour(pen_.colour);
+  cairo_new_path(cr_);
+  cairo_arc(cr_, x + 0.5, y + 0.5, r, 0, 2 * std::numbers::pi);
+  cairo_fill(cr_);
 }
 
-bool Canvas::penDrawsAt(int64_t index) const {
+bool PixelCanvas::penDrawsAt(int64_t index) const {
   switch (pen_.style) {
     case PenStyle::Dotted:
       return index % kDotPeriod < kDotOn;
@@ -123,12 +129,12 @@ bool Canvas::penDrawsAt(int64_t index) const {
   return true;
 }
 
-void Canvas::moveTo(int64_t x, int64_t y) {
+void PixelCanvas::moveTo(int64_t x, int64_t y) {
   current_ = {x, y};
   patternPos_ = 0;
 }
 
-void Canvas::lineTo(int64_t x, int64_t y) {
+void PixelCanvas::lineTo(int64_t x, int64_t y) {
   if (pen_.width <= 1) {
     thinSegment(current_.x, current_.y, x, y);
   } else {
@@ -137,7 +143,7 @@ void Canvas::lineTo(int64_t x, int64_t y) {
   current_ = {x, y};
 }
 
-void Canvas::thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+void PixelCanvas::thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   beginDirect();
   uint32_t* base = pixels();
   const int64_t wordsPerRow = stride() / 4;
@@ -151,7 +157,7 @@ void Canvas::thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   endDirect();
 }
 
-void Canvas::strokeCurrentPath() {
+void PixelCanvas::strokeCurrentPath() {
   setSourceColour(pen_.colour);
   cairo_set_line_width(cr_, pen_.width);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -160,7 +166,7 @@ void Canvas::strokeCurrentPath() {
   cairo_stroke(cr_);
 }
 
-void Canvas::wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+void PixelCanvas::wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   // Pixel centres are the path's points, as for thin lines; the round caps make the
   // joins of a chain of segments round.
   const double margin = pen_.width + 2.0;
@@ -172,7 +178,7 @@ void Canvas::wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   strokeCurrentPath();
 }
 
-void Canvas::rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+void PixelCanvas::rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   const int64_t left = std::min(x1, x2), right = std::max(x1, x2);
   const int64_t top = std::min(y1, y2), bottom = std::max(y1, y2);
   if (brush_.style != BrushStyle::Hollow && right > left && bottom > top) {
@@ -193,7 +199,7 @@ void Canvas::rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   closedOutline(corners);
 }
 
-void Canvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+void PixelCanvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   const int64_t left = std::min(x1, x2), right = std::max(x1, x2);
   const int64_t top = std::min(y1, y2), bottom = std::max(y1, y2);
   if (brush_.style != BrushStyle::Hollow && right > left && bottom > top) {
@@ -260,7 +266,7 @@ void Canvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   patternPos_ = savedPattern;
 }
 
-void Canvas::polygon(std::span<const PixelPoint> points) {
+void PixelCanvas::polygon(std::span<const PixelPoint> points) {
   if (points.empty()) return;
   if (brush_.style != BrushStyle::Hollow) {
     std::vector<DoublePoint> area;
@@ -271,7 +277,7 @@ void Canvas::polygon(std::span<const PixelPoint> points) {
   closedOutline(points);
 }
 
-void Canvas::closedOutline(std::span<const PixelPoint> points) {
+void PixelCanvas::closedOutline(std::span<const PixelPoint> points) {
   // Shapes leave the current position and the pen pattern as they were.
   const PixelPoint savedPosition = current_;
   const int64_t savedPattern = patternPos_;
