@@ -20,6 +20,8 @@ packages=(
   cups-filters poppler-utils
   # the embosser page checks: the cells of the BRF writer of ImageMagick, and reading PEF back
   imagemagick libxml2-utils
+  # the tactile drawing: the SVG rendered back to compare with the PDF
+  librsvg2-bin
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks

@@ -104,5 +104,6 @@ bool prepareSurface() {
 void freeSurface() { gSurface.reset(); }
 Canvas* drawingSurface() { return gSurface.get(); }
 PixelCanvas* pixelSurface() { return gSurface ? gSurface->raster() : nullptr; }
+VectorCanvas* vectorSurface() { return dynamic_cast<VectorCanvas*>(gSurface.get()); }
 int32_t surfaceWidth() { return gSurface ? gSurface->width() - 2 * gInset : 0; }
 int32_t surfaceHeight() { return gSurface ? gSurface->height() - 2 * gInset : 0; }

@@ -8,6 +8,7 @@
 
 #include "render/canvas.h"
 #include "render/pixel_canvas.h"
+#include "render/vector_canvas.h"
 
 // The device the next rendering is for; the figures read it for their sizes. Tactile is
 // the drawing at the paper's real size as paths, for swell paper and SVG.
@@ -81,6 +82,8 @@ void freeSurface();
 Canvas* drawingSurface();
 // The surface's pixels, or null when none exists or it is a canvas of paths.
 PixelCanvas* pixelSurface();
+// The surface's paths, or null when none exists or it is a canvas of pixels.
+VectorCanvas* vectorSurface();
 // The page's size (the canvas's, less the inset's margins); 0 when none exists.
 int32_t surfaceWidth();
 int32_t surfaceHeight();

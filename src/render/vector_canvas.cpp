@@ -74,7 +74,8 @@ std::vector<PathOp> polygonPath(const std::vector<DoublePoint>& points) {
 
 std::unique_ptr<VectorCanvas> VectorCanvas::create(int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
-  cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  // Unbounded, so that no glyph is left out for lying outside it.
+  cairo_surface_t* scratch = cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr);
   cairo_t* cr = cairo_create(scratch);
   if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
     cairo_destroy(cr);

@@ -12,6 +12,7 @@
 #include "console/transcript.h"
 #include "language/interpreter.h"
 #include "output/embosser/embosser_pages.h"
+#include "output/tactile/tactile_settings.h"
 #include "project/project.h"
 #include "render/figures.h"
 
@@ -75,6 +76,8 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
       request.lines = arg.substr(8);
     } else if (arg.starts_with("--braille-mode=")) {
       request.brailleMode = arg.substr(15);
+    } else if (arg.starts_with("--line-width=")) {
+      request.lineWidth = arg.substr(13);
     } else if (!option(i, arg, error)) {
       if (error.empty()) error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
       return false;
@@ -121,6 +124,20 @@ bool settleEmbosserSheet(const BatchRequest& request, std::string& error) {
     return false;
   }
   setEmbosserSheet(sheet);
+  return true;
+}
+
+const char kTactileLineUsage[] =
+    "  --line-width=MM  papel microcapsulado: espessura das linhas em mil\xc3\xadmetros, de 0,5 a 2\n"
+    "            (padr\xc3\xa3o: a de Tramel.ini, PONTELIX/ESPESSURATATIL, ou 1)\n";
+
+bool settleTactileLine(const BatchRequest& request, std::string& error) {
+  int32_t tenths = configuredTactileLine();
+  if (!request.lineWidth.empty() && !tactileLineByText(request.lineWidth, tenths)) {
+    error = "--line-width quer mil\xc3\xadmetros de 0,5 a 2: " + request.lineWidth;
+    return false;
+  }
+  setTactileLineWidth(tenths);
   return true;
 }
 

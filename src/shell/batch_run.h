@@ -29,6 +29,8 @@ struct BatchRequest {
   // The embosser page as the command line gives it (UTF-8, empty when not given):
   // --embosser-page, --cells, --lines, --braille-mode.
   std::string embosserPage, cells, lines, brailleMode;
+  // The width of a tactile line in millimetres (--line-width), empty when not given.
+  std::string lineWidth;
 };
 
 // Walks the arguments after the command's name (argv[0]). --help (-h) ends the walk
@@ -48,6 +50,11 @@ bool settleEmbosserSheet(const BatchRequest& request, std::string& error);
 
 // The embosser page options as the usage lists them.
 extern const char kEmbosserPageUsage[];
+
+// Sets the width of tactile lines: Tramel.ini's, then --line-width. False with `error`
+// set (UTF-8) for a width that is not a number of millimetres from 0,5 to 2.
+bool settleTactileLine(const BatchRequest& request, std::string& error);
+extern const char kTactileLineUsage[];
 
 // Takes the one script of the command line into the request. False with `error` set
 // when there are two, or none without the test drawing.

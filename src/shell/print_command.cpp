@@ -17,14 +17,15 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Uso: pontelix print [--printer=NOME] [--mode=embosser|ink] [--landscape] [--test-drawing] [ROTEIRO]\n"
+    "Uso: pontelix print [--printer=NOME] [--mode=embosser|ink|tactile] [--landscape] [--test-drawing] [ROTEIRO]\n"
     "     pontelix print --list\n"
     "  ROTEIRO     arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
     "  --printer   a impressora, como --list a escreve; sem ela, a que a op\xc3\xa7\xc3\xa3o C do programa\n"
     "              gravou para o modo (PONTELIX/IMPBRAILLE ou IMPTINTA em Tramel.ini)\n"
     "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
-    "              (uma fila de driver braille do CUPS recebe BRF, na p\xc3\xa1gina dela)\n"
-    "  --landscape tinta: papel deitado\n"
+    "              (uma fila de driver braille do CUPS recebe BRF, na p\xc3\xa1gina dela), ou a\n"
+    "              impressora a tinta com papel microcapsulado: o desenho t\xc3\xa1til em tamanho real\n"
+    "  --landscape tinta ou t\xc3\xa1til: papel deitado\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
     "  --list      escreve as impressoras, uma por linha\n";
 constexpr char kUsageStatus[] =
@@ -49,7 +50,8 @@ int listPrinters() {
 
 bool printInInk(const PrintRequest& request, const std::function<void()>& draw) {
   InkPage page;
-  return findInkPage(request.printer, request.landscape, page) && printInkPage(request.printer, page, draw);
+  return findInkPage(request.printer, request.landscape, page) &&
+         printInkPage(request.printer, page, request.tactile ? InkPaper::Swell : InkPaper::Plain, draw);
 }
 
 }  // namespace
@@ -65,11 +67,12 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
     } else if (arg.starts_with("--mode=")) {
       const std::string_view mode = arg.substr(7);
       modeGiven = true;
-      if (mode != "embosser" && mode != "ink") {
-        why = "modo desconhecido: " + std::string(mode) + " (use embosser ou ink)";
+      if (mode != "embosser" && mode != "ink" && mode != "tactile") {
+        why = "modo desconhecido: " + std::string(mode) + " (use embosser, ink ou tactile)";
         return false;
       }
-      request.ink = mode == "ink";
+      request.ink = mode != "embosser";
+      request.tactile = mode == "tactile";
     } else {
       return false;
     }
@@ -90,7 +93,7 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
     return false;
   }
   if (request.landscape && !request.ink) {
-    error = "--landscape vale s\xc3\xb3 para --mode=ink";
+    error = "--landscape vale s\xc3\xb3 para --mode=ink ou --mode=tactile";
     return false;
   }
   return takeBatchScript(scripts, request, error);
@@ -101,9 +104,10 @@ int runPrintCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parsePrintArguments(argc, argv, request, help, error);
-  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
+  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kTactileLineUsage + kUsageStatus;
   if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
-  if (!settleEmbosserSheet(request, error)) return answerBatchUsage("print", false, false, error, usage);
+  if (!settleEmbosserSheet(request, error) || !settleTactileLine(request, error))
+    return answerBatchUsage("print", false, false, error, usage);
   SilentRun silent;
   if (request.list) return listPrinters();
   // The printer first, so that a script typed on standard input is not typed in vain.

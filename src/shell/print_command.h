@@ -17,7 +17,8 @@
 struct PrintRequest : BatchRequest {
   bool list = false;
   std::string printer;   // UTF-8, as the print service names it
-  bool ink = false;      // the embosser unless --mode=ink
+  bool ink = false;      // the embosser unless --mode=ink or --mode=tactile
+  bool tactile = false;  // --mode=tactile: the ink printer, on swell paper
 };
 
 // Parses the arguments after "print" (argv[0] is "print"). False with `error` set

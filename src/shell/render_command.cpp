@@ -10,6 +10,9 @@
 #include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/ink/ink_pdf.h"
+#include "output/tactile/tactile_page.h"
+#include "output/tactile/tactile_pdf.h"
+#include "output/tactile/tactile_svg.h"
 #include "render/image_surface.h"
 #include "render/image_writer.h"
 #include "shell/batch_run.h"
@@ -17,17 +20,20 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Uso: pontelix render [--mode=screen|embosser|ink] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
+    "Uso: pontelix render [--mode=screen|embosser|ink|tactile] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
     "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille),\n"
     "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8),\n"
     "            .pef (a mesma p\xc3\xa1gina em Portable Embosser Format)\n"
-    "            ou .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe)\n"
+    "            .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe) ou .svg (o desenho\n"
+    "            t\xc3\xa1til, com cada linha do roteiro num grupo com t\xc3\xadtulo e descri\xc3\xa7\xc3\xa3o)\n"
     "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf,\n"
-    "            .txt e .pef) ou tinta (padr\xc3\xa3o para .pdf)\n"
+    "            .txt e .pef), tinta (padr\xc3\xa3o para .pdf) ou t\xc3\xa1til: papel microcapsulado,\n"
+    "            em tamanho real (.pdf ou .svg; padr\xc3\xa3o para .svg)\n"
     "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
-    "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura)\n"
-    "  --landscape  o .pdf com o papel deitado\n"
+    "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura);\n"
+    "            t\xc3\xa1til: o papel em mil\xc3\xadmetros (padr\xc3\xa3o 210x297, A4)\n"
+    "  --landscape  o .pdf ou o .svg com o papel deitado\n"
     "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
 constexpr char kUsageStatus[] =
     "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
@@ -65,7 +71,11 @@ bool chooseTarget(const std::string& output, RenderTarget& target) {
     return true;
   }
   if (endsWithNoCase(output, ".pdf")) {
-    target = RenderTarget::InkPdf;
+    target = RenderTarget::Pdf;
+    return true;
+  }
+  if (endsWithNoCase(output, ".svg")) {
+    target = RenderTarget::Svg;
     return true;
   }
   switch (imageFormatForName(output)) {
@@ -85,7 +95,8 @@ ImageFormat imageFormatOf(RenderTarget target) {
     case RenderTarget::EmbosserStream:
     case RenderTarget::EmbosserPage:
     case RenderTarget::EmbosserPef:
-    case RenderTarget::InkPdf: break;
+    case RenderTarget::Pdf:
+    case RenderTarget::Svg: break;
   }
   return ImageFormat::None;
 }
@@ -94,19 +105,26 @@ ImageFormat imageFormatOf(RenderTarget target) {
 // resolution that makes a side of the user's choosing as wide as the paper.
 InkPage pdfPageFor(const RenderRequest& request) {
   InkPage page = defaultInkPage();
-  if (request.inkSideGiven) page.dpi = dpiForSide(page, request.inkSide);
+  if (request.mode == OutputMode::Tactile) {
+    page.width = request.paperWidth * 100;
+    page.length = request.paperLength * 100;
+  } else if (request.inkSideGiven) {
+    page.dpi = dpiForSide(page, request.inkSide);
+  }
   return orientedPage(page, request.landscape);
 }
 
-bool prepareRequestedSurface(const RenderRequest& request) {
+bool prepareRequestedSurface(const RenderRequest& request, std::string& why) {
+  if (request.mode == OutputMode::Tactile) return prepareTactileSurface(pdfPageFor(request), why);
+  why = "n\xe3o foi poss\xedvel criar a superf\xed" "cie de desenho";
   outputMode = request.mode;
   setScreenSurfaceSize(request.width, request.height);
-  const bool pdf = request.target == RenderTarget::InkPdf;
+  const bool pdf = request.target == RenderTarget::Pdf;
   setInkPageSide(pdf ? static_cast<int32_t>(inkSideOf(printableDots(pdfPageFor(request)))) : request.inkSide);
   return prepareSurface();
 }
 
-bool writeOutput(const RenderRequest& request, std::string& error) {
+bool writeOutput(const RenderRequest& request, const std::vector<std::string>& lines, std::string& error) {
   int failure = 0;
   switch (request.target) {
     case RenderTarget::EmbosserStream:
@@ -118,9 +136,15 @@ bool writeOutput(const RenderRequest& request, std::string& error) {
     case RenderTarget::EmbosserPef:
       failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(surfacePixels())));
       break;
-    case RenderTarget::InkPdf:
+    case RenderTarget::Pdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
+        if (const VectorCanvas* paths = vectorSurface()) return writeTactilePdf(*paths, pdfPageFor(request), sink);
         return writeInkPagePdf(surfacePixels(), pdfPageFor(request), sink);
+      });
+      break;
+    case RenderTarget::Svg:
+      failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
+        return vectorSurface() && writeTactileSvg(*vectorSurface(), pdfPageFor(request), lines, sink);
       });
       break;
     default:
@@ -147,8 +171,10 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
         request.mode = OutputMode::Embosser;
       } else if (mode == "ink") {
         request.mode = OutputMode::InkPrinter;
+      } else if (mode == "tactile") {
+        request.mode = OutputMode::Tactile;
       } else {
-        why = "modo desconhecido: " + std::string(mode) + " (use screen, embosser ou ink)";
+        why = "modo desconhecido: " + std::string(mode) + " (use screen, embosser, ink ou tactile)";
         return false;
       }
     } else if (arg.starts_with("--size=")) {
@@ -176,22 +202,33 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   }
   if (!chooseTarget(request.output, request.target)) {
     error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output +
-            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt, .pef ou .pdf)";
+            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt, .pef, .pdf ou .svg)";
     return false;
   }
   if (!modeGiven) {
     const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage ||
                        request.target == RenderTarget::EmbosserPef;
-    request.mode = cells                                     ? OutputMode::Embosser
-                   : request.target == RenderTarget::InkPdf ? OutputMode::InkPrinter
-                                                             : OutputMode::Screen;
+    request.mode = cells                                  ? OutputMode::Embosser
+                   : request.target == RenderTarget::Pdf ? OutputMode::InkPrinter
+                   : request.target == RenderTarget::Svg ? OutputMode::Tactile
+                                                          : OutputMode::Screen;
   }
-  if (request.target == RenderTarget::InkPdf && request.mode != OutputMode::InkPrinter) {
-    error = "o .pdf \xc3\xa9 a p\xc3\xa1gina da impressora a tinta: use --mode=ink";
+  const bool page = request.target == RenderTarget::Pdf || request.target == RenderTarget::Svg;
+  const bool tactile = request.mode == OutputMode::Tactile;
+  if (request.target == RenderTarget::Pdf && request.mode != OutputMode::InkPrinter && !tactile) {
+    error = "o .pdf \xc3\xa9 a p\xc3\xa1gina da impressora a tinta: use --mode=ink ou --mode=tactile";
     return false;
   }
-  if (request.landscape && request.target != RenderTarget::InkPdf) {
-    error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf";
+  if (request.target == RenderTarget::Svg && !tactile) {
+    error = "o .svg \xc3\xa9 o desenho t\xc3\xa1til: use --mode=tactile";
+    return false;
+  }
+  if (tactile && !page) {
+    error = "o desenho t\xc3\xa1til \xc3\xa9 gravado em .pdf ou .svg";
+    return false;
+  }
+  if (request.landscape && !page) {
+    error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf ou .svg";
     return false;
   }
   if (!size.empty()) {
@@ -199,6 +236,11 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
     if (!parseSize(size, width, height)) {
       error = "tamanho inv\xc3\xa1lido: " + size + " (use LxA, de 1 a " + std::to_string(Canvas::kMaxSide) + ")";
       return false;
+    }
+    if (tactile) {
+      request.paperWidth = width;
+      request.paperLength = height;
+      return true;
     }
     if (request.mode == OutputMode::InkPrinter && width != height) {
       error = "a p\xc3\xa1gina de tinta \xc3\xa9 quadrada: " + size;
@@ -217,17 +259,23 @@ int runRenderCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parseRenderArguments(argc, argv, request, help, error);
-  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
+  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kTactileLineUsage + kUsageStatus;
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
-  if (!settleEmbosserSheet(request, error)) return answerBatchUsage("render", false, false, error, usage);
+  if (!settleEmbosserSheet(request, error) || !settleTactileLine(request, error))
+    return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
 
   SilentRun silent;
-  if (!prepareRequestedSurface(request)) return batchFailure("render", "n\xc3\xa3o foi poss\xc3\xadvel criar a superf\xc3\xad" "cie de desenho");
-  drawBatchDrawing(request.testDrawing, lines, silent.reports());
-  const bool written = writeOutput(request, error);
+  std::string why;
+  if (!prepareRequestedSurface(request, why)) return batchFailure("render", cp1252ToUtf8(why));
+  if (request.mode == OutputMode::Tactile) {
+    drawTactileDrawing(request.testDrawing, lines, silent.reports());
+  } else {
+    drawBatchDrawing(request.testDrawing, lines, silent.reports());
+  }
+  const bool written = writeOutput(request, lines, error);
   freeSurface();
   if (!written) return batchFailure("render", request.output + ": " + error);
   // A batch user learns of a missing curve from the status, not by looking.

@@ -1,11 +1,12 @@
 #pragma once
-// pontelix render [--mode=screen|embosser|ink] [--size=WxH] [--landscape] [--test-drawing] SCRIPT -o OUT
+// pontelix render [--mode=screen|embosser|ink|tactile] [--size=WxH] [--landscape] [--test-drawing] SCRIPT -o OUT
 //
 // Runs a command script (or the test drawing) without the interactive program and
 // writes the drawing as BMP, PNG or JPEG, as the byte stream an embosser receives
 // (".brf"), as the embosser page in Unicode Braille patterns (".txt") or as a Portable
 // Embosser Format document (".pef"), or as the PDF
-// page an ink printer receives (".pdf"). Nothing is heard and no key is awaited: line
+// page an ink printer receives (".pdf"), or the tactile drawing for swell paper as PDF
+// or SVG (".svg"). Nothing is heard and no key is awaited: line
 // errors and data-file messages go to standard error. Exit status: 0 a clean run; 1
 // something was written to standard error (a line error, a figure that could not be
 // drawn, a data file missing, unreadable or with bad lines, a notice), the output
@@ -16,7 +17,9 @@
 #include "render/surface.h"
 #include "shell/batch_run.h"
 
-enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, EmbosserPage, EmbosserPef, InkPdf };
+// A Pdf is the ink page or, with the tactile mode, the page for swell paper; an Svg is
+// always the tactile drawing.
+enum class RenderTarget { Bmp, Png, Jpeg, EmbosserStream, EmbosserPage, EmbosserPef, Pdf, Svg };
 
 struct RenderRequest : BatchRequest {
   OutputMode mode = OutputMode::Screen;
@@ -24,6 +27,8 @@ struct RenderRequest : BatchRequest {
   int height = 658;
   int inkSide = 2480;    // ink page side: A4's width at 300 dpi
   bool inkSideGiven = false;
+  int paperWidth = 210;  // the tactile page's paper, in millimetres
+  int paperLength = 297;
   std::string output;
   RenderTarget target = RenderTarget::Png;
 };

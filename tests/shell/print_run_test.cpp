@@ -50,7 +50,7 @@ class PrintRun : public ProgramRun {
 TEST_F(PrintRun, ISaysThePageSizeAndSendsOnePdfPageAtThePrintersResolution) {
   ASSERT_TRUE(addInkQueue("Tinta"));
   writeBytes(dir_.file("figura.pxg"), "CI 0 0 5\r\nRT -10 -10 10 10\r\n");
-  EXPECT_EQ(run("i<Enter>n<Esc>s", "figura.pxg"), 0);
+  EXPECT_EQ(run("i<Enter>nc<Esc>s", "figura.pxg"), 0);
   const auto jobs = cups_.waitForJobs(1);
   ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
   EXPECT_EQ(jobs[0].title, "Pontelix");
@@ -75,7 +75,7 @@ TEST_F(PrintRun, ISaysThePageSizeAndSendsOnePdfPageAtThePrintersResolution) {
 
 TEST_F(PrintRun, LandscapeSwapsTheSizeSaidButNotTheSide) {
   ASSERT_TRUE(addInkQueue("Tinta"));
-  EXPECT_EQ(run("i<Enter>ss<Esc>s", "p"), 0);  // S: the empty page all the same; S: landscape
+  EXPECT_EQ(run("i<Enter>ssc<Esc>s", "p"), 0);  // S: the empty page all the same; S: landscape
   EXPECT_EQ(timesSaid(kLandscapeAt300), 1) << transcriptText();
   const auto jobs = cups_.waitForJobs(1);
   ASSERT_EQ(jobs.size(), 1u);
@@ -88,7 +88,7 @@ TEST_F(PrintRun, LandscapeSwapsTheSizeSaidButNotTheSide) {
 TEST_F(PrintRun, TabPrintsTheTestDrawingPixelForPixel) {
   ASSERT_TRUE(addInkQueue("Tinta"));
   ASSERT_TRUE(cups_.command("lpadmin -p Tinta -o Resolution=600dpi -o PageSize=Letter"));
-  EXPECT_EQ(run("<Tab><Enter>n<Esc>s", "p"), 0);
+  EXPECT_EQ(run("<Tab><Enter>nc<Esc>s", "p"), 0);
   // Letter at 600 dpi with margins of 1/4 inch left and right, 1/2 inch top and bottom.
   EXPECT_EQ(timesSaid("4800 x 6000"), 1) << transcriptText();
   const auto jobs = cups_.waitForJobs(1);
@@ -100,6 +100,22 @@ TEST_F(PrintRun, TabPrintsTheTestDrawingPixelForPixel) {
   EXPECT_EQ(width, 4800);
   EXPECT_EQ(height, 4800);
   EXPECT_TRUE(printed == renderedTestDrawing(4800)) << "the printed image is not the test drawing";
+}
+
+TEST_F(PrintRun, SwellPaperGetsTheDrawingAsPathsAndEscAtThePaperSpendsNone) {
+  ASSERT_TRUE(addInkQueue("Tinta"));
+  EXPECT_EQ(run("<Tab><Enter>n<Esc><Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Papel comum ou papel microcapsulado? (C/M) ", "say: Cancelado"})) << transcriptText();
+  EXPECT_EQ(cups_.jobList(), "");
+  EXPECT_EQ(run("<Tab><Enter>nm<Esc>s", "p"), 0);
+  EXPECT_TRUE(heardInOrder({"say: Papel microcapsulado: linhas e pontos em relevo, no tamanho real.",
+                            "say: Página enviada para a impressora."}))
+      << transcriptText();
+  const auto jobs = cups_.waitForJobs(1);
+  ASSERT_EQ(jobs.size(), 1u);
+  // Paths, not a page-sized picture: the paper rises only where the lines are.
+  EXPECT_TRUE(pdfImages(keep(jobs[0], "tactile.pdf")).empty());
+  EXPECT_GT(jobs[0].bytes.size(), 10000u);
 }
 
 TEST_F(PrintRun, EscInTheChooserPrintsNothingAndSaysNothing) {
@@ -116,7 +132,7 @@ TEST_F(PrintRun, EscInTheChooserPrintsNothingAndSaysNothing) {
 
 TEST_F(PrintRun, ARawQueueGetsA4At300AndSaysSo) {
   ASSERT_TRUE(cups_.addRawQueue("Crua"));
-  EXPECT_EQ(run("<Tab><Enter>n<Esc>s", "p"), 0);
+  EXPECT_EQ(run("<Tab><Enter>nc<Esc>s", "p"), 0);
   EXPECT_TRUE(heardInOrder({"say: Imprimindo em ", "say: Crua",
                             "say: A impressora não informa o papel nem a resolução: assumido papel A4 a 300 pontos "
                             "por polegada.",
@@ -132,7 +148,7 @@ TEST_F(PrintRun, ARawQueueGetsA4At300AndSaysSo) {
 TEST_F(PrintRun, ARefusedJobOrNoSchedulerIsSaidAndTheMenuComesBack) {
   ASSERT_TRUE(addInkQueue("Tinta"));
   ASSERT_TRUE(cups_.command("cupsreject Tinta"));
-  EXPECT_EQ(run("i<Enter>sn<Esc>s", "p"), 0);  // S: the empty page all the same; N: upright
+  EXPECT_EQ(run("i<Enter>snc<Esc>s", "p"), 0);  // S: the empty page all the same; N: upright; C: plain paper
   EXPECT_TRUE(heardInOrder({"say: Tamanho do papel (em pixels): ", "say: Problemas na impressora.",
                             "say: Pontelix - Que deseja? ", "say: Fim do Pontelix"}))
       << transcriptText();

@@ -1,5 +1,7 @@
 #include "console/text/text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -120,3 +122,20 @@ std::string toUpperAnsi(std::string_view text) {
 char32_t cp1252ToUnicode(unsigned char byte) { return codePointOf(byte); }
 
 int unicodeToCp1252(char32_t codePoint) { return byteFor(codePoint); }
+
+std::string dotDecimal(double value, int decimals) {
+  char text[400];  // the widest double written out in full, and its decimals
+  const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  std::string number(text, ec == std::errc() ? end : text);
+  if (number.find('.') != std::string::npos) {
+    number.erase(number.find_last_not_of('0') + 1);
+    if (number.back() == '.') number.pop_back();
+  }
+  return number.empty() || number == "-0" ? std::string(1, '0') : number;
+}
+
+std::string decimalText(double value, int decimals) {
+  std::string number = dotDecimal(value, decimals);
+  std::replace(number.begin(), number.end(), '.', ',');
+  return number;
+}

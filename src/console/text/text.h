@@ -22,3 +22,9 @@ std::string toUpperAnsi(std::string_view text);
 // point (-1 when Windows-1252 has none).
 char32_t cp1252ToUnicode(unsigned char byte);
 int unicodeToCp1252(char32_t codePoint);
+
+// A number rounded to at most `decimals` places, without trailing zeros and never "-0":
+// with a dot for the decimal mark whatever the locale, as files such as PDF and SVG
+// write it, or with a comma, as Portuguese writes it.
+std::string dotDecimal(double value, int decimals);
+std::string decimalText(double value, int decimals);

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/text/text.h"
+
 namespace {
 
 // The comment that follows the header: bytes above 127 tell programs that copy the
@@ -24,19 +26,8 @@ constexpr unsigned char kBinaryMark[] = {'%', 0xE2, 0xE3, 0xCF, 0xD3, '\n'};
 // Object numbers, in the order they are written.
 enum Object : int { kCatalog = 1, kPages, kPage, kContents, kImage, kImageLength, kInfo, kObjectCount };
 
-// A number as PDF writes it: a dot for the decimal mark whatever the locale, no more
-// digits than a printer can use, no trailing zeros.
-std::string pdfNumber(double value) {
-  char text[64];
-  const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 4);
-  std::string number(text, ec == std::errc() ? end : text);
-  if (number.find('.') != std::string::npos) {
-    number.erase(number.find_last_not_of('0') + 1);
-    if (number.back() == '.') number.pop_back();
-  }
-  if (number.empty() || number == "-0") number = "0";
-  return number;
-}
+// A number as PDF writes it: no more digits than a printer can use.
+std::string pdfNumber(double value) { return dotDecimal(value, 4); }
 
 // Passes the file on to the sink, counting its bytes so that the cross-reference table
 // can give each object's offset. After the first refusal nothing more is passed on.

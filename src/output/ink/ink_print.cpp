@@ -16,6 +16,9 @@
 #include "output/printing/device_chooser.h"
 #include "output/printing/print_check.h"
 #include "output/printing/spooler.h"
+#include "output/tactile/tactile_page.h"
+#include "output/tactile/tactile_pdf.h"
+#include "output/tactile/tactile_settings.h"
 #include "render/image_surface.h"
 #include "render/surface.h"
 
@@ -53,6 +56,22 @@ bool prepareInkSurface(int64_t side) {
   return false;
 }
 
+// "Papel comum ou papel microcapsulado?": C or M, Enter for what Tramel.ini sets; false
+// after Esc, which is said.
+bool askInkPaper(InkPaper& paper) {
+  spkWrite("Papel comum ou papel microcapsulado? (C/M) ");
+  const int answer = askKey("CM");
+  conWriteLine();
+  if (answer == key::kEsc) {
+    sayMessage("PXCANC", 2);
+    return false;
+  }
+  const bool swell = answer == 'M' || (answer != 'C' && swellPaperByDefault());
+  paper = swell ? InkPaper::Swell : InkPaper::Plain;
+  spkWriteLine(swell ? "Papel microcapsulado: linhas e pontos em relevo, no tamanho real." : "Papel comum.");
+  return true;
+}
+
 }  // namespace
 
 bool findInkPage(const std::string& device, bool landscape, InkPage& oriented) {
@@ -75,9 +94,12 @@ bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented)
     sayMessage("PXPROBLI", 2);
     return false;
   }
-  const bool written = writeInkPagePdf(surfacePixels(), oriented, [](const void* data, size_t size) {
+  const ByteSink toPrinter = [](const void* data, size_t size) {
     return writeRawPrinter(std::string_view(static_cast<const char*>(data), size));
-  });
+  };
+  const VectorCanvas* paths = vectorSurface();
+  const bool written =
+      paths ? writeTactilePdf(*paths, oriented, toPrinter) : writeInkPagePdf(surfacePixels(), oriented, toPrinter);
   // A page that did not go whole is withdrawn, never printed in part.
   if (!written) abandonRawPrinterJob();
   if (written && closeRawPrinterJob()) return true;
@@ -85,8 +107,16 @@ bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented)
   return false;
 }
 
-bool printInkPage(const std::string& device, const InkPage& oriented, const std::function<void()>& draw) {
-  if (!prepareInkSurface(inkSideOf(printableDots(oriented)))) return false;
+bool printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, const std::function<void()>& draw) {
+  if (paper == InkPaper::Swell) {
+    std::string why;
+    if (!prepareTactileSurface(oriented, why)) {
+      spkWriteLine("N\xe3o foi poss\xedvel desenhar para papel microcapsulado: " + why + ".");
+      return false;
+    }
+  } else if (!prepareInkSurface(inkSideOf(printableDots(oriented)))) {
+    return false;
+  }
   draw();
   const bool sent = sendSurfaceToInkPrinter(device, oriented);
   freeSurface();
@@ -107,6 +137,8 @@ void printDrawing(bool testDrawing) {
     return;
   }
   const bool landscape = answer == 'S';
+  InkPaper paper = InkPaper::Plain;
+  if (!askInkPaper(paper)) return;
   sayMessage("PXIMPREM", 0);
   spkWriteLine(utf8ToCp1252(device));
   InkPage page;
@@ -114,6 +146,7 @@ void printDrawing(bool testDrawing) {
   const PrintableDots area = printableDots(page);
   sayMessage("PXTAMPAP", 0);
   spkWriteLine(pageSizeText(area));
-  const bool printed = printInkPage(device, page, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
+  setTactileLineWidth(configuredTactileLine());
+  const bool printed = printInkPage(device, page, paper, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
   if (printed) spkWriteLine("P\xe1gina enviada para a impressora.");
 }

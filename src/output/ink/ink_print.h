@@ -16,10 +16,15 @@ void printDrawing(bool testDrawing);
 // when the device does not tell its paper or its resolution (a raw queue).
 bool findInkPage(const std::string& device, bool landscape, InkPage& oriented);
 
-// Prepares the InkPrinter surface for the page, has `draw` draw on it, sends it and
+// The paper the page goes on: plain paper gets the drawing at the printer's resolution
+// (one surface pixel to a printer dot); swell paper, which rises where it is black, the
+// tactile drawing as paths at its real size.
+enum class InkPaper { Plain, Swell };
+
+// Prepares the surface for the page and the paper, has `draw` draw on it, sends it and
 // frees it. False, said, when the page has no printable area, its side is beyond what a
 // surface may have, the memory cannot be had, or the page was not accepted.
-bool printInkPage(const std::string& device, const InkPage& oriented, const std::function<void()>& draw);
+bool printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, const std::function<void()>& draw);
 
 // Sends the current surface as the PDF page of a new job named "Pontelix". Says
 // "Problemas na impressora." when the job is refused at the start, "Erro no

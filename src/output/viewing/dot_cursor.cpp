@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "console/keys.h"
+#include "console/text/text.h"
 
 namespace {
 
@@ -22,17 +23,6 @@ int nearestRowWithDot(const EmbosserPage& page, int y, int step) {
     if (rowHasDot(page, at)) return at;
   }
   return y;
-}
-
-// One decimal, a comma for the mark, no ",0".
-std::string number(double value) {
-  char text[32];
-  const double rounded = std::round(value * 10) / 10;
-  std::snprintf(text, sizeof text, "%.1f", rounded == 0 ? 0.0 : rounded);
-  std::string out = text;
-  if (out.ends_with(".0")) out.resize(out.size() - 2);
-  std::replace(out.begin(), out.end(), '.', ',');
-  return out;
 }
 
 }  // namespace
@@ -108,4 +98,4 @@ std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, si
   return figure;
 }
 
-std::string userCoordinatesText(double x, double y) { return "x " + number(x) + "; y " + number(y); }
+std::string userCoordinatesText(double x, double y) { return "x " + decimalText(x, 1) + "; y " + decimalText(y, 1); }

@@ -1,4 +1,5 @@
-// Option G: the drawing of the command lines written as a JPEG, PNG or BMP file.
+// Option G: the drawing of the command lines written as a JPEG, PNG or BMP file, or as
+// the tactile drawing in SVG.
 #include <string>
 
 #include "console/console.h"
@@ -9,6 +10,8 @@
 #include "console/text/file_write.h"
 #include "console/text/text.h"
 #include "messages/messages.h"
+#include "language/interpreter.h"
+#include "output/tactile/tactile_svg.h"
 #include "output/viewing/screen_drawing.h"
 #include "output/viewing/viewing.h"
 #include "project/project.h"
@@ -30,6 +33,11 @@ void sayNotSaved(const std::string& reason) {
 // rendering, as it always was; a name that names none is refused without touching a file
 // of that name.
 void writeDrawingImage(const std::string& name) {
+  if (name.size() >= 4 && toUpperAnsi(name.substr(name.size() - 4)) == ".SVG") {
+    const int error = saveTactileSvg(cp1252ToUtf8(name), commandLines(), spokenScriptReports());
+    if (error != 0) return sayNotSaved(fileFailureReason(error));
+    return sayMessage("PXOK", 1);
+  }
   if (!drawOnScreenSurface(false)) {
     sayNotSaved(kNoSurfaceReason);
     return;

@@ -21,7 +21,7 @@ class InkPrintTest : public SpoolerTest {
 };
 
 TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
-  ASSERT_TRUE(printInkPage("Tinta/rascunho", smallPage(), drawMark));
+  ASSERT_TRUE(printInkPage("Tinta/rascunho", smallPage(), InkPaper::Plain, drawMark));
   EXPECT_EQ(fake_.openedDevice, "Tinta/rascunho");
   EXPECT_EQ(fake_.openedTitle, "Pontelix");
   EXPECT_EQ(fake_.openedFormat, JobFormat::Pdf);
@@ -42,20 +42,20 @@ TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
 
 TEST_F(InkPrintTest, ARefusedJobIsSaidAndAPageCutShortIsWithdrawn) {
   fake_.openSucceeds = false;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, drawMark));
   EXPECT_EQ(said(), (std::vector<std::string>{"say: Problemas na impressora."}));
   EXPECT_TRUE(fake_.closes.empty());
 
   fake_.openSucceeds = true;
   fake_.writesBeforeFailure = 5;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, drawMark));
   EXPECT_EQ(fake_.closes, std::vector<bool>{false});
   EXPECT_EQ(said().back(), "say: Erro no dispositivo");
 
   // The service refuses the finished page.
   fake_.writesBeforeFailure = -1;
   fake_.finishAccepted = false;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, drawMark));
   EXPECT_EQ(said().back(), "say: Erro no dispositivo");
   EXPECT_EQ(surfaceWidth(), 0);  // freed on every road
 }
@@ -63,11 +63,11 @@ TEST_F(InkPrintTest, ARefusedJobIsSaidAndAPageCutShortIsWithdrawn) {
 TEST_F(InkPrintTest, APageTooLargeOrWithoutAreaIsRefusedBeforeAnyJob) {
   InkPage fine = smallPage();
   fine.dpi = 20000;  // 20000 x 40000 dots
-  EXPECT_FALSE(printInkPage("Tinta", fine, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", fine, InkPaper::Plain, drawMark));
   EXPECT_EQ(said().back(), "say: A página tem 20000 pontos de lado; o Pontelix desenha no máximo 16384.");
   InkPage none = smallPage();
   none.left = 3000;
-  EXPECT_FALSE(printInkPage("Tinta", none, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", none, InkPaper::Plain, drawMark));
   EXPECT_EQ(said().back(), "say: A impressora informa uma página sem área de impressão.");
   EXPECT_EQ(fake_.opened, 0);
 }
@@ -108,7 +108,7 @@ TEST_F(InkPrintTest, AnUnknownPrinterOrASilentServiceIsSaid) {
 
 TEST_F(InkPrintTest, TheListStartsOnTheInkPrinterSetInTheConfiguration) {
   writeFile(dir_ + "/config/tramel/Tramel.ini", "[PONTELIX]\nIMPTINTA=Tinta/rascunho\n");
-  user("<Enter>n");
+  user("<Enter>nc");
   printDrawing(true);
   EXPECT_EQ(fake_.askedPage, "Tinta/rascunho");
   const std::vector<std::string> spoken = said();
