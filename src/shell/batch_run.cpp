@@ -11,6 +11,7 @@
 #include "console/text/text_file.h"
 #include "console/transcript.h"
 #include "language/interpreter.h"
+#include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "project/project.h"
 #include "render/figures.h"
@@ -93,6 +94,9 @@ const char kEmbosserPageUsage[] =
 
 bool settleEmbosserSheet(const BatchRequest& request, std::string& error) {
   EmbosserSheet sheet = configuredEmbosserSheet();
+  // Said, as the talking program says it; the run goes on with the defaults.
+  if (const std::string problem = unreadConfigurationText(); !problem.empty())
+    std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(problem).c_str());
   if (!request.embosserPage.empty()) {
     const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
     if (!preset) {

@@ -2,9 +2,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+#include <utility>
 
+#include "console/text/file_read.h"
 #include "console/text/file_write.h"
 #include "console/text/text.h"
 
@@ -69,13 +70,16 @@ std::vector<IniFile::Entry> IniFile::entries(const std::string& section) const {
   return out;
 }
 
-IniFile IniFile::load(const std::string& path) {
+int IniFile::load(const std::string& path, IniFile& ini) {
+  ini = IniFile();
+  std::string bytes;
+  if (const int error = readRegularFile(path, kMaxIniFileBytes, bytes); error != 0) return error;
+  ini = parse(std::move(bytes));
+  return 0;
+}
+
+IniFile IniFile::parse(std::string text) {
   IniFile ini;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ini;
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string text = buffer.str();
   ini.utf8 = isValidUtf8(text);
   if (ini.utf8) text = utf8ToCp1252(text);
   std::string line;

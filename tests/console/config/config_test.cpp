@@ -1,4 +1,5 @@
 #include "console/config/config.h"
+#include "console/config/ini_cache.h"
 #include "console/console_fixture.h"
 #include "console/text/file_write.h"
 
@@ -151,6 +152,24 @@ TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
   EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), EIO);
   EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ + "/config/tramel"), {}), 1);
+}
+
+// Many keys cost one read; a change on disk, or a write of our own, is read again.
+TEST_F(ConfigTest, TheFileIsReadOncePerChange) {
+  writeFile(userIni(), "[VIDEO]\nCORLETRA=14\n[TRAMEL]\nPGMTRAMEL=/opt/t\n[X]\nSOM=@\\som\n");
+  const long before = cachedIniReads();
+  for (int i = 0; i < 30; ++i) {
+    EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
+    EXPECT_EQ(cfgReadValue("X", "SOM"), "/opt/t/som");
+    EXPECT_EQ(cfgReadSection("VIDEO", "Tramel.ini").size(), 1u);
+  }
+  EXPECT_EQ(cachedIniReads() - before, 1);
+
+  writeFile(userIni(), "[VIDEO]\nCORLETRA=7\n");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "7");
+  ASSERT_EQ(cfgWriteValues({{"VIDEO", "CORLETRA", "8"}}), 0);
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "8");
+  EXPECT_EQ(cachedIniReads() - before, 3);
 }
 
 TEST_F(ConfigTest, WholeNumbers) {
