@@ -4,7 +4,7 @@
 #include "console/config/config.h"
 #include "console/console.h"
 #include "console/speech.h"
-#include "console/text/file_write.h"
+#include "console/text/file_failure.h"
 #include "console/text/text.h"
 #include "messages/messages.h"
 

@@ -7,6 +7,7 @@
 
 #include "console/config/config.h"
 #include "console/config/options.h"
+#include "console/text/file_failure.h"
 #include "console/text/text.h"
 #include "console/text/text_file.h"
 #include "console/transcript.h"
@@ -146,12 +147,12 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   if (name == "-") {
     std::string bytes;
     if (!readAllOfStdin(bytes)) {
-      error = std::string("n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: ") + std::strerror(errno);
+      error = "n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: " + cp1252ToUtf8(fileFailureReason(errno));
       return false;
     }
     text = decodeProjectText(bytes);
   } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + std::strerror(err);
+    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + cp1252ToUtf8(fileFailureReason(err));
     return false;
   }
   lines = std::move(text.lines);

@@ -91,31 +91,3 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce) 
 int replaceFileAtomically(const std::string& path, std::string_view bytes) {
   return replaceFileAtomically(path, [bytes](const ByteSink& sink) { return sink(bytes.data(), bytes.size()); });
 }
-
-std::string fileFailureReason(int error) {
-  switch (error) {
-    case EACCES:
-    case EPERM:
-      return "sem permiss\xe3o";
-    case EROFS:
-      return "disco somente para leitura";
-    case ENOSPC:
-    case EDQUOT:
-      return "disco cheio";
-    case ENOENT:
-    case ENOTDIR:
-      return "pasta ou arquivo inexistente";
-    case EISDIR:
-      return "o nome \xe9 de uma pasta";
-    case EINVAL:
-      return "n\xe3o \xe9 um arquivo comum";
-    case EFBIG:
-      return "arquivo grande demais";
-    case ENAMETOOLONG:
-      return "nome longo demais";
-    case EIO:
-      return "erro de leitura ou grava\xe7\xe3o";
-    default:
-      return "erro " + std::to_string(error);
-  }
-}

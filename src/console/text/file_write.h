@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/text/file_failure.h"
+
 // Takes bytes in order; false when they could not be written.
 using ByteSink = std::function<bool(const void* data, std::size_t size)>;
 // Produces the file's content through the sink; false when it could not (for a reason
@@ -23,10 +25,6 @@ using ByteProducer = std::function<bool(const ByteSink& sink)>;
 // failed (EIO when the producer gave up without a system error).
 int replaceFileAtomically(const std::string& path, const ByteProducer& produce);
 int replaceFileAtomically(const std::string& path, std::string_view bytes);
-
-// Why a file could not be read or written, from its errno, in a few lower-case words a
-// user can act on ("sem permissão", "disco cheio"); Windows-1252.
-std::string fileFailureReason(int error);
 
 // The system calls that writing goes through, so that tests can make them fail the way
 // a full disk or a broken device does.
