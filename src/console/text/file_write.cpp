@@ -3,13 +3,30 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
 namespace {
 
 FileSystemCalls gCalls{::write, ::fsync, ::rename};
+
+// The dot before the name, the dot after it and mkstemp's six letters.
+constexpr size_t kTemporaryExtra = 8;
+constexpr std::string_view kTemporaryLetters = "XXXXXX";
+
+// ".NAME." for the temporary files beside `base` in `directory`: NAME is cut (never
+// inside a UTF-8 character) so that the temporary name fits a file name (NAME_MAX) and
+// its path fits PATH_MAX. Two long names that differ only past the cut share the stem.
+std::string temporaryStem(const std::string& directory, const std::string& base) {
+  const long pathRoom = PATH_MAX - 1 - static_cast<long>(directory.size() + 1 + kTemporaryExtra);
+  size_t cut = std::min({base.size(), static_cast<size_t>(NAME_MAX) - kTemporaryExtra,
+                         static_cast<size_t>(std::max(pathRoom, 0L))});
+  while (cut > 0 && cut < base.size() && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
+  return "." + base.substr(0, cut) + ".";
+}
 
 int writeAll(int fd, const void* data, size_t size) {
   const char* at = static_cast<const char*>(data);
@@ -70,7 +87,9 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce) 
     if (::access(target.c_str(), W_OK) != 0) return errno;
     mode = st.st_mode & 07777;
   }
-  std::string temp = directoryOf(target) + "/." + baseNameOf(target) + ".XXXXXX";
+  const std::string directory = directoryOf(target);
+  const std::string stem = temporaryStem(directory, baseNameOf(target));
+  std::string temp = directory + "/" + stem + std::string(kTemporaryLetters);
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return errno;
   int error = ::fchmod(fd, mode) != 0 ? errno : 0;

@@ -4,6 +4,9 @@
 // the same directory, which is flushed and then renamed over the old one. A failure (a
 // full disk, no permission, a missing directory) leaves the old file exactly as it was
 // and no temporary file behind.
+//
+// The temporary file is named ".NAME.XXXXXX" (NAME shortened when the whole would not
+// fit a file name or a path).
 #include <sys/types.h>
 
 #include <cstddef>

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
+#include "console/text/text.h"
 #include "scratch.h"
 
 namespace {
@@ -89,6 +91,36 @@ TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
 
   EXPECT_EQ(readBytes(path), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// The temporary name is cut to fit, between characters, and keeps the name's start.
+TEST_F(FailingFileSystem, NamesAndPathsAtTheSystemsLimitsCanBeSaved) {
+  ScratchDir dir;
+  static std::string temporary;
+  fileSystemCalls().write = [](int fd, const void* data, size_t size) {
+    char name[PATH_MAX];
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), name, sizeof name);
+    temporary = std::filesystem::path(std::string(name, static_cast<size_t>(std::max<ssize_t>(n, 0)))).filename();
+    return ::write(fd, data, size);
+  };
+  std::string accented;
+  while (accented.size() < NAME_MAX - 1) accented += "\xc3\xa9";
+  std::string deep = dir.path();
+  while (deep.size() < PATH_MAX - 200) deep += "/" + std::string(100, 'p');
+  std::filesystem::create_directories(deep);
+  const std::string nearPathMax = deep + "/" + std::string(PATH_MAX - 6 - deep.size() - 1, 'n');
+  for (const std::string& path : {dir.file(std::string(NAME_MAX, 'a')), dir.file(accented + "x"), nearPathMax}) {
+    const std::string name = std::filesystem::path(path).filename();
+    for (const char* content : {"old", "new"}) {
+      ASSERT_EQ(replaceFileAtomically(path, content), 0) << name.size();
+      EXPECT_EQ(readBytes(path), content);
+      EXPECT_TRUE(isValidUtf8(temporary)) << temporary;
+      EXPECT_EQ(temporary.substr(0, 20), "." + name.substr(0, 19));
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(path).parent_path())) {
+      EXPECT_NE(entry.path().filename().string()[0], '.');
+    }
+  }
 }
 
 TEST(FileFailureReason, EveryErrorASaveOrALoadMeetsIsSaidInWords) {
