@@ -1,5 +1,6 @@
 #include "console/text/file_write.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +12,17 @@
 
 namespace {
 
-FileSystemCalls gCalls{::write, ::fsync, ::rename};
+int syncDirectory(const char* path) {
+  const int fd = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  const int result = ::fsync(fd);
+  const int error = errno;
+  ::close(fd);
+  errno = error;
+  return result;
+}
+
+FileSystemCalls gCalls{::write, ::fsync, ::rename, syncDirectory};
 
 // The dot before the name, the dot after it and mkstemp's six letters.
 constexpr size_t kTemporaryExtra = 8;
@@ -103,8 +114,17 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce) 
   if (error == 0 && gCalls.fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && gCalls.rename(temp.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) ::unlink(temp.c_str());
-  return error;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    return error;
+  }
+  // The rename survives a power cut only once the directory is flushed. When that fails
+  // the save still succeeded: the name already holds the whole new content, flushed,
+  // and the old content is gone from it, so a failure would tell the user that the file
+  // was not saved when it was, and a second try could not do better. Some file systems
+  // can't flush a directory at all.
+  gCalls.syncDirectory(directory.c_str());
+  return 0;
 }
 
 int replaceFileAtomically(const std::string& path, std::string_view bytes) {

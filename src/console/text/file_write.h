@@ -1,9 +1,9 @@
 #pragma once
 // Writing a whole file safely, the one way every file of the program is saved (projects,
 // images, embosser streams, configuration, screen dumps): the bytes go to a new file in
-// the same directory, which is flushed and then renamed over the old one. A failure (a
-// full disk, no permission, a missing directory) leaves the old file exactly as it was
-// and no temporary file behind.
+// the same directory, which is flushed and then renamed over the old one, and the
+// directory is flushed after it. A failure (a full disk, no permission, a missing
+// directory) leaves the old file exactly as it was and no temporary file behind.
 //
 // The temporary file is named ".NAME.XXXXXX" (NAME shortened when the whole would not
 // fit a file name or a path).
@@ -35,5 +35,8 @@ struct FileSystemCalls {
   ssize_t (*write)(int fd, const void* data, size_t size);
   int (*fsync)(int fd);
   int (*rename)(const char* from, const char* to);
+  // Flushes a directory's entries (a name made or replaced in it) to the disk; 0, or -1
+  // with errno set.
+  int (*syncDirectory)(const char* path);
 };
 FileSystemCalls& fileSystemCalls();

@@ -133,7 +133,14 @@ TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
   // The system file stands in for a user who has none; the user's own file starts
   // from its lines, and the system file is not touched.
   writeFile(systemIni(), "[VIDEO]\nCORLETRA=14\n");
+  // The new folders' names are flushed in their parents, and the file's in its folder.
+  static std::vector<std::string> synced;
+  synced.clear();
+  const FileSystemCalls real = fileSystemCalls();
+  fileSystemCalls().syncDirectory = [](const char* folder) { synced.push_back(folder); return 0; };
   ASSERT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Sim"}}), 0);
+  fileSystemCalls() = real;
+  EXPECT_EQ(synced, (std::vector<std::string>{dir_ + "/config", dir_, dir_ + "/config/tramel"}));
   EXPECT_EQ(read(systemIni()), "[VIDEO]\nCORLETRA=14\n");
   EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(cfgUserFolder(), dir_ + "/config/tramel");

@@ -93,6 +93,26 @@ TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST_F(FailingFileSystem, TheDirectoryIsSyncedAfterTheRenameAndItsFailureLosesNothing) {
+  ScratchDir dir;
+  static std::vector<std::string> events;
+  events.clear();
+  fileSystemCalls().rename = [](const char* from, const char* to) {
+    events.push_back("rename");
+    return ::rename(from, to);
+  };
+  fileSystemCalls().syncDirectory = [](const char* folder) {
+    events.push_back(folder);
+    errno = EIO;
+    return -1;
+  };
+  // The content is whole under its name when the directory fails to sync: no failure.
+  EXPECT_EQ(replaceFileAtomically(dir.file("p.pxg"), "new"), 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"rename", dir.path()}));
+  EXPECT_EQ(readBytes(dir.file("p.pxg")), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
 // The temporary name is cut to fit, between characters, and keeps the name's start.
 TEST_F(FailingFileSystem, NamesAndPathsAtTheSystemsLimitsCanBeSaved) {
   ScratchDir dir;
