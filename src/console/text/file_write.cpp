@@ -1,5 +1,6 @@
 #include "console/text/file_write.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -37,6 +39,49 @@ std::string temporaryStem(const std::string& directory, const std::string& base)
                          static_cast<size_t>(std::max(pathRoom, 0L))});
   while (cut > 0 && cut < base.size() && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
   return "." + base.substr(0, cut) + ".";
+}
+
+bool isTemporaryOf(std::string_view name, std::string_view stem) {
+  if (name.size() != stem.size() + kTemporaryLetters.size() || !name.starts_with(stem)) return false;
+  const std::string_view letters = name.substr(stem.size());
+  return std::all_of(letters.begin(), letters.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+  });
+}
+
+timespec now() {
+  timespec t{};
+  ::clock_gettime(CLOCK_REALTIME, &t);
+  return t;
+}
+
+// Taken before main, as near to the process's start as the program can tell.
+const timespec gProcessStart = now();
+
+// A file last written before this process started, with a second to spare: file times
+// come from a clock that may lag the one read here by a tick, and a save under way in
+// another process keeps its file's time current.
+bool writtenBeforeThisProcess(const struct stat& st) {
+  return st.st_mtim.tv_sec + 1 < gProcessStart.tv_sec;
+}
+
+// Removes the temporary files a killed save of this target left: its own stem and six
+// letters, regular files of this user, written before this process started, so that no
+// save still under way is touched. One pass over the directory; nothing is said of a
+// file that can't be removed.
+void removeStaleTemporaries(const std::string& directory, const std::string& stem) {
+  DIR* folder = ::opendir(directory.c_str());
+  if (!folder) return;
+  const int fd = ::dirfd(folder);
+  while (const dirent* entry = ::readdir(folder)) {
+    if (!isTemporaryOf(entry->d_name, stem)) continue;
+    struct stat st{};
+    if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && writtenBeforeThisProcess(st)) {
+      ::unlinkat(fd, entry->d_name, 0);
+    }
+  }
+  ::closedir(folder);
 }
 
 int writeAll(int fd, const void* data, size_t size) {
@@ -100,6 +145,7 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce) 
   }
   const std::string directory = directoryOf(target);
   const std::string stem = temporaryStem(directory, baseNameOf(target));
+  removeStaleTemporaries(directory, stem);
   std::string temp = directory + "/" + stem + std::string(kTemporaryLetters);
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return errno;

@@ -6,7 +6,8 @@
 // directory) leaves the old file exactly as it was and no temporary file behind.
 //
 // The temporary file is named ".NAME.XXXXXX" (NAME shortened when the whole would not
-// fit a file name or a path).
+// fit a file name or a path). Such files that a killed save left beside the target are
+// removed when the next save of it begins.
 #include <sys/types.h>
 
 #include <cstddef>

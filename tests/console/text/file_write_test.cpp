@@ -1,5 +1,6 @@
 #include "console/text/file_write.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <filesystem>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -141,6 +143,24 @@ TEST_F(FailingFileSystem, NamesAndPathsAtTheSystemsLimitsCanBeSaved) {
       EXPECT_NE(entry.path().filename().string()[0], '.');
     }
   }
+}
+
+// A save removes what a killed save of the same file left, and nothing else: not a
+// temporary file written since this process started (another save may be under way),
+// not another file's, not other names.
+TEST(ReplaceFile, ASaveRemovesTheTemporaryFilesAKilledSaveOfItLeft) {
+  ScratchDir dir;
+  const std::set<std::string> kept{"p.pxg", ".p.pxg.Z9y8X7", ".q.pxg.a1B2c3", ".p.pxg.abc", ".p.pxg.a1B2c!", ".config"};
+  for (const std::string& name : kept) writeBytes(dir.file(name), "x");
+  const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  for (const char* old : {".p.pxg.a1B2c3", ".q.pxg.a1B2c3", ".p.pxg.abc", ".p.pxg.a1B2c!", ".config"}) {
+    writeBytes(dir.file(old), "x");
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.file(old).c_str(), anHourAgo, 0), 0);
+  }
+  ASSERT_EQ(replaceFileAtomically(dir.file("p.pxg"), "new"), 0);
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.insert(entry.path().filename());
+  EXPECT_EQ(names, kept);
 }
 
 TEST(FileFailureReason, EveryErrorASaveOrALoadMeetsIsSaidInWords) {
