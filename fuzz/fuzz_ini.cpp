@@ -1,9 +1,9 @@
-// The profile reader on a file holding the input, asked for what the program reads.
+// The profile parser on the input, asked for what the program reads.
 #include "console/config/ini_file.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const IniFile ini = IniFile::load(fuzzInputFile(data, size));
+  const IniFile ini = IniFile::parse(std::string(fuzzText(data, size)));
   std::string value;
   ini.find("TRADUTOR", "VELOCIDADE", value);
   ini.find("tramel", "", value);

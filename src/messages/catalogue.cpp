@@ -204,6 +204,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXCFGIG", "Nada mudou."},
     {"PXCFGNGV", "Configura\xe7\xe3" "o n\xe3" "o gravada: "},
     {"PXCFGOK", "Configura\xe7\xe3" "o gravada."},
+    {"PXCFGNLD", "Configura\xe7\xe3" "o n\xe3" "o lida, valem os valores padr\xe3" "o: "},
     {"PXCFGSEXT", "O sintetizador externo n\xe3" "o respondeu; fala o sintetizador interno."},
 };
 

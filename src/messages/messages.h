@@ -15,6 +15,10 @@ std::string messageText(std::string_view key);
 // recording exists, then the key's own recording, or speaks the text when it has none.
 void sayMessage(std::string_view key, int lineEnds);
 
+// Why the Tramel.ini in use could not be read (cfgReadProblem), with its name, as one
+// line; empty when nothing is wrong with it.
+std::string unreadConfigurationText();
+
 // "Não implementado", written, spoken and followed by an empty line.
 void sayNotImplemented();
 

@@ -1,8 +1,11 @@
-// Writing and hearing catalogue messages.
+// Writing and hearing catalogue messages, and the texts built from them.
 #include <string>
 
+#include "console/config/config.h"
 #include "console/console.h"
 #include "console/speech.h"
+#include "console/text/file_failure.h"
+#include "console/text/text.h"
 #include "messages/messages.h"
 
 void sayMessage(std::string_view key, int lineEnds) {
@@ -22,4 +25,11 @@ void sayMessage(std::string_view key, int lineEnds) {
 void sayNotImplemented() {
   spkWriteLine(messageText("PXNIMPL"));
   conWriteLine();
+}
+
+std::string unreadConfigurationText() {
+  const CfgProblem problem = cfgReadProblem();
+  if (problem.path.empty()) return {};
+  const std::string path = isValidUtf8(problem.path) ? utf8ToCp1252(problem.path) : problem.path;
+  return messageText("PXCFGNLD") + path + ": " + fileFailureReason(problem.error) + ".";
 }

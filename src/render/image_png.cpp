@@ -36,6 +36,10 @@ void pngFlush(png_structp) {}
 
 void pngQuietWarning(png_structp, png_const_charp) {}
 
+// libpng's own error function writes its English text to standard error; the caller
+// says the reason in its own words.
+[[noreturn]] void pngQuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
 constexpr std::uint32_t kColourBits = 0xFFFFFFu;
 // Drawings are long runs of one colour, so the pixels are looked at in blocks first: a
 // block all of the colour last seen is passed over whole, with a test the compiler makes
@@ -137,7 +141,7 @@ bool writePng(const PixelView& image, const ByteSink& sink) {
   Palette palette;
   PngTarget target{&sink, palette.collect(image)};
   const std::vector<png_color> entries = palette.entries();
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, pngQuietWarning);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, pngQuietError, pngQuietWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   if (!info) {

@@ -7,10 +7,12 @@
 
 #include "console/config/config.h"
 #include "console/config/options.h"
+#include "console/text/file_failure.h"
 #include "console/text/text.h"
 #include "console/text/text_file.h"
 #include "console/transcript.h"
 #include "language/interpreter.h"
+#include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/tactile/tactile_settings.h"
 #include "project/project.h"
@@ -96,6 +98,9 @@ const char kEmbosserPageUsage[] =
 
 bool settleEmbosserSheet(const BatchRequest& request, std::string& error) {
   EmbosserSheet sheet = configuredEmbosserSheet();
+  // Said, as the talking program says it; the run goes on with the defaults.
+  if (const std::string problem = unreadConfigurationText(); !problem.empty())
+    std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(problem).c_str());
   if (!request.embosserPage.empty()) {
     const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
     if (!preset) {
@@ -159,12 +164,12 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   if (name == "-") {
     std::string bytes;
     if (!readAllOfStdin(bytes)) {
-      error = std::string("n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: ") + std::strerror(errno);
+      error = "n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: " + cp1252ToUtf8(fileFailureReason(errno));
       return false;
     }
     text = decodeProjectText(bytes);
   } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + std::strerror(err);
+    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + cp1252ToUtf8(fileFailureReason(err));
     return false;
   }
   lines = std::move(text.lines);

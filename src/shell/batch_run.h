@@ -45,7 +45,8 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
 
 // Sets the embosser sheet: Tramel.ini's page, then the page named on the command line,
 // then the cells, lines and mode given there. False with `error` set (UTF-8) for a page
-// that is unknown or cannot be printed.
+// that is unknown or cannot be printed. A Tramel.ini that could not be read is said on
+// standard error (the run goes on with the defaults and its status is not changed).
 bool settleEmbosserSheet(const BatchRequest& request, std::string& error);
 
 // The embosser page options as the usage lists them.

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "console/text/file_failure.h"
+#include "console/text/text.h"
 #include "shell/command_line.h"
 #include "shell/install_layout.h"
 
@@ -16,7 +18,7 @@ int runConsoleProgram(char** argv) {
     execv(program.c_str(), argv);
     if (errno != ENOENT) {
       std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel iniciar o programa interativo %s: %s\n",
-                   program.c_str(), std::strerror(errno));
+                   program.c_str(), cp1252ToUtf8(fileFailureReason(errno)).c_str());
       return kUsageError;
     }
   }

@@ -39,6 +39,15 @@ void tellWhenSilent() {
   std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(text).c_str());
 }
 
+// A configuration that could not be read leaves every setting at its default, and
+// option C will not write over it: the user hears why at once.
+void tellUnreadConfiguration() {
+  const std::string text = unreadConfigurationText();
+  if (text.empty()) return;
+  spkWriteLine(text);
+  conWriteLine();
+}
+
 }  // namespace
 
 bool startProgram() {
@@ -52,6 +61,7 @@ bool startProgram() {
   spkWriteLine(kPontelixVersion);
   conWriteLine();
   conSetBackColour(0);
+  tellUnreadConfiguration();
 
   resetProject();
   setProjectFileName(askProjectFileName());

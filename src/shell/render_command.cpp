@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "console/text/file_failure.h"
 #include "console/text/text.h"
 #include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
@@ -150,7 +151,7 @@ bool writeOutput(const RenderRequest& request, const std::vector<std::string>& l
     default:
       failure = saveSurfaceImage(request.output, imageFormatOf(request.target));
   }
-  if (failure != 0) error = std::string("n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: ") + std::strerror(failure);
+  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(fileFailureReason(failure));
   return failure == 0;
 }
 

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "private_cups.h"
 #include "shell/program_run.h"
@@ -36,6 +37,32 @@ TEST_F(ConfigureRun, AReadOnlyFolderIsSaidAndTheFileStaysWholeThenTheValueIsWrit
   // The services have also written their three switches, as at every start.
   EXPECT_EQ(readBytes(ini()).rfind("; minha voz\n[TRADUTOR]\nVELOCIDADE=4\n\n[TRAMEL]\n", 0), 0u);
   ::chmod(folder().c_str(), 0755);
+}
+
+// A Tramel.ini that can't be read is said at start, the program goes on with the
+// defaults, and neither the defaults it writes at start nor C write over it.
+TEST_F(ConfigureRun, AConfigurationThatCantBeReadIsSaidAndNeverWrittenOver) {
+  const struct {
+    const char* make;
+    std::string reason;
+  } cases[] = {{"mkfifo", "não é um arquivo comum"},
+               {"ln -s /dev/zero", "não é um arquivo comum"},
+               {"truncate -s 5M", "arquivo grande demais"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.make);
+    std::filesystem::remove_all(folder());
+    std::filesystem::create_directories(folder());
+    ASSERT_EQ(std::system((std::string(c.make) + " '" + ini() + "'").c_str()), 0);
+    struct stat before{}, after{};
+    ::lstat(ini().c_str(), &before);
+    EXPECT_EQ(run("c4<PgDn><Esc>s", "p"), 0);
+    EXPECT_TRUE(heardInOrder({"say: Configuração não lida, valem os valores padrão: " + ini() + ": " + c.reason + ".",
+                              "say: Velocidade da fala", "say: Configuração não gravada: " + c.reason + "."}))
+        << transcriptText();
+    ::lstat(ini().c_str(), &after);
+    EXPECT_EQ(std::tie(after.st_ino, after.st_mode, after.st_size), std::tie(before.st_ino, before.st_mode, before.st_size));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
+  }
 }
 
 // The printer chosen in C is where the list of B starts: Enter there embosses on it.

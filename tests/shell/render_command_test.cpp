@@ -215,6 +215,20 @@ TEST_F(RenderCommand, AnUnwritableOutputKeepsTheOldFile) {
   fs::permissions(dir_ / "ro", fs::perms::owner_all);
 }
 
+// What the system or a library says of a failure reaches the user in Portuguese words.
+TEST_F(RenderCommand, FailuresAreSaidInPortugueseWords) {
+  write("k.pxg", "PT 0 0\n");
+  EXPECT_EQ(render("k.pxg -o falta/x.png").err,
+            "pontelix render: falta/x.png: não foi possível gravar o arquivo: pasta ou arquivo inexistente\n");
+  EXPECT_EQ(render("falta.pxg -o x.png").err,
+            "pontelix render: não foi possível ler falta.pxg: pasta ou arquivo inexistente\n");
+  // The file size limit stops the picture half-way, while libpng is writing it.
+  const std::string limited = "cd '" + dir_.string() + "' && trap '' XFSZ && ulimit -f 1 && '" PONTELIX_EXE
+                              "' render --test-drawing -o t.png 2>err.txt";
+  EXPECT_EQ(WEXITSTATUS(std::system(limited.c_str())), 2);
+  EXPECT_EQ(read(dir_ / "err.txt"), "pontelix render: t.png: não foi possível gravar o arquivo: arquivo grande demais\n");
+}
+
 TEST_F(RenderCommand, ExamplesRender) {
   const fs::path examples = fs::path(PONTELIX_SOURCE_DIR) / "examples";
   int count = 0;

@@ -2,14 +2,16 @@
 // directory, and the "@" expansions of values.
 #include "console/config/config.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
 
-#include "console/config/ini_file.h"
+#include "console/config/ini_cache.h"
 
 namespace {
 
@@ -20,9 +22,30 @@ constexpr int kMaxExpansions = 16;
 bool gLegacy = false;
 std::string gSystemFolder = "/etc/tramel";
 
+// Something is there, also what can't be read as a file (a pipe, a device, a folder):
+// it is then refused with its reason, never passed over for another file.
 bool fileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// A file that is there but could not be read: writing it would replace lines never seen.
+bool unread(const CachedIni& file) { return file.error != 0 && file.error != ENOENT; }
+
+std::string userIniPath() { return cfgUserFolder() + "/" + kIniName; }
+std::string systemIniPath() { return gSystemFolder + "/" + kIniName; }
+
+// Sets the values in the lines of `from` and saves them as `to`, unless `from` is there
+// but could not be read.
+int setAndSave(const std::string& from, const std::string& to, const std::vector<CfgValue>& values) {
+  const CachedIni& read = cachedIni(from);
+  if (unread(read)) return read.error;
+  IniFile ini = read.ini;
+  for (const CfgValue& v : values) ini.set(v.section, v.key, v.value);
+  const int error = ini.save(to);
+  forgetCachedIni(from);
+  forgetCachedIni(to);
+  return error;
 }
 
 std::string configHome() {
@@ -41,8 +64,8 @@ std::string slashes(std::string value) {
 
 std::string readRaw(const std::string& section, const std::string& key) {
   std::string value;
-  IniFile::load(cfgUserFolder() + "/" + kIniName).find(section, key, value);
-  if (value.empty() && gLegacy) IniFile::load(gSystemFolder + "/" + kIniName).find(section, key, value);
+  cachedIni(userIniPath()).ini.find(section, key, value);
+  if (value.empty() && gLegacy) cachedIni(systemIniPath()).ini.find(section, key, value);
   return slashes(value);
 }
 
@@ -95,29 +118,30 @@ std::string cfgExpandValue(std::string value) {
 
 std::vector<std::string> cfgReadSection(const std::string& section, const std::string& iniFile) {
   const std::string path = !iniFile.empty() && iniFile[0] == '/' ? iniFile : cfgUserFolder() + "/" + iniFile;
-  const IniFile ini = IniFile::load(path);
+  const IniFile& ini = cachedIni(path).ini;
   return section.empty() ? ini.sections() : ini.keys(section);
 }
 
 void cfgWriteDefault(const std::string& section, const std::string& key, const std::string& value) {
-  // A folder that can not be written (the system folder, a read-only home) leaves the
-  // file as it was: the default still applies in memory through the caller.
-  const std::string userPath = cfgUserFolder() + "/" + kIniName;
-  IniFile user = IniFile::load(userPath);
-  user.set(section, key, value);
-  user.save(userPath);
-  const std::string systemPath = gSystemFolder + "/" + kIniName;
-  if (gLegacy && systemPath != userPath && fileExists(systemPath)) {
-    IniFile system = IniFile::load(systemPath);
-    system.set(section, key, value);
-    system.save(systemPath);
-  }
+  // A folder that can not be written (the system folder, a read-only home) or a file
+  // that could not be read leaves the file as it was: the default still applies in
+  // memory through the caller.
+  const std::string userPath = userIniPath();
+  setAndSave(userPath, userPath, {{section, key, value}});
+  const std::string systemPath = systemIniPath();
+  if (gLegacy && systemPath != userPath && fileExists(systemPath)) setAndSave(systemPath, systemPath, {{section, key, value}});
 }
 
 int cfgWriteValues(const std::vector<CfgValue>& values) {
-  IniFile ini = IniFile::load(cfgUserFolder() + "/" + kIniName);
-  for (const CfgValue& v : values) ini.set(v.section, v.key, v.value);
-  return ini.save(ownUserFolder() + "/" + kIniName);
+  return setAndSave(userIniPath(), ownUserFolder() + "/" + kIniName, values);
+}
+
+CfgProblem cfgReadProblem() {
+  for (const std::string& path : {userIniPath(), systemIniPath()}) {
+    if (const CachedIni& file = cachedIni(path); unread(file)) return {path, file.error};
+    if (!gLegacy) break;
+  }
+  return {};
 }
 
 bool cfgWholeNumber(const std::string& text, int& value) {

@@ -18,8 +18,17 @@ struct CfgValue {
 // configuration home, even while the system file stands in for it: its lines are
 // then the starting point) and saves it once, through the atomic writer, keeping every
 // other line as it was. Returns 0, or the errno of the failure, when the old file is
-// left whole.
+// left whole. A starting point that could not be read (see cfgReadProblem) is never
+// replaced: its errno is returned and nothing is written.
 int cfgWriteValues(const std::vector<CfgValue>& values);
+// A Tramel.ini in use that is there but could not be read: a pipe, a device, a folder,
+// a file beyond kMaxIniFileBytes, one the user may not read. Its keys then read as
+// empty, so every setting takes its default, and nothing is written over it.
+struct CfgProblem {
+  std::string path;  // empty when every file in use was read or is missing
+  int error = 0;
+};
+CfgProblem cfgReadProblem();
 // The "@" expansions of a raw configuration value, as cfgReadValue applies them.
 std::string cfgExpandValue(std::string value);
 // A whole decimal number, blanks around it allowed: true and the number, or false for

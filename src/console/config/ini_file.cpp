@@ -2,9 +2,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+#include <utility>
 
+#include "console/text/file_read.h"
 #include "console/text/file_write.h"
 #include "console/text/text.h"
 
@@ -51,6 +52,23 @@ bool keyLine(const std::string& line, std::string& key, std::string& value) {
   return true;
 }
 
+// Makes the folder and those missing above it. Each new folder's name is flushed in its
+// parent, so that a power cut can't take away the folder of a file saved in it.
+int makeFolders(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> missing;
+  std::error_code ec;
+  for (std::filesystem::path p = folder; !p.empty() && !std::filesystem::exists(p, ec); p = p.parent_path()) {
+    missing.push_back(p);
+    if (p == p.parent_path()) break;
+  }
+  if (!std::filesystem::create_directories(folder, ec) && ec) return ec.value();
+  for (const std::filesystem::path& made : missing) {
+    const std::filesystem::path parent = made.has_parent_path() ? made.parent_path() : ".";
+    fileSystemCalls().syncDirectory(parent.c_str());
+  }
+  return 0;
+}
+
 }  // namespace
 
 // Only the first section of a name counts, as with the system's profile functions.
@@ -69,13 +87,16 @@ std::vector<IniFile::Entry> IniFile::entries(const std::string& section) const {
   return out;
 }
 
-IniFile IniFile::load(const std::string& path) {
+int IniFile::load(const std::string& path, IniFile& ini) {
+  ini = IniFile();
+  std::string bytes;
+  if (const int error = readRegularFile(path, kMaxIniFileBytes, bytes); error != 0) return error;
+  ini = parse(std::move(bytes));
+  return 0;
+}
+
+IniFile IniFile::parse(std::string text) {
   IniFile ini;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ini;
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string text = buffer.str();
   ini.utf8 = isValidUtf8(text);
   if (ini.utf8) text = utf8ToCp1252(text);
   std::string line;
@@ -144,10 +165,9 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
 }
 
 int IniFile::save(const std::string& path) const {
-  std::error_code ec;
   const std::filesystem::path target(path);
-  if (target.has_parent_path() && !std::filesystem::create_directories(target.parent_path(), ec) && ec) {
-    return ec.value();
+  if (target.has_parent_path()) {
+    if (const int error = makeFolders(target.parent_path()); error != 0) return error;
   }
   std::string text;
   const char* lineEnd = crlf ? "\r\n" : "\n";

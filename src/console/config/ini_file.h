@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// A profile larger than this is no configuration: reading it is refused rather than
+// holding it all in memory.
+constexpr long long kMaxIniFileBytes = 4LL * 1024 * 1024;
+
 struct IniFile {
   std::vector<std::string> lines;  // Windows-1252, without line ends
   bool utf8 = true;                // how the file stores its non-ASCII text
@@ -13,7 +17,10 @@ struct IniFile {
   bool crlf = true;
   bool lastLineEnded = true;
 
-  static IniFile load(const std::string& path);
+  // Reads the file through readRegularFile, at most kMaxIniFileBytes. Returns 0, or the
+  // errno that refused it (ENOENT for no file), when `ini` is left empty.
+  static int load(const std::string& path, IniFile& ini);
+  static IniFile parse(std::string text);
   // False when no such key exists.
   bool find(const std::string& section, const std::string& key, std::string& value) const;
   std::vector<std::string> keys(const std::string& section) const;

@@ -1,15 +1,21 @@
 #pragma once
 // Writing a whole file safely, the one way every file of the program is saved (projects,
 // images, embosser streams, configuration, screen dumps): the bytes go to a new file in
-// the same directory, which is flushed and then renamed over the old one. A failure (a
-// full disk, no permission, a missing directory) leaves the old file exactly as it was
-// and no temporary file behind.
+// the same directory, which is flushed and then renamed over the old one, and the
+// directory is flushed after it. A failure (a full disk, no permission, a missing
+// directory) leaves the old file exactly as it was and no temporary file behind.
+//
+// The temporary file is named ".NAME.XXXXXX" (NAME shortened when the whole would not
+// fit a file name or a path). Such files that a killed save left beside the target are
+// removed when the next save of it begins.
 #include <sys/types.h>
 
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "console/text/file_failure.h"
 
 // Takes bytes in order; false when they could not be written.
 using ByteSink = std::function<bool(const void* data, std::size_t size)>;
@@ -24,15 +30,14 @@ using ByteProducer = std::function<bool(const ByteSink& sink)>;
 int replaceFileAtomically(const std::string& path, const ByteProducer& produce);
 int replaceFileAtomically(const std::string& path, std::string_view bytes);
 
-// Why a file could not be read or written, from its errno, in a few lower-case words a
-// user can act on ("sem permissão", "disco cheio"); Windows-1252.
-std::string fileFailureReason(int error);
-
 // The system calls that writing goes through, so that tests can make them fail the way
 // a full disk or a broken device does.
 struct FileSystemCalls {
   ssize_t (*write)(int fd, const void* data, size_t size);
   int (*fsync)(int fd);
   int (*rename)(const char* from, const char* to);
+  // Flushes a directory's entries (a name made or replaced in it) to the disk; 0, or -1
+  // with errno set.
+  int (*syncDirectory)(const char* path);
 };
 FileSystemCalls& fileSystemCalls();

@@ -1,6 +1,5 @@
 #include "console/text/text_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "console/text/file_read.h"
 #include "console/text/text.h"
 
 namespace {
@@ -41,18 +41,6 @@ std::vector<std::string> splitTextLines(std::string_view text) {
   }
   return lines;
 }
-
-namespace {
-
-// Closes on every road out of a function.
-struct FileDescriptor {
-  int fd = -1;
-  ~FileDescriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
-
-}  // namespace
 
 ProjectText decodeProjectText(std::string_view bytes) {
   ProjectText text;
@@ -90,27 +78,8 @@ bool projectPathExists(const std::string& path) {
 }
 
 int readProjectFile(const std::string& path, ProjectText& text) {
-  // Non-blocking, so that a pipe with no writer can't hold the program.
-  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-  if (file.fd < 0) return errno;
-  struct stat st{};
-  if (::fstat(file.fd, &st) != 0) return errno;
-  if (S_ISDIR(st.st_mode)) return EISDIR;
-  if (!S_ISREG(st.st_mode)) return EINVAL;
-  if (st.st_size > kMaxProjectFileBytes) return EFBIG;
   std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) break;
-    // The file may grow while it is read.
-    if (static_cast<long long>(bytes.size()) + n > kMaxProjectFileBytes) return EFBIG;
-    bytes.append(buffer, static_cast<size_t>(n));
-  }
+  if (const int error = readRegularFile(path, kMaxProjectFileBytes, bytes); error != 0) return error;
   // Each line costs far more memory than its bytes.
   if (std::max(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r')) >
       kMaxTextFileLines) {

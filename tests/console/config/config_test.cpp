@@ -1,4 +1,5 @@
 #include "console/config/config.h"
+#include "console/config/ini_cache.h"
 #include "console/console_fixture.h"
 #include "console/text/file_write.h"
 
@@ -132,7 +133,14 @@ TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
   // The system file stands in for a user who has none; the user's own file starts
   // from its lines, and the system file is not touched.
   writeFile(systemIni(), "[VIDEO]\nCORLETRA=14\n");
+  // The new folders' names are flushed in their parents, and the file's in its folder.
+  static std::vector<std::string> synced;
+  synced.clear();
+  const FileSystemCalls real = fileSystemCalls();
+  fileSystemCalls().syncDirectory = [](const char* folder) { synced.push_back(folder); return 0; };
   ASSERT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Sim"}}), 0);
+  fileSystemCalls() = real;
+  EXPECT_EQ(synced, (std::vector<std::string>{dir_ + "/config", dir_, dir_ + "/config/tramel"}));
   EXPECT_EQ(read(systemIni()), "[VIDEO]\nCORLETRA=14\n");
   EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(cfgUserFolder(), dir_ + "/config/tramel");
@@ -151,6 +159,24 @@ TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
   EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), EIO);
   EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ + "/config/tramel"), {}), 1);
+}
+
+// Many keys cost one read; a change on disk, or a write of our own, is read again.
+TEST_F(ConfigTest, TheFileIsReadOncePerChange) {
+  writeFile(userIni(), "[VIDEO]\nCORLETRA=14\n[TRAMEL]\nPGMTRAMEL=/opt/t\n[X]\nSOM=@\\som\n");
+  const long before = cachedIniReads();
+  for (int i = 0; i < 30; ++i) {
+    EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
+    EXPECT_EQ(cfgReadValue("X", "SOM"), "/opt/t/som");
+    EXPECT_EQ(cfgReadSection("VIDEO", "Tramel.ini").size(), 1u);
+  }
+  EXPECT_EQ(cachedIniReads() - before, 1);
+
+  writeFile(userIni(), "[VIDEO]\nCORLETRA=7\n");
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "7");
+  ASSERT_EQ(cfgWriteValues({{"VIDEO", "CORLETRA", "8"}}), 0);
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "8");
+  EXPECT_EQ(cachedIniReads() - before, 3);
 }
 
 TEST_F(ConfigTest, WholeNumbers) {

@@ -1,14 +1,18 @@
 #include "console/text/file_write.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <filesystem>
+#include <set>
 
 #include <gtest/gtest.h>
 
+#include "console/text/text.h"
 #include "scratch.h"
 
 namespace {
@@ -89,6 +93,83 @@ TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
 
   EXPECT_EQ(readBytes(path), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(FailingFileSystem, TheDirectoryIsSyncedAfterTheRenameAndItsFailureLosesNothing) {
+  ScratchDir dir;
+  static std::vector<std::string> events;
+  events.clear();
+  fileSystemCalls().rename = [](const char* from, const char* to) {
+    events.push_back("rename");
+    return ::rename(from, to);
+  };
+  fileSystemCalls().syncDirectory = [](const char* folder) {
+    events.push_back(folder);
+    errno = EIO;
+    return -1;
+  };
+  // The content is whole under its name when the directory fails to sync: no failure.
+  EXPECT_EQ(replaceFileAtomically(dir.file("p.pxg"), "new"), 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"rename", dir.path()}));
+  EXPECT_EQ(readBytes(dir.file("p.pxg")), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// The temporary name is cut to fit, between characters, and keeps the name's start.
+TEST_F(FailingFileSystem, NamesAndPathsAtTheSystemsLimitsCanBeSaved) {
+  ScratchDir dir;
+  static std::string temporary;
+  fileSystemCalls().write = [](int fd, const void* data, size_t size) {
+    char name[PATH_MAX];
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), name, sizeof name);
+    temporary = std::filesystem::path(std::string(name, static_cast<size_t>(std::max<ssize_t>(n, 0)))).filename();
+    return ::write(fd, data, size);
+  };
+  std::string accented;
+  while (accented.size() < NAME_MAX - 1) accented += "\xc3\xa9";
+  std::string deep = dir.path();
+  while (deep.size() < PATH_MAX - 200) deep += "/" + std::string(100, 'p');
+  std::filesystem::create_directories(deep);
+  const std::string nearPathMax = deep + "/" + std::string(PATH_MAX - 6 - deep.size() - 1, 'n');
+  for (const std::string& path : {dir.file(std::string(NAME_MAX, 'a')), dir.file(accented + "x"), nearPathMax}) {
+    const std::string name = std::filesystem::path(path).filename();
+    for (const char* content : {"old", "new"}) {
+      ASSERT_EQ(replaceFileAtomically(path, content), 0) << name.size();
+      EXPECT_EQ(readBytes(path), content);
+      EXPECT_TRUE(isValidUtf8(temporary)) << temporary;
+      EXPECT_EQ(temporary.substr(0, 20), "." + name.substr(0, 19));
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(path).parent_path())) {
+      EXPECT_NE(entry.path().filename().string()[0], '.');
+    }
+  }
+}
+
+// A save removes what a killed save of the same file left, and nothing else: not a
+// temporary file written since this process started (another save may be under way),
+// not another file's, not other names.
+TEST(ReplaceFile, ASaveRemovesTheTemporaryFilesAKilledSaveOfItLeft) {
+  ScratchDir dir;
+  const std::set<std::string> kept{"p.pxg", ".p.pxg.Z9y8X7", ".q.pxg.a1B2c3", ".p.pxg.abc", ".p.pxg.a1B2c!", ".config"};
+  for (const std::string& name : kept) writeBytes(dir.file(name), "x");
+  const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  for (const char* old : {".p.pxg.a1B2c3", ".q.pxg.a1B2c3", ".p.pxg.abc", ".p.pxg.a1B2c!", ".config"}) {
+    writeBytes(dir.file(old), "x");
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.file(old).c_str(), anHourAgo, 0), 0);
+  }
+  ASSERT_EQ(replaceFileAtomically(dir.file("p.pxg"), "new"), 0);
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.insert(entry.path().filename());
+  EXPECT_EQ(names, kept);
+}
+
+TEST(FileFailureReason, EveryErrorASaveOrALoadMeetsIsSaidInWords) {
+  for (const int error : {EXDEV, EMFILE, ENFILE, ELOOP, ENAMETOOLONG, EROFS, EDQUOT, EIO, ENOSPC, ETXTBSY, EBUSY,
+                          ENOTDIR, EPERM, EACCES, EISDIR, EINVAL, ENOENT, EEXIST, EFBIG, ENOMEM, ENOEXEC}) {
+    const std::string words = fileFailureReason(error);
+    EXPECT_EQ(words.find_first_of("0123456789"), std::string::npos) << error << ": " << words;
+  }
+  EXPECT_EQ(fileFailureReason(4000), "erro do sistema n\xfamero 4000");
 }
 
 // The file's own write permission decides, not the directory's: renaming over a file

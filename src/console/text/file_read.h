@@ -1,0 +1,28 @@
+#pragma once
+// Reading a whole file into memory, the one way the files a user names are read (projects,
+// the paragraph editor's blocks, the configuration): only a regular file is read, and
+// only up to a size the caller gives, so that a pipe, a device or an endless file gets a
+// refusal instead of a hang or an exhausted memory.
+#include <sys/types.h>
+
+#include <string>
+
+// What tells one state of a file from another: a file replaced (another inode) or
+// written (another size or time) has another identity.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  long long modifiedNs = 0, changedNs = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of what the name leads to (links followed). Returns 0, or the errno of
+// the look-up (ENOENT when there is nothing), when identity is left as it was.
+int fileIdentityOf(const std::string& path, FileIdentity& identity);
+
+// Reads the whole file, never waiting on it: a pipe with no writer is refused, not waited
+// for. Returns 0, or the errno that stopped it: EISDIR for a directory, EINVAL for
+// anything else that is no regular file, EFBIG beyond maxBytes (also for a file that
+// grows past it while it is read).
+int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes);
