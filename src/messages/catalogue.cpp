@@ -177,6 +177,8 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXCFG_CEL", "Celas por linha da p\xe1gina personalizada"},
     {"PXCFG_LIN", "Linhas da p\xe1gina personalizada"},
     {"PXCFG_MOD", "Modo da p\xe1gina personalizada"},
+    {"PXCFG_PAP", "Papel da impressora a tinta"},
+    {"PXCFG_ESP", "Espessura das linhas no papel microcapsulado, em mil\xedmetros"},
     {"PXSALVO", "Arquivo salvo."},
     {"PXACRESC", "Acrescentado: "},
     {"PXSEMSOM", "Sem som: nenhum dispositivo de \xe1udio respondeu; tudo o que o Pontelix diz fica escrito na tela."},

@@ -128,7 +128,9 @@ std::string commandLineHelp() {
          "SERVFALA/VOZ (0: a padr\xc3\xa3o; n: a n-\xc3\xa9sima voz portuguesa), SERVFALA/VELOCIDADE e\n"
          "TOM (-10 a 10), PONTELIX/IMPBRAILLE e IMPTINTA (as impressoras oferecidas primeiro\n"
          "por B e por I), PONTELIX/PAGBRAILLE, CELAS, LINHAS e MODOBRAILLE (a p\xc3\xa1gina do\n"
-         "impressor braille) e TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
+         "impressor braille), PONTELIX/PAPELTINTA e ESPESSURATATIL (o papel de I quando Enter\n"
+         "responde, comum ou microcapsulado, e a largura das linhas t\xc3\xa1teis em mil\xc3\xadmetros) e\n"
+         "TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
 }
 
 int answerCommandLine(const CommandLine& cl) {

@@ -7,6 +7,8 @@
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"
+#include "output/tactile/tactile_settings.h"
+#include "render/surface.h"
 
 namespace {
 
@@ -18,6 +20,32 @@ std::string modeList() { return std::string(brailleModeName(BrailleMode::Text)) 
 const char* modeName(std::string_view text) {
   BrailleMode mode;
   return brailleModeByName(text, mode) ? brailleModeName(mode) : nullptr;
+}
+
+std::string paperList() { return std::string(kPlainPaperName) + "|" + kSwellPaperName; }
+const char* paperName(std::string_view text) {
+  const std::string upper = toUpperAnsi(text);
+  if (upper == toUpperAnsi(kPlainPaperName)) return kPlainPaperName;
+  return upper == toUpperAnsi(kSwellPaperName) ? kSwellPaperName : nullptr;
+}
+
+// Tactile line widths, in millimetres as the form writes them: every tenth from 0,5 to 2.
+const std::vector<std::string>& lineWidths() {
+  static const std::vector<std::string> widths = [] {
+    std::vector<std::string> all;
+    for (int32_t tenths = kMinTactileLine; tenths <= kMaxTactileLine; ++tenths) all.push_back(decimalText(tenths / 10.0, 1));
+    return all;
+  }();
+  return widths;
+}
+std::string lineWidthList() {
+  std::string list;
+  for (const std::string& width : lineWidths()) list += (list.empty() ? "" : "|") + width;
+  return list;
+}
+const char* lineWidthName(std::string_view text) {
+  int32_t tenths = 0;
+  return tactileLineByText(text, tenths) ? lineWidths()[static_cast<size_t>(tenths - kMinTactileLine)].c_str() : nullptr;
 }
 
 // The speech services read SERVFALA's rate and pitch as -10 to 10 (tenths of the
@@ -36,12 +64,18 @@ const std::vector<Setting> kSettings = {
     {"PXCFG_CEL", kPrinterSection, kEmbosserCellsKey, SettingKind::Number, kMinPageCells, kMaxPageCells, 66},
     {"PXCFG_LIN", kPrinterSection, kEmbosserLinesKey, SettingKind::Number, kMinPageLines, kMaxPageLines, 44},
     {"PXCFG_MOD", kPrinterSection, kEmbosserModeKey, SettingKind::Choice, 0, 0, 0, 8, modeList, modeName},
+    // What I prints on when Enter answers its question, and swell paper's lines.
+    {"PXCFG_PAP", kPrinterSection, kInkPaperKey, SettingKind::Choice, 0, 0, 0, 14, paperList, paperName},
+    {"PXCFG_ESP", kPrinterSection, kTactileLineKey, SettingKind::Choice, 0, 0, kDefaultTactileLine - kMinTactileLine, 4,
+     lineWidthList, lineWidthName},
 };
 
-// The item of a Choice that a text names, or the list's first item.
-std::string choiceOrFirst(const Setting& s, const std::string& text) {
+// The item of a Choice that a text names, or the list's item numbered `fallback` (from
+// 0, the first unless set).
+std::string choiceOrFallback(const Setting& s, const std::string& text) {
   if (const char* name = s.choiceName(text)) return name;
-  const std::string list = s.choiceList();
+  std::string list = s.choiceList() + "|";
+  for (int skip = s.fallback; skip > 0 && list.find('|') + 1 < list.size(); --skip) list.erase(0, list.find('|') + 1);
   return list.substr(0, list.find('|'));
 }
 
@@ -86,7 +120,7 @@ std::string showValue(const Setting& s, const SettingChoices& choices) {
       if (!cfgWholeNumber(value, number) || number < 0) number = 0;
       return voiceText(number, choices.voices);
     case SettingKind::Choice:
-      return choiceOrFirst(s, value);
+      return choiceOrFallback(s, value);
     case SettingKind::Printer:
     case SettingKind::Folder:
       break;
@@ -148,7 +182,7 @@ std::string storedValue(const Setting& s, const std::string& value) {
       voiceNumber(value, number);
       return std::to_string(number);
     case SettingKind::Choice:
-      return choiceOrFirst(s, value);
+      return choiceOrFallback(s, value);
     case SettingKind::Printer:
     case SettingKind::Folder:
       break;

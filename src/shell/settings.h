@@ -23,9 +23,10 @@ struct Setting {
   const char* key;
   SettingKind kind;
   int low = 0, high = 0;  // the range of a Number
-  int fallback = 0;       // shown for a Number the file lacks or holds wrong
+  int fallback = 0;       // shown for a Number the file lacks or holds wrong; for a Choice,
+                          // the number of the item shown then (from 0)
   int width = 3;          // how many characters the field takes
-  // For a Choice: the items joined by "|" (the first is what a wrong value shows as),
+  // For a Choice: the items joined by "|" (a wrong value shows as the fallback's),
   // and the item a text names in any spelling, or null.
   std::string (*choiceList)() = nullptr;
   const char* (*choiceName)(std::string_view text) = nullptr;

@@ -116,8 +116,8 @@ TEST_F(Configure, EveryFieldChangedIsWrittenAmongTheUsersOwnLinesAndAppliedAtOnc
 TEST_F(Configure, AWrongValueIsSaidAndAskedAgainWhereItStandsAndEscWritesNothing) {
   const std::string before = "[TRADUTOR]\nVELOCIDADE=2\n; fim\n";
   writeFile(ini(), before);
-  // The letters' folder is the ninth field, four above the last.
-  configureWith("9<PgDn>3<Ctrl+Down><Up><Up><Up><Up>" + dir_ + "/nao/existe<PgDn><Ctrl+Y><Ctrl+Up><Enter>ok<PgDn><Esc>");
+  // The letters' folder is the ninth field, six above the last.
+  configureWith("9<PgDn>3<Ctrl+Down><Up><Up><Up><Up><Up><Up>" + dir_ + "/nao/existe<PgDn><Ctrl+Y><Ctrl+Up><Enter>ok<PgDn><Esc>");
 
   EXPECT_TRUE(heardInOrder({"say: Configuração", "say: Velocidade da fala", "say: 2", "spell: 9",
                             "say: Velocidade da fala: use um número de 1 a 5.", "say: Velocidade da fala",

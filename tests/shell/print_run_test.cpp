@@ -2,6 +2,8 @@
 // the PDF page the printer receives, and what the user hears on every road.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "pdf_probe.h"
 #include "private_cups.h"
 #include "render/image_decode.h"
@@ -107,7 +109,10 @@ TEST_F(PrintRun, SwellPaperGetsTheDrawingAsPathsAndEscAtThePaperSpendsNone) {
   EXPECT_EQ(run("<Tab><Enter>n<Esc><Esc>s", "p"), 0);
   EXPECT_TRUE(heardInOrder({"say: Papel comum ou papel microcapsulado? (C/M) ", "say: Cancelado"})) << transcriptText();
   EXPECT_EQ(cups_.jobList(), "");
-  EXPECT_EQ(run("<Tab><Enter>nm<Esc>s", "p"), 0);
+  // Enter takes the paper Tramel.ini sets.
+  std::filesystem::create_directories(dir_.file("config/tramel"));
+  writeBytes(dir_.file("config/tramel/Tramel.ini"), "[PONTELIX]\nPAPELTINTA=Microcapsulado\n");
+  EXPECT_EQ(run("<Tab><Enter>n<Enter><Esc>s", "p"), 0);
   EXPECT_TRUE(heardInOrder({"say: Papel microcapsulado: linhas e pontos em relevo, no tamanho real.",
                             "say: Página enviada para a impressora."}))
       << transcriptText();
