@@ -8,6 +8,8 @@
 
 namespace {
 
+int64_t gWalkStepLimit = int64_t{1} << 20;
+
 // The plain walk from `start`, stopping after the first value beyond `stopAfter`.
 bool accumulate(const StepWalk& walk, double start, double stopAfter,
                 const std::function<bool(double)>& visit) {
@@ -22,6 +24,9 @@ bool accumulate(const StepWalk& walk, double start, double stopAfter,
 }
 
 }  // namespace
+
+int64_t walkStepLimit() { return gWalkStepLimit; }
+void setWalkStepLimit(int64_t limit) { gWalkStepLimit = std::max<int64_t>(limit, 1); }
 
 bool walkSteps(const StepWalk& walk, const std::function<bool(double)>& visit) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();

@@ -5,6 +5,11 @@
 #include <functional>
 #include <limits>
 
+// How many values a walk visits at most: 2^20 unless set lower, as the fuzzer does, which
+// reaches every branch of a figure with far fewer values and runs many more inputs.
+int64_t walkStepLimit();
+void setWalkStepLimit(int64_t limit);
+
 struct StepWalk {
   double from = 0;
   double to = 0;
@@ -14,7 +19,7 @@ struct StepWalk {
   double visibleHi = std::numeric_limits<double>::infinity();
   // Walks longer than this are cut to the visible values, and thinned to this many if
   // they are still longer.
-  int64_t maxSteps = 1 << 20;
+  int64_t maxSteps = walkStepLimit();
 };
 
 // Calls visit(t) for t = from, from + step, ... while t <= to, t accumulated by

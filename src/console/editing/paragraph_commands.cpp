@@ -46,7 +46,7 @@ void writeRow(const std::string& text) {
 }
 
 constexpr const char* kBlockChoices[] = {
-    "i - In\xed" "cio", "f - Fim",   "t - Marca tudo", "d - Desmarcar",
+    ("i - In\xed" "cio"), "f - Fim",   "t - Marca tudo", "d - Desmarcar",
     "c - Copiar",       "m - Mover", "g - Gravar",     "l - Ler",
 };
 
