@@ -73,7 +73,8 @@ class Canvas {
   virtual void disc(int64_t x, int64_t y, int64_t diameter) = 0;
 
   // The current position; line to draws from it with the pen, end pixel excluded. A
-  // dotted or dashed pattern runs on along consecutive lines and restarts at move to.
+  // dotted or dashed pattern runs on along consecutive lines and restarts at move to
+  // (on the vector canvas, at a move to anywhere but the current position).
   virtual void moveTo(int64_t x, int64_t y) = 0;
   virtual void lineTo(int64_t x, int64_t y) = 0;
   // Outline with the pen, interior with the brush; the right column and bottom row are

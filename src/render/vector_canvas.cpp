@@ -134,6 +134,9 @@ VectorMark& VectorCanvas::strokeMark() {
 }
 
 void VectorCanvas::moveTo(int64_t x, int64_t y) {
+  // A move to where the path stands (the segments of a polyline, drawn one by one) goes
+  // on with it: one path with round joins, and a pattern that runs on along it.
+  if (current_ == PixelPoint{x, y}) return;
   current_ = {x, y};
   pathOpen_ = false;
 }
