@@ -114,6 +114,14 @@ class PrivateCups {
   // Every job the scheduler knows, finished or not, one a line ("lpstat -W all -o").
   std::string jobList() const { return commandOutput("lpstat -W all -o"); }
 
+  // Sends the scheduler a signal (SIGSTOP, SIGKILL), as a print service in trouble; a
+  // killed scheduler is gone when this returns.
+  void signal(int number) {
+    if (pid_ <= 0 || ::kill(pid_, number) != 0 || number != SIGKILL) return;
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
  private:
   void start() {
     // The scheduler's filters run as lp and read its configuration, spool and programs,
@@ -247,6 +255,7 @@ class PrivateCups {
   void stop() {
     if (pid_ > 0) {
       ::kill(pid_, SIGTERM);
+      ::kill(pid_, SIGCONT);
       const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
       while (::waitpid(pid_, nullptr, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() >= deadline) {

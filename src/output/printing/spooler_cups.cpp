@@ -143,15 +143,15 @@ class CupsSpooler final : public PrintSpooler {
     if (!http_) return false;
     if (!complete) return dropJob();
     startStep();
-    documentEnded_ = true;
-    const ipp_status_t status = cupsFinishDocument(http_, queue_.c_str());
-    // An answer that did not come in time says nothing of the job: the whole document
-    // may be at the scheduler.
-    if (gaveUp_) return dropJob();
-    if (status > IPP_STATUS_OK_EVENTS_COMPLETE) {
-      documentEnded_ = false;
-      return dropJob();
-    }
+    // The document's end, then the scheduler's answer. The library's cupsFinishDocument
+    // reports a connection lost before any answer as success: an answer is required here.
+    // Without one, the whole document may be at the scheduler all the same.
+    documentEnded_ = httpWrite2(http_, "", 0) >= 0 && !gaveUp_;
+    ipp_t* response = documentEnded_ ? cupsGetResponse(http_, ("/printers/" + pathSegment(queue_)).c_str()) : nullptr;
+    const bool accepted = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
+    if (response && !gaveUp_) documentEnded_ = false;
+    ippDelete(response);
+    if (!accepted) return dropJob();
     httpClose(http_);
     http_ = nullptr;
     jobId_ = 0;
