@@ -8,6 +8,7 @@
 // scheduler's jobs run as lp, and the capture backend (mode 0700) runs as the
 // superuser, as the scheduler runs such backends.
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -112,14 +114,21 @@ class PrivateCups {
   // Every job the scheduler knows, finished or not, one a line ("lpstat -W all -o").
   std::string jobList() const { return commandOutput("lpstat -W all -o"); }
 
+  // Sends the scheduler a signal (SIGSTOP, SIGKILL), as a print service in trouble; a
+  // killed scheduler is gone when this returns.
+  void signal(int number) {
+    if (pid_ <= 0 || ::kill(pid_, number) != 0 || number != SIGKILL) return;
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
  private:
   void start() {
-    // A socket's path has room for about a hundred bytes; a build deep in the tree puts
-    // the scheduler in the temporary folder instead.
-    std::string base = PONTELIX_TEST_TMP;
-    if (base.size() + sizeof "/cups-XXXXXX/cups.sock" > sizeof(sockaddr_un{}.sun_path)) base = "/tmp";
-    std::filesystem::create_directories(base);
-    std::string pattern = base + "/cups-XXXXXX";
+    // The scheduler's filters run as lp and read its configuration, spool and programs,
+    // so all of it lives in the system's temporary folder, never inside the clone (which
+    // may sit in a folder that only its owner can enter). The short path also leaves room
+    // for the socket's name.
+    std::string pattern = std::string(P_tmpdir) + "/pontelix-cups-XXXXXX";
     if (!::mkdtemp(pattern.data())) {
       failure_ = "no scratch directory";
       return;
@@ -131,8 +140,7 @@ class PrivateCups {
       failure_ = "socket path too long: " + socket_;
       return;
     }
-    // Filters run as lp and must reach the scheduler's folders.
-    ::chmod(root_.c_str(), 0755);
+    openToFilters();
     for (const char* sub : {"conf", "spool", "cache", "state", "temp", "log", "bin", "bin/backend", "captured"})
       std::filesystem::create_directories(root_ + "/" + sub);
     // Filters write their temporary files there, as lp.
@@ -142,6 +150,13 @@ class PrivateCups {
     writeConfiguration();
     launch();
     if (failure_.empty()) waitUntilListening();
+  }
+
+  // The folder is opened to the group lp only; a test run by another user runs the
+  // scheduler, and so its filters, as that user, and keeps the folder to itself.
+  void openToFilters() {
+    const group* lp = ::getgrnam("lp");
+    if (lp && ::chown(root_.c_str(), static_cast<uid_t>(-1), lp->gr_gid) == 0) ::chmod(root_.c_str(), 0750);
   }
 
   // The scheduler finds its helpers (cups-exec, filters) in its own ServerBin; all but
@@ -240,6 +255,7 @@ class PrivateCups {
   void stop() {
     if (pid_ > 0) {
       ::kill(pid_, SIGTERM);
+      ::kill(pid_, SIGCONT);
       const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
       while (::waitpid(pid_, nullptr, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() >= deadline) {

@@ -151,6 +151,8 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXINVAL", "Dados incompletos"},
     {"PXSTINTA", "Selecione a impressora a tinta"},
     {"PXERRDSP", "Erro no dispositivo"},
+    // A job given up after its whole page went, whose withdrawal was not confirmed.
+    {"PXPODSAI", "O trabalho n\xe3o p\xf4" "de ser cancelado: a p\xe1gina ainda pode sair."},
     {"PXSBRL", "Selecione a impressora Braille"},
     {"PXIMPREM", "Imprimindo em "},
     {"PXPROBLI", "Problemas na impressora."},

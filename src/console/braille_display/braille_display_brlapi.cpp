@@ -4,12 +4,17 @@
 #include <brlapi.h>
 
 #include <csignal>
+#include <cstdlib>
 
 #include "console/braille_display/braille_display_brlapi.h"
+#include "console/braille_display/display_host.h"
 
 namespace {
 
 bool gFailed = false;
+
+// How long a remote display host may take to accept a connection.
+constexpr int kHostMilliseconds = 1000;
 
 void noteException(int, brlapi_packetType_t, const void*, size_t) { gFailed = true; }
 
@@ -67,6 +72,7 @@ std::unique_ptr<BrailleDisplay> takeBrlapiDisplay() {
   brlapi_setExceptionHandler(noteException);
   gFailed = false;
   // Host and key as every client of the daemon takes them: BRLAPI_HOST and BRLAPI_AUTH.
+  if (!displayHostAnswers(std::getenv("BRLAPI_HOST"), kHostMilliseconds)) return nullptr;
   if (brlapi_openConnection(nullptr, nullptr) < 0) return nullptr;
   unsigned width = 0, rows = 0;
   // The program's own terminal when the daemon can tell it; otherwise the whole of the

@@ -21,7 +21,7 @@ bool sendSurfaceToEmbosser() {
   const bool written = writeEmbosserStream(surfacePixels(), writeRawPrinter);
   const bool accepted = closeRawPrinterJob();
   if (written && accepted) return true;
-  sayMessage("PXERRDSP", 2);
+  sayPrinterJobFailed();
   return false;
 }
 

@@ -19,34 +19,43 @@ double dotsPerInch(ipp_attribute_t* attribute) {
 
 }  // namespace
 
+std::string cupsQueueUri(const std::string& queue) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s", queue.c_str());
+  return uri;
+}
+
 InkPageAnswer askInkPage(http_t* http, const std::string& queue) {
   InkPageAnswer answer;
-  cups_dest_t* dest = cupsGetNamedDest(http, queue.c_str(), nullptr);
+  // The queue as a destination of our own making: the library's lookup (cupsGetNamedDest)
+  // asks again over its default connection, which has no deadline, when it fails.
+  std::string uri = cupsQueueUri(queue);
+  cups_option_t printerUri{const_cast<char*>("printer-uri-supported"), uri.data()};
+  cups_dest_t queueDest{const_cast<char*>(queue.c_str()), nullptr, 0, 1, &printerUri};
+  cups_dest_t* dest = &queueDest;
+  cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
   // An unknown queue is a client error; a lost connection or a scheduler in trouble
   // is a server error.
-  answer.answered = dest || cupsLastError() < IPP_STATUS_ERROR_INTERNAL;
-  if (!dest) return answer;
+  answer.answered = info || cupsLastError() < IPP_STATUS_ERROR_INTERNAL;
+  if (!info) return answer;
   answer.found = true;
-  if (cups_dinfo_t* info = cupsCopyDestInfo(http, dest)) {
-    ipp_attribute_t* media = cupsFindDestDefault(http, dest, info, "media");
-    cups_size_t size{};
-    const char* name = media ? ippGetString(media, 0, nullptr) : nullptr;
-    if (name && cupsGetDestMediaByName(http, dest, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size) && size.width > 0 &&
-        size.length > 0) {
-      answer.media = true;
-      answer.page.width = size.width;
-      answer.page.length = size.length;
-      answer.page.left = size.left;
-      answer.page.right = size.right;
-      answer.page.top = size.top;
-      answer.page.bottom = size.bottom;
-    }
-    if (const double dpi = dotsPerInch(cupsFindDestDefault(http, dest, info, "printer-resolution")); dpi > 0) {
-      answer.resolution = true;
-      answer.page.dpi = dpi;
-    }
-    cupsFreeDestInfo(info);
+  ipp_attribute_t* media = cupsFindDestDefault(http, dest, info, "media");
+  cups_size_t size{};
+  const char* name = media ? ippGetString(media, 0, nullptr) : nullptr;
+  if (name && cupsGetDestMediaByName(http, dest, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size) && size.width > 0 &&
+      size.length > 0) {
+    answer.media = true;
+    answer.page.width = size.width;
+    answer.page.length = size.length;
+    answer.page.left = size.left;
+    answer.page.right = size.right;
+    answer.page.top = size.top;
+    answer.page.bottom = size.bottom;
   }
-  cupsFreeDests(1, dest);
+  if (const double dpi = dotsPerInch(cupsFindDestDefault(http, dest, info, "printer-resolution")); dpi > 0) {
+    answer.resolution = true;
+    answer.page.dpi = dpi;
+  }
+  cupsFreeDestInfo(info);
   return answer;
 }

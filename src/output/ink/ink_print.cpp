@@ -103,7 +103,7 @@ bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented)
   // A page that did not go whole is withdrawn, never printed in part.
   if (!written) abandonRawPrinterJob();
   if (written && closeRawPrinterJob()) return true;
-  sayMessage("PXERRDSP", 2);
+  sayPrinterJobFailed();
   return false;
 }
 

@@ -2,6 +2,7 @@
 // job at a time, and nothing more written after a failed write.
 #include "output/printing/spooler.h"
 
+#include "messages/messages.h"
 #include "output/printing/spooler_cups.h"
 
 namespace {
@@ -54,4 +55,9 @@ void abandonRawPrinterJob() {
   if (!gJobOpen) return;
   gJobOpen = false;
   activeSpooler().closeJob(false);
+}
+
+void sayPrinterJobFailed() {
+  sayMessage("PXERRDSP", 2);
+  if (activeSpooler().jobMayStillPrint()) sayMessage("PXPODSAI", 2);
 }

@@ -41,6 +41,9 @@ class PrintSpooler {
   // withdrawn, so that the printer never receives half a page. True only when the
   // service accepted the whole job.
   virtual bool closeJob(bool complete) = 0;
+  // After a job that was not accepted: true when its withdrawal was not confirmed although
+  // the whole document may have reached the service, which may print it all the same.
+  virtual bool jobMayStillPrint() const { return false; }
 };
 
 // Uses `spooler` instead of the system's print service until called with nullptr.
@@ -62,3 +65,6 @@ bool writeRawPrinter(std::string_view bytes);
 bool closeRawPrinterJob();
 // Withdraws the open job, so that nothing of it is printed.
 void abandonRawPrinterJob();
+// Says that the job failed ("Erro no dispositivo"), and that its page may come out all
+// the same when the service may print it.
+void sayPrinterJobFailed();

@@ -1,6 +1,9 @@
 // Every request goes over a connection of our own, never the library's default one,
 // because only our own connection can be given a deadline: a scheduler that accepts the
-// connection and then never answers would otherwise hold the program for minutes.
+// connection and then never answers would otherwise hold the program for minutes. The
+// library's conveniences that look a queue up first (cupsCreateJob, cupsGetNamedDest)
+// ask again over the default connection when the lookup fails, so the requests that
+// need a queue are built here.
 #include "output/printing/spooler_cups.h"
 
 #include <cups/cups.h>
@@ -19,6 +22,10 @@ using Clock = std::chrono::steady_clock;
 // scheduler in all, and how long a connection may take to be made.
 constexpr auto kStepLimit = std::chrono::seconds(3);
 constexpr int kConnectMilliseconds = 3000;
+// Withdrawing a job after a give-up has short deadlines of its own: for the connection,
+// and for the answer.
+constexpr auto kWithdrawLimit = std::chrono::seconds(2);
+constexpr int kWithdrawConnectMilliseconds = 1000;
 // How often the library asks whether to go on waiting.
 constexpr double kWaitQuantumSeconds = 0.5;
 // A driver description is some tens of kilobytes; anything far larger is no description.
@@ -110,17 +117,14 @@ class CupsSpooler final : public PrintSpooler {
     return queue;
   }
 
-  // A braille driver looks for a translation table unless told there is none, and stops
-  // the job when it finds none; a BRF document is translated already.
   bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
     queue_ = queueOf(device);
+    mayStillPrint_ = false;
     http_ = connect();
     if (!http_) return false;
     if (!answers(http_)) return dropJob();
     startStep();
-    cups_option_t noTranslation{const_cast<char*>("LibLouis"), const_cast<char*>("None")};
-    const bool brf = format == JobFormat::Brf;
-    jobId_ = cupsCreateJob(http_, queue_.c_str(), std::string(title).c_str(), brf ? 1 : 0, brf ? &noTranslation : nullptr);
+    jobId_ = createJob(title, format);
     if (jobId_ <= 0 || gaveUp_) return dropJob();
     startStep();
     const http_status_t started =
@@ -139,8 +143,14 @@ class CupsSpooler final : public PrintSpooler {
     if (!http_) return false;
     if (!complete) return dropJob();
     startStep();
-    const ipp_status_t status = cupsFinishDocument(http_, queue_.c_str());
-    const bool accepted = status <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
+    // The document's end, then the scheduler's answer. The library's cupsFinishDocument
+    // reports a connection lost before any answer as success: an answer is required here.
+    // Without one, the whole document may be at the scheduler all the same.
+    documentEnded_ = httpWrite2(http_, "", 0) >= 0 && !gaveUp_;
+    ipp_t* response = documentEnded_ ? cupsGetResponse(http_, ("/printers/" + pathSegment(queue_)).c_str()) : nullptr;
+    const bool accepted = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
+    if (response && !gaveUp_) documentEnded_ = false;
+    ippDelete(response);
     if (!accepted) return dropJob();
     httpClose(http_);
     http_ = nullptr;
@@ -148,10 +158,12 @@ class CupsSpooler final : public PrintSpooler {
     return true;
   }
 
+  bool jobMayStillPrint() const override { return mayStillPrint_; }
+
  private:
   static std::string queueOf(const std::string& device) { return device.substr(0, device.find('/')); }
 
-  http_t* connect() {
+  http_t* connect(int milliseconds = kConnectMilliseconds) {
     static const bool prepared = [] {
       // A scheduler that closes the connection while we write must cost the job, not
       // the program.
@@ -161,7 +173,7 @@ class CupsSpooler final : public PrintSpooler {
     }();
     (void)prepared;
     http_t* http =
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMilliseconds, nullptr);
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, milliseconds, nullptr);
     if (http) httpSetTimeout(http, kWaitQuantumSeconds, keepWaiting, this);
     return http;
   }
@@ -190,8 +202,25 @@ class CupsSpooler final : public PrintSpooler {
     return got < 0 || gaveUp_ || body.size() > kMaxDescriptionBytes ? HTTP_STATUS_ERROR : HTTP_STATUS_OK;
   }
 
-  void startStep() {
-    deadline_ = Clock::now() + kStepLimit;
+  // Create-Job for the queue; the job's id, or 0. A braille driver looks for a
+  // translation table unless told there is none, and stops the job when it finds none; a
+  // BRF document is translated already.
+  int createJob(std::string_view title, JobFormat format) {
+    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, cupsQueueUri(queue_).c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, std::string(title).c_str());
+    cups_option_t noTranslation{const_cast<char*>("LibLouis"), const_cast<char*>("None")};
+    if (format == JobFormat::Brf) cupsEncodeOptions2(request, 1, &noTranslation, IPP_TAG_JOB);
+    ipp_t* response = cupsDoRequest(http_, request, ("/printers/" + pathSegment(queue_)).c_str());
+    ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+    const int job = id && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE ? ippGetInteger(id, 0) : 0;
+    ippDelete(response);
+    return job;
+  }
+
+  void startStep(Clock::duration limit = kStepLimit) {
+    deadline_ = Clock::now() + limit;
     gaveUp_ = false;
   }
 
@@ -202,27 +231,36 @@ class CupsSpooler final : public PrintSpooler {
     return 0;
   }
 
-  // Withdraws the job, if one was created, over a fresh connection (the job's own may
-  // be in the middle of a document), and forgets it. Always false, for the callers'
-  // returns.
+  // Withdraws the job, if one was created, and forgets it. Always false, for the
+  // callers' returns. A withdrawal that is not confirmed matters only when the whole
+  // document may have reached the scheduler: it may print it still.
   bool dropJob() {
     if (http_) httpClose(http_);
     http_ = nullptr;
-    // A scheduler that stopped answering would make the withdrawal wait as long again.
-    if (jobId_ > 0 && !gaveUp_) {
-      if (http_t* http = connect()) {
-        startStep();
-        cupsCancelJob2(http, queue_.c_str(), jobId_, 0);
-        httpClose(http);
-      }
-    }
+    mayStillPrint_ = jobId_ > 0 && !withdraw() && documentEnded_;
     jobId_ = 0;
+    documentEnded_ = false;
     return false;
+  }
+
+  // Cancel-Job over a fresh connection (the job's own may be in the middle of a document,
+  // or be the one that stopped answering), within a short deadline of its own. True when
+  // the scheduler confirmed it.
+  bool withdraw() {
+    http_t* http = connect(kWithdrawConnectMilliseconds);
+    if (!http) return false;
+    startStep(kWithdrawLimit);
+    const ipp_status_t status = cupsCancelJob2(http, queue_.c_str(), jobId_, 0);
+    httpClose(http);
+    return status <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
   }
 
   http_t* http_ = nullptr;
   std::string queue_;
   int jobId_ = 0;
+  // Whether the end of the job's document was sent, and whether the last job given up
+  // may print all the same.
+  bool documentEnded_ = false, mayStillPrint_ = false;
   Clock::time_point deadline_;
   bool gaveUp_ = false;
 };

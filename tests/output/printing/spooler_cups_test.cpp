@@ -7,6 +7,7 @@
 #include "output/printing/spooler.h"
 #include "output/printing/spooler_cups.h"
 #include "private_cups.h"
+#include "scheduler_proxy.h"
 
 namespace {
 
@@ -83,6 +84,55 @@ TEST_F(CupsSpoolerTest, ABrailleDriversQueueGivesThePageItsDriverLaysOut) {
   }
   const BrailleQueue unknown = systemSpooler().describeBrailleQueue("Inexistente");
   EXPECT_TRUE(unknown.answered && !unknown.brailleDriver);
+}
+
+// A scheduler that falls silent at any request of a job costs one step's wait and a
+// short try at withdrawing the job, never the library's own minutes.
+TEST_F(CupsSpoolerTest, ASchedulerFallingSilentAtAnyRequestIsGivenUpInSeconds) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  ScratchDir dir;
+  int requests = 0;
+  for (int at = 0; at == 0 || at <= requests; ++at) {
+    SchedulerProxy proxy(dir.file("proxy.sock"), cups_.server(), at, [] { return SchedulerProxy::Then::Silence; });
+    ASSERT_TRUE(proxy.listening());
+    cupsSetServer(proxy.server().c_str());
+    const auto start = std::chrono::steady_clock::now();
+    const bool listed = systemSpooler().listDevices().serviceAnswered;
+    const bool opened = systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw);
+    const bool accepted = systemSpooler().write("\x1B" "1") && systemSpooler().closeJob(true);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(25)) << "silent from request " << at;
+    EXPECT_EQ(listed && opened && accepted, at == 0) << "silent from request " << at;
+    if (at == 0) requests = proxy.requests();
+  }
+  EXPECT_GE(requests, 3);
+}
+
+// A job given up is withdrawn over a fresh connection: a scheduler that never got its
+// document keeps no empty job; one that is stopped after the whole page went may print
+// it, and that is told; one that is killed got no whole page.
+TEST_F(CupsSpoolerTest, AJobGivenUpIsWithdrawnOrToldThatItMayPrint) {
+  ASSERT_TRUE(cups_.addRawQueue("Braille"));
+  ScratchDir dir;
+  {
+    // The third request of a job is its document.
+    SchedulerProxy proxy(dir.file("proxy.sock"), cups_.server(), 3, [] { return SchedulerProxy::Then::FreezeConnection; });
+    cupsSetServer(proxy.server().c_str());
+    const bool sent = systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw) && systemSpooler().write("x");
+    EXPECT_FALSE(sent && systemSpooler().closeJob(true));
+    EXPECT_FALSE(systemSpooler().jobMayStillPrint());
+    EXPECT_EQ(cups_.commandOutput("lpstat -W not-completed -o"), "");
+  }
+  cupsSetServer(cups_.server().c_str());
+  for (const int fault : {SIGSTOP, SIGKILL}) {
+    ASSERT_TRUE(systemSpooler().openJob("Braille", "Pontelix", JobFormat::Raw));
+    EXPECT_TRUE(systemSpooler().write("\x1B" "1"));
+    cups_.signal(fault);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(systemSpooler().closeJob(true)) << fault;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+    EXPECT_EQ(systemSpooler().jobMayStillPrint(), fault == SIGSTOP);
+    cups_.signal(SIGCONT);
+  }
 }
 
 // A scheduler that takes the connection and never answers is given up, not waited for.
