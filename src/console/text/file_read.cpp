@@ -19,12 +19,23 @@ struct FileDescriptor {
 
 long long nanoseconds(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec; }
 
+FileIdentity identityOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+}
+
 }  // namespace
 
 int fileIdentityOf(const std::string& path, FileIdentity& identity) {
   struct stat st{};
   if (::stat(path.c_str(), &st) != 0) return errno;
-  identity = {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+  identity = identityOf(st);
+  return 0;
+}
+
+int fileIdentityOf(int fd, FileIdentity& identity) {
+  struct stat st{};
+  if (::fstat(fd, &st) != 0) return errno;
+  identity = identityOf(st);
   return 0;
 }
 
