@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "console/console_fixture.h"
 #include "console/text/file_write.h"
+#include "console/text/injected_fault.h"
 #include "scratch.h"
 #include "project/project.h"
 
@@ -122,6 +123,40 @@ TEST_F(ProjectName, AFileChangedOnDiskSinceTheLoadIsAskedAboutBeforeTheSave) {
     saveProject();
     EXPECT_EQ(readBytes(path), "CI 0 0 6\r\n");
     ::unlink(path.c_str());
+  }
+}
+
+// A full disk or a failing device at a write, the fsync or the rename of the project's
+// save is said with its reason, and loses nothing: the old file and the list stay.
+TEST_F(ProjectName, AFaultOfTheDiskIsSaidWithItsReasonAndLosesNothing) {
+  const std::string path = dir_ + "/a.pxg";
+  const std::string old = "PT 1 1\r\n";
+  const std::pair<int, const char*> reasons[] = {{ENOSPC, "disco cheio"}, {EIO, "erro de leitura ou gravação"}};
+  for (const SaveStep step : kSaveSteps) {
+    for (const auto& [error, words] : reasons) {
+      SCOPED_TRACE(testing::Message() << static_cast<int>(step) << " " << words);
+      writeFile(path, old);
+      setProjectFileName("a.pxg");
+      loadProject();
+      commandLines().assign(2000, "CI 0 0 5");
+      transcriptClose();
+      transcriptOpen(dir_ + "/transcript.txt");
+      keys("sn");
+      {
+        const InjectedFault fault(step, step == SaveStep::Write ? 2 : 1, error);
+        saveProject();
+        EXPECT_TRUE(fault.happened());
+      }
+      EXPECT_NE(transcript().find("say: Erro ao gravar a.pxg: " + std::string(words) +
+                                  ".\nsay: Os comandos continuam na memória.\n"),
+                std::string::npos)
+          << transcript();
+      EXPECT_EQ(readBytes(path), old);
+      for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".a.pxg.")) << entry.path();
+      }
+      EXPECT_TRUE(projectHasUnsavedChanges());
+    }
   }
 }
 

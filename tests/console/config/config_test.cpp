@@ -2,6 +2,7 @@
 #include "console/config/ini_cache.h"
 #include "console/console_fixture.h"
 #include "console/text/file_write.h"
+#include "console/text/injected_fault.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -149,17 +150,13 @@ TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
   EXPECT_EQ(cfgUserFolder(), dir_ + "/config/tramel");
   EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
 
-  struct FailingRename {
-    FailingRename() : saved(fileSystemCalls()) {
-      fileSystemCalls().rename = [](const char*, const char*) {
-        errno = EIO;
-        return -1;
-      };
+  // A full disk or a failing device at any step of the save keeps the old file whole.
+  for (const SaveStep step : kSaveSteps) {
+    for (const int error : kDiskFaults) {
+      const InjectedFault fault(step, 1, error);
+      EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), error);
     }
-    ~FailingRename() { fileSystemCalls() = saved; }
-    FileSystemCalls saved;
-  } failing;
-  EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), EIO);
+  }
   EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ + "/config/tramel"), {}), 1);
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "console/text/injected_fault.h"
 #include "console/text/text.h"
 #include "scratch.h"
 
@@ -44,55 +45,49 @@ TEST(ReplaceFile, NewFileAndFailuresThatLeaveNothingBehind) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-// Makes one of the write steps fail as a full disk or a dying device would, and puts the
-// real calls back afterwards.
+// Makes the directory's sync fail or records it, and puts the real calls back afterwards.
 class FailingFileSystem : public ::testing::Test {
  protected:
   void TearDown() override { fileSystemCalls() = saved_; }
   FileSystemCalls saved_ = fileSystemCalls();
 };
 
-TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
+// A full disk or a failing device at every write, fsync and rename of a save, of bytes
+// and of a producer that writes as it goes: the save gives the fault's errno, the old
+// file stays whole and nothing else is left beside it.
+TEST(ReplaceFile, AFaultAtAnyStepNeverTouchesTheOldFile) {
   ScratchDir dir;
   const std::string path = dir.file("p.pxg");
   const std::string old = "PT 1 1\r\nCI 0 0 5\r\n";
-  writeBytes(path, old);
-
-  fileSystemCalls().write = [](int, const void*, size_t) -> ssize_t {
-    errno = ENOSPC;
-    return -1;
-  };
-  EXPECT_EQ(replaceFileAtomically(path, "new"), ENOSPC);
-  fileSystemCalls() = saved_;
-
-  // A write that stops half-way, then reports the full disk.
-  fileSystemCalls().write = [](int fd, const void* data, size_t size) -> ssize_t {
-    static bool first = true;
-    if (first) {
-      first = false;
-      return ::write(fd, data, size / 2);
+  const std::string fresh(20000, 'x');
+  const ByteProducer inPieces = [&](const ByteSink& sink) {
+    for (size_t at = 0; at < fresh.size(); at += 3000) {
+      if (!sink(fresh.data() + at, std::min<size_t>(3000, fresh.size() - at))) return false;
     }
-    errno = ENOSPC;
-    return -1;
+    return true;
   };
-  EXPECT_EQ(replaceFileAtomically(path, std::string(1000, 'x')), ENOSPC);
-  fileSystemCalls() = saved_;
-
-  fileSystemCalls().fsync = [](int) {
-    errno = EIO;
-    return -1;
-  };
-  EXPECT_EQ(replaceFileAtomically(path, "new"), EIO);
-  fileSystemCalls() = saved_;
-
-  fileSystemCalls().rename = [](const char*, const char*) {
-    errno = EXDEV;
-    return -1;
-  };
-  EXPECT_EQ(replaceFileAtomically(path, "new"), EXDEV);
-
-  EXPECT_EQ(readBytes(path), old);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  for (const bool producer : {false, true}) {
+    for (const SaveStep step : kSaveSteps) {
+      for (const int error : kDiskFaults) {
+        for (int nth = 1;; ++nth) {
+          SCOPED_TRACE(testing::Message() << producer << " " << static_cast<int>(step) << " " << error << " " << nth);
+          writeBytes(path, old);
+          const InjectedFault fault(step, nth, error);
+          const int result = producer ? replaceFileAtomically(path, inPieces) : replaceFileAtomically(path, fresh);
+          EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+          if (!fault.happened()) {
+            EXPECT_EQ(result, 0);
+            EXPECT_EQ(readBytes(path), fresh);
+            // Every write of the 20000 bytes was tried.
+            EXPECT_TRUE(step != SaveStep::Write || nth > 5);
+            break;
+          }
+          EXPECT_EQ(result, error);
+          EXPECT_EQ(readBytes(path), old);
+        }
+      }
+    }
+  }
 }
 
 TEST_F(FailingFileSystem, TheDirectoryIsSyncedAfterTheRenameAndItsFailureLosesNothing) {
