@@ -39,7 +39,7 @@ int fileIdentityOf(int fd, FileIdentity& identity) {
   return 0;
 }
 
-int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes) {
+int openRegularFile(const std::string& path, int& fd) {
   // Non-blocking, so that a pipe with no writer can't hold the program.
   FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
   if (file.fd < 0) return errno;
@@ -47,6 +47,15 @@ int readRegularFile(const std::string& path, long long maxBytes, std::string& by
   if (::fstat(file.fd, &st) != 0) return errno;
   if (S_ISDIR(st.st_mode)) return EISDIR;
   if (!S_ISREG(st.st_mode)) return EINVAL;
+  fd = std::exchange(file.fd, -1);
+  return 0;
+}
+
+int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes) {
+  FileDescriptor file;
+  if (const int error = openRegularFile(path, file.fd); error != 0) return error;
+  struct stat st{};
+  if (::fstat(file.fd, &st) != 0) return errno;
   if (st.st_size > maxBytes) return EFBIG;
   std::string read;
   read.reserve(static_cast<size_t>(st.st_size));

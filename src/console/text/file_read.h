@@ -28,6 +28,12 @@ int fileIdentityOf(const std::string& path, FileIdentity& identity);
 // The identity of an open file.
 int fileIdentityOf(int fd, FileIdentity& identity);
 
+// Opens the file for reading, never waiting on it: a pipe with no writer is refused, not
+// waited for, and the check is made on what was opened, so that a name changed in
+// between can't slip a pipe in. Returns 0 and the descriptor, which the caller closes,
+// or the errno: EISDIR for a directory, EINVAL for anything else that is no regular file.
+int openRegularFile(const std::string& path, int& fd);
+
 // Reads the whole file, never waiting on it: a pipe with no writer is refused, not waited
 // for. Returns 0, or the errno that stopped it: EISDIR for a directory, EINVAL for
 // anything else that is no regular file, EFBIG beyond maxBytes (also for a file that
