@@ -90,6 +90,50 @@ TEST(ReplaceFile, AFaultAtAnyStepNeverTouchesTheOldFile) {
   }
 }
 
+// A kill just before or just after each call of a save: until the rename is done the
+// name holds the whole old file, after it the whole new one; a kill between the making
+// of the temporary file and the rename leaves it, and the next save removes it.
+TEST(ReplaceFile, AKillAtAnyCallLeavesTheWholeOldOrNewFile) {
+  ScratchDir dir;
+  const std::string path = dir.file("p.pxg");
+  const std::string old = "PT 1 1\r\n", fresh(10000, 'x');
+  const struct {
+    SaveStep step;
+    int nth, kill;
+    bool renamed;
+  } cases[] = {
+      {SaveStep::Write, 1, kKilledBefore, false},      {SaveStep::Write, 1, kKilledAfter, false},
+      {SaveStep::Write, 3, kKilledAfter, false},       {SaveStep::Fsync, 1, kKilledBefore, false},
+      {SaveStep::Fsync, 1, kKilledAfter, false},       {SaveStep::Rename, 1, kKilledBefore, false},
+      {SaveStep::Rename, 1, kKilledAfter, true},       {SaveStep::SyncDirectory, 1, kKilledBefore, true},
+      {SaveStep::SyncDirectory, 1, kKilledAfter, true},
+  };
+  const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.step) << " " << c.nth << " " << c.kill);
+    writeBytes(path, old);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const InjectedFault fault(c.step, c.nth, c.kill);
+      replaceFileAtomically(path, fresh);
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(readBytes(path), c.renamed ? fresh : old);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      if (entry.path() != path) left.push_back(entry.path());
+    }
+    EXPECT_EQ(left.size(), c.renamed ? 0u : 1u);
+    for (const std::string& name : left) ::utimensat(AT_FDCWD, name.c_str(), anHourAgo, 0);
+    ASSERT_EQ(replaceFileAtomically(path, old), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  }
+}
+
 TEST_F(FailingFileSystem, TheDirectoryIsSyncedAfterTheRenameAndItsFailureLosesNothing) {
   ScratchDir dir;
   static std::vector<std::string> events;

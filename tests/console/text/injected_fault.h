@@ -1,9 +1,11 @@
 #pragma once
-// A fault of the disk injected through the system-call seam: the nth write, fsync or
-// rename of a save fails with an errno, as a full disk or a dying device makes it fail.
+// A fault injected through the system-call seam at the nth write, fsync, rename or
+// directory sync of a save: the call fails with an errno, as a full disk or a dying
+// device makes it fail, or the process is killed (SIGKILL) just before or just after it.
 // Writes go through in pieces of at most 4 KiB, so that a save of a few pages makes
-// several of them, and a piece may land before the failure. The real calls come back
-// when the fault goes.
+// several of them, and a piece may land before the fault. The real calls come back when
+// the fault goes.
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,20 +14,26 @@
 
 #include "console/text/file_write.h"
 
-enum class SaveStep { Write, Fsync, Rename };
+enum class SaveStep { Write, Fsync, Rename, SyncDirectory };
+
+// In place of an errno.
+constexpr int kKilledBefore = -1, kKilledAfter = -2;
 
 class InjectedFault {
  public:
   InjectedFault(SaveStep step, int nth, int error) : saved_(fileSystemCalls()) {
     state() = {step, nth, error, 0, false};
-    fileSystemCalls().write = [](int fd, const void* data, size_t size) -> ssize_t {
-      if (fails(SaveStep::Write)) return -1;
-      return ::write(fd, data, std::min<size_t>(size, 4096));
+    fileSystemCalls().write = [](int fd, const void* data, size_t size) {
+      return at(SaveStep::Write, [&] { return ::write(fd, data, std::min<size_t>(size, 4096)); });
     };
-    fileSystemCalls().fsync = [](int fd) { return fails(SaveStep::Fsync) ? -1 : ::fsync(fd); };
+    fileSystemCalls().fsync = [](int fd) { return at(SaveStep::Fsync, [&] { return ::fsync(fd); }); };
     fileSystemCalls().rename = [](const char* from, const char* to) {
-      return fails(SaveStep::Rename) ? -1 : ::rename(from, to);
+      return at(SaveStep::Rename, [&] { return ::rename(from, to); });
     };
+    fileSystemCalls().syncDirectory = [](const char* folder) {
+      return at(SaveStep::SyncDirectory, [&] { return saved().syncDirectory(folder); });
+    };
+    saved() = saved_;
   }
   ~InjectedFault() { fileSystemCalls() = saved_; }
   InjectedFault(const InjectedFault&) = delete;
@@ -44,12 +52,23 @@ class InjectedFault {
     static State s;
     return s;
   }
-  static bool fails(SaveStep step) {
+  static FileSystemCalls& saved() {
+    static FileSystemCalls calls;
+    return calls;
+  }
+  template <class Call>
+  static auto at(SaveStep step, const Call& call) -> decltype(call()) {
     State& s = state();
-    if (step != s.step || ++s.seen != s.nth) return false;
+    if (step != s.step || ++s.seen != s.nth) return call();
     s.happened = true;
-    errno = s.error;
-    return true;
+    if (s.error == kKilledBefore) ::raise(SIGKILL);
+    if (s.error > 0) {
+      errno = s.error;
+      return -1;
+    }
+    const auto result = call();
+    ::raise(SIGKILL);
+    return result;
   }
   FileSystemCalls saved_;
 };
