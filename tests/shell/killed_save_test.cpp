@@ -167,12 +167,16 @@ std::string manyLines() {
   return text;
 }
 
+// The talking program on its keys.txt, with this project.
+std::vector<std::string> talking(const std::string& project) {
+  return {"--ui=headless", "--speech=none", "--keys=keys.txt", "--transcript=t.txt", project};
+}
+
 TEST(KilledSave, TheProjectIsTheOldOrTheNewFile) {
   ScratchDir dir;
   // LF line ends, written back as CR LF.
   writeBytes(dir.file("keys.txt"), "Ss<Esc>s");
-  killAtInstantsOfTheSave(dir, {"project", ".", "a.pxg", manyLines(),
-                                {"--ui=headless", "--speech=none", "--keys=keys.txt", "--transcript=t.txt", "a.pxg"}});
+  killAtInstantsOfTheSave(dir, {"project", ".", "a.pxg", manyLines(), talking("a.pxg")});
 }
 
 TEST(KilledSave, RenderedPicturesAndPagesAreTheOldOrTheNewFile) {
@@ -191,8 +195,15 @@ TEST(KilledSave, TheConfigurationIsTheOldOrTheNewFile) {
   writeBytes(dir.file("keys.txt"), "c4<PgDn><Esc>s");
   std::string ini = "[TRAMEL]\nFALANDO=Sim\nECOAROPCAO=Sim\nFALARTUDO=Sim\n[NOTAS]\n";
   for (int i = 0; i < 10000; ++i) ini += "NOTA" + std::to_string(i) + "=valor guardado\n";
-  killAtInstantsOfTheSave(dir, {"Tramel.ini", "config/tramel", "Tramel.ini", ini,
-                                {"--ui=headless", "--speech=none", "--keys=keys.txt", "--transcript=t.txt", "p"}});
+  killAtInstantsOfTheSave(dir, {"Tramel.ini", "config/tramel", "Tramel.ini", ini, talking("p")});
+}
+
+// G replaces a picture of that name once S answers.
+TEST(KilledSave, ThePictureGSavesIsTheOldOrTheNewFile) {
+  ScratchDir dir;
+  writeBytes(dir.file("keys.txt"), "Gx.png<Enter>s<Enter>");
+  writeBytes(dir.file("p.pxg"), "CI 0 0 5\r\nRT -10 -5 10 5\r\n");
+  killAtInstantsOfTheSave(dir, {"G", ".", "x.png", "velho", talking("p.pxg")});
 }
 
 }  // namespace
