@@ -24,15 +24,6 @@ namespace {
 
 const fs::path kExamples = fs::path(PONTELIX_SOURCE_DIR) / "examples";
 
-fs::path scratchDir() {
-  static const fs::path dir = [] {
-    std::string pattern = (fs::temp_directory_path() / "px-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return fs::path(pattern);
-  }();
-  return dir;
-}
-
 void pontelixStartUp(benchmark::State& state) { timeProcess(state, {PONTELIX_EXE, "--version"}, kExamples); }
 
 void pontelixRender(benchmark::State& state, const std::string& example, const std::string& extension) {

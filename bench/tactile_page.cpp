@@ -17,15 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path& scratchDir() {
-  static const fs::path dir = [] {
-    std::string pattern = (fs::temp_directory_path() / "px-tactile-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return fs::path(pattern);
-  }();
-  return dir;
-}
-
 // 100,001 points of a sine wave across the domain, 21 to a PO line, each line starting
 // where the last ended.
 void writePolyline() {

@@ -1,6 +1,7 @@
 #include "language/datafile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "console/speech.h"
+#include "console/text/file_read.h"
 #include "console/text/text.h"
 #include "language/data_points.h"
 #include "language/reader.h"
@@ -155,20 +157,15 @@ void loadDataFile(std::string_view name, const std::function<void(const std::str
   gDataPoints.count = 0;
   Loader loader;
   loader.tell = tell;
-  const std::string path = dataFilePath(name);
-  struct stat info;
   const bool named = !name.empty() && name.find('\0') == std::string_view::npos;
-  if (!named || ::stat(path.c_str(), &info) != 0) {
-    if (!named || errno == ENOENT || errno == ENOTDIR)
-      loader.say("Arquivo n\xE3o existe: " + std::string(name));
-    else
-      loader.say("Arquivo n\xE3o pode ser lido: " + std::string(name));
-    return;
-  }
   // Only a regular file is sure to end: a directory, a pipe or a device is refused.
-  FILE* file = S_ISREG(info.st_mode) ? std::fopen(path.c_str(), "rb") : nullptr;
+  int fd = -1;
+  const int error = named ? openRegularFile(dataFilePath(name), fd) : ENOENT;
+  FILE* file = error == 0 ? ::fdopen(fd, "rb") : nullptr;
   if (!file) {
-    loader.say("Arquivo n\xE3o pode ser lido: " + std::string(name));
+    if (fd >= 0) ::close(fd);
+    const bool missing = error == ENOENT || error == ENOTDIR;
+    loader.say(std::string(missing ? "Arquivo n\xE3o existe: " : "Arquivo n\xE3o pode ser lido: ") + std::string(name));
     return;
   }
   loader.readAll(file, name);

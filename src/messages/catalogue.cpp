@@ -185,6 +185,8 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXACRESC", "Acrescentado: "},
     {"PXSEMSOM", "Sem som: nenhum dispositivo de \xe1udio respondeu; tudo o que o Pontelix diz fica escrito na tela."},
     {"PXOUTNOM", "Gravar com outro nome? (S/N)"},
+    {"PXMUDOU", "O arquivo mudou no disco. Grava assim mesmo? (S/N)"},
+    {"PXNAOGRV", "O arquivo n\xe3o foi gravado."},
     {"PXIMPERR", "Imprime assim mesmo? (S/N)"},
     {"PXVEXPL", "Setas exploram a p\xe1gina ponto a ponto, Control com setas cela a cela; Espa\xe7o diz o ponto, T percorre a figura, Esc sai."},
     {"PXVVAZIO", "vazio"},

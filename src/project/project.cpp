@@ -37,20 +37,34 @@ bool mayReplaceExistingFile() {
   return askKey("SN") == 'S';
 }
 
+// True when the file was not written by anyone since it was loaded or saved, or the user
+// agrees to replace what another program or another Pontelix wrote there.
+bool mayReplaceChangedFile() {
+  if (!projectFileChangedOnDisk()) return true;
+  sayMessage("PXMUDOU", 0);
+  const bool replace = askKey("SN") == 'S';
+  if (!replace) sayMessage("PXNAOGRV", 1);
+  return replace;
+}
+
 // Writes the list under the project's name and says so. When the file can not be
-// written (a read-only or missing folder, a full disk) the old file and the list are
-// untouched, and the user may give another name, as often as it takes; false when they
-// give up.
+// written (a read-only or missing folder, a full disk), or changed on disk and must not
+// be replaced, the old file and the list are untouched, and the user may give another
+// name, as often as it takes; false when they give up.
 bool writeProject() {
-  for (;;) {
-    const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
-    const int error = replaceFileAtomically(projectPath(), bytes);
-    if (error == 0) {
-      markProjectSaved();
-      sayMessage("PXSALVO", 1);
-      return true;
+  for (bool mayWrite = mayReplaceChangedFile();; mayWrite = true) {
+    if (mayWrite) {
+      const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
+      FileIdentity written;
+      const int error = replaceFileAtomically(projectPath(), bytes, &written);
+      if (error == 0) {
+        markProjectSaved();
+        rememberProjectFileOnDisk(written);
+        sayMessage("PXSALVO", 1);
+        return true;
+      }
+      sayFileFailure("Erro ao gravar ", error);
     }
-    sayFileFailure("Erro ao gravar ", error);
     spkWriteLine("Os comandos continuam na mem\xf3ria.");
     sayMessage("PXOUTNOM", 0);
     const bool another = askKey("SN") == 'S';
@@ -123,6 +137,8 @@ std::string askProjectFileName() {
 
 bool loadProject() {
   setProjectFileName(withProjectExtension(projectFileName()));
+  // Taken before reading: a change while the file is read is asked about at the save.
+  rememberProjectFileOnDisk();
   if (!projectPathExists(projectPath())) {
     sayMessage("PXARQNOV", 2);
     // Said now, not only when the save fails.

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/text/file_read.h"
 #include "console/text/text_file.h"
 
 // The command line list. The paragraph editor changes it in place, the builder appends
@@ -32,6 +33,15 @@ bool projectHasUnsavedChanges();
 void markProjectChanged();
 // The list now matches the file (just loaded or saved).
 void markProjectSaved();
+// What the project's file was on disk when the list last matched it, so that a save can
+// tell that another program, or another Pontelix, wrote it since. Looked up now (also
+// when there is no file), or given as a save took it.
+void rememberProjectFileOnDisk();
+void rememberProjectFileOnDisk(const FileIdentity& written);
+// True when the file under the project's name is no longer the one remembered: it was
+// written or replaced, or made where there was none. A file removed since is no change
+// (nothing of it can be lost), and a name the user gave since was already agreed to.
+bool projectFileChangedOnDisk();
 // Back to the state of start-up: an empty list, no name, nothing unsaved.
 void resetProject();
 

@@ -1,4 +1,5 @@
 // The project's state, kept apart from the operations that speak.
+#include <cerrno>
 #include <utility>
 
 #include "console/text/text.h"
@@ -14,6 +15,11 @@ struct Project {
   // The list as last loaded or saved.
   std::vector<std::string> savedLines;
   bool changed = false;
+  // The project's file when the list last matched it: the name it had then, and the
+  // look-up's errno (ENOENT: no file) or its identity.
+  std::string diskName;
+  int diskLookUp = ENOENT;
+  FileIdentity disk;
 };
 
 Project gProject;
@@ -37,6 +43,25 @@ void markProjectChanged() { gProject.changed = true; }
 void markProjectSaved() {
   gProject.savedLines = gProject.lines;
   gProject.changed = false;
+}
+
+void rememberProjectFileOnDisk() {
+  gProject.diskName = gProject.fileName;
+  gProject.diskLookUp = fileIdentityOf(cp1252ToUtf8(gProject.fileName), gProject.disk);
+}
+
+void rememberProjectFileOnDisk(const FileIdentity& written) {
+  gProject.diskName = gProject.fileName;
+  gProject.diskLookUp = 0;
+  gProject.disk = written;
+}
+
+bool projectFileChangedOnDisk() {
+  if (gProject.fileName.empty() || gProject.diskName != gProject.fileName) return false;
+  FileIdentity now;
+  // A file that can't be looked up now is left to the save, which says why.
+  if (fileIdentityOf(cp1252ToUtf8(gProject.fileName), now) != 0) return false;
+  return gProject.diskLookUp != 0 || !now.sameContentAs(gProject.disk);
 }
 
 void resetProject() { gProject = Project{}; }

@@ -201,6 +201,13 @@ TEST_F(ProjectRun, AFileThatCannotBeLoadedIsNeverReplaced) {
                             "say: Desistiu..."}));
   EXPECT_TRUE(std::filesystem::is_directory(dir_.file("pasta.pxg")));
   EXPECT_EQ(std::filesystem::file_size(dir_.file("grande.pxg")), 20u * 1024 * 1024 + 1);
+  // A pipe that nobody writes and a device without end are refused at once.
+  ASSERT_EQ(::mkfifo(dir_.file("fila.pxg").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir_.file("zero.pxg"));
+  for (const std::string name : {"fila.pxg", "zero.pxg"}) {
+    EXPECT_EQ(run("<Esc>s", name), 0);
+    EXPECT_EQ(timesSaid("Erro ao ler " + name + ": não é um arquivo comum."), 1) << transcriptText();
+  }
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
+#include "console/config/folder_lock.h"
 #include "console/config/ini_cache.h"
 
 namespace {
@@ -36,14 +38,22 @@ std::string userIniPath() { return cfgUserFolder() + "/" + kIniName; }
 std::string systemIniPath() { return gSystemFolder + "/" + kIniName; }
 
 // Sets the values in the lines of `from` and saves them as `to`, unless `from` is there
-// but could not be read.
-int setAndSave(const std::string& from, const std::string& to, const std::vector<CfgValue>& values) {
-  const CachedIni& read = cachedIni(from);
+// but could not be read. Only the values are this program's: the rest of the file is
+// taken as it is on disk at this moment (the cache reads it again when it changed),
+// under the lock of `to`'s folder, so that another Pontelix setting its own keys at the
+// same time is neither overwritten nor overwrites. `from` is named under the lock too:
+// the other writer may just have made the user's own file.
+int setAndSave(const std::function<std::string()>& from, const std::string& to, const std::vector<CfgValue>& values) {
+  const std::string folder = std::filesystem::path(to).parent_path().string();
+  if (const int error = makeFolders(folder); error != 0) return error;
+  const FolderLock lock(folder);
+  const std::string source = from();
+  const CachedIni& read = cachedIni(source);
   if (unread(read)) return read.error;
   IniFile ini = read.ini;
   for (const CfgValue& v : values) ini.set(v.section, v.key, v.value);
   const int error = ini.save(to);
-  forgetCachedIni(from);
+  forgetCachedIni(source);
   forgetCachedIni(to);
   return error;
 }
@@ -127,13 +137,15 @@ void cfgWriteDefault(const std::string& section, const std::string& key, const s
   // that could not be read leaves the file as it was: the default still applies in
   // memory through the caller.
   const std::string userPath = userIniPath();
-  setAndSave(userPath, userPath, {{section, key, value}});
+  setAndSave([&] { return userPath; }, userPath, {{section, key, value}});
   const std::string systemPath = systemIniPath();
-  if (gLegacy && systemPath != userPath && fileExists(systemPath)) setAndSave(systemPath, systemPath, {{section, key, value}});
+  if (gLegacy && systemPath != userPath && fileExists(systemPath)) {
+    setAndSave([&] { return systemPath; }, systemPath, {{section, key, value}});
+  }
 }
 
 int cfgWriteValues(const std::vector<CfgValue>& values) {
-  return setAndSave(userIniPath(), ownUserFolder() + "/" + kIniName, values);
+  return setAndSave(userIniPath, ownUserFolder() + "/" + kIniName, values);
 }
 
 CfgProblem cfgReadProblem() {

@@ -52,9 +52,12 @@ bool keyLine(const std::string& line, std::string& key, std::string& value) {
   return true;
 }
 
-// Makes the folder and those missing above it. Each new folder's name is flushed in its
-// parent, so that a power cut can't take away the folder of a file saved in it.
-int makeFolders(const std::filesystem::path& folder) {
+}  // namespace
+
+// The new folders' names are flushed so that a power cut can't take away the folder of a
+// file saved in it.
+int makeFolders(const std::string& path) {
+  const std::filesystem::path folder(path);
   std::vector<std::filesystem::path> missing;
   std::error_code ec;
   for (std::filesystem::path p = folder; !p.empty() && !std::filesystem::exists(p, ec); p = p.parent_path()) {
@@ -68,8 +71,6 @@ int makeFolders(const std::filesystem::path& folder) {
   }
   return 0;
 }
-
-}  // namespace
 
 // Only the first section of a name counts, as with the system's profile functions.
 std::vector<IniFile::Entry> IniFile::entries(const std::string& section) const {
@@ -167,7 +168,7 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
 int IniFile::save(const std::string& path) const {
   const std::filesystem::path target(path);
   if (target.has_parent_path()) {
-    if (const int error = makeFolders(target.parent_path()); error != 0) return error;
+    if (const int error = makeFolders(target.parent_path().string()); error != 0) return error;
   }
   std::string text;
   const char* lineEnd = crlf ? "\r\n" : "\n";

@@ -9,6 +9,10 @@
 // holding it all in memory.
 constexpr long long kMaxIniFileBytes = 4LL * 1024 * 1024;
 
+// Makes the folder and those missing above it, each new folder's name flushed in its
+// parent. Returns 0 or the errno of the failure.
+int makeFolders(const std::string& folder);
+
 struct IniFile {
   std::vector<std::string> lines;  // Windows-1252, without line ends
   bool utf8 = true;                // how the file stores its non-ASCII text

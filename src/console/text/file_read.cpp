@@ -19,16 +19,27 @@ struct FileDescriptor {
 
 long long nanoseconds(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec; }
 
+FileIdentity identityOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+}
+
 }  // namespace
 
 int fileIdentityOf(const std::string& path, FileIdentity& identity) {
   struct stat st{};
   if (::stat(path.c_str(), &st) != 0) return errno;
-  identity = {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+  identity = identityOf(st);
   return 0;
 }
 
-int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes) {
+int fileIdentityOf(int fd, FileIdentity& identity) {
+  struct stat st{};
+  if (::fstat(fd, &st) != 0) return errno;
+  identity = identityOf(st);
+  return 0;
+}
+
+int openRegularFile(const std::string& path, int& fd) {
   // Non-blocking, so that a pipe with no writer can't hold the program.
   FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
   if (file.fd < 0) return errno;
@@ -36,6 +47,15 @@ int readRegularFile(const std::string& path, long long maxBytes, std::string& by
   if (::fstat(file.fd, &st) != 0) return errno;
   if (S_ISDIR(st.st_mode)) return EISDIR;
   if (!S_ISREG(st.st_mode)) return EINVAL;
+  fd = std::exchange(file.fd, -1);
+  return 0;
+}
+
+int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes) {
+  FileDescriptor file;
+  if (const int error = openRegularFile(path, file.fd); error != 0) return error;
+  struct stat st{};
+  if (::fstat(file.fd, &st) != 0) return errno;
   if (st.st_size > maxBytes) return EFBIG;
   std::string read;
   read.reserve(static_cast<size_t>(st.st_size));

@@ -15,11 +15,24 @@ struct FileIdentity {
   off_t size = 0;
   long long modifiedNs = 0, changedNs = 0;
   bool operator==(const FileIdentity&) const = default;
+  // The same file with the same bytes as far as its writers tell: a change of its
+  // permissions or links moves only the change time and is no change of its content.
+  bool sameContentAs(const FileIdentity& other) const {
+    return device == other.device && inode == other.inode && size == other.size && modifiedNs == other.modifiedNs;
+  }
 };
 
 // The identity of what the name leads to (links followed). Returns 0, or the errno of
 // the look-up (ENOENT when there is nothing), when identity is left as it was.
 int fileIdentityOf(const std::string& path, FileIdentity& identity);
+// The identity of an open file.
+int fileIdentityOf(int fd, FileIdentity& identity);
+
+// Opens the file for reading, never waiting on it: a pipe with no writer is refused, not
+// waited for, and the check is made on what was opened, so that a name changed in
+// between can't slip a pipe in. Returns 0 and the descriptor, which the caller closes,
+// or the errno: EISDIR for a directory, EINVAL for anything else that is no regular file.
+int openRegularFile(const std::string& path, int& fd);
 
 // Reads the whole file, never waiting on it: a pipe with no writer is refused, not waited
 // for. Returns 0, or the errno that stopped it: EISDIR for a directory, EINVAL for

@@ -132,7 +132,7 @@ mode_t newFileMode() {
 
 FileSystemCalls& fileSystemCalls() { return gCalls; }
 
-int replaceFileAtomically(const std::string& path, const ByteProducer& produce) {
+int replaceFileAtomically(const std::string& path, const ByteProducer& produce, FileIdentity* written) {
   if (path.empty()) return ENOENT;
   const std::string target = replacementTarget(path);
   mode_t mode = newFileMode();
@@ -158,6 +158,8 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce) 
     if (!produce(sink) && error == 0) error = EIO;
   }
   if (error == 0 && gCalls.fsync(fd) != 0) error = errno;
+  FileIdentity identity;
+  if (error == 0 && written) error = fileIdentityOf(fd, identity);
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && gCalls.rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
@@ -170,9 +172,11 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce) 
   // was not saved when it was, and a second try could not do better. Some file systems
   // can't flush a directory at all.
   gCalls.syncDirectory(directory.c_str());
+  if (written) *written = identity;
   return 0;
 }
 
-int replaceFileAtomically(const std::string& path, std::string_view bytes) {
-  return replaceFileAtomically(path, [bytes](const ByteSink& sink) { return sink(bytes.data(), bytes.size()); });
+int replaceFileAtomically(const std::string& path, std::string_view bytes, FileIdentity* written) {
+  return replaceFileAtomically(
+      path, [bytes](const ByteSink& sink) { return sink(bytes.data(), bytes.size()); }, written);
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "console/text/file_failure.h"
+#include "console/text/file_read.h"
 
 // Takes bytes in order; false when they could not be written.
 using ByteSink = std::function<bool(const void* data, std::size_t size)>;
@@ -26,9 +27,11 @@ using ByteProducer = std::function<bool(const ByteSink& sink)>;
 // A link is followed, so the file it points to is replaced, not the link. An existing
 // file keeps its permissions; a file that the user may not write, a directory or a device
 // is not replaced (EACCES, EISDIR, EINVAL). Returns 0 or the errno of the step that
-// failed (EIO when the producer gave up without a system error).
-int replaceFileAtomically(const std::string& path, const ByteProducer& produce);
-int replaceFileAtomically(const std::string& path, std::string_view bytes);
+// failed (EIO when the producer gave up without a system error). On success `written`,
+// when given, gets the identity of the new file, taken before it got its name, so that
+// no other writer that comes later can slip into it.
+int replaceFileAtomically(const std::string& path, const ByteProducer& produce, FileIdentity* written = nullptr);
+int replaceFileAtomically(const std::string& path, std::string_view bytes, FileIdentity* written = nullptr);
 
 // The system calls that writing goes through, so that tests can make them fail the way
 // a full disk or a broken device does.

@@ -2,6 +2,10 @@
 #include "console/config/ini_cache.h"
 #include "console/console_fixture.h"
 #include "console/text/file_write.h"
+#include "console/text/injected_fault.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -146,19 +150,39 @@ TEST_F(ConfigTest, WrittenValuesGoToTheUsersOwnFileAndAFailureLeavesTheOldOne) {
   EXPECT_EQ(cfgUserFolder(), dir_ + "/config/tramel");
   EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
 
-  struct FailingRename {
-    FailingRename() : saved(fileSystemCalls()) {
-      fileSystemCalls().rename = [](const char*, const char*) {
-        errno = EIO;
-        return -1;
-      };
+  // A full disk or a failing device at any step of the save keeps the old file whole.
+  for (const SaveStep step : kSaveSteps) {
+    for (const int error : kDiskFaults) {
+      const InjectedFault fault(step, 1, error);
+      EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), error);
     }
-    ~FailingRename() { fileSystemCalls() = saved; }
-    FileSystemCalls saved;
-  } failing;
-  EXPECT_EQ(cfgWriteValues({{"TRADUTOR", "SAPI", "Nao"}}), EIO);
+  }
   EXPECT_EQ(read(userIni()), "[VIDEO]\nCORLETRA=14\n\n[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ + "/config/tramel"), {}), 1);
+}
+
+// Two programs setting their own keys at the same time keep each other's, also when the
+// first of them makes the user's file from the system's.
+TEST_F(ConfigTest, TwoWritersAtOnceKeepEachOthersKeys) {
+  writeFile(systemIni(), "[VIDEO]\nCORLETRA=14\n");
+  constexpr int kKeys = 40;
+  pid_t writers[2];
+  for (int w = 0; w < 2; ++w) {
+    writers[w] = ::fork();
+    ASSERT_GE(writers[w], 0);
+    if (writers[w] == 0) {
+      int failures = 0;
+      for (int i = 0; i < kKeys; ++i) failures += cfgWriteValues({{"A", "K" + std::to_string(w * kKeys + i), "x"}}) != 0;
+      ::_exit(failures);
+    }
+  }
+  for (const pid_t writer : writers) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(cfgReadValue("VIDEO", "CORLETRA"), "14");
+  EXPECT_EQ(cfgReadSection("A", "Tramel.ini").size(), 2u * kKeys) << read(userIni());
 }
 
 // Many keys cost one read; a change on disk, or a write of our own, is read again.

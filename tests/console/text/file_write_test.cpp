@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "console/text/injected_fault.h"
 #include "console/text/text.h"
 #include "scratch.h"
 
@@ -44,55 +45,93 @@ TEST(ReplaceFile, NewFileAndFailuresThatLeaveNothingBehind) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-// Makes one of the write steps fail as a full disk or a dying device would, and puts the
-// real calls back afterwards.
+// Makes the directory's sync fail or records it, and puts the real calls back afterwards.
 class FailingFileSystem : public ::testing::Test {
  protected:
   void TearDown() override { fileSystemCalls() = saved_; }
   FileSystemCalls saved_ = fileSystemCalls();
 };
 
-TEST_F(FailingFileSystem, AFailedStepNeverTouchesTheOldFile) {
+// A full disk or a failing device at every write, fsync and rename of a save, of bytes
+// and of a producer that writes as it goes: the save gives the fault's errno, the old
+// file stays whole and nothing else is left beside it.
+TEST(ReplaceFile, AFaultAtAnyStepNeverTouchesTheOldFile) {
   ScratchDir dir;
   const std::string path = dir.file("p.pxg");
   const std::string old = "PT 1 1\r\nCI 0 0 5\r\n";
-  writeBytes(path, old);
-
-  fileSystemCalls().write = [](int, const void*, size_t) -> ssize_t {
-    errno = ENOSPC;
-    return -1;
-  };
-  EXPECT_EQ(replaceFileAtomically(path, "new"), ENOSPC);
-  fileSystemCalls() = saved_;
-
-  // A write that stops half-way, then reports the full disk.
-  fileSystemCalls().write = [](int fd, const void* data, size_t size) -> ssize_t {
-    static bool first = true;
-    if (first) {
-      first = false;
-      return ::write(fd, data, size / 2);
+  const std::string fresh(20000, 'x');
+  const ByteProducer inPieces = [&](const ByteSink& sink) {
+    for (size_t at = 0; at < fresh.size(); at += 3000) {
+      if (!sink(fresh.data() + at, std::min<size_t>(3000, fresh.size() - at))) return false;
     }
-    errno = ENOSPC;
-    return -1;
+    return true;
   };
-  EXPECT_EQ(replaceFileAtomically(path, std::string(1000, 'x')), ENOSPC);
-  fileSystemCalls() = saved_;
+  for (const bool producer : {false, true}) {
+    for (const SaveStep step : kSaveSteps) {
+      for (const int error : kDiskFaults) {
+        for (int nth = 1;; ++nth) {
+          SCOPED_TRACE(testing::Message() << producer << " " << static_cast<int>(step) << " " << error << " " << nth);
+          writeBytes(path, old);
+          const InjectedFault fault(step, nth, error);
+          const int result = producer ? replaceFileAtomically(path, inPieces) : replaceFileAtomically(path, fresh);
+          EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+          if (!fault.happened()) {
+            EXPECT_EQ(result, 0);
+            EXPECT_EQ(readBytes(path), fresh);
+            // Every write of the 20000 bytes was tried.
+            EXPECT_TRUE(step != SaveStep::Write || nth > 5);
+            break;
+          }
+          EXPECT_EQ(result, error);
+          EXPECT_EQ(readBytes(path), old);
+        }
+      }
+    }
+  }
+}
 
-  fileSystemCalls().fsync = [](int) {
-    errno = EIO;
-    return -1;
+// A kill just before or just after each call of a save: until the rename is done the
+// name holds the whole old file, after it the whole new one; a kill between the making
+// of the temporary file and the rename leaves it, and the next save removes it.
+TEST(ReplaceFile, AKillAtAnyCallLeavesTheWholeOldOrNewFile) {
+  ScratchDir dir;
+  const std::string path = dir.file("p.pxg");
+  const std::string old = "PT 1 1\r\n", fresh(10000, 'x');
+  const struct {
+    SaveStep step;
+    int nth, kill;
+    bool renamed;
+  } cases[] = {
+      {SaveStep::Write, 1, kKilledBefore, false},      {SaveStep::Write, 1, kKilledAfter, false},
+      {SaveStep::Write, 3, kKilledAfter, false},       {SaveStep::Fsync, 1, kKilledBefore, false},
+      {SaveStep::Fsync, 1, kKilledAfter, false},       {SaveStep::Rename, 1, kKilledBefore, false},
+      {SaveStep::Rename, 1, kKilledAfter, true},       {SaveStep::SyncDirectory, 1, kKilledBefore, true},
+      {SaveStep::SyncDirectory, 1, kKilledAfter, true},
   };
-  EXPECT_EQ(replaceFileAtomically(path, "new"), EIO);
-  fileSystemCalls() = saved_;
-
-  fileSystemCalls().rename = [](const char*, const char*) {
-    errno = EXDEV;
-    return -1;
-  };
-  EXPECT_EQ(replaceFileAtomically(path, "new"), EXDEV);
-
-  EXPECT_EQ(readBytes(path), old);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.step) << " " << c.nth << " " << c.kill);
+    writeBytes(path, old);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const InjectedFault fault(c.step, c.nth, c.kill);
+      replaceFileAtomically(path, fresh);
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(readBytes(path), c.renamed ? fresh : old);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      if (entry.path() != path) left.push_back(entry.path());
+    }
+    EXPECT_EQ(left.size(), c.renamed ? 0u : 1u);
+    for (const std::string& name : left) ::utimensat(AT_FDCWD, name.c_str(), anHourAgo, 0);
+    ASSERT_EQ(replaceFileAtomically(path, old), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  }
 }
 
 TEST_F(FailingFileSystem, TheDirectoryIsSyncedAfterTheRenameAndItsFailureLosesNothing) {
