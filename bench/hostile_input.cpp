@@ -2,7 +2,7 @@
 // resident size (peak_rss_mb): a project of 200 MB opened by the talking program and
 // given to `pontelix render`, a Tramel.ini of 100 MB at the talking program's start,
 // a script of one 50 MB line, the largest script that is read (one line just under the
-// project limit of 16 MiB) and a data file of ten million lines. Each must end with a
+// project limit of 16 MiB, a line error) and a data file of ten million lines. Each must end with a
 // refusal that says why, or with the drawing, in memory that does not follow the input.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -66,7 +66,7 @@ void lineOf50MB(benchmark::State& state) {
 void largestLineRead(benchmark::State& state) {
   const fs::path path = scratchDir() / "quase.pxg";
   std::ofstream(path, std::ios::binary) << "TB 0 0 " << std::string((16 << 20) - 16, 'a') << "\n";
-  timeProcess(state, {PONTELIX_EXE, "render", "quase.pxg", "-o", "a.png"}, scratchDir());
+  timeProcess(state, {PONTELIX_EXE, "render", "quase.pxg", "-o", "a.png"}, scratchDir(), "", 1);
 }
 
 void dataFileOfTenMillionLines(benchmark::State& state) {

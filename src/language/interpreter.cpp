@@ -14,6 +14,10 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
   clearRenderFault();
   for (size_t i = 0; i < lines.size(); ++i) {
     state.lineIndex = static_cast<int>(i);
+    if (lines[i].size() > kMaxScriptLineLength) {
+      if (reports.lineError) reports.lineError(state.lineIndex, lines[i]);
+      return ScriptOutcome::LineError;
+    }
     const std::string line = trimControls(lines[i]);
     if (line.empty() || line[0] == ';') continue;
     state.command = toUpperAnsi(line.substr(0, 2));

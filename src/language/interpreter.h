@@ -36,6 +36,12 @@ ScriptReports spokenScriptReports();
 // One line of UTF-8 text per report ("Erro na linha N: LINE"), nothing heard, no wait.
 ScriptReports writtenScriptReports(std::FILE* out);
 
+// A longer line is a line error, refused before it is read: no command needs more than a
+// few hundred characters, and reading a line copies it. Reports show a line's first
+// kShownLineLength characters and "..." after them.
+constexpr size_t kMaxScriptLineLength = 65536;
+constexpr size_t kShownLineLength = 300;
+
 // What the run ended with.
 enum class ScriptOutcome { Completed, LineError, FigureFault };
 

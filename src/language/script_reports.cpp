@@ -13,6 +13,11 @@ namespace {
 
 constexpr char kFigureFault[] = "Imposs\xEDvel desenhar na linha ";
 
+// The line as a report shows it: a line far longer than any command is cut.
+std::string shown(const std::string& line) {
+  return line.size() > kShownLineLength ? line.substr(0, kShownLineLength) + "..." : line;
+}
+
 // The key wait gives the user time to hear and read the report before the picture
 // replaces the console.
 void speakAtLine(int lineIndex, const std::string& line, std::string_view why, void (*announce)()) {
@@ -21,7 +26,7 @@ void speakAtLine(int lineIndex, const std::string& line, std::string_view why, v
   spkWriteNumber(lineIndex);
   conWriteLine();
   if (!why.empty()) spkWriteLine(why);
-  spkWriteLine(line);
+  spkWriteLine(shown(line));
   conGetKey();
 }
 
@@ -49,10 +54,10 @@ ScriptReports spokenScriptReports() {
 ScriptReports writtenScriptReports(std::FILE* out) {
   ScriptReports reports;
   reports.lineError = [out](int lineIndex, const std::string& line) {
-    writeLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + line);
+    writeLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + shown(line));
   };
   reports.figureFault = [out](int lineIndex, const std::string& line, std::string_view why) {
-    writeLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + line);
+    writeLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + shown(line));
   };
   reports.notice = [out](std::string_view text) { writeLine(out, std::string(text)); };
   return reports;

@@ -24,6 +24,8 @@ TEST_F(RenderCommand, PipesDevicesAndHugeScriptsAreRefusedWithTheirReason) {
   fs::create_symlink("/dev/zero", dir_ / "zero");
   write("ld-fila.pxg", "LD fila\nPO *\n");
   write("ld-zero.pxg", "LD zero\nPO *\n");
+  // A line longer than any command: a line error, shown cut.
+  write("linha.pxg", "CI 0 0 5\nTB 0 0 " + std::string(70000, 'b') + "\n");
   {
     // Written in pieces: the forked programs start as copies of this one, and count its size.
     std::ofstream longLine(dir_ / "longa.pxg", std::ios::binary);
@@ -40,6 +42,7 @@ TEST_F(RenderCommand, PipesDevicesAndHugeScriptsAreRefusedWithTheirReason) {
       {"longa.pxg", 2, "pontelix render: n\xc3\xa3o foi poss\xc3\xadvel ler longa.pxg: arquivo grande demais\n"},
       {"ld-fila.pxg", 1, "Arquivo n\xc3\xa3o pode ser lido: fila"},
       {"ld-zero.pxg", 1, "Arquivo n\xc3\xa3o pode ser lido: zero"},
+      {"linha.pxg", 1, "Erro na linha 1: TB 0 0 " + std::string(293, 'b') + "...\n"},
   };
   for (const auto& c : cases) {
     const ProcessResult run = render(std::string(c.script) + " -o a.png");
