@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "private_cups.h"
@@ -48,12 +49,13 @@ TEST_F(PrintFaults, PrintGivesUpWithinSecondsAndSaysWhy) {
   const struct {
     int at;
     std::function<Then(PrivateCups&)> fault;
-    std::vector<std::string> said;
+    std::vector<std::string> said;  // one of these
   } cases[] = {
       {1, [](PrivateCups&) { return Then::Silence; }, {"não responde"}},
       {jobStart, [](PrivateCups& c) { return c.command("lpadmin -x Braille"), Then::GoOn; }, {"Problemas na impressora."}},
       {document, [](PrivateCups& c) { return c.signal(SIGSTOP), Then::GoOn; }, {"Erro no dispositivo"}},
-      {document, [](PrivateCups& c) { return c.signal(SIGKILL), Then::GoOn; }, {"Problemas na impressora."}},
+      // Killed while the document goes, or before the job's end is answered.
+      {document, [](PrivateCups& c) { return c.signal(SIGKILL), Then::GoOn; }, {"Problemas na impressora.", "Erro no dispositivo"}},
       {document, [](PrivateCups&) { return Then::FreezeConnection; }, {"Erro no dispositivo"}},
   };
   for (const auto& c : cases) {
@@ -61,7 +63,8 @@ TEST_F(PrintFaults, PrintGivesUpWithinSecondsAndSaysWhy) {
     const auto start = Clock::now();
     EXPECT_EQ(print(c.at, [&] { return c.fault(*cups_); }, err), 2) << c.at << err;
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(30)) << c.at;
-    for (const std::string& said : c.said) EXPECT_NE(err.find(said), std::string::npos) << c.at << err;
+    EXPECT_TRUE(std::any_of(c.said.begin(), c.said.end(), [&](const std::string& s) { return err.find(s) != std::string::npos; }))
+        << c.at << err;
     cups_->signal(SIGCONT);
   }
 }
