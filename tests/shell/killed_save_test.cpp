@@ -69,22 +69,27 @@ class WatchedRun {
   }
 
  private:
+  // Events read but not yet looked at wait in `unread_`: one read can bring both the
+  // temporary file's making and the rename of a quick save.
   bool waitFor(uint32_t mask, const std::string& name, bool prefix) {
     const auto deadline = Clock::now() + std::chrono::minutes(1);
     while (Clock::now() < deadline) {
+      while (!unread_.empty()) {
+        const auto* e = reinterpret_cast<const inotify_event*>(unread_.data());
+        const std::string got = e->len ? e->name : "";
+        unread_.erase(0, sizeof(inotify_event) + e->len);
+        if ((e->mask & mask) && (prefix ? got.starts_with(name) : got == name)) return true;
+      }
       alignas(inotify_event) char buffer[4096];
       pollfd p{inotify_, POLLIN, 0};
       if (::poll(&p, 1, 10) == 1) {
         const ssize_t n = ::read(inotify_, buffer, sizeof buffer);
-        for (ssize_t at = 0; at < n;) {
-          const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
-          const std::string got = e->len ? e->name : "";
-          if ((e->mask & mask) && (prefix ? got.starts_with(name) : got == name)) return true;
-          at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
-        }
-      } else if (!ended_ && ::waitpid(pid_, &status_, WNOHANG) == pid_) {
-        ended_ = true;
+        if (n > 0) unread_.append(buffer, static_cast<size_t>(n));
+      } else if (ended_) {
         return false;
+      } else if (::waitpid(pid_, &status_, WNOHANG) == pid_) {
+        // It may have saved and ended since the last look: one more look at the queue.
+        ended_ = true;
       }
     }
     ADD_FAILURE() << "no " << name << " and no end in a minute";
@@ -96,6 +101,7 @@ class WatchedRun {
   int status_ = 0;
   bool ended_ = false;
   std::string stem_, target_;
+  std::string unread_;
 };
 
 struct Road {
