@@ -127,14 +127,25 @@ void killAtInstantsOfTheSave(const ScratchDir& dir, const Road& road) {
   std::filesystem::create_directories(folder);
   writeBytes(target, road.old);
   Clock::duration span{};
-  {
+  // The measuring run is tried up to three times: under a full, parallel suite a run's
+  // events have been seen to go missing, and the instants only need one measure.
+  bool measured = false;
+  std::string why;
+  for (int attempt = 0; attempt < 3 && !measured; ++attempt) {
+    writeBytes(target, road.old);
     WatchedRun run(dir.path(), folder, road.target, road.args);
-    ASSERT_TRUE(run.temporaryMade());
-    const auto made = Clock::now();
-    ASSERT_TRUE(run.targetRenamed());
-    span = Clock::now() - made;
-    ASSERT_EQ(run.status(), 0);
+    const bool made = run.temporaryMade();
+    const auto madeAt = Clock::now();
+    measured = made && run.targetRenamed();
+    span = Clock::now() - madeAt;
+    const int status = run.status();
+    why += " [run " + std::to_string(attempt + 1) + ": " + (made ? "no rename" : "no temporary file") + ", status " +
+           std::to_string(status) + "]";
+    if (measured) {
+      ASSERT_EQ(status, 0);
+    }
   }
+  ASSERT_TRUE(measured) << why;
   const std::string fresh = readBytes(target);
   ASSERT_NE(fresh, road.old);
   // Each kill's temporary files are made to look an hour old, as a kill long ago would
