@@ -45,6 +45,16 @@ std::string pointList(ScriptState& state, const std::string& what) {
   return text;
 }
 
+// "x de A a B, y de C a D" from two pairs read as (A, B) and (C, D).
+std::string rangesText(const std::vector<UserPoint>& p) {
+  return "x de " + num(p[0].x) + " a " + num(p[0].y) + ", y de " + num(p[1].x) + " a " + num(p[1].y);
+}
+
+// A rectangle from its corner and the pair (width, height).
+std::string rectangleText(const std::vector<UserPoint>& p) {
+  return "ret\xe2ngulo de canto " + pair(p[0]) + ", largura " + num(p[1].x) + " e altura " + num(p[1].y);
+}
+
 using Describe = std::function<std::string(ScriptState&)>;
 
 // "what de (a) a (b)" for the commands of two points.
@@ -69,15 +79,11 @@ const std::map<std::string, Describe>& describers() {
   static const std::map<std::string, Describe> table = {
       {"DM", [](ScriptState& s) {
          const auto p = points(s, 2);
-         return p ? "dom\xednio: x de " + num((*p)[0].x) + " a " + num((*p)[0].y) + ", y de " + num((*p)[1].x) + " a " +
-                        num((*p)[1].y)
-                  : std::string();
+         return p ? "dom\xednio: " + rangesText(*p) : std::string();
        }},
       {"CD", [](ScriptState& s) {
          const auto p = points(s, 2);
-         return p ? "janela do desenho: x de " + num((*p)[0].x) + " a " + num((*p)[0].y) + ", y de " + num((*p)[1].x) +
-                        " a " + num((*p)[1].y) + " da p\xe1gina"
-                  : std::string();
+         return p ? "janela do desenho: " + rangesText(*p) + " da p\xe1gina" : std::string();
        }},
       {"EX", [](ScriptState& s) {
          const auto p = points(s, 2);
@@ -100,15 +106,12 @@ const std::map<std::string, Describe>& describers() {
       {"ST", fromTo("seta")},
       {"RG", [](ScriptState& s) {
          const auto p = points(s, 2);
-         return p ? "ret\xe2ngulo de canto " + pair((*p)[0]) + ", largura " + num((*p)[1].x) + " e altura " + num((*p)[1].y)
-                  : std::string();
+         return p ? rectangleText(*p) : std::string();
        }},
       {"RR", [](ScriptState& s) {
          const auto p = points(s, 2);
          const auto angle = p ? readNumber(s) : std::nullopt;
-         return angle ? "ret\xe2ngulo de canto " + pair((*p)[0]) + ", largura " + num((*p)[1].x) + " e altura " +
-                            num((*p)[1].y) + ", girado " + num(*angle) + " graus"
-                      : std::string();
+         return angle ? rectangleText(*p) + ", girado " + num(*angle) + " graus" : std::string();
        }},
       {"PO", [](ScriptState& s) { return pointList(s, "linha poligonal"); }},
       {"CI", [](ScriptState& s) {

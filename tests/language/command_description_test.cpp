@@ -13,6 +13,8 @@ TEST(CommandDescription, EachLineSaysWhatItDrawsWithThePointsAsTheRunReadsThem) 
       {"PT *", "os pontos dos dados"},
       {"EX -10 0 10 0 2", "eixo de (-10; 0) a (10; 0), marcas a cada 2"},
       {"RG 1 2 3 4", "ret\xe2ngulo de canto (1; 2), largura 3 e altura 4"},
+      {"RR 1 2 3 4 30", "ret\xe2ngulo de canto (1; 2), largura 3 e altura 4, girado 30 graus"},
+      {"DM -20 20 -15 15", "dom\xednio: x de -20 a 20, y de -15 a 15"},
       {"PN 2 1 0 -1 -2 2", "polin\xf4mio de grau 2, de x = -2 a x = 2"},
       {"HI 0 0 1 3 4", "histograma de 2 barras de largura 1 a partir de (0; 0)"},
       {"TB 1 2  Ol\xe1", "r\xf3tulo em braille em (1; 2): Ol\xe1"},
