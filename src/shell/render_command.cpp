@@ -10,7 +10,6 @@
 #include "console/text/text.h"
 #include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
-#include "output/ink/ink_pdf.h"
 #include "output/tactile/tactile_page.h"
 #include "output/tactile/tactile_pdf.h"
 #include "output/tactile/tactile_svg.h"
@@ -139,8 +138,7 @@ bool writeOutput(const RenderRequest& request, const std::vector<std::string>& l
       break;
     case RenderTarget::Pdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
-        if (const VectorCanvas* paths = vectorSurface()) return writeTactilePdf(*paths, pdfPageFor(request), sink);
-        return writeInkPagePdf(surfacePixels(), pdfPageFor(request), sink);
+        return writeSurfacePdf(pdfPageFor(request), sink);
       });
       break;
     case RenderTarget::Svg:

@@ -11,7 +11,6 @@
 #include "console/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
-#include "output/ink/ink_pdf.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/device_chooser.h"
 #include "output/printing/print_check.h"
@@ -19,7 +18,6 @@
 #include "output/tactile/tactile_page.h"
 #include "output/tactile/tactile_pdf.h"
 #include "output/tactile/tactile_settings.h"
-#include "render/image_surface.h"
 #include "render/surface.h"
 
 namespace {
@@ -97,9 +95,7 @@ bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented)
   const ByteSink toPrinter = [](const void* data, size_t size) {
     return writeRawPrinter(std::string_view(static_cast<const char*>(data), size));
   };
-  const VectorCanvas* paths = vectorSurface();
-  const bool written =
-      paths ? writeTactilePdf(*paths, oriented, toPrinter) : writeInkPagePdf(surfacePixels(), oriented, toPrinter);
+  const bool written = writeSurfacePdf(oriented, toPrinter);
   // A page that did not go whole is withdrawn, never printed in part.
   if (!written) abandonRawPrinterJob();
   if (written && closeRawPrinterJob()) return true;

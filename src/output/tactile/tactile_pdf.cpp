@@ -3,7 +3,10 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
+#include "output/ink/ink_pdf.h"
 #include "output/tactile/tactile_page.h"
+#include "render/image_surface.h"
+#include "render/surface.h"
 
 namespace {
 
@@ -70,4 +73,9 @@ bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const 
   const bool written = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
   cairo_surface_destroy(surface);
   return drawn && written;
+}
+
+bool writeSurfacePdf(const InkPage& oriented, const ByteSink& sink) {
+  if (const VectorCanvas* paths = vectorSurface()) return writeTactilePdf(*paths, oriented, sink);
+  return writeInkPagePdf(surfacePixels(), oriented, sink);
 }

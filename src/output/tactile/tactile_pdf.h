@@ -9,3 +9,6 @@
 // False when the sink refused bytes or the library failed; the sink may then have taken
 // part of the file.
 bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const ByteSink& sink);
+
+// The current surface's page: the paths of a tactile surface, the image of any other.
+bool writeSurfacePdf(const InkPage& oriented, const ByteSink& sink);
