@@ -19,10 +19,11 @@ Braille or ink. The drawing is written in a small language of two-letter
 commands and sent to a Braille embosser as raised dots, to the screen, or
 to a PNG, JPEG or BMP file. Everything the program says is written on its
 text console and spoken in Brazilian Portuguese.")
-# The libraries the programs link are found by dpkg-shlibdeps; the voice data and the
-# fonts are read at run time and must be named.
+# The shared libraries the programs link are found by dpkg-shlibdeps; the voice data,
+# the fonts and the font configuration that the linked-in fontconfig reads are read at
+# run time and must be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, fonts-liberation2, fonts-dejavu-core, fontconfig-config")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client")
 # V shows the embosser page on a braille display when the BRLTTY daemon runs.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "brltty")

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/clip.h"
+#include "render/pixel_memory.h"
 #include "render/raster.h"
 
 namespace {
@@ -20,6 +21,40 @@ constexpr int64_t kDashOn = 18, kDashPeriod = 24;
 // segment, instead of point by point along their whole outline.
 constexpr int64_t kLargeEllipseSide = 1 << 15;
 
+struct SurfaceMemory {
+  unsigned char* pixels;
+  size_t bytes;
+};
+
+const cairo_user_data_key_t kSurfaceMemoryKey{};
+
+void releaseSurfaceMemory(void* data) {
+  auto* memory = static_cast<SurfaceMemory*>(data);
+  releasePixelMemory(memory->pixels, memory->bytes);
+  delete memory;
+}
+
+// An ARGB32 surface over memory of its own (pixel_memory.h), which the surface gives
+// back when it is destroyed; null when either cannot be had.
+cairo_surface_t* createImageSurface(int width, int height) {
+  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
+  if (stride <= 0) return nullptr;
+  const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+  auto* memory = new SurfaceMemory{takePixelMemory(bytes), bytes};
+  cairo_surface_t* surface = nullptr;
+  if (memory->pixels) {
+    surface = cairo_image_surface_create_for_data(memory->pixels, CAIRO_FORMAT_ARGB32, width, height, stride);
+  }
+  if (!memory->pixels || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
+      cairo_surface_set_user_data(surface, &kSurfaceMemoryKey, memory, releaseSurfaceMemory) !=
+          CAIRO_STATUS_SUCCESS) {
+    if (surface) cairo_surface_destroy(surface);
+    releaseSurfaceMemory(memory);
+    return nullptr;
+  }
+  return surface;
+}
+
 }  // namespace
 
 void PixelCanvas::setSourceColour(uint32_t colour) {
@@ -29,11 +64,8 @@ void PixelCanvas::setSourceColour(uint32_t colour) {
 
 std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-  if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(surface);
-    return nullptr;
-  }
+  cairo_surface_t* surface = createImageSurface(width, height);
+  if (!surface) return nullptr;
   cairo_t* cr = cairo_create(surface);
   if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
     cairo_destroy(cr);
