@@ -19,12 +19,15 @@ Braille or ink. The drawing is written in a small language of two-letter
 commands and sent to a Braille embosser as raised dots, to the screen, or
 to a PNG, JPEG or BMP file. Everything the program says is written on its
 text console and spoken in Brazilian Portuguese.")
-# The shared libraries the programs link are found by dpkg-shlibdeps; the voice data,
-# the fonts and the font configuration that the linked-in fontconfig reads are read at
-# run time and must be named.
+# The shared libraries the programs link are found by dpkg-shlibdeps. What is opened or
+# read at run time must be named: the window, speech and print libraries (opened when
+# first needed; the speech-dispatcher client and the braille display's are only
+# recommended, since the program's own voice and the screen do without them), the voice
+# data, the fonts, and the font configuration that the linked-in fontconfig reads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, fonts-liberation2, fonts-dejavu-core, fontconfig-config")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.12), libespeak-ng1 (>= 1.51+dfsg), libcups2 (>= 1.7.0), \
+espeak-ng-data, fonts-liberation2, fonts-dejavu-core, fontconfig-config")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client, libspeechd2 (>= 0.8.3), libbrlapi0.8 (>= 6.5)")
 # V shows the embosser page on a braille display when the BRLTTY daemon runs.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "brltty")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")

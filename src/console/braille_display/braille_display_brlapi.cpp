@@ -8,6 +8,7 @@
 
 #include "console/braille_display/braille_display_brlapi.h"
 #include "console/braille_display/display_host.h"
+#include "console/braille_display/brlapi_library.h"
 
 namespace {
 
@@ -44,19 +45,19 @@ class BrlapiDisplay : public BrailleDisplay {
  public:
   BrlapiDisplay(int width, int rows) : width_(width), rows_(rows) {}
   ~BrlapiDisplay() override {
-    brlapi_leaveTtyMode();
-    brlapi_closeConnection();
+    brlapi().brlapi_leaveTtyMode();
+    brlapi().brlapi_closeConnection();
   }
   int width() const override { return width_; }
   int rows() const override { return rows_; }
   bool write(const std::vector<unsigned char>& cells) override {
     std::vector<unsigned char> dots(static_cast<size_t>(width_) * rows_, 0);
     for (size_t i = 0; i < dots.size() && i < cells.size(); ++i) dots[i] = cells[i];
-    return !gFailed && brlapi_writeDots(dots.data()) >= 0 && !gFailed;
+    return !gFailed && brlapi().brlapi_writeDots(dots.data()) >= 0 && !gFailed;
   }
   DisplayCommand readCommand() override {
     brlapi_keyCode_t code = 0;
-    if (gFailed || brlapi_readKey(0, &code) != 1) return DisplayCommand::None;
+    if (gFailed || brlapi().brlapi_readKey(0, &code) != 1) return DisplayCommand::None;
     return commandOf(code);
   }
 
@@ -67,21 +68,22 @@ class BrlapiDisplay : public BrailleDisplay {
 }  // namespace
 
 std::unique_ptr<BrailleDisplay> takeBrlapiDisplay() {
+  if (!brlapiLibrary()) return nullptr;
   // A daemon that goes away while the display is held must not end the program.
   std::signal(SIGPIPE, SIG_IGN);
-  brlapi_setExceptionHandler(noteException);
+  brlapi().brlapi_setExceptionHandler(noteException);
   gFailed = false;
   // Host and key as every client of the daemon takes them: BRLAPI_HOST and BRLAPI_AUTH.
   if (!displayHostAnswers(std::getenv("BRLAPI_HOST"), kHostMilliseconds)) return nullptr;
-  if (brlapi_openConnection(nullptr, nullptr) < 0) return nullptr;
+  if (brlapi().brlapi_openConnection(nullptr, nullptr) < 0) return nullptr;
   unsigned width = 0, rows = 0;
   // The program's own terminal when the daemon can tell it; otherwise the whole of the
   // daemon's screen, as a screen reader takes it.
-  const bool taken = brlapi_getDisplaySize(&width, &rows) >= 0 && width > 0 && rows > 0 &&
-                     (brlapi_enterTtyMode(BRLAPI_TTY_DEFAULT, nullptr) >= 0 ||
-                      brlapi_enterTtyModeWithPath(nullptr, 0, nullptr) >= 0);
+  const bool taken = brlapi().brlapi_getDisplaySize(&width, &rows) >= 0 && width > 0 && rows > 0 &&
+                     (brlapi().brlapi_enterTtyMode(BRLAPI_TTY_DEFAULT, nullptr) >= 0 ||
+                      brlapi().brlapi_enterTtyModeWithPath(nullptr, 0, nullptr) >= 0);
   if (!taken || gFailed) {
-    brlapi_closeConnection();
+    brlapi().brlapi_closeConnection();
     return nullptr;
   }
   return std::make_unique<BrlapiDisplay>(static_cast<int>(width), static_cast<int>(rows));

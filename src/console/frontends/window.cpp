@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "console/keymap.h"
 #include "console/screen.h"
 #include "console/text/text.h"
+#include "console/sdl_library.h"
 
 namespace {
 
@@ -24,13 +26,18 @@ bool isRealDisplayDriver(const char* driver) {
 
 // Initialises SDL's video on its own (audio has its own initialisation elsewhere).
 bool initVideo(std::string& error) {
-  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = SDL_GetError();
+  if (!sdlLibrary()) {
+    error = "sem a biblioteca SDL2";
     return false;
   }
-  if (!isRealDisplayDriver(SDL_GetCurrentVideoDriver())) {
-    error = std::string("sem tela gráfica (driver ") + (SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "?") + ")";
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  if (sdl().SDL_WasInit(SDL_INIT_VIDEO) == 0 && sdl().SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = sdl().SDL_GetError();
+    return false;
+  }
+  if (!isRealDisplayDriver(sdl().SDL_GetCurrentVideoDriver())) {
+    const char* driver = sdl().SDL_GetCurrentVideoDriver();
+    error = std::string("sem tela gráfica (driver ") + (driver ? driver : "?") + ")";
+    sdl().SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }
   return true;
@@ -58,19 +65,19 @@ class WindowFrontend : public Frontend {
     if (waiting) pump(0);  // the caret shows before the wait begins
   }
   void setTitle(const std::string& cp1252Title) override {
-    SDL_SetWindowTitle(window_, cp1252ToUtf8(cp1252Title).c_str());
+    sdl().SDL_SetWindowTitle(window_, cp1252ToUtf8(cp1252Title).c_str());
   }
   void beep() override {}  // the console sounds BEL through the speech services
   PixelSize clientArea() const override {
     int w = 0, h = 0;
-    SDL_GetWindowSize(window_, &w, &h);
+    sdl().SDL_GetWindowSize(window_, &w, &h);
     return PixelSize{w, h};
   }
-  void setClipboard(const std::string& utf8) override { SDL_SetClipboardText(utf8.c_str()); }
+  void setClipboard(const std::string& utf8) override { sdl().SDL_SetClipboardText(utf8.c_str()); }
   std::string clipboard() override {
-    char* text = SDL_GetClipboardText();
+    char* text = sdl().SDL_GetClipboardText();
     std::string s = text != nullptr ? text : "";
-    SDL_free(text);
+    sdl().SDL_free(text);
     return s;
   }
 
@@ -94,42 +101,42 @@ class WindowFrontend : public Frontend {
 bool WindowFrontend::open(std::string& error) {
   if (!initVideo(error)) return false;
   SDL_Rect screen{0, 0, 1024, 768};
-  if (SDL_GetDisplayBounds(0, &screen) != 0 || screen.w <= 0 || screen.h <= 0) screen = SDL_Rect{0, 0, 1024, 768};
+  if (sdl().SDL_GetDisplayBounds(0, &screen) != 0 || screen.w <= 0 || screen.h <= 0) screen = SDL_Rect{0, 0, 1024, 768};
   SDL_Rect work = screen;  // the screen less the desktop's panels
-  if (SDL_GetDisplayUsableBounds(0, &work) != 0 || work.w <= 0 || work.h <= 0) work = screen;
+  if (sdl().SDL_GetDisplayUsableBounds(0, &work) != 0 || work.w <= 0 || work.h <= 0) work = screen;
   const WindowSettings s = readWindowSettings(work.w, work.h);
   font_.open(s.face, s.cellWidth, s.cellHeight, s.weight);
   const int gridW = kConColumns * font_.cellWidth(), gridH = kConRows * font_.cellHeight();
   // The grid is painted in software; a renderer behind the window surface would make SDL
   // recreate the window (a new X window) on the first paint.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  sdl().SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
   if (s.maximized) flags |= SDL_WINDOW_MAXIMIZED;
-  window_ = SDL_CreateWindow(programName().c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+  window_ = sdl().SDL_CreateWindow(programName().c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                              std::min(gridW, work.w), std::min(gridH, work.h), flags);
   if (window_ == nullptr) {
-    error = SDL_GetError();
+    error = sdl().SDL_GetError();
     return false;
   }
-  SDL_SetWindowMinimumSize(window_, 16 * font_.cellWidth(), 4 * font_.cellHeight());
-  SDL_SetWindowMaximumSize(window_, std::min(gridW, screen.w), std::min(gridH, screen.h));
-  SDL_StartTextInput();
+  sdl().SDL_SetWindowMinimumSize(window_, 16 * font_.cellWidth(), 4 * font_.cellHeight());
+  sdl().SDL_SetWindowMaximumSize(window_, std::min(gridW, screen.w), std::min(gridH, screen.h));
+  sdl().SDL_StartTextInput();
   braille_.setMode(s.braille);
   paint();
   return true;
 }
 
 WindowFrontend::~WindowFrontend() {
-  if (canvas_ != nullptr) SDL_FreeSurface(canvas_);
-  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  if (canvas_ != nullptr) sdl().SDL_FreeSurface(canvas_);
+  if (window_ != nullptr) sdl().SDL_DestroyWindow(window_);
 }
 
 void WindowFrontend::pump(int waitMs) {
   SDL_Event e;
   if (dirty_) paint();
-  if (waitMs > 0 ? SDL_WaitEventTimeout(&e, waitMs) : SDL_PollEvent(&e)) {
+  if (waitMs > 0 ? sdl().SDL_WaitEventTimeout(&e, waitMs) : sdl().SDL_PollEvent(&e)) {
     handle(e);
-    while (SDL_PollEvent(&e)) handle(e);
+    while (sdl().SDL_PollEvent(&e)) handle(e);
   }
   if (dirty_) paint();
 }
@@ -195,30 +202,30 @@ void WindowFrontend::text(const char* utf8) {
 
 void WindowFrontend::paint() {
   dirty_ = false;
-  SDL_Surface* screen = SDL_GetWindowSurface(window_);
+  SDL_Surface* screen = sdl().SDL_GetWindowSurface(window_);
   if (screen == nullptr) return;
   if (canvas_ == nullptr || canvas_->w != screen->w || canvas_->h != screen->h) {
-    if (canvas_ != nullptr) SDL_FreeSurface(canvas_);
-    canvas_ = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, SDL_PIXELFORMAT_RGB888);
+    if (canvas_ != nullptr) sdl().SDL_FreeSurface(canvas_);
+    canvas_ = sdl().SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, SDL_PIXELFORMAT_RGB888);
     if (canvas_ == nullptr) return;
   }
-  SDL_LockSurface(canvas_);
+  sdl().SDL_LockSurface(canvas_);
   paintConsole(PixelBuffer{static_cast<std::uint32_t*>(canvas_->pixels), canvas_->w, canvas_->h, canvas_->pitch / 4},
                font_, waiting_ && focus_);
-  SDL_UnlockSurface(canvas_);
-  SDL_BlitSurface(canvas_, nullptr, screen, nullptr);
-  SDL_UpdateWindowSurface(window_);
+  sdl().SDL_UnlockSurface(canvas_);
+  sdl().SDL_UpperBlit(canvas_, nullptr, screen, nullptr);
+  sdl().SDL_UpdateWindowSurface(window_);
 }
 
 }  // namespace
 
 bool windowDisplayReachable() {
-  const char* x11 = SDL_getenv("DISPLAY");
-  const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
   if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) return false;
   std::string error;
   if (!initVideo(error)) return false;
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  sdl().SDL_QuitSubSystem(SDL_INIT_VIDEO);
   return true;
 }
 

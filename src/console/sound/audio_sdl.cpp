@@ -3,6 +3,7 @@
 #include "console/sound/audio_output.h"
 #include "console/sound/mixer.h"
 #include "console/sound/quiet_stderr.h"
+#include "console/sdl_library.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class SdlAudioOutput : public AudioOutput {
     // window's video down with it, nor the other way round.
     // Nothing is printed on failure: the terminal frontend owns the screen, and a
     // machine without sound is an ordinary case, not an error.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (!sdlLibrary() || sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kMixRate;
     want.format = AUDIO_S16SYS;
@@ -31,19 +32,19 @@ class SdlAudioOutput : public AudioOutput {
     want.userdata = &mixer;
     SDL_AudioSpec have{};
     // No changes allowed: SDL converts our format to the device's.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    device_ = sdl().SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (device_ == 0) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    sdl().SDL_PauseAudioDevice(device_, 0);
     return true;
   }
 
   void close() override {
     if (device_ == 0) return;
-    SDL_CloseAudioDevice(device_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl().SDL_CloseAudioDevice(device_);
+    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
     device_ = 0;
   }
 

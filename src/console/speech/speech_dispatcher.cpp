@@ -19,6 +19,7 @@
 
 #include "console/speech/speech_engine.h"
 #include "console/text/text.h"
+#include "console/speech/speechd_library.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ void onBegin(size_t id, size_t, SPDNotificationType) { raiseTo(gLastBegun, stati
 void onOver(size_t id, size_t, SPDNotificationType) { raiseTo(gLastOver, static_cast<long>(id)); }
 
 bool hasOutputModule(SPDConnection* c) {
-  char** modules = spd_list_modules(c);
+  char** modules = speechd().spd_list_modules(c);
   const bool any = modules && modules[0];
-  if (modules) free_spd_modules(modules);
+  if (modules) speechd().free_spd_modules(modules);
   return any;
 }
 
@@ -61,12 +62,12 @@ bool hasOutputModule(SPDConnection* c) {
 // counts them from 1.
 std::vector<std::string> portugueseVoices(SPDConnection* c) {
   std::vector<std::string> names;
-  SPDVoice** voices = spd_list_synthesis_voices(c);
+  SPDVoice** voices = speechd().spd_list_synthesis_voices(c);
   if (!voices) return names;
   for (SPDVoice** v = voices; *v; ++v) {
     if ((*v)->name && (*v)->language && std::string((*v)->language).rfind("pt", 0) == 0) names.push_back((*v)->name);
   }
-  free_spd_voices(voices);
+  speechd().free_spd_voices(voices);
   return names;
 }
 
@@ -74,15 +75,17 @@ std::vector<std::string> portugueseVoices(SPDConnection* c) {
 void chooseVoice(SPDConnection* c, int number) {
   if (number <= 0) return;
   const std::vector<std::string> names = portugueseVoices(c);
-  if (static_cast<size_t>(number) <= names.size()) spd_set_synthesis_voice(c, names[static_cast<size_t>(number) - 1].c_str());
+  if (static_cast<size_t>(number) <= names.size()) {
+    speechd().spd_set_synthesis_voice(c, names[static_cast<size_t>(number) - 1].c_str());
+  }
 }
 
 // A server without a working audio output takes texts and reports their start, but
 // never their end. A silent one-letter message tells at once whether speech can end.
 bool speechEnds(SPDConnection* c) {
-  spd_set_volume(c, -100);
-  const int id = spd_say(c, SPD_TEXT, "a");
-  spd_set_volume(c, 0);
+  speechd().spd_set_volume(c, -100);
+  const int id = speechd().spd_say(c, SPD_TEXT, "a");
+  speechd().spd_set_volume(c, 0);
   if (id < 0) return false;
   const auto limit = Clock::now() + kProbeLimit;
   while (gLastOver.load() < id) {
@@ -93,27 +96,28 @@ bool speechEnds(SPDConnection* c) {
 }
 
 SPDConnection* connectAndSetUp(const DispatcherSettings& settings) {
+  if (!speechdLibrary()) return nullptr;
   char* error = nullptr;
-  SPDConnection* c = spd_open2("pontelix", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
+  SPDConnection* c = speechd().spd_open2("pontelix", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
   std::free(error);
   if (!c) return nullptr;
   if (!hasOutputModule(c)) {
-    spd_close(c);
+    speechd().spd_close(c);
     return nullptr;
   }
   c->callback_begin = onBegin;
   c->callback_end = onOver;
   c->callback_cancel = onOver;
-  spd_set_notification_on(c, SPD_BEGIN);
-  spd_set_notification_on(c, SPD_END);
-  spd_set_notification_on(c, SPD_CANCEL);
-  spd_set_language(c, "pt-BR");
+  speechd().spd_set_notification_on(c, SPD_BEGIN);
+  speechd().spd_set_notification_on(c, SPD_END);
+  speechd().spd_set_notification_on(c, SPD_CANCEL);
+  speechd().spd_set_language(c, "pt-BR");
   chooseVoice(c, settings.voice);
-  spd_set_voice_rate(c, std::clamp(settings.rate, -100, 100));
-  spd_set_voice_pitch(c, std::clamp(settings.pitch, -100, 100));
+  speechd().spd_set_voice_rate(c, std::clamp(settings.rate, -100, 100));
+  speechd().spd_set_voice_pitch(c, std::clamp(settings.pitch, -100, 100));
   if (!speechEnds(c)) {
-    spd_cancel(c);
-    spd_close(c);
+    speechd().spd_cancel(c);
+    speechd().spd_close(c);
     return nullptr;
   }
   return c;
@@ -168,8 +172,8 @@ struct Worker {
       std::lock_guard lock(mutex);
       busyWithJob = false;
     }
-    spd_cancel(c);
-    spd_close(c);
+    speechd().spd_cancel(c);
+    speechd().spd_close(c);
   }
 
   void post(Job job, bool speech) {
@@ -253,7 +257,7 @@ class DispatcherEngine : public SpeechEngine {
     raiseTo(gLastOver, worker_->lastSaid.load());
     worker_->post(
         [w = worker_.get()](SPDConnection* c) {
-          spd_cancel(c);
+          speechd().spd_cancel(c);
           raiseTo(gLastOver, w->lastSaid.load());
         },
         false);
@@ -273,9 +277,9 @@ class DispatcherEngine : public SpeechEngine {
       stops = worker_->stops;
     }
     worker_->post([w = worker_.get(), utf8 = std::move(utf8), spell, stops](SPDConnection* c) {
-      if (spell) spd_set_spelling(c, SPD_SPELL_ON);
-      w->said(spd_say(c, SPD_TEXT, utf8.c_str()), stops);
-      if (spell) spd_set_spelling(c, SPD_SPELL_OFF);
+      if (spell) speechd().spd_set_spelling(c, SPD_SPELL_ON);
+      w->said(speechd().spd_say(c, SPD_TEXT, utf8.c_str()), stops);
+      if (spell) speechd().spd_set_spelling(c, SPD_SPELL_OFF);
     }, true);
   }
 
@@ -319,13 +323,14 @@ std::vector<std::string> listDispatcherVoices(int timeoutMs) {
   std::thread([answer] {
     std::signal(SIGPIPE, SIG_IGN);
     char* error = nullptr;
-    SPDConnection* c = spd_open2("pontelix", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+    SPDConnection* c = nullptr;
+    if (speechdLibrary()) c = speechd().spd_open2("pontelix", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
     std::free(error);
     std::vector<std::string> names;
     if (c) {
-      spd_set_language(c, "pt-BR");
+      speechd().spd_set_language(c, "pt-BR");
       for (const std::string& name : portugueseVoices(c)) names.push_back(utf8ToCp1252(name));
-      spd_close(c);
+      speechd().spd_close(c);
     }
     std::lock_guard lock(answer->mutex);
     answer->names = std::move(names);

@@ -8,6 +8,7 @@
 #include "console/sound/quiet_stderr.h"
 #include "console/speech/speech_engine.h"
 #include "console/text/text.h"
+#include "console/speech/espeak_library.h"
 
 namespace {
 
@@ -35,12 +36,12 @@ class EspeakEngine : public SpeechEngine {
   void say(std::string_view text) override {
     const std::string utf8 = cp1252ToUtf8(text);
     interrupted_ = false;
-    espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+    espeak().espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
   }
 
   void sayCharacter(unsigned char ch) override {
     interrupted_ = false;
-    espeak_Char(codePoint(ch));
+    espeak().espeak_Char(codePoint(ch));
   }
 
   // Returns 1 to end the synthesis: espeak_Cancel does not stop a synchronous one.
@@ -81,10 +82,15 @@ int espeakRateForSpeed(int speed) {
 }
 
 std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, EspeakStartError& error) {
+  if (!espeakLibrary()) {
+    error.code = -1;
+    error.voiceData = std::string(kVoice) + " (libespeak-ng.so.1)";
+    return nullptr;
+  }
   // The data folder is known once the library has looked for it, even when it failed.
   const auto describeVoice = [&error] {
     const char* dataPath = nullptr;
-    espeak_Info(&dataPath);
+    espeak().espeak_Info(&dataPath);
     error.voiceData = std::string(kVoice) + " (" + (dataPath && *dataPath ? dataPath : "?") + ")";
   };
   if (gSampleRate <= 0) {
@@ -95,7 +101,7 @@ std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, Es
     {
       QuietStderr quiet;  // missing data is reported on the screen by our caller
       // Without DONT_EXIT the library ends the process when its data is missing.
-      gSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+      gSampleRate = espeak().espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
     }
     std::setlocale(LC_CTYPE, locale.c_str());
     if (gSampleRate <= 0) {
@@ -104,13 +110,13 @@ std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, Es
       gSampleRate = 0;
       return nullptr;
     }
-    espeak_SetSynthCallback(synthCallback);
+    espeak().espeak_SetSynthCallback(synthCallback);
   }
-  if (const espeak_ERROR status = espeak_SetVoiceByName(kVoice); status != EE_OK) {
+  if (const espeak_ERROR status = espeak().espeak_SetVoiceByName(kVoice); status != EE_OK) {
     describeVoice();
     error.code = static_cast<int>(status);
     return nullptr;
   }
-  espeak_SetParameter(espeakRATE, espeakRateForSpeed(speed), 0);
+  espeak().espeak_SetParameter(espeakRATE, espeakRateForSpeed(speed), 0);
   return std::make_unique<EspeakEngine>(std::move(output));
 }

@@ -1,4 +1,5 @@
 #include "output/ink/ink_media_cups.h"
+#include "output/printing/cups_library.h"
 
 #include <cups/cups.h>
 
@@ -6,10 +7,10 @@ namespace {
 
 // A resolution in dots per inch, or 0 when the value is none.
 double dotsPerInch(ipp_attribute_t* attribute) {
-  if (!attribute || ippGetValueTag(attribute) != IPP_TAG_RESOLUTION) return 0;
+  if (!attribute || cups().ippGetValueTag(attribute) != IPP_TAG_RESOLUTION) return 0;
   int vertical = 0;
   ipp_res_t units = IPP_RES_PER_INCH;
-  const int horizontal = ippGetResolution(attribute, 0, &vertical, &units);
+  const int horizontal = cups().ippGetResolution(attribute, 0, &vertical, &units);
   // One pixel is one dot in both directions only on a square grid; a printer with an
   // oblong grid gets the coarser of the two, the drawing then comes out a little smaller.
   const int dots = horizontal < vertical ? horizontal : vertical;
@@ -21,7 +22,8 @@ double dotsPerInch(ipp_attribute_t* attribute) {
 
 std::string cupsQueueUri(const std::string& queue) {
   char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s", queue.c_str());
+  cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(),
+                          "/printers/%s", queue.c_str());
   return uri;
 }
 
@@ -33,17 +35,17 @@ InkPageAnswer askInkPage(http_t* http, const std::string& queue) {
   cups_option_t printerUri{const_cast<char*>("printer-uri-supported"), uri.data()};
   cups_dest_t queueDest{const_cast<char*>(queue.c_str()), nullptr, 0, 1, &printerUri};
   cups_dest_t* dest = &queueDest;
-  cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
+  cups_dinfo_t* info = cups().cupsCopyDestInfo(http, dest);
   // An unknown queue is a client error; a lost connection or a scheduler in trouble
   // is a server error.
-  answer.answered = info || cupsLastError() < IPP_STATUS_ERROR_INTERNAL;
+  answer.answered = info || cups().cupsLastError() < IPP_STATUS_ERROR_INTERNAL;
   if (!info) return answer;
   answer.found = true;
-  ipp_attribute_t* media = cupsFindDestDefault(http, dest, info, "media");
+  ipp_attribute_t* media = cups().cupsFindDestDefault(http, dest, info, "media");
   cups_size_t size{};
-  const char* name = media ? ippGetString(media, 0, nullptr) : nullptr;
-  if (name && cupsGetDestMediaByName(http, dest, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size) && size.width > 0 &&
-      size.length > 0) {
+  const char* name = media ? cups().ippGetString(media, 0, nullptr) : nullptr;
+  if (name && cups().cupsGetDestMediaByName(http, dest, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+      size.width > 0 && size.length > 0) {
     answer.media = true;
     answer.page.width = size.width;
     answer.page.length = size.length;
@@ -52,10 +54,10 @@ InkPageAnswer askInkPage(http_t* http, const std::string& queue) {
     answer.page.top = size.top;
     answer.page.bottom = size.bottom;
   }
-  if (const double dpi = dotsPerInch(cupsFindDestDefault(http, dest, info, "printer-resolution")); dpi > 0) {
+  if (const double dpi = dotsPerInch(cups().cupsFindDestDefault(http, dest, info, "printer-resolution")); dpi > 0) {
     answer.resolution = true;
     answer.page.dpi = dpi;
   }
-  cupsFreeDestInfo(info);
+  cups().cupsFreeDestInfo(info);
   return answer;
 }

@@ -13,6 +13,7 @@
 
 #include "output/ink/ink_media_cups.h"
 #include "output/printing/braille_queue.h"
+#include "output/printing/cups_library.h"
 
 namespace {
 
@@ -72,16 +73,16 @@ class CupsSpooler final : public PrintSpooler {
     if (answers(http)) {
       startStep();
       cups_dest_t* dests = nullptr;
-      const int count = cupsGetDests2(http, &dests);
+      const int count = cups().cupsGetDests2(http, &dests);
       list.serviceAnswered = !gaveUp_;
       for (int i = 0; list.serviceAnswered && i < count; ++i) {
         std::string name = dests[i].name;
         if (dests[i].instance) name += std::string("/") + dests[i].instance;
         list.names.push_back(std::move(name));
       }
-      cupsFreeDests(count, dests);
+      cups().cupsFreeDests(count, dests);
     }
-    httpClose(http);
+    cups().httpClose(http);
     return list;
   }
 
@@ -97,7 +98,7 @@ class CupsSpooler final : public PrintSpooler {
       answer = askInkPage(http, queueOf(device));
       if (gaveUp_) answer = InkPageAnswer{};
     }
-    httpClose(http);
+    cups().httpClose(http);
     return answer;
   }
 
@@ -113,7 +114,7 @@ class CupsSpooler final : public PrintSpooler {
     const http_status_t status = fetch(http, "/printers/" + pathSegment(queueOf(device)) + ".ppd", description);
     if (status == HTTP_STATUS_OK) queue = readBrailleDriverDescription(description);
     else queue.answered = status != HTTP_STATUS_ERROR;
-    httpClose(http);
+    cups().httpClose(http);
     return queue;
   }
 
@@ -128,7 +129,7 @@ class CupsSpooler final : public PrintSpooler {
     if (jobId_ <= 0 || gaveUp_) return dropJob();
     startStep();
     const http_status_t started =
-        cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(), mimeType(format), 1);
+        cups().cupsStartDocument(http_, queue_.c_str(), jobId_, std::string(title).c_str(), mimeType(format), 1);
     if (started != HTTP_STATUS_CONTINUE || gaveUp_) return dropJob();
     return true;
   }
@@ -136,7 +137,7 @@ class CupsSpooler final : public PrintSpooler {
   bool write(std::string_view bytes) override {
     if (!http_) return false;
     startStep();
-    return cupsWriteRequestData(http_, bytes.data(), bytes.size()) == HTTP_STATUS_CONTINUE && !gaveUp_;
+    return cups().cupsWriteRequestData(http_, bytes.data(), bytes.size()) == HTTP_STATUS_CONTINUE && !gaveUp_;
   }
 
   bool closeJob(bool complete) override {
@@ -146,13 +147,14 @@ class CupsSpooler final : public PrintSpooler {
     // The document's end, then the scheduler's answer. The library's cupsFinishDocument
     // reports a connection lost before any answer as success: an answer is required here.
     // Without one, the whole document may be at the scheduler all the same.
-    documentEnded_ = httpWrite2(http_, "", 0) >= 0 && !gaveUp_;
-    ipp_t* response = documentEnded_ ? cupsGetResponse(http_, ("/printers/" + pathSegment(queue_)).c_str()) : nullptr;
-    const bool accepted = response && ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
+    documentEnded_ = cups().httpWrite2(http_, "", 0) >= 0 && !gaveUp_;
+    const std::string resource = "/printers/" + pathSegment(queue_);
+    ipp_t* response = documentEnded_ ? cups().cupsGetResponse(http_, resource.c_str()) : nullptr;
+    const bool accepted = response && cups().ippGetStatusCode(response) <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
     if (response && !gaveUp_) documentEnded_ = false;
-    ippDelete(response);
+    cups().ippDelete(response);
     if (!accepted) return dropJob();
-    httpClose(http_);
+    cups().httpClose(http_);
     http_ = nullptr;
     jobId_ = 0;
     return true;
@@ -163,18 +165,21 @@ class CupsSpooler final : public PrintSpooler {
  private:
   static std::string queueOf(const std::string& device) { return device.substr(0, device.find('/')); }
 
+  // Null also when the print service's library is not installed: to the user, a
+  // service that does not answer.
   http_t* connect(int milliseconds = kConnectMilliseconds) {
+    if (!cupsLibrary()) return nullptr;
     static const bool prepared = [] {
       // A scheduler that closes the connection while we write must cost the job, not
       // the program.
       std::signal(SIGPIPE, SIG_IGN);
-      cupsSetPasswordCB2(noPassword, nullptr);
+      cups().cupsSetPasswordCB2(noPassword, nullptr);
       return true;
     }();
     (void)prepared;
-    http_t* http =
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, milliseconds, nullptr);
-    if (http) httpSetTimeout(http, kWaitQuantumSeconds, keepWaiting, this);
+    http_t* http = cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(),
+                                       1, milliseconds, nullptr);
+    if (http) cups().httpSetTimeout(http, kWaitQuantumSeconds, keepWaiting, this);
     return http;
   }
 
@@ -182,22 +187,22 @@ class CupsSpooler final : public PrintSpooler {
   // and not one for each of the requests the listing and the job creation make.
   bool answers(http_t* http) {
     startStep();
-    ipp_t* response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
-    ippDelete(response);
+    ipp_t* response = cups().cupsDoRequest(http, cups().ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    cups().ippDelete(response);
     return response != nullptr && !gaveUp_;
   }
 
   // The body of one GET, within the step's deadline. The status the scheduler gave, or
   // HTTP_STATUS_ERROR when it did not answer whole in time.
   http_status_t fetch(http_t* http, const std::string& resource, std::string& body) {
-    httpClearFields(http);
-    if (httpGet(http, resource.c_str()) != 0) return HTTP_STATUS_ERROR;
+    cups().httpClearFields(http);
+    if (cups().httpGet(http, resource.c_str()) != 0) return HTTP_STATUS_ERROR;
     http_status_t status = HTTP_STATUS_CONTINUE;
-    while (status == HTTP_STATUS_CONTINUE && !gaveUp_ && Clock::now() < deadline_) status = httpUpdate(http);
+    while (status == HTTP_STATUS_CONTINUE && !gaveUp_ && Clock::now() < deadline_) status = cups().httpUpdate(http);
     if (status != HTTP_STATUS_OK || gaveUp_) return gaveUp_ || status == HTTP_STATUS_CONTINUE ? HTTP_STATUS_ERROR : status;
     char buffer[16384];
     ssize_t got = 0;
-    while ((got = httpRead2(http, buffer, sizeof buffer)) > 0 && body.size() <= kMaxDescriptionBytes)
+    while ((got = cups().httpRead2(http, buffer, sizeof buffer)) > 0 && body.size() <= kMaxDescriptionBytes)
       body.append(buffer, static_cast<size_t>(got));
     return got < 0 || gaveUp_ || body.size() > kMaxDescriptionBytes ? HTTP_STATUS_ERROR : HTTP_STATUS_OK;
   }
@@ -206,16 +211,16 @@ class CupsSpooler final : public PrintSpooler {
   // translation table unless told there is none, and stops the job when it finds none; a
   // BRF document is translated already.
   int createJob(std::string_view title, JobFormat format) {
-    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, cupsQueueUri(queue_).c_str());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, std::string(title).c_str());
+    ipp_t* request = cups().ippNewRequest(IPP_OP_CREATE_JOB);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, cupsQueueUri(queue_).c_str());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cups().cupsUser());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, std::string(title).c_str());
     cups_option_t noTranslation{const_cast<char*>("LibLouis"), const_cast<char*>("None")};
-    if (format == JobFormat::Brf) cupsEncodeOptions2(request, 1, &noTranslation, IPP_TAG_JOB);
-    ipp_t* response = cupsDoRequest(http_, request, ("/printers/" + pathSegment(queue_)).c_str());
-    ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
-    const int job = id && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE ? ippGetInteger(id, 0) : 0;
-    ippDelete(response);
+    if (format == JobFormat::Brf) cups().cupsEncodeOptions2(request, 1, &noTranslation, IPP_TAG_JOB);
+    ipp_t* response = cups().cupsDoRequest(http_, request, ("/printers/" + pathSegment(queue_)).c_str());
+    ipp_attribute_t* id = cups().ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+    const int job = id && cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE ? cups().ippGetInteger(id, 0) : 0;
+    cups().ippDelete(response);
     return job;
   }
 
@@ -235,7 +240,7 @@ class CupsSpooler final : public PrintSpooler {
   // callers' returns. A withdrawal that is not confirmed matters only when the whole
   // document may have reached the scheduler: it may print it still.
   bool dropJob() {
-    if (http_) httpClose(http_);
+    if (http_) cups().httpClose(http_);
     http_ = nullptr;
     mayStillPrint_ = jobId_ > 0 && !withdraw() && documentEnded_;
     jobId_ = 0;
@@ -250,8 +255,8 @@ class CupsSpooler final : public PrintSpooler {
     http_t* http = connect(kWithdrawConnectMilliseconds);
     if (!http) return false;
     startStep(kWithdrawLimit);
-    const ipp_status_t status = cupsCancelJob2(http, queue_.c_str(), jobId_, 0);
-    httpClose(http);
+    const ipp_status_t status = cups().cupsCancelJob2(http, queue_.c_str(), jobId_, 0);
+    cups().httpClose(http);
     return status <= IPP_STATUS_OK_EVENTS_COMPLETE && !gaveUp_;
   }
 
