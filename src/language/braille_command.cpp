@@ -99,30 +99,34 @@ void appendBraille(std::string& out, std::string_view brailleText, BrailleFormat
   const auto& cells = tables[0];
   const auto& device = tables[1];
   // Sized for the longest a cell can be (three bytes of UTF-8, six dots and a blank),
-  // written through a pointer, and cut to what was written.
+  // written through a pointer, and cut to what was written. One loop per format, each
+  // as plain as it can be: they run over whole files.
   const size_t start = out.size();
   const size_t widest = format == BrailleFormat::Unicode ? 3 : format == BrailleFormat::Ascii ? 1 : 7;
   out.resize(start + brailleText.size() * widest);
   char* const first = out.data() + start;
   char* to = first;
-  for (const char byte : brailleText) {
-    const auto index = static_cast<unsigned char>(byte);
-    switch (format) {
-      case BrailleFormat::Unicode:  // U+2800..U+283F: E2 A0 80..E2 A0 BF
-        *to++ = '\xE2';
-        *to++ = '\xA0';
-        *to++ = static_cast<char>(0x80 | cells[index]);
-        break;
-      case BrailleFormat::Ascii:
-        *to++ = static_cast<char>(device[index]);
-        break;
-      case BrailleFormat::Dots:
+  switch (format) {
+    case BrailleFormat::Unicode:  // U+2800..U+283F: E2 A0 80..E2 A0 BF
+      for (const char byte : brailleText) {
+        to[0] = '\xE2';
+        to[1] = '\xA0';
+        to[2] = static_cast<char>(0x80 | cells[static_cast<unsigned char>(byte)]);
+        to += 3;
+      }
+      break;
+    case BrailleFormat::Ascii:
+      for (const char byte : brailleText) *to++ = static_cast<char>(device[static_cast<unsigned char>(byte)]);
+      break;
+    case BrailleFormat::Dots:
+      for (const char byte : brailleText) {
+        const unsigned cell = cells[static_cast<unsigned char>(byte)];
         if (to != first) *to++ = ' ';
-        if (cells[index] == 0) *to++ = '0';
+        if (cell == 0) *to++ = '0';
         for (int dot = 0; dot < 6; ++dot)
-          if (cells[index] & (1u << dot)) *to++ = static_cast<char>('1' + dot);
-        break;
-    }
+          if (cell & (1u << dot)) *to++ = static_cast<char>('1' + dot);
+      }
+      break;
   }
   out.resize(static_cast<size_t>(to - out.data()));
 }

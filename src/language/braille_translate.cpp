@@ -84,12 +84,42 @@ std::string_view punctuation(unsigned char c) {
   }
 }
 
+// The cells of a translation as they are written. The rules add one byte or a few at a
+// time, over whole files with the braille command, and std::string's own append is a
+// call into the library each time; here it is a store and a test.
+class CellWriter {
+ public:
+  explicit CellWriter(size_t expected) : cells_(expected + kSlack, '\0'), to_(cells_.data()) {}
+  void operator+=(char cell) {
+    if (to_ == cells_.data() + cells_.size()) grow();
+    *to_++ = cell;
+  }
+  void operator+=(std::string_view cells) {
+    for (const char cell : cells) *this += cell;
+  }
+  std::string take() {
+    cells_.resize(static_cast<size_t>(to_ - cells_.data()));
+    return std::move(cells_);
+  }
+
+ private:
+  static constexpr size_t kSlack = 16;
+  [[gnu::noinline]] void grow() {
+    const size_t used = static_cast<size_t>(to_ - cells_.data());
+    cells_.resize(cells_.size() * 2);
+    to_ = cells_.data() + used;
+  }
+
+  std::string cells_;
+  char* to_;
+};
+
 // All state of one translation. The position only moves forward; every rule consumes
 // at least one character, so a translation is linear in the length of the text.
 struct Translation {
   std::string_view text;
+  CellWriter out;
   size_t pos = 0;
-  std::string out;
   bool bracketOpen = false;
   // Where the last search for ")" (index 0) or "]" (index 1) found it, or the text
   // length when there was none; valid while it lies past the position.
@@ -119,8 +149,10 @@ struct Translation {
   }
 
   void lowerRun() {
-    do out += text[pos++];
-    while (pos < text.size() && (isLowerLetter(at(pos)) || at(pos) == '-'));
+    size_t end = pos + 1;
+    while (end < text.size() && (isLowerLetter(at(end)) || at(end) == '-')) ++end;
+    out += text.substr(pos, end - pos);
+    pos = end;
   }
 
   void capitals() {
@@ -255,9 +287,7 @@ struct Translation {
 std::string textToBraille(std::string_view text) {
   // One leading blank is the separator after the label's position; two are meant.
   if (text.size() >= 2 && text[0] == ' ' && text[1] != ' ') text.remove_prefix(1);
-  Translation t;
-  t.text = text;
-  t.out.reserve(text.size() + text.size() / 2 + 8);
+  Translation t{text, CellWriter(text.size() + text.size() / 2)};
   while (t.pos < text.size()) t.step();
-  return std::move(t.out);
+  return t.out.take();
 }

@@ -110,9 +110,10 @@ class Palette {
     const std::uint32_t* row = rowOf(image, y);
     std::uint32_t last = row[0] & kColourBits;
     std::uint8_t index = indexOf(last);
+    std::uint8_t run = repeated(index, bits);
     for (int x = 0; x < image.width;) {
       if (x + kBlock <= image.width && blockHasColour(row + x, last)) {
-        std::fill_n(out + x / 8 * bits, kBlock / 8 * bits, repeated(index, bits));
+        std::fill_n(out + x / 8 * bits, kBlock / 8 * bits, run);
         x += kBlock;
         continue;
       }
@@ -122,6 +123,7 @@ class Palette {
         if (colour != last) {
           last = colour;
           index = indexOf(colour);
+          run = repeated(index, bits);
         }
         const int bit = x * bits;
         out[bit / 8] |= static_cast<std::uint8_t>(index << (8 - bits - bit % 8));
