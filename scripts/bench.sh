@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # scripts/bench.sh [RUNS]: the speed of every batch road beside the tool a user would
-# pick instead, as whole processes, measured in one run and printed as a table. Each
-# pair of commands runs in turn (ours, theirs, ours, theirs...) RUNS times (default 15),
-# so that a machine that slows down in the middle slows both; the table gives the
-# medians and their ratio, which is what counts on a noisy machine. Builds the program
-# first; needs gnuplot, ImageMagick and liblouis's lou_translate (scripts/install-deps.sh).
+# pick instead, measured side by side in one run by bench/side_by_side.py and printed as
+# a table (RUNS turns of each pair, default 15). Builds the program first; needs gnuplot,
+# ImageMagick and liblouis's lou_translate (scripts/install-deps.sh). The status is 0
+# when every goal in the table is met.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 runs="${1:-15}"
@@ -17,66 +16,4 @@ cp "$repo/examples/parabola.pxg" "$work/"
 "$px" render --mode=embosser "$work/parabola.pxg" -o "$work/parabola.bmp"
 printf '<Esc>s' >"$work/keys.txt"
 mkdir -p "$work/config"
-exec python3 - "$work" "$px" "$runs" <<'PY'
-import os, statistics, subprocess, sys, time
-
-work, px, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
-os.chdir(work)
-env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"))
-
-# 2.8 MB of Portuguese with numbers and capitals, one label-sized line at a time.
-paragraphs = [
-    "Exercício {0}: o gráfico da função f(x) = 2x + {1} passa pelo ponto (0, {1}).",
-    "No 1º bimestre a turma B teve média 7,5 e no 2º bimestre {0},25 pontos.",
-    "A população do BRASIL passou de {0}.000.000 de habitantes em 1950.",
-    "Em São Paulo a temperatura chegou a {0} graus; a umidade ficou em 35%.",
-    "Os CDs e os DVDs da biblioteca (ver {0}) estão na 3ª estante à esquerda.",
-    "A área do retângulo é {0} cm² e o perímetro mede 3.14 vezes o diâmetro.",
-]
-with open("texto.txt", "w", encoding="utf-8") as out:
-    size, i = 0, 0
-    while size < 2_800_000:
-        line = paragraphs[i % len(paragraphs)].format(i + 2, i % 97) + "\n"
-        out.write(line)
-        size += len(line.encode("utf-8"))
-        i += 1
-
-gnuplot = ("set terminal png size 1040,658; set output 'gnuplot.png'; unset key; set xzeroaxis; "
-           "set yzeroaxis; set xrange [-6:6]; set yrange [-6:10]; set xtics axis 1; set ytics axis 1; "
-           "plot [-3.5:3.5] x**2-4")
-rows = [
-    ("a function plot with axes to a 1040 x 658 PNG", "gnuplot",
-     [px, "render", "parabola.pxg", "-o", "ours.png"], ["gnuplot", "-e", gnuplot], None, 6),
-    ("a script to the embosser's bytes", "ImageMagick BMP -> BRF",
-     [px, "render", "parabola.pxg", "-o", "ours.brf"], ["/usr/bin/convert", "parabola.bmp", "BRF:theirs.brf"], None, 25),
-    ("2.8 MB of Portuguese to Braille", "lou_translate pt-pt-g1",
-     [px, "braille"], ["lou_translate", "--forward", "pt-pt-g1.utb"], "texto.txt", 40),
-    ("headless start to the end (<Esc>s, no speech)", None,
-     [px, "--ui=headless", "--speech=none", "--keys=keys.txt", "--transcript=/dev/null"], None, None, "10 ms"),
-    ("an A4 ink page at 600 dpi (test drawing)", None,
-     [px, "render", "--mode=ink", "--size=4960", "--test-drawing", "-o", "ours.pdf"], None, None, "300 ms"),
-]
-
-def timed(command, stdin):
-    with open(stdin, "rb") if stdin else open(os.devnull, "rb") as source:
-        start = time.perf_counter()
-        subprocess.run(command, stdin=source, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-        return (time.perf_counter() - start) * 1000
-
-print(f"{'road':48} {'ours ms':>9} {'other ms':>9} {'ratio':>7}  goal  (medians of {runs}; other: tool)")
-for road, tool, ours, theirs, stdin, goal in rows:
-    timed(ours, stdin)
-    if theirs:
-        timed(theirs, stdin)
-    a, b = [], []
-    for _ in range(runs):
-        a.append(timed(ours, stdin))
-        if theirs:
-            b.append(timed(theirs, stdin))
-    ma = statistics.median(a)
-    if theirs:
-        mb = statistics.median(b)
-        print(f"{road:48} {ma:9.1f} {mb:9.1f} {mb / ma:7.1f}  {goal:>4}  ({tool})")
-    else:
-        print(f"{road:48} {ma:9.1f} {'-':>9} {'-':>7}  {goal}")
-PY
+python3 "$repo/bench/side_by_side.py" "$work" "$px" "$runs"
