@@ -11,7 +11,8 @@ enum class ImageFormat { None, Bmp, Png, Jpeg };
 
 // 32 bits per pixel, 40-byte info header, rows bottom-up.
 bool writeBmp(const PixelView& image, const ByteSink& sink);
-// 8-bit RGB with the encoder's default settings.
+// A palette image of the smallest depth that holds the picture's colours, 8-bit RGB
+// for a picture of more than 256; zlib level 3.
 bool writePng(const PixelView& image, const ByteSink& sink);
 // Baseline JPEG with the encoder's default settings.
 bool writeJpeg(const PixelView& image, const ByteSink& sink);
