@@ -3,6 +3,19 @@
 // (three quarters of the surface again, 74 MB for an A4 page at 600 dpi), which a
 // page of this size cannot afford. The file is small and fixed: seven objects and one
 // image compressed with zlib as it is read from the surface.
+//
+// A drawing's few colours make it a palette image (/Indexed) of the smallest depth that
+// holds them (render/palette.h): an A4 page at 600 dpi of the test drawing is 12 MB of
+// four-bit indexes to compress instead of 74 MB of RGB, and its pixels decode the same.
+// The indexes are compressed with zlib's run-length strategy: measured on the test
+// drawing and the examples at 300 and 600 dpi, it takes the same time as levels 1 and 3;
+// at 600 dpi its files are smaller than theirs for every drawing (81 kB for the test
+// drawing, against 110 kB at level 3), at 300 dpi about the same (one example 20 kB
+// against 14 kB). Level 6 takes two to three times as long for a quarter less (61 kB).
+// With no predictor in front of it, a run of white is a run of one byte value, which is
+// all the run-length strategy looks for. A picture of more than 256 colours stays RGB,
+// compressed at zlib's default level as before: a run of one colour other than white
+// repeats every three bytes, which runs of one byte value miss.
 #include "output/ink/ink_pdf.h"
 
 #include <zlib.h>
@@ -16,6 +29,7 @@
 #include <vector>
 
 #include "console/text/text.h"
+#include "render/palette.h"
 
 namespace {
 
@@ -70,12 +84,22 @@ class PdfOutput {
   bool ok_ = true;
 };
 
-// Compresses the image's rows as RGB bytes into the output; `compressed` is the
-// number of bytes the stream took.
-bool writeCompressedPixels(const PixelView& image, PdfOutput& out, uint64_t& compressed) {
+// How zlib compresses an image's rows.
+struct Compression {
+  int level;
+  int strategy;
+};
+constexpr Compression kIndexCompression{Z_BEST_SPEED, Z_RLE};
+constexpr Compression kRgbCompression{Z_DEFAULT_COMPRESSION, Z_DEFAULT_STRATEGY};
+
+// Compresses `rows` rows of `rowBytes` bytes, each made by fill(y, bytes), into the
+// output; `compressed` is the number of bytes the stream took.
+template <typename Fill>
+bool writeCompressedRows(int rows, size_t rowBytes, const Fill& fill, Compression how, PdfOutput& out,
+                         uint64_t& compressed) {
   z_stream zs{};
-  if (deflateInit(&zs, Z_DEFAULT_COMPRESSION) != Z_OK) return false;
-  std::vector<uint8_t> row(static_cast<size_t>(image.width) * 3);
+  if (deflateInit2(&zs, how.level, Z_DEFLATED, MAX_WBITS, 8, how.strategy) != Z_OK) return false;
+  std::vector<uint8_t> row(rowBytes);
   std::vector<uint8_t> chunk(1 << 16);
   bool ok = true;
   compressed = 0;
@@ -91,8 +115,8 @@ bool writeCompressedPixels(const PixelView& image, PdfOutput& out, uint64_t& com
     } while (zs.avail_out == 0 || (flush == Z_FINISH && result != Z_STREAM_END));
     return true;
   };
-  for (int y = 0; ok && y < image.height; ++y) {
-    copyRgbRow(image, y, row.data());
+  for (int y = 0; ok && y < rows; ++y) {
+    fill(y, row.data());
     zs.next_in = row.data();
     zs.avail_in = static_cast<uInt>(row.size());
     ok = drain(Z_NO_FLUSH);
@@ -100,6 +124,29 @@ bool writeCompressedPixels(const PixelView& image, PdfOutput& out, uint64_t& com
   ok = ok && drain(Z_FINISH);
   deflateEnd(&zs);
   return ok;
+}
+
+// The image's colour space and depth: its palette when it has one.
+std::string colourSpace(const Palette* palette) {
+  if (!palette) return "/ColorSpace /DeviceRGB /BitsPerComponent 8";
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string space = "/ColorSpace [/Indexed /DeviceRGB " + std::to_string(palette->colours().size() - 1) + " <";
+  for (const uint32_t colour : palette->colours()) {
+    for (int shift = 20; shift >= 0; shift -= 4) space += kHex[colour >> shift & 0xF];
+  }
+  return space + ">] /BitsPerComponent " + std::to_string(palette->depth());
+}
+
+// The image's pixels, as palette indexes when it has a palette, as RGB bytes otherwise.
+bool writeCompressedPixels(const PixelView& image, const Palette* palette, PdfOutput& out, uint64_t& compressed) {
+  if (!palette) {
+    return writeCompressedRows(
+        image.height, static_cast<size_t>(image.width) * 3,
+        [&](int y, uint8_t* row) { copyRgbRow(image, y, row); }, kRgbCompression, out, compressed);
+  }
+  return writeCompressedRows(
+      image.height, palette->rowBytes(image.width),
+      [&](int y, uint8_t* row) { palette->indexRow(image, y, row); }, kIndexCompression, out, compressed);
 }
 
 }  // namespace
@@ -125,13 +172,15 @@ bool writeInkPagePdf(const PixelView& image, const InkPage& page, const ByteSink
                         std::to_string(kImage) + ref + " >> >> /Contents " + std::to_string(kContents) + ref + " >>");
   out.object(kContents, "<< /Length " + std::to_string(contents.size()) + " >>\nstream\n" + contents + "endstream");
 
+  Palette palette;
+  const Palette* indexed = palette.collect(image) ? &palette : nullptr;
   out.beginObject(kImage);
   out.put("<< /Type /XObject /Subtype /Image /Width " + std::to_string(image.width) + " /Height " +
           std::to_string(image.height) +
-          " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Interpolate false /Filter /FlateDecode /Length " +
+          " " + colourSpace(indexed) + " /Interpolate false /Filter /FlateDecode /Length " +
           std::to_string(kImageLength) + ref + " >>\nstream\n");
   uint64_t compressed = 0;
-  if (!out.ok() || !writeCompressedPixels(image, out, compressed)) return false;
+  if (!out.ok() || !writeCompressedPixels(image, indexed, out, compressed)) return false;
   out.put("\nendstream\nendobj\n");
   out.object(kImageLength, std::to_string(compressed));
   out.object(kInfo, "<< /Title (Pontelix) /Producer (Pontelix) >>");

@@ -62,6 +62,28 @@ std::string imagePixels(const std::string& pdf) {
   return out;
 }
 
+// The image's pixels as a reader decodes them, 0xRRGGBB, rows top first: indexes of
+// /BitsPerComponent bits into the /Indexed palette, each row in whole bytes, or RGB.
+std::vector<std::uint32_t> decodedPixels(const std::string& pdf) {
+  const std::string data = imagePixels(pdf);
+  const int width = static_cast<int>(numbersAfter(pdf, "/Width ", 1)[0]);
+  const int bits = static_cast<int>(numbersAfter(pdf, "/BitsPerComponent ", 1)[0]);
+  const size_t indexed = pdf.find("/Indexed /DeviceRGB ");
+  const std::string palette = indexed == std::string::npos ? "" : pdf.substr(pdf.find('<', indexed) + 1);
+  const size_t rowBytes = indexed == std::string::npos ? width * 3u : (width * bits + 7u) / 8;
+  if (data.size() != rowBytes * static_cast<size_t>(numbersAfter(pdf, "/Height ", 1)[0])) return {};
+  std::vector<std::uint32_t> pixels;
+  for (size_t at = 0; at < data.size(); at += rowBytes) {
+    const auto* row = reinterpret_cast<const std::uint8_t*>(data.data() + at);
+    for (int x = 0; x < width; ++x) {
+      const int index = row[x * bits / 8] >> (8 - bits - x * bits % 8) & ((1 << bits) - 1);
+      pixels.push_back(indexed == std::string::npos ? row[3 * x] << 16 | row[3 * x + 1] << 8 | row[3 * x + 2]
+                                                    : std::stoul(palette.substr(index * 6, 6), nullptr, 16));
+    }
+  }
+  return pixels;
+}
+
 TEST(InkPdf, PortraitPageWithTheImageAtThePrintableCorner) {
   Image image(40, 40);
   const InkPage page{21000, 29700, 635, 1270, 1905, 635, 600};
@@ -93,15 +115,22 @@ TEST(InkPdf, LandscapePageIsWiderThanHigh) {
   EXPECT_NEAR(at[5], media[3] - 18.0 - 7.2, 1e-3);
 }
 
-TEST(InkPdf, PixelsComeBackExactlyRowByRowTopFirst) {
-  Image image(5, 3);
-  image.pixels[0] = 0xFFFF0000u;           // top-left red
-  image.pixels[5 * 2 + 4] = 0xFF000080u;   // bottom-right dark blue
-  const std::string rgb = imagePixels(pdfOf(image, defaultInkPage()));
-  ASSERT_EQ(rgb.size(), 5u * 3 * 3);
-  EXPECT_EQ(rgb.substr(0, 6), std::string("\xFF\x00\x00\xFF\xFF\xFF", 6));
-  EXPECT_EQ(rgb.substr(rgb.size() - 3), std::string("\x00\x00\x80", 3));
-  EXPECT_EQ(rgb.find('\x00', 3), rgb.size() - 3);  // nothing else but white
+TEST(InkPdf, EveryPictureDecodesToItsOwnPixelsAtTheSmallestDepth) {
+  // White and colours - 1 others; 0 bits stands for RGB. The odd width leaves part of
+  // each row's last byte over, and the top-left pixel's alpha byte must not count.
+  const struct {
+    int colours, bits;
+  } cases[] = {{1, 1}, {2, 1}, {4, 2}, {16, 4}, {17, 8}, {256, 8}, {257, 0}};
+  for (const auto& c : cases) {
+    Image image(13, 29);
+    image.pixels[0] = 0x00FFFFFFu;
+    for (int i = 1; i < c.colours; ++i) image.pixels[i * 7 % image.pixels.size()] = 0xFF000000u | (i * 0x9E3779u & 0xFFFFFFu);
+    const std::string pdf = pdfOf(image, defaultInkPage());
+    for (std::uint32_t& pixel : image.pixels) pixel &= 0xFFFFFFu;  // what a reader sees
+    EXPECT_EQ(decodedPixels(pdf), image.pixels) << c.colours;
+    EXPECT_EQ(numbersAfter(pdf, "/BitsPerComponent ", 1)[0], c.bits > 0 ? c.bits : 8) << c.colours;
+    EXPECT_EQ(pdf.find("/Indexed /DeviceRGB " + std::to_string(c.colours - 1) + " <") != std::string::npos, c.bits > 0);
+  }
 }
 
 TEST(InkPdf, CrossReferenceTableNamesEveryObject) {
