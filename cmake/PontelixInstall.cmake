@@ -14,6 +14,9 @@ install(FILES ${CMAKE_BINARY_DIR}/man/pontelix.1.gz DESTINATION ${CMAKE_INSTALL_
 install(FILES ${CMAKE_BINARY_DIR}/man/pt_BR/pontelix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/pt_BR/man1)
 
 set(PONTELIX_APP_ID org.pontelix.Pontelix)
+# Why lintian's embedded-library findings are overridden: the overrides file says it.
+install(FILES packaging/pontelix.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+  RENAME pontelix)
 install(FILES packaging/${PONTELIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES packaging/${PONTELIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES packaging/${PONTELIX_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)

@@ -21,5 +21,6 @@ inline std::vector<std::string> expectedInstalledFiles() {
           "share/man/pt_BR/man1/pontelix.1.gz",
           "share/applications/" + id + ".desktop",
           "share/metainfo/" + id + ".metainfo.xml",
+          "share/lintian/overrides/pontelix",
           "share/icons/hicolor/scalable/apps/" + id + ".svg"};
 }
