@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "console/text/text.h"
@@ -109,9 +110,8 @@ void appendBraille(std::string& out, std::string_view brailleText, BrailleFormat
   switch (format) {
     case BrailleFormat::Unicode:  // U+2800..U+283F: E2 A0 80..E2 A0 BF
       for (const char byte : brailleText) {
-        to[0] = '\xE2';
-        to[1] = '\xA0';
-        to[2] = static_cast<char>(0x80 | cells[static_cast<unsigned char>(byte)]);
+        const char utf8[3] = {'\xE2', '\xA0', static_cast<char>(0x80 | cells[static_cast<unsigned char>(byte)])};
+        std::memcpy(to, utf8, 3);
         to += 3;
       }
       break;

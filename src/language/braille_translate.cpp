@@ -1,5 +1,7 @@
 #include "language/braille_translate.h"
 
+#include <array>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -15,9 +17,9 @@ constexpr char kCloseNumberParen = '\xE3';   // 3-4-5
 constexpr char kOpenNumberSquare = '\xE1';   // 1-2-3-5-6
 constexpr char kCloseNumberSquare = '\xFA';  // 2-3-4-5-6
 
-bool isLowerLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || c >= 0xE0; }
-bool isUpperLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF); }
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool isLowerLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || c >= 0xE0; }
+constexpr bool isUpperLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF); }
+constexpr bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 char lowered(unsigned char c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF)) return static_cast<char>(c + 0x20);
@@ -56,7 +58,7 @@ const char* symbolAfterGrave(unsigned char c) {
 
 // The punctuation rule for one character other than the brackets, which also move the
 // bracket flag. Empty for the characters that stand for themselves.
-std::string_view punctuation(unsigned char c) {
+constexpr std::string_view punctuation(unsigned char c) {
   switch (c) {
     case '%': return "_}"sv;
     case '/': return "\\,"sv;
@@ -84,18 +86,43 @@ std::string_view punctuation(unsigned char c) {
   }
 }
 
+// The characters that every rule leaves as they are, whatever stands around them: the
+// lower-case letters and the hyphen of a word, and whatever falls through to the
+// punctuation rule with no cells of its own (the blank, comma, colon...). No rule looks
+// back at them, so a run of them is copied whole: most of any text.
+constexpr bool standsForItself(unsigned char c) {
+  if (isLowerLetter(c) || c == '-') return true;
+  if (isUpperLetter(c) && c != 0xD7 && c != 0xDF) return false;
+  if (isDigit(c)) return false;
+  switch (c) {
+    case '(': case ')': case '[': case ']': case '`': case '.': case '"': case 0x93: case 0x94:
+      return false;
+    default:
+      return punctuation(c).empty();
+  }
+}
+
+constexpr auto kStandsForItself = [] {
+  std::array<bool, 256> verbatim{};
+  for (int c = 0; c < 256; ++c) verbatim[c] = standsForItself(static_cast<unsigned char>(c));
+  return verbatim;
+}();
+
 // The cells of a translation as they are written. The rules add one byte or a few at a
 // time, over whole files with the braille command, and std::string's own append is a
 // call into the library each time; here it is a store and a test.
 class CellWriter {
  public:
-  explicit CellWriter(size_t expected) : cells_(expected + kSlack, '\0'), to_(cells_.data()) {}
+  explicit CellWriter(size_t expected)
+      : cells_(expected + kSlack, '\0'), to_(cells_.data()), end_(cells_.data() + cells_.size()) {}
   void operator+=(char cell) {
-    if (to_ == cells_.data() + cells_.size()) grow();
+    if (to_ == end_) grow();
     *to_++ = cell;
   }
   void operator+=(std::string_view cells) {
-    for (const char cell : cells) *this += cell;
+    while (static_cast<size_t>(end_ - to_) < cells.size()) grow();
+    std::memcpy(to_, cells.data(), cells.size());
+    to_ += cells.size();
   }
   std::string take() {
     cells_.resize(static_cast<size_t>(to_ - cells_.data()));
@@ -108,10 +135,12 @@ class CellWriter {
     const size_t used = static_cast<size_t>(to_ - cells_.data());
     cells_.resize(cells_.size() * 2);
     to_ = cells_.data() + used;
+    end_ = cells_.data() + cells_.size();
   }
 
   std::string cells_;
   char* to_;
+  char* end_;
 };
 
 // All state of one translation. The position only moves forward; every rule consumes
@@ -148,9 +177,9 @@ struct Translation {
     return found;
   }
 
-  void lowerRun() {
+  void verbatimRun() {
     size_t end = pos + 1;
-    while (end < text.size() && (isLowerLetter(at(end)) || at(end) == '-')) ++end;
+    while (end < text.size() && kStandsForItself[at(end)]) ++end;
     out += text.substr(pos, end - pos);
     pos = end;
   }
@@ -253,8 +282,8 @@ struct Translation {
   void step() {
     const unsigned char c = at(pos);
     const bool hasNext = pos + 1 < text.size();
-    if (isLowerLetter(c)) {
-      lowerRun();
+    if (kStandsForItself[c]) {
+      verbatimRun();
     } else if (isUpperLetter(c) && c != 0xD7 && c != 0xDF) {
       capitals();
     } else if (isDigit(c)) {
