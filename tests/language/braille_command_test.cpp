@@ -5,10 +5,10 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "language/braille_command.h"
+#include "scratch.h"
 
 namespace {
 
@@ -17,13 +17,14 @@ struct Output {
   int status = -1;
 };
 
-// Runs the program through the shell; `stdinText` is fed from a file when given.
+// Runs the program through the shell; `stdinText` is fed from a file when given, in a
+// folder of this run's own: the suite runs these tests side by side.
 Output runPontelix(const std::string& args, const std::string* stdinText = nullptr) {
   std::string command = std::string(PONTELIX_EXE) + " " + args;
+  const ScratchDir dir;
   if (stdinText) {
-    const std::string input = std::string(PONTELIX_TEST_TMP) + "/braille_stdin.txt";
-    std::system("mkdir -p '" PONTELIX_TEST_TMP "'");
-    std::ofstream(input, std::ios::binary) << *stdinText;
+    const std::string input = dir.file("stdin.txt");
+    writeBytes(input, *stdinText);
     command += " < '" + input + "'";
   } else {
     command += " < /dev/null";
