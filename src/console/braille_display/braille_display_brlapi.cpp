@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "console/braille_display/braille_display_brlapi.h"
-#include "console/braille_display/display_host.h"
 #include "console/braille_display/brlapi_library.h"
+#include "console/braille_display/display_host.h"
 
 namespace {
 

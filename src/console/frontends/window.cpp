@@ -15,8 +15,8 @@
 #include "console/frontends/window_settings.h"
 #include "console/keymap.h"
 #include "console/screen.h"
-#include "console/text/text.h"
 #include "console/sdl_library.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <SDL.h>
 
+#include "console/sdl_library.h"
 #include "console/sound/audio_output.h"
 #include "console/sound/mixer.h"
 #include "console/sound/quiet_stderr.h"
-#include "console/sdl_library.h"
 
 namespace {
 

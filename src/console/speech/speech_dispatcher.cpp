@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "console/speech/speech_engine.h"
-#include "console/text/text.h"
 #include "console/speech/speechd_library.h"
+#include "console/text/text.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "console/sound/quiet_stderr.h"
+#include "console/speech/espeak_library.h"
 #include "console/speech/speech_engine.h"
 #include "console/text/text.h"
-#include "console/speech/espeak_library.h"
 
 namespace {
 

@@ -23,6 +23,17 @@ FileIdentity identityOf(const struct stat& st) {
   return {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
 }
 
+// openRegularFile, also giving what the check found.
+int openRegular(const std::string& path, FileDescriptor& file, struct stat& st) {
+  // Non-blocking, so that a pipe with no writer can't hold the program.
+  file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (file.fd < 0) return errno;
+  if (::fstat(file.fd, &st) != 0) return errno;
+  if (S_ISDIR(st.st_mode)) return EISDIR;
+  if (!S_ISREG(st.st_mode)) return EINVAL;
+  return 0;
+}
+
 }  // namespace
 
 int fileIdentityOf(const std::string& path, FileIdentity& identity) {
@@ -40,22 +51,17 @@ int fileIdentityOf(int fd, FileIdentity& identity) {
 }
 
 int openRegularFile(const std::string& path, int& fd) {
-  // Non-blocking, so that a pipe with no writer can't hold the program.
-  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-  if (file.fd < 0) return errno;
+  FileDescriptor file;
   struct stat st{};
-  if (::fstat(file.fd, &st) != 0) return errno;
-  if (S_ISDIR(st.st_mode)) return EISDIR;
-  if (!S_ISREG(st.st_mode)) return EINVAL;
+  if (const int error = openRegular(path, file, st); error != 0) return error;
   fd = std::exchange(file.fd, -1);
   return 0;
 }
 
 int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes) {
   FileDescriptor file;
-  if (const int error = openRegularFile(path, file.fd); error != 0) return error;
   struct stat st{};
-  if (::fstat(file.fd, &st) != 0) return errno;
+  if (const int error = openRegular(path, file, st); error != 0) return error;
   if (st.st_size > maxBytes) return EFBIG;
   std::string read;
   read.reserve(static_cast<size_t>(st.st_size));

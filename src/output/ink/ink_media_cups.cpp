@@ -1,7 +1,8 @@
 #include "output/ink/ink_media_cups.h"
-#include "output/printing/cups_library.h"
 
 #include <cups/cups.h>
+
+#include "output/printing/cups_library.h"
 
 namespace {
 
