@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "console/console.h"
 #include "console/console_fixture.h"
 #include "console/frontend_fixture.h"
@@ -195,23 +197,45 @@ TEST_F(WindowRun, PictureShowsAtItsPositionAndGoesWhenHidden) {
   EXPECT_GT(count(after, 1, 1, 0xFFFFFF), 10);  // the text is back
 }
 
-TEST_F(WindowRun, TheProgramChoosesTheWindowAndEndsOnAltF4) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    setenv("XDG_CONFIG_HOME", (dir_ + "/config").c_str(), 1);
-    freopen("/dev/null", "r", stdin);
-    execl(PONTELIX_EXE, PONTELIX_EXE, "--speech=none", static_cast<char*>(nullptr));
-    _exit(127);
+// The whole program on the display of DISPLAY, by way of how it can end there: the
+// status it ended with, or -1 when it was still running after the deadline.
+class ProgramWindow : public WindowRun {
+ protected:
+  int runUntilEnd(const std::function<void(const std::string& window)>& end) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      setenv("XDG_CONFIG_HOME", (dir_ + "/config").c_str(), 1);
+      freopen("/dev/null", "r", stdin);
+      execl(PONTELIX_EXE, PONTELIX_EXE, "--speech=none", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    const std::string id = shellOutput("timeout 20 xdotool search --sync --pid " + std::to_string(pid) + " | head -1");
+    EXPECT_FALSE(id.empty()) << "the program's window did not appear";
+    if (!id.empty()) end(id);
+    int status = -1;
+    if (pollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; })) return status;
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return -1;
   }
-  const std::string id = shellOutput("timeout 20 xdotool search --sync --pid " + std::to_string(pid) + " | head -1");
-  ASSERT_FALSE(id.empty()) << "the program's window did not appear";
-  send("windowfocus --sync " + id);
-  send("key alt+F4");
-  int status = -1;
-  const bool ended = pollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; });
-  if (!ended) kill(pid, SIGKILL), waitpid(pid, &status, 0);
-  ASSERT_TRUE(ended);
+};
+
+TEST_F(ProgramWindow, TheProgramChoosesTheWindowAndEndsOnAltF4) {
+  const int status = runUntilEnd([&](const std::string& id) {
+    send("windowfocus --sync " + id);
+    send("key alt+F4");
+  });
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// A display that goes away (a session closed, a remote link lost) ends the program, which
+// never waits on it. The program has a display of its own, so that this process keeps
+// its window.
+TEST_F(ProgramWindow, TheProgramEndsWhenItsDisplayGoes) {
+  XServer own;
+  ASSERT_TRUE(own.start());
+  const int status = runUntilEnd([&](const std::string&) { own.stop(); });
+  EXPECT_TRUE(WIFEXITED(status)) << status;
 }
 
 }  // namespace

@@ -20,6 +20,11 @@
 
 namespace {
 
+// Set when the program ends (std::exit, also the one the display's library calls when
+// the display is gone). The window is then left to the display server, which closes it
+// with the connection: calling SDL on a display that went away can wait forever.
+bool gProgramEnding = false;
+
 bool isRealDisplayDriver(const char* driver) {
   return driver != nullptr && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
@@ -127,6 +132,7 @@ bool WindowFrontend::open(std::string& error) {
 }
 
 WindowFrontend::~WindowFrontend() {
+  if (gProgramEnding) return;
   if (canvas_ != nullptr) sdl().SDL_FreeSurface(canvas_);
   if (window_ != nullptr) sdl().SDL_DestroyWindow(window_);
 }
@@ -230,6 +236,9 @@ bool windowDisplayReachable() {
 }
 
 std::unique_ptr<Frontend> makeWindowFrontend(std::string& error) {
+  // Registered after the frontend's holder was made, so run before it is destroyed.
+  static const bool noted = std::atexit([] { gProgramEnding = true; }) == 0;
+  (void)noted;
   auto frontend = std::make_unique<WindowFrontend>();
   if (!frontend->open(error)) return nullptr;
   return frontend;
