@@ -22,7 +22,7 @@ namespace {
 
 // Set when the program ends (std::exit, also the one the display's library calls when
 // the display is gone). The window is then left to the display server, which closes it
-// with the connection: calling SDL on a display that went away can wait forever.
+// with the connection: destroying it on a display that went away can wait forever.
 bool gProgramEnding = false;
 
 bool isRealDisplayDriver(const char* driver) {
@@ -132,9 +132,9 @@ bool WindowFrontend::open(std::string& error) {
 }
 
 WindowFrontend::~WindowFrontend() {
-  if (gProgramEnding) return;
+  // The canvas is memory of this program only; the window is the display's.
   if (canvas_ != nullptr) sdl().SDL_FreeSurface(canvas_);
-  if (window_ != nullptr) sdl().SDL_DestroyWindow(window_);
+  if (window_ != nullptr && !gProgramEnding) sdl().SDL_DestroyWindow(window_);
 }
 
 void WindowFrontend::pump(int waitMs) {
