@@ -13,10 +13,11 @@
 
 #include <cstdlib>
 
+#include "output/device/device_page.h"
 #include "output/ink/ink_pdf.h"
 #include "render/figures.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -26,16 +27,16 @@ InkPage a4(double dpi) {
   return page;
 }
 
-void drawPage(const InkPage& page) {
-  outputMode = OutputMode::InkPrinter;
-  setInkPageSide(static_cast<int32_t>(inkSideOf(printableDots(page))));
-  if (!prepareSurface()) std::abort();
-  renderTestDrawing();
+Page drawPage(const InkPage& paper) {
+  std::optional<Page> page = preparePage(inkPageSpec(static_cast<int32_t>(inkSideOf(printableDots(paper)))));
+  if (!page) std::abort();
+  renderTestDrawing(*page);
+  return std::move(*page);
 }
 
-size_t writeOurs(const InkPage& page) {
+size_t writeOurs(const Page& drawn, const InkPage& page) {
   size_t bytes = 0;
-  if (!writeInkPagePdf(surfacePixels(), page, [&](const void*, size_t size) {
+  if (!writeInkPagePdf(pagePixels(drawn), page, [&](const void*, size_t size) {
         bytes += size;
         return true;
       }))
@@ -48,12 +49,12 @@ cairo_status_t countCairo(void* closure, const unsigned char*, unsigned int size
   return CAIRO_STATUS_SUCCESS;
 }
 
-size_t writeCairo(const InkPage& page) {
+size_t writeCairo(const Page& drawn, const InkPage& page) {
   size_t bytes = 0;
   cairo_surface_t* pdf = cairo_pdf_surface_create_for_stream(countCairo, &bytes, pointsOf(page.width), pointsOf(page.length));
   cairo_t* cr = cairo_create(pdf);
   cairo_scale(cr, 72.0 / page.dpi, 72.0 / page.dpi);
-  cairo_set_source_surface(cr, pixelSurface()->cairoSurface(), 0, 0);
+  cairo_set_source_surface(cr, drawn.pixels()->cairoSurface(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_paint(cr);
   cairo_show_page(cr);
@@ -69,9 +70,9 @@ enum class Writer { None, Ours, Cairo };
 double childPeakMegabytes(const InkPage& page, Writer writer) {
   const pid_t pid = fork();
   if (pid == 0) {
-    drawPage(page);
-    if (writer == Writer::Ours) writeOurs(page);
-    if (writer == Writer::Cairo) writeCairo(page);
+    const Page drawn = drawPage(page);
+    if (writer == Writer::Ours) writeOurs(drawn, page);
+    if (writer == Writer::Cairo) writeCairo(drawn, page);
     _exit(0);
   }
   int status = 0;
@@ -83,10 +84,11 @@ double childPeakMegabytes(const InkPage& page, Writer writer) {
 void BM_InkPagePdf(benchmark::State& state) {
   const InkPage page = a4(static_cast<double>(state.range(0)));
   const Writer writer = static_cast<Writer>(state.range(1));
-  drawPage(page);
   size_t bytes = 0;
-  for (auto _ : state) bytes = writer == Writer::Ours ? writeOurs(page) : writeCairo(page);
-  freeSurface();
+  {
+    const Page drawn = drawPage(page);
+    for (auto _ : state) bytes = writer == Writer::Ours ? writeOurs(drawn, page) : writeCairo(drawn, page);
+  }
   const double surfaceOnly = childPeakMegabytes(page, Writer::None);
   state.counters["pdf_kB"] = static_cast<double>(bytes) / 1024;
   state.counters["surface_peak_MB"] = surfaceOnly;

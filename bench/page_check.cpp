@@ -11,7 +11,7 @@
 #include "console/keys.h"
 #include "output/checking/page_check.h"
 #include "output/viewing/dot_cursor.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
 
@@ -26,21 +26,19 @@ std::vector<std::string> example(const std::string& name) {
 
 void BM_CheckExample(benchmark::State& state, const std::string& name) {
   fs::current_path(fs::path(PONTELIX_SOURCE_DIR) / "examples");
-  setEmbosserSheet({});
   const std::vector<std::string> lines = example(name);
-  for (auto _ : state) benchmark::DoNotOptimize(checkPage(lines).findings.size());
+  for (auto _ : state) benchmark::DoNotOptimize(checkPage(lines, EmbosserSheet{}).findings.size());
 }
 BENCHMARK_CAPTURE(BM_CheckExample, parabola, std::string("parabola"))->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(BM_CheckExample, histograma, std::string("histograma"))->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 // A full page: 40 horizontal segments, neighbours one dot apart, and 20 circles.
 void BM_CheckCrowdedPage(benchmark::State& state) {
-  setEmbosserSheet({});
   std::vector<std::string> lines;
   for (int i = 0; i < 40; ++i) lines.push_back("RT -19 " + std::to_string(-14 + i * 0.7) + " 19 " + std::to_string(-14 + i * 0.7));
   for (int i = 0; i < 20; ++i) lines.push_back("CI 0 0 " + std::to_string(1 + i * 0.7));
   for (std::string& line : lines) std::replace(line.begin(), line.end(), '.', ',');
-  for (auto _ : state) benchmark::DoNotOptimize(checkPage(lines).findings.size());
+  for (auto _ : state) benchmark::DoNotOptimize(checkPage(lines, EmbosserSheet{}).findings.size());
 }
 BENCHMARK(BM_CheckCrowdedPage)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 

@@ -5,28 +5,9 @@
 
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
-
-struct CellGeometry {
-  int32_t pitch;    // distance between neighbouring dots
-  int32_t dotSide;  // each dot is a square block of this side (a disc on the tactile page)
-  int32_t advance;  // from one cell to the next
-};
-
-// On an embosser that prints ordinary Braille cells, a label's cells are the page's own
-// cells: they follow each other without a gap.
-bool labelsOnWholeCells() {
-  return outputMode == OutputMode::Embosser && embosserSheet().mode == BrailleMode::Text;
-}
-
-CellGeometry cellGeometry() {
-  if (outputMode == OutputMode::Screen) return {6, 2, 20};
-  // The standard Braille cell: dots 1.5 mm across, 2.5 mm apart, cells 6 mm apart.
-  if (outputMode == OutputMode::Tactile) return {25, 15, 60};
-  return {1, 1, labelsOnWholeCells() ? 2 : 3};
-}
 
 // The multiple of `step` nearest to `value`, halves going up.
 int64_t nearestMultiple(int64_t value, int64_t step) {
@@ -34,15 +15,11 @@ int64_t nearestMultiple(int64_t value, int64_t step) {
   return (shifted >= 0 ? shifted / step : -((-shifted + step - 1) / step)) * step;
 }
 
-CellBox gLastLabel;
-
 }  // namespace
 
-CellBox lastLabelCells() { return gLastLabel; }
-
-int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row) {
-  const CellGeometry g = cellGeometry();
-  Canvas* canvas = drawingSurface();
+int32_t drawBrailleCell(Page& page, unsigned char alphabetByte, int32_t column, int32_t row) {
+  const CellGeometry& g = page.style.braille;
+  Canvas* canvas = page.canvas.get();
   const unsigned char cell = brailleCellOf(alphabetByte);
   if (!canvas || cell == 0) return g.advance;
   for (int dot = 0; dot < 6; ++dot) {
@@ -50,7 +27,7 @@ int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row)
     // Dots 1-3 go down the left column to the given row, dots 4-6 the right one.
     const int64_t x = column + int64_t{g.pitch} * (dot / 3);
     const int64_t y = row - int64_t{g.pitch} * (2 - dot % 3);
-    if (outputMode == OutputMode::Tactile) {
+    if (g.round) {
       canvas->disc(x, y, g.dotSide);
       continue;
     }
@@ -60,34 +37,35 @@ int32_t drawBrailleCell(unsigned char alphabetByte, int32_t column, int32_t row)
   return g.advance;
 }
 
-RenderFault drawBrailleLabel(double x, double y, std::string_view text) {
-  gLastLabel = {};
-  if (!drawingSurface()) return raiseRenderFault(RenderFault::NoSurface);
+RenderFault drawBrailleLabel(Page& page, double x, double y, std::string_view text) {
+  CellBox& cells = page.lastLabel;
+  cells = {};
+  if (!page.canvas) return raiseRenderFault(page, RenderFault::NoSurface);
   RenderFault fault = RenderFault::None;
-  const std::optional<int32_t> column = tryMapX(x, &fault);
-  const std::optional<int32_t> row = column ? tryMapY(y, &fault) : std::nullopt;
-  if (!column || !row) return raiseRenderFault(fault);
-  const int32_t width = drawingSurface()->width();
+  const std::optional<int32_t> column = tryMapX(page, x, &fault);
+  const std::optional<int32_t> row = column ? tryMapY(page, y, &fault) : std::nullopt;
+  if (!column || !row) return raiseRenderFault(page, fault);
+  const int32_t width = page.canvas->width();
   int64_t at = *column;
   int64_t bottom = *row;
-  if (labelsOnWholeCells()) {
+  if (page.style.labelsOnWholeCells) {
     // The first cell moves to the nearest page cell: its left dots on an even column,
     // its top dots on a row that is a multiple of 3 (the row given is the bottom dots'),
     // and never to a line above or below the page, where it could not be read at all.
-    at = nearestMultiple(at - surfaceInset(), 2) + surfaceInset();
-    const int64_t inset = surfaceInset(), lastTop = (surfaceHeight() / 3 - 1) * int64_t{3};
+    const int64_t inset = page.inset, lastTop = (page.height() / 3 - 1) * int64_t{3};
+    at = nearestMultiple(at - inset, 2) + inset;
     bottom = std::clamp<int64_t>(nearestMultiple(bottom - 2 - inset, 3), 0, std::max<int64_t>(lastTop, 0)) + inset + 2;
   }
 
   for (const char byte : textToBraille(text)) {
     // Cells right of the surface can never show; cells left of it still move the row on.
     if (at >= width) break;
-    const CellGeometry g = cellGeometry();
+    const CellGeometry& g = page.style.braille;
     if (at + g.pitch + g.dotSide > 0) {
-      if (gLastLabel.right < gLastLabel.left) gLastLabel = {at, bottom - 2 * g.pitch, at, bottom + g.dotSide - 1};
-      gLastLabel.right = at + g.pitch + g.dotSide - 1;
+      if (cells.right < cells.left) cells = {at, bottom - 2 * g.pitch, at, bottom + g.dotSide - 1};
+      cells.right = at + g.pitch + g.dotSide - 1;
     }
-    at += drawBrailleCell(static_cast<unsigned char>(byte), static_cast<int32_t>(at), static_cast<int32_t>(bottom));
+    at += drawBrailleCell(page, static_cast<unsigned char>(byte), static_cast<int32_t>(at), static_cast<int32_t>(bottom));
   }
   return RenderFault::None;
 }

@@ -11,7 +11,7 @@
 #include "language/datafile.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
 
@@ -44,13 +44,13 @@ bool usesDataPoints(const ScriptState& state) {
   return !rest.empty() && rest[0] == '*';
 }
 
-void drawCurveThrough(const UserPoint* points, int count) {
+void drawCurveThrough(Page& page, const UserPoint* points, int count) {
   std::array<double, kMaxFigurePoints> xs{}, ys{};
   for (int i = 0; i < count; ++i) {
     xs[i] = points[i].x;
     ys[i] = points[i].y;
   }
-  drawInterpolatedCurve(std::span(xs.data(), count), std::span(ys.data(), count));
+  drawInterpolatedCurve(page, std::span(xs.data(), count), std::span(ys.data(), count));
 }
 
 // The label text: what follows the pair, trailing controls removed; a leading blank
@@ -65,47 +65,51 @@ std::string labelText(const ScriptState& state) {
 template <auto draw>
 void twoPairCommand(CommandRun& run) {
   UserPoint p[2];
-  if (readPoints(run.state, p, 2)) draw(p[0].x, p[0].y, p[1].x, p[1].y);
+  if (readPoints(run.state, p, 2)) draw(run.page, p[0].x, p[0].y, p[1].x, p[1].y);
 }
 
 // "DM xmin xmax ymin ymax" and "CD xa xb ya yb" list their values in another order than
 // the operations take them.
-void domainFromPairs(double xMin, double xMax, double yMin, double yMax) { setDomain(xMin, yMin, xMax, yMax); }
+RenderFault domainFromPairs(Page& page, double xMin, double xMax, double yMin, double yMax) {
+  return setDomain(page, xMin, yMin, xMax, yMax);
+}
 
-void windowFromPairs(double xa, double xb, double ya, double yb) { setWindow(xa, yb, xb, ya); }
+RenderFault windowFromPairs(Page& page, double xa, double xb, double ya, double yb) {
+  return setWindow(page, xa, yb, xb, ya);
+}
 
 void commandAxis(CommandRun& run) {
   UserPoint p[2];
   if (!readPoints(run.state, p, 2)) return;
   // A bad tick step is reported, but the axis itself is still drawn.
-  drawAxis(p[0].x, p[0].y, p[1].x, p[1].y, readNumber(run.state).value_or(0));
+  drawAxis(run.page, p[0].x, p[0].y, p[1].x, p[1].y, readNumber(run.state).value_or(0));
 }
 
 void commandGrid(CommandRun& run) {
   UserPoint p[3];
-  if (readPoints(run.state, p, 3)) drawGrid(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+  if (readPoints(run.state, p, 3)) drawGrid(run.page, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
 }
 
 void commandPoint(CommandRun& run) {
   if (usesDataPoints(run.state)) {
     const DataPointList& data = dataPoints();
-    for (int i = 0; i < data.count && renderFault() == RenderFault::None; ++i) drawPoint(data.x[i], data.y[i]);
+    for (int i = 0; i < data.count && run.page.fault == RenderFault::None; ++i) drawPoint(run.page, data.x[i], data.y[i]);
     return;
   }
-  if (const auto p = readPoint(run.state)) drawPoint(p->x, p->y);
+  if (const auto p = readPoint(run.state)) drawPoint(run.page, p->x, p->y);
 }
 
 void commandRotatedRectangle(CommandRun& run) {
   UserPoint p[2];
   if (!readPoints(run.state, p, 2)) return;
-  if (const auto angle = readNumber(run.state)) drawRotatedRectangle(p[0].x, p[0].y, p[1].x, p[1].y, *angle);
+  if (const auto angle = readNumber(run.state)) drawRotatedRectangle(run.page, p[0].x, p[0].y, p[1].x, p[1].y, *angle);
 }
 
 void commandPolyline(CommandRun& run) {
   if (usesDataPoints(run.state)) {
     const DataPointList& data = dataPoints();
-    for (int i = 1; i < data.count && renderFault() == RenderFault::None; ++i) {
-      drawLine(data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
+    for (int i = 1; i < data.count && run.page.fault == RenderFault::None; ++i) {
+      drawLine(run.page, data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
     }
     return;
   }
@@ -113,7 +117,7 @@ void commandPolyline(CommandRun& run) {
   for (int count = 0; count < kMaxFigurePoints; ++count) {
     const auto point = readPoint(run.state);
     if (!point) return;
-    if (count > 0) drawLine(previous.x, previous.y, point->x, point->y);
+    if (count > 0) drawLine(run.page, previous.x, previous.y, point->x, point->y);
     previous = *point;
   }
 }
@@ -122,14 +126,14 @@ void commandCircle(CommandRun& run) {
   const auto centre = readPoint(run.state);
   if (!centre) return;
   const auto radius = readNumber(run.state);
-  if (radius && *radius >= 0) drawCircle(centre->x, centre->y, *radius);
+  if (radius && *radius >= 0) drawCircle(run.page, centre->x, centre->y, *radius);
 }
 
 void commandParabola(CommandRun& run) {
   UserPoint p[3];
   if (!readPoints(run.state, p, 3)) return;
   std::stable_sort(p, p + 3, [](const UserPoint& a, const UserPoint& b) { return a.x < b.x; });
-  drawCurveThrough(p, 3);
+  drawCurveThrough(run.page, p, 3);
 }
 
 void commandCurve(CommandRun& run) {
@@ -144,7 +148,7 @@ void commandCurve(CommandRun& run) {
   } else {
     count = readPointList(run.state, points);
   }
-  if (count >= 2) drawCurveThrough(points.data(), count);
+  if (count >= 2) drawCurveThrough(run.page, points.data(), count);
 }
 
 void commandPolynomial(CommandRun& run) {
@@ -162,7 +166,7 @@ void commandPolynomial(CommandRun& run) {
   if (!from) return;
   const auto to = readNumber(run.state);
   if (!to) return;
-  drawPolynomial(*degree, std::span(coefficients.data(), *degree + 1), *from, *to);
+  drawPolynomial(run.page, *degree, std::span(coefficients.data(), *degree + 1), *from, *to);
 }
 
 void commandEquation(CommandRun& run) {
@@ -183,30 +187,30 @@ void commandHistogram(CommandRun& run) {
     if (!h) break;
     heights[count++] = *h;
   }
-  if (count > 0) drawHistogram(std::span(heights.data(), count), base->x, base->y, *width);
+  if (count > 0) drawHistogram(run.page, std::span(heights.data(), count), base->x, base->y, *width);
 }
 
 void commandBraille(CommandRun& run) {
   const auto at = readPoint(run.state);
   if (!at) return;
   const std::string text = labelText(run.state);
-  if (!text.empty()) drawBrailleLabel(at->x, at->y, text);
+  if (!text.empty()) drawBrailleLabel(run.page, at->x, at->y, text);
 }
 
 void commandText(CommandRun& run) {
-  if (outputMode == OutputMode::Embosser) return commandBraille(run);
+  if (run.page.style.textAsBraille) return commandBraille(run);
   const auto at = readPoint(run.state);
   if (!at) return;
   const std::string text = labelText(run.state);
   if (text.empty()) return;
   // A position that can't be mapped must not draw the text at some fallback pixel.
   RenderFault why = RenderFault::None;
-  const auto column = tryMapX(at->x, &why);
-  const auto row = tryMapY(at->y, &why);
+  const auto column = tryMapX(run.page, at->x, &why);
+  const auto row = tryMapY(run.page, at->y, &why);
   if (column && row) {
-    drawInkText(*column, *row, text);
+    drawInkText(run.page, *column, *row, text);
   } else {
-    raiseRenderFault(why);
+    raiseRenderFault(run.page, why);
   }
 }
 
@@ -214,7 +218,7 @@ void commandPen(CommandRun& run) {
   const int level = readInteger(run.state).value_or(0);
   const int style = readInteger(run.state).value_or(0);
   const int colour = readInteger(run.state).value_or(0);
-  setPen(level, style, colour);
+  setPen(run.page, level, style, colour);
 }
 
 void commandIgnored(CommandRun&) {}

@@ -8,8 +8,10 @@
 #include "language/interpreter.h"
 #include "language/reader.h"
 
-// What a handler works with: the reader state of the current line and the reports.
+// What a handler works with: the page it draws on, the reader state of the current line
+// and the reports.
 struct CommandRun {
+  Page& page;
   ScriptState& state;
   const ScriptReports& reports;
 };

@@ -7,11 +7,11 @@
 #include "project/project.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
+#include "render/page.h"
 
-ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports) {
+ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const ScriptReports& reports) {
   ScriptState state;
-  resetDrawing();
-  clearRenderFault();
+  resetDrawing(page);
   for (size_t i = 0; i < lines.size(); ++i) {
     state.lineIndex = static_cast<int>(i);
     if (lines[i].size() > kMaxScriptLineLength) {
@@ -24,7 +24,7 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
     state.remaining = line.size() > 2 ? line.substr(2) : std::string();
     if (reports.lineStarts) reports.lineStarts(state.lineIndex);
     if (const CommandEntry* entry = findCommand(state.command)) {
-      CommandRun run{state, reports};
+      CommandRun run{page, state, reports};
       entry->handler(run);
     } else {
       state.error = true;
@@ -33,7 +33,7 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
       if (reports.lineError) reports.lineError(state.lineIndex, lines[i]);
       return ScriptOutcome::LineError;
     }
-    if (const RenderFault fault = renderFault(); fault != RenderFault::None) {
+    if (const RenderFault fault = page.fault; fault != RenderFault::None) {
       if (reports.figureFault) reports.figureFault(state.lineIndex, lines[i], renderFaultText(fault));
       return ScriptOutcome::FigureFault;
     }
@@ -42,12 +42,14 @@ ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptRepor
   return ScriptOutcome::Completed;
 }
 
-ScriptOutcome runScript(const std::vector<std::string>& lines) { return runScript(lines, spokenScriptReports()); }
+ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines) {
+  return runScript(page, lines, spokenScriptReports());
+}
 
-void drawProjectOrTestDrawing(bool testDrawing) {
+void drawProjectOrTestDrawing(Page& page, bool testDrawing) {
   if (testDrawing) {
-    renderTestDrawing();
+    renderTestDrawing(page);
   } else {
-    runScript(commandLines());
+    runScript(page, commandLines());
   }
 }

@@ -1,12 +1,13 @@
 #pragma once
-// The interpreter: runs a command script onto the current drawing surface. The caller
-// has set outputMode and prepared the surface, and uses the surface afterwards whether
-// or not the run ended early.
+// The interpreter: runs a command script onto a page. The caller has prepared the page
+// for its device, and uses it afterwards whether or not the run ended early.
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+struct Page;
 
 // How a run tells its user about problems. Interactive runs speak and wait for a key;
 // batch runs write to standard error and never wait. Lines are passed as stored in the
@@ -45,10 +46,10 @@ constexpr size_t kShownLineLength = 300;
 // What the run ended with.
 enum class ScriptOutcome { Completed, LineError, FigureFault };
 
-ScriptOutcome runScript(const std::vector<std::string>& lines, const ScriptReports& reports);
+ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const ScriptReports& reports);
 // The interactive run, with the spoken reports.
-ScriptOutcome runScript(const std::vector<std::string>& lines);
+ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines);
 
-// What the output options draw on the surface they prepared: the test drawing, or the
+// What the output options draw on the page they prepared: the test drawing, or the
 // project's command lines in the interactive run.
-void drawProjectOrTestDrawing(bool testDrawing);
+void drawProjectOrTestDrawing(Page& page, bool testDrawing);

@@ -20,7 +20,7 @@ constexpr uint32_t kPenColours[] = {kBlack, rgb(255, 0, 0), rgb(0, 0, 255)};
 bool walkPixels(Figure& f, bool alongX, double from, double to, double step, double margin,
                 std::vector<int64_t>& pixels) {
   StepWalk walk{from, to, step};
-  visibleUserRange(alongX, margin, walk.visibleLo, walk.visibleHi);
+  visibleUserRange(f.page(), alongX, margin, walk.visibleLo, walk.visibleHi);
   const int64_t limit = alongX ? f.canvas().width() : f.canvas().height();
   walkSteps(walk, [&](double t) {
     const int64_t pixel = alongX ? f.x(t) : f.y(t);
@@ -60,39 +60,29 @@ std::vector<int64_t> keptApart(std::vector<int64_t> positions, int64_t distance)
 
 }  // namespace
 
-int64_t tickLength() {
-  switch (outputMode) {
-    case OutputMode::Embosser: return 2;
-    case OutputMode::Tactile: return 4 * kVectorUnitsPerMm;
-    case OutputMode::InkPrinter:
-    case OutputMode::Screen: break;
-  }
-  return 10;
+void drawTickBelow(const DeviceStyle& style, Canvas& canvas, int64_t column, int64_t axisRow) {
+  drawChain(canvas, {{column, axisRow + style.tickLength}, {column, axisRow}});
 }
 
-void drawTickBelow(Canvas& canvas, int64_t column, int64_t axisRow) {
-  drawChain(canvas, {{column, axisRow + tickLength()}, {column, axisRow}});
+void drawTickLeft(const DeviceStyle& style, Canvas& canvas, int64_t axisColumn, int64_t row) {
+  drawChain(canvas, {{axisColumn - style.tickLength, row}, {axisColumn, row}});
 }
 
-void drawTickLeft(Canvas& canvas, int64_t axisColumn, int64_t row) {
-  drawChain(canvas, {{axisColumn - tickLength(), row}, {axisColumn, row}});
-}
-
-RenderFault setPen(int32_t level, int32_t styleCode, int32_t colourCode) {
-  Canvas* canvas = drawingSurface();
-  if (canvas == nullptr) return raiseRenderFault(RenderFault::NoSurface);
+RenderFault setPen(Page& page, int32_t level, int32_t styleCode, int32_t colourCode) {
+  Canvas* canvas = page.canvas.get();
+  if (canvas == nullptr) return raiseRenderFault(page, RenderFault::NoSurface);
   if (level < 1 || level > 5) level = 1;
   if (styleCode < 1 || styleCode > 3) styleCode = 1;
   if (colourCode < 1 || colourCode > 3) colourCode = 1;
-  canvas->setPen(Pen{penWidthFor(level), kPenStyles[styleCode - 1], kPenColours[colourCode - 1]});
+  canvas->setPen(Pen{page.style.penWidths[level - 1], kPenStyles[styleCode - 1], kPenColours[colourCode - 1]});
   return RenderFault::None;
 }
 
-RenderFault drawAxis(double x1, double y1, double x2, double y2, double tickStep) {
-  Figure f;
+RenderFault drawAxis(Page& page, double x1, double y1, double x2, double y2, double tickStep) {
+  Figure f(page);
   const PixelPoint a = f.point(x1, y1), b = f.point(x2, y2);
   if (!f.ok()) return f.fail();
-  const double margin = tickLength() + f.canvas().pen().width + 2.0;
+  const double margin = f.style().tickLength + f.canvas().pen().width + 2.0;
   const bool horizontal = y1 == y2;
   std::vector<int64_t> ticks;
   if (tickStep > 0) {
@@ -104,16 +94,16 @@ RenderFault drawAxis(double x1, double y1, double x2, double y2, double tickStep
   drawChain(canvas, {a, b});
   for (const int64_t t : ticks) {
     if (horizontal) {
-      drawTickBelow(canvas, t, a.y);
+      drawTickBelow(f.style(), canvas, t, a.y);
     } else {
-      drawTickLeft(canvas, a.x, t);
+      drawTickLeft(f.style(), canvas, a.x, t);
     }
   }
   return RenderFault::None;
 }
 
-RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, double dy) {
-  Figure f;
+RenderFault drawGrid(Page& page, double x1, double y1, double x2, double y2, double dx, double dy) {
+  Figure f(page);
   if (!f.ok()) return f.fail();
   if (!(dx > 0) || !(dy > 0)) return RenderFault::None;
   const double margin = f.canvas().pen().width + 2.0;
@@ -125,9 +115,9 @@ RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, doub
   if (pixels == nullptr) {
     // Marks closer than their own size would merge into one bump: a grid finer than
     // that is drawn as marks a mark apart, however many points it names.
-    const std::vector<int64_t> keptRows = keptApart(rows, kTactilePointSide);
-    for (const int64_t column : keptApart(columns, kTactilePointSide)) {
-      for (const int64_t row : keptRows) markPoint(f.canvas(), column, row);
+    const std::vector<int64_t> keptRows = keptApart(rows, f.style().pointSide);
+    for (const int64_t column : keptApart(columns, f.style().pointSide)) {
+      for (const int64_t row : keptRows) markPoint(f.style(), f.canvas(), column, row);
     }
     return RenderFault::None;
   }
@@ -137,7 +127,9 @@ RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, doub
   // is drawn once and its pixels copied. A dense grid (a step below a pixel) puts marks
   // on every pixel of the page: a block of neighbouring points is copied as one
   // stretched mark, so the time follows the blocks, not the points.
-  const std::optional<Footprint> mark = canvas.footprint(markPoint, canvas.pen().width + 2);
+  const DeviceStyle& style = f.style();
+  const auto drawMark = [&style](Canvas& on, int64_t x, int64_t y) { markPoint(style, on, x, y); };
+  const std::optional<Footprint> mark = canvas.footprint(drawMark, canvas.pen().width + 2);
   if (mark && mark->oneColour()) {
     const auto rowRanges = neighbourRanges(rows);
     for (const auto& [x1, x2] : neighbourRanges(columns)) {
@@ -150,7 +142,7 @@ RenderFault drawGrid(double x1, double y1, double x2, double y2, double dx, doub
       if (mark) {
         canvas.stamp(*mark, column, row);
       } else {
-        markPoint(canvas, column, row);
+        markPoint(style, canvas, column, row);
       }
     }
   }

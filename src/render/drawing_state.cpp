@@ -4,12 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
-
-DrawingState gState;
-RenderFault gFault = RenderFault::None;
 
 // Truncates toward zero; empty when the value is not a number or does not fit.
 std::optional<int32_t> truncateToPixel(long double value) {
@@ -18,8 +15,8 @@ std::optional<int32_t> truncateToPixel(long double value) {
   return static_cast<int32_t>(static_cast<int64_t>(std::trunc(value)));
 }
 
-std::optional<int32_t> mapWith(double v, double scale, double offset, RenderFault* fault) {
-  if (!gState.scaleValid) {
+std::optional<int32_t> mapWith(const Page& page, double v, double scale, double offset, RenderFault* fault) {
+  if (!page.state.scaleValid) {
     if (fault != nullptr) *fault = RenderFault::EmptyDomain;
     return std::nullopt;
   }
@@ -27,16 +24,17 @@ std::optional<int32_t> mapWith(double v, double scale, double offset, RenderFaul
   std::optional<int32_t> result = truncateToPixel(pixel);
   // The page of a checking canvas starts inside its margin; the shift comes after the
   // truncation, so that every dot lands where it lands on the page itself.
-  const int32_t inset = surfaceInset();
+  const int32_t inset = page.inset;
   if (result && *result > INT32_MAX - inset) result.reset();
   if (!result && fault != nullptr) *fault = RenderFault::OutOfRange;
   return result ? std::optional<int32_t>(*result + inset) : std::nullopt;
 }
 
-int32_t mapOrRaise(std::optional<int32_t> (*tryMap)(double, RenderFault*), double v) {
+// The pixel, or 0 with the fault raised on the page.
+int32_t mapOrRaise(Page& page, std::optional<int32_t> (*tryMap)(const Page&, double, RenderFault*), double v) {
   RenderFault fault = RenderFault::None;
-  if (std::optional<int32_t> pixel = tryMap(v, &fault)) return *pixel;
-  raiseRenderFault(fault);
+  if (const std::optional<int32_t> pixel = tryMap(page, v, &fault)) return *pixel;
+  raiseRenderFault(page, fault);
   return 0;
 }
 
@@ -65,70 +63,70 @@ const char* renderFaultText(RenderFault fault) {
   return "";
 }
 
-RenderFault renderFault() { return gFault; }
-void clearRenderFault() { gFault = RenderFault::None; }
-
-RenderFault raiseRenderFault(RenderFault fault) {
-  if (gFault == RenderFault::None) gFault = fault;
+RenderFault raiseRenderFault(Page& page, RenderFault fault) {
+  if (page.fault == RenderFault::None) page.fault = fault;
   return fault;
 }
 
-const DrawingState& drawingState() { return gState; }
-void setCharHeight(int32_t height) { gState.charHeight = height; }
+namespace {
 
-void recomputeScale() {
+void recomputeScale(DrawingState& state) {
   // The integer differences are converted before dividing.
-  const double width = static_cast<double>(gState.rightPx) - gState.leftPx;
-  const double height = static_cast<double>(gState.yMaxRowPx) - gState.yMinRowPx;
-  gState.scaleX = sideScale(width, gState.xMin, gState.xMax);
-  gState.scaleY = sideScale(height, gState.yMin, gState.yMax);
-  gState.offsetX = gState.leftPx - gState.xMin * gState.scaleX;
-  gState.offsetY = gState.yMinRowPx - gState.yMin * gState.scaleY;
+  const double width = static_cast<double>(state.rightPx) - state.leftPx;
+  const double height = static_cast<double>(state.yMaxRowPx) - state.yMinRowPx;
+  state.scaleX = sideScale(width, state.xMin, state.xMax);
+  state.scaleY = sideScale(height, state.yMin, state.yMax);
+  state.offsetX = state.leftPx - state.xMin * state.scaleX;
+  state.offsetY = state.yMinRowPx - state.yMin * state.scaleY;
   // An infinite bound would give a scale of zero, every point on one column or row.
-  gState.scaleValid = gState.xMax != gState.xMin && gState.yMax != gState.yMin &&
-                      std::isfinite(gState.xMin) && std::isfinite(gState.xMax) &&
-                      std::isfinite(gState.yMin) && std::isfinite(gState.yMax) &&
-                      std::isfinite(gState.scaleX) && std::isfinite(gState.scaleY) &&
-                      std::isfinite(gState.offsetX) && std::isfinite(gState.offsetY);
+  state.scaleValid = state.xMax != state.xMin && state.yMax != state.yMin &&
+                     std::isfinite(state.xMin) && std::isfinite(state.xMax) &&
+                     std::isfinite(state.yMin) && std::isfinite(state.yMax) &&
+                     std::isfinite(state.scaleX) && std::isfinite(state.scaleY) &&
+                     std::isfinite(state.offsetX) && std::isfinite(state.offsetY);
 }
 
-RenderFault setDomain(double xMin, double yMin, double xMax, double yMax) {
-  gState.xMin = xMin;
-  gState.yMin = yMin;
-  gState.xMax = xMax;
-  gState.yMax = yMax;
-  recomputeScale();
-  return gState.scaleValid ? RenderFault::None : raiseRenderFault(RenderFault::EmptyDomain);
+}  // namespace
+
+RenderFault setDomain(Page& page, double xMin, double yMin, double xMax, double yMax) {
+  DrawingState& state = page.state;
+  state.xMin = xMin;
+  state.yMin = yMin;
+  state.xMax = xMax;
+  state.yMax = yMax;
+  recomputeScale(state);
+  return state.scaleValid ? RenderFault::None : raiseRenderFault(page, RenderFault::EmptyDomain);
 }
 
-RenderFault setWindow(double leftFrac, double bottomFrac, double rightFrac, double topFrac) {
-  const long double width = surfaceWidth(), height = surfaceHeight();
+RenderFault setWindow(Page& page, double leftFrac, double bottomFrac, double rightFrac, double topFrac) {
+  DrawingState& state = page.state;
+  const long double width = page.width(), height = page.height();
   const std::optional<int32_t> left = truncateToPixel(width * leftFrac);
   const std::optional<int32_t> bottom = truncateToPixel(height * bottomFrac);
   const std::optional<int32_t> right = truncateToPixel(width * rightFrac);
   const std::optional<int32_t> top = truncateToPixel(height * topFrac);
-  if (!left || !bottom || !right || !top) return raiseRenderFault(RenderFault::OutOfRange);
-  gState.leftPx = *left;
-  gState.yMinRowPx = *bottom;
-  gState.rightPx = *right;
-  gState.yMaxRowPx = *top;
-  recomputeScale();
+  if (!left || !bottom || !right || !top) return raiseRenderFault(page, RenderFault::OutOfRange);
+  state.leftPx = *left;
+  state.yMinRowPx = *bottom;
+  state.rightPx = *right;
+  state.yMaxRowPx = *top;
+  recomputeScale(state);
   return RenderFault::None;
 }
 
-void resetDrawing() {
-  setDomain(-20, -15, 20, 15);
-  setWindow(0, 1, 1, 0);
-  clearRenderFault();
+void resetDrawing(Page& page) {
+  setDomain(page, -20, -15, 20, 15);
+  setWindow(page, 0, 1, 1, 0);
+  page.fault = RenderFault::None;
 }
 
-std::optional<int32_t> tryMapX(double x, RenderFault* fault) {
-  return mapWith(x, gState.scaleX, gState.offsetX, fault);
+std::optional<int32_t> tryMapX(const Page& page, double x, RenderFault* fault) {
+  return mapWith(page, x, page.state.scaleX, page.state.offsetX, fault);
 }
 
-std::optional<int32_t> tryMapY(double y, RenderFault* fault) {
-  return mapWith(y, gState.scaleY, gState.offsetY, fault);
+std::optional<int32_t> tryMapY(const Page& page, double y, RenderFault* fault) {
+  return mapWith(page, y, page.state.scaleY, page.state.offsetY, fault);
 }
 
-int32_t mapX(double x) { return mapOrRaise(tryMapX, x); }
-int32_t mapY(double y) { return mapOrRaise(tryMapY, y); }
+int32_t mapX(Page& page, double x) { return mapOrRaise(page, tryMapX, x); }
+int32_t mapY(Page& page, double y) { return mapOrRaise(page, tryMapY, y); }

@@ -7,8 +7,8 @@
 // signed 32-bit pixel coordinate, or a domain of zero width or height (no scale). Such
 // a figure is not drawn at all and the fault is reported, never undefined behaviour:
 //  - every figure operation (figures.h) returns a RenderFault: None when it was drawn;
-//  - the first fault since clearRenderFault() also stays in renderFault(), so a caller
-//    that maps coordinates itself (mapX, mapY) can check once after a whole line.
+//  - the first fault of a run also stays in the page (Page::fault), so a caller that
+//    maps coordinates itself (mapX, mapY) can check once after a whole line.
 // The interpreter reports a fault like a line error: it speaks the line number and
 // renderFaultText(fault) and ends the run; what was drawn before stays on the surface.
 #include <cstdint>
@@ -16,7 +16,7 @@
 
 enum class RenderFault : uint8_t {
   None = 0,
-  NoSurface,    // no drawing surface exists (prepareSurface not called or it failed)
+  NoSurface,    // the page has no canvas (preparePage failed, or it was given up)
   EmptyDomain,  // the domain has zero width or height, or no finite scale
   OutOfRange,   // a mapped value does not fit a signed 32-bit pixel coordinate
 };
@@ -24,10 +24,10 @@ enum class RenderFault : uint8_t {
 // A short Portuguese description (Windows-1252) for the spoken report.
 const char* renderFaultText(RenderFault fault);
 
-RenderFault renderFault();
-void clearRenderFault();
-// Keeps the first fault raised since the last clear; returns `fault`.
-RenderFault raiseRenderFault(RenderFault fault);
+struct Page;
+
+// Keeps the first fault raised on the page since it was last cleared; returns `fault`.
+RenderFault raiseRenderFault(Page& page, RenderFault fault);
 
 struct DrawingState {
   double xMin = 0, yMin = 0, xMax = 0, yMax = 0;                // the domain
@@ -38,27 +38,23 @@ struct DrawingState {
   int32_t charHeight = 0;           // pixel height of "ÁÇ" in the surface font
 };
 
-const DrawingState& drawingState();
-void setCharHeight(int32_t height);
-
-// Default domain -20..20 x -15..15 on the whole surface; also clears the render fault.
-void resetDrawing();
+// Default domain -20..20 x -15..15 on the whole page; also clears the page's fault.
+void resetDrawing(Page& page);
 // Stores the domain and recomputes the scale. Returns EmptyDomain (and raises it) for a
 // domain of zero width or height; figures then report it until a valid domain is set.
-RenderFault setDomain(double xMin, double yMin, double xMax, double yMax);
-// Fractions of the current surface: leftFrac and rightFrac of the width receive xMin
+RenderFault setDomain(Page& page, double xMin, double yMin, double xMax, double yMax);
+// Fractions of the page: leftFrac and rightFrac of the width receive xMin
 // and xMax, bottomFrac and topFrac of the height (counted from the top) yMin and yMax.
 // Values outside 0..1 are allowed. Returns OutOfRange (window unchanged) when a pixel
 // value does not fit 32 bits.
-RenderFault setWindow(double leftFrac, double bottomFrac, double rightFrac, double topFrac);
-void recomputeScale();
+RenderFault setWindow(Page& page, double leftFrac, double bottomFrac, double rightFrac, double topFrac);
 
 // x * scaleX + offsetX in extended precision, truncated toward zero, then moved by the
-// inset of a checking canvas (surface.h). When the result
+// page's inset. When the result
 // does not fit 32 bits (or the domain is empty) the fault is raised and 0 returned.
-int32_t mapX(double x);
-int32_t mapY(double y);
+int32_t mapX(Page& page, double x);
+int32_t mapY(Page& page, double y);
 // The same without raising: empty when the value cannot be mapped; `fault` (when
 // given) tells why.
-std::optional<int32_t> tryMapX(double x, RenderFault* fault = nullptr);
-std::optional<int32_t> tryMapY(double y, RenderFault* fault = nullptr);
+std::optional<int32_t> tryMapX(const Page& page, double x, RenderFault* fault = nullptr);
+std::optional<int32_t> tryMapY(const Page& page, double y, RenderFault* fault = nullptr);

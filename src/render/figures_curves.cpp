@@ -20,19 +20,19 @@ constexpr double kCurveStep = 0.05;
 constexpr int64_t kPolynomialMaxSteps = 1 << 21;
 constexpr int64_t kCurveMaxSteps = 1 << 18;
 
-// The curve node store of drawInterpolatedCurve, overwritten by every call.
+// The nodes of an interpolating curve, sorted by x.
 struct CurveNodes {
   int32_t count = 0;
   std::array<double, kMaxFigurePoints> x{};
   std::array<double, kMaxFigurePoints> y{};
-} gNodes;
+};
 
 // Maps the curve y = value(x) for the x of the walk into a chain and draws it.
 template <class Value>
-RenderFault drawSampledCurve(StepWalk walk, Value value) {
-  Figure f;
+RenderFault drawSampledCurve(Page& page, StepWalk walk, Value value) {
+  Figure f(page);
   if (!f.ok()) return f.fail();
-  visibleUserRange(true, f.canvas().pen().width + 2.0, walk.visibleLo, walk.visibleHi);
+  visibleUserRange(page, true, f.canvas().pen().width + 2.0, walk.visibleLo, walk.visibleHi);
   std::vector<PixelPoint> chain;
   walkSteps(walk, [&](double x) {
     extendChain(chain, f.point(x, value(x)));
@@ -43,8 +43,8 @@ RenderFault drawSampledCurve(StepWalk walk, Value value) {
   return RenderFault::None;
 }
 
-RenderFault traceConic(double cx, double cy, double rx, double ry) {
-  Figure f;
+RenderFault traceConic(Page& page, double cx, double cy, double rx, double ry) {
+  Figure f(page);
   std::vector<PixelPoint> chain;
   walkSteps(StepWalk{0, 2 * std::numbers::pi, kTraceStep}, [&](double t) {
     extendChain(chain, f.point(cx + rx * std::cos(t), cy + ry * std::sin(t)));
@@ -57,20 +57,20 @@ RenderFault traceConic(double cx, double cy, double rx, double ry) {
 
 }  // namespace
 
-RenderFault traceCircle(double cx, double cy, double r) { return traceConic(cx, cy, r, r); }
+RenderFault traceCircle(Page& page, double cx, double cy, double r) { return traceConic(page, cx, cy, r, r); }
 
-RenderFault traceEllipse(double cx, double cy, double rx, double ry) {
-  return traceConic(cx, cy, rx, ry);
+RenderFault traceEllipse(Page& page, double cx, double cy, double rx, double ry) {
+  return traceConic(page, cx, cy, rx, ry);
 }
 
-RenderFault drawPolynomial(int32_t degree, std::span<const double> coefficients, double xFrom,
+RenderFault drawPolynomial(Page& page, int32_t degree, std::span<const double> coefficients, double xFrom,
                            double xTo) {
   if (degree < 0 || degree > kMaxPolynomialDegree ||
       coefficients.size() < static_cast<size_t>(degree) + 1) {
     return RenderFault::None;
   }
   const StepWalk walk{xFrom, xTo, kPolynomialStep, 0, 0, kPolynomialMaxSteps};
-  return drawSampledCurve(walk, [&](double x) {
+  return drawSampledCurve(page, walk, [&](double x) {
     double sum = 0, power = 1;
     for (int32_t k = 0; k <= degree; ++k) {
       sum = sum + coefficients[k] * power;
@@ -80,33 +80,34 @@ RenderFault drawPolynomial(int32_t degree, std::span<const double> coefficients,
   });
 }
 
-RenderFault drawInterpolatedCurve(std::span<const double> xs, std::span<const double> ys) {
+RenderFault drawInterpolatedCurve(Page& page, std::span<const double> xs, std::span<const double> ys) {
   const size_t count = std::min({xs.size(), ys.size(), static_cast<size_t>(kMaxFigurePoints)});
   if (count == 0) return RenderFault::None;
-  gNodes.count = static_cast<int32_t>(count);
-  std::copy_n(xs.begin(), count, gNodes.x.begin());
-  std::copy_n(ys.begin(), count, gNodes.y.begin());
-  const int32_t n = gNodes.count;
+  CurveNodes nodes;
+  nodes.count = static_cast<int32_t>(count);
+  std::copy_n(xs.begin(), count, nodes.x.begin());
+  std::copy_n(ys.begin(), count, nodes.y.begin());
+  const int32_t n = nodes.count;
   for (int32_t i = 0; i + 1 < n; ++i) {
     for (int32_t j = i; j < n; ++j) {
-      if (gNodes.x[i] > gNodes.x[j]) {
-        std::swap(gNodes.x[i], gNodes.x[j]);
-        std::swap(gNodes.y[i], gNodes.y[j]);
+      if (nodes.x[i] > nodes.x[j]) {
+        std::swap(nodes.x[i], nodes.x[j]);
+        std::swap(nodes.y[i], nodes.y[j]);
       }
     }
   }
-  const StepWalk walk{gNodes.x[0], gNodes.x[n - 1], kCurveStep, 0, 0, kCurveMaxSteps};
-  return drawSampledCurve(walk, [n](double x) {
+  const StepWalk walk{nodes.x[0], nodes.x[n - 1], kCurveStep, 0, 0, kCurveMaxSteps};
+  return drawSampledCurve(page, walk, [n, &nodes](double x) {
     // Lagrange form; factors of nodes with equal x are skipped.
     double y = 0;
     for (int32_t i = 0; i < n; ++i) {
       double basis = 1;
       for (int32_t j = 0; j < n; ++j) {
-        if (j != i && gNodes.x[i] != gNodes.x[j]) {
-          basis = basis * ((x - gNodes.x[j]) / (gNodes.x[i] - gNodes.x[j]));
+        if (j != i && nodes.x[i] != nodes.x[j]) {
+          basis = basis * ((x - nodes.x[j]) / (nodes.x[i] - nodes.x[j]));
         }
       }
-      y = y + gNodes.y[i] * basis;
+      y = y + nodes.y[i] * basis;
     }
     return y;
   });

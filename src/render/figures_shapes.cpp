@@ -7,20 +7,8 @@
 
 namespace {
 
-// The colour of an embosser point: not white, so the embosser raises a dot.
-constexpr uint32_t kEmbosserPointColour = rgb(1, 0, 0);
-
-// Arrow heads: length in pixels and half-angle in radians.
-struct ArrowHead {
-  double length;
-  double halfAngle;
-};
-
-ArrowHead arrowHeadFor(OutputMode mode) {
-  if (mode == OutputMode::Embosser) return {5, 0.5235987755982989};
-  if (mode == OutputMode::Tactile) return {50, 0.5235987755982989};
-  return {15, 0.3490658503988659};
-}
+// The colour of a point marked by a dot: not white, so that an embosser raises it.
+constexpr uint32_t kDotPointColour = rgb(1, 0, 0);
 
 size_t pairedCount(std::span<const double> xs, std::span<const double> ys) {
   return std::min({xs.size(), ys.size(), static_cast<size_t>(kMaxFigurePoints)});
@@ -28,12 +16,12 @@ size_t pairedCount(std::span<const double> xs, std::span<const double> ys) {
 
 }  // namespace
 
-void markPoint(Canvas& canvas, int64_t x, int64_t y) {
-  if (outputMode == OutputMode::Embosser) {
-    canvas.setPixel(x, y, kEmbosserPointColour);
+void markPoint(const DeviceStyle& style, Canvas& canvas, int64_t x, int64_t y) {
+  if (style.pointMark == PointMark::Dot) {
+    canvas.setPixel(x, y, kDotPointColour);
     return;
   }
-  if (outputMode == OutputMode::Tactile) return canvas.disc(x, y, kTactilePointSide);
+  if (style.pointMark == PointMark::Disc) return canvas.disc(x, y, style.pointSide);
   canvas.moveTo(x - 1, y - 1);
   canvas.lineTo(x - 1, y + 1);
   canvas.lineTo(x + 1, y + 1);
@@ -51,11 +39,11 @@ void extendChain(std::vector<PixelPoint>& chain, PixelPoint p) {
   if (chain.empty() || chain.back() != p) chain.push_back(p);
 }
 
-RenderFault drawPoint(double x, double y) {
-  Figure f;
+RenderFault drawPoint(Page& page, double x, double y) {
+  Figure f(page);
   const PixelPoint p = f.point(x, y);
   if (!f.ok()) return f.fail();
-  markPoint(f.canvas(), p.x, p.y);
+  markPoint(f.style(), f.canvas(), p.x, p.y);
   return RenderFault::None;
 }
 
@@ -74,14 +62,14 @@ bool drawMappedSegment(Figure& f, double x1, double y1, double x2, double y2, Pi
 
 }  // namespace
 
-RenderFault drawLine(double x1, double y1, double x2, double y2) {
-  Figure f;
+RenderFault drawLine(Page& page, double x1, double y1, double x2, double y2) {
+  Figure f(page);
   PixelPoint from, to;
   return drawMappedSegment(f, x1, y1, x2, y2, from, to) ? RenderFault::None : f.fail();
 }
 
-RenderFault drawPolyline(std::span<const double> xs, std::span<const double> ys, bool closed) {
-  Figure f;
+RenderFault drawPolyline(Page& page, std::span<const double> xs, std::span<const double> ys, bool closed) {
+  Figure f(page);
   std::vector<PixelPoint> points;
   for (size_t i = 0; i < pairedCount(xs, ys); ++i) points.push_back(f.point(xs[i], ys[i]));
   if (!f.ok()) return f.fail();
@@ -91,15 +79,15 @@ RenderFault drawPolyline(std::span<const double> xs, std::span<const double> ys,
   return RenderFault::None;
 }
 
-RenderFault drawArrow(double x1, double y1, double x2, double y2) {
-  Figure f;
+RenderFault drawArrow(Page& page, double x1, double y1, double x2, double y2) {
+  Figure f(page);
   PixelPoint tail, tip;
   if (!drawMappedSegment(f, x1, y1, x2, y2, tail, tip)) return f.fail();
   // The squared length needs 65 bits for the widest pixel coordinates.
   const int64_t dx = tip.x - tail.x, dy = tip.y - tail.y;
   const __int128 squared = static_cast<__int128>(dx) * dx + static_cast<__int128>(dy) * dy;
   const double length = std::max(1.0, std::sqrt(static_cast<double>(squared)));
-  const ArrowHead head = arrowHeadFor(outputMode);
+  const ArrowHead& head = f.style().arrowHead;
   const double ux = dx * head.length / length, uy = dy * head.length / length;
   auto corner = [&](double angle) {
     const double a = std::trunc(std::cos(angle) * ux - std::sin(angle) * uy);
@@ -107,11 +95,11 @@ RenderFault drawArrow(double x1, double y1, double x2, double y2) {
     return PixelPoint{tip.x - static_cast<int64_t>(a), tip.y - static_cast<int64_t>(b)};
   };
   const PixelPoint triangle[3] = {tip, corner(head.halfAngle), corner(-head.halfAngle)};
-  if (outputMode != OutputMode::Tactile) {
+  if (!head.solid) {
     f.canvas().polygon(triangle);
     return RenderFault::None;
   }
-  // A solid head: an outline the size of a fingertip would feel like a blot anyway.
+  // An outline the size of a fingertip would feel like a blot anyway.
   const Brush brush = f.canvas().brush();
   f.canvas().setBrush(Brush{BrushStyle::Solid, f.canvas().pen().colour});
   f.canvas().polygon(triangle);
@@ -119,8 +107,8 @@ RenderFault drawArrow(double x1, double y1, double x2, double y2) {
   return RenderFault::None;
 }
 
-RenderFault drawRectangle(double x, double y, double w, double h) {
-  Figure f;
+RenderFault drawRectangle(Page& page, double x, double y, double w, double h) {
+  Figure f(page);
   const PixelPoint a = f.point(x, y), b = f.point(x + w, y + h);
   if (!f.ok()) return f.fail();
   if (w != 0 || h != 0) {
@@ -131,7 +119,7 @@ RenderFault drawRectangle(double x, double y, double w, double h) {
   return RenderFault::None;
 }
 
-RenderFault drawRotatedRectangle(double x, double y, double w, double h, double angle) {
+RenderFault drawRotatedRectangle(Page& page, double x, double y, double w, double h, double angle) {
   // A whole number of turns is taken off first, exactly (fmod rounds nothing), so that a
   // huge angle does not overflow to infinity when it is multiplied by pi.
   const double theta = std::fmod(angle, 360.0) * 3.141592 / 180;
@@ -141,7 +129,7 @@ RenderFault drawRotatedRectangle(double x, double y, double w, double h, double 
     return DoublePoint{x + (c * p - s * q), y + (s * p + c * q)};
   };
   const DoublePoint corners[4] = {{x, y}, corner(w, 0), corner(w, h), corner(0, h)};
-  Figure f;
+  Figure f(page);
   std::vector<PixelPoint> outline;
   for (int i = 0; i <= 4; ++i) outline.push_back(f.point(corners[i % 4].x, corners[i % 4].y));
   if (!f.ok()) return f.fail();
@@ -149,18 +137,18 @@ RenderFault drawRotatedRectangle(double x, double y, double w, double h, double 
   return RenderFault::None;
 }
 
-RenderFault drawEllipse(double cx, double cy, double rx, double ry) {
-  Figure f;
+RenderFault drawEllipse(Page& page, double cx, double cy, double rx, double ry) {
+  Figure f(page);
   const PixelPoint a = f.point(cx - rx, cy - ry), b = f.point(cx + rx, cy + ry);
   if (!f.ok()) return f.fail();
   f.canvas().ellipse(a.x, a.y, b.x, b.y);
   return RenderFault::None;
 }
 
-RenderFault drawCircle(double cx, double cy, double r) { return drawEllipse(cx, cy, r, r); }
+RenderFault drawCircle(Page& page, double cx, double cy, double r) { return drawEllipse(page, cx, cy, r, r); }
 
-RenderFault drawHistogram(std::span<const double> heights, double x, double y, double barWidth) {
-  Figure f;
+RenderFault drawHistogram(Page& page, std::span<const double> heights, double x, double y, double barWidth) {
+  Figure f(page);
   std::vector<PixelPoint> corners;
   const size_t count = std::min(heights.size(), static_cast<size_t>(kMaxFigurePoints));
   for (size_t i = 0; i < count; ++i) {

@@ -7,39 +7,39 @@ namespace {
 
 // Captions sit with their baseline near the point: the cell's top is 13/16 of the
 // character height above it.
-int64_t captionTop(int64_t row) { return row - (drawingState().charHeight * 13) / 16; }
+int64_t captionTop(const Page& page, int64_t row) { return row - (page.state.charHeight * 13) / 16; }
 
-RenderFault drawCaption(std::string_view text, double x, double y, bool centred) {
-  Figure f;
+RenderFault drawCaption(Page& page, std::string_view text, double x, double y, bool centred) {
+  Figure f(page);
   const PixelPoint p = f.point(x, y);
   if (!f.ok()) return f.fail();
   Canvas& canvas = f.canvas();
   canvas.setBrush(Brush{BrushStyle::Hollow, kWhite});
   const int64_t column = centred ? p.x - canvas.textWidth(text) / 2 : p.x;
-  canvas.textOut(column, captionTop(p.y), text);
+  canvas.textOut(column, captionTop(page, p.y), text);
   return RenderFault::None;
 }
 
 }  // namespace
 
-RenderFault drawTextLeft(std::string_view text, double x, double y) {
-  return drawCaption(text, x, y, false);
+RenderFault drawTextLeft(Page& page, std::string_view text, double x, double y) {
+  return drawCaption(page, text, x, y, false);
 }
 
-RenderFault drawTextCentred(std::string_view text, double x, double y) {
-  return drawCaption(text, x, y, true);
+RenderFault drawTextCentred(Page& page, std::string_view text, double x, double y) {
+  return drawCaption(page, text, x, y, true);
 }
 
-RenderFault drawInkText(int32_t column, int32_t row, std::string_view text) {
-  Canvas* canvas = drawingSurface();
-  if (canvas == nullptr) return raiseRenderFault(RenderFault::NoSurface);
-  // On the tactile page the text is for a sighted reader: a plain large font.
-  if (outputMode == OutputMode::Tactile) {
+RenderFault drawInkText(Page& page, int32_t column, int32_t row, std::string_view text) {
+  Canvas* canvas = page.canvas.get();
+  if (canvas == nullptr) return raiseRenderFault(page, RenderFault::NoSurface);
+  // Text for a sighted reader on a page of raised lines: a plain large font.
+  if (page.style.inkText == InkText::SurfaceFont) {
     canvas->textOut(column, row, text);
     return RenderFault::None;
   }
-  // On the screen every dot is a 2 x 2 block and the pitch is doubled.
-  const bool doubled = outputMode == OutputMode::Screen;
+  // Doubled, every dot is a 2 x 2 block and the pitch is doubled.
+  const bool doubled = page.style.inkText == InkText::DoubledDotFont;
   const int64_t step = doubled ? 2 : 1;
   const uint32_t colour = canvas->pen().colour;
   int64_t left = column;

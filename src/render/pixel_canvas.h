@@ -8,6 +8,7 @@
 // (raster.h); wider pens, fills and text go through Cairo. The work done is bounded by
 // the surface, not by the size of the figure.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -59,8 +60,8 @@ class PixelCanvas final : public Canvas {
   // What draw(canvas, x, y) sets around (x, y), found by drawing it once with this
   // canvas's pen on a scratch canvas; none when the scratch canvas cannot be had.
   // Precondition: it sets nothing more than `reach` pixels away from (x, y).
-  using Drawing = void (*)(Canvas& canvas, int64_t x, int64_t y);
-  std::optional<Footprint> footprint(Drawing draw, int reach) const;
+  using Drawing = std::function<void(Canvas& canvas, int64_t x, int64_t y)>;
+  std::optional<Footprint> footprint(const Drawing& draw, int reach) const;
   // Sets the footprint's pixels around (x, y), clipped to the surface. This gives the
   // pixels the drawing itself would give there when they only move with (x, y) and are
   // opaque, as a pen's are at integer positions without antialiasing; it is far cheaper

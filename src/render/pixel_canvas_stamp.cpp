@@ -6,7 +6,7 @@
 
 #include "render/pixel_canvas.h"
 
-std::optional<Footprint> PixelCanvas::footprint(Drawing draw, int reach) const {
+std::optional<Footprint> PixelCanvas::footprint(const Drawing& draw, int reach) const {
   const int side = 2 * reach + 1;
   std::unique_ptr<PixelCanvas> scratch = create(side, side);
   if (!scratch) return std::nullopt;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "render/drawing_state.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
 
@@ -49,13 +49,13 @@ bool walkSteps(const StepWalk& walk, const std::function<bool(double)>& visit) {
   return true;
 }
 
-void visibleUserRange(bool alongX, double margin, double& lo, double& hi) {
-  const DrawingState& s = drawingState();
+void visibleUserRange(const Page& page, bool alongX, double margin, double& lo, double& hi) {
+  const DrawingState& s = page.state;
   const double scale = alongX ? s.scaleX : s.scaleY;
   const double offset = alongX ? s.offsetX : s.offsetY;
   // The whole canvas, the margins of a checking canvas included, in page pixels.
-  const double size = alongX ? surfaceWidth() : surfaceHeight();
-  const double inset = surfaceInset();
+  const double size = alongX ? page.width() : page.height();
+  const double inset = page.inset;
   if (scale == 0 || !std::isfinite(scale)) {
     lo = -std::numeric_limits<double>::infinity();
     hi = std::numeric_limits<double>::infinity();

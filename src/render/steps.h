@@ -31,6 +31,7 @@ struct StepWalk {
 // stopped there.
 bool walkSteps(const StepWalk& walk, const std::function<bool(double)>& visit);
 
-// The user values whose pixels lie within `margin` pixels of the surface, along x or
+// The user values whose pixels lie within `margin` pixels of the page's canvas, along x or
 // y, as [lo, hi]; the whole line when the scale is zero.
-void visibleUserRange(bool alongX, double margin, double& lo, double& hi);
+struct Page;
+void visibleUserRange(const Page& page, bool alongX, double margin, double& lo, double& hi);

@@ -96,8 +96,8 @@ const char kEmbosserPageUsage[] =
     "  --braille-mode=grafico|texto  pontos em grade (c\xc3\xb3" "digos gr\xc3\xa1" "ficos) ou celas\n"
     "            comuns (BRF), com os r\xc3\xb3tulos em celas inteiras\n";
 
-bool settleEmbosserSheet(const BatchRequest& request, std::string& error) {
-  EmbosserSheet sheet = configuredEmbosserSheet();
+bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error) {
+  sheet = configuredEmbosserSheet();
   // Said, as the talking program says it; the run goes on with the defaults.
   if (const std::string problem = unreadConfigurationText(); !problem.empty())
     std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(problem).c_str());
@@ -128,7 +128,6 @@ bool settleEmbosserSheet(const BatchRequest& request, std::string& error) {
     error = cp1252ToUtf8(problem);
     return false;
   }
-  setEmbosserSheet(sheet);
   return true;
 }
 
@@ -136,13 +135,12 @@ const char kTactileLineUsage[] =
     "  --line-width=MM  papel microcapsulado: espessura das linhas em mil\xc3\xadmetros, de 0,5 a 2\n"
     "            (padr\xc3\xa3o: a de Tramel.ini, PONTELIX/ESPESSURATATIL, ou 1)\n";
 
-bool settleTactileLine(const BatchRequest& request, std::string& error) {
-  int32_t tenths = configuredTactileLine();
+bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error) {
+  tenths = configuredTactileLine();
   if (!request.lineWidth.empty() && !tactileLineByText(request.lineWidth, tenths)) {
     error = "--line-width quer mil\xc3\xadmetros de 0,5 a 2: " + request.lineWidth;
     return false;
   }
-  setTactileLineWidth(tenths);
   return true;
 }
 
@@ -213,11 +211,11 @@ ScriptReports SilentRun::reports() {
   return counted;
 }
 
-void drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports) {
+void drawBatchDrawing(Page& page, bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports) {
   if (testDrawing) {
-    renderTestDrawing();
+    renderTestDrawing(page);
   } else {
-    runScript(lines, reports);
+    runScript(page, lines, reports);
   }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // What the batch commands (render, print) share: the script read from a file or from
 // standard input, and a run in which nothing is heard.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "language/interpreter.h"
+#include "render/page.h"
 
 // The exit statuses of the batch commands: kBatchReported whenever the drawing wrote
 // anything to standard error (render counts all it writes there, print what is written
@@ -43,18 +45,19 @@ using BatchOption = std::function<bool(int& index, std::string_view arg, std::st
 bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help, std::vector<std::string>& scripts,
                         const BatchOption& option, std::string& error);
 
-// Sets the embosser sheet: Tramel.ini's page, then the page named on the command line,
-// then the cells, lines and mode given there. False with `error` set (UTF-8) for a page
-// that is unknown or cannot be printed. A Tramel.ini that could not be read is said on
+// The embosser sheet: Tramel.ini's page, then the page named on the command line, then
+// the cells, lines and mode given there. False with `error` set (UTF-8) for a page that
+// is unknown or cannot be printed. A Tramel.ini that could not be read is said on
 // standard error (the run goes on with the defaults and its status is not changed).
-bool settleEmbosserSheet(const BatchRequest& request, std::string& error);
+bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error);
 
 // The embosser page options as the usage lists them.
 extern const char kEmbosserPageUsage[];
 
-// Sets the width of tactile lines: Tramel.ini's, then --line-width. False with `error`
-// set (UTF-8) for a width that is not a number of millimetres from 0,5 to 2.
-bool settleTactileLine(const BatchRequest& request, std::string& error);
+// The width of tactile lines in tenths of a millimetre: Tramel.ini's, then --line-width.
+// False with `error` set (UTF-8) for a width that is not a number of millimetres from
+// 0,5 to 2.
+bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error);
 extern const char kTactileLineUsage[];
 
 // Takes the one script of the command line into the request. False with `error` set
@@ -88,5 +91,5 @@ class SilentRun {
   int count_ = 0;
 };
 
-// Draws the test drawing, or runs the script with its reports, on the prepared surface.
-void drawBatchDrawing(bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports);
+// Draws the test drawing, or runs the script with its reports, on the prepared page.
+void drawBatchDrawing(Page& page, bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports);

@@ -35,13 +35,14 @@ int runCheckCommand(int argc, char** argv) {
   if (parsed && !help) parsed = takeBatchScript(scripts, request, error);
   const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
   if (const int status = answerBatchUsage("check", parsed, help, error, usage); status >= 0) return status;
-  if (!settleEmbosserSheet(request, error)) return answerBatchUsage("check", false, false, error, usage);
+  EmbosserSheet sheet;
+  if (!settleEmbosserSheet(request, sheet, error)) return answerBatchUsage("check", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);
 
   SilentRun silent;
-  const PageCheck check = checkPage(lines);
+  const PageCheck check = checkPage(lines, sheet);
   if (!check.ran) return batchFailure("check", "n\xc3\xa3o foi poss\xc3\xadvel criar a folha do impressor");
   for (const std::string& finding : check.findings) writeLine(finding);
   writeLine(check.summary);

@@ -94,7 +94,6 @@ void configure() {
   // Speech starts again from the file, so that this very message already comes at
   // the new speed, from the new engine, with the new voice.
   spkStart(0, "");
-  setEmbosserSheet(configuredEmbosserSheet());
   sayMessage("PXCFGOK", 2);
   if (spkExternalEngineMissing()) sayMessage("PXCFGSEXT", 2);
 }

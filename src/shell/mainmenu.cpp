@@ -15,7 +15,7 @@
 #include "output/ink/ink_print.h"
 #include "output/viewing/viewing.h"
 #include "project/project.h"
-#include "render/surface.h"
+#include "render/page.h"
 #include "shell/program.h"
 
 namespace {
@@ -91,7 +91,6 @@ void askWhatToDo(bool keepScreen) {
 }  // namespace
 
 void mainMenu() {
-  outputMode = OutputMode::Screen;
   bool keepScreen = false;
   for (;;) {
     askWhatToDo(std::exchange(keepScreen, false));

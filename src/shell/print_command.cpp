@@ -48,10 +48,10 @@ int listPrinters() {
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
 }
 
-bool printInInk(const PrintRequest& request, const std::function<void()>& draw) {
+bool printInInk(const PrintRequest& request, int32_t tactileLine, const PageDrawing& draw) {
   InkPage page;
   return findInkPage(request.printer, request.landscape, page) &&
-         printInkPage(request.printer, page, request.tactile ? InkPaper::Swell : InkPaper::Plain, draw);
+         printInkPage(request.printer, page, request.tactile ? InkPaper::Swell : InkPaper::Plain, tactileLine, draw);
 }
 
 }  // namespace
@@ -106,7 +106,9 @@ int runPrintCommand(int argc, char** argv) {
   const bool parsed = parsePrintArguments(argc, argv, request, help, error);
   const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kTactileLineUsage + kUsageStatus;
   if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
-  if (!settleEmbosserSheet(request, error) || !settleTactileLine(request, error))
+  EmbosserSheet sheet;
+  int32_t tactileLine = 0;
+  if (!settleEmbosserSheet(request, sheet, error) || !settleTactileLine(request, tactileLine, error))
     return answerBatchUsage("print", false, false, error, usage);
   SilentRun silent;
   if (request.list) return listPrinters();
@@ -132,12 +134,15 @@ int runPrintCommand(int argc, char** argv) {
   // Clean when the drawing wrote nothing to standard error (a line error, a figure fault,
   // the data-file reader's complaints); the printer's answers come outside it.
   bool clean = true;
-  const std::function<void()> draw = [&] {
+  const PageDrawing draw = [&](Page& page) {
     const int before = silent.reportCount();
-    drawBatchDrawing(request.testDrawing, lines, silent.reports());
+    drawBatchDrawing(page, request.testDrawing, lines, silent.reports());
     clean = silent.reportCount() == before;
   };
   // The embosser's job is opened before the drawing, as option B opens it.
-  if (!(request.ink ? printInInk(request, draw) : embossOnDevice(request.printer, [] { return true; }, [] {}, draw))) return kBatchFailed;
+  const auto proceed = [](const EmbosserSheet&) { return true; };
+  const auto opened = [](const EmbosserSheet&) {};
+  if (!(request.ink ? printInInk(request, tactileLine, draw) : embossOnDevice(request.printer, sheet, proceed, opened, draw)))
+    return kBatchFailed;
   return clean && !warned ? kBatchDone : kBatchReported;
 }

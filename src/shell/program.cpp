@@ -55,7 +55,6 @@ bool startProgram() {
   setWindowTitle("");
   spkStart(0, soundDirectory());
   tellWhenSilent();
-  setEmbosserSheet(configuredEmbosserSheet());
   conSetBackColour(1);
   sayMessage("PXINIC", 0);
   spkWriteLine(kPontelixVersion);

@@ -13,7 +13,7 @@
 #include "output/tactile/tactile_page.h"
 #include "output/tactile/tactile_pdf.h"
 #include "output/tactile/tactile_svg.h"
-#include "render/image_surface.h"
+#include "render/image_page.h"
 #include "render/image_writer.h"
 #include "shell/batch_run.h"
 
@@ -114,40 +114,52 @@ InkPage pdfPageFor(const RenderRequest& request) {
   return orientedPage(page, request.landscape);
 }
 
-bool prepareRequestedSurface(const RenderRequest& request, std::string& why) {
-  if (request.mode == OutputMode::Tactile) return prepareTactileSurface(pdfPageFor(request), why);
+// The page the request draws on, for its device: the embosser's of the sheet, the
+// tactile page's with lines of `tactileLine`.
+std::optional<Page> prepareRequestedPage(const RenderRequest& request, const EmbosserSheet& sheet,
+                                         int32_t tactileLine, std::string& why) {
+  if (request.mode == OutputMode::Tactile) return prepareTactilePage(pdfPageFor(request), tactileLine, why);
   why = "n\xe3o foi poss\xedvel criar a superf\xed" "cie de desenho";
-  outputMode = request.mode;
-  setScreenSurfaceSize(request.width, request.height);
-  const bool pdf = request.target == RenderTarget::Pdf;
-  setInkPageSide(pdf ? static_cast<int32_t>(inkSideOf(printableDots(pdfPageFor(request)))) : request.inkSide);
-  return prepareSurface();
+  switch (request.mode) {
+    case OutputMode::Embosser:
+      return preparePage(embosserPageSpec(sheet));
+    case OutputMode::InkPrinter: {
+      const bool pdf = request.target == RenderTarget::Pdf;
+      return preparePage(inkPageSpec(pdf ? static_cast<int32_t>(inkSideOf(printableDots(pdfPageFor(request))))
+                                         : request.inkSide));
+    }
+    case OutputMode::Screen:
+    case OutputMode::Tactile:
+      break;
+  }
+  return preparePage(screenPageSpec(request.width, request.height));
 }
 
-bool writeOutput(const RenderRequest& request, const std::vector<std::string>& lines, std::string& error) {
+bool writeOutput(const RenderRequest& request, const Page& page, const std::vector<std::string>& lines,
+                 std::string& error) {
   int failure = 0;
   switch (request.target) {
     case RenderTarget::EmbosserStream:
-      failure = replaceFileAtomically(request.output, embosserStream(surfacePixels()));
+      failure = replaceFileAtomically(request.output, embosserStream(pagePixels(page), page.sheet.mode));
       break;
     case RenderTarget::EmbosserPage:
-      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(surfacePixels())));
+      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(pagePixels(page))));
       break;
     case RenderTarget::EmbosserPef:
-      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(surfacePixels())));
+      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(pagePixels(page))));
       break;
     case RenderTarget::Pdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
-        return writeSurfacePdf(pdfPageFor(request), sink);
+        return writePagePdf(page, pdfPageFor(request), sink);
       });
       break;
     case RenderTarget::Svg:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
-        return vectorSurface() && writeTactileSvg(*vectorSurface(), pdfPageFor(request), lines, sink);
+        return page.paths() && writeTactileSvg(*page.paths(), pdfPageFor(request), lines, sink);
       });
       break;
     default:
-      failure = saveSurfaceImage(request.output, imageFormatOf(request.target));
+      failure = savePageImage(page, request.output, imageFormatOf(request.target));
   }
   if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(fileFailureReason(failure));
   return failure == 0;
@@ -260,7 +272,9 @@ int runRenderCommand(int argc, char** argv) {
   const bool parsed = parseRenderArguments(argc, argv, request, help, error);
   const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kTactileLineUsage + kUsageStatus;
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
-  if (!settleEmbosserSheet(request, error) || !settleTactileLine(request, error))
+  EmbosserSheet sheet;
+  int32_t tactileLine = 0;
+  if (!settleEmbosserSheet(request, sheet, error) || !settleTactileLine(request, tactileLine, error))
     return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
@@ -268,14 +282,14 @@ int runRenderCommand(int argc, char** argv) {
 
   SilentRun silent;
   std::string why;
-  if (!prepareRequestedSurface(request, why)) return batchFailure("render", cp1252ToUtf8(why));
+  std::optional<Page> page = prepareRequestedPage(request, sheet, tactileLine, why);
+  if (!page) return batchFailure("render", cp1252ToUtf8(why));
   if (request.mode == OutputMode::Tactile) {
-    drawTactileDrawing(request.testDrawing, lines, silent.reports());
+    drawTactileDrawing(*page, request.testDrawing, lines, silent.reports());
   } else {
-    drawBatchDrawing(request.testDrawing, lines, silent.reports());
+    drawBatchDrawing(*page, request.testDrawing, lines, silent.reports());
   }
-  const bool written = writeOutput(request, lines, error);
-  freeSurface();
+  const bool written = writeOutput(request, *page, lines, error);
   if (!written) return batchFailure("render", request.output + ": " + error);
   // A batch user learns of a missing curve from the status, not by looking.
   return silent.reported() || warned ? kBatchReported : kBatchDone;

@@ -14,7 +14,7 @@
 // output that could not be written (no output file is left then).
 #include <string>
 
-#include "render/surface.h"
+#include "output/device/device_page.h"
 #include "shell/batch_run.h"
 
 // A Pdf is the ink page or, with the tactile mode, the page for swell paper; an Svg is

@@ -8,7 +8,7 @@
 #include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"
 #include "output/tactile/tactile_settings.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
 

@@ -27,21 +27,23 @@
 #include "language/datafile.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
-#include "render/surface.h"
+#include "render/page.h"
+#include "render/render_support.h"
 
 namespace {
 
 using Pixels = std::vector<std::uint32_t>;
 
-class Interpreter : public ::testing::Test {
+class Interpreter : public SurfaceTest {
  protected:
   void SetUp() override { prepare(OutputMode::Embosser); }
-  void TearDown() override { freeSurface(); }
 
   void prepare(OutputMode mode) {
-    outputMode = mode;
-    ASSERT_TRUE(prepareSurface());
+    mode_ = mode;
+    SurfaceTest::prepare(mode);
   }
+  // A fresh page of the current mode.
+  void renew() { SurfaceTest::prepare(mode_); }
 
   ScriptOutcome run(const std::vector<std::string>& lines) {
     reports_.clear();
@@ -53,35 +55,32 @@ class Interpreter : public ::testing::Test {
       reports_.push_back("figura " + std::to_string(index) + ": " + line);
     };
     reports.notice = [this](std::string_view text) { reports_.push_back(std::string(text)); };
-    return runScript(lines, reports);
+    return runScript(page, lines, reports);
   }
 
-  static Pixels pixels() {
-    const PixelCanvas& c = *pixelSurface();
+  Pixels pixels() {
+    const PixelCanvas& c = canvas();
     Pixels out;
     for (int y = 0; y < c.height(); ++y) {
       for (int x = 0; x < c.width(); ++x) out.push_back(c.pixel(x, y));
     }
     return out;
   }
-  static int inkCount() {
+  int inkCount() {
     int n = 0;
     for (std::uint32_t p : pixels()) n += p != kWhite;
     return n;
   }
   // The pixels of the same drawing made by calling the figure operations directly on a
-  // fresh surface of the current mode.
-  static Pixels drawnDirectly(const std::function<void()>& draw) {
-    freeSurface();
-    EXPECT_TRUE(prepareSurface());
-    resetDrawing();
+  // fresh page of the current mode.
+  Pixels drawnDirectly(const std::function<void()>& draw) {
+    renew();
     draw();
     return pixels();
   }
   // Runs the script, then compares with the direct drawing.
   void expectSame(const std::vector<std::string>& lines, const std::function<void()>& draw) {
-    freeSurface();
-    ASSERT_TRUE(prepareSurface());
+    renew();
     EXPECT_EQ(run(lines), ScriptOutcome::Completed);
     EXPECT_TRUE(reports_.empty());
     const Pixels fromScript = pixels();
@@ -90,6 +89,7 @@ class Interpreter : public ::testing::Test {
   }
 
   std::vector<std::string> reports_;
+  OutputMode mode_ = OutputMode::Embosser;
 };
 
 TEST_F(Interpreter, BlankLinesAndCommentsDrawAndReportNothing) {
@@ -100,16 +100,15 @@ TEST_F(Interpreter, BlankLinesAndCommentsDrawAndReportNothing) {
 
 TEST_F(Interpreter, CommandCaseAndSpacing) {
   for (const char* line : {"pt 1 2", "PT1 2", "PT 1   2", "  pT 1 2 surplus\t"}) {
-    freeSurface();
-    ASSERT_TRUE(prepareSurface());
+    renew();
     EXPECT_EQ(run({line}), ScriptOutcome::Completed) << line;
     EXPECT_EQ(inkCount(), 1) << line;
-    EXPECT_NE(pixelSurface()->pixel(69, 57), kWhite) << line;  // mapX(1), mapY(2)
+    EXPECT_NE(canvas().pixel(69, 57), kWhite) << line;  // mapX(page, 1), mapY(page, 2)
   }
 }
 
 TEST_F(Interpreter, BothDecimalMarks) {
-  expectSame({"PT 1,5 2.5"}, [] { drawPoint(1.5, 2.5); });
+  expectSame({"PT 1,5 2.5"}, [this] { drawPoint(page, 1.5, 2.5); });
   EXPECT_EQ(run({"PT 1,5,0 2"}), ScriptOutcome::LineError);
   EXPECT_EQ(reports_, std::vector<std::string>{"erro 0: PT 1,5,0 2"});
 }
@@ -137,42 +136,42 @@ TEST_F(Interpreter, WhatWasDrawnBeforeAnErrorStays) {
 }
 
 TEST_F(Interpreter, RelativeAndPolarPairs) {
-  expectSame({"PT 2 3", "RT @ R 1 0"}, [] {
-    drawPoint(2, 3);
-    drawLine(2, 3, 3, 3);
+  expectSame({"PT 2 3", "RT @ R 1 0"}, [this] {
+    drawPoint(page, 2, 3);
+    drawLine(page, 2, 3, 3, 3);
   });
-  expectSame({"RT 0 0 P 2 90"}, [] { drawLine(0, 0, 0, 2); });
+  expectSame({"RT 0 0 P 2 90"}, [this] { drawLine(page, 0, 0, 0, 2); });
 }
 
 TEST_F(Interpreter, TheLastPointStartsAtTheOriginInEveryRun) {
   run({"PT 5 5"});
-  expectSame({"RT @ 4 4"}, [] { drawLine(0, 0, 4, 4); });
+  expectSame({"RT @ 4 4"}, [this] { drawLine(page, 0, 0, 4, 4); });
 }
 
 TEST_F(Interpreter, DomainAndWindow) {
-  expectSame({"DM 0 10 0 5", "RT 0 0 10 5"}, [] {
-    setDomain(0, 0, 10, 5);
-    drawLine(0, 0, 10, 5);
+  expectSame({"DM 0 10 0 5", "RT 0 0 10 5"}, [this] {
+    setDomain(page, 0, 0, 10, 5);
+    drawLine(page, 0, 0, 10, 5);
   });
-  expectSame({"CD 0 0,5 0 0,5", "RG -20 -15 40 30"}, [] {
-    setWindow(0, 0.5, 0.5, 0);
-    drawRectangle(-20, -15, 40, 30);
+  expectSame({"CD 0 0,5 0 0,5", "RG -20 -15 40 30"}, [this] {
+    setWindow(page, 0, 0.5, 0.5, 0);
+    drawRectangle(page, -20, -15, 40, 30);
   });
 }
 
 TEST_F(Interpreter, PenSettings) {
   run({"CC 9 9 9"});
-  EXPECT_EQ(drawingSurface()->pen().width, 1);
-  EXPECT_EQ(drawingSurface()->pen().style, PenStyle::Solid);
-  EXPECT_EQ(drawingSurface()->pen().colour, kBlack);
+  EXPECT_EQ(page.canvas->pen().width, 1);
+  EXPECT_EQ(page.canvas->pen().style, PenStyle::Solid);
+  EXPECT_EQ(page.canvas->pen().colour, kBlack);
   run({"CC 2 3 2"});
-  EXPECT_EQ(drawingSurface()->pen().width, 4);
-  EXPECT_EQ(drawingSurface()->pen().style, PenStyle::Dashed);
-  EXPECT_EQ(drawingSurface()->pen().colour, rgb(255, 0, 0));
+  EXPECT_EQ(page.canvas->pen().width, 4);
+  EXPECT_EQ(page.canvas->pen().style, PenStyle::Dashed);
+  EXPECT_EQ(page.canvas->pen().colour, rgb(255, 0, 0));
   EXPECT_EQ(run({"CC 3 x 3"}), ScriptOutcome::Completed);  // malformed integers count as 0
-  EXPECT_EQ(drawingSurface()->pen().width, 7);
-  EXPECT_EQ(drawingSurface()->pen().style, PenStyle::Solid);
-  EXPECT_EQ(drawingSurface()->pen().colour, rgb(0, 0, 255));
+  EXPECT_EQ(page.canvas->pen().width, 7);
+  EXPECT_EQ(page.canvas->pen().style, PenStyle::Solid);
+  EXPECT_EQ(page.canvas->pen().colour, rgb(0, 0, 255));
 }
 
 TEST_F(Interpreter, FiguresThatDrawNothing) {
@@ -184,16 +183,16 @@ TEST_F(Interpreter, FiguresThatDrawNothing) {
 }
 
 TEST_F(Interpreter, PolylineIsOpen) {
-  expectSame({"PO 0 0 1 0 1 1 0 0"}, [] {
-    drawLine(0, 0, 1, 0);
-    drawLine(1, 0, 1, 1);
-    drawLine(1, 1, 0, 0);
+  expectSame({"PO 0 0 1 0 1 1 0 0"}, [this] {
+    drawLine(page, 0, 0, 1, 0);
+    drawLine(page, 1, 0, 1, 1);
+    drawLine(page, 1, 1, 0, 0);
   });
 }
 
 TEST_F(Interpreter, ParabolaSortsItsPoints) {
   const double xs[] = {1, 2, 3}, ys[] = {1, 4, 9};
-  expectSame({"PA 3 9 1 1 2 4"}, [&] { drawInterpolatedCurve(xs, ys); });
+  expectSame({"PA 3 9 1 1 2 4"}, [&] { drawInterpolatedCurve(page, xs, ys); });
 }
 
 TEST_F(Interpreter, CurveTakesAtMost21Pairs) {
@@ -204,7 +203,7 @@ TEST_F(Interpreter, CurveTakesAtMost21Pairs) {
     line += " " + std::to_string(x) + " " + std::to_string(y);
     if (i < 21) xs[i] = x, ys[i] = y;
   }
-  expectSame({line}, [&] { drawInterpolatedCurve(xs, ys); });
+  expectSame({line}, [&] { drawInterpolatedCurve(page, xs, ys); });
 }
 
 TEST_F(Interpreter, PolylineAndHistogramTakeAtMost21Values) {
@@ -213,45 +212,44 @@ TEST_F(Interpreter, PolylineAndHistogramTakeAtMost21Values) {
     polyline += " " + std::to_string(i - 11) + " " + std::to_string(i % 2 == 0 ? -5 : 5);
     histogram += " " + std::to_string(i + 1);
   }
-  expectSame({polyline}, [] {
-    for (int i = 1; i < 21; ++i) drawLine(i - 12, (i - 1) % 2 == 0 ? -5 : 5, i - 11, i % 2 == 0 ? -5 : 5);
+  expectSame({polyline}, [this] {
+    for (int i = 1; i < 21; ++i) drawLine(page, i - 12, (i - 1) % 2 == 0 ? -5 : 5, i - 11, i % 2 == 0 ? -5 : 5);
   });
   std::array<double, 21> heights{};
   for (int i = 0; i < 21; ++i) heights[i] = i + 1;
-  expectSame({histogram}, [&] { drawHistogram(heights, -20, -15, 1); });
+  expectSame({histogram}, [&] { drawHistogram(page, heights, -20, -15, 1); });
 }
 
 TEST_F(Interpreter, HistogramPolynomialAndAxes) {
   const double heights[] = {3, 5, 2};
-  expectSame({"HI 0 0 1 3 5 2"}, [&] { drawHistogram(heights, 0, 0, 1); });
+  expectSame({"HI 0 0 1 3 5 2"}, [&] { drawHistogram(page, heights, 0, 0, 1); });
   const double coefficients[] = {-1, 0, 1};
-  expectSame({"PN 2 1 0 -1 -2 2"}, [&] { drawPolynomial(2, coefficients, -2, 2); });
-  expectSame({"EX -10 0 10 0 1"}, [] { drawAxis(-10, 0, 10, 0, 1); });
-  expectSame({"EX 0 -10 0 10"}, [] { drawAxis(0, -10, 0, 10, 0); });
+  expectSame({"PN 2 1 0 -1 -2 2"}, [&] { drawPolynomial(page, 2, coefficients, -2, 2); });
+  expectSame({"EX -10 0 10 0 1"}, [this] { drawAxis(page, -10, 0, 10, 0, 1); });
+  expectSame({"EX 0 -10 0 10"}, [this] { drawAxis(page, 0, -10, 0, 10, 0); });
 }
 
 TEST_F(Interpreter, AxisWithABadTickStepIsDrawnAndReported) {
   EXPECT_EQ(run({"EX -10 0 10 0 x"}), ScriptOutcome::LineError);
   const Pixels fromScript = pixels();
-  EXPECT_EQ(fromScript, drawnDirectly([] { drawAxis(-10, 0, 10, 0, 0); }));
+  EXPECT_EQ(fromScript, drawnDirectly([this] { drawAxis(page, -10, 0, 10, 0, 0); }));
 }
 
 TEST_F(Interpreter, ShapesWithTheirArguments) {
-  expectSame({"ST 0 0 5 5", "RG 1 1 4 3", "RR 1 1 4 3 30", "CI 0 0 5", "EL 0 0 6 3"}, [] {
-    drawArrow(0, 0, 5, 5);
-    drawRectangle(1, 1, 4, 3);
-    drawRotatedRectangle(1, 1, 4, 3, 30);
-    drawCircle(0, 0, 5);
-    drawEllipse(0, 0, 6, 3);
+  expectSame({"ST 0 0 5 5", "RG 1 1 4 3", "RR 1 1 4 3 30", "CI 0 0 5", "EL 0 0 6 3"}, [this] {
+    drawArrow(page, 0, 0, 5, 5);
+    drawRectangle(page, 1, 1, 4, 3);
+    drawRotatedRectangle(page, 1, 1, 4, 3, 30);
+    drawCircle(page, 0, 0, 5);
+    drawEllipse(page, 0, 0, 6, 3);
   });
-  expectSame({"GR -2 -2 2 2 1 1"}, [] { drawGrid(-2, -2, 2, 2, 1, 1); });
+  expectSame({"GR -2 -2 2 2 1 1"}, [this] { drawGrid(page, -2, -2, 2, 2, 1, 1); });
 }
 
 TEST_F(Interpreter, InkTextOnlyOffTheEmbosser) {
-  expectSame({"TX 0 0 Ab"}, [] { drawBrailleLabel(0, 0, "Ab"); });
-  freeSurface();
+  expectSame({"TX 0 0 Ab"}, [this] { drawBrailleLabel(page, 0, 0, "Ab"); });
   prepare(OutputMode::Screen);
-  expectSame({"TX 0 0 Ab"}, [] { drawInkText(mapX(0), mapY(0), "Ab"); });
+  expectSame({"TX 0 0 Ab"}, [this] { drawInkText(page, mapX(page, 0), mapY(page, 0), "Ab"); });
 }
 
 TEST_F(Interpreter, FigureOutsideTheMappableRangeEndsTheRun) {
@@ -266,14 +264,13 @@ TEST_F(Interpreter, FigureOutsideTheMappableRangeEndsTheRun) {
 TEST_F(Interpreter, HugeDomainsMapAndInfiniteOnesAreFaults) {
   EXPECT_EQ(run({"DM -1e308 1e308 -1e308 1e308", "PT 0 0"}), ScriptOutcome::Completed);
   EXPECT_EQ(inkCount(), 1);
-  EXPECT_NE(pixelSurface()->pixel(66, 66), kWhite);
+  EXPECT_NE(canvas().pixel(66, 66), kWhite);
   // The relative pair takes the top of the y range past the largest double.
   EXPECT_EQ(run({"DM 1 1e308 R 1e308 1e308", "PT 0 0"}), ScriptOutcome::FigureFault);
   EXPECT_EQ(reports_, std::vector<std::string>{"figura 0: DM 1 1e308 R 1e308 1e308"});
 }
 
 TEST_F(Interpreter, InkTextAtAnUnmappablePositionDrawsNothing) {
-  freeSurface();
   prepare(OutputMode::Screen);
   EXPECT_EQ(run({"TX 0 1e300 Ab"}), ScriptOutcome::FigureFault);
   EXPECT_EQ(inkCount(), 0);
@@ -304,13 +301,13 @@ TEST_F(InterpreterWithData, StarFormsDrawTheLoadedPoints) {
   const std::string name = dataFile(25);
   EXPECT_EQ(run({"LD " + name, "PT *", "PO *"}), ScriptOutcome::Completed);
   const Pixels fromScript = pixels();
-  EXPECT_EQ(fromScript, drawnDirectly([] {
+  EXPECT_EQ(fromScript, drawnDirectly([this] {
               const DataPointList& d = dataPoints();
-              for (int i = 0; i < d.count; ++i) drawPoint(d.x[i], d.y[i]);
-              for (int i = 1; i < d.count; ++i) drawLine(d.x[i - 1], d.y[i - 1], d.x[i], d.y[i]);
+              for (int i = 0; i < d.count; ++i) drawPoint(page, d.x[i], d.y[i]);
+              for (int i = 1; i < d.count; ++i) drawLine(page, d.x[i - 1], d.y[i - 1], d.x[i], d.y[i]);
             }));
   // The curve goes through the first 21 of the 25 points.
-  expectSame({"CV *"}, [] { drawInterpolatedCurve(std::span(dataPoints().x, 21), std::span(dataPoints().y, 21)); });
+  expectSame({"CV *"}, [this] { drawInterpolatedCurve(page, std::span(dataPoints().x, 21), std::span(dataPoints().y, 21)); });
 }
 
 TEST_F(InterpreterWithData, AMissingFileEmptiesTheList) {

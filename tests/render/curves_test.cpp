@@ -56,21 +56,21 @@ TEST(StepWalkTest, LongWalksAreCutToTheVisibleValues) {
 TEST_F(CurveTest, PolynomialRunsFromItsFirstToItsLastStep) {
   prepare(OutputMode::Embosser);
   const double constant[] = {5};
-  EXPECT_EQ(drawPolynomial(0, constant, -10, 10), RenderFault::None);
+  EXPECT_EQ(drawPolynomial(page, 0, constant, -10, 10), RenderFault::None);
   double last = -10;
   while (last + 0.01 <= 10) last += 0.01;
   PixelSet expected;
-  for (int x = mapX(-10); x < mapX(last); ++x) expected.insert({x, mapY(5)});
+  for (int x = mapX(page, -10); x < mapX(page, last); ++x) expected.insert({x, mapY(page, 5)});
   EXPECT_EQ(inkedPixels(canvas()), expected);
 }
 
 TEST_F(CurveTest, PolynomialWithNoRangeDrawsNothing) {
   prepare(OutputMode::Embosser);
   const double parabola[] = {-1, 0, 1};
-  EXPECT_EQ(drawPolynomial(2, parabola, 1, 1), RenderFault::None);
-  EXPECT_EQ(drawPolynomial(2, parabola, 2, -2), RenderFault::None);
-  EXPECT_EQ(drawPolynomial(21, parabola, -2, 2), RenderFault::None);
-  EXPECT_EQ(drawPolynomial(3, parabola, -2, 2), RenderFault::None);  // too few coefficients
+  EXPECT_EQ(drawPolynomial(page, 2, parabola, 1, 1), RenderFault::None);
+  EXPECT_EQ(drawPolynomial(page, 2, parabola, 2, -2), RenderFault::None);
+  EXPECT_EQ(drawPolynomial(page, 21, parabola, -2, 2), RenderFault::None);
+  EXPECT_EQ(drawPolynomial(page, 3, parabola, -2, 2), RenderFault::None);  // too few coefficients
   EXPECT_TRUE(inkedPixels(canvas()).empty());
 }
 
@@ -78,35 +78,35 @@ TEST_F(CurveTest, ParabolaPassesThroughItsPoints) {
   prepare(OutputMode::Embosser);
   // y = x^2 - 1 from -2 to 2: through (-2, 3), (0, -1) and near (2, 3).
   const double parabola[] = {-1, 0, 1};
-  drawPolynomial(2, parabola, -2, 2);
+  drawPolynomial(page, 2, parabola, -2, 2);
   const PixelSet inked = inkedPixels(canvas());
-  EXPECT_TRUE(inked.count({mapX(-2), mapY(3)}));
-  EXPECT_TRUE(inked.count({mapX(0), mapY(-1)}));
-  EXPECT_TRUE(inked.count({mapX(1), mapY(0)}));
+  EXPECT_TRUE(inked.count({mapX(page, -2), mapY(page, 3)}));
+  EXPECT_TRUE(inked.count({mapX(page, 0), mapY(page, -1)}));
+  EXPECT_TRUE(inked.count({mapX(page, 1), mapY(page, 0)}));
   for (auto [x, y] : inked) {
-    EXPECT_GE(x, mapX(-2));
-    EXPECT_LE(x, mapX(2));
+    EXPECT_GE(x, mapX(page, -2));
+    EXPECT_LE(x, mapX(page, 2));
   }
 }
 
 TEST_F(CurveTest, CurveNodesInAnyOrderGiveTheSameCurve) {
   prepare(OutputMode::Embosser);
   const double xs[] = {1, 2, 3}, ys[] = {1, 4, 9};
-  drawInterpolatedCurve(xs, ys);
+  drawInterpolatedCurve(page, xs, ys);
   const PixelSet sorted = inkedPixels(canvas());
-  EXPECT_TRUE(sorted.count({mapX(1), mapY(1)}));
-  EXPECT_TRUE(sorted.count({mapX(2), mapY(4)}));
+  EXPECT_TRUE(sorted.count({mapX(page, 1), mapY(page, 1)}));
+  EXPECT_TRUE(sorted.count({mapX(page, 2), mapY(page, 4)}));
 
   prepare(OutputMode::Embosser);
   const double rx[] = {3, 1, 2}, ry[] = {9, 1, 4};
-  drawInterpolatedCurve(rx, ry);
+  drawInterpolatedCurve(page, rx, ry);
   EXPECT_EQ(inkedPixels(canvas()), sorted);
 
   // The same parabola as a polynomial, sampled at other steps, lies on the same pixels
   // give or take one.
   prepare(OutputMode::Embosser);
   const double parabola[] = {0, 0, 1};
-  drawPolynomial(2, parabola, 1, 3);
+  drawPolynomial(page, 2, parabola, 1, 3);
   for (auto [x, y] : sorted) {
     bool near = false;
     for (int dy = -1; dy <= 1 && !near; ++dy) {
@@ -120,53 +120,53 @@ TEST_F(CurveTest, CurveStopsAtTheLastStepNotBeyondItsLastNode) {
   prepare(OutputMode::Screen, 400, 300);
   // A straight line through two nodes, from x = 0 to the last step <= 1.
   const double xs[] = {0, 1}, ys[] = {0, 0};
-  drawInterpolatedCurve(xs, ys);
+  drawInterpolatedCurve(page, xs, ys);
   double last = 0;
   while (last + 0.05 <= 1) last += 0.05;
   PixelSet expected;
-  for (int x = mapX(0); x < mapX(last); ++x) expected.insert({x, mapY(0)});
+  for (int x = mapX(page, 0); x < mapX(page, last); ++x) expected.insert({x, mapY(page, 0)});
   EXPECT_EQ(inkedPixels(canvas()), expected);
 }
 
 TEST_F(CurveTest, EqualNodeXDoesNotDivideByZero) {
   prepare(OutputMode::Embosser);
   const double xs[] = {1, 1, 2}, ys[] = {1, 2, 3};
-  EXPECT_EQ(drawInterpolatedCurve(xs, ys), RenderFault::None);
+  EXPECT_EQ(drawInterpolatedCurve(page, xs, ys), RenderFault::None);
   EXPECT_FALSE(inkedPixels(canvas()).empty());
 }
 
 TEST_F(CurveTest, TracedCircleHas126PointsAndStaysOpen) {
   prepare(OutputMode::Screen, 400, 300);
-  setDomain(-2, -1.5, 2, 1.5);  // 100 pixels per unit
-  traceCircle(0, 0, 1);
+  setDomain(page, -2, -1.5, 2, 1.5);  // 100 pixels per unit
+  traceCircle(page, 0, 0, 1);
   const PixelSet inked = inkedPixels(canvas());
-  EXPECT_TRUE(inked.count({mapX(1), mapY(0)}));  // t = 0
-  EXPECT_TRUE(inked.count({mapX(-1), mapY(std::sin(3.15))}));
+  EXPECT_TRUE(inked.count({mapX(page, 1), mapY(page, 0)}));  // t = 0
+  EXPECT_TRUE(inked.count({mapX(page, -1), mapY(page, std::sin(3.15))}));
   // The last point, t = 6.25, is not joined back to the first.
-  EXPECT_FALSE(inked.count({mapX(1), mapY(-0.02)}));
+  EXPECT_FALSE(inked.count({mapX(page, 1), mapY(page, -0.02)}));
   prepare(OutputMode::Screen, 400, 300);
-  setDomain(-2, -1.5, 2, 1.5);
-  traceEllipse(0, 0, 1, 0.5);
-  EXPECT_TRUE(inkedPixels(canvas()).count({mapX(0.5 * 0 + std::cos(1.6)), mapY(0.5 * std::sin(1.6))}));
+  setDomain(page, -2, -1.5, 2, 1.5);
+  traceEllipse(page, 0, 0, 1, 0.5);
+  EXPECT_TRUE(inkedPixels(canvas()).count({mapX(page, 0.5 * 0 + std::cos(1.6)), mapY(page, 0.5 * std::sin(1.6))}));
 }
 
 TEST_F(CurveTest, PathologicalCurvesFinishAndShowTheirVisiblePart) {
   prepare(OutputMode::Embosser);
   const double line[] = {0, 0.5};
   // 2e14 steps of 0.01 on the plain walk; only the visible part is walked.
-  EXPECT_EQ(drawPolynomial(1, line, -1e12, 1e12), RenderFault::None);
+  EXPECT_EQ(drawPolynomial(page, 1, line, -1e12, 1e12), RenderFault::None);
   const PixelSet inked = inkedPixels(canvas());
-  EXPECT_TRUE(inked.count({0, mapY(-10)}));
-  EXPECT_TRUE(inked.count({131, mapY(20 * 0.5)}) || inked.count({131, mapY(20 * 0.5) + 1}));
+  EXPECT_TRUE(inked.count({0, mapY(page, -10)}));
+  EXPECT_TRUE(inked.count({131, mapY(page, 20 * 0.5)}) || inked.count({131, mapY(page, 20 * 0.5) + 1}));
   // A domain so far from zero that adding the step changes nothing.
   prepare(OutputMode::Embosser);
-  setDomain(1e17, -15, 1e17 + 1e6, 15);
+  setDomain(page, 1e17, -15, 1e17 + 1e6, 15);
   const double flat[] = {0};
-  EXPECT_EQ(drawPolynomial(0, flat, 1e17, 1e17 + 1e6), RenderFault::None);
+  EXPECT_EQ(drawPolynomial(page, 0, flat, 1e17, 1e17 + 1e6), RenderFault::None);
   EXPECT_EQ(inkedPixels(canvas()).size(), 131u);
   const double xs[] = {-1e15, 1e15}, ys[] = {0, 0};
   prepare(OutputMode::Embosser);
-  EXPECT_EQ(drawInterpolatedCurve(xs, ys), RenderFault::None);
+  EXPECT_EQ(drawInterpolatedCurve(page, xs, ys), RenderFault::None);
   EXPECT_EQ(inkedPixels(canvas()).size(), 132u);
 }
 
@@ -174,7 +174,7 @@ TEST_F(CurveTest, PolynomialBeyond32BitsIsRefusedWhole) {
   prepare(OutputMode::Embosser);
   std::vector<double> power20(21, 0.0);
   power20[20] = 1;
-  EXPECT_EQ(drawPolynomial(20, power20, -20, 20), RenderFault::OutOfRange);
+  EXPECT_EQ(drawPolynomial(page, 20, power20, -20, 20), RenderFault::OutOfRange);
   EXPECT_TRUE(inkedPixels(canvas()).empty());
-  EXPECT_EQ(renderFault(), RenderFault::OutOfRange);
+  EXPECT_EQ(page.fault, RenderFault::OutOfRange);
 }

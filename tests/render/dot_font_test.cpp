@@ -38,7 +38,7 @@ TEST(DotFont, AccentsComeOffExactlyTheListedLetters) {
 
 TEST_F(DotFontTest, GlyphHangsBelowItsAnchor) {
   prepare(OutputMode::Embosser);
-  EXPECT_EQ(drawInkText(10, 10, "A"), RenderFault::None);
+  EXPECT_EQ(drawInkText(page, 10, 10, "A"), RenderFault::None);
   EXPECT_EQ(picture(canvas(), 10, 10, 16, 18),
             "......\n"
             ".###..\n"
@@ -52,10 +52,10 @@ TEST_F(DotFontTest, GlyphHangsBelowItsAnchor) {
 
 TEST_F(DotFontTest, AccentedTextDrawsPlainGlyphsSixPixelsApart) {
   prepare(OutputMode::Embosser);
-  drawInkText(0, 0, "A\xE7\xE3o");
+  drawInkText(page, 0, 0, "A\xE7\xE3o");
   const PixelSet accented = inkedPixels(canvas());
   prepare(OutputMode::Embosser);
-  drawInkText(0, 0, "Acao");
+  drawInkText(page, 0, 0, "Acao");
   EXPECT_EQ(inkedPixels(canvas()), accented);
   int right = 0;
   for (auto [x, y] : accented) right = std::max(right, x);
@@ -63,15 +63,15 @@ TEST_F(DotFontTest, AccentedTextDrawsPlainGlyphsSixPixelsApart) {
   EXPECT_GE(right, 18);
 
   prepare(OutputMode::Embosser);
-  drawInkText(0, 0, "\xF1\xB0\x7FZ");  // three blanks, then Z at column 18
+  drawInkText(page, 0, 0, "\xF1\xB0\x7FZ");  // three blanks, then Z at column 18
   for (auto [x, y] : inkedPixels(canvas())) EXPECT_GE(x, 18);
   EXPECT_FALSE(inkedPixels(canvas()).empty());
 }
 
 TEST_F(DotFontTest, ScreenDotsAreDoubledBlocks) {
   prepare(OutputMode::Screen, 100, 100);
-  setPen(1, 1, 3);
-  drawInkText(10, 10, "I");
+  setPen(page, 1, 1, 3);
+  drawInkText(page, 10, 10, "I");
   // I: columns "0|17|1234567|17|0" at pitch 2; dots are 2 x 2 blocks.
   EXPECT_EQ(picture(canvas(), 10, 10, 22, 18),
             "............\n"
@@ -84,7 +84,7 @@ TEST_F(DotFontTest, ScreenDotsAreDoubledBlocks) {
             "....##......\n");
   EXPECT_EQ(canvas().pixel(14, 12), rgb(0, 0, 255));
   prepare(OutputMode::Screen, 100, 100);
-  drawInkText(0, 0, "A\xE7\xE3o");
+  drawInkText(page, 0, 0, "A\xE7\xE3o");
   int right = 0;
   for (auto [x, y] : inkedPixels(canvas())) right = std::max(right, x);
   EXPECT_LT(right, 48);

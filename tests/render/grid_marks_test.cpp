@@ -42,16 +42,15 @@ void GridMarksTest::expectGridAsMarks(OutputMode mode, int level, int style, int
   const auto draw = [&](Way way) {
     prepare(mode, 150, 132);
     underlay(canvas());
-    setPen(level, style, colour);
+    setPen(page, level, style, colour);
     if (way == Way::Grid) {
-      EXPECT_EQ(drawGrid(-24, -19, 24, 19, step, step), RenderFault::None);
+      EXPECT_EQ(drawGrid(page, -24, -19, 24, 19, step, step), RenderFault::None);
     } else if (way == Way::Marks) {
       for (int x = -24; x <= 24; x += step) {
-        for (int y = -19; y <= 19; y += step) markPoint(canvas(), mapX(x), mapY(y));
+        for (int y = -19; y <= 19; y += step) markPoint(page.style, canvas(), mapX(page, x), mapY(page, y));
       }
     }
     std::vector<uint32_t> pixels = allPixels(canvas());
-    freeSurface();
     return pixels;
   };
   const std::vector<uint32_t> grid = draw(Way::Grid);
@@ -61,7 +60,7 @@ void GridMarksTest::expectGridAsMarks(OutputMode mode, int level, int style, int
 }
 
 TEST_F(GridMarksTest, WidePenGridsGiveThePixelsOfEveryMarkDrawnAlone) {
-  setInkPageSide(140);
+  inkSide = 140;
   for (OutputMode mode : {OutputMode::Screen, OutputMode::InkPrinter, OutputMode::Embosser}) {
     for (int level = 1; level <= 5; ++level) {  // pens 1, 4, 7, 10 and 13 pixels wide
       for (int colour = 1; colour <= 3; ++colour) {
@@ -71,14 +70,14 @@ TEST_F(GridMarksTest, WidePenGridsGiveThePixelsOfEveryMarkDrawnAlone) {
       for (int style = 2; style <= 3; ++style) expectGridAsMarks(mode, level, style, 1, 1);
     }
   }
-  setInkPageSide(0);
+  inkSide = 0;
 }
 
 // Steps below a pixel put a mark on every pixel, and steps of 1.7 pixels leave gaps
 // between pairs of neighbours: either way the grid is every mark drawn alone, each
 // distinct pixel once, over a lattice that runs off every edge.
 TEST_F(GridMarksTest, DenseGridsGiveThePixelsOfEveryMarkDrawnAlone) {
-  setInkPageSide(40);
+  inkSide = 40;
   for (OutputMode mode : {OutputMode::Screen, OutputMode::InkPrinter, OutputMode::Embosser}) {
     for (int level = 1; level <= 5; ++level) {
       for (double step : {0.3, 1.7}) {
@@ -86,45 +85,45 @@ TEST_F(GridMarksTest, DenseGridsGiveThePixelsOfEveryMarkDrawnAlone) {
           prepare(mode, 40, 30);
           underlay(canvas());
           const int side = canvas().width(), height = canvas().height();
-          setDomain(0, 0, side, height);  // one pixel per unit
-          setPen(level, 1, 2);
+          setDomain(page, 0, 0, side, height);  // one pixel per unit
+          setPen(page, level, 1, 2);
           if (asGrid) {
-            EXPECT_EQ(drawGrid(-20, -20, side + 20, height + 20, step, step), RenderFault::None);
+            EXPECT_EQ(drawGrid(page, -20, -20, side + 20, height + 20, step, step), RenderFault::None);
           } else {
             std::set<std::pair<int64_t, int64_t>> marks;
             for (double x = -20; x <= side + 20; x += step) {
-              for (double y = -20; y <= height + 20; y += step) marks.insert({mapX(x), mapY(y)});
+              for (double y = -20; y <= height + 20; y += step) marks.insert({mapX(page, x), mapY(page, y)});
             }
-            for (auto [column, row] : marks) markPoint(canvas(), column, row);
+            for (auto [column, row] : marks) markPoint(page.style, canvas(), column, row);
           }
           std::vector<uint32_t> pixels = allPixels(canvas());
-          freeSurface();
-          return pixels;
+                return pixels;
         };
         EXPECT_EQ(draw(true), draw(false)) << "mode " << int(mode) << " level " << level << " step " << step;
       }
     }
   }
-  setInkPageSide(0);
+  inkSide = 0;
 }
 
 // Far from the origin the library works with larger coordinates; a mark there must
 // still be the mark at the origin moved.
 TEST(MarkFootprintTest, StampsMatchStrokesAcrossAWideSurface) {
-  outputMode = OutputMode::InkPrinter;
+  const DeviceStyle style = deviceStyle(OutputMode::InkPrinter);
+  const auto markHere = [&style](Canvas& canvas, int64_t x, int64_t y) { markPoint(style, canvas, x, y); };
   for (int width : {4, 7, 10, 13}) {
     std::unique_ptr<PixelCanvas> drawn = PixelCanvas::create(4100, 40), stamped = PixelCanvas::create(4100, 40);
     ASSERT_TRUE(drawn && stamped);
     const Pen pen{width, PenStyle::Solid, rgb(255, 0, 0)};
     drawn->setPen(pen);
     stamped->setPen(pen);
-    const std::optional<Footprint> mark = stamped->footprint(markPoint, width + 2);
+    const std::optional<Footprint> mark = stamped->footprint(markHere, width + 2);
     ASSERT_TRUE(mark.has_value());
     // Runs of the mark: one per row it covers, and more than a 3 x 3 outline.
     EXPECT_GE(mark->runs.size(), 3u + width / 2);
     for (int64_t x = -20; x < 4120; x += 19) {
       const int64_t y = 10 + x % 21;
-      markPoint(*drawn, x, y);
+      markPoint(style, *drawn, x, y);
       stamped->stamp(*mark, x, y);
     }
     EXPECT_EQ(allPixels(*drawn), allPixels(*stamped)) << "width " << width;

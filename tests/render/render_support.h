@@ -6,9 +6,10 @@
 #include <string>
 #include <utility>
 
+#include "output/device/device_page.h"
 #include "render/canvas.h"
 #include "render/drawing_state.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 using PixelSet = std::set<std::pair<int, int>>;
 
@@ -33,20 +34,34 @@ inline std::string picture(const PixelCanvas& canvas, int x0, int y0, int x1, in
   return text;
 }
 
-// Prepares a surface for the mode (a screen of the given size) with the default drawing
-// state, and frees it afterwards.
+// The page of the device as the outputs make it: a screen of the given size, an ink page
+// of `inkSide`, the embosser page of `sheet`, a tactile page of `inkSide` tenths of a
+// millimetre. Fails the test when it cannot be had.
+inline Page devicePage(OutputMode mode, int screenWidth = 200, int screenHeight = 150, int32_t inkSide = 0,
+                       const EmbosserSheet& sheet = {}) {
+  PageSpec spec;
+  switch (mode) {
+    case OutputMode::Embosser: spec = embosserPageSpec(sheet); break;
+    case OutputMode::InkPrinter: spec = inkPageSpec(inkSide); break;
+    case OutputMode::Tactile: spec = tactilePageSpec(inkSide, kDefaultTactileLine); break;
+    case OutputMode::Screen: spec = screenPageSpec(screenWidth, screenHeight); break;
+  }
+  std::optional<Page> page = preparePage(spec);
+  EXPECT_TRUE(page) << "no page for mode " << static_cast<int>(mode);
+  return page ? std::move(*page) : Page{};
+}
+
+// Prepares the page of a device (its ink side and sheet as the test sets them), with
+// the default drawing state.
 class SurfaceTest : public ::testing::Test {
  protected:
   void prepare(OutputMode mode, int screenWidth = 200, int screenHeight = 150) {
-    outputMode = mode;
-    setScreenSurfaceSize(screenWidth, screenHeight);
-    ASSERT_TRUE(prepareSurface());
-    resetDrawing();
+    page = devicePage(mode, screenWidth, screenHeight, inkSide, sheet);
+    ASSERT_TRUE(page.canvas);
   }
-  void TearDown() override {
-    freeSurface();
-    setScreenSurfaceSize(0, 0);
-    clearRenderFault();
-  }
-  PixelCanvas& canvas() { return *pixelSurface(); }
+  PixelCanvas& canvas() { return *page.pixels(); }
+
+  Page page;
+  int32_t inkSide = 0;
+  EmbosserSheet sheet;
 };

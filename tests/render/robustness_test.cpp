@@ -35,10 +35,10 @@ class RobustnessTest : public SurfaceTest {
         std::vector<double> v(arity);
         for (double& d : v) d = any();
         const std::vector<unsigned char> before = snapshot(canvas());
-        clearRenderFault();
+        page.fault = RenderFault::None;
         const RenderFault fault = figure(v);
         if (fault != RenderFault::None) {
-          EXPECT_EQ(renderFault(), fault);
+          EXPECT_EQ(page.fault, fault);
           ASSERT_TRUE(snapshot(canvas()) == before) << "refused figure drew, case " << n;
         }
       }
@@ -49,23 +49,23 @@ class RobustnessTest : public SurfaceTest {
 }  // namespace
 
 TEST_F(RobustnessTest, SegmentsArrowsAndBoxes) {
-  tryMany(300, [](auto& v) { return drawLine(v[0], v[1], v[2], v[3]); }, 4);
-  tryMany(300, [](auto& v) { return drawArrow(v[0], v[1], v[2], v[3]); }, 4);
-  tryMany(300, [](auto& v) { return drawRectangle(v[0], v[1], v[2], v[3]); }, 4);
-  tryMany(300, [](auto& v) { return drawRotatedRectangle(v[0], v[1], v[2], v[3], v[4]); }, 5);
-  tryMany(300, [](auto& v) { return drawEllipse(v[0], v[1], v[2], v[3]); }, 4);
-  tryMany(100, [](auto& v) { return drawPoint(v[0], v[1]); }, 2);
+  tryMany(300, [this](auto& v) { return drawLine(page, v[0], v[1], v[2], v[3]); }, 4);
+  tryMany(300, [this](auto& v) { return drawArrow(page, v[0], v[1], v[2], v[3]); }, 4);
+  tryMany(300, [this](auto& v) { return drawRectangle(page, v[0], v[1], v[2], v[3]); }, 4);
+  tryMany(300, [this](auto& v) { return drawRotatedRectangle(page, v[0], v[1], v[2], v[3], v[4]); }, 5);
+  tryMany(300, [this](auto& v) { return drawEllipse(page, v[0], v[1], v[2], v[3]); }, 4);
+  tryMany(100, [this](auto& v) { return drawPoint(page, v[0], v[1]); }, 2);
 }
 
 TEST_F(RobustnessTest, SteppedFigures) {
-  tryMany(60, [](auto& v) { return drawAxis(v[0], v[1], v[2], v[3], v[4]); }, 5);
-  tryMany(30, [](auto& v) { return drawGrid(v[0], v[1], v[2], v[3], v[4], v[5]); }, 6);
-  tryMany(60, [](auto& v) { return traceEllipse(v[0], v[1], v[2], v[3]); }, 4);
-  tryMany(60, [](auto& v) { return drawPolynomial(3, std::span(v).first(4), v[4], v[5]); }, 6);
-  tryMany(60, [](auto& v) {
-    return drawInterpolatedCurve(std::span(v).first(3), std::span(v).last(3));
+  tryMany(60, [this](auto& v) { return drawAxis(page, v[0], v[1], v[2], v[3], v[4]); }, 5);
+  tryMany(30, [this](auto& v) { return drawGrid(page, v[0], v[1], v[2], v[3], v[4], v[5]); }, 6);
+  tryMany(60, [this](auto& v) { return traceEllipse(page, v[0], v[1], v[2], v[3]); }, 4);
+  tryMany(60, [this](auto& v) { return drawPolynomial(page, 3, std::span(v).first(4), v[4], v[5]); }, 6);
+  tryMany(60, [this](auto& v) {
+    return drawInterpolatedCurve(page, std::span(v).first(3), std::span(v).last(3));
   }, 6);
-  tryMany(60, [](auto& v) { return drawHistogram(std::span(v).first(3), v[3], v[4], v[5]); }, 6);
+  tryMany(60, [this](auto& v) { return drawHistogram(page, std::span(v).first(3), v[3], v[4], v[5]); }, 6);
 }
 
 TEST_F(RobustnessTest, InkTextAnywhere) {
@@ -73,19 +73,19 @@ TEST_F(RobustnessTest, InkTextAnywhere) {
   const int32_t anchors[] = {std::numeric_limits<int32_t>::min(), -1000000000, -5, 0, 5, 1000000000,
                              std::numeric_limits<int32_t>::max()};
   for (int32_t column : anchors) {
-    for (int32_t row : anchors) EXPECT_EQ(drawInkText(column, row, "\x01" "A\xFF~"), RenderFault::None);
+    for (int32_t row : anchors) EXPECT_EQ(drawInkText(page, column, row, "\x01" "A\xFF~"), RenderFault::None);
   }
   EXPECT_FALSE(inkedPixels(canvas()).empty());  // the one at (5, 5) and (0, 0) show
 }
 
 TEST_F(RobustnessTest, TextAndDomains) {
-  tryMany(100, [](auto& v) { return drawTextCentred("Pontelix", v[0], v[1]); }, 2);
-  tryMany(100, [](auto& v) {
-    setDomain(v[0], v[1], v[2], v[3]);
-    setWindow(v[4], v[5], v[6], v[7]);
-    const RenderFault fault = drawLine(-1, -1, 1, 1);
-    setDomain(-20, -15, 20, 15);  // back to the defaults, keeping the fault
-    setWindow(0, 1, 1, 0);
+  tryMany(100, [this](auto& v) { return drawTextCentred(page, "Pontelix", v[0], v[1]); }, 2);
+  tryMany(100, [this](auto& v) {
+    setDomain(page, v[0], v[1], v[2], v[3]);
+    setWindow(page, v[4], v[5], v[6], v[7]);
+    const RenderFault fault = drawLine(page, -1, -1, 1, 1);
+    setDomain(page, -20, -15, 20, 15);  // back to the defaults, keeping the fault
+    setWindow(page, 0, 1, 1, 0);
     return fault;
   }, 8);
 }

@@ -24,19 +24,19 @@ Bounds boundsOf(const PixelSet& pixels) {
 
 TEST_F(TestDrawingTest, CaptionSitsOnItsPointFromTheLeftOrCentred) {
   prepare(OutputMode::Screen, 800, 600);
-  EXPECT_EQ(drawTextLeft("Curso de F\xEDsica I", -19.6, 9), RenderFault::None);
+  EXPECT_EQ(drawTextLeft(page, "Curso de F\xEDsica I", -19.6, 9), RenderFault::None);
   const Bounds left = boundsOf(inkedPixels(canvas()));
-  const int top = mapY(9) - (32 * 13) / 16;
-  EXPECT_GE(left.left, mapX(-19.6));
-  EXPECT_LE(left.left, mapX(-19.6) + 4);
+  const int top = mapY(page, 9) - (32 * 13) / 16;
+  EXPECT_GE(left.left, mapX(page, -19.6));
+  EXPECT_LE(left.left, mapX(page, -19.6) + 4);
   EXPECT_GE(left.top, top);  // the accent of the i reaches up into the cell
   EXPECT_LE(left.bottom, top + 32);
-  EXPECT_GE(left.bottom, mapY(9) - 3);  // the baseline is near the point
+  EXPECT_GE(left.bottom, mapY(page, 9) - 3);  // the baseline is near the point
 
   prepare(OutputMode::Screen, 800, 600);
-  drawTextCentred("Testes do Pontelix", 0, 0);
+  drawTextCentred(page, "Testes do Pontelix", 0, 0);
   const Bounds centred = boundsOf(inkedPixels(canvas()));
-  EXPECT_NEAR((centred.left + centred.right) / 2.0, mapX(0), 4);
+  EXPECT_NEAR((centred.left + centred.right) / 2.0, mapX(page, 0), 4);
   EXPECT_EQ(canvas().brush().style, BrushStyle::Hollow);
 }
 
@@ -44,11 +44,11 @@ TEST_F(TestDrawingTest, DrawsOnEverySurfaceWithPurePixelsAndOutline) {
   const std::set<uint32_t> palette{kWhite,           kBlack,          rgb(128, 0, 0),
                                    rgb(0, 128, 0),   rgb(255, 255, 0), rgb(255, 0, 0),
                                    rgb(0, 0, 255),   rgb(1, 0, 0)};
-  setInkPageSide(500);
+  inkSide = 500;
   for (OutputMode mode : {OutputMode::Embosser, OutputMode::InkPrinter, OutputMode::Screen}) {
     prepare(mode, 640, 438);
-    setDomain(0, 0, 1, 1);  // the drawing resets the domain itself
-    EXPECT_EQ(renderTestDrawing(), RenderFault::None);
+    setDomain(page, 0, 0, 1, 1);  // the drawing resets the domain itself
+    EXPECT_EQ(renderTestDrawing(page), RenderFault::None);
     const int w = canvas().width(), h = canvas().height();
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) ASSERT_TRUE(palette.count(canvas().pixel(x, y))) << x << "," << y;
@@ -57,19 +57,19 @@ TEST_F(TestDrawingTest, DrawsOnEverySurfaceWithPurePixelsAndOutline) {
     EXPECT_NE(canvas().pixel(0, 0), kWhite);
     EXPECT_NE(canvas().pixel(w - 1, h - 1), kWhite);
     EXPECT_NE(canvas().pixel(w / 2, h - 1), kWhite);
-    EXPECT_EQ(mapX(-20), 0);
+    EXPECT_EQ(mapX(page, -20), 0);
     // The parabola is red at its vertex (1, -2), the rectangle's border green.
-    EXPECT_EQ(canvas().pixel(mapX(1), mapY(-2)), rgb(255, 0, 0));
-    EXPECT_EQ(canvas().pixel(mapX(-5), mapY(-1.5)), rgb(0, 128, 0));
+    EXPECT_EQ(canvas().pixel(mapX(page, 1), mapY(page, -2)), rgb(255, 0, 0));
+    EXPECT_EQ(canvas().pixel(mapX(page, -5), mapY(page, -1.5)), rgb(0, 128, 0));
   }
 }
 
 TEST_F(TestDrawingTest, EmbosserMarksAreSinglePixels) {
   prepare(OutputMode::Embosser);
-  renderTestDrawing();
-  EXPECT_EQ(canvas().pixel(mapX(-10), mapY(-10)), rgb(1, 0, 0));
-  EXPECT_EQ(canvas().pixel(mapX(-10) + 1, mapY(-10)), kWhite);
+  renderTestDrawing(page);
+  EXPECT_EQ(canvas().pixel(mapX(page, -10), mapY(page, -10)), rgb(1, 0, 0));
+  EXPECT_EQ(canvas().pixel(mapX(page, -10) + 1, mapY(page, -10)), kWhite);
   // Ticks of 2 pixels below the axis.
-  EXPECT_EQ(canvas().pixel(mapX(-7), mapY(0) + 2), kBlack);
-  EXPECT_EQ(canvas().pixel(mapX(-7), mapY(0) + 3), kWhite);
+  EXPECT_EQ(canvas().pixel(mapX(page, -7), mapY(page, 0) + 2), kBlack);
+  EXPECT_EQ(canvas().pixel(mapX(page, -7), mapY(page, 0) + 3), kWhite);
 }

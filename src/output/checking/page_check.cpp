@@ -12,7 +12,8 @@
 #include "language/interpreter.h"
 #include "render/dot_provenance.h"
 #include "render/drawing_state.h"
-#include "render/surface.h"
+#include "output/device/device_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -58,8 +59,14 @@ struct LineInk {
 
 class Checker {
  public:
-  Checker(const std::vector<std::string>& lines, PixelCanvas& canvas, int inset)
-      : lines_(lines), provenance_(canvas), inset_(inset), pageWidth_(surfaceWidth()), pageHeight_(surfaceHeight()) {}
+  // Precondition: the page is of pixels.
+  Checker(const std::vector<std::string>& lines, const Page& page)
+      : lines_(lines),
+        page_(page),
+        provenance_(*page.pixels()),
+        inset_(page.inset),
+        pageWidth_(page.width()),
+        pageHeight_(page.height()) {}
 
   ScriptReports reports() {
     ScriptReports r;
@@ -98,7 +105,7 @@ class Checker {
     check.dotLines.reserve(static_cast<size_t>(pageWidth_) * pageHeight_);
     for (int y = 0; y < pageHeight_; ++y)
       for (int x = 0; x < pageWidth_; ++x) check.dotLines.push_back(provenance_.owner(x + inset_, y + inset_));
-    const DrawingState& state = drawingState();
+    const DrawingState& state = page_.state;
     check.scaleX = state.scaleX, check.offsetX = state.offsetX;
     check.scaleY = state.scaleY, check.offsetY = state.offsetY;
     for (const auto& [line, text] : findings_) check.findings.push_back(text);
@@ -122,7 +129,7 @@ class Checker {
   void endLine(int lineIndex) {
     open_ = false;
     LineInk ink{lineIndex, figureOf(lines_[lineIndex]), provenance_.endLine(lineIndex), {}};
-    if (isLabel(ink.figure)) ink.cells = lastLabelCells();
+    if (isLabel(ink.figure)) ink.cells = page_.lastLabel;
     if (ink.figure) inks_.push_back(std::move(ink));
   }
 
@@ -284,6 +291,7 @@ class Checker {
   }
 
   const std::vector<std::string>& lines_;
+  const Page& page_;
   DotProvenance provenance_;
   int inset_, pageWidth_, pageHeight_;
   int current_ = 0;
@@ -294,20 +302,13 @@ class Checker {
 
 }  // namespace
 
-PageCheck checkPage(const std::vector<std::string>& lines) {
-  const OutputMode mode = outputMode;
-  const EmbosserSheet& sheet = embosserSheet();
-  outputMode = OutputMode::Embosser;
-  setSurfaceInset(std::max(2 * sheet.cells, 3 * sheet.lines) / 2);
-  PageCheck check;
-  if (prepareSurface()) {
-    Checker checker(lines, *pixelSurface(), surfaceInset());
-    runScript(lines, checker.reports());
-    checker.finish();
-    check = checker.result();
-    freeSurface();
-  }
-  setSurfaceInset(0);
-  outputMode = mode;
-  return check;
+PageCheck checkPage(const std::vector<std::string>& lines, const EmbosserSheet& sheet) {
+  PageSpec spec = embosserPageSpec(sheet);
+  spec.inset = std::max(2 * sheet.cells, 3 * sheet.lines) / 2;
+  std::optional<Page> page = preparePage(spec);
+  if (!page) return {};
+  Checker checker(lines, *page);
+  runScript(*page, lines, checker.reports());
+  checker.finish();
+  return checker.result();
 }

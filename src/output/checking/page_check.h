@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "render/page.h"
+
 struct PageCheck {
   bool ran = false;  // false when no sheet could be had
   // One sentence each, in the order of the lines, every one naming its line as the line
@@ -21,6 +23,6 @@ struct PageCheck {
   double scaleX = 1, offsetX = 0, scaleY = 1, offsetY = 0;
 };
 
-// Runs the lines on a sheet of embosserSheet() with a margin around it, so that what the
-// page would clip is seen. Any earlier surface is gone afterwards; nothing is heard.
-PageCheck checkPage(const std::vector<std::string>& lines);
+// Runs the lines on the embosser sheet with a margin around it, so that what the page
+// would clip is seen. Nothing is heard.
+PageCheck checkPage(const std::vector<std::string>& lines, const EmbosserSheet& sheet);

@@ -4,6 +4,7 @@
 #include "console/keys.h"
 #include "console/speech.h"
 #include "messages/messages.h"
+#include "output/embosser/embosser_pages.h"
 #include "project/project.h"
 
 void sayFindings(const PageCheck& check) {
@@ -23,7 +24,7 @@ std::string findingCountText(const PageCheck& check) {
 
 void reviewDrawing() {
   sayMessage("PXCHKINI", 1);
-  const PageCheck check = checkPage(commandLines());
+  const PageCheck check = checkPage(commandLines(), configuredEmbosserSheet());
   if (!check.ran) {
     sayMessage("PXERRDSP", 2);
     return;

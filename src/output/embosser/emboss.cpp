@@ -7,6 +7,7 @@
 #include "console/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
+#include "output/device/device_page.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/printing/configured_printer.h"
@@ -14,51 +15,34 @@
 #include "output/printing/print_check.h"
 #include "output/printing/spooler.h"
 #include "project/project.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
-bool sendSurfaceToEmbosser() {
-  const bool written = writeEmbosserStream(surfacePixels(), writeRawPrinter);
+bool sendPageToEmbosser(const Page& page) {
+  const bool written = writeEmbosserStream(pagePixels(page), page.sheet.mode, writeRawPrinter);
   const bool accepted = closeRawPrinterJob();
   if (written && accepted) return true;
   sayPrinterJobFailed();
   return false;
 }
 
-bool embossOnOpenJob(const std::function<void()>& draw) {
-  outputMode = OutputMode::Embosser;
-  if (!prepareSurface()) {
+bool embossOnOpenJob(const EmbosserSheet& sheet, const PageDrawing& draw) {
+  std::optional<Page> page = preparePage(embosserPageSpec(sheet));
+  if (!page) {
     // Withdrawn: an empty page must not come out of the embosser.
     abandonRawPrinterJob();
     sayMessage("PXERRDSP", 2);
     return false;
   }
-  draw();
-  const bool sent = sendSurfaceToEmbosser();
-  freeSurface();
-  return sent;
+  draw(*page);
+  return sendPageToEmbosser(*page);
 }
 
-namespace {
-
-// The configured sheet comes back however the job ends.
-class JobSheet {
- public:
-  explicit JobSheet(const EmbosserSheet& sheet) : configured_(embosserSheet()) { setEmbosserSheet(sheet); }
-  ~JobSheet() { setEmbosserSheet(configured_); }
-  JobSheet(const JobSheet&) = delete;
-  JobSheet& operator=(const JobSheet&) = delete;
-
- private:
-  EmbosserSheet configured_;
-};
-
-}  // namespace
-
-bool embossOnDevice(const std::string& device, const std::function<bool()>& proceed, const std::function<void()>& opened,
-                    const std::function<void()>& draw) {
+bool embossOnDevice(const std::string& device, const EmbosserSheet& configured,
+                    const std::function<bool(const EmbosserSheet& sheet)>& proceed,
+                    const std::function<void(const EmbosserSheet& sheet)>& opened, const PageDrawing& draw) {
   const BrailleQueue queue = describeBrailleQueue(device);
-  EmbosserSheet sheet = embosserSheet();
+  EmbosserSheet sheet = configured;
   if (queue.brailleDriver) {
     sheet.mode = BrailleMode::Text;
     if (!queue.pageKnown || !brailleDriverCells(queue.layout, sheet.cells, sheet.lines)) {
@@ -66,34 +50,33 @@ bool embossOnDevice(const std::string& device, const std::function<bool()>& proc
       return false;
     }
   }
-  const JobSheet jobSheet(sheet);
-  if (!proceed()) return false;
+  if (!proceed(sheet)) return false;
   if (!queue.answered || !openPrinterJob(device, queue.brailleDriver ? JobFormat::Brf : JobFormat::Raw)) {
     sayMessage("PXPROBLI", 2);
     return false;
   }
-  opened();
-  return embossOnOpenJob(draw);
+  opened(sheet);
+  return embossOnOpenJob(sheet, draw);
 }
 
 void embossDrawing(bool testDrawing) {
   sayMessage("PXSBRL", 0);
   const std::string device = chooseDevice(true, configuredPrinter(OutputMode::Embosser));
   if (device.empty()) return;
-  const auto proceed = [&] {
-    if (!acceptPrintingDespiteFindings(testDrawing)) return false;
+  const auto proceed = [&](const EmbosserSheet& sheet) {
+    if (!acceptPrintingDespiteFindings(testDrawing, sheet)) return false;
     conWriteLine();
     sayMessage("PXIMPREM", 0);
     spkWriteLine(utf8ToCp1252(device));
     return true;
   };
-  const auto sayPage = [] {
+  const auto sayPage = [](const EmbosserSheet& sheet) {
     sayMessage("PXIMPROK", 2);
-    const EmbosserSheet& sheet = embosserSheet();
     spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") +
                  std::to_string(sheet.lines) + messageText("PXPAGFIM"));
   };
-  embossOnDevice(device, proceed, sayPage, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
+  embossOnDevice(device, configuredEmbosserSheet(), proceed, sayPage,
+                 [testDrawing](Page& page) { drawProjectOrTestDrawing(page, testDrawing); });
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

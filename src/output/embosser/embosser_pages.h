@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "render/surface.h"
+#include "render/page.h"
 
 inline constexpr char kStandardPageName[] = "Padr\xe3o";
 inline constexpr char kCustomPageName[] = "Personalizada";

@@ -3,7 +3,6 @@
 #include "output/embosser/embosser_stream.h"
 
 #include "language/braille_cells.h"
-#include "render/surface.h"
 
 char embosserCellCode(unsigned pattern) {
   return static_cast<char>(brailleCellDeviceCharacter(static_cast<unsigned char>(pattern & 63u)));
@@ -26,10 +25,11 @@ std::vector<std::string> embosserLines(const EmbosserPage& page) {
 
 std::vector<std::string> embosserLines(const PixelView& surface) { return embosserLines(embosserPage(surface)); }
 
-bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std::string_view bytes)>& write) {
+bool writeEmbosserStream(const PixelView& surface, BrailleMode mode,
+                         const std::function<bool(std::string_view bytes)>& write) {
   // An embosser of ordinary Braille cells takes the lines as they are: the graphics
   // codes would be printed as cells.
-  const bool graphics = embosserSheet().mode == BrailleMode::Graphic;
+  const bool graphics = mode == BrailleMode::Graphic;
   if (graphics && !write(kEmbosserStart)) return false;
   for (const std::string& line : embosserLines(surface)) {
     if (!write(line)) return false;
@@ -37,9 +37,9 @@ bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std:
   return (!graphics || write(kEmbosserEnd)) && write(kEmbosserPageEnd);
 }
 
-std::string embosserStream(const PixelView& surface) {
+std::string embosserStream(const PixelView& surface, BrailleMode mode) {
   std::string stream;
-  writeEmbosserStream(surface, [&](std::string_view bytes) {
+  writeEmbosserStream(surface, mode, [&](std::string_view bytes) {
     stream += bytes;
     return true;
   });

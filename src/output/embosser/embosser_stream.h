@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "output/embosser/embosser_page.h"
+#include "render/page.h"
 #include "render/pixel_view.h"
 
 inline constexpr char kEmbosserStart[] = "\x1B" "1";
@@ -24,10 +25,11 @@ std::vector<std::string> embosserLines(const EmbosserPage& page);
 std::vector<std::string> embosserLines(const PixelView& surface);
 
 // Writes the stream in the pieces an embosser job receives: the start sequence, each
-// line, the end sequence, the form feed; on a sheet of mode texto (embosserSheet()) the
-// lines and the form feed only. Stops at the first write that fails and
-// returns false then; the surface is converted only after the start was taken.
-bool writeEmbosserStream(const PixelView& surface, const std::function<bool(std::string_view bytes)>& write);
+// line, the end sequence, the form feed; on a sheet of mode texto the lines and the
+// form feed only. Stops at the first write that fails and returns false then; the
+// surface is converted only after the start was taken.
+bool writeEmbosserStream(const PixelView& surface, BrailleMode mode,
+                         const std::function<bool(std::string_view bytes)>& write);
 
 // The whole stream as one text.
-std::string embosserStream(const PixelView& surface);
+std::string embosserStream(const PixelView& surface, BrailleMode mode);

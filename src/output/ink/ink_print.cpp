@@ -11,6 +11,7 @@
 #include "console/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
+#include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/device_chooser.h"
 #include "output/printing/print_check.h"
@@ -18,7 +19,7 @@
 #include "output/tactile/tactile_page.h"
 #include "output/tactile/tactile_pdf.h"
 #include "output/tactile/tactile_settings.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
 
@@ -36,22 +37,21 @@ std::string pageSizeText(const PrintableDots& area) {
   return std::to_string(area.width) + " x " + std::to_string(area.height);
 }
 
-bool prepareInkSurface(int64_t side) {
+std::optional<Page> prepareInkPage(int64_t side) {
   if (side < 1) {
     spkWriteLine("A impressora informa uma p\xe1gina sem \xe1rea de impress\xe3o.");
-    return false;
+    return std::nullopt;
   }
   if (side > Canvas::kMaxSide) {
     spkWriteLine("A p\xe1gina tem " + std::to_string(side) + " pontos de lado; o Pontelix desenha no m\xe1ximo " +
                  std::to_string(Canvas::kMaxSide) + ".");
-    return false;
+    return std::nullopt;
   }
-  setInkPageSide(static_cast<int32_t>(side));
-  outputMode = OutputMode::InkPrinter;
-  if (prepareSurface()) return true;
+  std::optional<Page> page = preparePage(inkPageSpec(static_cast<int32_t>(side)));
+  if (page) return page;
   spkWriteLine("Falta mem\xf3ria para desenhar a p\xe1gina de " + std::to_string(side) + " por " + std::to_string(side) +
                " pontos.");
-  return false;
+  return std::nullopt;
 }
 
 // "Papel comum ou papel microcapsulado?": C or M, Enter for what Tramel.ini sets; false
@@ -87,7 +87,7 @@ bool findInkPage(const std::string& device, bool landscape, InkPage& oriented) {
   return true;
 }
 
-bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented) {
+bool sendPageToInkPrinter(const Page& page, const std::string& device, const InkPage& oriented) {
   if (!openPrinterJob(device, JobFormat::Pdf)) {
     sayMessage("PXPROBLI", 2);
     return false;
@@ -95,7 +95,7 @@ bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented)
   const ByteSink toPrinter = [](const void* data, size_t size) {
     return writeRawPrinter(std::string_view(static_cast<const char*>(data), size));
   };
-  const bool written = writeSurfacePdf(oriented, toPrinter);
+  const bool written = writePagePdf(page, oriented, toPrinter);
   // A page that did not go whole is withdrawn, never printed in part.
   if (!written) abandonRawPrinterJob();
   if (written && closeRawPrinterJob()) return true;
@@ -103,27 +103,29 @@ bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented)
   return false;
 }
 
-bool printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, const std::function<void()>& draw) {
+bool printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, int32_t tactileLine,
+                  const PageDrawing& draw) {
+  std::optional<Page> page;
   if (paper == InkPaper::Swell) {
     std::string why;
-    if (!prepareTactileSurface(oriented, why)) {
+    page = prepareTactilePage(oriented, tactileLine, why);
+    if (!page) {
       spkWriteLine("N\xe3o foi poss\xedvel desenhar para papel microcapsulado: " + why + ".");
       return false;
     }
-  } else if (!prepareInkSurface(inkSideOf(printableDots(oriented)))) {
-    return false;
+  } else {
+    page = prepareInkPage(inkSideOf(printableDots(oriented)));
+    if (!page) return false;
   }
-  draw();
-  const bool sent = sendSurfaceToInkPrinter(device, oriented);
-  freeSurface();
-  return sent;
+  draw(*page);
+  return sendPageToInkPrinter(*page, device, oriented);
 }
 
 void printDrawing(bool testDrawing) {
   sayMessage("PXSTINTA", 1);
   const std::string device = chooseDevice(false, configuredPrinter(OutputMode::InkPrinter));
   if (device.empty()) return;
-  if (!acceptPrintingDespiteFindings(testDrawing)) return;
+  if (!acceptPrintingDespiteFindings(testDrawing, configuredEmbosserSheet())) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);
   const int answer = askKey("SN");
@@ -142,7 +144,7 @@ void printDrawing(bool testDrawing) {
   const PrintableDots area = printableDots(page);
   sayMessage("PXTAMPAP", 0);
   spkWriteLine(pageSizeText(area));
-  setTactileLineWidth(configuredTactileLine());
-  const bool printed = printInkPage(device, page, paper, [testDrawing] { drawProjectOrTestDrawing(testDrawing); });
+  const bool printed = printInkPage(device, page, paper, configuredTactileLine(),
+                                    [testDrawing](Page& drawn) { drawProjectOrTestDrawing(drawn, testDrawing); });
   if (printed) spkWriteLine("P\xe1gina enviada para a impressora.");
 }

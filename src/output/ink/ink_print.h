@@ -1,9 +1,11 @@
 #pragma once
 // Option I: the drawing printed on paper, at the printer's own resolution, one surface
 // pixel to a printer dot, on the square of the printable area's shorter side.
+#include <cstdint>
 #include <functional>
 #include <string>
 
+#include "output/device/device_page.h"
 #include "output/ink/ink_page.h"
 
 // Asks for the printer and the orientation, tells the page size, renders the script (or
@@ -21,13 +23,15 @@ bool findInkPage(const std::string& device, bool landscape, InkPage& oriented);
 // tactile drawing as paths at its real size.
 enum class InkPaper { Plain, Swell };
 
-// Prepares the surface for the page and the paper, has `draw` draw on it, sends it and
-// frees it. False, said, when the page has no printable area, its side is beyond what a
-// surface may have, the memory cannot be had, or the page was not accepted.
-bool printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, const std::function<void()>& draw);
+// Prepares the page for the paper (swell paper's lines `tactileLine` tenths of a
+// millimetre wide), has `draw` draw on it and sends it. False, said, when the page has
+// no printable area, its side is beyond what a canvas may have, the memory cannot be
+// had, or the page was not accepted.
+bool printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, int32_t tactileLine,
+                  const PageDrawing& draw);
 
-// Sends the current surface as the PDF page of a new job named "Pontelix". Says
-// "Problemas na impressora." when the job is refused at the start, "Erro no
-// dispositivo" when the page does not go through whole (the job is then withdrawn);
-// true when the print service accepted the page.
-bool sendSurfaceToInkPrinter(const std::string& device, const InkPage& oriented);
+// Sends the page as the PDF page of a new job named "Pontelix". Says "Problemas na
+// impressora." when the job is refused at the start, "Erro no dispositivo" when the page
+// does not go through whole (the job is then withdrawn); true when the print service
+// accepted the page.
+bool sendPageToInkPrinter(const Page& page, const std::string& device, const InkPage& oriented);

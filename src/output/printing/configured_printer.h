@@ -3,7 +3,7 @@
 // chooser offers first and the print command uses when no printer is named.
 #include <string>
 
-#include "render/surface.h"
+#include "output/device/device_page.h"
 
 // Where Tramel.ini keeps them.
 inline constexpr char kPrinterSection[] = "PONTELIX";

@@ -9,9 +9,9 @@
 #include "output/checking/page_review.h"
 #include "project/project.h"
 
-bool acceptPrintingDespiteFindings(bool testDrawing) {
+bool acceptPrintingDespiteFindings(bool testDrawing, const EmbosserSheet& sheet) {
   if (testDrawing) return true;
-  const PageCheck check = checkPage(commandLines());
+  const PageCheck check = checkPage(commandLines(), sheet);
   if (!check.ran || check.findings.empty()) return true;
   conWriteLine();
   // The first finding is heard at once: a line error is the one most worth knowing.

@@ -1,7 +1,8 @@
 #include "output/tactile/tactile_page.h"
 
+#include "output/device/device_page.h"
 #include "render/figures.h"
-#include "render/surface.h"
+#include "render/page.h"
 #include "render/vector_canvas.h"
 
 PrintableDots tactileArea(const InkPage& oriented) {
@@ -10,28 +11,26 @@ PrintableDots tactileArea(const InkPage& oriented) {
   return printableDots(page);
 }
 
-bool prepareTactileSurface(const InkPage& oriented, std::string& why) {
+std::optional<Page> prepareTactilePage(const InkPage& oriented, int32_t tactileLine, std::string& why) {
   const int64_t side = inkSideOf(tactileArea(oriented));
   if (side < 1) {
     why = "a p\xe1gina n\xe3o tem \xe1rea de impress\xe3o";
-    return false;
+    return std::nullopt;
   }
   if (side > Canvas::kMaxSide) {
     why = "a p\xe1gina tem mais de " + std::to_string(Canvas::kMaxSide / (10 * kVectorUnitsPerMm)) + " cm de lado";
-    return false;
+    return std::nullopt;
   }
-  outputMode = OutputMode::Tactile;
-  setInkPageSide(static_cast<int32_t>(side));
-  if (prepareSurface()) return true;
-  why = "falta mem\xf3ria para o desenho";
-  return false;
+  std::optional<Page> page = preparePage(tactilePageSpec(static_cast<int32_t>(side), tactileLine));
+  if (!page) why = "falta mem\xf3ria para o desenho";
+  return page;
 }
 
-void drawTactileDrawing(bool testDrawing, const std::vector<std::string>& lines, ScriptReports reports) {
-  VectorCanvas* canvas = vectorSurface();
+void drawTactileDrawing(Page& page, bool testDrawing, const std::vector<std::string>& lines, ScriptReports reports) {
+  VectorCanvas* canvas = page.paths();
   if (canvas == nullptr) return;
   if (testDrawing) {
-    renderTestDrawing();
+    renderTestDrawing(page);
     return;
   }
   auto starts = reports.lineStarts;
@@ -39,5 +38,5 @@ void drawTactileDrawing(bool testDrawing, const std::vector<std::string>& lines,
     canvas->beginGroup(line);
     if (starts) starts(line);
   };
-  runScript(lines, reports);
+  runScript(page, lines, reports);
 }

@@ -5,8 +5,8 @@
 
 #include "output/ink/ink_pdf.h"
 #include "output/tactile/tactile_page.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const 
   return drawn && written;
 }
 
-bool writeSurfacePdf(const InkPage& oriented, const ByteSink& sink) {
-  if (const VectorCanvas* paths = vectorSurface()) return writeTactilePdf(*paths, oriented, sink);
-  return writeInkPagePdf(surfacePixels(), oriented, sink);
+bool writePagePdf(const Page& page, const InkPage& oriented, const ByteSink& sink) {
+  if (const VectorCanvas* paths = page.paths()) return writeTactilePdf(*paths, oriented, sink);
+  return writeInkPagePdf(pagePixels(page), oriented, sink);
 }

@@ -4,11 +4,12 @@
 // pure black (or white) so that the paper rises exactly where the figures are.
 #include "console/text/file_write.h"
 #include "output/ink/ink_page.h"
+#include "render/page.h"
 #include "render/vector_canvas.h"
 
 // False when the sink refused bytes or the library failed; the sink may then have taken
 // part of the file.
 bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const ByteSink& sink);
 
-// The current surface's page: the paths of a tactile surface, the image of any other.
-bool writeSurfacePdf(const InkPage& oriented, const ByteSink& sink);
+// The page as PDF: the paths of a tactile page, the image of any other.
+bool writePagePdf(const Page& page, const InkPage& oriented, const ByteSink& sink);

@@ -7,7 +7,7 @@
 #include "console/text/text.h"
 #include "language/reader.h"
 #include "output/printing/configured_printer.h"
-#include "render/surface.h"
+#include "output/device/device_page.h"
 
 bool swellPaperByDefault() {
   const std::string value = toUpperAnsi(trimControls(cfgReadValue(kPrinterSection, kInkPaperKey)));

@@ -8,7 +8,7 @@
 #include "language/reader.h"
 #include "output/tactile/tactile_page.h"
 #include "output/tactile/tactile_settings.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 namespace {
 
@@ -140,18 +140,12 @@ bool writeTactileSvg(const VectorCanvas& canvas, const InkPage& oriented, const 
 }
 
 int saveTactileSvg(const std::string& path, const std::vector<std::string>& lines, const ScriptReports& reports) {
-  const OutputMode mode = outputMode;
-  const InkPage page = defaultInkPage();
+  const InkPage paper = defaultInkPage();
   std::string why;
-  setTactileLineWidth(configuredTactileLine());
-  int error = ENOMEM;
-  if (prepareTactileSurface(page, why)) {
-    drawTactileDrawing(false, lines, reports);
-    error = replaceFileAtomically(path, [&](const ByteSink& sink) {
-      return writeTactileSvg(*vectorSurface(), page, lines, sink);
-    });
-    freeSurface();
-  }
-  outputMode = mode;
-  return error;
+  std::optional<Page> page = prepareTactilePage(paper, configuredTactileLine(), why);
+  if (!page) return ENOMEM;
+  drawTactileDrawing(*page, false, lines, reports);
+  return replaceFileAtomically(path, [&](const ByteSink& sink) {
+    return writeTactileSvg(*page->paths(), paper, lines, sink);
+  });
 }

@@ -15,8 +15,8 @@
 #include "output/viewing/screen_drawing.h"
 #include "output/viewing/viewing.h"
 #include "project/project.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -38,13 +38,13 @@ void writeDrawingImage(const std::string& name) {
     if (error != 0) return sayNotSaved(fileFailureReason(error));
     return sayMessage("PXOK", 1);
   }
-  if (!drawOnScreenSurface(false)) {
+  const std::optional<Page> page = drawOnScreenPage(false);
+  if (!page) {
     sayNotSaved(kNoSurfaceReason);
     return;
   }
   const ImageFormat format = imageFormatForName(name);
-  const int error = format == ImageFormat::None ? 0 : saveSurfaceImage(cp1252ToUtf8(name), format);
-  freeSurface();
+  const int error = format == ImageFormat::None ? 0 : savePageImage(*page, cp1252ToUtf8(name), format);
   if (format == ImageFormat::None) {
     sayMessage("PXNAOSV", 2);
   } else if (error != 0) {

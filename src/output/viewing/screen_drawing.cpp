@@ -4,16 +4,17 @@
 #include "console/keys.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
+#include "output/device/device_page.h"
 #include "project/project.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";
 
-bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors) {
-  outputMode = mode;
-  if (!prepareSurface()) return false;
+std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool reportErrors) {
+  std::optional<Page> page = preparePage(spec);
+  if (!page) return std::nullopt;
   if (reportErrors || testDrawing) {
-    drawProjectOrTestDrawing(testDrawing);
+    drawProjectOrTestDrawing(*page, testDrawing);
   } else {
     // The data files' own messages were heard with the first drawing too.
     ScriptReports quiet;
@@ -21,12 +22,12 @@ bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors) {
     quiet.figureFault = [](int, const std::string&, std::string_view) {};
     quiet.notice = [](std::string_view) {};
     quiet.dataMessage = [](const std::string&) {};
-    runScript(commandLines(), quiet);
+    runScript(*page, commandLines(), quiet);
   }
-  return true;
+  return page;
 }
 
-bool drawOnScreenSurface(bool testDrawing) { return drawOnSurface(OutputMode::Screen, testDrawing, true); }
+std::optional<Page> drawOnScreenPage(bool testDrawing) { return drawOnPage(screenPageSpec(), testDrawing, true); }
 
 int readWholeKey(int& extendedCode) {
   extendedCode = 0;

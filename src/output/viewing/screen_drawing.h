@@ -1,18 +1,20 @@
 #pragma once
-// What viewing and image export share: the drawing on the Screen surface, whole keys
-// read without echo, and the console left as the main menu expects it.
-#include "render/surface.h"
+// What viewing and image export share: the drawing on the screen page, whole keys read
+// without echo, and the console left as the main menu expects it.
+#include <optional>
 
-// outputMode = Screen, a fresh surface, then the test drawing or the command lines
-// (whose line errors are reported as the interpreter reports them). False, with no
-// surface, when the surface could not be had; the caller frees the surface otherwise.
-bool drawOnScreenSurface(bool testDrawing);
-// The same for any output mode; line errors and the data files' messages are reported
-// only when `reportErrors` (a view that has already run the script for the screen has
-// reported them once).
-bool drawOnSurface(OutputMode mode, bool testDrawing, bool reportErrors);
+#include "render/page.h"
 
-// Why a surface could not be had, in words for the user (Windows-1252).
+// A fresh screen page, then the test drawing or the command lines on it (whose line
+// errors are reported as the interpreter reports them). Empty when the page could not
+// be had.
+std::optional<Page> drawOnScreenPage(bool testDrawing);
+// The same on a page of any device; line errors and the data files' messages are
+// reported only when `reportErrors` (a view that has already run the script for the
+// screen has reported them once).
+std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool reportErrors);
+
+// Why a page could not be had, in words for the user (Windows-1252).
 extern const char* const kNoSurfaceReason;
 
 // Reads one whole key without writing or echoing it: every code of an extended key is

@@ -15,25 +15,27 @@
 #include "project/project.h"
 #include "messages/messages.h"
 #include "output/checking/page_check.h"
+#include "output/device/device_page.h"
 #include "output/embosser/embosser_page.h"
+#include "output/embosser/embosser_pages.h"
 #include "output/viewing/dot_cursor.h"
 #include "output/viewing/page_window.h"
 #include "output/viewing/screen_drawing.h"
 #include "output/viewing/viewing.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
-// The console loads its picture only from a BMP file: the surface goes to a new temporary
+// The console loads its picture only from a BMP file: the page goes to a new temporary
 // one, which is deleted as soon as the picture is in memory. Deleting it then, not when
 // the picture is hidden, means that a window closed while the picture is shown (which
 // ends the program at once) leaves no file behind either. Returns an empty text, or why
 // there is no picture (Windows-1252).
-std::string loadSurfaceAsPicture() {
+std::string loadPageAsPicture(const Page& page) {
   const std::string path = makeTempFileName("BMP");
   if (path.empty()) return fileFailureReason(errno);
-  const int error = saveSurfaceImage(path, ImageFormat::Bmp);
+  const int error = savePageImage(page, path, ImageFormat::Bmp);
   const bool loaded = error == 0 && conLoadPicture(path);
   std::remove(path.c_str());
   if (error != 0) return fileFailureReason(error);
@@ -41,17 +43,15 @@ std::string loadSurfaceAsPicture() {
 }
 
 std::string drawPicture(bool testDrawing) {
-  if (!drawOnScreenSurface(testDrawing)) return kNoSurfaceReason;
-  std::string failure = loadSurfaceAsPicture();
-  freeSurface();
-  return failure;
+  const std::optional<Page> page = drawOnScreenPage(testDrawing);
+  return page ? loadPageAsPicture(*page) : kNoSurfaceReason;
 }
 
 // The embosser page, with the line errors reported unless the picture's run has done so.
-std::string drawPage(bool testDrawing, bool quietly, EmbosserPage& page) {
-  if (!drawOnSurface(OutputMode::Embosser, testDrawing, !quietly)) return kNoSurfaceReason;
-  page = embosserPage(surfacePixels());
-  freeSurface();
+std::string drawPage(const EmbosserSheet& sheet, bool testDrawing, bool quietly, EmbosserPage& page) {
+  const std::optional<Page> drawn = drawOnPage(embosserPageSpec(sheet), testDrawing, !quietly);
+  if (!drawn) return kNoSurfaceReason;
+  page = embosserPage(pagePixels(*drawn));
   return {};
 }
 
@@ -177,12 +177,11 @@ void viewDrawing(bool testDrawing) {
   const int terminalRows = conBraillePageRows();
   const bool picture = terminalRows == 0;
   std::string failure = picture ? drawPicture(testDrawing) : std::string();
+  const EmbosserSheet sheet = configuredEmbosserSheet();
   EmbosserPage page;
-  if (failure.empty()) failure = drawPage(testDrawing, picture, page);
+  if (failure.empty()) failure = drawPage(sheet, testDrawing, picture, page);
   // Where each dot comes from, for Space; the test drawing has no lines.
-  const PageCheck check = testDrawing || !failure.empty() ? PageCheck{} : checkPage(commandLines());
-  // Whichever was drawn last, the view is a screen's.
-  outputMode = OutputMode::Screen;
+  const PageCheck check = testDrawing || !failure.empty() ? PageCheck{} : checkPage(commandLines(), sheet);
   if (!failure.empty()) {
     display.reset();
     conHidePicture();

@@ -8,9 +8,10 @@
 #include <map>
 
 #include "language/interpreter.h"
+#include "output/device/device_page.h"
 #include "output/embosser/embosser_page.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::vector<std::string> scriptLines(const fs::path& file) {
 PageCheck checkIn(const fs::path& script) {
   const fs::path before = fs::current_path();
   fs::current_path(script.parent_path());
-  PageCheck check = checkPage(scriptLines(script));
+  PageCheck check = checkPage(scriptLines(script), EmbosserSheet{});
   fs::current_path(before);
   return check;
 }
@@ -39,7 +40,6 @@ PageCheck checkIn(const fs::path& script) {
 // " and the finding's start, or "nada"): one planted fault of every kind, found once
 // with its line, and clean scripts that give nothing.
 TEST(PageCheck, FindsEachPlantedFaultOnceAndNothingOnCleanScripts) {
-  setEmbosserSheet({});
   int scripts = 0;
   for (const auto& entry : fs::directory_iterator(fs::path(PONTELIX_SOURCE_DIR) / "tests/output/checking/corpus")) {
     if (entry.path().extension() != ".pxg") continue;
@@ -62,13 +62,13 @@ TEST(PageCheck, FindsEachPlantedFaultOnceAndNothingOnCleanScripts) {
 std::vector<bool> embossedDots(const fs::path& script) {
   const fs::path before = fs::current_path();
   fs::current_path(script.parent_path());
-  outputMode = OutputMode::Embosser;
-  EXPECT_TRUE(prepareSurface());
+  std::optional<Page> drawn = preparePage(embosserPageSpec({}));
+  EXPECT_TRUE(drawn);
+  if (!drawn) return {};
   ScriptReports quiet;
   quiet.dataMessage = [](const std::string&) {};
-  runScript(scriptLines(script), quiet);
-  const EmbosserPage page = embosserPage(surfacePixels());
-  freeSurface();
+  runScript(*drawn, scriptLines(script), quiet);
+  const EmbosserPage page = embosserPage(pagePixels(*drawn));
   fs::current_path(before);
   std::vector<bool> dots;
   for (int y = 0; y < 3 * page.lines; ++y)

@@ -2,14 +2,15 @@
 // print service of the test's own that can fail at any step.
 #include "console/forms/menu.h"
 #include "console/popup_fixture.h"
+#include "output/device/device_page.h"
 #include "output/embosser/emboss.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/printing/device_chooser.h"
 #include "output/printing/fake_spooler.h"
 #include "output/printing/spooler.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -17,12 +18,14 @@ class EmbossTest : public SpoolerTest {
  protected:
   // An embosser sheet with ink in a few cells, among them the last line.
   void prepareSheet() {
-    outputMode = OutputMode::Embosser;
-    ASSERT_TRUE(prepareSurface());
-    drawingSurface()->setPixel(0, 0, 0);
-    drawingSurface()->setPixel(67, 70, 0xFF0000);
-    drawingSurface()->setPixel(131, 131, 0);
+    std::optional<Page> made = preparePage(embosserPageSpec({}));
+    ASSERT_TRUE(made);
+    page_ = std::move(*made);
+    page_.canvas->setPixel(0, 0, 0);
+    page_.canvas->setPixel(67, 70, 0xFF0000);
+    page_.canvas->setPixel(131, 131, 0);
   }
+  Page page_;
 };
 
 TEST_F(EmbossTest, TheChooserListsTheDevicesBelowTheCursorAndGivesTheChosenName) {
@@ -54,8 +57,8 @@ TEST_F(EmbossTest, TheSheetGoesAsTheStreamTheBatchRendererWrites) {
   prepareSheet();
   ASSERT_TRUE(openRawPrinterJob("Braille"));
   EXPECT_EQ(fake_.openedTitle, "Pontelix");
-  EXPECT_TRUE(sendSurfaceToEmbosser());
-  EXPECT_EQ(fake_.sent, embosserStream(surfacePixels()));
+  EXPECT_TRUE(sendPageToEmbosser(page_));
+  EXPECT_EQ(fake_.sent, embosserStream(pagePixels(page_), BrailleMode::Graphic));
   EXPECT_EQ(fake_.closes, std::vector<bool>{true});
   EXPECT_TRUE(said().empty());
 }
@@ -64,7 +67,7 @@ TEST_F(EmbossTest, ARefusedStartStopsTheStreamAndStillEndsTheJob) {
   prepareSheet();
   fake_.writesBeforeFailure = 0;
   ASSERT_TRUE(openRawPrinterJob("Braille"));
-  EXPECT_FALSE(sendSurfaceToEmbosser());
+  EXPECT_FALSE(sendPageToEmbosser(page_));
   EXPECT_EQ(fake_.sent, "");
   // Withdrawn, not finished: half a page must not come out.
   EXPECT_EQ(fake_.closes, std::vector<bool>{false});
@@ -75,7 +78,7 @@ TEST_F(EmbossTest, ARefusedStartStopsTheStreamAndStillEndsTheJob) {
   fake_.writesTaken = 0;
   fake_.sent.clear();
   ASSERT_TRUE(openRawPrinterJob("Braille"));
-  EXPECT_FALSE(sendSurfaceToEmbosser());
+  EXPECT_FALSE(sendPageToEmbosser(page_));
   EXPECT_EQ(fake_.writesTaken, 3);
   EXPECT_EQ(fake_.closes.back(), false);
 }
@@ -84,7 +87,7 @@ TEST_F(EmbossTest, AJobRefusedAtTheEndIsAnErrorNotSilence) {
   prepareSheet();
   fake_.finishAccepted = false;
   ASSERT_TRUE(openRawPrinterJob("Braille"));
-  EXPECT_FALSE(sendSurfaceToEmbosser());
+  EXPECT_FALSE(sendPageToEmbosser(page_));
   EXPECT_EQ(said(), (std::vector<std::string>{"say: Erro no dispositivo"}));
 }
 
@@ -110,7 +113,6 @@ TEST_F(EmbossTest, APrinterThatCannotBeOpenedIsSaidAndNothingIsDrawn) {
   EXPECT_EQ(said(), (std::vector<std::string>{"say: Selecione a impressora Braille", "say: Braille",
                                               "say: Imprimindo em ", "say: Braille",
                                               "say: Problemas na impressora."}));
-  EXPECT_EQ(drawingSurface(), nullptr);
   EXPECT_TRUE(fake_.sent.empty());
 }
 
@@ -121,8 +123,6 @@ TEST_F(EmbossTest, EmbossingTheTestDrawingEndsWithAClearScreen) {
   EXPECT_EQ(fake_.openedDevice, "Tinta/rascunho");
   EXPECT_TRUE(fake_.sent.starts_with("\x1B" "1"));
   EXPECT_TRUE(fake_.sent.ends_with("\x1B]\x0C"));
-  EXPECT_EQ(drawingSurface(), nullptr);
-  EXPECT_EQ(outputMode, OutputMode::Embosser);
   EXPECT_EQ(conRow(), 3);
   EXPECT_EQ(conColumn(), 1);
   EXPECT_EQ(row(1), "");

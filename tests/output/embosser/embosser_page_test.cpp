@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "language/interpreter.h"
+#include "output/device/device_page.h"
 #include "page_dots.h"
 #include "render/figures.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ struct Sheet {
 };
 
 bool textAndStreamAgree(const PixelView& surface) {
-  return sameDots(streamDots(embosserStream(surface)), pageTextDots(embosserPageText(embosserPage(surface))));
+  return sameDots(streamDots(embosserStream(surface, BrailleMode::Graphic)), pageTextDots(embosserPageText(embosserPage(surface))));
 }
 
 TEST(EmbosserPage, BlankSheetIs44EmptyLinesAndOneEmbossedLine) {
@@ -84,14 +85,13 @@ TEST(EmbosserPage, EveryPatternReadsBackFromTheText) {
 }
 
 TEST(EmbosserPage, TestDrawingOnTheEmbosserSheetAgreesWithTheStream) {
-  outputMode = OutputMode::Embosser;
-  ASSERT_TRUE(prepareSurface());
-  renderTestDrawing();
-  EXPECT_TRUE(textAndStreamAgree(surfacePixels()));
-  const EmbosserPage page = embosserPage(surfacePixels());
+  std::optional<Page> drawn = preparePage(embosserPageSpec({}));
+  ASSERT_TRUE(drawn);
+  renderTestDrawing(*drawn);
+  EXPECT_TRUE(textAndStreamAgree(pagePixels(*drawn)));
+  const EmbosserPage page = embosserPage(pagePixels(*drawn));
   EXPECT_GT(page.embossedLines(), 30);
   EXPECT_FALSE(page.lineIsBlank(page.embossedLines() - 1));
-  freeSurface();
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(EmbosserCellPattern, DotsFollowBrailleNumbering) {
 
 TEST(EmbosserStream, EmptySheetIsOneBareLine) {
   Sheet sheet(132, 132);
-  EXPECT_EQ(embosserStream(sheet.view()), "\x1B" "1\r\n\x1B]\x0C");
+  EXPECT_EQ(embosserStream(sheet.view(), BrailleMode::Graphic), "\x1B" "1\r\n\x1B]\x0C");
 }
 
 TEST(EmbosserStream, PointAtTheOriginGives23Lines) {
@@ -66,7 +66,7 @@ TEST(EmbosserStream, EdgesBeyondAnOddSurfaceCountAsWhite) {
 TEST(EmbosserStream, NearWhiteIsInk) {
   Sheet sheet(2, 3);
   sheet.ink(0, 0, 0xFFFFFFFEu);
-  EXPECT_EQ(embosserStream(sheet.view()), "\x1B" "1a\r\n\x1B]\x0C");
+  EXPECT_EQ(embosserStream(sheet.view(), BrailleMode::Graphic), "\x1B" "1a\r\n\x1B]\x0C");
 }
 
 TEST(WriteEmbosserStream, StopsAtTheFirstRefusedWrite) {
@@ -75,7 +75,7 @@ TEST(WriteEmbosserStream, StopsAtTheFirstRefusedWrite) {
   std::vector<std::string> writes;
   auto refuseAfter = [&](size_t n) {
     writes.clear();
-    return writeEmbosserStream(sheet.view(), [&, n](std::string_view bytes) {
+    return writeEmbosserStream(sheet.view(), BrailleMode::Graphic, [&, n](std::string_view bytes) {
       writes.emplace_back(bytes);
       return writes.size() < n;
     });

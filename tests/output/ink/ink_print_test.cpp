@@ -7,8 +7,8 @@
 #include "heard_in_order.h"
 #include "output/ink/ink_pdf.h"
 #include "output/printing/fake_spooler.h"
-#include "render/image_surface.h"
-#include "render/surface.h"
+#include "render/image_page.h"
+#include "render/page.h"
 
 namespace {
 
@@ -17,23 +17,22 @@ class InkPrintTest : public SpoolerTest {
   // A small page: 1 inch by 2 at 100 dpi, so the surface is 100 pixels a side.
   static InkPage smallPage() { return InkPage{2540, 5080, 0, 0, 0, 0, 100}; }
   // Draws one red pixel, as a script would.
-  static void drawMark() { drawingSurface()->setPixel(3, 4, 0xFF0000); }
+  static void drawMark(Page& page) { page.canvas->setPixel(3, 4, 0xFF0000); }
 };
 
 TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
-  ASSERT_TRUE(printInkPage("Tinta/rascunho", smallPage(), InkPaper::Plain, drawMark));
+  ASSERT_TRUE(printInkPage("Tinta/rascunho", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
   EXPECT_EQ(fake_.openedDevice, "Tinta/rascunho");
   EXPECT_EQ(fake_.openedTitle, "Pontelix");
   EXPECT_EQ(fake_.openedFormat, JobFormat::Pdf);
   EXPECT_EQ(fake_.closes, std::vector<bool>{true});
   EXPECT_TRUE(said().empty());
-  // The surface is gone, so build the expected page from a surface drawn the same way.
-  outputMode = OutputMode::InkPrinter;
-  setInkPageSide(100);
-  ASSERT_TRUE(prepareSurface());
-  drawMark();
+  // The expected page, from a page drawn the same way.
+  std::optional<Page> drawn = preparePage(inkPageSpec(100));
+  ASSERT_TRUE(drawn);
+  drawMark(*drawn);
   std::string expected;
-  writeInkPagePdf(surfacePixels(), smallPage(), [&](const void* data, size_t size) {
+  writeInkPagePdf(pagePixels(*drawn), smallPage(), [&](const void* data, size_t size) {
     expected.append(static_cast<const char*>(data), size);
     return true;
   });
@@ -42,32 +41,31 @@ TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
 
 TEST_F(InkPrintTest, ARefusedJobIsSaidAndAPageCutShortIsWithdrawn) {
   fake_.openSucceeds = false;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
   EXPECT_EQ(said(), (std::vector<std::string>{"say: Problemas na impressora."}));
   EXPECT_TRUE(fake_.closes.empty());
 
   fake_.openSucceeds = true;
   fake_.writesBeforeFailure = 5;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
   EXPECT_EQ(fake_.closes, std::vector<bool>{false});
   EXPECT_EQ(said().back(), "say: Erro no dispositivo");
 
   // The service refuses the finished page.
   fake_.writesBeforeFailure = -1;
   fake_.finishAccepted = false;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
   EXPECT_EQ(said().back(), "say: Erro no dispositivo");
-  EXPECT_EQ(surfaceWidth(), 0);  // freed on every road
 }
 
 TEST_F(InkPrintTest, APageTooLargeOrWithoutAreaIsRefusedBeforeAnyJob) {
   InkPage fine = smallPage();
   fine.dpi = 20000;  // 20000 x 40000 dots
-  EXPECT_FALSE(printInkPage("Tinta", fine, InkPaper::Plain, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", fine, InkPaper::Plain, kDefaultTactileLine, drawMark));
   EXPECT_EQ(said().back(), "say: A página tem 20000 pontos de lado; o Pontelix desenha no máximo 16384.");
   InkPage none = smallPage();
   none.left = 3000;
-  EXPECT_FALSE(printInkPage("Tinta", none, InkPaper::Plain, drawMark));
+  EXPECT_FALSE(printInkPage("Tinta", none, InkPaper::Plain, kDefaultTactileLine, drawMark));
   EXPECT_EQ(said().back(), "say: A impressora informa uma página sem área de impressão.");
   EXPECT_EQ(fake_.opened, 0);
 }

@@ -7,7 +7,7 @@
 
 #include "console/popup_fixture.h"
 #include "output/printing/spooler.h"
-#include "render/surface.h"
+#include "render/page.h"
 
 class FakeSpooler : public PrintSpooler {
  public:
@@ -48,7 +48,7 @@ class FakeSpooler : public PrintSpooler {
   std::vector<bool> closes;
 };
 
-// A console test whose print service is the fake; the surface is freed afterwards.
+// A console test whose print service is the fake.
 class SpoolerTest : public PopupTest {
  protected:
   void SetUp() override {
@@ -57,7 +57,6 @@ class SpoolerTest : public PopupTest {
   }
   void TearDown() override {
     setPrintSpooler(nullptr);
-    freeSurface();
     PopupTest::TearDown();
   }
   FakeSpooler fake_;

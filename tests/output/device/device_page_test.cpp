@@ -1,30 +1,40 @@
+#include "output/device/device_page.h"
+
 #include <memory>
 
 #include "console/frontend.h"
-#include "render_support.h"
+#include "render/figures.h"
+#include "render/render_support.h"
 
-using SurfaceSizeTest = SurfaceTest;
+using DevicePageTest = SurfaceTest;
 
-TEST_F(SurfaceSizeTest, EachModeHasItsSizeAndFont) {
+TEST_F(DevicePageTest, EachDeviceHasItsSizeAndFont) {
   prepare(OutputMode::Embosser);
   EXPECT_EQ(canvas().width(), 132);
   EXPECT_EQ(canvas().height(), 132);
-  EXPECT_EQ(drawingState().charHeight, 16);
+  EXPECT_EQ(page.state.charHeight, 16);
 
-  setInkPageSide(300);
+  inkSide = 300;
   prepare(OutputMode::InkPrinter);
   EXPECT_EQ(canvas().width(), 300);
   EXPECT_EQ(canvas().height(), 300);
-  EXPECT_EQ(drawingState().charHeight, 21);
+  EXPECT_EQ(page.state.charHeight, 21);
 
   prepare(OutputMode::Screen, 640, 438);
   EXPECT_EQ(canvas().width(), 640);
   EXPECT_EQ(canvas().height(), 438);
-  EXPECT_EQ(drawingState().charHeight, 32);
-  EXPECT_EQ(mapY(15), 0);
+  EXPECT_EQ(page.state.charHeight, 32);
+  EXPECT_EQ(mapY(page, 15), 0);
+
+  sheet = {20, 10, BrailleMode::Text};
+  prepare(OutputMode::Embosser);
+  EXPECT_EQ(canvas().width(), 40);
+  EXPECT_EQ(canvas().height(), 30);
+  EXPECT_EQ(page.sheet, sheet);
+  EXPECT_TRUE(page.style.labelsOnWholeCells);
 }
 
-TEST_F(SurfaceSizeTest, SurfaceStartsWhiteWithBlackThinPenAndHollowBrush) {
+TEST_F(DevicePageTest, PageStartsWhiteWithBlackThinPenAndHollowBrush) {
   prepare(OutputMode::Embosser);
   EXPECT_TRUE(inkedPixels(canvas()).empty());
   EXPECT_EQ(canvas().pen().width, 1);
@@ -36,24 +46,14 @@ TEST_F(SurfaceSizeTest, SurfaceStartsWhiteWithBlackThinPenAndHollowBrush) {
   EXPECT_EQ(row[0], 0xFFFFFFFFu);
 }
 
-TEST_F(SurfaceSizeTest, ImpossibleSizesGiveNoSurface) {
-  outputMode = OutputMode::InkPrinter;
-  setInkPageSide(0);
-  EXPECT_FALSE(prepareSurface());
-  EXPECT_EQ(drawingSurface(), nullptr);
-  EXPECT_EQ(surfaceWidth(), 0);
-  setInkPageSide(Canvas::kMaxSide + 1);
-  EXPECT_FALSE(prepareSurface());
-  setInkPageSide(-5);
-  EXPECT_FALSE(prepareSurface());
-  EXPECT_EQ(drawingSurface(), nullptr);
-}
-
-TEST_F(SurfaceSizeTest, FreeingLeavesNoSurface) {
-  prepare(OutputMode::Embosser);
-  freeSurface();
-  EXPECT_EQ(drawingSurface(), nullptr);
-  EXPECT_EQ(surfaceHeight(), 0);
+TEST(DevicePages, ImpossibleSizesGiveNoPage) {
+  for (const int32_t side : {0, Canvas::kMaxSide + 1, -5}) EXPECT_FALSE(preparePage(inkPageSpec(side))) << side;
+  PageSpec checking = embosserPageSpec({});
+  checking.inset = Canvas::kMaxSide;  // the margins make the canvas too large
+  EXPECT_FALSE(preparePage(checking));
+  // A page without a canvas refuses every figure.
+  Page none;
+  EXPECT_EQ(drawLine(none, 0, 0, 1, 1), RenderFault::NoSurface);
 }
 
 namespace {
@@ -76,22 +76,19 @@ class FixedAreaFrontend : public Frontend {
 
 }  // namespace
 
-TEST_F(SurfaceSizeTest, ScreenIsTheClientAreaLessItsBottomRowsWithAMinimum) {
-  setScreenSurfaceSize(0, 0);
+TEST(DevicePages, ScreenIsTheClientAreaLessItsBottomRowsWithAMinimum) {
   conSetFrontend(std::make_unique<FixedAreaFrontend>(PixelSize{800, 600}));
-  outputMode = OutputMode::Screen;
-  ASSERT_TRUE(prepareSurface());
-  EXPECT_EQ(canvas().width(), 800);
-  EXPECT_EQ(canvas().height(), 558);
-  // A window too small for a drawing still gets a sheet-sized surface.
+  PageSpec spec = screenPageSpec();
+  EXPECT_EQ(spec.width, 800);
+  EXPECT_EQ(spec.height, 558);
+  // A window too small for a drawing still gets a sheet-sized page.
   conSetFrontend(std::make_unique<FixedAreaFrontend>(PixelSize{100, 30}));
-  ASSERT_TRUE(prepareSurface());
-  EXPECT_EQ(canvas().width(), kMinScreenSide);
-  EXPECT_EQ(canvas().height(), kMinScreenSide);
+  spec = screenPageSpec();
+  EXPECT_EQ(spec.width, kMinScreenSide);
+  EXPECT_EQ(spec.height, kMinScreenSide);
   // The batch renderer's size wins over the window.
-  setScreenSurfaceSize(321, 123);
-  ASSERT_TRUE(prepareSurface());
-  EXPECT_EQ(canvas().width(), 321);
-  EXPECT_EQ(canvas().height(), 123);
+  spec = screenPageSpec(321, 123);
+  EXPECT_EQ(spec.width, 321);
+  EXPECT_EQ(spec.height, 123);
   conSetFrontend(nullptr);
 }
