@@ -1,7 +1,7 @@
 // The builder's prompt and its command list.
 #include "interactive/builder.h"
 
-#include <iterator>
+#include <array>
 
 #include "console/console.h"
 #include "console/forms/menu.h"
@@ -10,6 +10,7 @@
 #include "console/text/text.h"
 #include "interactive/builder_steps.h"
 #include "interactive/command_table.h"
+#include "language/command_list.h"
 #include "messages/messages.h"
 #include "output/viewing/viewing.h"
 #include "project/project.h"
@@ -19,21 +20,20 @@ namespace {
 constexpr int kUnknownCodePauseMs = 500;
 constexpr int kMagenta = 5;
 
-struct CommandItem {
-  const char* key;
-  const char* code;
-};
-
-// The popup's items in the order they are heard. Contradomain is "PXCOM_CM" but its
-// command is CD; the last item leaves the list as Esc does.
-constexpr CommandItem kCommandItems[] = {
-    {"PXCOM_PT", "PT"}, {"PXCOM_RT", "RT"}, {"PXCOM_ST", "ST"}, {"PXCOM_RG", "RG"},
-    {"PXCOM_RR", "RR"}, {"PXCOM_GR", "GR"}, {"PXCOM_EX", "EX"}, {"PXCOM_PO", "PO"},
-    {"PXCOM_CI", "CI"}, {"PXCOM_EL", "EL"}, {"PXCOM_PA", "PA"}, {"PXCOM_CV", "CV"},
-    {"PXCOM_PN", "PN"}, {"PXCOM_EQ", "EQ"}, {"PXCOM_HI", "HI"}, {"PXCOM_LD", "LD"},
-    {"PXCOM_DM", "DM"}, {"PXCOM_CM", "CD"}, {"PXCOM_CC", "CC"}, {"PXCOM_TB", "TB"},
-    {"PXCOM_TT", "TX"}, {"PXCOM_CT", "CT"}, {"PX_ESC", kCancelledCode},
-};
+// The list's commands in the order the popup says them, each by its index in the list.
+// Two commands at one place, or a place outside the popup, do not compile. A further
+// item, "ESC - terminar", leaves the list as Esc does.
+constexpr auto kPopupOrder = [] {
+  std::array<int, kCommandCount> order{};
+  order.fill(-1);
+  for (int command = 0; command < kCommandCount; ++command) {
+    int& place = order.at(static_cast<size_t>(kCommandList[command].popupPosition - 1));
+    if (place >= 0) throw "two commands share a place in the popup";
+    place = command;
+  }
+  return order;
+}();
+constexpr const char* kLeaveItemKey = "PX_ESC";
 constexpr int kPopupWidth = 50, kPopupHeight = 15, kPopupRoom = 16;
 
 // The character a key stands for, or 0 for an extended key. A Shift, Ctrl+Shift or Alt
@@ -138,11 +138,13 @@ std::string commandPopup() {
   const int row = conRow();
   menuMakeRoom(kPopupRoom);
   menuOpen(conColumn(), conRow(), kPopupWidth, kPopupHeight, kMagenta);
-  for (const CommandItem& item : kCommandItems) menuAddItem(item.key, messageText(item.key));
+  const auto addItem = [](const char* key) { menuAddItem(key, messageText(key)); };
+  for (const int command : kPopupOrder) addItem(kCommandList[command].nameKey);
+  addItem(kLeaveItemKey);
   const int chosen = menuSelect();
   std::string code = kCancelledCode;
-  if (chosen >= 1 && chosen < static_cast<int>(std::size(kCommandItems))) {
-    code = kCommandItems[chosen - 1].code;
+  if (chosen >= 1 && chosen <= kCommandCount) {
+    code = kCommandList[kPopupOrder[chosen - 1]].code;
     conWriteLine(code);
   }
   clearScreenFrom(row);

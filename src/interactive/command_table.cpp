@@ -15,6 +15,7 @@
 #include "console/keys.h"
 #include "console/speech.h"
 #include "interactive/builder_steps.h"
+#include "language/command_list.h"
 #include "messages/messages.h"
 
 namespace {
@@ -211,45 +212,44 @@ void buildInkTextSettings(std::string_view code) {
   appendCommandLine(std::string(code));
 }
 
+// Each command's form, in the order of the command list, which holds its title.
 struct CommandRow {
   const char* code;
-  const char* titleKey;
   void (*build)(std::string_view code);
 };
 
 constexpr CommandRow kCommandRows[] = {
-    {"DM", "PX_DOMIN", buildDomain},
-    {"CD", "PX_CTDOM", buildContradomain},
-    {"EX", "PX_EIXO", buildAxis},
-    {"GR", "PX_GRADE", buildGrid},
-    {"PT", "PX_PONTO", buildPoint},
-    {"RT", "PX_RETA", buildSegment},
-    {"ST", "PX_SETA", buildSegment},
-    {"RG", "PX_RETANG", buildRectangle},
-    {"RR", "PX_RETANG", buildRotatedRectangle},
-    {"PO", "PX_POLIG", buildPointSeries},
-    {"CI", "PX_CIRC", buildCircle},
-    {"EL", "PX_ELIPSE", buildEllipse},
-    {"PA", "PX_PARAB", buildParabola},
-    {"CV", "PX_CURVA", buildPointSeries},
-    {"PN", "PX_POLIN", buildPolynomial},
-    {"EQ", "PX_EQUACAO", sayOnlyNotImplemented},
-    {"HI", "PX_HISTO", buildHistogram},
-    {"LD", "PX_LEDADOS", buildDataRead},
-    {"CC", "PX_CANETA", buildPen},
-    {"TB", "PX_TXTB", buildText},
-    {"TX", "PX_TXTT", buildText},
-    {"CT", "PX_CNFTINTA", buildInkTextSettings},
+    {"DM", buildDomain},
+    {"CD", buildContradomain},
+    {"EX", buildAxis},
+    {"GR", buildGrid},
+    {"PT", buildPoint},
+    {"RT", buildSegment},
+    {"ST", buildSegment},
+    {"RG", buildRectangle},
+    {"RR", buildRotatedRectangle},
+    {"PO", buildPointSeries},
+    {"CI", buildCircle},
+    {"EL", buildEllipse},
+    {"PA", buildParabola},
+    {"CV", buildPointSeries},
+    {"PN", buildPolynomial},
+    {"EQ", sayOnlyNotImplemented},
+    {"LD", buildDataRead},
+    {"HI", buildHistogram},
+    {"TB", buildText},
+    {"TX", buildText},
+    {"CC", buildPen},
+    {"CT", buildInkTextSettings},
 };
+static_assert(followsCommandList(kCommandRows), "every command of the list has its builder form, in the list's order");
 
 }  // namespace
 
 bool runCommandRow(std::string_view code) {
-  for (const CommandRow& row : kCommandRows) {
-    if (code != row.code) continue;
-    announceForm(row.titleKey);
-    row.build(code);
-    return true;
-  }
-  return false;
+  const int command = commandIndex(code);
+  if (command < 0) return false;
+  announceForm(kCommandList[command].titleKey);
+  kCommandRows[command].build(code);
+  return true;
 }

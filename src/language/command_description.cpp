@@ -1,10 +1,9 @@
 #include "language/command_description.h"
 
-#include <functional>
-#include <map>
 #include <optional>
 
 #include "console/text/text.h"
+#include "language/command_list.h"
 #include "language/reader.h"
 
 namespace {
@@ -55,14 +54,10 @@ std::string rectangleText(const std::vector<UserPoint>& p) {
   return "ret\xe2ngulo de canto " + pair(p[0]) + ", largura " + num(p[1].x) + " e altura " + num(p[1].y);
 }
 
-using Describe = std::function<std::string(ScriptState&)>;
-
 // "what de (a) a (b)" for the commands of two points.
-Describe fromTo(const std::string& what) {
-  return [what](ScriptState& s) {
-    const auto p = points(s, 2);
-    return p ? what + " de " + pair((*p)[0]) + " a " + pair((*p)[1]) : std::string();
-  };
+std::string fromTo(ScriptState& s, const std::string& what) {
+  const auto p = points(s, 2);
+  return p ? what + " de " + pair((*p)[0]) + " a " + pair((*p)[1]) : std::string();
 }
 
 std::string penText(ScriptState& s) {
@@ -75,93 +70,102 @@ std::string penText(ScriptState& s) {
          ", " + kColours[pick(colour, 3)];
 }
 
-const std::map<std::string, Describe>& describers() {
-  static const std::map<std::string, Describe> table = {
-      {"DM", [](ScriptState& s) {
-         const auto p = points(s, 2);
-         return p ? "dom\xednio: " + rangesText(*p) : std::string();
-       }},
-      {"CD", [](ScriptState& s) {
-         const auto p = points(s, 2);
-         return p ? "janela do desenho: " + rangesText(*p) + " da p\xe1gina" : std::string();
-       }},
-      {"EX", [](ScriptState& s) {
-         const auto p = points(s, 2);
-         if (!p) return std::string();
-         const double step = readNumber(s).value_or(0);
-         return "eixo de " + pair((*p)[0]) + " a " + pair((*p)[1]) + (step > 0 ? ", marcas a cada " + num(step) : "");
-       }},
-      {"GR", [](ScriptState& s) {
-         const auto p = points(s, 3);
-         return p ? "grade de pontos de " + pair((*p)[0]) + " a " + pair((*p)[1]) + ", passo " + num((*p)[2].x) +
-                        " em x e " + num((*p)[2].y) + " em y"
-                  : std::string();
-       }},
-      {"PT", [](ScriptState& s) {
-         if (dataForm(s)) return std::string("os pontos dos dados");
-         const auto p = readPoint(s);
-         return p ? "ponto " + pair(*p) : std::string();
-       }},
-      {"RT", fromTo("segmento")},
-      {"ST", fromTo("seta")},
-      {"RG", [](ScriptState& s) {
-         const auto p = points(s, 2);
-         return p ? rectangleText(*p) : std::string();
-       }},
-      {"RR", [](ScriptState& s) {
-         const auto p = points(s, 2);
-         const auto angle = p ? readNumber(s) : std::nullopt;
-         return angle ? rectangleText(*p) + ", girado " + num(*angle) + " graus" : std::string();
-       }},
-      {"PO", [](ScriptState& s) { return pointList(s, "linha poligonal"); }},
-      {"CI", [](ScriptState& s) {
-         const auto c = readPoint(s);
-         const auto r = c ? readNumber(s) : std::nullopt;
-         return r ? "c\xedrculo de centro " + pair(*c) + " e raio " + num(*r) : std::string();
-       }},
-      {"EL", [](ScriptState& s) {
-         const auto p = points(s, 2);
-         return p ? "elipse de centro " + pair((*p)[0]) + ", raios " + num((*p)[1].x) + " e " + num((*p)[1].y)
-                  : std::string();
-       }},
-      {"PA", [](ScriptState& s) {
-         const auto p = points(s, 3);
-         return p ? "par\xe1" "bola por " + pair((*p)[0]) + ", " + pair((*p)[1]) + " e " + pair((*p)[2]) : std::string();
-       }},
-      {"CV", [](ScriptState& s) { return pointList(s, "curva"); }},
-      {"PN", [](ScriptState& s) {
-         const auto degree = readInteger(s);
-         if (!degree || *degree < 0 || *degree > 20) return std::string();
-         for (int k = 0; k <= *degree; ++k) {
-           if (!readNumber(s)) return std::string();
-         }
-         const auto from = readNumber(s);
-         const auto to = from ? readNumber(s) : std::nullopt;
-         return to ? "polin\xf4mio de grau " + std::to_string(*degree) + ", de x = " + num(*from) + " a x = " + num(*to)
-                   : std::string();
-       }},
-      {"HI", [](ScriptState& s) {
-         const auto base = readPoint(s);
-         const auto width = base ? readNumber(s) : std::nullopt;
-         if (!width) return std::string();
-         int bars = 0;
-         while (bars < 21 && readNumber(s)) ++bars;
-         return "histograma de " + std::to_string(bars) + (bars == 1 ? " barra" : " barras") + " de largura " +
-                num(*width) + " a partir de " + pair(*base);
-       }},
-      {"TB", [](ScriptState& s) {
-         const auto at = readPoint(s);
-         return at ? "r\xf3tulo em braille em " + pair(*at) + ": " + restText(s) : std::string();
-       }},
-      {"TX", [](ScriptState& s) {
-         const auto at = readPoint(s);
-         return at ? "texto em tinta em " + pair(*at) + ": " + restText(s) : std::string();
-       }},
-      {"LD", [](ScriptState& s) { return "dados do arquivo " + restText(s); }},
-      {"CC", penText},
-  };
-  return table;
-}
+// The equation and the ink text settings draw nothing to speak of.
+std::string describesNothing(ScriptState&) { return {}; }
+
+// Each command's description, in the order of the command list.
+struct Describer {
+  const char* code;
+  std::string (*describe)(ScriptState& state);
+};
+
+constexpr Describer kDescribers[] = {
+    {"DM", [](ScriptState& s) {
+       const auto p = points(s, 2);
+       return p ? "dom\xednio: " + rangesText(*p) : std::string();
+     }},
+    {"CD", [](ScriptState& s) {
+       const auto p = points(s, 2);
+       return p ? "janela do desenho: " + rangesText(*p) + " da p\xe1gina" : std::string();
+     }},
+    {"EX", [](ScriptState& s) {
+       const auto p = points(s, 2);
+       if (!p) return std::string();
+       const double step = readNumber(s).value_or(0);
+       return "eixo de " + pair((*p)[0]) + " a " + pair((*p)[1]) + (step > 0 ? ", marcas a cada " + num(step) : "");
+     }},
+    {"GR", [](ScriptState& s) {
+       const auto p = points(s, 3);
+       return p ? "grade de pontos de " + pair((*p)[0]) + " a " + pair((*p)[1]) + ", passo " + num((*p)[2].x) +
+                      " em x e " + num((*p)[2].y) + " em y"
+                : std::string();
+     }},
+    {"PT", [](ScriptState& s) {
+       if (dataForm(s)) return std::string("os pontos dos dados");
+       const auto p = readPoint(s);
+       return p ? "ponto " + pair(*p) : std::string();
+     }},
+    {"RT", [](ScriptState& s) { return fromTo(s, "segmento"); }},
+    {"ST", [](ScriptState& s) { return fromTo(s, "seta"); }},
+    {"RG", [](ScriptState& s) {
+       const auto p = points(s, 2);
+       return p ? rectangleText(*p) : std::string();
+     }},
+    {"RR", [](ScriptState& s) {
+       const auto p = points(s, 2);
+       const auto angle = p ? readNumber(s) : std::nullopt;
+       return angle ? rectangleText(*p) + ", girado " + num(*angle) + " graus" : std::string();
+     }},
+    {"PO", [](ScriptState& s) { return pointList(s, "linha poligonal"); }},
+    {"CI", [](ScriptState& s) {
+       const auto c = readPoint(s);
+       const auto r = c ? readNumber(s) : std::nullopt;
+       return r ? "c\xedrculo de centro " + pair(*c) + " e raio " + num(*r) : std::string();
+     }},
+    {"EL", [](ScriptState& s) {
+       const auto p = points(s, 2);
+       return p ? "elipse de centro " + pair((*p)[0]) + ", raios " + num((*p)[1].x) + " e " + num((*p)[1].y)
+                : std::string();
+     }},
+    {"PA", [](ScriptState& s) {
+       const auto p = points(s, 3);
+       return p ? "par\xe1" "bola por " + pair((*p)[0]) + ", " + pair((*p)[1]) + " e " + pair((*p)[2]) : std::string();
+     }},
+    {"CV", [](ScriptState& s) { return pointList(s, "curva"); }},
+    {"PN", [](ScriptState& s) {
+       const auto degree = readInteger(s);
+       if (!degree || *degree < 0 || *degree > 20) return std::string();
+       for (int k = 0; k <= *degree; ++k) {
+         if (!readNumber(s)) return std::string();
+       }
+       const auto from = readNumber(s);
+       const auto to = from ? readNumber(s) : std::nullopt;
+       return to ? "polin\xf4mio de grau " + std::to_string(*degree) + ", de x = " + num(*from) + " a x = " + num(*to)
+                 : std::string();
+     }},
+    {"EQ", describesNothing},
+    {"LD", [](ScriptState& s) { return "dados do arquivo " + restText(s); }},
+    {"HI", [](ScriptState& s) {
+       const auto base = readPoint(s);
+       const auto width = base ? readNumber(s) : std::nullopt;
+       if (!width) return std::string();
+       int bars = 0;
+       while (bars < 21 && readNumber(s)) ++bars;
+       return "histograma de " + std::to_string(bars) + (bars == 1 ? " barra" : " barras") + " de largura " +
+              num(*width) + " a partir de " + pair(*base);
+     }},
+    {"TB", [](ScriptState& s) {
+       const auto at = readPoint(s);
+       return at ? "r\xf3tulo em braille em " + pair(*at) + ": " + restText(s) : std::string();
+     }},
+    {"TX", [](ScriptState& s) {
+       const auto at = readPoint(s);
+       return at ? "texto em tinta em " + pair(*at) + ": " + restText(s) : std::string();
+     }},
+    {"CC", penText},
+    {"CT", describesNothing},
+};
+static_assert(followsCommandList(kDescribers), "every command of the list has its description, in the list's order");
 
 }  // namespace
 
@@ -173,8 +177,8 @@ std::vector<std::string> describeCommandLines(const std::vector<std::string>& li
     if (line.size() < 2 || line[0] == ';') continue;
     state.lineIndex = static_cast<int>(i);
     state.remaining = line.substr(2);
-    const auto found = describers().find(toUpperAnsi(line.substr(0, 2)));
-    if (found != describers().end()) out[i] = found->second(state);
+    const int command = commandIndex(toUpperAnsi(line.substr(0, 2)));
+    if (command >= 0) out[i] = kDescribers[command].describe(state);
   }
   return out;
 }

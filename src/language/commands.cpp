@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <span>
 
 #include "language/braille_label.h"
+#include "language/command_list.h"
 #include "language/data_points.h"
 #include "language/datafile.h"
 #include "render/drawing_state.h"
@@ -223,38 +225,51 @@ void commandPen(CommandRun& run) {
 
 void commandIgnored(CommandRun&) {}
 
-constexpr CommandEntry kCommands[] = {
-    {"DM", "PXCOM_DM", twoPairCommand<domainFromPairs>},
-    {"CD", "PXCOM_CM", twoPairCommand<windowFromPairs>},
-    {"EX", "PXCOM_EX", commandAxis},
-    {"GR", "PXCOM_GR", commandGrid},
-    {"PT", "PXCOM_PT", commandPoint},
-    {"RT", "PXCOM_RT", twoPairCommand<drawLine>},
-    {"ST", "PXCOM_ST", twoPairCommand<drawArrow>},
-    {"RG", "PXCOM_RG", twoPairCommand<drawRectangle>},
-    {"RR", "PXCOM_RR", commandRotatedRectangle},
-    {"PO", "PXCOM_PO", commandPolyline},
-    {"CI", "PXCOM_CI", commandCircle},
-    {"EL", "PXCOM_EL", twoPairCommand<drawEllipse>},
-    {"PA", "PXCOM_PA", commandParabola},
-    {"CV", "PXCOM_CV", commandCurve},
-    {"PN", "PXCOM_PN", commandPolynomial},
-    {"EQ", "PXCOM_EQ", commandEquation},
-    {"LD", "PXCOM_LD", commandLoadData},
-    {"HI", "PXCOM_HI", commandHistogram},
-    {"TB", "PXCOM_TB", commandBraille},
-    {"TX", "PXCOM_TT", commandText},
-    {"CC", "PXCOM_CC", commandPen},
-    {"CT", "PXCOM_CT", commandIgnored},
+// Each command's reading and drawing, in the order of the command list.
+struct CommandHandler {
+  const char* code;
+  void (*handler)(CommandRun& run);
 };
+
+constexpr CommandHandler kHandlers[] = {
+    {"DM", twoPairCommand<domainFromPairs>},
+    {"CD", twoPairCommand<windowFromPairs>},
+    {"EX", commandAxis},
+    {"GR", commandGrid},
+    {"PT", commandPoint},
+    {"RT", twoPairCommand<drawLine>},
+    {"ST", twoPairCommand<drawArrow>},
+    {"RG", twoPairCommand<drawRectangle>},
+    {"RR", commandRotatedRectangle},
+    {"PO", commandPolyline},
+    {"CI", commandCircle},
+    {"EL", twoPairCommand<drawEllipse>},
+    {"PA", commandParabola},
+    {"CV", commandCurve},
+    {"PN", commandPolynomial},
+    {"EQ", commandEquation},
+    {"LD", commandLoadData},
+    {"HI", commandHistogram},
+    {"TB", commandBraille},
+    {"TX", commandText},
+    {"CC", commandPen},
+    {"CT", commandIgnored},
+};
+static_assert(followsCommandList(kHandlers), "every command of the list has its handler, in the list's order");
+
+constexpr auto kCommands = [] {
+  std::array<CommandEntry, std::size(kHandlers)> entries{};
+  for (size_t i = 0; i < entries.size(); ++i) {
+    entries[i] = {kCommandList[i].code, kCommandList[i].nameKey, kHandlers[i].handler};
+  }
+  return entries;
+}();
 
 }  // namespace
 
 std::span<const CommandEntry> commandTable() { return kCommands; }
 
 const CommandEntry* findCommand(std::string_view mnemonic) {
-  for (const CommandEntry& entry : kCommands) {
-    if (mnemonic == entry.mnemonic) return &entry;
-  }
-  return nullptr;
+  const int index = commandIndex(mnemonic);
+  return index < 0 ? nullptr : &kCommands[static_cast<size_t>(index)];
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The command table: every command the interpreter accepts, with the catalogue key under
-// which the step-by-step builder names it. One table, so that the dispatcher and the
-// builder can never disagree about which commands exist.
+// The command table: every command of the command list (command_list.h), with its
+// catalogue key and the handler that reads its arguments and draws it, for the
+// interpreter to dispatch a line.
 #include <span>
 #include <string_view>
 

@@ -173,6 +173,21 @@ TEST_F(BuilderTest, PopupItemOpensItsFormUnderAHeadingFromTheItem) {
   EXPECT_EQ(conScreenCell(1, 3).attr >> 4, 1);  // the heading on blue
 }
 
+// The popup's order is the one users learnt, not the command list's.
+TEST_F(BuilderTest, PopupSaysEveryCommandInItsOrderAndTheWayOutLast) {
+  std::string keys = "<F9>";
+  for (int item = 2; item <= 23; ++item) keys += "<Down>";
+  EXPECT_TRUE(build(keys + "<Esc><Esc>"));
+  EXPECT_TRUE(heardInOrder({"say: PT - Ponto", "say: RT - Reta", "say: ST - Seta", "say: RG - Retângulo",
+                            "say: RR - Retângulo rodado", "say: GR - Definir Grade", "say: EX - Definir Eixo X",
+                            "say: PO - Polígono", "say: CI - Circunferência", "say: EL - Elipse", "say: PA - Parábola",
+                            "say: CV - Curva", "say: PN - Polinômio", "say: EQ - Equação", "say: HI - Histograma",
+                            "say: LD - Le dados de arquivo", "say: DM - Definir domínio",
+                            "say: CD - Definir contradomínio", "say: CC - Configurar Caneta",
+                            "say: TB - Texto em Braille", "say: TX - Texto em Tinta",
+                            "say: CT - Configurar Texto em Tinta", "say: ESC - terminar"}));
+}
+
 TEST_F(BuilderTest, PopupLastItemOrEscReturnsToThePromptWithoutAForm) {
   EXPECT_TRUE(build("<Down><End><Enter>" "<Up><Esc>" "<Esc>"));
   EXPECT_TRUE(lines().empty());

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "language/braille_label.h"
+#include "language/command_list.h"
 #include "language/interpreter.h"
 #include "render/dot_provenance.h"
 #include "render/drawing_state.h"
@@ -20,39 +21,24 @@ namespace {
 // Dots of two lines side by side along this many read as one line.
 constexpr int kTouchingRun = 3;
 
-struct FigureName {
-  const char* code;
-  const char* noun;
-  bool feminine;
-};
-
-// The commands that draw, by what the author calls their figure.
-constexpr FigureName kFigures[] = {
-    {"PT", "ponto", false},      {"RT", "reta", true},       {"ST", "seta", true},
-    {"RG", "ret\xe2ngulo", false}, {"RR", "ret\xe2ngulo", false}, {"PO", "pol\xedgono", false},
-    {"CI", "c\xedrculo", false},  {"EL", "elipse", true},     {"PA", "par\xe1" "bola", true},
-    {"CV", "curva", true},       {"PN", "polin\xf4mio", false}, {"HI", "histograma", false},
-    {"EX", "eixo", false},       {"GR", "grade", true},      {"TB", "r\xf3tulo", false},
-    {"TX", "texto", false},
-};
-
-const FigureName* figureOf(const std::string& line) {
+// The figure of the command that starts the line, as the command list names it; null for
+// a line that draws nothing.
+const CommandFigure* figureOf(const std::string& line) {
   std::string code = line.substr(0, std::min<size_t>(2, line.size()));
   for (char& c : code) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  for (const FigureName& f : kFigures) {
-    if (code == f.code) return &f;
-  }
-  return nullptr;
+  const int command = commandIndex(code);
+  if (command < 0 || kCommandList[command].figure.kind == FigureKind::None) return nullptr;
+  return &kCommandList[command].figure;
 }
 
-bool isLabel(const FigureName* f) { return f && (std::string_view(f->code) == "TB" || std::string_view(f->code) == "TX"); }
+bool isLabel(const CommandFigure* f) { return f && f->kind == FigureKind::Label; }
 
 // Labels have their own rule; a point is one dot, no line to be mistaken for another.
-bool readsAsLine(const FigureName* f) { return f && !isLabel(f) && std::string_view(f->code) != "PT"; }
+bool readsAsLine(const CommandFigure* f) { return f && f->kind == FigureKind::Line; }
 
 struct LineInk {
   int index = 0;
-  const FigureName* figure = nullptr;
+  const CommandFigure* figure = nullptr;
   std::vector<int32_t> pixels;  // sorted, canvas indices
   CellBox cells;                // a label's cells
 };
@@ -133,12 +119,12 @@ class Checker {
     if (ink.figure) inks_.push_back(std::move(ink));
   }
 
-  static std::string article(const FigureName& f) { return f.feminine ? "a " : "o "; }
+  static std::string article(const CommandFigure& f) { return f.feminine ? "a " : "o "; }
 
   void figureFindings(const LineInk& ink) {
     const long inside = std::count_if(ink.pixels.begin(), ink.pixels.end(), [this](int32_t p) { return onPage(p); });
     const long outside = std::count_if(ink.pixels.begin(), ink.pixels.end(), [this](int32_t p) { return !onPage(p, 1); });
-    const FigureName& f = *ink.figure;
+    const CommandFigure& f = *ink.figure;
     if (inside == 0) {
       say(ink.index, article(f) + f.noun + (outside > 0 ? std::string(" fica tod") + (f.feminine ? "a" : "o") + " fora da p\xe1gina"
                                                          : " n\xe3o desenha nada na p\xe1gina"));
