@@ -14,7 +14,7 @@
 
 #include "process_timing.h"
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "language/braille_translate.h"
 
 namespace {

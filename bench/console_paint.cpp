@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "console/console.h"
-#include "console/frontends/braille_patterns.h"
-#include "console/frontends/window_font.h"
-#include "console/frontends/window_paint.h"
+#include "platform/console.h"
+#include "platform/frontends/braille_patterns.h"
+#include "platform/frontends/window_font.h"
+#include "platform/frontends/window_paint.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "console/keys.h"
+#include "platform/keys.h"
 #include "output/checking/page_check.h"
 #include "output/viewing/dot_cursor.h"
 #include "render/surface.h"

@@ -8,13 +8,13 @@
 #include <optional>
 #include <thread>
 
-#include "console/console.h"
-#include "console/frontend.h"
-#include "console/frontends/headless.h"
-#include "console/config/options.h"
-#include "console/platform_backends.h"
-#include "console/sound/audio.h"
-#include "console/speech.h"
+#include "platform/console.h"
+#include "platform/frontend.h"
+#include "platform/frontends/headless.h"
+#include "platform/config/options.h"
+#include "platform/platform_backends.h"
+#include "platform/sound/audio.h"
+#include "platform/speech.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <optional>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "language/reader.h"
 
 namespace {

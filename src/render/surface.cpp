@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "console/frontend.h"
+#include "platform/frontend.h"
 #include "render/drawing_state.h"
 #include "render/vector_canvas.h"
 

@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "console/frontend.h"
+#include "platform/frontend.h"
 #include "render_support.h"
 
 using SurfaceSizeTest = SurfaceTest;
