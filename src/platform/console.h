@@ -38,6 +38,9 @@ void conSetTextColour(int colour);
 void conSetBackColour(int colour);
 int conTextAttr();  // the current attribute byte
 void conSetWindow(int left, int top, int right, int bottom);  // screen coordinates
+// The text with every control byte (below 32) shown as a blank, so that a field or a
+// list shows one cell per character and never moves the cursor, beeps or scrolls.
+std::string conVisible(std::string_view text);
 ConCell conReadCell(int column, int row);
 void conRepaint();
 void conShowMagnified(std::string_view text, int cursorPos);
@@ -65,6 +68,14 @@ void conDropNextEnter(bool on);
 // Waits as conGetKey does until a key is queued, and leaves it there.
 void conWaitForKey();
 KeyPair conGetKeyPair();
+// One key as a whole: a character, or an extended key's code (the third byte of a Shift
+// sequence, with shift set).
+struct ConKey {
+  int code = 0;
+  bool extended = false;
+  bool shift = false;
+};
+ConKey conReadKeyEvent();
 KeyPair conPeekKey();
 void conFlushKeys();
 

@@ -1,6 +1,5 @@
 #include "widgets/popup.h"
 
-#include "platform/core_internal.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
 

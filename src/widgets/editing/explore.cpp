@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "platform/console.h"
-#include "platform/core_internal.h"
 #include "widgets/editing/editing.h"
 #include "platform/keys.h"
 #include "platform/screen.h"

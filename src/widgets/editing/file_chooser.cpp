@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "platform/console.h"
-#include "platform/core_internal.h"
 #include "widgets/editing/editing.h"
 #include "platform/keys.h"
 #include "widgets/popup.h"

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "platform/console.h"
-#include "platform/core_internal.h"
 #include "widgets/editing/editing.h"
 #include "widgets/editing/line_words.h"
 #include "platform/keys.h"

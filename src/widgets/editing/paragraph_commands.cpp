@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/console.h"
-#include "platform/core_internal.h"
 #include "widgets/editing/paragraph_session.h"
 #include "platform/text/file_write.h"
 #include "platform/keys.h"

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/console.h"
-#include "platform/core_internal.h"
 #include "widgets/editing/paragraph_session.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
