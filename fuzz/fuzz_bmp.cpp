@@ -1,5 +1,5 @@
 // The picture overlay's BMP reader, on a file holding the input.
-#include "console/console.h"
+#include "platform/console.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

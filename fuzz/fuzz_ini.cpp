@@ -1,5 +1,5 @@
 // The profile parser on the input, asked for what the program reads.
-#include "console/config/ini_file.h"
+#include "platform/config/ini_file.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

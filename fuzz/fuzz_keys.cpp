@@ -1,5 +1,5 @@
 // The headless frontend's key-script parser.
-#include "console/frontends/headless.h"
+#include "platform/frontends/headless.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "fuzz_support.h"
-#include "console/text/text_file.h"
+#include "platform/text/text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ProjectText text = decodeProjectText(fuzzText(data, size));

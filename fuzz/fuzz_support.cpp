@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "console/config/options.h"
+#include "platform/config/options.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The recording reader on a file holding the input, converting what it plays to the
 // mix format as playback does.
-#include "console/sound/pcm.h"
-#include "console/sound/wav.h"
+#include "platform/sound/pcm.h"
+#include "platform/sound/wav.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,11 +3,11 @@
 
 #include <array>
 
-#include "console/console.h"
-#include "console/forms/menu.h"
-#include "console/keys.h"
-#include "console/speech.h"
-#include "console/text/text.h"
+#include "platform/console.h"
+#include "widgets/forms/menu.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
+#include "platform/text/text.h"
 #include "interactive/builder_steps.h"
 #include "interactive/command_table.h"
 #include "language/command_list.h"

@@ -1,7 +1,7 @@
 #include "interactive/builder_steps.h"
 
-#include "console/console.h"
-#include "console/speech.h"
+#include "platform/console.h"
+#include "platform/speech.h"
 #include "messages/messages.h"
 #include "project/project.h"
 

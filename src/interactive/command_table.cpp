@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "console/console.h"
-#include "console/editing/editing.h"
-#include "console/forms/askkey.h"
-#include "console/forms/form.h"
-#include "console/keys.h"
-#include "console/speech.h"
+#include "platform/console.h"
+#include "widgets/editing/editing.h"
+#include "widgets/forms/askkey.h"
+#include "widgets/forms/form.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
 #include "interactive/builder_steps.h"
 #include "language/command_list.h"
 #include "messages/messages.h"

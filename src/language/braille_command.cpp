@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
 

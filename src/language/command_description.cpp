@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "console/text/text.h"
 #include "language/command_list.h"
+#include "platform/text/text.h"
 #include "language/reader.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "console/speech.h"
-#include "console/text/file_read.h"
-#include "console/text/text.h"
+#include "platform/speech.h"
+#include "platform/text/file_read.h"
+#include "platform/text/text.h"
 #include "language/data_points.h"
 #include "language/reader.h"
 #include "project/project.h"

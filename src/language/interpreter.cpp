@@ -1,7 +1,7 @@
 // runScript: the reset, the line loop and the dispatch. Handlers live in commands.cpp.
 #include "language/interpreter.h"
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "language/commands.h"
 #include "language/reader.h"
 #include "project/project.h"

@@ -3,9 +3,9 @@
 // show it as stored.
 #include <string>
 
-#include "console/console.h"
-#include "console/speech.h"
-#include "console/text/text.h"
+#include "platform/console.h"
+#include "platform/speech.h"
+#include "platform/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 

@@ -1,11 +1,11 @@
 // Writing and hearing catalogue messages, and the texts built from them.
 #include <string>
 
-#include "console/config/config.h"
-#include "console/console.h"
-#include "console/speech.h"
-#include "console/text/file_failure.h"
-#include "console/text/text.h"
+#include "platform/config/config.h"
+#include "platform/console.h"
+#include "platform/speech.h"
+#include "platform/text/file_failure.h"
+#include "platform/text/text.h"
 #include "messages/messages.h"
 
 void sayMessage(std::string_view key, int lineEnds) {

@@ -2,8 +2,8 @@
 #include <array>
 #include <string>
 
-#include "console/console.h"
-#include "console/frontend.h"
+#include "platform/console.h"
+#include "platform/frontend.h"
 #include "messages/messages.h"
 
 namespace {

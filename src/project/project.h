@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "console/text/file_read.h"
-#include "console/text/text_file.h"
+#include "platform/text/file_read.h"
+#include "platform/text/text_file.h"
 
 // The command line list. The paragraph editor changes it in place, the builder appends
 // to it, the interpreter reads it; nobody needs to report a change (see below).

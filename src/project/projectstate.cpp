@@ -2,7 +2,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "project/project.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // a false result instead of a half-written surprise.
 #include <string_view>
 
-#include "console/text/file_write.h"
+#include "platform/text/file_write.h"
 #include "render/pixel_view.h"
 
 enum class ImageFormat { None, Bmp, Png, Jpeg };

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "render/font_face.h"
 
 namespace {

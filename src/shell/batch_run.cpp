@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "console/config/config.h"
-#include "console/config/options.h"
-#include "console/text/file_failure.h"
-#include "console/text/text.h"
-#include "console/text/text_file.h"
-#include "console/transcript.h"
+#include "platform/config/config.h"
+#include "platform/config/options.h"
+#include "platform/text/file_failure.h"
+#include "platform/text/text.h"
+#include "platform/text/text_file.h"
+#include "platform/transcript.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "output/checking/page_check.h"
 #include "shell/batch_run.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "shell/install_layout.h"
 #include "shell/version.h"
 

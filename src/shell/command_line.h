@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "console/config/options.h"
+#include "platform/config/options.h"
 
 struct CommandLine {
   enum class Action { Run, Help, Version, Error } action = Action::Run;

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "console/config/config.h"
-#include "console/console.h"
-#include "console/forms/form.h"
-#include "console/keys.h"
-#include "console/speech.h"
-#include "console/text/file_write.h"
-#include "console/text/text.h"
+#include "platform/config/config.h"
+#include "platform/console.h"
+#include "widgets/forms/form.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
+#include "platform/text/file_write.h"
+#include "platform/text/text.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/printing/device_chooser.h"

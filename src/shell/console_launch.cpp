@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "console/text/file_failure.h"
-#include "console/text/text.h"
+#include "platform/text/file_failure.h"
+#include "platform/text/text.h"
 #include "shell/command_line.h"
 #include "shell/install_layout.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "console/config/config.h"
+#include "platform/config/config.h"
 #include "shell/console_launch.h"
 
 // The build sets these to the installation's folders relative to the folder of the

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "console/console.h"
-#include "console/forms/menu.h"
-#include "console/keys.h"
-#include "console/speech.h"
+#include "platform/console.h"
+#include "widgets/forms/menu.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
 #include "interactive/builder.h"
 #include "messages/messages.h"
 #include "output/checking/page_review.h"

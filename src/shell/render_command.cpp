@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "console/text/file_failure.h"
-#include "console/text/text.h"
+#include "platform/text/file_failure.h"
+#include "platform/text/text.h"
 #include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/tactile/tactile_page.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"

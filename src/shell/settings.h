@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/config/config.h"
+#include "platform/config/config.h"
 
 enum class SettingKind {
   Number,   // a whole number from low to high

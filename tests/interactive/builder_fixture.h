@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "console/popup_fixture.h"
+#include "platform/popup_fixture.h"
 #include "heard_in_order.h"
 #include "interactive/builder.h"
 #include "project/project.h"

@@ -1,7 +1,7 @@
 // The builder's prompt, its command list and the lines its forms assemble.
 #include <gtest/gtest.h>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 
 #include "builder_fixture.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "console/temp_dir.h"
-#include "console/transcript.h"
+#include "platform/temp_dir.h"
+#include "platform/transcript.h"
 #include "language/data_points.h"
 
 namespace {

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "console/console.h"
-#include "console/frontend.h"
-#include "console/frontends/headless.h"
-#include "console/screen.h"
-#include "console/transcript.h"
+#include "platform/console.h"
+#include "platform/frontend.h"
+#include "platform/frontends/headless.h"
+#include "platform/screen.h"
+#include "platform/transcript.h"
 #include "language/braille_label.h"
 #include "language/commands.h"
 #include "language/data_points.h"

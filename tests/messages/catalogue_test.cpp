@@ -1,7 +1,7 @@
 // The catalogue: exact Windows-1252 texts, search by exact key, unknown keys.
 #include <gtest/gtest.h>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "messages/messages.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // sayMessage and the shared screen services on a headless console.
-#include "console/popup_fixture.h"
+#include "platform/popup_fixture.h"
 #include "messages/messages.h"
 
 namespace {

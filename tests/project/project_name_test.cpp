@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "console/console.h"
-#include "console/console_fixture.h"
-#include "console/text/file_write.h"
-#include "console/text/injected_fault.h"
+#include "platform/console.h"
+#include "platform/console_fixture.h"
+#include "platform/text/file_write.h"
+#include "platform/text/injected_fault.h"
 #include "scratch.h"
 #include "project/project.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "console/config/options.h"
-#include "console/platform_backends.h"
+#include "platform/config/options.h"
+#include "platform/platform_backends.h"
 #include "heard_in_order.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/fake_spooler.h"

@@ -1,8 +1,8 @@
 // The main prompt's colours, on an in-process console.
-#include "console/config/options.h"
-#include "console/console.h"
-#include "console/console_fixture.h"
-#include "console/speech.h"
+#include "platform/config/options.h"
+#include "platform/console.h"
+#include "platform/console_fixture.h"
+#include "platform/speech.h"
 #include "project/project.h"
 #include "shell/mainmenu.h"
 

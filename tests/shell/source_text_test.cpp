@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 
 namespace {
 

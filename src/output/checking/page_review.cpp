@@ -1,8 +1,8 @@
 #include "output/checking/page_review.h"
 
-#include "console/console.h"
-#include "console/keys.h"
-#include "console/speech.h"
+#include "platform/console.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
 #include "project/project.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "console/frontend.h"
+#include "platform/frontend.h"
 #include "render/vector_canvas.h"
 
 namespace {

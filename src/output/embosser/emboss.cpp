@@ -2,9 +2,9 @@
 // embosser is there before waiting for a long script.
 #include "output/embosser/emboss.h"
 
-#include "console/console.h"
-#include "console/speech.h"
-#include "console/text/text.h"
+#include "platform/console.h"
+#include "platform/speech.h"
+#include "platform/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 #include "output/device/device_page.h"

@@ -1,6 +1,6 @@
 #include "output/embosser/embosser_page.h"
 
-#include "console/frontends/braille_patterns.h"
+#include "platform/frontends/braille_patterns.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // so that a page chosen here has the cells the driver would give it.
 #include "output/embosser/embosser_pages.h"
 
-#include "console/config/config.h"
-#include "console/text/text.h"
+#include "platform/config/config.h"
+#include "platform/text/text.h"
 #include "output/printing/configured_printer.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "console/frontends/braille_patterns.h"
+#include "platform/frontends/braille_patterns.h"
 
 namespace {
 

@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "render/palette.h"
 
 namespace {

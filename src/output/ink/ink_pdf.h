@@ -9,7 +9,7 @@
 // the sink: besides the surface, writing holds one row, the palette and the
 // compressor's window, whatever the page's size, and a sink that passes the bytes on (a
 // print job) holds no copy of the page at all.
-#include "console/text/file_write.h"
+#include "platform/text/file_write.h"
 #include "output/ink/ink_page.h"
 #include "render/pixel_view.h"
 

@@ -4,11 +4,11 @@
 
 #include <string_view>
 
-#include "console/console.h"
-#include "console/forms/askkey.h"
-#include "console/keys.h"
-#include "console/speech.h"
-#include "console/text/text.h"
+#include "platform/console.h"
+#include "widgets/forms/askkey.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
+#include "platform/text/text.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"

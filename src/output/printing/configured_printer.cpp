@@ -1,7 +1,7 @@
 #include "output/printing/configured_printer.h"
 
-#include "console/config/config.h"
-#include "console/text/text.h"
+#include "platform/config/config.h"
+#include "platform/text/text.h"
 
 std::string configuredPrinter(OutputMode mode) {
   if (mode == OutputMode::Screen) return {};

@@ -1,9 +1,9 @@
 #pragma once
 // The functions of the print service's client that the spooler and the ink page
-// call, from the library opened when first needed (console/loaded_library.h).
+// call, from the library opened when first needed (platform/loaded_library.h).
 #include <cups/cups.h>
 
-#include "console/loaded_library.h"
+#include "platform/loaded_library.h"
 
 #define PX_CUPS_FUNCTIONS(X) X(cupsCancelJob2) X(cupsCopyDestInfo) X(cupsDoRequest) \
   X(cupsEncodeOptions2) X(cupsEncryption) X(cupsFindDestDefault) X(cupsFreeDestInfo) \

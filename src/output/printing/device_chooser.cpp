@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "console/console.h"
-#include "console/forms/menu.h"
-#include "console/text/text.h"
+#include "platform/console.h"
+#include "widgets/forms/menu.h"
+#include "platform/text/text.h"
 #include "messages/messages.h"
 #include "output/printing/spooler.h"
 

@@ -2,9 +2,9 @@
 
 #include <cctype>
 
-#include "console/console.h"
-#include "console/keys.h"
-#include "console/speech.h"
+#include "platform/console.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
 #include "messages/messages.h"
 #include "output/checking/page_review.h"
 #include "project/project.h"

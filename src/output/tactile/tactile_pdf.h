@@ -2,7 +2,7 @@
 // The tactile drawing as a one-page PDF of paths: the paper in the orientation chosen,
 // the drawing on the printable area's top-left corner at its real size, every mark
 // pure black (or white) so that the paper rises exactly where the figures are.
-#include "console/text/file_write.h"
+#include "platform/text/file_write.h"
 #include "output/ink/ink_page.h"
 #include "render/page.h"
 #include "render/vector_canvas.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "console/config/config.h"
-#include "console/text/text.h"
+#include "platform/config/config.h"
+#include "platform/text/text.h"
 #include "language/reader.h"
 #include "output/printing/configured_printer.h"
 #include "output/device/device_page.h"

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <string_view>
 
-#include "console/text/text.h"
+#include "platform/text/text.h"
 #include "language/command_description.h"
 #include "language/reader.h"
 #include "output/tactile/tactile_page.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "console/text/file_write.h"
+#include "platform/text/file_write.h"
 #include "language/interpreter.h"
 #include "output/ink/ink_page.h"
 #include "render/vector_canvas.h"

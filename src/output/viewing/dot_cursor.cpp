@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "console/keys.h"
-#include "console/text/text.h"
+#include "platform/keys.h"
+#include "platform/text/text.h"
 
 namespace {
 

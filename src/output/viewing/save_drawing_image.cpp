@@ -2,13 +2,13 @@
 // the tactile drawing in SVG.
 #include <string>
 
-#include "console/console.h"
-#include "console/editing/editing.h"
-#include "console/forms/askkey.h"
-#include "console/keys.h"
-#include "console/speech.h"
-#include "console/text/file_write.h"
-#include "console/text/text.h"
+#include "platform/console.h"
+#include "widgets/editing/editing.h"
+#include "widgets/forms/askkey.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
+#include "platform/text/file_write.h"
+#include "platform/text/text.h"
 #include "messages/messages.h"
 #include "language/interpreter.h"
 #include "output/tactile/tactile_svg.h"

@@ -1,7 +1,7 @@
 #include "output/viewing/screen_drawing.h"
 
-#include "console/console.h"
-#include "console/keys.h"
+#include "platform/console.h"
+#include "platform/keys.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 #include "output/device/device_page.h"

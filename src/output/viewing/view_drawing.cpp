@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "console/braille_display/braille_display.h"
-#include "console/braille_page.h"
-#include "console/console.h"
-#include "console/speech.h"
-#include "console/text/file_write.h"
-#include "console/text/text_file.h"
+#include "platform/braille_display/braille_display.h"
+#include "platform/braille_page.h"
+#include "platform/console.h"
+#include "platform/speech.h"
+#include "platform/text/file_write.h"
+#include "platform/text/text_file.h"
 #include "project/project.h"
 #include "messages/messages.h"
 #include "output/checking/page_check.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "console/frontend.h"
+#include "platform/frontend.h"
 #include "render/figures.h"
 #include "render/render_support.h"
 

@@ -1,8 +1,8 @@
 // The printer chooser, the job rules and the sending of the embosser stream, against a
 // print service of the test's own that can fail at any step.
-#include "console/forms/menu.h"
-#include "console/popup_fixture.h"
 #include "output/device/device_page.h"
+#include "platform/popup_fixture.h"
+#include "widgets/forms/menu.h"
 #include "output/embosser/emboss.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/embosser/embosser_stream.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/popup_fixture.h"
+#include "platform/popup_fixture.h"
 #include "output/printing/spooler.h"
 #include "render/page.h"
 

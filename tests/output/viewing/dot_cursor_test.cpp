@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "console/keys.h"
+#include "platform/keys.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "console/frontend_fixture.h"
-#include "console/temp_dir.h"
-#include "console/x_display.h"
+#include "platform/frontend_fixture.h"
+#include "platform/temp_dir.h"
+#include "platform/x_display.h"
 
 namespace {
 

@@ -1,8 +1,0 @@
-#include "console/config/options.h"
-
-namespace {
-ConOptions gOptions;
-}
-
-const ConOptions& conOptions() { return gOptions; }
-void conSetOptions(const ConOptions& options) { gOptions = options; }

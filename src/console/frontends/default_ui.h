@@ -1,9 +1,0 @@
-#pragma once
-// The interface when the command line names none.
-#include <optional>
-
-#include "console/config/options.h"
-
-// The window when a display really answers, else the terminal when standard input and
-// output are terminals; empty when neither is there.
-std::optional<UiChoice> defaultUi();

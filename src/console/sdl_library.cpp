@@ -1,3 +1,0 @@
-#include "console/sdl_library.h"
-
-PX_DEFINE_LIBRARY(SdlLibrary, sdlLibrary, PX_SDL_FUNCTIONS, "libSDL2-2.0.so.0")

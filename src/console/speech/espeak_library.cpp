@@ -1,3 +1,0 @@
-#include "console/speech/espeak_library.h"
-
-PX_DEFINE_LIBRARY(EspeakLibrary, espeakLibrary, PX_ESPEAK_FUNCTIONS, "libespeak-ng.so.1")

@@ -1,0 +1,8 @@
+#include "platform/config/options.h"
+
+namespace {
+ConOptions gOptions;
+}
+
+const ConOptions& conOptions() { return gOptions; }
+void conSetOptions(const ConOptions& options) { gOptions = options; }

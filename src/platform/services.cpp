@@ -1,0 +1,84 @@
+// The console services' switches, the key-pair reader and the spoken clock.
+#include <ctime>
+
+#include "platform/config/config.h"
+#include "platform/console.h"
+#include "platform/frontend.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
+
+namespace {
+
+bool gSpeaksTyping = true;
+bool gEchoesKeys = true;
+bool gSpeaksEverything = true;
+
+bool readSwitch(const char* key) {
+  std::string value = cfgReadValue("TRAMEL", key);
+  if (value.empty()) {
+    value = "Sim";
+    cfgWriteDefault("TRAMEL", key, value);
+  }
+  return cfgStartsWithS(value);
+}
+
+std::tm now() {
+  const std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  return local;
+}
+
+}  // namespace
+
+void conStartServices() {
+  gSpeaksTyping = readSwitch("FALANDO");
+  gEchoesKeys = readSwitch("ECOAROPCAO");
+  gSpeaksEverything = readSwitch("FALARTUDO");
+}
+
+bool conSpeaksTyping() { return gSpeaksTyping; }
+void conSetSpeaksTyping(bool on) { gSpeaksTyping = on; }
+bool conEchoesKeys() { return gEchoesKeys; }
+bool conSpeaksEverything() { return gSpeaksEverything; }
+
+void conSayTime() {
+  const std::tm t = now();
+  spkSay(std::to_string(t.tm_hour) + " horas e " + std::to_string(t.tm_min) + " minutos");
+}
+
+void conSayDate() {
+  static constexpr const char* kMonths[12] = {
+      "janeiro", "fevereiro", "mar\xe7o",  "abril",   "maio",     "junho",
+      "julho",   "agosto",    "setembro", "outubro", "novembro", "dezembro"};
+  const std::tm t = now();
+  spkSay(std::to_string(t.tm_mday) + " de " + kMonths[t.tm_mon] + " de " +
+         std::to_string(t.tm_year + 1900));
+}
+
+KeyPair conGetKeyPair() {
+  for (;;) {
+    // A key press makes spkBusy false and silences the speech.
+    while (spkBusy()) conPause(10);
+    KeyPair pair{conGetKey(), 32};
+    if (pair.first == 0) {
+      pair.second = conGetKey();
+      if (pair.second == key::kShiftPrefix || pair.second == key::kCtrlShiftPrefix ||
+          pair.second == key::kAltPrefix) {
+        pair.first = conGetKey();
+      }
+    }
+    if (pair == KeyPair{0, key::kF8}) {
+      conSayTime();
+      continue;
+    }
+    // Only an ordinary key is echoed: the third byte of a Shift sequence is a code, not
+    // a typed character.
+    if (pair.first >= 32 && pair.second == 32) {
+      const char ch = static_cast<char>(pair.first);
+      conWrite(std::string_view(&ch, 1));
+      if (gEchoesKeys) spkPlayLetter(static_cast<unsigned char>(pair.first));
+    }
+    return pair;
+  }
+}

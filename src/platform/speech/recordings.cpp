@@ -1,0 +1,41 @@
+#include "platform/speech/recordings.h"
+
+#include <sys/stat.h>
+
+#include "platform/text/text.h"
+
+namespace {
+
+std::string gSoundDir = "./";
+std::string gLettersDir = "c:/tramhome/som/letras/";
+
+std::string withFinalSlash(std::string dir) {
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  return dir;
+}
+
+}  // namespace
+
+void recSetDirectories(const std::string& soundDir, const std::string& lettersDir) {
+  gSoundDir = withFinalSlash(soundDir);
+  gLettersDir = withFinalSlash(lettersDir);
+}
+
+std::string recordingPath(std::string_view name) {
+  const std::string& dir = !name.empty() && name[0] == '_' ? gLettersDir : gSoundDir;
+  return cp1252ToUtf8(dir) + cp1252ToUtf8(name) + ".wav";
+}
+
+bool recordingExists(std::string_view name) {
+  struct stat info {};
+  return !name.empty() && stat(recordingPath(name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isSilentCharacter(unsigned char ch) { return (ch >= 1 && ch <= 11) || (ch >= 13 && ch <= 31); }
+
+std::string letterRecordingName(unsigned char ch) {
+  const std::string own = "_" + std::to_string(ch);
+  if (recordingExists(own)) return own;
+  if (recordingExists("_unknown")) return "_unknown";
+  return {};
+}

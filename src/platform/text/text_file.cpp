@@ -1,0 +1,102 @@
+#include "platform/text/text_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "platform/text/file_read.h"
+#include "platform/text/text.h"
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
+bool hasNonAscii(std::string_view bytes) {
+  for (unsigned char c : bytes) {
+    if (c >= 0x80) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::string> splitTextLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(pos));
+      break;
+    }
+    lines.emplace_back(text.substr(pos, end - pos));
+    pos = end;
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
+  }
+  return lines;
+}
+
+ProjectText decodeProjectText(std::string_view bytes) {
+  ProjectText text;
+  const size_t nul = bytes.find('\0');
+  text.cutAtNul = nul != std::string_view::npos;
+  if (text.cutAtNul) bytes = bytes.substr(0, nul);
+  if (bytes.starts_with(kByteOrderMark) && isValidUtf8(bytes)) {
+    bytes.remove_prefix(kByteOrderMark.size());
+    text.encoding = ProjectEncoding::Utf8WithMark;
+  } else if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
+    text.encoding = ProjectEncoding::Utf8;
+  }
+  if (text.encoding != ProjectEncoding::Windows1252) {
+    const std::string converted = utf8ToCp1252(bytes);
+    text.replacedCharacters = cp1252ToUtf8(converted) != bytes;
+    text.lines = splitTextLines(converted);
+  } else {
+    text.lines = splitTextLines(bytes);
+  }
+  return text;
+}
+
+std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding) {
+  std::string bytes(encoding == ProjectEncoding::Utf8WithMark ? kByteOrderMark : "");
+  for (const std::string& line : lines) {
+    bytes += encoding == ProjectEncoding::Windows1252 ? line : cp1252ToUtf8(line);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+bool projectPathExists(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+int readProjectFile(const std::string& path, ProjectText& text) {
+  std::string bytes;
+  if (const int error = readRegularFile(path, kMaxProjectFileBytes, bytes); error != 0) return error;
+  // Each line costs far more memory than its bytes.
+  if (std::max(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r')) >
+      kMaxTextFileLines) {
+    return EFBIG;
+  }
+  text = decodeProjectText(bytes);
+  return 0;
+}
+
+std::string makeTempFileName(std::string_view prefix) {
+  const char* tmpdir = std::getenv("TMPDIR");
+  std::string name = tmpdir && *tmpdir ? tmpdir : "/tmp";
+  if (name.back() != '/') name += '/';
+  for (char c : prefix.substr(0, 3)) name += c == '/' ? '_' : c;
+  name += "XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return {};
+  ::close(fd);
+  return name;
+}

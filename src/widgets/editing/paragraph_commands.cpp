@@ -1,0 +1,229 @@
+// The paragraph editor's keys that work beyond the current line: blocks, the clipboard,
+// search, reading on, the draft and the help.
+#include <algorithm>
+
+#include "platform/console.h"
+#include "widgets/editing/paragraph_session.h"
+#include "platform/text/file_write.h"
+#include "platform/keys.h"
+#include "platform/speech.h"
+#include "platform/text/text.h"
+#include "platform/text/text_file.h"
+
+namespace {
+
+constexpr int kWhite = 15, kYellow = 14;
+constexpr int kEmptyLinePauseMs = 200;
+constexpr int kSpeechPollMs = 10;
+constexpr size_t kMaxPaste = 65000;
+// A file read in may not make the text longer than this many screen lines, so that a
+// file of nothing but line ends can't take the memory.
+constexpr size_t kMaxScreenLines = 200000;
+constexpr const char* kDefaultDraftName = "rascunho.$$$";
+
+// The paragraphs as a text file: Windows-1252, every line ended by CR LF. 0 or the
+// errno of the failure; the old file is untouched by a failure.
+int writeParagraphs(const std::string& name, const std::vector<std::string>& paragraphs) {
+  return replaceFileAtomically(cp1252ToUtf8(name), encodeProjectText(paragraphs, ProjectEncoding::Windows1252));
+}
+
+std::vector<std::string> withTabsExpanded(std::vector<std::string> lines) {
+  for (std::string& line : lines) line = expandLeadingTabs(line);
+  return lines;
+}
+
+void sayAndWait(const std::string& text) {
+  if (!text.empty()) spkSay(text);
+  while (spkBusy()) conPause(kSpeechPollMs);
+}
+
+// One line of text in the window, which scrolls when it is full.
+void writeRow(const std::string& text) {
+  conWrite(conVisible(text));
+  // A row filled to the edge has already moved the cursor down.
+  if (conColumn() != 1) conWriteLine();
+}
+
+constexpr const char* kBlockChoices[] = {
+    ("i - In\xed" "cio"), "f - Fim",   "t - Marca tudo", "d - Desmarcar",
+    "c - Copiar",       "m - Mover", "g - Gravar",     "l - Ler",
+};
+
+constexpr const char* kHelpPages[] = {
+    "Esta \xe9 a fun\xe7\xe3o mais b\xe1sica de edi\xe7\xe3o do Tramel, para processar textos compostos "
+    "por par\xe1grafos. Ele mostra cada par\xe1grafo como diversas linhas na tela. Digite, e use as "
+    "setas normalmente para posicionar. Para ler o texto de forma corrida, aperte control-baixo.",
+    "Para apagar uma linha aperte F7. Para juntar um par\xe1grafo com o anterior use control-F7. "
+    "Para inserir um par\xe1grafo abaixo, aperte enter. Para quebrar um par\xe1grafo em dois, aperte "
+    "control-enter.",
+    "As linhas de continua\xe7\xe3o do par\xe1grafo possuem um pontinho visual ao in\xed" "cio que soa "
+    "como clek quando se chega nelas. Linhas em branco tamb\xe9m soam como clek.",
+    "Para processar blocos de linhas use control-B seguido de uma letra, indicando In\xed" "cio, Fim, "
+    "Copiar, Mover, Desmarcar, Gravar e Ler.",
+};
+constexpr const char* kHelpTitle = "Orienta\xe7\xf5" "es sobre o REDATOR";
+
+}  // namespace
+
+void ParagraphSession::blockCommand() {
+  spkSay("Bloco");
+  const PressedKey k = readPressedKey();
+  const std::string letter = k.ext == 0 ? toUpperAnsi(std::string(1, static_cast<char>(k.ch))) : "";
+  const long last = static_cast<long>(lines.size()) - 1;
+  const long here = static_cast<long>(current);
+  switch (letter.empty() ? 0 : letter[0]) {
+    case 'I': block.start = here; return spkSay("In\xed" "cio");
+    case 'F': block.end = here; return spkSay("Fim");
+    case 'T': block = {0, last}; return spkSay("Tudo marcado");
+    case 'D': block = {}; return spkSay("Desmarcar");
+    case 'C':
+      spkSay("Copiar");
+      // Nothing is copied without a valid block, or into the block itself.
+      if (!copyBlockTo(lines, block, current)) spkClick();
+      return;
+    case 'M':
+      spkSay("Mover");
+      if (!moveBlockTo(lines, block, current)) spkClick();
+      current = std::min(current, lines.size() - 1);
+      return;
+    case 'G': return writeBlock();
+    case 'L': return readBlock();
+    default:
+      spkSay("Erro: opera\xe7\xf5" "es v\xe1lidas:");
+      for (const char* choice : kBlockChoices) spkSay(choice);
+  }
+}
+
+void ParagraphSession::writeBlock() {
+  if (!block.valid(lines.size())) return spkClick();
+  const std::optional<std::string> name = askText("Arquivo a gravar: ");
+  if (!name || name->empty() || !mayReplace(*name)) return spkClick();
+  const auto paragraphs = ::joinParagraphs(lines, static_cast<size_t>(block.start),
+                                           static_cast<size_t>(block.end) + 1);
+  spkSay(writeParagraphs(*name, paragraphs) == 0 ? "Bloco gravado." : "Erro ao gravar o bloco.");
+}
+
+void ParagraphSession::readBlock() {
+  const std::optional<std::string> name = askFileToRead("Arquivo a ler: ");
+  if (!name || name->empty()) return spkClick();
+  ProjectText text;
+  const int error = readProjectFile(cp1252ToUtf8(*name), text);
+  // A NUL means the file is no text of ours (UTF-16, a program): none of it goes in.
+  if (error != 0 || text.cutAtNul || lines.size() + text.lines.size() > kMaxScreenLines) {
+    return reportReadError();
+  }
+  spkSay("Bloco lido.");
+  size_t at = current;
+  const size_t count = insertParagraphsAt(lines, at, withTabsExpanded(std::move(text.lines)), width);
+  if (count == 0) return;
+  current = at;
+  block = {static_cast<long>(at), static_cast<long>(at + count) - 1};
+  cursorColumn = 1;
+}
+
+void ParagraphSession::copyBlockToClipboard() {
+  if (!block.valid(lines.size())) return spkClick();
+  conCopyToClipboard(blockClipboardText(lines, block));
+}
+
+void ParagraphSession::pasteClipboard() {
+  const std::string text = conPasteFromClipboard(kMaxPaste + 1);
+  if (text.empty()) return spkClick();
+  size_t at = current;
+  const size_t count = insertParagraphsAt(lines, at, withTabsExpanded(splitTextLines(text)), width);
+  current = std::min(at + count, lines.size() - 1);
+  cursorColumn = 1;
+}
+
+void ParagraphSession::askAndSearch() {
+  const std::optional<std::string> answer = askText("Qual o texto a buscar: ");
+  if (!answer) return;
+  searchText = toUpperAnsi(*answer);
+  search();
+}
+
+void ParagraphSession::search() {
+  if (searchText.empty()) return;
+  const long found = findAfter(lines, current, searchText);
+  if (found >= 0) {
+    current = static_cast<size_t>(found) - 1;
+  } else if (current + 1 < lines.size()) {
+    spkClick();
+    spkClick();
+  }
+  lineDown();
+}
+
+void ParagraphSession::readOn() {
+  conClear();
+  size_t i = current;
+  std::string paragraph = lines[i].text;
+  writeRow(shownText(lines[i]));
+  bool stopped = false;
+  while (++i < lines.size()) {
+    if (conKeyPending()) {
+      stopped = true;
+      break;
+    }
+    const EditorLine& line = lines[i];
+    if (!line.continuation) {
+      sayAndWait(paragraph);
+      paragraph.clear();
+    }
+    paragraph += line.text;
+    writeRow(shownText(line));
+    if (line.text.empty()) conPause(kEmptyLinePauseMs);
+  }
+  if (stopped) {
+    spkStop();
+    current = i;
+  } else {
+    sayAndWait(paragraph);
+    current = lines.size() - 1;
+    for (int n = 0; n < 3; ++n) spkClick();
+    conFlushKeys();
+    spkSay("Fim de leitura");
+  }
+  topLine = std::min(topLine, current);
+  if (current >= topLine + static_cast<size_t>(height)) topLine = current - static_cast<size_t>(height) + 1;
+  cursorColumn = 1;
+}
+
+void ParagraphSession::saveDraft(bool forgetName) {
+  if (forgetName) draftName.clear();
+  if (draftName.empty()) {
+    const std::optional<std::string> answer = askText("Arquivo a gravar: ");
+    if (!answer) return;
+    // The draft's own name is there to be written over, again and again.
+    if (!answer->empty() && !mayReplace(*answer)) return spkClick();
+    draftName = answer->empty() ? kDefaultDraftName : *answer;
+  }
+  spkSay(writeParagraphs(draftName, ::joinParagraphs(lines)) == 0 ? "Rascunho gravado."
+                                                                   : "Erro ao gravar o rascunho.");
+}
+
+void ParagraphSession::help() {
+  spkClick();
+  spkClick();
+  conClear();
+  for (size_t page = 0; page < std::size(kHelpPages); ++page) {
+    conSetTextColour(page % 2 == 0 ? kYellow : kWhite);
+    if (page == 0) {
+      writeRow(kHelpTitle);
+      spkSay(kHelpTitle);
+    }
+    for (const EditorLine& piece : wrapParagraph(kHelpPages[page], width)) writeRow(shownText(piece));
+    spkSay(kHelpPages[page]);
+    if (readPressedKey().is(key::kEsc)) break;
+  }
+  spkClick();
+  spkClick();
+  conSetTextColour(kWhite);
+  conClear();
+}
+
+bool ParagraphSession::mayReplace(const std::string& name) {
+  return !projectPathExists(cp1252ToUtf8(name)) || askYes("Arquivo j\xe1 existe. Substitui? ");
+}
+
+bool ParagraphSession::confirmEnd() { return askYes("Confirma fim da edi\xe7\xe3o? "); }

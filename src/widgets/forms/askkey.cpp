@@ -1,0 +1,54 @@
+#include "widgets/forms/askkey.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/console.h"
+#include "platform/keys.h"
+#include "widgets/forms/menu.h"
+#include "platform/text/text.h"
+
+namespace {
+
+constexpr int kPopupBack = 4;
+constexpr int kFirstPrintable = 32;
+
+// A three-byte key (Shift, Ctrl+Shift or Alt and a movement key) comes back from
+// conGetKeyPair with its prefix as the second code.
+bool isCharacter(const KeyPair& pair) {
+  return pair.first != 0 && (pair.second < key::kShiftPrefix || pair.second > key::kAltPrefix);
+}
+
+std::string itemText(unsigned char c) {
+  if (c >= kFirstPrintable) return std::string(1, static_cast<char>(c));
+  return "Ctrl-" + std::string(1, static_cast<char>(c + 64));
+}
+
+}  // namespace
+
+int askKey(std::string_view allowed) {
+  const KeyPair pair = conGetKeyPair();
+  if (isCharacter(pair)) {
+    conWriteLine();
+    return static_cast<unsigned char>(toUpperAnsi(std::string(1, static_cast<char>(pair.first)))[0]);
+  }
+
+  const int count = static_cast<int>(allowed.size());
+  const bool printable = std::all_of(allowed.begin(), allowed.end(), [](char c) {
+    return static_cast<unsigned char>(c) >= kFirstPrintable;
+  });
+  menuMakeRoom(count);
+  menuOpen(conColumn(), conRow(), printable ? 1 : 6, count, kPopupBack);
+  for (char c : allowed) {
+    const unsigned char code = static_cast<unsigned char>(c);
+    menuAddItem("_" + std::to_string(code), itemText(code));
+  }
+  const int chosen = menuSelect();
+  if (chosen == 0) {
+    conWriteLine();
+    return key::kEsc;
+  }
+  const char answer = allowed[static_cast<size_t>(chosen - 1)];
+  conWriteLine(itemText(static_cast<unsigned char>(answer)));
+  return static_cast<unsigned char>(answer);
+}

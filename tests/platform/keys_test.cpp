@@ -1,0 +1,112 @@
+#include "platform/console.h"
+#include "platform/keymap.h"
+#include "platform/keys.h"
+#include "console_fixture.h"
+
+using KeysTest = ConsoleTest;
+
+TEST_F(KeysTest, The65thKeyIsLostAndExtendedKeysNeedTwoBytes) {
+  for (int i = 0; i < 63; ++i) EXPECT_TRUE(conQueueKey('a'));
+  EXPECT_FALSE(conQueueExtendedKey(key::kF1));  // one byte of room is not enough
+  EXPECT_TRUE(conQueueKey('z'));
+  EXPECT_FALSE(conQueueKey('!'));
+  for (int i = 0; i < 63; ++i) conGetKey();
+  EXPECT_EQ(conGetKey(), 'z');
+  EXPECT_FALSE(conKeyWaiting());
+}
+
+TEST_F(KeysTest, PeekDoesNotRemoveAndFlushEmpties) {
+  conQueueExtendedKey(key::kUp);
+  EXPECT_EQ(conPeekKey(), (KeyPair{0, 72}));
+  EXPECT_TRUE(conKeyWaiting());
+  conFlushKeys();
+  EXPECT_FALSE(conKeyWaiting());
+  conQueueKey('q');
+  EXPECT_EQ(conPeekKey(), (KeyPair{'q', 0}));
+}
+
+TEST_F(KeysTest, KeyTableOfTheWindow) {
+  auto bytes = [](PcKey k, KeyMods m = {}) { return pcKeyCodes(k, m).bytes; };
+  using namespace std::string_literals;
+  EXPECT_EQ(bytes(PcKey::F1), "\0;"s);
+  EXPECT_EQ(bytes(PcKey::F9), "\0C"s);
+  EXPECT_EQ(bytes(PcKey::Up), "\0H"s);
+  EXPECT_EQ(bytes(PcKey::F5, {.ctrl = true}), "\0b"s);
+  EXPECT_EQ(bytes(PcKey::F12, {.ctrl = true}), "\0i"s);
+  EXPECT_EQ(bytes(PcKey::Insert, {.shift = true}), "\0\xfe"s);
+  EXPECT_EQ(bytes(PcKey::Insert, {.ctrl = true}), "\0\xff"s);
+  EXPECT_EQ(bytes(PcKey::Delete, {.ctrl = true}), "\0S"s);
+  EXPECT_EQ(bytes(PcKey::PageUp, {.ctrl = true}), "\0\x84"s);
+  EXPECT_EQ(bytes(PcKey::Left, {.shift = true}), "\0\x10K"s);
+  EXPECT_EQ(bytes(PcKey::Right, {.shift = true, .ctrl = true}), "\0\x11t"s);
+  EXPECT_EQ(bytes(PcKey::Left, {.alt = true}), "\0K"s);
+  EXPECT_EQ(bytes(PcKey::Enter, {.ctrl = true}), "\n");
+  EXPECT_EQ(bytes(PcKey::Backspace, {.ctrl = true}), "\x7f");
+  EXPECT_EQ(pcKeyCodes(PcKey::F10, {}).action, KeyCodes::Action::Nothing);
+  EXPECT_EQ(pcKeyCodes(PcKey::F2, {.alt = true}).action, KeyCodes::Action::Nothing);
+  EXPECT_EQ(pcKeyCodes(PcKey::F4, {.alt = true}).action, KeyCodes::Action::EndProgram);
+  EXPECT_EQ(pcKeyCodes(PcKey::Break, {.ctrl = true}).action, KeyCodes::Action::EndProgram);
+  EXPECT_EQ(charKeyCodes('v', {.ctrl = true}).bytes, "\x16");
+  EXPECT_EQ(charKeyCodes('x', {.alt = true}).action, KeyCodes::Action::Nothing);
+  EXPECT_EQ(charKeyCodes('a', {.shift = true}).bytes, "A");
+  EXPECT_EQ(charKeyCodes('\xe7', {.shift = true}).bytes, "\xc7");
+  EXPECT_EQ(charKeyCodes('1', {.shift = true}).bytes, "1");
+}
+
+TEST_F(KeysTest, KeyPairReadsExtendedAndThreeByteSequences) {
+  keys("a<F1><Shift+Left><Ctrl+Shift+End>");
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{'a', 32}));
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{0, key::kF1}));
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kLeft, key::kShiftPrefix}));
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kCtrlEnd, key::kCtrlShiftPrefix}));
+  // Only the ordinary key was echoed on the screen and heard.
+  EXPECT_EQ(row(1), "a");
+  EXPECT_EQ(transcript(), "spell: a\n");
+}
+
+TEST_F(KeysTest, F8SpeaksTheTimeAndIsNeverReturned) {
+  keys("<F8><F8><Esc>");
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kEsc, 32}));
+  const std::string heard = transcript();
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), '\n'), 2);
+  EXPECT_NE(heard.find("horas e"), std::string::npos);
+}
+
+TEST_F(KeysTest, EchoSwitchFromConfiguration) {
+  writeFile(dir_ + "/config/tramel/Tramel.ini", "[TRAMEL]\nECOAROPCAO=Nao\n");
+  conStartServices();
+  keys("x");
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{'x', 32}));
+  EXPECT_EQ(transcript(), "");
+  EXPECT_FALSE(conEchoesKeys());
+  EXPECT_TRUE(conSpeaksTyping());
+  conStartServices();  // leaves the test's state as the services start it
+}
+
+TEST_F(KeysTest, ExhaustedScriptEndsTheProgramWhenAKeyIsAwaited) {
+  keys("k");
+  EXPECT_TRUE(conKeyWaiting());
+  EXPECT_EQ(conGetKey(), 'k');
+  EXPECT_FALSE(conKeyWaiting());  // polling never ends the program
+  try {
+    conGetKey();
+    FAIL() << "the program should have ended";
+  } catch (const ProgramEnded& end) {
+    EXPECT_EQ(end.status, 0);
+  }
+}
+
+TEST_F(KeysTest, ScriptKeysArriveOneAtATime) {
+  keys("ab<Alt+x>c");
+  EXPECT_EQ(conGetKey(), 'a');
+  EXPECT_EQ(conPeekKey(), (KeyPair{0, 0}));  // b is not queued until the program looks
+  EXPECT_TRUE(conKeyWaiting());
+  EXPECT_EQ(conPeekKey(), (KeyPair{'b', 0}));
+  EXPECT_EQ(conGetKey(), 'b');
+  EXPECT_EQ(conGetKey(), 'c');  // Alt+X queued nothing
+}
+
+TEST_F(KeysTest, AltF4InAScriptEndsTheProgram) {
+  keys("<Alt+F4>z");
+  EXPECT_THROW(conKeyWaiting(), ProgramEnded);
+}

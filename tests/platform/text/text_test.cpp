@@ -1,0 +1,29 @@
+#include "platform/text/text.h"
+
+#include <gtest/gtest.h>
+
+TEST(Text, Cp1252RoundTripsEveryByte) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::string utf8 = cp1252ToUtf8(all);
+  EXPECT_TRUE(isValidUtf8(utf8));
+  EXPECT_EQ(utf8ToCp1252(utf8), all);
+}
+
+TEST(Text, PortugueseLettersAndEuro) {
+  EXPECT_EQ(cp1252ToUtf8("Op\xe7\xe3o inv\xe1lida \x80"), "Opção inválida €");
+  EXPECT_EQ(utf8ToCp1252("Equação — ok"), "Equa\xe7\xe3o \x97 ok");
+}
+
+TEST(Text, OutsideTheCodePageAndMalformedBecomeReplacement) {
+  EXPECT_EQ(utf8ToCp1252("a\xe2\x88\x9e b"), "a? b");      // infinity sign
+  EXPECT_EQ(utf8ToCp1252("x\xc3"), "x?");                   // truncated sequence
+  EXPECT_EQ(utf8ToCp1252("\xc0\xaf"), "??");                // overlong form
+  EXPECT_FALSE(isValidUtf8("\xed\xa0\x80"));                // surrogate
+  EXPECT_TRUE(isValidUtf8("plain"));
+}
+
+TEST(Text, ToUpperAnsiTouchesLettersOnly) {
+  EXPECT_EQ(toUpperAnsi("casa \xe7\xe3o 12,5;"), "CASA \xc7\xc3O 12,5;");
+  EXPECT_EQ(toUpperAnsi("\xff\xe0"), "\xdf\xc0");
+}
