@@ -10,7 +10,7 @@
 
 #include "platform/keys.h"
 #include "output/checking/page_check.h"
-#include "output/viewing/dot_cursor.h"
+#include "options/viewing/dot_cursor.h"
 #include "render/page.h"
 
 namespace {

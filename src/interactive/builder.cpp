@@ -12,7 +12,7 @@
 #include "interactive/command_table.h"
 #include "language/command_list.h"
 #include "messages/messages.h"
-#include "output/viewing/viewing.h"
+#include "options/viewing/viewing.h"
 #include "project/project.h"
 
 namespace {

@@ -3,8 +3,11 @@
 // sayMessage is the one way such a text reaches the screen and the ear. Also the three
 // small screen services the shell shares: window title, banner, clearing the lower rows.
 // Texts are Windows-1252.
+#include <cstdio>
 #include <string>
 #include <string_view>
+
+#include "platform/text/outcome.h"
 
 // The catalogue text of a key; keys are compared exactly, with case. An unknown key
 // gives "--> Mensagem inválida: " followed by the key.
@@ -14,6 +17,12 @@ std::string messageText(std::string_view key);
 // writes nothing: the message is only heard), then plays "EF_" + key when that
 // recording exists, then the key's own recording, or speaks the text when it has none.
 void sayMessage(std::string_view key, int lineEnds);
+
+// What an Outcome tells, heard and written: each key with sayMessage, each sentence on a
+// line of its own.
+void sayOutcome(const Outcome& outcome);
+// The same written to `out`, one UTF-8 line per text, nothing heard; returns how many.
+int writeOutcome(const Outcome& outcome, std::FILE* out);
 
 // Why the Tramel.ini in use could not be read (cfgReadProblem), with its name, as one
 // line; empty when nothing is wrong with it.

@@ -22,6 +22,28 @@ void sayMessage(std::string_view key, int lineEnds) {
     spkSay(text);
 }
 
+void sayOutcome(const Outcome& outcome) {
+  for (const Telling& t : outcome.told) {
+    if (t.key.empty()) {
+      spkWriteLine(t.text);
+    } else {
+      sayMessage(t.key, t.lineEnds);
+    }
+  }
+}
+
+int writeOutcome(const Outcome& outcome, std::FILE* out) {
+  for (const Telling& t : outcome.told) {
+    // One line a text, as the transcript writes what is heard.
+    std::string line = cp1252ToUtf8(t.key.empty() ? t.text : messageText(t.key));
+    for (char& c : line) {
+      if (c == '\n' || c == '\r') c = ' ';
+    }
+    std::fprintf(out, "%s\n", line.c_str());
+  }
+  return static_cast<int>(outcome.told.size());
+}
+
 void sayNotImplemented() {
   spkWriteLine(messageText("PXNIMPL"));
   conWriteLine();

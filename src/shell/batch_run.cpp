@@ -6,11 +6,9 @@
 #include <cstring>
 
 #include "platform/config/config.h"
-#include "platform/config/options.h"
 #include "platform/text/file_failure.h"
 #include "platform/text/text.h"
 #include "platform/text/text_file.h"
-#include "platform/transcript.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
@@ -180,20 +178,7 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   return true;
 }
 
-SilentRun::SilentRun() {
-  ConOptions options = conOptions();
-  options.speech = SpeechChoice::None;
-  conSetOptions(options);
-  transcriptSetListener([this](std::string_view kind, std::string_view text) {
-    if (kind != "say" || text.empty()) return;
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    ++count_;
-  });
-}
-
-SilentRun::~SilentRun() { transcriptSetListener({}); }
-
-ScriptReports SilentRun::reports() {
+ScriptReports BatchReports::reports() {
   const ScriptReports written = writtenScriptReports(stderr);
   ScriptReports counted;
   counted.lineError = [this, written](int lineIndex, const std::string& line) {
@@ -208,7 +193,13 @@ ScriptReports SilentRun::reports() {
     written.notice(text);
     ++count_;
   };
+  counted.dataMessage = [this](const std::string& text) { tell(Outcome{}.tellText(text)); };
   return counted;
+}
+
+bool BatchReports::tell(const Outcome& outcome) {
+  count_ += writeOutcome(outcome, stderr);
+  return outcome.ok;
 }
 
 void drawBatchDrawing(Page& page, bool testDrawing, const std::vector<std::string>& lines, const ScriptReports& reports) {

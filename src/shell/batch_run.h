@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "language/interpreter.h"
+#include "platform/text/outcome.h"
 #include "render/page.h"
 
 // The exit statuses of the batch commands: kBatchReported whenever the drawing wrote
@@ -70,18 +71,20 @@ bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& requ
 // written to standard error and counted in `warned` (the run's status is then 1).
 bool readBatchScript(const std::string& name, std::vector<std::string>& lines, std::string& error, bool& warned);
 
-// While it lives, nothing is heard and every text that would have been heard (the
-// data-file reader's messages, a printer's complaints) goes to standard error instead.
-// It knows whether anything went there, counting the script's reports that it hands out.
-class SilentRun {
+// What a batch run tells its user, written to standard error one line a text and
+// counted, so that the run's status can say whether anything went there: the script's
+// reports (line errors, figures that cannot be drawn, notices, the data files' messages)
+// and what the outputs' Outcomes tell.
+class BatchReports {
  public:
-  SilentRun();
-  ~SilentRun();
-  SilentRun(const SilentRun&) = delete;
-  SilentRun& operator=(const SilentRun&) = delete;
+  BatchReports() = default;
+  BatchReports(const BatchReports&) = delete;
+  BatchReports& operator=(const BatchReports&) = delete;
 
-  // The script's reports written to standard error, each one counted.
+  // The script's reports, each one written and counted.
   ScriptReports reports();
+  // Writes and counts what the outcome tells; returns whether it went well.
+  bool tell(const Outcome& outcome);
   bool reported() const { return count_ > 0; }
   // How many texts went to standard error so far: a part of the run compares it before
   // and after.

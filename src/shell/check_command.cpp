@@ -41,7 +41,6 @@ int runCheckCommand(int argc, char** argv) {
   bool warned = false;
   if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);
 
-  SilentRun silent;
   const PageCheck check = checkPage(lines, sheet);
   if (!check.ran) return batchFailure("check", "n\xc3\xa3o foi poss\xc3\xadvel criar a folha do impressor");
   for (const std::string& finding : check.findings) writeLine(finding);

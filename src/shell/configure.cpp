@@ -12,7 +12,7 @@
 #include "platform/text/text.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
-#include "output/printing/device_chooser.h"
+#include "options/printing/device_chooser.h"
 #include "output/printing/spooler.h"
 #include "shell/program.h"
 #include "shell/settings.h"

@@ -48,10 +48,11 @@ int listPrinters() {
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
 }
 
-bool printInInk(const PrintRequest& request, int32_t tactileLine, const PageDrawing& draw) {
+// What the printer's page assumes is told before the drawing's reports, as it is found.
+Outcome printInInk(const PrintRequest& request, int32_t tactileLine, const PageDrawing& draw, BatchReports& reports) {
   InkPage page;
-  return findInkPage(request.printer, request.landscape, page) &&
-         printInkPage(request.printer, page, request.tactile ? InkPaper::Swell : InkPaper::Plain, tactileLine, draw);
+  if (!reports.tell(findInkPage(request.printer, request.landscape, page))) return Outcome::failed();
+  return printInkPage(request.printer, page, request.tactile ? InkPaper::Swell : InkPaper::Plain, tactileLine, draw);
 }
 
 }  // namespace
@@ -110,7 +111,7 @@ int runPrintCommand(int argc, char** argv) {
   int32_t tactileLine = 0;
   if (!settleEmbosserSheet(request, sheet, error) || !settleTactileLine(request, tactileLine, error))
     return answerBatchUsage("print", false, false, error, usage);
-  SilentRun silent;
+  BatchReports told;
   if (request.list) return listPrinters();
   // The printer first, so that a script typed on standard input is not typed in vain.
   DeviceList devices;
@@ -135,14 +136,15 @@ int runPrintCommand(int argc, char** argv) {
   // the data-file reader's complaints); the printer's answers come outside it.
   bool clean = true;
   const PageDrawing draw = [&](Page& page) {
-    const int before = silent.reportCount();
-    drawBatchDrawing(page, request.testDrawing, lines, silent.reports());
-    clean = silent.reportCount() == before;
+    const int before = told.reportCount();
+    drawBatchDrawing(page, request.testDrawing, lines, told.reports());
+    clean = told.reportCount() == before;
   };
   // The embosser's job is opened before the drawing, as option B opens it.
   const auto proceed = [](const EmbosserSheet&) { return true; };
   const auto opened = [](const EmbosserSheet&) {};
-  if (!(request.ink ? printInInk(request, tactileLine, draw) : embossOnDevice(request.printer, sheet, proceed, opened, draw)))
-    return kBatchFailed;
+  const Outcome printed = request.ink ? printInInk(request, tactileLine, draw, told)
+                                      : embossOnDevice(request.printer, sheet, proceed, opened, draw);
+  if (!told.tell(printed)) return kBatchFailed;
   return clean && !warned ? kBatchDone : kBatchReported;
 }

@@ -280,17 +280,17 @@ int runRenderCommand(int argc, char** argv) {
   bool warned = false;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
 
-  SilentRun silent;
+  BatchReports told;
   std::string why;
   std::optional<Page> page = prepareRequestedPage(request, sheet, tactileLine, why);
   if (!page) return batchFailure("render", cp1252ToUtf8(why));
   if (request.mode == OutputMode::Tactile) {
-    drawTactileDrawing(*page, request.testDrawing, lines, silent.reports());
+    drawTactileDrawing(*page, request.testDrawing, lines, told.reports());
   } else {
-    drawBatchDrawing(*page, request.testDrawing, lines, silent.reports());
+    drawBatchDrawing(*page, request.testDrawing, lines, told.reports());
   }
   const bool written = writeOutput(request, *page, lines, error);
   if (!written) return batchFailure("render", request.output + ": " + error);
   // A batch user learns of a missing curve from the status, not by looking.
-  return silent.reported() || warned ? kBatchReported : kBatchDone;
+  return told.reported() || warned ? kBatchReported : kBatchDone;
 }

@@ -1,8 +1,6 @@
 // The one job handle, kept here so that every print service obeys the same rules: one
 // job at a time, and nothing more written after a failed write.
 #include "output/printing/spooler.h"
-
-#include "messages/messages.h"
 #include "output/printing/spooler_cups.h"
 
 namespace {
@@ -57,7 +55,8 @@ void abandonRawPrinterJob() {
   activeSpooler().closeJob(false);
 }
 
-void sayPrinterJobFailed() {
-  sayMessage("PXERRDSP", 2);
-  if (activeSpooler().jobMayStillPrint()) sayMessage("PXPODSAI", 2);
+Outcome printerJobFailure() {
+  Outcome failure = Outcome::failedWith("PXERRDSP", 2);
+  if (activeSpooler().jobMayStillPrint()) failure.tellKey("PXPODSAI", 2);
+  return failure;
 }

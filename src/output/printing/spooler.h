@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "output/ink/ink_page.h"
+#include "platform/text/outcome.h"
 #include "output/printing/braille_queue.h"
 
 // The installed printers in the order the print service gives them, each as the user
@@ -65,6 +66,6 @@ bool writeRawPrinter(std::string_view bytes);
 bool closeRawPrinterJob();
 // Withdraws the open job, so that nothing of it is printed.
 void abandonRawPrinterJob();
-// Says that the job failed ("Erro no dispositivo"), and that its page may come out all
-// the same when the service may print it.
-void sayPrinterJobFailed();
+// That the job failed ("Erro no dispositivo"), and that its page may come out all the
+// same when the service may print it.
+Outcome printerJobFailure();

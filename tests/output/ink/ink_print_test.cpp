@@ -21,7 +21,7 @@ class InkPrintTest : public SpoolerTest {
 };
 
 TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
-  ASSERT_TRUE(printInkPage("Tinta/rascunho", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
+  ASSERT_TRUE(told(printInkPage("Tinta/rascunho", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark)));
   EXPECT_EQ(fake_.openedDevice, "Tinta/rascunho");
   EXPECT_EQ(fake_.openedTitle, "Pontelix");
   EXPECT_EQ(fake_.openedFormat, JobFormat::Pdf);
@@ -41,31 +41,31 @@ TEST_F(InkPrintTest, ThePageGoesAsOnePdfJobNamedPontelix) {
 
 TEST_F(InkPrintTest, ARefusedJobIsSaidAndAPageCutShortIsWithdrawn) {
   fake_.openSucceeds = false;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
+  EXPECT_FALSE(told(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark)));
   EXPECT_EQ(said(), (std::vector<std::string>{"say: Problemas na impressora."}));
   EXPECT_TRUE(fake_.closes.empty());
 
   fake_.openSucceeds = true;
   fake_.writesBeforeFailure = 5;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
+  EXPECT_FALSE(told(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark)));
   EXPECT_EQ(fake_.closes, std::vector<bool>{false});
   EXPECT_EQ(said().back(), "say: Erro no dispositivo");
 
   // The service refuses the finished page.
   fake_.writesBeforeFailure = -1;
   fake_.finishAccepted = false;
-  EXPECT_FALSE(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark));
+  EXPECT_FALSE(told(printInkPage("Tinta", smallPage(), InkPaper::Plain, kDefaultTactileLine, drawMark)));
   EXPECT_EQ(said().back(), "say: Erro no dispositivo");
 }
 
 TEST_F(InkPrintTest, APageTooLargeOrWithoutAreaIsRefusedBeforeAnyJob) {
   InkPage fine = smallPage();
   fine.dpi = 20000;  // 20000 x 40000 dots
-  EXPECT_FALSE(printInkPage("Tinta", fine, InkPaper::Plain, kDefaultTactileLine, drawMark));
+  EXPECT_FALSE(told(printInkPage("Tinta", fine, InkPaper::Plain, kDefaultTactileLine, drawMark)));
   EXPECT_EQ(said().back(), "say: A página tem 20000 pontos de lado; o Pontelix desenha no máximo 16384.");
   InkPage none = smallPage();
   none.left = 3000;
-  EXPECT_FALSE(printInkPage("Tinta", none, InkPaper::Plain, kDefaultTactileLine, drawMark));
+  EXPECT_FALSE(told(printInkPage("Tinta", none, InkPaper::Plain, kDefaultTactileLine, drawMark)));
   EXPECT_EQ(said().back(), "say: A impressora informa uma página sem área de impressão.");
   EXPECT_EQ(fake_.opened, 0);
 }
@@ -73,45 +73,35 @@ TEST_F(InkPrintTest, APageTooLargeOrWithoutAreaIsRefusedBeforeAnyJob) {
 TEST_F(InkPrintTest, ThePageFoundIsTurnedAndWhatWasAssumedIsSaid) {
   fake_.page.page = InkPage{21590, 27940, 635, 635, 1270, 1270, 600};
   InkPage page;
-  ASSERT_TRUE(findInkPage("Tinta/rascunho", true, page));
+  ASSERT_TRUE(told(findInkPage("Tinta/rascunho", true, page)));
   EXPECT_EQ(fake_.askedPage, "Tinta/rascunho");
   EXPECT_EQ(page.width, 27940);
   EXPECT_EQ(page.dpi, 600);
   EXPECT_TRUE(said().empty());
 
   fake_.page = InkPageAnswer{true, true, false, false, InkPage{}};
-  ASSERT_TRUE(findInkPage("Crua", false, page));
+  ASSERT_TRUE(told(findInkPage("Crua", false, page)));
   EXPECT_EQ(said().back(),
             "say: A impressora não informa o papel nem a resolução: assumido papel A4 a 300 pontos por polegada.");
   EXPECT_EQ(page.width, 21000);
   EXPECT_EQ(page.dpi, 300);
   fake_.page.media = true;
-  ASSERT_TRUE(findInkPage("Crua", false, page));
+  ASSERT_TRUE(told(findInkPage("Crua", false, page)));
   EXPECT_EQ(said().back(), "say: A impressora não informa a resolução: assumidos 300 pontos por polegada.");
   fake_.page.media = false;
   fake_.page.resolution = true;
-  ASSERT_TRUE(findInkPage("Crua", false, page));
+  ASSERT_TRUE(told(findInkPage("Crua", false, page)));
   EXPECT_EQ(said().back(), "say: A impressora não informa o papel: assumido papel A4.");
 }
 
 TEST_F(InkPrintTest, AnUnknownPrinterOrASilentServiceIsSaid) {
   fake_.page = InkPageAnswer{true, false, false, false, InkPage{}};
   InkPage page;
-  EXPECT_FALSE(findInkPage("Sumida", false, page));
+  EXPECT_FALSE(told(findInkPage("Sumida", false, page)));
   EXPECT_EQ(said().back(), "say: A impressora Sumida não foi encontrada.");
   fake_.page = InkPageAnswer{};
-  EXPECT_FALSE(findInkPage("Tinta", false, page));
+  EXPECT_FALSE(told(findInkPage("Tinta", false, page)));
   EXPECT_EQ(said().back(), "say: O serviço de impressão não responde.");
-}
-
-TEST_F(InkPrintTest, TheListStartsOnTheInkPrinterSetInTheConfiguration) {
-  writeFile(dir_ + "/config/tramel/Tramel.ini", "[PONTELIX]\nIMPTINTA=Tinta/rascunho\n");
-  user("<Enter>nc");
-  printDrawing(true);
-  EXPECT_EQ(fake_.askedPage, "Tinta/rascunho");
-  const std::vector<std::string> spoken = said();
-  EXPECT_TRUE(eventsInOrder(spoken, {"say: Selecione a impressora a tinta", "say: Tinta/rascunho"}));
-  EXPECT_EQ(std::count(spoken.begin(), spoken.end(), "say: Braille"), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/popup_fixture.h"
+#include "messages/messages.h"
 #include "output/printing/spooler.h"
 #include "render/page.h"
 
@@ -58,6 +59,11 @@ class SpoolerTest : public PopupTest {
   void TearDown() override {
     setPrintSpooler(nullptr);
     PopupTest::TearDown();
+  }
+  // What an output answered, told as the talking program tells it; whether it went well.
+  static bool told(const Outcome& outcome) {
+    sayOutcome(outcome);
+    return outcome.ok;
   }
   FakeSpooler fake_;
 };

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "output/embosser/embosser_page.h"
-#include "output/viewing/page_window.h"
+#include "options/viewing/page_window.h"
 
 struct DotCursor {
   int x = 0, y = 0;  // dot column and row on the page, 0-based

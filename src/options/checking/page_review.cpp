@@ -1,4 +1,4 @@
-#include "output/checking/page_review.h"
+#include "options/checking/page_review.h"
 
 #include "platform/console.h"
 #include "platform/keys.h"

@@ -1,4 +1,4 @@
-#include "output/viewing/dot_cursor.h"
+#include "options/viewing/dot_cursor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output/viewing/page_window.h"
+#include "options/viewing/page_window.h"
 
 std::vector<unsigned char> pageWindowCells(const PageWindow& window, const EmbosserPage& page) {
   std::vector<unsigned char> cells;

@@ -1,4 +1,4 @@
-#include "output/printing/device_chooser.h"
+#include "options/printing/device_chooser.h"
 
 #include <algorithm>
 

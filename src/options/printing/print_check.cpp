@@ -1,4 +1,4 @@
-#include "output/printing/print_check.h"
+#include "options/printing/print_check.h"
 
 #include <cctype>
 
@@ -6,7 +6,7 @@
 #include "platform/keys.h"
 #include "platform/speech.h"
 #include "messages/messages.h"
-#include "output/checking/page_review.h"
+#include "options/checking/page_review.h"
 #include "project/project.h"
 
 bool acceptPrintingDespiteFindings(bool testDrawing, const EmbosserSheet& sheet) {

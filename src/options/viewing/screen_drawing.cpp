@@ -1,4 +1,4 @@
-#include "output/viewing/screen_drawing.h"
+#include "options/viewing/screen_drawing.h"
 
 #include "platform/console.h"
 #include "platform/keys.h"
