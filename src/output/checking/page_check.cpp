@@ -11,9 +11,11 @@
 #include "language/braille_label.h"
 #include "language/command_list.h"
 #include "language/interpreter.h"
+#include "language/reader.h"
+#include "output/device/device_page.h"
+#include "platform/text/text.h"
 #include "render/dot_provenance.h"
 #include "render/drawing_state.h"
-#include "output/device/device_page.h"
 #include "render/page.h"
 
 namespace {
@@ -23,10 +25,10 @@ constexpr int kTouchingRun = 3;
 
 // The figure of the command that starts the line, as the command list names it; null for
 // a line that draws nothing.
+// The command of the line as the interpreter reads it: leading blanks and controls
+// skipped, in any case.
 const CommandFigure* figureOf(const std::string& line) {
-  std::string code = line.substr(0, std::min<size_t>(2, line.size()));
-  for (char& c : code) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  const int command = commandIndex(code);
+  const int command = commandIndex(toUpperAnsi(trimControls(line).substr(0, 2)));
   if (command < 0 || kCommandList[command].figure.kind == FigureKind::None) return nullptr;
   return &kCommandList[command].figure;
 }
