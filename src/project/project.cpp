@@ -81,12 +81,16 @@ bool writeProject() {
   }
 }
 
-// saveProject's work; false only when the user wanted the list saved and it was not.
-bool offerToSave() {
+// How the offer to save ended: the list saved, not wanted saved, or neither (Esc, or a
+// save that did not happen), when nothing that would lose the list may follow.
+enum class SaveOffer { Saved, Declined, Cancelled };
+
+// saveProject's work.
+SaveOffer offerToSave() {
   sayMessage("PXSALVAR", 0);
-  if (askKey("SN") != 'S') {
+  if (const int answer = askKey("SN"); answer != 'S') {
     sayMessage("PXDESIST", 1);
-    return true;
+    return answer == key::kEsc ? SaveOffer::Cancelled : SaveOffer::Declined;
   }
   if (projectFileName().empty()) {
     setProjectFileName(askProjectFileName());
@@ -95,9 +99,9 @@ bool offerToSave() {
   }
   if (projectFileName().empty()) {
     sayMessage("PXDESIST", 1);
-    return false;
+    return SaveOffer::Cancelled;
   }
-  return writeProject();
+  return writeProject() ? SaveOffer::Saved : SaveOffer::Cancelled;
 }
 
 }  // namespace
@@ -171,11 +175,18 @@ bool loadProject() {
 void saveProject() { offerToSave(); }
 
 void newProject() {
-  // Clearing the list after a failed save would lose it.
-  if (!offerToSave()) return;
+  // Esc, or a save that did not happen, keeps the list: clearing it would lose it.
+  if (offerToSave() == SaveOffer::Cancelled) return;
+  // The name is asked before anything changes, so that Esc there gives up the new
+  // project and the list, its name and its unsaved state stay as they were.
+  const std::string name = askProjectFileName();
+  if (name.empty()) {
+    sayMessage("PXDESIST", 1);
+    return;
+  }
   commandLines().clear();
   setProjectEncoding(ProjectEncoding::Utf8);
   markProjectChanged();
-  setProjectFileName(askProjectFileName());
-  if (!projectFileName().empty()) loadProject();
+  setProjectFileName(name);
+  loadProject();
 }

@@ -66,5 +66,6 @@ bool loadProject();
 // then replaces a file of that name only when the user agrees. A failure is said, and the
 // list stays as it is.
 void saveProject();
-// Offers to save, then starts an empty project under a newly asked name.
+// Offers to save, then starts an empty project under a newly asked name. Esc at either
+// question, or a save that did not happen, changes nothing.
 void newProject();

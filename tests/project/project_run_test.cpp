@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,15 @@ using ProjectRun = ProgramRun;
 // Saves the project as it was loaded and ends.
 const std::string kSaveAndEnd = "Ss<Esc>s";
 const std::string kCutAtNul = "Atenção: o arquivo tem um caractere nulo; o que vem depois dele não foi carregado.";
+
+// A project without a name: its file, zz.pxg, is too large to be read, so the list starts
+// empty and S asks for a name. Returns the name to start the program with.
+std::string unnamedProject(const ScratchDir& dir) {
+  std::ofstream big(dir.file("zz.pxg"), std::ios::binary);
+  big.seekp(20 * 1024 * 1024);
+  big.put('x');
+  return "zz";
+}
 
 TEST_F(ProjectRun, ExtensionIsCompletedUnlessItIsPxg) {
   EXPECT_EQ(run(kSaveAndEnd, "figura"), 0);
@@ -89,9 +99,8 @@ TEST_F(ProjectRun, LoadingReplacesTheList) {
 }
 
 TEST_F(ProjectRun, AProjectFirstNamedBySavingKeepsTheNameAsTyped) {
-  // Esc at the new project's name leaves it unnamed; S then asks for the name.
-  EXPECT_EQ(run("Nn<Esc>Ssfigura<Enter><Esc>s", "p"), 0);
-  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 2);
+  EXPECT_EQ(run("Ssfigura<Enter><Esc>s", unnamedProject(dir_)), 0);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 1);
   EXPECT_TRUE(std::filesystem::exists(dir_.file("figura")));
   EXPECT_FALSE(std::filesystem::exists(dir_.file("figura.pxg")));
 }
@@ -100,11 +109,12 @@ TEST_F(ProjectRun, NamingAnExistingFileWhileSavingAsksBeforeReplacingIt) {
   const std::string kReplace = "say: Arquivo já existe, sobrescreve? ";
   writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
   writeBytes(dir_.file("desenho.pxg"), "CI 0 0 5\n");
-  // An unnamed empty project. Picked from the list, typed, or assumed at Enter: an
-  // existing file is kept on N, and the project stays unnamed, so S asks again.
-  EXPECT_EQ(run("Nn<Esc>Ss<Down><Enter>nSsa.pxg<Enter>nSs<Enter>n<Esc>ss", "p"), 0);
+  // An unnamed project with a line not saved. Picked from the list, typed, or assumed at
+  // Enter: an existing file is kept on N, and the project stays unnamed, so S asks again.
+  const std::string unnamed = unnamedProject(dir_);
+  EXPECT_EQ(run("ptb0 0<Enter>x<Esc><Esc>Ss<Down><Enter>nSsa.pxg<Enter>nSs<Enter>n<Esc>ss", unnamed), 0);
   EXPECT_EQ(timesSaid("Arquivo já existe, sobrescreve? "), 3);
-  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 4);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 3);
   EXPECT_TRUE(heardInOrder({"say: a.pxg", kReplace, "say: Desistiu...", kReplace, "say: Desistiu...",
                             "say: Assumido desenho.pxg", kReplace, "say: Desistiu...",
                             "say: O projeto ainda não foi salvo."}));
@@ -112,16 +122,16 @@ TEST_F(ProjectRun, NamingAnExistingFileWhileSavingAsksBeforeReplacingIt) {
   EXPECT_EQ(readBytes(dir_.file("desenho.pxg")), "CI 0 0 5\n");
 
   // A declined replacement stops a new project, as a failed save does: the list stays.
-  EXPECT_EQ(run("Nn<Esc>Nsa.pxg<Enter>n<Esc>ss", "p"), 0);
-  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 2);
+  EXPECT_EQ(run("Nsa.pxg<Enter>n<Esc>ss", unnamed), 0);
+  EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 1);
   EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\n");
 
   // S replaces it, and the project takes the name.
-  EXPECT_EQ(run("Nn<Esc>Ssa.pxg<Enter>s<Esc>s", "p"), 0);
+  EXPECT_EQ(run("Ssa.pxg<Enter>s<Esc>s", unnamed), 0);
   EXPECT_EQ(readBytes(dir_.file("a.pxg")), "");
   EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
   // A new name asks nothing.
-  EXPECT_EQ(run("Nn<Esc>Ssnovo<Enter><Esc>s", "p"), 0);
+  EXPECT_EQ(run("Ssnovo<Enter><Esc>s", unnamed), 0);
   EXPECT_EQ(timesSaid("Arquivo já existe, sobrescreve? "), 0);
   EXPECT_TRUE(std::filesystem::exists(dir_.file("novo")));
 }
@@ -129,8 +139,8 @@ TEST_F(ProjectRun, NamingAnExistingFileWhileSavingAsksBeforeReplacingIt) {
 TEST_F(ProjectRun, EscInTheFileListGivesUpLikeEscOnTheLine) {
   writeBytes(dir_.file("a.pxg"), "PT 1 1\n");
   writeBytes(dir_.file("desenho.pxg"), "CI 0 0 5\n");
-  // An unnamed empty project; saving it, the user browses the list and leaves it.
-  EXPECT_EQ(run("Nn<Esc>Ss<Down><Esc><Esc>s", "a.pxg"), 0);
+  // An unnamed project; saving it, the user browses the list and leaves it.
+  EXPECT_EQ(run("Ss<Down><Esc><Esc>s", unnamedProject(dir_)), 0);
   EXPECT_TRUE(heardInOrder({"say: Quer salvar o arquivo (S/N)? ", "say: Informe o nome do arquivo",
                             "say: a.pxg", "say: Desistiu..."}));
   EXPECT_EQ(timesSaid("Assumido desenho.pxg"), 0);
@@ -177,6 +187,18 @@ TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
 TEST_F(ProjectRun, ANewProjectIsWrittenInUtf8) {
   EXPECT_EQ(run("ptb0 0<Enter>ação<Esc><Esc>Ss<Esc>s", "novo"), 0);
   EXPECT_EQ(readBytes(dir_.file("novo.pxg")), "TB 0 0 a\xc3\xa7\xc3\xa3o\r\n") << transcriptText();
+}
+
+// Esc at either question of N gives N up: the list, its name and its unsaved line stay,
+// and what is typed next is a menu key again, not a file name.
+TEST_F(ProjectRun, EscAtEitherQuestionOfNKeepsTheProject) {
+  // Declining to save says "Desistiu..." once more.
+  for (const auto& [giveUp, gaveUp] : {std::pair<std::string, int>{"N<Esc>", 1}, {"Nn<Esc>", 2}}) {
+    writeBytes(dir_.file("a.pxg"), "PT 1 1\r\n");
+    EXPECT_EQ(run("ptb0 0<Enter>novo<Esc><Esc>" + giveUp + "Ss<Esc>s", "a"), 0) << giveUp;
+    EXPECT_EQ(readBytes(dir_.file("a.pxg")), "PT 1 1\r\nTB 0 0 novo\r\n") << giveUp << transcriptText();
+    EXPECT_EQ(timesSaid("Desistiu..."), gaveUp) << giveUp;
+  }
 }
 
 TEST_F(ProjectRun, AProjectInAFolderThatDoesNotExistIsSaidAtStart) {
