@@ -44,7 +44,8 @@ TEST_F(EmbossRun, BSendsTheScriptAsOneRawJobNamedPontelix) {
   EXPECT_EQ(jobs[0].queue, "Braille");
   EXPECT_EQ(jobs[0].bytes, renderedStream(script));
   EXPECT_TRUE(heardInOrder({"say: Selecione a impressora Braille", "say: Braille", "say: Imprimindo em ",
-                            "say: Braille", "say: Impressora ok. Iniciando impressão.", "say: Pontelix - Que deseja? "}))
+                            "say: Braille", "say: Impressora ok. Iniciando impressão.",
+                            "say: Página enviada para o impressor braille.", "say: Pontelix - Que deseja? "}))
       << transcriptText();
   EXPECT_EQ(timesSaid("Erro no dispositivo"), 0);
 }
@@ -63,6 +64,10 @@ TEST_F(EmbossRun, FindingsAreAskedAboutBeforeTheJobAndOnlyYesPrints) {
                             "say: Imprime assim mesmo? (S/N)", "say: Cancelado"}))
       << transcriptText();
   EXPECT_EQ(timesSaid("Impressora ok. Iniciando impress\xc3\xa3o."), 0);
+  // Esc in the list goes back to the question without a word; only N then gives up.
+  EXPECT_EQ(run("b<Enter><F9><Esc>n<Esc>s", "figura.pxg"), 0);
+  EXPECT_EQ(timesSaid("Imprime assim mesmo? (S/N)"), 2);
+  EXPECT_EQ(timesSaid("Cancelado"), 1);
 
   EXPECT_EQ(run("b<Enter>s<Enter><Esc>s", "figura.pxg"), 0);
   EXPECT_TRUE(heardInOrder({"say: Imprime assim mesmo? (S/N)", "say: Impressora ok. Iniciando impressão.",

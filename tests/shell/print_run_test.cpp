@@ -57,7 +57,7 @@ TEST_F(PrintRun, ISaysThePageSizeAndSendsOnePdfPageAtThePrintersResolution) {
   ASSERT_EQ(jobs.size(), 1u) << cups_.jobList();
   EXPECT_EQ(jobs[0].title, "Pontelix");
   EXPECT_EQ(jobs[0].queue, "Tinta");
-  EXPECT_TRUE(heardInOrder({"say: Selecione a impressora a tinta", "say: Tinta", "say: Imprime com papel deitado",
+  EXPECT_TRUE(heardInOrder({"say: Selecione a impressora a tinta", "say: Tinta", "say: Imprime com papel deitado? (S/N) ",
                             "say: Imprimindo em ", "say: Tinta", "say: Tamanho do papel (em pixels): ",
                             std::string("say: ") + kPortraitAt300, "say: Página enviada para a impressora.",
                             "say: Pontelix - Que deseja? "}))
@@ -127,10 +127,10 @@ TEST_F(PrintRun, EscInTheChooserPrintsNothingAndSaysNothing) {
   ASSERT_TRUE(addInkQueue("Tinta"));
   EXPECT_EQ(run("i<Esc><Esc>s", "p"), 0);
   EXPECT_TRUE(heardInOrder({"say: Selecione a impressora a tinta", "say: Pontelix - Que deseja? "}));
-  EXPECT_EQ(timesSaid("Imprime com papel deitado"), 0);
+  EXPECT_EQ(timesSaid("Imprime com papel deitado? (S/N) "), 0);
   // Esc at the paper's side cancels too (the empty page accepted with S first).
   EXPECT_EQ(run("i<Enter>s<Esc><Esc>s", "p"), 0);
-  EXPECT_TRUE(heardInOrder({"say: Imprime com papel deitado", "say: Cancelado", "say: Pontelix - Que deseja? "}))
+  EXPECT_TRUE(heardInOrder({"say: Imprime com papel deitado? (S/N) ", "say: Cancelado", "say: Pontelix - Que deseja? "}))
       << transcriptText();
   EXPECT_EQ(cups_.jobList(), "");
 }

@@ -7,11 +7,11 @@
 #include "output/embosser/embosser_pages.h"
 #include "project/project.h"
 
-void sayFindings(const PageCheck& check) {
+void sayFindings(const PageCheck& check, bool sayWhenStopped) {
   for (const std::string& finding : check.findings) {
     spkWriteLine(finding);
     if (conGetKeyPair().first == key::kEsc) {
-      sayMessage("PXCANC", 1);
+      if (sayWhenStopped) sayMessage("PXCANC", 1);
       return;
     }
   }
@@ -33,7 +33,7 @@ void reviewDrawing() {
     sayMessage("PXCHKOK", 1);
   } else {
     spkWriteLine(findingCountText(check) + " " + messageText("PXCHKNAV"));
-    sayFindings(check);
+    sayFindings(check, true);
   }
   spkWriteLine(check.summary);
   conWriteLine();

@@ -7,8 +7,9 @@
 // by one (Enter goes on, Esc stops), then the summary.
 void reviewDrawing();
 
-// Says the findings one by one, writing each on the screen; Enter goes on, Esc stops.
-void sayFindings(const PageCheck& check);
+// Says the findings one by one, writing each on the screen; any key goes on, Esc stops
+// (and says "Cancelado" when `sayWhenStopped`).
+void sayFindings(const PageCheck& check, bool sayWhenStopped);
 
 // "O desenho tem N avisos." as it is said.
 std::string findingCountText(const PageCheck& check);

@@ -28,8 +28,10 @@ void embossDrawing(bool testDrawing) {
     spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") +
                  std::to_string(sheet.lines) + messageText("PXPAGFIM"));
   };
-  sayOutcome(embossOnDevice(device, configuredEmbosserSheet(), proceed, sayPage,
-                            [testDrawing](Page& page) { drawProjectOrTestDrawing(page, testDrawing); }));
+  const Outcome embossed = embossOnDevice(device, configuredEmbosserSheet(), proceed, sayPage,
+                                          [testDrawing](Page& page) { drawProjectOrTestDrawing(page, testDrawing); });
+  sayOutcome(embossed);
+  if (embossed.ok) sayMessage("PXPAGENV", 2);
   conClear();
   setWindowTitle(projectFileName());
   conGoto(1, 3);

@@ -22,7 +22,9 @@ bool acceptPrintingDespiteFindings(bool testDrawing, const EmbosserSheet& sheet)
     const KeyPair pressed = conGetKeyPair();
     conWriteLine();
     if (pressed == KeyPair{0, key::kF9}) {
-      sayFindings(check);
+      // Esc leaves the list without a word: "Cancelado" there would sound as if the
+      // printing were given up, while the question is asked again.
+      sayFindings(check, false);
       continue;
     }
     const int answer = std::toupper(pressed.first);
