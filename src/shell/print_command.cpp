@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "output/checking/page_check.h"
 #include "output/embosser/emboss.h"
 #include "output/ink/ink_print.h"
 #include "output/printing/configured_printer.h"
@@ -17,7 +18,8 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Uso: pontelix print [--printer=NOME] [--mode=embosser|ink|tactile] [--landscape] [--test-drawing] [ROTEIRO]\n"
+    "Uso: pontelix print [--printer=NOME] [--mode=embosser|ink|tactile] [--landscape] [--no-check] [--test-drawing]\n"
+    "                    [ROTEIRO]\n"
     "     pontelix print --list\n"
     "  ROTEIRO     arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
     "  --printer   a impressora, como --list a escreve; sem ela, a que a op\xc3\xa7\xc3\xa3o C do programa\n"
@@ -26,11 +28,14 @@ constexpr char kUsage[] =
     "              (uma fila de driver braille do CUPS recebe BRF, na p\xc3\xa1gina dela), ou a\n"
     "              impressora a tinta com papel microcapsulado: o desenho t\xc3\xa1til em tamanho real\n"
     "  --landscape tinta ou t\xc3\xa1til: papel deitado\n"
+    "  --no-check  imprime sem conferir a p\xc3\xa1gina antes (sem ela, os avisos da confer\xc3\xaancia\n"
+    "              v\xc3\xa3o para a sa\xc3\xad" "da de erros, como em pontelix check, e o status \xc3\xa9 1)\n"
     "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
     "  --list      escreve as impressoras, uma por linha\n";
 constexpr char kUsageStatus[] =
     "Status: 0 trabalho aceito, nada na sa\xc3\xad" "da de erros; 1 algum problema do desenho foi escrito\n"
-    "        nela (erro de linha, figura, arquivo de dados) e o trabalho foi enviado;\n"
+    "        nela (aviso da confer\xc3\xaancia, erro de linha, figura, arquivo de dados) e o\n"
+    "        trabalho foi enviado;\n"
     "        2 uso errado, impressora desconhecida ou que recusa o trabalho\n";
 
 
@@ -63,6 +68,8 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
   const bool walked = walkBatchArguments(argc, argv, request, help, scripts, [&](int&, std::string_view arg, std::string& why) {
     if (arg == "--list") {
       request.list = true;
+    } else if (arg == "--no-check") {
+      request.check = false;
     } else if (arg.starts_with("--printer=")) {
       request.printer = arg.substr(10);
     } else if (arg.starts_with("--mode=")) {
@@ -140,11 +147,24 @@ int runPrintCommand(int argc, char** argv) {
     drawBatchDrawing(page, request.testDrawing, lines, told.reports());
     clean = told.reportCount() == before;
   };
+  // The page is checked as B and I check it, on the sheet the job will have; its
+  // findings are written before the job is opened, and the job goes all the same.
+  bool checkedClean = true;
+  const auto checkOn = [&](const EmbosserSheet& jobSheet) {
+    if (!request.check || request.testDrawing) return;
+    const PageCheck check = checkPage(lines, jobSheet);
+    for (const std::string& finding : check.findings) told.tell(Outcome{}.tellText(finding));
+    checkedClean = check.findings.empty();
+  };
   // The embosser's job is opened before the drawing, as option B opens it.
-  const auto proceed = [](const EmbosserSheet&) { return true; };
+  const auto proceed = [&](const EmbosserSheet& jobSheet) {
+    checkOn(jobSheet);
+    return true;
+  };
   const auto opened = [](const EmbosserSheet&) {};
+  if (request.ink) checkOn(sheet);
   const Outcome printed = request.ink ? printInInk(request, tactileLine, draw, told)
                                       : embossOnDevice(request.printer, sheet, proceed, opened, draw);
   if (!told.tell(printed)) return kBatchFailed;
-  return clean && !warned ? kBatchDone : kBatchReported;
+  return clean && checkedClean && !warned ? kBatchDone : kBatchReported;
 }

@@ -98,7 +98,8 @@ TEST_F(PrintCommand, TheInkPrinterGetsThePageAtItsResolution) {
 }
 
 // Whatever the drawing wrote to standard error makes status 1, on either printer, and the
-// job still goes with what was drawn; the printer's own answers do not count.
+// job still goes with what was drawn; the printer's own answers do not count. (The check
+// before the job is left out here: the next test has it.)
 TEST_F(PrintCommand, EveryDrawingProblemIsStatusOneAndTheJobStillGoes) {
   writeBytes(dir_.file("ruim.dat"), "1 1\n2 x\n");
   const struct {
@@ -113,11 +114,27 @@ TEST_F(PrintCommand, EveryDrawingProblemIsStatusOneAndTheJobStillGoes) {
   for (const auto& c : cases) {
     writeBytes(dir_.file("e.pxg"), std::string("PT 0 0\n") + c.line + "\n");
     for (const char* mode : {"--printer=Braille", "--printer=Tinta --mode=ink"}) {
-      const PrintResult run = pontelix(std::string("print ") + mode + " e.pxg");
+      const PrintResult run = pontelix(std::string("print --no-check ") + mode + " e.pxg");
       EXPECT_EQ(run.status, 1) << c.line << ' ' << mode;
       EXPECT_EQ(run.err, c.err) << mode;
       EXPECT_EQ(cups_.waitForJobs(++jobs).size(), jobs) << cups_.jobList();
     }
+  }
+}
+
+// The page is checked first, as B and I check it: its findings go to standard error
+// before the job, the status is 1 and the job still goes; --no-check prints without it.
+TEST_F(PrintCommand, TheCheckSaysItsFindingsAndTheJobStillGoes) {
+  writeBytes(dir_.file("c.pxg"), "RT -15 -10 -5 -10\r\nCI 14 0 8\r\n");
+  size_t jobs = 0;
+  for (const char* mode : {"--printer=Braille", "--printer=Tinta --mode=ink"}) {
+    PrintResult run = pontelix(std::string("print ") + mode + " c.pxg");
+    EXPECT_EQ(run.status, 1) << mode;
+    EXPECT_EQ(run.err, "Linha 1: CI 14 0 8: parte do c\xC3\xADrculo fica fora da p\xC3\xA1gina\n") << mode;
+    run = pontelix(std::string("print --no-check ") + mode + " c.pxg");
+    EXPECT_EQ(run.status, 0) << mode;
+    EXPECT_EQ(run.err, "") << mode;
+    EXPECT_EQ(cups_.waitForJobs(jobs += 2).size(), jobs) << cups_.jobList();
   }
 }
 
