@@ -148,11 +148,12 @@ class PageView {
     spkSay(text);
   }
 
-  // T: the dots joined to the one under the cursor, heard left to right.
+  // T: the dots joined to the one under the cursor, heard left to right; off a dot, that
+  // there is none.
   void traceFigure() {
     const std::vector<DotCursor> figure = figureSweep(page_, cursor_, kSweepDots);
     if (figure.empty()) {
-      spkClick();
+      spkSay(messageText("PXVVAZIO"));
       return;
     }
     for (const DotCursor& dot : figure) spkTone(dotPitch(dot.y, page_), kSweepToneMs);

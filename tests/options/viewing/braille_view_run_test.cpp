@@ -69,6 +69,10 @@ TEST_F(BrailleViewRun, TheCursorSoundsOnDotsAndSpaceSaysTheLineThatMadeThem) {
       << transcriptText();
   // x is no exploring key: it left the view, and the rest reached the menu.
   EXPECT_EQ(timesSaid("Op\xc3\xa7\xc3\xa3o inv\xc3\xa1lida"), 3);
+
+  // T off the dot says so.
+  ASSERT_EQ(run("V<Right>t<Esc>", "p.pxg"), 0);
+  EXPECT_EQ(timesSaid("vazio"), 1) << transcriptText();
 }
 
 TEST_F(BrailleViewRun, ALineErrorIsReportedOnceAndTheTestDrawingIsShownToo) {
