@@ -95,7 +95,8 @@ void ParagraphSession::blockCommand() {
 }
 
 void ParagraphSession::writeBlock() {
-  if (!block.valid(lines.size())) return spkClick();
+  if (!block.valid(lines.size()))
+    return spkSay("Nenhum bloco marcado: Control-B I marca o in\xed" "cio, Control-B F o fim.");
   const std::optional<std::string> name = askText("Arquivo a gravar: ");
   if (!name || name->empty() || !mayReplace(*name)) return spkClick();
   const auto paragraphs = ::joinParagraphs(lines, static_cast<size_t>(block.start),

@@ -186,7 +186,9 @@ TEST_F(ParagraphEditorTest, AHostileFileIsAReadErrorAndInsertsNothing) {
   }
   EXPECT_EQ(timesHeard("say: Erro de leitura, aperte enter"), 3);
   edit({"PT 1"}, "<Ctrl+B>G<Ctrl+B>l<Enter>");
-  EXPECT_EQ(timesHeard("click"), 2);  // no block to write; no name to read
+  // No block to write is said; no name to read clicks.
+  EXPECT_EQ(timesHeard("say: Nenhum bloco marcado: Control-B I marca o in\xc3\xad" "cio, Control-B F o fim."), 1);
+  EXPECT_EQ(timesHeard("click"), 1);
 }
 
 TEST_F(ParagraphEditorTest, ClipboardCopiesTheBlockAndPastesBelow) {
