@@ -56,7 +56,7 @@ bool askSettings(std::vector<std::string>& values, const SettingChoices& choices
   int field = 1;
   for (;;) {
     conGoto(1, top);
-    formBegin();
+    formBegin(EmptyValues::Said);
     addFields(values, choices);
     if (formRun(true, field) == key::kEsc) return false;
     const SettingProblem problem = checkSettings(values, choices);

@@ -78,8 +78,9 @@ TEST_F(ConfigureRun, BStartsOnThePrinterChosenInC) {
   ASSERT_EQ(jobs.size(), 1u) << cups.jobList();
   EXPECT_EQ(jobs[0].queue, "Braille");
   EXPECT_NE(readBytes(ini()).find("[PONTELIX]\r\nIMPBRAILLE=Braille\r\n"), std::string::npos);
-  // The list of B is heard from the configured printer on, never from the first.
-  EXPECT_TRUE(heardInOrder({"say: Configuração gravada.", "say: Selecione a impressora Braille", "say: Braille",
+  // The printer's field was empty, and said so; the list of B is heard from the
+  // configured printer on, never from the first.
+  EXPECT_TRUE(heardInOrder({"say: Impressora Braille", "say: vazio", "say: Configuração gravada.", "say: Selecione a impressora Braille", "say: Braille",
                             "say: Imprimindo em ", "say: Braille"}))
       << transcriptText();
   EXPECT_EQ(timesSaid("Alfa"), 1);

@@ -47,10 +47,11 @@ bool addField(std::string_view key, std::string_view label, std::string& variabl
 
 FormState& formState() { return gForm; }
 
-void formBegin() {
+void formBegin(EmptyValues empty) {
   gForm.fields.clear();
   gForm.topRow = conRow();
   gForm.scroll = 0;
+  gForm.empty = empty;
 }
 
 bool formAddField(std::string_view key, std::string_view label, std::string& variable, int width) {

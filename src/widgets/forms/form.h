@@ -3,6 +3,7 @@
 // one at a time, each announced by its recording or label and then its value. One form
 // at a time; it may open a menu (a field's choice list) while it runs. Texts are
 // Windows-1252.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,8 +31,12 @@ constexpr size_t kFormMaxValue = 255;
 // The label column; values start in the column after it.
 constexpr int formLabelWidth = 28;
 
+// Whether a field without a value says so ("vazio") after its label: in a form of
+// settings an empty field means something, in one that builds a command it is where
+// the user is to type.
+enum class EmptyValues : uint8_t { Silent, Said };
 // Starts a form whose first field goes on the cursor's row.
-void formBegin();
+void formBegin(EmptyValues empty = EmptyValues::Silent);
 // Appends a field editing `variable`, which must outlive formRun. A field beyond the
 // 200th is refused (false) and the form is left as it was.
 bool formAddField(std::string_view key, std::string_view label, std::string& variable, int width);

@@ -2,6 +2,7 @@
 // scrolling a form taller than the screen, and storing the values back.
 #include <algorithm>
 
+#include "messages/messages.h"
 #include "platform/console.h"
 #include "widgets/editing/editing.h"
 #include "widgets/forms/form_state.h"
@@ -30,7 +31,11 @@ PressedKey presentField(FormState& form, int n, bool editingShortcuts) {
   else
     spkSay(field.label);
   waitForSilence();
-  if (!field.value.empty()) spkSay(field.value);
+  if (!field.value.empty()) {
+    spkSay(field.value);
+  } else if (form.empty == EmptyValues::Said) {
+    spkSay(messageText("PXVVAZIO"));
+  }
 
   const int code = conEditLine(field.value, formLabelWidth + 1, row, editingShortcuts,
                                formVisibleWidth(field), field.width);

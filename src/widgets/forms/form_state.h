@@ -8,6 +8,7 @@ struct FormState {
   std::vector<TCampo> fields;  // field n is fields[n - 1]
   int topRow = 1;
   int scroll = 0;  // fields scrolled off above the top row
+  EmptyValues empty = EmptyValues::Silent;
 
   int count() const { return static_cast<int>(fields.size()); }
   int rowOf(int n) const { return topRow + n - scroll - 1; }
