@@ -44,7 +44,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXAPTF9", "Aperte F9 para ajuda"},
     {"PXCANC", "Cancelado"},
     {"PXSALVAR", "Quer salvar o arquivo (S/N)? "},
-    {"PXNOMGRF", "Informe o arquivo JPG ou PNG a gravar"},
+    {"PXNOMGRF", "Informe o arquivo a gravar: PNG, JPG, BMP ou SVG"},
     {"PXSOBRESC", "Arquivo j\xe1" " existe, sobrescreve? "},
     {"PXDIGCOM", "Digite o comando: "},
     {"PXCOM_DM", "DM - Definir dom\xed" "nio"},

@@ -46,7 +46,7 @@ void writeDrawingImage(const std::string& name) {
   const ImageFormat format = imageFormatForName(name);
   const int error = format == ImageFormat::None ? 0 : savePageImage(*page, cp1252ToUtf8(name), format);
   if (format == ImageFormat::None) {
-    sayMessage("PXNAOSV", 2);
+    sayNotSaved("o nome deve terminar em .png, .jpg, .jpeg, .bmp ou .svg");
   } else if (error != 0) {
     sayNotSaved(fileFailureReason(error));
   } else {

@@ -80,7 +80,7 @@ TEST_F(ViewingRun, TheFormatFollowsTheEndOfTheNameInAnyCase) {
   ASSERT_EQ(run("Ga.jpeg<Enter>q<Down><F1><Enter>Gb.Png<Enter><Esc>Gc.BMP<Enter><Enter>Gd.JpG<Enter><Enter>", "p.pxg"),
             0);
   EXPECT_EQ(timesSaid("OK."), 4);
-  EXPECT_TRUE(heardInOrder({"say: Informe o arquivo JPG ou PNG a gravar", "spell: a", "say: OK.",
+  EXPECT_TRUE(heardInOrder({"say: Informe o arquivo a gravar: PNG, JPG, BMP ou SVG", "spell: a", "say: OK.",
                             "say: Aperte enter...", "say: Pontelix - Que deseja? ", "spell: G"}));
   EXPECT_EQ(timesSaid("Pontelix - Que deseja? "), 5);
   EXPECT_EQ(timesSaid("Opção inválida"), 0);
@@ -108,6 +108,8 @@ TEST_F(ViewingRun, AnyOtherNameIsRefusedAndNothingIsWritten) {
   // An existing .gif is offered for replacement, as any file is, and then refused.
   ASSERT_EQ(run("Gvelho.gif<Enter>s<Enter>Ga<Enter><Enter>Gnovo.gif<Enter><Enter>", "p.pxg"), 0);
   EXPECT_EQ(timesSaid(kRefused), 3);
+  // Each time with the names that are taken.
+  EXPECT_EQ(timesSaid("Motivo: o nome deve terminar em .png, .jpg, .jpeg, .bmp ou .svg."), 3);
   EXPECT_EQ(timesSaid("OK."), 0);
   EXPECT_EQ(readBytes(dir_.file("velho.gif")), "GIF89a");
   EXPECT_FALSE(fs::exists(dir_.file("a")));
