@@ -18,11 +18,17 @@ bool rowHasDot(const EmbosserPage& page, int y) {
   return false;
 }
 
-int nearestRowWithDot(const EmbosserPage& page, int y, int step) {
-  for (int at = y + step; at >= 0 && at < pageDotHeight(page); at += step) {
-    if (rowHasDot(page, at)) return at;
+// The nearest row above (step -1) or below (step 1) that holds a dot, and on it the dot
+// nearest the column, the left one of two as near; the cursor as it was when there is none.
+DotCursor nearestDotOnNextRow(const EmbosserPage& page, DotCursor from, int step) {
+  for (int at = from.y + step; at >= 0 && at < pageDotHeight(page); at += step) {
+    if (!rowHasDot(page, at)) continue;
+    for (int distance = 0;; ++distance) {
+      if (pageDot(page, from.x - distance, at)) return {from.x - distance, at};
+      if (pageDot(page, from.x + distance, at)) return {from.x + distance, at};
+    }
   }
-  return y;
+  return from;
 }
 
 }  // namespace
@@ -50,8 +56,8 @@ PageMove moveDotCursor(DotCursor& cursor, int extendedKey, const EmbosserPage& p
     case key::kCtrlDown: to.y += 3; break;
     case key::kHome: to.x = 0; break;
     case key::kEnd: to.x = right; break;
-    case key::kPgUp: to.y = nearestRowWithDot(page, to.y, -1); break;
-    case key::kPgDn: to.y = nearestRowWithDot(page, to.y, 1); break;
+    case key::kPgUp: to = nearestDotOnNextRow(page, to, -1); break;
+    case key::kPgDn: to = nearestDotOnNextRow(page, to, 1); break;
     case key::kCtrlPgUp: to.x -= 2 * std::max(panCells, 1); break;
     case key::kCtrlPgDn: to.x += 2 * std::max(panCells, 1); break;
     case key::kCtrlHome: to = {0, 0}; break;

@@ -20,7 +20,8 @@ bool pageDot(const EmbosserPage& page, int x, int y);
 
 // Moves the cursor for one movement key (keys.h): the arrows a dot, Ctrl with an arrow a
 // cell (2 dots across, 3 down), Home and End to the row's first and last dot, PgUp and
-// PgDn to the nearest row above or below that holds a dot, Ctrl+PgUp and Ctrl+PgDn
+// PgDn to the nearest row above or below that holds a dot, onto its dot nearest the
+// cursor's column, Ctrl+PgUp and Ctrl+PgDn
 // `panCells` cells left or right (a braille display's width), Ctrl+Home and Ctrl+End to
 // the first dot of the page's top and bottom rows. AtTheEdge when it can not go there.
 PageMove moveDotCursor(DotCursor& cursor, int extendedKey, const EmbosserPage& page, int panCells);

@@ -40,15 +40,14 @@ TEST_F(BrailleViewRun, TheWindowFollowsTheCursorSaysWhereItIsAndBeepsAtTheEdges)
   ASSERT_EQ(run("V<Ctrl+Home><PgDn><Ctrl+PgDn><Ctrl+PgDn><Ctrl+Up><Esc>", "p.pxg"), 0);
   const std::vector<std::string> expected = {
       cells(40),            // line 1 as the view starts
-      cells(33, kDot1, 6),  // PgDn: line 23, the row of the point
+      cells(33, kDot1, 6),  // PgDn: line 23, on the point's dot
       cells(40),            // Ctrl+PgDn: cells 41 to 66, and blanks past the page
-      cells(40),            // Ctrl+PgDn: the last dot column, in the same window
-      cells(40),            // Ctrl+Up: line 22 from cell 41
+      cells(40),            // Ctrl+PgDn at the last dot column beeps; Ctrl+Up: line 22
   };
   EXPECT_EQ(displayed(), expected);
-  EXPECT_TRUE(heardInOrder({"spell: V", "say: Linha 1 de 44, coluna 1", "beep", "say: Linha 23 de 44, coluna 1",
-                            "click", "say: Linha 23 de 44, coluna 41", "click", "say: Linha 23 de 44, coluna 66",
-                            "click", "say: Linha 22 de 44, coluna 66", "click", "say: Pontelix - Que deseja? "}))
+  EXPECT_TRUE(heardInOrder({"spell: V", "say: Linha 1 de 44, coluna 1", "beep", "say: Linha 23 de 44, coluna 34",
+                            "tone: 765", "say: Linha 23 de 44, coluna 66", "click", "beep",
+                            "say: Linha 22 de 44, coluna 66", "click", "say: Pontelix - Que deseja? "}))
       << transcriptText();
   // The picture is still shown for a sighted helper, and Esc did not reach the menu.
   EXPECT_FALSE(readBytes(dir_.file("shown.png")).empty());

@@ -31,8 +31,9 @@ TEST(DotCursor, KeysMoveByDotsCellsRowsWithDotsAndPansAndStopAtTheEdges) {
       {{0, 0}, key::kRight, PageMove::Moved, {1, 0}},        {{0, 0}, key::kDown, PageMove::Moved, {0, 1}},
       {{0, 0}, key::kCtrlRight, PageMove::Moved, {2, 0}},    {{0, 0}, key::kCtrlDown, PageMove::Moved, {0, 3}},
       {{5, 7}, key::kEnd, PageMove::Moved, {131, 7}},        {{5, 7}, key::kHome, PageMove::Moved, {0, 7}},
-      {{5, 7}, key::kPgDn, PageMove::Moved, {5, 66}},        {{5, 66}, key::kPgDn, PageMove::Moved, {5, 92}},
-      {{5, 92}, key::kPgDn, PageMove::AtTheEdge, {5, 92}},   {{5, 92}, key::kPgUp, PageMove::Moved, {5, 66}},
+      // PgDn and PgUp land on the row's dot nearest the cursor's column.
+      {{5, 7}, key::kPgDn, PageMove::Moved, {66, 66}},       {{66, 66}, key::kPgDn, PageMove::Moved, {101, 92}},
+      {{101, 92}, key::kPgDn, PageMove::AtTheEdge, {101, 92}}, {{120, 92}, key::kPgUp, PageMove::Moved, {66, 66}},
       {{0, 0}, key::kCtrlPgDn, PageMove::Moved, {80, 0}},    {{120, 0}, key::kCtrlPgDn, PageMove::Moved, {131, 0}},
       {{5, 7}, key::kCtrlEnd, PageMove::Moved, {0, 131}},    {{5, 7}, key::kCtrlHome, PageMove::Moved, {0, 0}},
       {{131, 131}, key::kCtrlDown, PageMove::AtTheEdge, {131, 131}},
