@@ -88,12 +88,25 @@ void askWhatToDo(bool keepScreen) {
   conSetBackColour(0);
 }
 
+// The banner has covered the start-up's words: a user reading the screen learns below
+// the first prompt that nothing will be heard, until the first key.
+void showSilenceBelowPrompt() {
+  if (!soundIsMissing()) return;
+  const int column = conColumn(), row = conRow();
+  conGoto(1, row + 2);
+  conWrite(messageText("PXSEMSOM"));
+  conGoto(column, row);
+}
+
 }  // namespace
 
 void mainMenu() {
   bool keepScreen = false;
+  bool first = true;
   for (;;) {
     askWhatToDo(std::exchange(keepScreen, false));
+    if (first) showSilenceBelowPrompt();
+    first = false;
     const KeyPair pair = conGetKeyPair();
     conWriteLine();
     int code = pair.first;

@@ -33,7 +33,7 @@ bool answeredYes() { return askKey("SN") == 'S'; }
 // Without any sound device the user would wait for words that never come: said once on
 // the screen and on standard error, where a helper or a log sees it.
 void tellWhenSilent() {
-  if (conOptions().speech == SpeechChoice::None || audioAvailable()) return;
+  if (!soundIsMissing()) return;
   const std::string text = messageText("PXSEMSOM");
   conWriteLine(text);
   std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(text).c_str());
@@ -49,6 +49,8 @@ void tellUnreadConfiguration() {
 }
 
 }  // namespace
+
+bool soundIsMissing() { return conOptions().speech != SpeechChoice::None && !audioAvailable(); }
 
 bool startProgram() {
   showBanner();

@@ -11,6 +11,8 @@ int runInteractive(const std::vector<std::string>& args);
 // Banner, speech, greeting, the project's name and file. False when the user gave up
 // at the name (Esc): the main menu is then never shown.
 bool startProgram();
+// True when speech is wanted but no sound device answered: nothing will be heard.
+bool soundIsMissing();
 // Asks whether to end, and a second time when the project has unsaved changes. True:
 // end the program.
 bool confirmExit();

@@ -40,6 +40,11 @@ TEST_F(ProgramMenu, WithTheRealVoiceNoScriptKeyIsLost) {
     // Without a device it is said once, on standard error as well as on the screen.
     const bool silent = std::string(audio).ends_with("nenhum");
     EXPECT_EQ(readBytes(dir_.file("err.txt")).find("pontelix: Sem som: ") == 0, silent) << audio;
+    // and below the menu's first prompt, where the banner no longer covers it.
+    EXPECT_EQ(run("aula<Enter>"), 0) << audio;
+    const std::string shown = screen();
+    const size_t below = shown.find("Sem som: ");
+    EXPECT_EQ(below != std::string::npos && below > shown.find("Pontelix - Que deseja?"), silent) << audio << "\n" << shown;
   }
 }
 
