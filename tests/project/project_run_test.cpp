@@ -76,6 +76,10 @@ TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
   EXPECT_EQ(readBytes(dir_.file("ansi.pxg")), "TB 0 0 a\xe7\xe3o\r\n");
   EXPECT_EQ(readBytes(dir_.file("utf8.pxg")), "TB 0 0 ação\r\n");
   EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
+  // A file of plain ASCII given an accented label is written as UTF-8.
+  writeBytes(dir_.file("ascii.pxg"), "PT 1 1\n");
+  EXPECT_EQ(run("ptb0 0<Enter>ação<Esc><Esc>" + kSaveAndEnd, "ascii.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("ascii.pxg")), "PT 1 1\r\nTB 0 0 ação\r\n");
 
   // A byte-order mark is kept, and kept out of the first command.
   writeBytes(dir_.file("marca.pxg"), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");

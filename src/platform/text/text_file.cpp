@@ -16,13 +16,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
-bool hasNonAscii(std::string_view bytes) {
-  for (unsigned char c : bytes) {
-    if (c >= 0x80) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::vector<std::string> splitTextLines(std::string_view text) {
@@ -50,7 +43,7 @@ ProjectText decodeProjectText(std::string_view bytes) {
   if (bytes.starts_with(kByteOrderMark) && isValidUtf8(bytes)) {
     bytes.remove_prefix(kByteOrderMark.size());
     text.encoding = ProjectEncoding::Utf8WithMark;
-  } else if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
+  } else if (isValidUtf8(bytes)) {
     text.encoding = ProjectEncoding::Utf8;
   }
   if (text.encoding != ProjectEncoding::Windows1252) {

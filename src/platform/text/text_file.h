@@ -14,8 +14,9 @@
 #include <vector>
 
 // How a project file's bytes stand for its text. A file is Windows-1252 unless it is
-// well-formed UTF-8 with at least one character beyond ASCII, as Linux editors write it;
-// such a file is saved back as UTF-8 so that the editor that wrote it can still read it.
+// well-formed UTF-8, as Linux editors write it (pure ASCII is well-formed UTF-8 too);
+// such a file is saved back as UTF-8 so that the editor that wrote it can still read it,
+// also once an accented label has been added to it.
 // A well-formed UTF-8 file that begins with the byte-order mark, as Windows editors
 // write it, is UTF-8 even when all its text is ASCII, and keeps the mark.
 enum class ProjectEncoding { Windows1252, Utf8, Utf8WithMark };

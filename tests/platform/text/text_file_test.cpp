@@ -49,7 +49,7 @@ TEST(ProjectText, NulEndsTheText) {
   EXPECT_FALSE(decodeProjectText("PT 1 1\r\n").cutAtNul);
 }
 
-TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {
+TEST(ProjectText, Windows1252UnlessUtf8) {
   ProjectText ansi = decodeProjectText("TB 0 0 a\xe7\xe3o\r\n");
   EXPECT_EQ(ansi.encoding, ProjectEncoding::Windows1252);
   EXPECT_THAT(ansi.lines, ElementsAre("TB 0 0 a\xe7\xe3o"));
@@ -64,7 +64,8 @@ TEST(ProjectText, Windows1252UnlessUtf8BeyondAscii) {
   EXPECT_TRUE(math.replacedCharacters);
   EXPECT_THAT(math.lines, ElementsAre("TX 0 0 x ? 2"));
 
-  EXPECT_EQ(decodeProjectText("PT 1 1\n").encoding, ProjectEncoding::Windows1252);
+  // Pure ASCII is UTF-8 too, so that an accented label added to it is saved as UTF-8.
+  EXPECT_EQ(decodeProjectText("PT 1 1\n").encoding, ProjectEncoding::Utf8);
   // A Windows-1252 text that happens to hold a valid two-byte sequence stays one: only
   // a whole valid file is taken as UTF-8.
   EXPECT_EQ(decodeProjectText("\xc3\xa7 \xe7").encoding, ProjectEncoding::Windows1252);
