@@ -84,7 +84,7 @@ std::string commandLineHelp() {
          "  pontelix [OP\xc3\x87\xc3\x95""ES] [PROJETO]   programa interativo (PROJETO: arquivo .pxg)\n"
          "  pontelix render [OP\xc3\x87\xc3\x95""ES] ROTEIRO -o SAIDA\n"
          "                                 desenha o roteiro em .bmp, .png, .jpg, .brf, .txt,\n"
-         "                                 .pef ou .pdf,\n"
+         "                                 .pef, .pdf ou .svg,\n"
          "                                 sem falar (op\xc3\xa7\xc3\xb5""es: pontelix render --help)\n"
          "  pontelix print [--printer=NOME] [OP\xc3\x87\xc3\x95""ES] [ROTEIRO]\n"
          "                                 imprime o roteiro no impressor braille ou na\n"
