@@ -66,7 +66,8 @@ constexpr double kPxPerMmAt300 = 300 / 25.4;
 int px(double mm) { return static_cast<int>(mm * kPxPerMmAt300); }
 
 TEST_F(TactileRender, LinesAndBrailleHaveTheirTactileSizesInPureBlackAndWhite) {
-  // On A4 the drawing is 210 mm square: -20..20 spans it, 1 unit is 5,25 mm.
+  // On A4 the drawing is 190 mm square, 10 mm from every edge: -20..20 spans it across, 1
+  // unit is 4,75 mm; -15..15 down, 1 unit is 6,33 mm.
   write("p.pxg", "RT -20 0 20 0\nTB -10 10 ll\n");
   for (const auto& [option, mm] : {std::pair{"", 1.0}, {"--line-width=0,5", 0.5}, {"--line-width=2", 2.0}}) {
     ASSERT_EQ(render(std::string(option) + " --mode=tactile p.pxg -o p.pdf").status, 0) << option;
@@ -78,14 +79,19 @@ TEST_F(TactileRender, LinesAndBrailleHaveTheirTactileSizesInPureBlackAndWhite) {
     EXPECT_NEAR(line[0].second / kPxPerMmAt300, 105, 0.2) << option;
     EXPECT_TRUE(std::all_of(r.grey.begin(), r.grey.end(), [](std::uint8_t g) { return g == 0 || g == 255; })) << option;
   }
-  // "l" is dots 1-2-3: three dots down the left column of each cell.
   const Raster r = pdfRaster("p.pdf", 300);
-  const auto down = runs(r, false, px(52.55));
+  // The axis keeps 10 mm of paper at either end.
+  const auto axis = runs(r, true, px(105));
+  ASSERT_EQ(axis.size(), 1u);
+  EXPECT_NEAR(axis[0].first / kPxPerMmAt300, 190, 0.5);
+  EXPECT_NEAR(axis[0].second / kPxPerMmAt300, 105, 0.5);
+  // "l" is dots 1-2-3: three dots down the left column of each cell.
+  const auto down = runs(r, false, px(57.55));
   ASSERT_EQ(down.size(), 4u);  // the three dots, then the line
   EXPECT_NEAR((down[1].second - down[0].second) / kPxPerMmAt300, 2.5, 0.1);
   EXPECT_NEAR((down[2].second - down[1].second) / kPxPerMmAt300, 2.5, 0.1);
   EXPECT_NEAR(down[0].first / kPxPerMmAt300, 1.5, 0.1);
-  const auto across = runs(r, true, px(35.05));
+  const auto across = runs(r, true, px(41.72));
   ASSERT_EQ(across.size(), 2u);
   EXPECT_NEAR((across[1].second - across[0].second) / kPxPerMmAt300, 6, 0.1);
 }

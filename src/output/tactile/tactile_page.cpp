@@ -1,5 +1,7 @@
 #include "output/tactile/tactile_page.h"
 
+#include <algorithm>
+
 #include "output/device/device_page.h"
 #include "render/figures.h"
 #include "render/page.h"
@@ -8,6 +10,9 @@
 PrintableDots tactileArea(const InkPage& oriented) {
   InkPage page = oriented;
   page.dpi = 25.4 * kVectorUnitsPerMm;  // one dot per unit
+  // Paper to the edge would cut what touches it, a Braille dot by half: every side keeps
+  // at least kTactileMargin, the printer's own margin where it is wider.
+  for (int32_t* margin : {&page.left, &page.right, &page.top, &page.bottom}) *margin = std::max(*margin, kTactileMargin);
   return printableDots(page);
 }
 

@@ -11,8 +11,12 @@
 #include "output/ink/ink_page.h"
 #include "render/page.h"
 
+// The least paper left around the tactile drawing on every side, in hundredths of a
+// millimetre: 10 mm.
+constexpr int32_t kTactileMargin = 1000;
+
 // The printable area of the oriented page in tenths of a millimetre, the vector
-// canvas's units.
+// canvas's units, with at least kTactileMargin on every side.
 PrintableDots tactileArea(const InkPage& oriented);
 
 // The tactile page for the paper, its lines `tactileLine` tenths of a millimetre wide;
