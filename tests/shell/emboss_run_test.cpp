@@ -58,9 +58,9 @@ TEST_F(EmbossRun, FindingsAreAskedAboutBeforeTheJobAndOnlyYesPrints) {
   writeBytes(dir_.file("figura.pxg"), "PT 0 0\r\nXX 1 2\r\nPT 5 5\r\n");
   EXPECT_EQ(run("b<Enter><F9><Enter>n<Esc>s", "figura.pxg"), 0);
   EXPECT_TRUE(heardInOrder({"say: O desenho tem 1 aviso.",
-                            "say: Linha 1: XX 1 2: comando ou número errado; o desenho para aqui",
+                            "say: Linha 1: comando ou número errado; o desenho para aqui: XX 1 2",
                             "say: Imprime assim mesmo? (S/N)",
-                            "say: Linha 1: XX 1 2: comando ou número errado; o desenho para aqui",
+                            "say: Linha 1: comando ou número errado; o desenho para aqui: XX 1 2",
                             "say: Imprime assim mesmo? (S/N)", "say: Cancelado"}))
       << transcriptText();
   EXPECT_EQ(timesSaid("Impressora ok. Iniciando impress\xc3\xa3o."), 0);

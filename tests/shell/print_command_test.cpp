@@ -130,7 +130,7 @@ TEST_F(PrintCommand, TheCheckSaysItsFindingsAndTheJobStillGoes) {
   for (const char* mode : {"--printer=Braille", "--printer=Tinta --mode=ink"}) {
     PrintResult run = pontelix(std::string("print ") + mode + " c.pxg");
     EXPECT_EQ(run.status, 1) << mode;
-    EXPECT_EQ(run.err, "Linha 1: CI 14 0 8: parte do c\xC3\xADrculo fica fora da p\xC3\xA1gina\n") << mode;
+    EXPECT_EQ(run.err, "Linha 1: parte do c\xC3\xADrculo fica fora da p\xC3\xA1gina: CI 14 0 8\n") << mode;
     run = pontelix(std::string("print --no-check ") + mode + " c.pxg");
     EXPECT_EQ(run.status, 0) << mode;
     EXPECT_EQ(run.err, "") << mode;

@@ -289,7 +289,7 @@ TEST_F(RenderCommand, CheckWritesTheFindingsAndTheStatusSaysWhetherAny) {
                        "linhas por 66 celas.\n");
   const ProcessResult found = render("--embosser-page=A4 -", "CI 0 0 5\nCI 0 0 30\n", {}, "check");
   EXPECT_EQ(found.status, 1) << found.err;
-  EXPECT_EQ(found.out.substr(0, found.out.find('\n')), "Linha 1: CI 0 0 30: o c\xc3\xadrculo fica todo fora da p\xc3\xa1gina");
+  EXPECT_EQ(found.out.substr(0, found.out.find('\n')), "Linha 1: o c\xc3\xadrculo fica todo fora da p\xc3\xa1gina: CI 0 0 30");
   EXPECT_NE(found.out.find("de uma p\xc3\xa1gina de 28 linhas por 32 celas."), std::string::npos) << found.out;
   const ProcessResult usage = render("--test-drawing", "", {}, "check");
   EXPECT_EQ(usage.status, 2);

@@ -20,6 +20,9 @@
 
 namespace {
 
+// A finding shows at most this many characters of its line.
+constexpr size_t kShownFindingLine = 60;
+
 // Dots of two lines side by side along this many read as one line.
 constexpr int kTouchingRun = 3;
 
@@ -109,9 +112,15 @@ class Checker {
     return x >= -slack && y >= -slack && x < pageWidth_ + slack && y < pageHeight_ + slack;
   }
 
+  // What was found comes first; the line follows, cut as a line error cuts it, so that a
+  // long label is not heard in full before the finding.
   void say(int lineIndex, const std::string& what) {
     const std::string& line = lineIndex >= 0 && lineIndex < static_cast<int>(lines_.size()) ? lines_[lineIndex] : "";
-    findings_.emplace_back(lineIndex, "Linha " + std::to_string(lineIndex) + ": " + line + ": " + what);
+    findings_.emplace_back(lineIndex, "Linha " + std::to_string(lineIndex) + ": " + what + ": " + shownLine(line));
+  }
+
+  static std::string shownLine(const std::string& line) {
+    return line.size() > kShownFindingLine ? line.substr(0, kShownFindingLine) + "..." : line;
   }
 
   void endLine(int lineIndex) {
@@ -193,7 +202,7 @@ class Checker {
     for (const auto& [pair, count] : touching) {
       if (count < kTouchingRun || crosses(pair.first, pair.second) || longestContact(pair.first, pair.second) < kTouchingRun)
         continue;
-      say(pair.first, "encosta na linha " + std::to_string(pair.second) + " (" + lines_[pair.second] +
+      say(pair.first, "encosta na linha " + std::to_string(pair.second) + " (" + shownLine(lines_[pair.second]) +
                           ") sem cruzar; as duas v\xe3o parecer uma s\xf3");
     }
   }
