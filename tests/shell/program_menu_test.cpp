@@ -210,8 +210,8 @@ TEST_F(ProgramMenu, RSaysTheFindingsOneByOneUntilEscThenTheSummary) {
                             "say: O desenho tem 2 avisos. Enter passa ao seguinte, Esc para.",
                             "say: Linha 0: o círculo fica todo fora da página: CI 0 0 30",
                             "say: Linha 1: o ponto não desenha nada na página: PT 100 100", "say: Cancelado",
-                            "say: 1 linha desenhou; o desenho ocupa as linhas 15 a 30, celas 25 a 41, de uma página "
-                            "de 44 linhas por 66 celas.",
+                            "say: 1 linha desenhou; o desenho ocupa as fileiras 15 a 30, celas 25 a 41, de uma página "
+                            "de 44 fileiras por 66 celas.",
                             "say: Linha 1: o ponto não desenha nada na página: PT 100 100", kPrompt}))
       << transcriptText();
 }

@@ -285,12 +285,12 @@ TEST_F(RenderCommand, TextoPageIsPlainBrfWithTheCellsOfTheBitmap) {
 TEST_F(RenderCommand, CheckWritesTheFindingsAndTheStatusSaysWhetherAny) {
   const ProcessResult clean = render("-", "CI 0 0 5\n", {}, "check");
   EXPECT_EQ(clean.status, 0) << clean.err;
-  EXPECT_EQ(clean.out, "1 linha desenhou; o desenho ocupa as linhas 15 a 30, celas 25 a 41, de uma p\xc3\xa1gina de 44 "
-                       "linhas por 66 celas.\n");
+  EXPECT_EQ(clean.out, "1 linha desenhou; o desenho ocupa as fileiras 15 a 30, celas 25 a 41, de uma p\xc3\xa1gina de 44 "
+                       "fileiras por 66 celas.\n");
   const ProcessResult found = render("--embosser-page=A4 -", "CI 0 0 5\nCI 0 0 30\n", {}, "check");
   EXPECT_EQ(found.status, 1) << found.err;
   EXPECT_EQ(found.out.substr(0, found.out.find('\n')), "Linha 1: o c\xc3\xadrculo fica todo fora da p\xc3\xa1gina: CI 0 0 30");
-  EXPECT_NE(found.out.find("de uma p\xc3\xa1gina de 28 linhas por 32 celas."), std::string::npos) << found.out;
+  EXPECT_NE(found.out.find("de uma p\xc3\xa1gina de 28 fileiras por 32 celas."), std::string::npos) << found.out;
   const ProcessResult usage = render("--test-drawing", "", {}, "check");
   EXPECT_EQ(usage.status, 2);
   EXPECT_EQ(usage.out, "");

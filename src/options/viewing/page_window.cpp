@@ -12,6 +12,7 @@ std::vector<unsigned char> pageWindowCells(const PageWindow& window, const Embos
 }
 
 std::string pageWindowPosition(const PageWindow& window, const EmbosserPage& page) {
-  return "Linha " + std::to_string(window.line + 1) + " de " + std::to_string(page.lines) + ", coluna " +
+  // "Fileira", not "Linha": a line is a command line of the script, counted from 0.
+  return "Fileira " + std::to_string(window.line + 1) + " de " + std::to_string(page.lines) + ", coluna " +
          std::to_string(window.column + 1);
 }

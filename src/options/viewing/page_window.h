@@ -17,5 +17,5 @@ enum class PageMove { Moved, AtTheEdge, NotAMove };
 // The cells under the window, row by row, width x height of them (blank off the page).
 std::vector<unsigned char> pageWindowCells(const PageWindow& window, const EmbosserPage& page);
 
-// Where the window stands, as it is said: "Linha 12 de 44, coluna 1".
+// Where the window stands, as it is said: "Fileira 12 de 44, coluna 1".
 std::string pageWindowPosition(const PageWindow& window, const EmbosserPage& page);

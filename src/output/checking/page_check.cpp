@@ -281,10 +281,10 @@ class Checker {
       findings.push_back("A p\xe1gina est\xe1 vazia.");
       return "Nenhuma linha desenhou na p\xe1gina.";
     }
-    return std::to_string(drew) + (drew == 1 ? " linha desenhou" : " linhas desenharam") + "; o desenho ocupa as linhas " +
+    return std::to_string(drew) + (drew == 1 ? " linha desenhou" : " linhas desenharam") + "; o desenho ocupa as fileiras " +
            std::to_string(firstRow / 3 + 1) + " a " + std::to_string(lastRow / 3 + 1) + ", celas " +
            std::to_string(firstColumn / 2 + 1) + " a " + std::to_string(lastColumn / 2 + 1) + ", de uma p\xe1gina de " +
-           std::to_string(pageHeight_ / 3) + " linhas por " + std::to_string(pageWidth_ / 2) + " celas.";
+           std::to_string(pageHeight_ / 3) + " fileiras por " + std::to_string(pageWidth_ / 2) + " celas.";
   }
 
   const std::vector<std::string>& lines_;

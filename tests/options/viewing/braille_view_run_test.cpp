@@ -45,9 +45,9 @@ TEST_F(BrailleViewRun, TheWindowFollowsTheCursorSaysWhereItIsAndBeepsAtTheEdges)
       cells(40),            // Ctrl+PgDn at the last dot column beeps; Ctrl+Up: line 22
   };
   EXPECT_EQ(displayed(), expected);
-  EXPECT_TRUE(heardInOrder({"spell: V", "say: Linha 1 de 44, coluna 1", "beep", "say: Linha 23 de 44, coluna 34",
-                            "tone: 765", "say: Linha 23 de 44, coluna 66", "click", "beep",
-                            "say: Linha 22 de 44, coluna 66", "click", "say: Pontelix - Que deseja? "}))
+  EXPECT_TRUE(heardInOrder({"spell: V", "say: Fileira 1 de 44, coluna 1", "beep", "say: Fileira 23 de 44, coluna 34",
+                            "tone: 765", "say: Fileira 23 de 44, coluna 66", "click", "beep",
+                            "say: Fileira 22 de 44, coluna 66", "click", "say: Pontelix - Que deseja? "}))
       << transcriptText();
   // The picture is still shown for a sighted helper, and Esc did not reach the menu.
   EXPECT_FALSE(readBytes(dir_.file("shown.png")).empty());
@@ -61,9 +61,9 @@ TEST_F(BrailleViewRun, TheCursorSoundsOnDotsAndSpaceSaysTheLineThatMadeThem) {
   ASSERT_EQ(run("V tx<Right> <Left><Esc>", "p.pxg"), 0);
   EXPECT_TRUE(heardInOrder({"spell: V", "say: Setas exploram a página ponto a ponto, Control com setas cela a cela; "
                             "Espaço diz o ponto, T percorre a figura, Esc sai.",
-                            "say: 1 linha desenhou; o desenho ocupa as linhas 1 a 1, celas 1 a 1, de uma página de 44 "
-                            "linhas por 66 celas.",
-                            "say: Linha 1 de 44, coluna 1", "say: x -20; y 15. Linha 1: PT -20 15", "tone: 1320",
+                            "say: 1 linha desenhou; o desenho ocupa as fileiras 1 a 1, celas 1 a 1, de uma página de 44 "
+                            "fileiras por 66 celas.",
+                            "say: Fileira 1 de 44, coluna 1", "say: x -20; y 15. Linha 1: PT -20 15", "tone: 1320",
                             "say: Pontelix - Que deseja? "}))
       << transcriptText();
   // x is no exploring key: it left the view, and the rest reached the menu.
@@ -82,7 +82,7 @@ TEST_F(BrailleViewRun, ALineErrorIsReportedOnceAndTheTestDrawingIsShownToo) {
   ASSERT_EQ(rows.size(), 3u);  // the blank page, then the test drawing's first and last lines
   EXPECT_EQ(rows[0], cells(40));
   EXPECT_NE(rows[1], cells(40));
-  EXPECT_TRUE(heardInOrder({"say: Linha 1 de 44, coluna 1", "say: Linha 44 de 44, coluna 1"}));
+  EXPECT_TRUE(heardInOrder({"say: Fileira 1 de 44, coluna 1", "say: Fileira 44 de 44, coluna 1"}));
   EXPECT_EQ(timesSaid("Opção inválida"), 0);  // F1 and x ended the views
 }
 

@@ -79,7 +79,7 @@ TEST(PageWindow, CellsUnderTheWindowAndItsPosition) {
   ASSERT_EQ(cells.size(), 40u);
   EXPECT_EQ(cells[10], 1u);  // cell 50 seen from column 40
   EXPECT_EQ(cells[26], 0u);  // beyond the page's 66 cells
-  EXPECT_EQ(pageWindowPosition(window, page), "Linha 31 de 44, coluna 41");
+  EXPECT_EQ(pageWindowPosition(window, page), "Fileira 31 de 44, coluna 41");
 }
 
 }  // namespace

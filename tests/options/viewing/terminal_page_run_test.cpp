@@ -149,9 +149,9 @@ TEST_F(PageRun, TheTerminalShowsTheEmbosserPageAndScrollsIt) {
   EXPECT_TRUE(terminalShowsPageFrom(0, 25));
   ASSERT_TRUE(tmux(program_, "send-keys -t px C-End"));
   EXPECT_TRUE(terminalShowsPageFrom(19, 25));  // the last 25 lines
-  EXPECT_TRUE(heard("say: Linha 44 de 44, coluna 1"));
+  EXPECT_TRUE(heard("say: Fileira 44 de 44, coluna 1"));
   ASSERT_TRUE(tmux(program_, "send-keys -t px C-Up"));
-  EXPECT_TRUE(heard("say: Linha 43 de 44, coluna 1"));
+  EXPECT_TRUE(heard("say: Fileira 43 de 44, coluna 1"));
   EXPECT_TRUE(terminalShowsPageFrom(19, 25));
   ASSERT_TRUE(tmux(program_, "send-keys -t px C-Home"));
   EXPECT_TRUE(terminalShowsPageFrom(0, 25));
@@ -174,13 +174,13 @@ TEST_F(PageRun, ARealBrailleDisplayShowsThePagePansAndIsGivenBack) {
   startProgram(80, 25, "BRLAPI_HOST=" + host + " BRLAPI_AUTH=none");
   ASSERT_TRUE(tmux(program_, "send-keys -t px C-v"));
   EXPECT_TRUE(displayShows(cellsOf(page_[0], 0, 40))) << displayRow();
-  EXPECT_TRUE(heard("say: Linha 1 de 44, coluna 1"));
+  EXPECT_TRUE(heard("say: Fileira 1 de 44, coluna 1"));
   // The display's own keys: Right pans a display's width, Down goes a line down.
   ASSERT_TRUE(tmux(displaySocket, "send-keys -t px Right"));
   EXPECT_TRUE(displayShows(cellsOf(page_[0], 40, 40))) << displayRow();
   ASSERT_TRUE(tmux(displaySocket, "send-keys -t px Down"));
   EXPECT_TRUE(displayShows(cellsOf(page_[1], 40, 40))) << displayRow();
-  EXPECT_TRUE(heard("say: Linha 2 de 44, coluna 41"));
+  EXPECT_TRUE(heard("say: Fileira 2 de 44, coluna 41"));
   // And the keyboard's: Ctrl+End to the last line.
   ASSERT_TRUE(tmux(program_, "send-keys -t px C-End"));
   EXPECT_TRUE(displayShows(cellsOf(page_[43], 0, 40))) << displayRow();
@@ -219,7 +219,7 @@ TEST_F(PageRun, AThreeRowDisplayShowsThreeLinesOfThePage) {
   EXPECT_TRUE(showsFrom(0));
   // The window goes down only when the cursor leaves its three lines.
   ASSERT_TRUE(tmux(program_, "send-keys -t px C-Down C-Down C-Down"));
-  EXPECT_TRUE(heard("say: Linha 4 de 44, coluna 1"));
+  EXPECT_TRUE(heard("say: Fileira 4 de 44, coluna 1"));
   EXPECT_TRUE(showsFrom(1));
 }
 

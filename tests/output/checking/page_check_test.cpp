@@ -89,7 +89,7 @@ TEST(PageCheck, TheExamplesAreCleanButForTheHistogramsAxis) {
     if (found != expected.end()) {
       EXPECT_EQ(check.findings[0].substr(0, found->second.size()), found->second);
     }
-    EXPECT_NE(check.summary.find(" desenharam; o desenho ocupa as linhas "), std::string::npos) << check.summary;
+    EXPECT_NE(check.summary.find(" desenharam; o desenho ocupa as fileiras "), std::string::npos) << check.summary;
     std::vector<bool> checked;
     for (const int line : check.dotLines) checked.push_back(line >= 0);
     EXPECT_EQ(checked, embossedDots(entry.path())) << entry.path();
