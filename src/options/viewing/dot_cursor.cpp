@@ -80,7 +80,8 @@ int dotPitch(int y, const EmbosserPage& page) {
   return kLowPitch + (kHighPitch - kLowPitch) * (rows - std::clamp(y, 0, rows)) / rows;
 }
 
-std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, size_t limit) {
+std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, size_t limit,
+                                   const DotFilter& sameFigure) {
   std::vector<DotCursor> figure;
   if (!pageDot(page, start.x, start.y)) return figure;
   const int width = pageDotWidth(page);
@@ -95,6 +96,7 @@ std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, si
       for (int dx = -1; dx <= 1; ++dx) {
         const DotCursor next{at.x + dx, at.y + dy};
         if (!pageDot(page, next.x, next.y) || seen[static_cast<size_t>(next.y) * width + next.x]) continue;
+        if (sameFigure && !sameFigure(next)) continue;
         seen[static_cast<size_t>(next.y) * width + next.x] = true;
         stack.push_back(next);
       }

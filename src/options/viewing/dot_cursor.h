@@ -1,6 +1,7 @@
 #pragma once
 // The page explored by ear: a cursor on the embosser page's dots, the keys that move it,
 // the pitch that tells where a dot is, and the figure under the cursor as a sweep.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,11 @@ int dotPitch(int y, const EmbosserPage& page);
 
 // The dots joined to the one under the cursor (each touching the next, diagonals too),
 // left to right and top to bottom in each column; empty when there is no dot there. At
-// most `limit` dots.
-std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, size_t limit);
+// most `limit` dots. When `sameFigure` is given, only the dots it takes join: those of
+// the start dot's figure, not every figure that touches it.
+using DotFilter = std::function<bool(DotCursor dot)>;
+std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, size_t limit,
+                                   const DotFilter& sameFigure = {});
 
 // The user's coordinates of a dot, as they are said: "x 2,5; y -1" (Windows-1252).
 std::string userCoordinatesText(double x, double y);

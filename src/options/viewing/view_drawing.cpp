@@ -140,18 +140,26 @@ class PageView {
     std::string text;
     if (check_.ran && check_.scaleX != 0 && check_.scaleY != 0)
       text = userCoordinatesText((cursor_.x - check_.offsetX) / check_.scaleX, (cursor_.y - check_.offsetY) / check_.scaleY) + ". ";
-    const size_t at = static_cast<size_t>(cursor_.y) * check_.width + cursor_.x;
-    const int line = at < check_.dotLines.size() && cursor_.x < check_.width ? check_.dotLines[at] : -1;
+    const int line = lineOfDot(cursor_);
     if (!pageDot(page_, cursor_.x, cursor_.y)) text += messageText("PXVVAZIO");
     else if (line >= 0) text += "Linha " + std::to_string(line) + ": " + commandLines()[static_cast<size_t>(line)];
     else text += messageText("PXVPONTO");
     spkSay(text);
   }
 
-  // T: the dots joined to the one under the cursor, heard left to right; off a dot, that
-  // there is none.
+  // The command line that inked the dot last, or -1 (off the page, or no check).
+  int lineOfDot(DotCursor dot) const {
+    if (dot.x < 0 || dot.y < 0 || dot.x >= check_.width || dot.y >= check_.height) return -1;
+    return check_.dotLines[static_cast<size_t>(dot.y) * check_.width + dot.x];
+  }
+
+  // T: the dots of the figure under the cursor, heard left to right: those its command
+  // line made, where the check knows them (an axis the curve touches is not swept with
+  // it), else all the dots joined to it; off a dot, that there is none.
   void traceFigure() {
-    const std::vector<DotCursor> figure = figureSweep(page_, cursor_, kSweepDots);
+    const int line = lineOfDot(cursor_);
+    const DotFilter sameLine = [this, line](DotCursor dot) { return lineOfDot(dot) == line; };
+    const std::vector<DotCursor> figure = figureSweep(page_, cursor_, kSweepDots, line >= 0 ? sameLine : DotFilter{});
     if (figure.empty()) {
       spkSay(messageText("PXVVAZIO"));
       return;

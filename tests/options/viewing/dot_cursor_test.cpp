@@ -59,6 +59,9 @@ TEST(DotCursor, AFigureIsSweptLeftToRightAndStopsAtItsGaps) {
   EXPECT_EQ(figureSweep(page, {10, 0}, 100), (std::vector<DotCursor>{{10, 0}}));
   EXPECT_TRUE(figureSweep(page, {4, 4}, 100).empty());
   EXPECT_EQ(figureSweep(page, {0, 0}, 2).size(), 2u);
+  // Only the start's figure, when a filter tells which dots are its own.
+  const DotFilter notTheLast = [](DotCursor dot) { return dot != DotCursor{2, 2}; };
+  EXPECT_EQ(figureSweep(page, {0, 0}, 100, notTheLast), (std::vector<DotCursor>{{0, 0}, {1, 1}}));
 }
 
 TEST(DotCursor, AnEmptyPageKeepsTheCursorAndCoordinatesAreSaidShort) {
