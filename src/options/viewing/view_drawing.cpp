@@ -87,6 +87,9 @@ class PageView {
     for (;;) {
       int extended = 0;
       const int typed = readWholeKey(extended);
+      // A new key silences what is still being said, so that the move's sound comes at
+      // once and positions do not pile up behind each other.
+      spkStop();
       if (typed == ' ') {
         describeDot();
       } else if (typed == 'T' || typed == 't') {
