@@ -95,7 +95,9 @@ void commandGrid(CommandRun& run) {
 void commandPoint(CommandRun& run) {
   if (usesDataPoints(run.state)) {
     const DataPointList& data = dataPoints();
-    for (int i = 0; i < data.count && run.page.fault == RenderFault::None; ++i) drawPoint(run.page, data.x[i], data.y[i]);
+    for (int i = 0; i < data.count && run.page.fault == RenderFault::None; ++i) {
+      if (!data.bad[i]) drawPoint(run.page, data.x[i], data.y[i]);
+    }
     return;
   }
   if (const auto p = readPoint(run.state)) drawPoint(run.page, p->x, p->y);
@@ -110,8 +112,9 @@ void commandRotatedRectangle(CommandRun& run) {
 void commandPolyline(CommandRun& run) {
   if (usesDataPoints(run.state)) {
     const DataPointList& data = dataPoints();
+    // A bad place breaks the polyline: no segment goes to it or from it.
     for (int i = 1; i < data.count && run.page.fault == RenderFault::None; ++i) {
-      drawLine(run.page, data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
+      if (!data.bad[i - 1] && !data.bad[i]) drawLine(run.page, data.x[i - 1], data.y[i - 1], data.x[i], data.y[i]);
     }
     return;
   }
@@ -142,11 +145,12 @@ void commandCurve(CommandRun& run) {
   Points points;
   int count = 0;
   if (usesDataPoints(run.state)) {
-    // The curve takes at most 21 nodes; a longer list is drawn through its first 21
+    // The curve takes at most 21 nodes; a longer list is drawn through its first 21 good
     // points, as a line of pairs is cut after its 21st.
     const DataPointList& data = dataPoints();
-    count = std::min(data.count, kMaxFigurePoints);
-    for (int i = 0; i < count; ++i) points[i] = {data.x[i], data.y[i]};
+    for (int i = 0; i < data.count && count < kMaxFigurePoints; ++i) {
+      if (!data.bad[i]) points[count++] = {data.x[i], data.y[i]};
+    }
   } else {
     count = readPointList(run.state, points);
   }

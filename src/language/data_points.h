@@ -10,8 +10,11 @@ struct DataPointList {
   int count = 0;  // places in use, 0 .. kDataPointCapacity
   double x[kDataPointCapacity] = {};
   double y[kDataPointCapacity] = {};
+  // A place taken by a line that did not convert: it holds (0, 0) and is not drawn.
+  bool bad[kDataPointCapacity] = {};
 };
 
-// The program's list, read-only for everyone but the data-file reader. A place taken by
-// a line that did not convert holds (0, 0).
+// The program's list, read-only for everyone but the data-file reader. The "*" forms
+// skip the bad places: a point is not drawn, a polyline breaks there, a curve takes the
+// next good point.
 const DataPointList& dataPoints();

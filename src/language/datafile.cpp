@@ -25,6 +25,8 @@ constexpr size_t kMaxLineLength = 4096;
 // Bad lines reported one by one; further ones are only counted and told once at the
 // end, so that a long file of wrong lines does not keep the user listening for hours.
 constexpr int kMaxReportedBadLines = 50;
+// What stands between x and y.
+constexpr char kSeparators[] = " \t;";
 // How much of an over-long line its report repeats.
 constexpr size_t kReportedTextLength = 60;
 
@@ -80,6 +82,7 @@ struct Loader {
     if (gDataPoints.count < kDataPointCapacity) {
       gDataPoints.x[gDataPoints.count] = 0;
       gDataPoints.y[gDataPoints.count] = 0;
+      gDataPoints.bad[gDataPoints.count] = true;
       ++gDataPoints.count;
     }
     report(texts);
@@ -92,10 +95,13 @@ struct Loader {
       badLine(line.substr(0, kReportedTextLength) + "...");
       return;
     }
-    // Without a blank there is no x text; the whole line is the y text.
-    const size_t blank = line.find(' ');
-    const std::string xText = blank == std::string::npos ? "" : trimControls(line.substr(0, blank));
-    const std::string yText = blank == std::string::npos ? line : trimControls(line.substr(blank + 1));
+    // x and y are apart by blanks, a tab or a ";", as spreadsheets export them (with the
+    // decimal comma, ";" is what stands between the columns). Without a separator there
+    // is no x text; the whole line is the y text.
+    const size_t cut = line.find_first_of(kSeparators);
+    const size_t yFrom = cut == std::string::npos ? 0 : line.find_first_not_of(kSeparators, cut);
+    const std::string xText = cut == std::string::npos ? "" : trimControls(line.substr(0, cut));
+    const std::string yText = yFrom == std::string::npos ? "" : trimControls(line.substr(yFrom));
     // Either decimal mark, as in the command lines: a file written on any system reads.
     const std::optional<double> x = parseNumberWord(xText);
     const std::optional<double> y = parseNumberWord(yText);
@@ -105,6 +111,7 @@ struct Loader {
     }
     gDataPoints.x[gDataPoints.count] = *x;
     gDataPoints.y[gDataPoints.count] = *y;
+    gDataPoints.bad[gDataPoints.count] = false;
     ++gDataPoints.count;
   }
 

@@ -66,9 +66,18 @@ TEST_F(DataFileTest, CommentsHeadingsAndEmptyLinesAreSkipped) {
 TEST_F(DataFileTest, BadLinesAreToldAndTakeAPlace) {
   loadDataFile(file("a.txt", "1 2 3\n5\n7 8\nx 1\n"));
   EXPECT_EQ(points(), (Points{{0, 0}, {0, 0}, {7, 8}, {0, 0}}));
+  const DataPointList& d = dataPoints();
+  EXPECT_EQ(std::vector<bool>(d.bad, d.bad + d.count), (std::vector<bool>{true, true, false, true}));
   EXPECT_EQ(heard(), (Lines{"click", "click", "say: Erro no dado: 1 2 3",  //
                             "click", "click", "say: Erro no dado:  5",     //
                             "click", "click", "say: Erro no dado: x 1"}));
+}
+
+// As spreadsheets export: a tab, or ";" with the decimal comma, stands for the blank.
+TEST_F(DataFileTest, ATabOrASemicolonSeparatesXFromY) {
+  loadDataFile(file("a.txt", "1\t2\n1,5;2,5\n3 ; 4\n-1;\t-2\n"));
+  EXPECT_EQ(points(), (Points{{1, 2}, {1.5, 2.5}, {3, 4}, {-1, -2}}));
+  EXPECT_TRUE(heard().empty());
 }
 
 TEST_F(DataFileTest, MissingFileEmptiesTheList) {

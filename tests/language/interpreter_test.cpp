@@ -310,6 +310,21 @@ TEST_F(InterpreterWithData, StarFormsDrawTheLoadedPoints) {
   expectSame({"CV *"}, [this] { drawInterpolatedCurve(page, std::span(dataPoints().x, 21), std::span(dataPoints().y, 21)); });
 }
 
+// A bad line keeps its place but draws nothing: no point, the polyline breaks there, the
+// curve goes through the good points.
+TEST_F(InterpreterWithData, BadPlacesAreSkipped) {
+  const std::string name = (dir_ / "ruins.dat").string();
+  std::ofstream(name) << "-10 -5\n-5 5\nx 1\n5 5\n10 -5\n";
+  run({"LD " + name});
+  expectSame({"PT *", "PO *"}, [this] {
+    for (const auto& [x, y] : {std::pair{-10, -5}, {-5, 5}, {5, 5}, {10, -5}}) drawPoint(page, x, y);
+    drawLine(page, -10, -5, -5, 5);
+    drawLine(page, 5, 5, 10, -5);
+  });
+  const double xs[] = {-10, -5, 5, 10}, ys[] = {-5, 5, 5, -5};
+  expectSame({"CV *"}, [&] { drawInterpolatedCurve(page, xs, ys); });
+}
+
 TEST_F(InterpreterWithData, AMissingFileEmptiesTheList) {
   run({"LD " + dataFile(3)});
   ASSERT_EQ(dataPoints().count, 3);
