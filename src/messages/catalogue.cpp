@@ -41,7 +41,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXASSUME", "Assumido desenho.pxg"},
     {"PXARQNOV", "Arquivo novo"},
     {"PXARQCRG", "Arquivo carregado"},
-    {"PXAPTF9", "Aperte F9 para ajuda"},
+    {"PXAPTF9", "Aperte F1 para ouvir as op\xe7\xf5" "es ou F9 para escolher uma"},
     {"PXCANC", "Cancelado"},
     {"PXSALVAR", "Quer salvar o arquivo (S/N)? "},
     {"PXNOMGRF", "Informe o arquivo a gravar: PNG, JPG, BMP ou SVG"},

@@ -32,7 +32,7 @@ TEST_F(SayMessageTest, ANegativeCountIsOnlyHeard) {
   EXPECT_TRUE(sameScreen(before, snapshot()));
   EXPECT_EQ(conColumn(), 3);
   EXPECT_EQ(conRow(), 3);
-  EXPECT_EQ(heard(), (std::vector<std::string>{"say: Aperte F9 para ajuda"}));
+  EXPECT_EQ(heard(), (std::vector<std::string>{"say: Aperte F1 para ouvir as opções ou F9 para escolher uma"}));
 }
 
 TEST_F(SayMessageTest, AnUnknownKeyIsWrittenAndSpokenByName) {

@@ -69,7 +69,7 @@ TEST_F(ProjectName, LoadingReplacesTheWholeList) {
   setProjectFileName("nada");
   EXPECT_FALSE(loadProject());
   EXPECT_EQ(commandLines(), std::vector<std::string>{"CI 0 0 2"});
-  EXPECT_NE(transcript().find("say: Arquivo novo\nsay: Aperte F9 para ajuda\n"), std::string::npos);
+  EXPECT_NE(transcript().find("say: Arquivo novo\nsay: Aperte F1 para ouvir as opções ou F9 para escolher uma\n"), std::string::npos);
 }
 
 // What another program (or another Pontelix) does to the file between the load and the

@@ -56,7 +56,7 @@ TEST_F(ProjectRun, EmptyFileIsLoadedAndNothingFollowsANul) {
   writeBytes(dir_.file("vazio.pxg"), "");
   EXPECT_EQ(run(kSaveAndEnd, "vazio.pxg"), 0);
   EXPECT_EQ(timesSaid("Arquivo carregado"), 1);
-  EXPECT_EQ(timesSaid("Aperte F9 para ajuda"), 0);
+  EXPECT_EQ(timesSaid("Aperte F1 para ouvir as opções ou F9 para escolher uma"), 0);
   EXPECT_EQ(readBytes(dir_.file("vazio.pxg")), "");
 
   writeBytes(dir_.file("nul.pxg"), std::string("PT 1 1\r\nRT 0\0 0 1 1\r\nCI 0 0 1\r\n", 29));

@@ -17,7 +17,7 @@ const std::string kNotImplemented = "Não implementado";
 TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
   EXPECT_EQ(run("<Esc>s", "  figura  "), 0);
   EXPECT_TRUE(heardInOrder({"say: Pontelix - ", "say: 1.0 alfa", "say: Arquivo novo",
-                            "say: Aperte F9 para ajuda", kPrompt, kConfirm, kGoodbye}));
+                            "say: Aperte F1 para ouvir as opções ou F9 para escolher uma", kPrompt, kConfirm, kGoodbye}));
   EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 0);
   EXPECT_EQ(timesSaid("O projeto ainda não foi salvo."), 0);
   // The hint is only heard; the greeting and the version share a line.
