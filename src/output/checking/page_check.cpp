@@ -159,17 +159,36 @@ class Checker {
     return -1;
   }
 
-  // A label needs an empty dot all round its cells to be read by touch.
+  // "da linha 1", "das linhas 1 e 2", "das linhas 1, 2 e 4".
+  static std::string ofLines(const std::vector<int>& indices) {
+    std::string text = indices.size() == 1 ? "da linha " : "das linhas ";
+    for (size_t i = 0; i < indices.size(); ++i) {
+      if (i > 0) text += i + 1 == indices.size() ? " e " : ", ";
+      text += std::to_string(indices[i]);
+    }
+    return text;
+  }
+
+  // A label needs an empty dot all round its cells to be read by touch. Every other line
+  // is named: those with dots among the label's cells, where it can not be read at all,
+  // and those that only touch them.
   void labelFindings(const LineInk& ink) {
     const CellBox& box = ink.cells;
+    std::vector<int> over, touching;
     for (int64_t y = box.top - 1; y <= box.bottom + 1; ++y) {
       for (int64_t x = box.left - 1; x <= box.right + 1; ++x) {
-        if (const int other = otherLineAt(x, y, ink.index); other >= 0) {
-          say(ink.index, "o r\xf3tulo encosta no desenho da linha " + std::to_string(other));
-          return;
-        }
+        const int other = otherLineAt(x, y, ink.index);
+        if (other < 0) continue;
+        const bool inside = x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
+        std::vector<int>& list = inside ? over : touching;
+        if (std::find(list.begin(), list.end(), other) == list.end()) list.push_back(other);
       }
     }
+    std::erase_if(touching, [&](int other) { return std::find(over.begin(), over.end(), other) != over.end(); });
+    std::sort(over.begin(), over.end());
+    std::sort(touching.begin(), touching.end());
+    if (!over.empty()) say(ink.index, "o r\xf3tulo fica sobre o desenho " + ofLines(over) + " e n\xe3o se l\xea");
+    if (!touching.empty()) say(ink.index, "o r\xf3tulo encosta no desenho " + ofLines(touching));
   }
 
   // Two figures whose dots touch along three dots or more without sharing one read as
