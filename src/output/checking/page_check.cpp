@@ -25,6 +25,9 @@ constexpr size_t kShownFindingLine = 60;
 
 // Dots of two lines side by side along this many read as one line.
 constexpr int kTouchingRun = 3;
+// Lines that share a dot cross, and touch for a few dots around the crossing; side by side
+// along this many they read as one line all the same.
+constexpr int kLongContact = 12;
 
 // The figure of the command that starts the line, as the command list names it; null for
 // a line that draws nothing.
@@ -219,10 +222,17 @@ class Checker {
       }
     }
     for (const auto& [pair, count] : touching) {
-      if (count < kTouchingRun || crosses(pair.first, pair.second) || longestContact(pair.first, pair.second) < kTouchingRun)
-        continue;
-      say(pair.first, "encosta na linha " + std::to_string(pair.second) + " (" + shownLine(lines_[pair.second]) +
-                          ") sem cruzar; as duas v\xe3o parecer uma s\xf3");
+      if (count < kTouchingRun) continue;
+      const int contact = longestContact(pair.first, pair.second);
+      if (contact < kTouchingRun) continue;
+      const std::string other = "encosta na linha " + std::to_string(pair.second) + " (" + shownLine(lines_[pair.second]) + ")";
+      if (!crosses(pair.first, pair.second)) {
+        say(pair.first, other + " sem cruzar; as duas v\xe3o parecer uma s\xf3");
+      } else if (contact >= kLongContact) {
+        // A dot or two in common (two arrow heads that meet, a narrow V) do not make a
+        // crossing that the finger tells apart.
+        say(pair.first, other + " ao longo de " + std::to_string(contact) + " pontos; as duas v\xe3o parecer uma s\xf3");
+      }
     }
   }
 
