@@ -177,7 +177,7 @@ std::vector<std::string> describeCommandLines(const std::vector<std::string>& li
     if (line.size() < 2 || line[0] == ';') continue;
     state.lineIndex = static_cast<int>(i);
     state.remaining = line.substr(2);
-    const int command = commandIndex(toUpperAnsi(line.substr(0, 2)));
+    const int command = lineCommandIndex(line);
     if (command >= 0) out[i] = kDescribers[command].describe(state);
   }
   return out;

@@ -8,6 +8,9 @@
 #include <numbers>
 #include <string_view>
 
+#include "language/command_list.h"
+#include "platform/text/text.h"
+
 namespace {
 
 bool isControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
@@ -57,6 +60,12 @@ bool isBelowDoubleRange(std::string_view normal) {
 }
 
 }  // namespace
+
+int lineCommandIndex(std::string_view line) {
+  size_t begin = 0;
+  while (begin < line.size() && isControlOrBlank(line[begin])) ++begin;
+  return commandIndex(toUpperAnsi(line.substr(begin, 2)));
+}
 
 std::string trimControls(const std::string& text) {
   size_t begin = 0;

@@ -4,6 +4,7 @@
 // hidden global and tests can drive it line by line.
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct UserPoint {
   double x = 0;
@@ -21,6 +22,11 @@ struct ScriptState {
 
 // Removes characters up to code 32 from both ends of the text.
 std::string trimControls(const std::string& text);
+
+// The command list's place (command_list.h) of a script line's command, read as the
+// interpreter reads it: the first two characters after leading blanks and controls, in
+// any case; -1 when they name no command. Nothing of the line is copied.
+int lineCommandIndex(std::string_view line);
 
 // The next blank-separated word of the remaining text, or "" when nothing is left.
 // Only the blank (32) separates words: a tab stays inside its word.

@@ -13,7 +13,6 @@
 #include "language/interpreter.h"
 #include "language/reader.h"
 #include "output/device/device_page.h"
-#include "platform/text/text.h"
 #include "render/dot_provenance.h"
 #include "render/drawing_state.h"
 #include "render/page.h"
@@ -31,10 +30,8 @@ constexpr int kLongContact = 12;
 
 // The figure of the command that starts the line, as the command list names it; null for
 // a line that draws nothing.
-// The command of the line as the interpreter reads it: leading blanks and controls
-// skipped, in any case.
 const CommandFigure* figureOf(const std::string& line) {
-  const int command = commandIndex(toUpperAnsi(trimControls(line).substr(0, 2)));
+  const int command = lineCommandIndex(line);
   if (command < 0 || kCommandList[command].figure.kind == FigureKind::None) return nullptr;
   return &kCommandList[command].figure;
 }

@@ -30,12 +30,6 @@ struct Outcome {
     told.push_back({{}, 0, std::move(text)});
     return *this;
   }
-  // What `later` tells comes after this one's; the whole fails when either did.
-  Outcome& then(const Outcome& later) {
-    ok = ok && later.ok;
-    told.insert(told.end(), later.told.begin(), later.told.end());
-    return *this;
-  }
 
   // A failure with nothing more to tell (its user has heard why already).
   static Outcome failed() { return {false, {}}; }
