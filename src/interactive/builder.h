@@ -2,7 +2,8 @@
 // The step-by-step builder (main-menu option P): the user names a command by its two
 // letters or picks it from a spoken list, answers a talking form for its values, and the
 // builder appends the assembled command line to the project's list. It only appends: it
-// never edits, deletes, checks values or redraws. Texts are Windows-1252.
+// never edits, deletes or redraws, and of the values it checks only that numbers are
+// numbers. Texts are Windows-1252.
 #include <string>
 #include <string_view>
 

@@ -1,8 +1,11 @@
 // The rows of the command table. Each asks for its values and assembles its line as the
-// command language reads it; values reach the line as typed (points with their prefixes,
-// decimal commas), because only the interpreter judges them when the drawing is run.
+// command language reads it. A field of numbers or points refuses a word that is not one
+// (the user stays on it), but values reach the line as typed (points with their
+// prefixes, decimal commas) and in any count: only the interpreter judges the whole line
+// when the drawing is run.
 #include "interactive/command_table.h"
 
+#include <cstdint>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -16,6 +19,7 @@
 #include "platform/speech.h"
 #include "interactive/builder_steps.h"
 #include "language/command_list.h"
+#include "language/reader.h"
 #include "messages/messages.h"
 
 namespace {
@@ -24,17 +28,61 @@ constexpr int kFieldWidth = 30;
 constexpr int kPenFieldWidth = 10, kPenChoiceWidth = 15, kTextFieldWidth = 80;
 constexpr int kPointEditLength = 30;
 
+// What a field holds: number words, points (number words and point markers), or
+// anything (a text, a choice).
+enum class Holds : uint8_t { Numbers, Points, Anything };
+
 struct FieldSpec {
-  FieldSpec(std::string k, std::string l = {}, int w = kFieldWidth, std::string c = {})
-      : key(std::move(k)), labelKey(std::move(l)), width(w), choices(std::move(c)) {}
+  FieldSpec(std::string k, Holds h = Holds::Numbers, std::string l = {}, int w = kFieldWidth,
+            std::string c = {})
+      : key(std::move(k)), holds(h), labelKey(std::move(l)), width(w), choices(std::move(c)) {}
   std::string key;
+  Holds holds;
   std::string labelKey;  // the field's own key when empty
   int width;
   std::string choices;  // items separated by "|"; empty for a text field
+  bool blankable = false;  // may stay empty in a whole line ("deixe em branco")
 };
 
+FieldSpec point(std::string key) { return {std::move(key), Holds::Points}; }
+FieldSpec blankable(FieldSpec field) {
+  field.blankable = true;
+  return field;
+}
+
+bool accepts(Holds holds, const std::string& value) {
+  return holds == Holds::Anything || readsAsNumbers(value, holds == Holds::Points);
+}
+
+void sayInvalidValue(const std::string& value) { spkWriteLine(messageText("PXVALINV") + value); }
+
+bool isBlank(const std::string& value) { return trimBlanks(value).empty(); }
+
+// After Esc: a value its field refuses is said and dropped; then, when something was
+// typed but a field that a whole line needs is empty, the user is asked whether the
+// incomplete line goes in. False when it does not.
+bool keepAfterEsc(const std::vector<FieldSpec>& fields, std::vector<std::string>& values) {
+  bool typed = false, missing = false;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (!accepts(fields[i].holds, values[i])) {
+      sayInvalidValue(values[i]);
+      values[i].clear();
+    }
+    typed = typed || !isBlank(values[i]);
+    missing = missing || (!fields[i].blankable && isBlank(values[i]));
+  }
+  if (!typed || !missing) return true;
+  sayMessage("PXINCOMP", 0);
+  if (askKey("SN") == 'S') return true;
+  conWriteLine();
+  sayMessage("PXDESIST", 2);
+  return false;
+}
+
 // Runs a form of these fields from the cursor's row and gives back the values as the
-// user left them (trailing blanks removed), whatever key ended the form.
+// user left them (trailing blanks removed). PgDn, or Esc with every needed field filled
+// or nothing typed, gives them all; Esc in a half-filled form asks first
+// (keepAfterEsc), and the list comes back empty when the line is not wanted.
 std::vector<std::string> askValues(const std::vector<FieldSpec>& fields) {
   std::vector<std::string> values(fields.size());
   formBegin();
@@ -45,8 +93,10 @@ std::vector<std::string> askValues(const std::vector<FieldSpec>& fields) {
       formAddField(f.key, label, values[i], f.width);
     else
       formAddChoiceField(f.key, label, values[i], f.width, f.choices);
+    if (f.holds != Holds::Anything)
+      formCheckLastField([holds = f.holds](const std::string& value) { return accepts(holds, value); });
   }
-  formRun(true);
+  if (formRun(true) == key::kEsc && !keepAfterEsc(fields, values)) return {};
   return values;
 }
 
@@ -62,8 +112,10 @@ std::string spaced(const std::vector<std::string>& values, size_t from = 0) {
   return text;
 }
 
+// The first point is needed; the others may stay blank.
 std::vector<FieldSpec> fivePoints() {
-  return {{"PX_PT1"}, {"PX_PT2"}, {"PX_PT3"}, {"PX_PT4"}, {"PX_PT5"}};
+  return {point("PX_PT1"), blankable(point("PX_PT2")), blankable(point("PX_PT3")),
+          blankable(point("PX_PT4")), blankable(point("PX_PT5"))};
 }
 
 // "2-PONTILHADA" and the like: the choice's number is the one the pen command reads,
@@ -88,54 +140,61 @@ bool usesDataFile() {
 
 void buildDomain(std::string_view code) {
   const auto v = askValues({{"PX_XMIN"}, {"PX_XMAX"}, {"PX_YMIN"}, {"PX_YMAX"}});
-  appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]));
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]));
 }
 
 void buildContradomain(std::string_view code) {
   sayMessage("PX_0_1", 2);
   const auto v = askValues({{"PX_JXMIN"}, {"PX_JXMAX"}, {"PX_JYMIN"}, {"PX_JYMAX"}});
-  appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]));
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]));
 }
 
 void buildAxis(std::string_view code) {
   const auto v = askValues({{"PX_CINIC"}, {"PX_CFINAL"}, {"PX_ITICK"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + T(v[2]));
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + T(v[2]));
 }
 
 void buildGrid(std::string_view code) {
-  auto v = askValues({{"PX_XMIN"}, {"PX_YMIN"}, {"PX_XMAX"}, {"PX_YMAX"}, {"PX_ITICKX"}, {"PX_ITICKY"}});
+  auto v = askValues({{"PX_XMIN"}, {"PX_YMIN"}, {"PX_XMAX"}, {"PX_YMAX"},
+                      blankable({"PX_ITICKX"}), blankable({"PX_ITICKY"})});
+  if (v.empty()) return;
   for (size_t i = 4; i < 6; ++i)
     if (v[i].empty()) v[i] = "1";
   appendCommandLine(std::string(code) + " " + T(v[0] + " " + v[1]) + " " + T(v[2] + " " + v[3]) +
                     " " + T(v[4] + " " + v[5]));
 }
 
-// The point is edited on the prompt's own line, without a form.
+// The point is edited on the prompt's own line, without a form; a value that is no
+// point is said and edited again.
 void buildPoint(std::string_view code) {
-  sayMessage("PX_COORD", 0);
   std::string text;
-  const int ending = conEditLineToEdge(text, conColumn(), conRow(), true, kPointEditLength);
-  conWriteLine();
-  if (ending == key::kEsc) {
-    sayMessage("PXDESIST", 2);
-    return;
+  for (;;) {
+    sayMessage("PX_COORD", 0);
+    const int ending = conEditLineToEdge(text, conColumn(), conRow(), true, kPointEditLength);
+    conWriteLine();
+    if (ending == key::kEsc) {
+      sayMessage("PXDESIST", 2);
+      return;
+    }
+    if (accepts(Holds::Points, text)) break;
+    sayInvalidValue(text);
   }
   appendCommandLine(std::string(code) + " " + T(text));
 }
 
 void buildSegment(std::string_view code) {  // RT and ST
-  const auto v = askValues({{"PX_PTI"}, {"PX_PTF"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]));
+  const auto v = askValues({point("PX_PTI"), point("PX_PTF")});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]));
 }
 
 void buildRectangle(std::string_view code) {
-  const auto v = askValues({{"PX_INFE", "PX_INDF"}, {"PX_DIME"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]));
+  const auto v = askValues({{"PX_INFE", Holds::Points, "PX_INDF"}, {"PX_DIME"}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]));
 }
 
 void buildRotatedRectangle(std::string_view code) {
-  const auto v = askValues({{"PX_INFE", "PX_INDF"}, {"PX_DIME"}, {"PX_ANG"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + v[2]);
+  const auto v = askValues({{"PX_INFE", Holds::Points, "PX_INDF"}, {"PX_DIME"}, {"PX_ANG"}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + v[2]);
 }
 
 // PO and CV: the line "PO *" draws the points read by LD; otherwise up to five points.
@@ -148,41 +207,44 @@ void buildPointSeries(std::string_view code) {
   conWriteLine();
   sayMessage(code == "PO" ? "PX_DEIXBR" : "PX_DEIXBV", 2);
   const auto v = askValues(fivePoints());
-  appendCommandLine(T(std::string(code) + " " + spaced(v)));
+  if (!v.empty()) appendCommandLine(T(std::string(code) + " " + spaced(v)));
 }
 
 void buildCircle(std::string_view code) {
-  const auto v = askValues({{"PX_CENTRO"}, {"PX_RAIO"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
+  const auto v = askValues({point("PX_CENTRO"), {"PX_RAIO"}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
 }
 
 void buildEllipse(std::string_view code) {
-  const auto v = askValues({{"PX_CENTRO"}, {"PX_AELIPS"}, {"PX_BELIPS"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1] + " " + v[2]));
+  const auto v = askValues({point("PX_CENTRO"), {"PX_AELIPS"}, {"PX_BELIPS"}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1] + " " + v[2]));
 }
 
 void buildParabola(std::string_view code) {
-  const auto v = askValues({{"PX_PT1"}, {"PX_PT2"}, {"PX_PT3"}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + T(v[2]));
+  const auto v = askValues({point("PX_PT1"), point("PX_PT2"), point("PX_PT3")});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + T(v[1]) + " " + T(v[2]));
 }
 
 // Coefficients left empty stay as blanks between the degree and the next value.
 void buildPolynomial(std::string_view code) {
   sayMessage("PX_DEIXBV", 2);
-  const auto v = askValues({{"PX_GRAU"}, {"PX_CX4"}, {"PX_CX3"}, {"PX_CX2"}, {"PX_CX1"},
-                            {"PX_CX0"}, {"PX_XMIN"}, {"PX_XMAX"}});
-  appendCommandLine(halveBlankPairs(T(std::string(code) + " " + spaced(v))));
+  const auto v = askValues({{"PX_GRAU"}, blankable({"PX_CX4"}), blankable({"PX_CX3"}),
+                            blankable({"PX_CX2"}), blankable({"PX_CX1"}), blankable({"PX_CX0"}),
+                            {"PX_XMIN"}, {"PX_XMAX"}});
+  if (!v.empty()) appendCommandLine(halveBlankPairs(T(std::string(code) + " " + spaced(v))));
 }
 
 void sayOnlyNotImplemented(std::string_view) { sayNotImplemented(); }
 
 void buildHistogram(std::string_view code) {
   sayMessage("PX_DEIXBV", 2);
-  std::vector<FieldSpec> fields = {{"PX_COORD"}, {"PX_LARGB"}};
-  for (int bar = 1; bar <= 12; ++bar)
-    fields.push_back({"PX_BR" + std::to_string(bar), "PX_PBR" + std::to_string(bar)});
+  std::vector<FieldSpec> fields = {point("PX_COORD"), {"PX_LARGB"}};
+  for (int bar = 1; bar <= 12; ++bar) {
+    FieldSpec field("PX_BR" + std::to_string(bar), Holds::Numbers, "PX_PBR" + std::to_string(bar));
+    fields.push_back(bar == 1 ? field : blankable(field));
+  }
   const auto v = askValues(fields);
-  appendCommandLine(T(std::string(code) + " " + T(v[0]) + " " + v[1] + " " + spaced(v, 2)));
+  if (!v.empty()) appendCommandLine(T(std::string(code) + " " + T(v[0]) + " " + v[1] + " " + spaced(v, 2)));
 }
 
 // The data file's name is read on a line of its own; Esc there leaves it empty, and the
@@ -193,17 +255,20 @@ void buildDataRead(std::string_view code) {
 }
 
 void buildPen(std::string_view code) {
-  auto v = askValues({{"PX_LARG", "", kPenFieldWidth},
-                      {"PX_ESTILO", "PX_estilo", kPenChoiceWidth, "1-NORMAL|2-PONTILHADA|3-TRACEJADA"},
-                      {"PX_COR", "", kPenChoiceWidth, "1-PRETA|2-VERMELHA|3-AZUL"}});
+  // Every value of the pen has a default: none is needed.
+  const auto v = askValues(
+      {blankable({"PX_LARG", Holds::Numbers, "", kPenFieldWidth}),
+       blankable({"PX_ESTILO", Holds::Anything, "PX_estilo", kPenChoiceWidth, "1-NORMAL|2-PONTILHADA|3-TRACEJADA"}),
+       blankable({"PX_COR", Holds::Anything, "", kPenChoiceWidth, "1-PRETA|2-VERMELHA|3-AZUL"})});
+  if (v.empty()) return;
   const std::string width = T(v[0]);
   appendCommandLine(std::string(code) + " " + (width.empty() ? "1" : width.substr(0, 1)) + " " +
                     penCode(v[1]) + " " + penCode(v[2]));
 }
 
 void buildText(std::string_view code) {  // TB and TX
-  const auto v = askValues({{"PX_COORD"}, {"PX_TEXTO", "", kTextFieldWidth}});
-  appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
+  const auto v = askValues({point("PX_COORD"), {"PX_TEXTO", Holds::Anything, "", kTextFieldWidth}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
 }
 
 // The ink text settings have no form yet; the bare code is refused as incomplete.

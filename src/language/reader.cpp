@@ -124,6 +124,18 @@ std::optional<double> parseNumberWord(const std::string& word) {
   return value;
 }
 
+bool readsAsNumbers(std::string_view text, bool pointMarkers) {
+  while (!text.empty()) {
+    const size_t blank = text.find(' ');
+    std::string_view word = text.substr(0, blank);
+    text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
+    if (pointMarkers && !word.empty() && std::string_view("@RrPp").find(word[0]) != std::string_view::npos)
+      word.remove_prefix(1);
+    if (!word.empty() && !parseNumberWord(std::string(word))) return false;
+  }
+  return true;
+}
+
 std::optional<double> readNumber(ScriptState& state) {
   const std::string word = nextToken(state);
   if (word.empty()) return std::nullopt;

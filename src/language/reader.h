@@ -38,6 +38,12 @@ std::string nextToken(ScriptState& state);
 // Empty on anything else, also on overflow.
 std::optional<double> parseNumberWord(const std::string& word);
 
+// Whether every blank-separated word of the text reads as a number word; with
+// pointMarkers a word may also open with one point marker ("@", "R" or "P", either
+// case), alone or glued to its number. A text of blanks only is accepted too. The
+// builder judges its fields with this before a line is assembled.
+bool readsAsNumbers(std::string_view text, bool pointMarkers);
+
 // One number. An empty word gives nothing and leaves the error flag alone; a word
 // that does not convert gives nothing and sets it.
 std::optional<double> readNumber(ScriptState& state);

@@ -149,6 +149,8 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXNAOSV", "Arquivo gr\xe1" "fico n\xe3" "o foi salvo."},
     {"PX_ERRL", "Erro na linha "},
     {"PXINVAL", "Dados incompletos"},
+    {"PXVALINV", "Valor inv\xe1" "lido: "},
+    {"PXINCOMP", "Acrescenta a linha incompleta? (S/N) "},
     {"PXSTINTA", "Selecione a impressora a tinta"},
     {"PXERRDSP", "Erro no dispositivo"},
     // A job given up after its whole page went, whose withdrawal was not confirmed.

@@ -60,6 +60,19 @@ TEST(ParseNumberWord, IgnoresTheLocaleDecimalMark) {
   std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
+TEST(ReadsAsNumbers, NumberWordsAndWithPointMarkersTheirPrefixes) {
+  for (const char* text : {"", "  ", "1 -2,5 3e2", "0  .5"}) {
+    EXPECT_TRUE(readsAsNumbers(text, false)) << text;
+    EXPECT_TRUE(readsAsNumbers(text, true)) << text;
+  }
+  for (const char* text : {"@", "@1 1", "R1,5 2", "p 3 45", "r -1 0"}) {
+    EXPECT_FALSE(readsAsNumbers(text, false)) << text;
+    EXPECT_TRUE(readsAsNumbers(text, true)) << text;
+  }
+  for (const char* text : {"abc", "1,5,0", "x y", "1\t2", "@@1", "RP1", "1 2a"})
+    EXPECT_FALSE(readsAsNumbers(text, true)) << text;
+}
+
 TEST(ReadNumber, EmptyWordIsNotAnErrorButABadWordIs) {
   auto state = withText("   ");
   EXPECT_FALSE(readNumber(state));

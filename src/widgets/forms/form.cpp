@@ -68,6 +68,10 @@ bool formAddChooserField(std::string_view key, std::string_view label, std::stri
   return addField(key, label, variable, width, {}, std::move(chooser));
 }
 
+void formCheckLastField(FormCheck check) {
+  if (!gForm.fields.empty()) gForm.fields.back().check = std::move(check);
+}
+
 int formVisibleWidth(const TCampo& field) {
   if (field.width + formLabelWidth >= kConColumns) return kLastColumn - formLabelWidth;
   return field.width;

@@ -13,6 +13,9 @@
 // when the user gave up. It may write and speak; the form is drawn again afterwards.
 using FormChooser = std::function<std::string(const std::string& value)>;
 
+// Judges a field's value as the user leaves the field: false keeps the user there.
+using FormCheck = std::function<bool(const std::string& value)>;
+
 // A form field. kind 0 (text) is the only kind: the value goes back as text.
 struct TCampo {
   std::string key;      // names the field's recording (key + ".wav")
@@ -20,6 +23,7 @@ struct TCampo {
   std::string value;    // what is being edited
   std::string choices;  // items separated by "|", or empty
   FormChooser chooser;  // asked on F9 instead of the choices, when set
+  FormCheck check;      // judges the value on leaving, when set
   int width = 0;        // maximum length of the value, and its display width
   unsigned char kind = 0;
   std::string* target = nullptr;  // receives the value when the form ends
@@ -44,6 +48,11 @@ bool formAddChoiceField(std::string_view key, std::string_view label, std::strin
                         int width, std::string_view choices);
 bool formAddChooserField(std::string_view key, std::string_view label, std::string& variable,
                          int width, FormChooser chooser);
+// Gives the field added last a check. A key that leaves that field (Tab, Enter, the
+// arrows, Ctrl+arrows, PgUp, PgDn) with a value the check refuses leaves the user on
+// it, and "Valor inválido: <value>" is written below the form and said. Esc ends the
+// form whatever the value: its caller judges what Esc left.
+void formCheckLastField(FormCheck check);
 // Runs the form and stores every value back, whatever ended it. Returns the ending key:
 // 27 (Esc), 73 (PgUp) or 81 (PgDn). editingShortcuts goes to the line editor. The
 // form starts on field `firstField` (a caller that found a wrong value brings the user

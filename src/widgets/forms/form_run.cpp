@@ -49,6 +49,24 @@ PressedKey presentField(FormState& form, int n, bool editingShortcuts) {
   return key;
 }
 
+// Whether the key would move the user off field n or end the form other than by Esc.
+bool leavesField(const PressedKey& key) {
+  return key.is(key::kTab) || key.is(key::kEnter) || key.isExt(key::kDown) || key.isExt(key::kUp) ||
+         key.isExt(key::kCtrlUp) || key.isExt(key::kCtrlDown) || key.isExt(key::kPgUp) ||
+         key.isExt(key::kPgDn);
+}
+
+// False, after the refusal is written below the form and said, when field n's check
+// refuses its value.
+bool valueAccepted(const FormState& form, int n) {
+  const TCampo& field = form.fields[static_cast<size_t>(n - 1)];
+  if (!field.check || field.check(field.value)) return true;
+  conGoto(1, std::min(form.rowOf(form.count()) + 1, kConRows));
+  conClearEol();
+  spkWrite(messageText("PXVALINV") + field.value);
+  return false;
+}
+
 // Outside the fields (above the first or below the last): a click, then one key.
 PressedKey waitOutside(const FormState& form, int n) {
   const int row = n < 1 ? form.topRow : std::max(form.rowOf(form.count()), form.topRow);
@@ -82,9 +100,11 @@ int formRun(bool editingShortcuts, int firstField) {
   scrollToShow(form, n);
   int result = 0;
   while (result == 0) {
-    const PressedKey key = (n >= 1 && n <= count) ? presentField(form, n, editingShortcuts)
-                                                  : waitOutside(form, n);
-    if (key.is(key::kTab) || key.is(key::kEnter) || key.isExt(key::kDown)) {
+    const bool onField = n >= 1 && n <= count;
+    const PressedKey key = onField ? presentField(form, n, editingShortcuts) : waitOutside(form, n);
+    if (onField && leavesField(key) && !valueAccepted(form, n)) {
+      waitForSilence();
+    } else if (key.is(key::kTab) || key.is(key::kEnter) || key.isExt(key::kDown)) {
       ++n;
     } else if (key.isExt(key::kUp)) {
       --n;
