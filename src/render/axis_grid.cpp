@@ -114,10 +114,12 @@ RenderFault drawGrid(Page& page, double x1, double y1, double x2, double y2, dou
   PixelCanvas* pixels = f.canvas().raster();
   if (pixels == nullptr) {
     // Marks closer than their own size would merge into one bump: a grid finer than
-    // that is drawn as marks a mark apart, however many points it names.
-    const std::vector<int64_t> keptRows = keptApart(rows, f.style().pointSide);
-    for (const int64_t column : keptApart(columns, f.style().pointSide)) {
-      for (const int64_t row : keptRows) markPoint(f.style(), f.canvas(), column, row);
+    // that is drawn as marks a mark apart, however many points it names. A grid's marks
+    // have no ring of paper: they would cut every line they cross into pieces.
+    const int64_t side = f.style().pointSide;
+    const std::vector<int64_t> keptRows = keptApart(rows, side);
+    for (const int64_t column : keptApart(columns, side)) {
+      for (const int64_t row : keptRows) f.canvas().disc(column, row, side);
     }
     return RenderFault::None;
   }

@@ -71,6 +71,11 @@ class Canvas {
   virtual void setPixel(int64_t x, int64_t y, uint32_t colour) = 0;
   // A disc of the pen's colour centred on (x, y).
   virtual void disc(int64_t x, int64_t y, int64_t diameter) = 0;
+  // A point's disc, as disc, inside a ring of paper `ring` units wide: a line under the
+  // point stops short of it, so that a finger tells the point from the line. Painted
+  // over what is there; the vector canvas paints it over every other mark of the page,
+  // those drawn later too.
+  virtual void ringedDisc(int64_t x, int64_t y, int64_t diameter, int64_t ring);
 
   // The current position; line to draws from it with the pen, end pixel excluded. A
   // dotted or dashed pattern runs on along consecutive lines and restarts at move to
@@ -114,3 +119,13 @@ class Canvas {
   int cellHeight_ = 16;
   uint32_t textColour_ = kBlack;
 };
+
+inline void Canvas::ringedDisc(int64_t x, int64_t y, int64_t diameter, int64_t ring) {
+  if (ring > 0) {
+    const uint32_t colour = pen_.colour;
+    pen_.colour = kWhite;
+    disc(x, y, diameter + 2 * ring);
+    pen_.colour = colour;
+  }
+  disc(x, y, diameter);
+}

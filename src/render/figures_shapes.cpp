@@ -21,7 +21,7 @@ void markPoint(const DeviceStyle& style, Canvas& canvas, int64_t x, int64_t y) {
     canvas.setPixel(x, y, kDotPointColour);
     return;
   }
-  if (style.pointMark == PointMark::Disc) return canvas.disc(x, y, style.pointSide);
+  if (style.pointMark == PointMark::Disc) return canvas.ringedDisc(x, y, style.pointSide, style.pointRing);
   canvas.moveTo(x - 1, y - 1);
   canvas.lineTo(x - 1, y + 1);
   canvas.lineTo(x + 1, y + 1);

@@ -45,6 +45,7 @@ struct DeviceStyle {
   bool paths = false;  // a canvas of paths at the paper's real size, not of pixels
   PointMark pointMark = PointMark::Outline;
   int32_t pointSide = 0;  // a Disc's diameter; also the least distance between grid marks
+  int32_t pointRing = 0;  // the width of the paper kept clear around a Disc
   ArrowHead arrowHead;
   std::array<int32_t, 5> penWidths = {1, 4, 7, 10, 13};  // by pen level 1 to 5
   int32_t fontCellHeight = 32;

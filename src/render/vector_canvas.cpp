@@ -165,6 +165,13 @@ void VectorCanvas::disc(int64_t x, int64_t y, int64_t diameter) {
   newMark(VectorMark::Paint::Fill, isWhite(pen_.colour)).path = ellipsePath(c.x, c.y, r, r);
 }
 
+void VectorCanvas::ringedDisc(int64_t x, int64_t y, int64_t diameter, int64_t ring) {
+  const size_t first = groups_.back().marks.size();
+  Canvas::ringedDisc(x, y, diameter, ring);
+  std::vector<VectorMark>& marks = groups_.back().marks;
+  for (size_t i = first; i < marks.size(); ++i) marks[i].last = true;
+}
+
 void VectorCanvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
   const uint32_t penColour = pen_.colour;
   pen_.colour = colour;

@@ -46,6 +46,9 @@ struct VectorMark {
   std::vector<PathOp> path;
   // When not empty, the mark shows only inside this closed path (a hatched area).
   std::vector<PathOp> clip;
+  // Painted after every mark without it, in a last pass over the groups (a point's
+  // ringed disc), so that no line drawn after the point crosses its ring.
+  bool last = false;
 };
 
 struct VectorGroup {
@@ -61,6 +64,7 @@ class VectorCanvas final : public Canvas {
 
   void setPixel(int64_t x, int64_t y, uint32_t colour) override;
   void disc(int64_t x, int64_t y, int64_t diameter) override;
+  void ringedDisc(int64_t x, int64_t y, int64_t diameter, int64_t ring) override;
   void moveTo(int64_t x, int64_t y) override;
   void lineTo(int64_t x, int64_t y) override;
   void rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) override;

@@ -96,6 +96,22 @@ TEST_F(TactileRender, LinesAndBrailleHaveTheirTactileSizesInPureBlackAndWhite) {
   EXPECT_NEAR((across[1].second - across[0].second) / kPxPerMmAt300, 6, 0.1);
 }
 
+// A point on a line is a 3 mm disc in a 1 mm ring of paper, over a line drawn after it too.
+TEST_F(TactileRender, APointOnALineStandsInARingOfPaper) {
+  write("p.pxg", "PT 0 0\nRT -20 0 20 0\n");
+  ASSERT_EQ(render("--mode=tactile p.pxg -o p.pdf").status, 0);
+  ASSERT_EQ(render("p.pxg -o p.svg").status, 0);
+  for (const Raster& r : {pdfRaster("p.pdf", 300), svgRaster("p.svg", 300)}) {
+    const auto row = runs(r, true, px(105));
+    ASSERT_EQ(row.size(), 3u);
+    EXPECT_NEAR(row[1].first / kPxPerMmAt300, 3, 0.1);
+    EXPECT_NEAR(row[1].second / kPxPerMmAt300, 105, 0.2);
+    const double before = row[1].second - row[1].first / 2.0 - (row[0].second + row[0].first / 2.0);
+    EXPECT_NEAR(before / kPxPerMmAt300, 1, 0.1);
+    EXPECT_NEAR(row[0].first, row[2].first, 2);
+  }
+}
+
 TEST_F(TactileRender, TheSvgDrawsWhatThePdfDrawsAndTitlesEachDrawingLine) {
   const std::vector<std::string> drawing = {
       "EX -20 0 20 0 2", "CC 1 2 1",  "RT -15 5 15 5", "CC 2 3 2", "RT -15 8 15 8",   "CC 1 1 1",

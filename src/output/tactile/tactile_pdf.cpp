@@ -63,8 +63,11 @@ bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const 
   cairo_translate(cr, static_cast<double>(area.left), static_cast<double>(area.top));
   cairo_rectangle(cr, 0, 0, canvas.width(), canvas.height());
   cairo_clip(cr);
-  for (const VectorGroup& group : canvas.groups()) {
-    for (const VectorMark& mark : group.marks) paintMark(cr, mark);
+  for (const bool lastPass : {false, true}) {
+    for (const VectorGroup& group : canvas.groups()) {
+      for (const VectorMark& mark : group.marks)
+        if (mark.last == lastPass) paintMark(cr, mark);
+    }
   }
   cairo_show_page(cr);
   const bool drawn = cairo_status(cr) == CAIRO_STATUS_SUCCESS;

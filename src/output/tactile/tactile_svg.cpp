@@ -1,5 +1,6 @@
 #include "output/tactile/tactile_svg.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <string_view>
 
@@ -124,16 +125,22 @@ bool writeTactileSvg(const VectorCanvas& canvas, const InkPage& oriented, const 
       << SvgWriter::mm(canvas.width()) << "\" height=\"" << SvgWriter::mm(canvas.height()) << "\"/></clipPath>\n"
       << "<g clip-path=\"url(#folha)\">\n";
   const std::vector<std::string> described = describeCommandLines(lines);
-  for (const VectorGroup& group : canvas.groups()) {
-    if (group.marks.empty()) continue;
-    const bool titled = group.line >= 0 && static_cast<size_t>(group.line) < lines.size();
-    out << "<g>\n";
-    if (titled) {
-      out << "<title>" << xmlText(trimControls(lines[group.line])) << "</title>\n";
-      if (!described[group.line].empty()) out << "<desc>" << xmlText(described[group.line]) << "</desc>\n";
+  // The points' ringed discs come in a last pass, each in a group of its own line, so
+  // that they lie over every line drawn after them.
+  for (const bool lastPass : {false, true}) {
+    for (const VectorGroup& group : canvas.groups()) {
+      const auto inPass = [lastPass](const VectorMark& mark) { return mark.last == lastPass; };
+      if (std::none_of(group.marks.begin(), group.marks.end(), inPass)) continue;
+      const bool titled = group.line >= 0 && static_cast<size_t>(group.line) < lines.size();
+      out << "<g>\n";
+      if (titled) {
+        out << "<title>" << xmlText(trimControls(lines[group.line])) << "</title>\n";
+        if (!described[group.line].empty()) out << "<desc>" << xmlText(described[group.line]) << "</desc>\n";
+      }
+      for (const VectorMark& mark : group.marks)
+        if (inPass(mark)) svg.mark(mark);
+      out << "</g>\n";
     }
-    for (const VectorMark& mark : group.marks) svg.mark(mark);
-    out << "</g>\n";
   }
   out << "</g>\n</svg>\n";
   return out.flush();
