@@ -18,7 +18,7 @@ DotProvenance::DotProvenance(PixelCanvas& canvas)
       expected_(static_cast<size_t>(width_) * height_, kOpaqueWhite),
       before_(expected_.size()),
       owner_(expected_.size(), kNoLine),
-      shared_(expected_.size(), 0) {}
+      previous_(expected_.size(), kNoLine) {}
 
 void DotProvenance::beginLine() {
   uint32_t* pixels = canvas_.editPixels();
@@ -29,8 +29,9 @@ void DotProvenance::beginLine() {
   canvas_.endPixelEdit();
 }
 
-std::vector<int32_t> DotProvenance::endLine(int lineIndex) {
-  std::vector<int32_t> inked;
+const std::vector<int32_t>& DotProvenance::endLine(int lineIndex) {
+  std::vector<int32_t>& inked = lineDots_;
+  inked.clear();
   uint32_t* pixels = canvas_.editPixels();
   for (int y = 0; y < height_; ++y) {
     uint32_t* row = pixels + static_cast<size_t>(y) * rowWords_;
@@ -41,13 +42,13 @@ std::vector<int32_t> DotProvenance::endLine(int lineIndex) {
       const int32_t i = y * width_ + x;
       if (row[x] == kOpaqueWhite) {  // erased by the line
         owner_[i] = kNoLine;
-        shared_[i] = 0;
+        previous_[i] = kNoLine;
         expected_[i] = kOpaqueWhite;
         continue;
       }
       // Ink the line wrote, over white or over earlier ink.
       if (owner_[i] == kNoLine) inked_.push_back({i, static_cast<size_t>(y) * rowWords_ + x});
-      shared_[i] = shared_[i] || owner_[i] != kNoLine;
+      if (owner_[i] != kNoLine) previous_[i] = owner_[i];
       owner_[i] = lineIndex;
       expected_[i] = kSetAside;
       before_[i] = row[x];
@@ -68,7 +69,7 @@ int DotProvenance::owner(int x, int y) const {
   return owner_[static_cast<size_t>(y) * width_ + x];
 }
 
-bool DotProvenance::shared(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
-  return shared_[static_cast<size_t>(y) * width_ + x] != 0;
+int DotProvenance::previous(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return kNoLine;
+  return previous_[static_cast<size_t>(y) * width_ + x];
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Which command line made each dot: while a script runs on a checking canvas, every line
-// is watched, and each pixel remembers the last line that wrote it and whether another
-// line wrote it too. Only the check of the page pays for it; real outputs never do.
+// is watched, and each pixel remembers the last line that wrote it and the one before.
+// Only the check of the page pays for it; real outputs never do. Its memory follows the
+// canvas, never the script: no line's dots are kept once the line has ended.
 #include <cstdint>
 #include <vector>
 
@@ -18,16 +19,19 @@ class DotProvenance {
   // line writes, even over earlier ink in the same colour, can be told apart.
   void beginLine();
   // After the line: records the pixels it inked (their indices, row by row) and gives
-  // back the earlier ink wherever it wrote nothing. Returns those pixels; a pixel the
-  // line turned white is not among them.
-  std::vector<int32_t> endLine(int lineIndex);
+  // back the earlier ink wherever it wrote nothing. Returns those pixels, valid until the
+  // next line ends; a pixel the line turned white is not among them.
+  const std::vector<int32_t>& endLine(int lineIndex);
 
   int width() const { return width_; }
   int height() const { return height_; }
   // The last line that inked the pixel, or kNoLine; kNoLine outside the canvas.
   int owner(int x, int y) const;
+  // The line that inked the pixel before its owner did, or kNoLine: of three lines or
+  // more over one dot, the last two are known.
+  int previous(int x, int y) const;
   // True when more than one line inked it.
-  bool shared(int x, int y) const;
+  bool shared(int x, int y) const { return previous(x, y) != kNoLine; }
 
  private:
   PixelCanvas& canvas_;
@@ -42,5 +46,6 @@ class DotProvenance {
   };
   std::vector<Inked> inked_;  // the pixels with an owner
   std::vector<int32_t> owner_;
-  std::vector<uint8_t> shared_;
+  std::vector<int32_t> previous_;
+  std::vector<int32_t> lineDots_;  // what endLine returns
 };

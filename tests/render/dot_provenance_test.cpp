@@ -42,8 +42,9 @@ TEST(DotProvenance, EachLineOwnsWhatItDrawsAloneAndOverdrawIsSeen) {
   EXPECT_FALSE(provenance.shared(2, 5));
   EXPECT_EQ(provenance.owner(6, 5), 1);
   EXPECT_TRUE(provenance.shared(6, 5));
+  EXPECT_EQ(provenance.previous(6, 5), 0);
   EXPECT_EQ(provenance.owner(3, 5), 2);
-  EXPECT_TRUE(provenance.shared(3, 5));
+  EXPECT_EQ(provenance.previous(3, 5), 0);
   EXPECT_EQ(provenance.owner(0, 0), DotProvenance::kNoLine);
   auto plain = PixelCanvas::create(12, 10);
   for (const Draw* draw : {&across, &down, &point}) (*draw)(*plain);

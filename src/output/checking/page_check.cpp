@@ -1,10 +1,13 @@
 // The sheet has a margin of half a page on every side: ink there is what the page clips.
-// Each line's ink is known exactly (dot_provenance.h), so the findings compare lines.
+// Each line's ink is known as it ends (dot_provenance.h); what is kept of it is a few
+// counts, and the findings that compare lines read the dots' last two owners at the end,
+// so that the check's memory and time follow the page, not the script.
 #include "output/checking/page_check.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string_view>
 #include <utility>
 
@@ -44,9 +47,12 @@ bool readsAsLine(const CommandFigure* f) { return f && f->kind == FigureKind::Li
 struct LineInk {
   int index = 0;
   const CommandFigure* figure = nullptr;
-  std::vector<int32_t> pixels;  // sorted, canvas indices
-  CellBox cells;                // a label's cells
+  long inside = 0;   // dots it inked on the page
+  long outside = 0;  // dots it inked more than one dot beyond the page
+  CellBox cells;     // a label's cells
 };
+
+using LinePair = std::pair<int, int>;  // the lower line first
 
 class Checker {
  public:
@@ -67,12 +73,16 @@ class Checker {
     };
     r.notice = [this](std::string_view text) { say(current_, std::string(text)); };
     r.dataMessage = [this](const std::string& text) { say(current_, text); };
+    // A line that draws nothing (DM, CC, LD...) is not watched: a million of them cost
+    // no more than reading them.
     r.lineStarts = [this](int i) {
       current_ = i;
-      open_ = true;
-      provenance_.beginLine();
+      open_ = figureOf(lines_[static_cast<size_t>(i)]) != nullptr;
+      if (open_) provenance_.beginLine();
     };
-    r.lineEnds = [this](int i) { endLine(i); };
+    r.lineEnds = [this](int i) {
+      if (open_) endLine(i);
+    };
     return r;
   }
 
@@ -125,16 +135,19 @@ class Checker {
 
   void endLine(int lineIndex) {
     open_ = false;
-    LineInk ink{lineIndex, figureOf(lines_[lineIndex]), provenance_.endLine(lineIndex), {}};
+    LineInk ink{lineIndex, figureOf(lines_[lineIndex]), 0, 0, {}};
+    for (const int32_t p : provenance_.endLine(lineIndex)) {
+      ink.inside += onPage(p);
+      ink.outside += !onPage(p, 1);
+    }
     if (isLabel(ink.figure)) ink.cells = page_.lastLabel;
-    if (ink.figure) inks_.push_back(std::move(ink));
+    inks_.push_back(ink);
   }
 
   static std::string article(const CommandFigure& f) { return f.feminine ? "a " : "o "; }
 
   void figureFindings(const LineInk& ink) {
-    const long inside = std::count_if(ink.pixels.begin(), ink.pixels.end(), [this](int32_t p) { return onPage(p); });
-    const long outside = std::count_if(ink.pixels.begin(), ink.pixels.end(), [this](int32_t p) { return !onPage(p, 1); });
+    const long inside = ink.inside, outside = ink.outside;
     const CommandFigure& f = *ink.figure;
     if (inside == 0) {
       say(ink.index, article(f) + f.noun + (outside > 0 ? std::string(" fica tod") + (f.feminine ? "a" : "o") + " fora da p\xe1gina"
@@ -151,12 +164,7 @@ class Checker {
     const int x = static_cast<int>(x64), y = static_cast<int>(y64);
     const int owner = provenance_.owner(x, y);
     if (owner != DotProvenance::kNoLine && owner != self) return owner;
-    if (owner != self || !provenance_.shared(x, y)) return -1;
-    const int32_t pixel = y * provenance_.width() + x;
-    for (const LineInk& other : inks_) {
-      if (other.index != self && std::binary_search(other.pixels.begin(), other.pixels.end(), pixel)) return other.index;
-    }
-    return -1;
+    return owner == self ? provenance_.previous(x, y) : -1;
   }
 
   // "da linha 1", "das linhas 1 e 2", "das linhas 1, 2 e 4".
@@ -198,7 +206,11 @@ class Checker {
     std::vector<char> line(lines_.size(), 0);
     for (const LineInk& ink : inks_) line[static_cast<size_t>(ink.index)] = readsAsLine(ink.figure);
     const auto readsAsLineAt = [&](int index) { return line[static_cast<size_t>(index)] != 0; };
-    std::map<std::pair<int, int>, int> touching;
+    // For each pair, how many dots of either lie next to the other, and the later line's
+    // dots among them, row by row.
+    std::map<LinePair, int> touching;
+    std::map<LinePair, std::vector<int32_t>> laterDots;
+    const int width = provenance_.width();
     // On the page only: what the page clips is told otherwise.
     for (int y = inset_; y < inset_ + pageHeight_; ++y) {
       for (int x = inset_; x < inset_ + pageWidth_; ++x) {
@@ -213,17 +225,20 @@ class Checker {
                 std::find(seen, seen + seenCount, b) != seen + seenCount || !readsAsLineAt(b))
               continue;
             seen[seenCount++] = b;
-            ++touching[{std::min(a, b), std::max(a, b)}];
+            const LinePair pair{std::min(a, b), std::max(a, b)};
+            ++touching[pair];
+            if (a > b) laterDots[pair].push_back(y * width + x);
           }
         }
       }
     }
+    const std::set<LinePair> crossings = crossingPairs();
     for (const auto& [pair, count] : touching) {
       if (count < kTouchingRun) continue;
-      const int contact = longestContact(pair.first, pair.second);
+      const int contact = largestGroup(laterDots[pair]);
       if (contact < kTouchingRun) continue;
       const std::string other = "encosta na linha " + std::to_string(pair.second) + " (" + shownLine(lines_[pair.second]) + ")";
-      if (!crosses(pair.first, pair.second)) {
+      if (!crossings.contains(pair)) {
         say(pair.first, other + " sem cruzar; as duas v\xe3o parecer uma s\xf3");
       } else if (contact >= kLongContact) {
         // A dot or two in common (two arrow heads that meet, a narrow V) do not make a
@@ -233,45 +248,46 @@ class Checker {
     }
   }
 
-  const LineInk* inkOf(int index) const {
-    for (const LineInk& ink : inks_) {
-      if (ink.index == index) return &ink;
+  // The pairs of lines that share a dot, anywhere on the sheet.
+  std::set<LinePair> crossingPairs() const {
+    std::set<LinePair> pairs;
+    for (int y = 0; y < provenance_.height(); ++y) {
+      for (int x = 0; x < provenance_.width(); ++x) {
+        const int a = provenance_.owner(x, y), b = provenance_.previous(x, y);
+        if (b != DotProvenance::kNoLine) pairs.insert({std::min(a, b), std::max(a, b)});
+      }
     }
-    return nullptr;
+    return pairs;
   }
 
-  // The most dots of b, side by side, that lie next to a: where two lines cross
-  // without a common dot, two at the most.
-  int longestContact(int a, int b) const {
-    const LineInk* first = inkOf(a);
-    const LineInk* second = inkOf(b);
-    if (!first || !second) return 0;
+  // The most dots of a sorted list that hang together, each next to another (diagonals
+  // too): how far two lines run side by side. Where two lines cross without a common
+  // dot, two at the most.
+  int largestGroup(const std::vector<int32_t>& dots) const {
     const int width = provenance_.width();
-    const auto in = [](const LineInk& ink, int32_t p) { return std::binary_search(ink.pixels.begin(), ink.pixels.end(), p); };
-    std::vector<int32_t> contact;
-    for (const int32_t p : second->pixels) {
-      bool near = false;
-      for (int dy = -1; dy <= 1 && !near; ++dy)
-        for (int dx = -1; dx <= 1 && !near; ++dx) near = in(*first, p + dy * width + dx);
-      if (near) contact.push_back(p);
-    }
-    // The largest group of neighbouring contact dots.
-    std::vector<bool> seen(contact.size(), false);
+    std::vector<char> seen(dots.size(), 0);
+    std::vector<size_t> stack;
     int longest = 0;
-    for (size_t start = 0; start < contact.size(); ++start) {
+    for (size_t start = 0; start < dots.size(); ++start) {
       if (seen[start]) continue;
-      std::vector<size_t> stack{start};
-      seen[start] = true;
+      stack.assign(1, start);
+      seen[start] = 1;
       int size = 0;
       while (!stack.empty()) {
-        const int32_t p = contact[stack.back()];
+        const int32_t p = dots[stack.back()];
         stack.pop_back();
         ++size;
-        for (size_t other = 0; other < contact.size(); ++other) {
-          const int32_t q = contact[other];
-          if (!seen[other] && std::abs(q % width - p % width) <= 1 && std::abs(q / width - p / width) <= 1) {
-            seen[other] = true;
-            stack.push_back(other);
+        for (int dy = -1; dy <= 1; ++dy) {
+          for (int dx = -1; dx <= 1; ++dx) {
+            // A step off the row's end would wrap onto the next row.
+            if ((dx < 0 && p % width == 0) || (dx > 0 && p % width == width - 1)) continue;
+            const auto at = std::lower_bound(dots.begin(), dots.end(), p + dy * width + dx);
+            if (at == dots.end() || *at != p + dy * width + dx) continue;
+            const size_t other = static_cast<size_t>(at - dots.begin());
+            if (!seen[other]) {
+              seen[other] = 1;
+              stack.push_back(other);
+            }
           }
         }
       }
@@ -280,30 +296,17 @@ class Checker {
     return longest;
   }
 
-  bool crosses(int a, int b) const {
-    const LineInk* first = inkOf(a);
-    const LineInk* second = inkOf(b);
-    if (!first || !second) return true;
-    std::vector<int32_t> common;
-    std::set_intersection(first->pixels.begin(), first->pixels.end(), second->pixels.begin(), second->pixels.end(),
-                          std::back_inserter(common));
-    return !common.empty();
-  }
-
   std::string summary(std::vector<std::string>& findings) const {
-    int drew = 0, firstRow = pageHeight_, lastRow = -1, firstColumn = pageWidth_, lastColumn = -1;
-    for (const LineInk& ink : inks_) {
-      bool any = false;
-      for (const int32_t p : ink.pixels) {
-        if (!onPage(p) || provenance_.owner(p % provenance_.width(), p / provenance_.width()) == DotProvenance::kNoLine) continue;
-        any = true;
-        const int x = p % provenance_.width() - inset_, y = p / provenance_.width() - inset_;
+    const long drew = std::count_if(inks_.begin(), inks_.end(), [](const LineInk& ink) { return ink.inside > 0; });
+    int firstRow = pageHeight_, lastRow = -1, firstColumn = pageWidth_, lastColumn = -1;
+    for (int y = 0; y < pageHeight_; ++y) {
+      for (int x = 0; x < pageWidth_; ++x) {
+        if (provenance_.owner(x + inset_, y + inset_) == DotProvenance::kNoLine) continue;
         firstRow = std::min(firstRow, y), lastRow = std::max(lastRow, y);
         firstColumn = std::min(firstColumn, x), lastColumn = std::max(lastColumn, x);
       }
-      drew += any;
     }
-    if (drew == 0) {
+    if (drew == 0 || lastRow < 0) {
       findings.push_back("A p\xe1gina est\xe1 vazia.");
       return "Nenhuma linha desenhou na p\xe1gina.";
     }
