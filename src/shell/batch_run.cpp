@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "platform/config/config.h"
 #include "platform/text/file_failure.h"
@@ -36,6 +37,14 @@ bool readAllOfStdin(std::string& bytes) {
 int batchFailure(std::string_view command, const std::string& message) {
   std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), message.c_str());
   return kBatchFailed;
+}
+
+int runGuardedBatch(std::string_view command, const std::function<int()>& body) {
+  try {
+    return body();
+  } catch (const std::bad_alloc&) {
+    return batchFailure(command, cp1252ToUtf8(messageText("PXMEMBAT")));
+  }
 }
 
 int answerBatchUsage(std::string_view command, bool parsed, bool help, const std::string& error, const std::string& usage) {

@@ -19,6 +19,10 @@ constexpr int kBatchDone = 0, kBatchReported = 1, kBatchFailed = 2;
 // Writes "pontelix COMMAND: MESSAGE" to standard error; returns kBatchFailed.
 int batchFailure(std::string_view command, const std::string& message);
 
+// Runs a batch command's body. Running out of memory on the way ends it with the reason
+// on standard error and kBatchFailed, never with an abort.
+int runGuardedBatch(std::string_view command, const std::function<int()>& body);
+
 // For a command line that is not to be run: on a usage error writes the error and the
 // usage to standard error and returns kBatchFailed; for --help writes the usage to
 // standard output and returns kBatchDone. -1 when the command is to run.

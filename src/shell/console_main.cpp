@@ -23,6 +23,7 @@
 #include "platform/screen.h"
 #include "platform/transcript.h"
 #include "render/image_writer.h"
+#include "shell/batch_run.h"
 #include "shell/command_line.h"
 #include "shell/print_command.h"
 #include "shell/program.h"
@@ -116,7 +117,8 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string_view(argv[1]) == "print") return runPrintCommand(argc - 1, argv + 1);
+  if (argc > 1 && std::string_view(argv[1]) == "print")
+    return runGuardedBatch("print", [&] { return runPrintCommand(argc - 1, argv + 1); });
   CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
   if (cl.action != CommandLine::Action::Run) return answerCommandLine(cl);
   if (!cl.uiGiven) {

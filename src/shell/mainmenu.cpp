@@ -1,6 +1,7 @@
 // The main menu and its two ways of telling the options: the popup and the F1 list.
 #include "shell/mainmenu.h"
 
+#include <new>
 #include <string>
 #include <utility>
 
@@ -20,29 +21,44 @@
 
 namespace {
 
-// What each option key runs. Ctrl+V (22), Ctrl+B (2) and Tab or Ctrl+I (9) draw the
-// test drawing on the device of V, B and I. An option whose work is not in the program
-// yet says so.
+// What each option key runs, and the item of the option popup that names it. Ctrl+V
+// (22), Ctrl+B (2) and Tab or Ctrl+I (9) draw the test drawing on the device of V, B and
+// I. An option whose work is not in the program yet says so.
 struct MenuOption {
   int key;
+  const char* itemKey;
   void (*run)();
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', stepByStepBuilder},
-    {'E', editCommands},
-    {'V', [] { viewDrawing(false); }},
-    {22, [] { viewDrawing(true); }},
-    {'S', saveProject},
-    {'B', [] { embossDrawing(false); }},
-    {2, [] { embossDrawing(true); }},
-    {'I', [] { printDrawing(false); }},
-    {9, [] { printDrawing(true); }},
-    {'G', saveDrawingImage},
-    {'C', configure},
-    {'N', newProject},
-    {'R', reviewDrawing},
+    {'P', "PXOPC_P", stepByStepBuilder},
+    {'E', "PXOPC_E", editCommands},
+    {'V', "PXOPC_V", [] { viewDrawing(false); }},
+    {22, "PXOPC_V", [] { viewDrawing(true); }},
+    {'S', "PXOPC_S", saveProject},
+    {'B', "PXOPC_B", [] { embossDrawing(false); }},
+    {2, "PXOPC_B", [] { embossDrawing(true); }},
+    {'I', "PXOPC_I", [] { printDrawing(false); }},
+    {9, "PXOPC_I", [] { printDrawing(true); }},
+    {'G', "PXOPC_G", saveDrawingImage},
+    {'C', "PXOPC_C", configure},
+    {'N', "PXOPC_N", newProject},
+    {'R', "PXOPC_R", reviewDrawing},
 };
+
+// An option that runs out of memory stops where it is; the command lines were changed
+// only by what the option finished, so the menu goes on with them and the end of the
+// program still offers to save them.
+void runGuarded(const MenuOption& option) {
+  try {
+    option.run();
+  } catch (const std::bad_alloc&) {
+    conSetWindow(1, 1, kConColumns, kConRows);
+    conWriteLine();
+    spkWriteLine(messageText("PXSEMMEM") + messageText(option.itemKey) + ".");
+    sayMessage("PXMEMOK", 1);
+  }
+}
 
 // The option popup's items, in order; the item number picks the letter.
 struct MenuItem {
@@ -72,7 +88,7 @@ bool runOption(int code) {
   if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
   for (const MenuOption& option : kMenuOptions) {
     if (option.key == code) {
-      option.run();
+      runGuarded(option);
       return true;
     }
   }

@@ -77,4 +77,45 @@ TEST_F(RenderCommand, ADataFileOfTenMillionLinesEndsInBoundedMemory) {
   }
 }
 
+// The check keeps a few counts a line, not the line's dots: two hundred grids that each
+// ink the whole sheet check in the memory of one. Where memory runs out all the same, the
+// command says so and ends with status 2, never with an abort.
+TEST_F(RenderCommand, TheChecksMemoryFollowsThePageAndRunningOutIsSaid) {
+  std::string grids;
+  for (int i = 0; i < 200; ++i) grids += "GR -60 -45 60 45 0,01 0,01\n";
+  write("g.pxg", grids);
+  const ProcessResult check = render("--cells=100 --lines=100 g.pxg", "", {}, "check");
+  EXPECT_EQ(check.status, 1);
+  EXPECT_NE(check.out.find("200 linhas desenharam"), std::string::npos) << check.out.substr(0, 400);
+  // A sanitizer's shadow memory is larger than any limit below.
+  if (kSanitizedBuild) return;
+  EXPECT_LT(largestChildBytes(), 64 << 20);
+  {
+    std::ofstream many(dir_ / "ct.pxg", std::ios::binary);
+    std::string lines;
+    for (int i = 0; i < 1000; ++i) lines += "CT\n";
+    for (int i = 0; i < 1000; ++i) many << lines;  // a million lines, the most a script has
+  }
+  const std::string starved = "cd '" + dir_.string() + "' && ulimit -v 30000 && '" PONTELIX_EXE
+                              "' render ct.pxg -o ct.png 2>err.txt";
+  const int raw = std::system(starved.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 2);
+  EXPECT_EQ(read(dir_ / "err.txt"), "pontelix render: Mem\xc3\xb3ria insuficiente para terminar.\n");
+  EXPECT_FALSE(fs::exists(dir_ / "ct.png"));
+
+  // In the talking program, the editor of a million lines runs out; the line the builder
+  // added before stays, the end still asks about it, and S saves it.
+  write("keys.txt", "Ppt<Enter>1 1<Enter><Esc>E<Esc>SNSS<Esc>S");
+  const std::string talking = "cd '" + dir_.string() + "' && ulimit -v 130000 && '" PONTELIX_EXE
+                              "' --ui=headless --speech=none --keys=keys.txt --transcript=t.txt ct.pxg";
+  ASSERT_EQ(std::system(talking.c_str()), 0);
+  const std::string heard = read(dir_ / "t.txt");
+  for (const char* said : {"Mem\xc3\xb3ria insuficiente; parou: E - editar os comandos para graficar.",
+                           "Os comandos continuam na mem\xc3\xb3ria.", "O projeto ainda n\xc3\xa3o foi salvo.",
+                           "Arquivo salvo."})
+    EXPECT_NE(heard.find(std::string("say: ") + said), std::string::npos) << said;
+  EXPECT_TRUE(read(dir_ / "ct.pxg").ends_with("CT\r\nPT 1 1\r\n"));
+}
+
 }  // namespace

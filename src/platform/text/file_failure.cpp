@@ -21,6 +21,7 @@ constexpr Reason kReasons[] = {
     {EISDIR, "o nome \xe9 de uma pasta"},
     {EINVAL, "n\xe3o \xe9 um arquivo comum"},
     {EFBIG, "arquivo grande demais"},
+    {ENOMEM, "mem\xf3ria insuficiente"},
     {EOVERFLOW, "arquivo grande demais"},
     {ENAMETOOLONG, "nome longo demais"},
     {EIO, "erro de leitura ou grava\xe7\xe3o"},

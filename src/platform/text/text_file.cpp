@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "platform/text/file_read.h"
 #include "platform/text/text.h"
@@ -70,7 +71,7 @@ bool projectPathExists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-int readProjectFile(const std::string& path, ProjectText& text) {
+int readProjectFile(const std::string& path, ProjectText& text) try {
   std::string bytes;
   if (const int error = readRegularFile(path, kMaxProjectFileBytes, bytes); error != 0) return error;
   // Each line costs far more memory than its bytes.
@@ -80,6 +81,10 @@ int readProjectFile(const std::string& path, ProjectText& text) {
   }
   text = decodeProjectText(bytes);
   return 0;
+} catch (const std::bad_alloc&) {
+  // A file within the limits that this process has no room for is a failure to read
+  // it like any other; `text` is as it was.
+  return ENOMEM;
 }
 
 std::string makeTempFileName(std::string_view prefix) {

@@ -55,7 +55,7 @@ bool projectPathExists(const std::string& path);
 
 // Reads the whole file. Returns 0, or the errno that stopped it (EISDIR for a directory,
 // EINVAL for anything else that is no regular file, EFBIG above kMaxProjectFileBytes or
-// kMaxTextFileLines).
+// kMaxTextFileLines, ENOMEM when the process has no room for it).
 int readProjectFile(const std::string& path, ProjectText& text);
 
 // A new, empty file with a unique name in the temporary directory ($TMPDIR, else /tmp),

@@ -282,6 +282,9 @@ void editTextList(std::vector<std::string>& list, bool joinLines, bool framed,
       if (actOn(s, k)) break;
     }
   }
+  // The list's copy goes first, so that writing the edits back needs no more memory
+  // than the editing did.
+  std::vector<std::string>().swap(paragraphs);
   list = ::joinParagraphs(s.lines);
   conClear();
   conSetWindow(1, 1, kConColumns, kConRows);
