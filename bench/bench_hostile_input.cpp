@@ -4,6 +4,7 @@
 // a script of one 50 MB line, the largest script that is read (one line just under the
 // project limit of 16 MiB, a line error) and a data file of ten million lines. Each must end with a
 // refusal that says why, or with the drawing, in memory that does not follow the input.
+// Then the check of the page beside the render of hostile scripts.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -75,6 +76,40 @@ void dataFileOfTenMillionLines(benchmark::State& state) {
   timeProcess(state, {PONTELIX_EXE, "render", "dados.pxg", "-o", "a.png"}, scratchDir(), "", 1);
 }
 
+// The check beside the render of the same script, one after the other in one run: the
+// check must stay within twice the render's time and under 64 MB. Ten thousand grids
+// that each ink every dot of the sheet; three lines whose grids run side by side over a
+// page of 100 x 100 cells (under a second); a million lines that draw nothing.
+std::vector<std::string> checkOrRender(bool check, const std::string& script, const std::vector<std::string>& page = {}) {
+  std::vector<std::string> args = {PONTELIX_EXE, check ? "check" : "render"};
+  args.insert(args.end(), page.begin(), page.end());
+  args.push_back(script);
+  if (!check) args.insert(args.end(), {"-o", "a.brf"});
+  return args;
+}
+
+// The line `count` times, once per run of the benchmark program.
+void lines(const std::string& name, const std::string& line, int count) {
+  if (fs::exists(scratchDir() / name)) return;
+  std::ofstream out(scratchDir() / name, std::ios::binary);
+  for (int i = 0; i < count; ++i) out << line;
+}
+
+void grids(benchmark::State& state, bool check) {
+  lines("grades.pxg", "GR -60 -45 60 45 0,01 0,01\n", 10000);
+  timeProcess(state, checkOrRender(check, "grades.pxg"), scratchDir(), "", check ? 1 : 0);
+}
+
+void gridsSideBySide(benchmark::State& state, bool check) {
+  std::ofstream(scratchDir() / "contato.pxg") << "DM 0 200 0 300\nGR -150 -150 350 450 2 1\nGR -149 -150 351 450 2 1\n";
+  timeProcess(state, checkOrRender(check, "contato.pxg", {"--cells=100", "--lines=100"}), scratchDir(), "", check ? 1 : 0);
+}
+
+void linesThatDrawNothing(benchmark::State& state, bool check) {
+  lines("nada.pxg", "CT\n", 1000000);
+  timeProcess(state, checkOrRender(check, "nada.pxg"), scratchDir(), "", check ? 1 : 0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +121,12 @@ int main(int argc, char** argv) {
       {"talking/project_200MB", projectOf200MB},   {"render/project_200MB", renderProjectOf200MB},
       {"talking/tramel_ini_100MB", tramelIniOf100MB}, {"render/line_50MB", lineOf50MB},
       {"render/line_16MB", largestLineRead},       {"render/data_10M_lines", dataFileOfTenMillionLines},
+      {"check/grids_10k", [](benchmark::State& s) { grids(s, true); }},
+      {"render/grids_10k", [](benchmark::State& s) { grids(s, false); }},
+      {"check/grids_side_by_side", [](benchmark::State& s) { gridsSideBySide(s, true); }},
+      {"render/grids_side_by_side", [](benchmark::State& s) { gridsSideBySide(s, false); }},
+      {"check/1M_lines_drawing_nothing", [](benchmark::State& s) { linesThatDrawNothing(s, true); }},
+      {"render/1M_lines_drawing_nothing", [](benchmark::State& s) { linesThatDrawNothing(s, false); }},
   };
   for (const auto& b : benchmarks) {
     benchmark::RegisterBenchmark(b.name, b.run)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
