@@ -57,14 +57,16 @@ bool leavesField(const PressedKey& key) {
 }
 
 // False, after the refusal is written below the form and said, when field n's check
-// refuses its value.
-bool valueAccepted(const FormState& form, int n) {
+// refuses its value. A value accepted after a refusal takes the refusal off the screen.
+bool valueAccepted(FormState& form, int n) {
   const TCampo& field = form.fields[static_cast<size_t>(n - 1)];
-  if (!field.check || field.check(field.value)) return true;
+  const bool accepted = !field.check || field.check(field.value);
+  if (accepted && !form.refusalShown) return true;
   conGoto(1, std::min(form.rowOf(form.count()) + 1, kConRows));
   conClearEol();
-  spkWrite(messageText("PXVALINV") + field.value);
-  return false;
+  form.refusalShown = !accepted;
+  if (!accepted) spkWrite(messageText("PXVALINV") + field.value);
+  return accepted;
 }
 
 // Outside the fields (above the first or below the last): a click, then one key.
@@ -92,6 +94,7 @@ void scrollToShow(FormState& form, int n) {
 int formRun(bool editingShortcuts, int firstField) {
   FormState& form = formState();
   form.scroll = 0;
+  form.refusalShown = false;
   formDraw();
   conFlushKeys();
 

@@ -9,6 +9,7 @@ struct FormState {
   int topRow = 1;
   int scroll = 0;  // fields scrolled off above the top row
   EmptyValues empty = EmptyValues::Silent;
+  bool refusalShown = false;  // a refused value is written below the form
 
   int count() const { return static_cast<int>(fields.size()); }
   int rowOf(int n) const { return topRow + n - scroll - 1; }
