@@ -87,6 +87,11 @@ TEST_F(RenderCommand, TheChecksMemoryFollowsThePageAndRunningOutIsSaid) {
   const ProcessResult check = render("--cells=100 --lines=100 g.pxg", "", {}, "check");
   EXPECT_EQ(check.status, 1);
   EXPECT_NE(check.out.find("200 linhas desenharam"), std::string::npos) << check.out.substr(0, 400);
+  // Two grids a dot apart over the whole page: found at once, and said once.
+  write("v.pxg", "DM 0 200 0 300\nGR -150 -150 350 450 2 1\nGR -149 -150 351 450 2 1\n");
+  const ProcessResult apart = render("--cells=100 --lines=100 v.pxg", "", {}, "check");
+  EXPECT_NE(apart.out.find("Linha 1: encosta na linha 2 (GR -149 -150 351 450 2 1) sem cruzar"), std::string::npos)
+      << apart.out;
   // A sanitizer's shadow memory is larger than any limit below.
   if (kSanitizedBuild) return;
   EXPECT_LT(largestChildBytes(), 64 << 20);
