@@ -101,12 +101,26 @@ TEST_F(RenderCommand, TheChecksMemoryFollowsThePageAndRunningOutIsSaid) {
     for (int i = 0; i < 1000; ++i) lines += "CT\n";
     for (int i = 0; i < 1000; ++i) many << lines;  // a million lines, the most a script has
   }
-  const std::string starved = "cd '" + dir_.string() + "' && ulimit -v 30000 && '" PONTELIX_EXE
-                              "' render ct.pxg -o ct.png 2>err.txt";
-  const int raw = std::system(starved.c_str());
-  ASSERT_TRUE(WIFEXITED(raw));
-  EXPECT_EQ(WEXITSTATUS(raw), 2);
-  EXPECT_EQ(read(dir_ / "err.txt"), "pontelix render: Mem\xc3\xb3ria insuficiente para terminar.\n");
+  // A script with no room to be read, and a check whose million findings have none.
+  {
+    std::ofstream labels(dir_ / "tb.pxg", std::ios::binary);
+    for (int i = 0; i < 1000000; ++i) labels << "TB 0 0 x\n";
+  }
+  const struct {
+    const char* run;
+    const char* err;
+  } starved[] = {
+      {"ulimit -v 30000 && '" PONTELIX_EXE "' render ct.pxg -o ct.png",
+       "pontelix render: n\xc3\xa3o foi poss\xc3\xadvel ler ct.pxg: mem\xc3\xb3ria insuficiente\n"},
+      {"ulimit -v 100000 && '" PONTELIX_EXE "' check tb.pxg >/dev/null",
+       "pontelix check: Mem\xc3\xb3ria insuficiente para terminar.\n"},
+  };
+  for (const auto& s : starved) {
+    const int raw = std::system(("cd '" + dir_.string() + "' && " + s.run + " 2>err.txt").c_str());
+    ASSERT_TRUE(WIFEXITED(raw)) << s.run;
+    EXPECT_EQ(WEXITSTATUS(raw), 2) << s.run;
+    EXPECT_EQ(read(dir_ / "err.txt"), s.err);
+  }
   EXPECT_FALSE(fs::exists(dir_ / "ct.png"));
 
   // In the talking program, the editor of a million lines runs out; the line the builder

@@ -98,7 +98,8 @@ class Checker {
     std::stable_sort(findings_.begin(), findings_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   }
 
-  PageCheck result() const {
+  // Called once: the findings move into the result.
+  PageCheck result() {
     PageCheck check;
     check.ran = true;
     check.width = pageWidth_;
@@ -109,7 +110,9 @@ class Checker {
     const DrawingState& state = page_.state;
     check.scaleX = state.scaleX, check.offsetX = state.offsetX;
     check.scaleY = state.scaleY, check.offsetY = state.offsetY;
-    for (const auto& [line, text] : findings_) check.findings.push_back(text);
+    check.findings.reserve(findings_.size());
+    for (auto& [line, text] : findings_) check.findings.push_back(std::move(text));
+    findings_.clear();
     check.summary = summary(check.findings);
     return check;
   }
