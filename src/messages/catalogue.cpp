@@ -189,6 +189,8 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXOUTNOM", "Gravar com outro nome? (S/N)"},
     {"PXMUDOU", "O arquivo mudou no disco. Grava assim mesmo? (S/N)"},
     {"PXNAOGRV", "O arquivo n\xe3o foi gravado."},
+    {"PXLNKALH", "o link simb\xf3lico %1 \xe9 de %2, numa pasta em que todos gravam (%3), e n\xe3o foi seguido"},
+    {"PXDONOAN", "%1 foi gravado, mas agora \xe9 de %2 (grupo %3): o antigo era de %4 (grupo %5), e s\xf3 o administrador pode devolv\xea-lo."},
     {"PXIMPERR", "Imprime assim mesmo? (S/N)"},
     {"PXVEXPL", "Setas exploram a p\xe1gina ponto a ponto, Control com setas cela a cela; Espa\xe7o diz o ponto, T percorre a figura, Esc sai."},
     {"PXVVAZIO", "vazio"},

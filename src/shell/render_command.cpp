@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/text/file_failure.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/tactile/tactile_page.h"
@@ -136,32 +136,32 @@ std::optional<Page> prepareRequestedPage(const RenderRequest& request, const Emb
 }
 
 bool writeOutput(const RenderRequest& request, const Page& page, const std::vector<std::string>& lines,
-                 std::string& error) {
+                 SaveReport& report, std::string& error) {
   int failure = 0;
   switch (request.target) {
     case RenderTarget::EmbosserStream:
-      failure = replaceFileAtomically(request.output, embosserStream(pagePixels(page), page.sheet.mode));
+      failure = replaceFileAtomically(request.output, embosserStream(pagePixels(page), page.sheet.mode), &report);
       break;
     case RenderTarget::EmbosserPage:
-      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(pagePixels(page))));
+      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(pagePixels(page))), &report);
       break;
     case RenderTarget::EmbosserPef:
-      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(pagePixels(page))));
+      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(pagePixels(page))), &report);
       break;
     case RenderTarget::Pdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
         return writePagePdf(page, pdfPageFor(request), sink);
-      });
+      }, &report);
       break;
     case RenderTarget::Svg:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
         return page.paths() && writeTactileSvg(*page.paths(), pdfPageFor(request), lines, sink);
-      });
+      }, &report);
       break;
     default:
-      failure = savePageImage(page, request.output, imageFormatOf(request.target));
+      failure = savePageImage(page, request.output, imageFormatOf(request.target), &report);
   }
-  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(fileFailureReason(failure));
+  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(saveFailureReason(failure, report));
   return failure == 0;
 }
 
@@ -289,8 +289,11 @@ int runRenderCommand(int argc, char** argv) {
   } else {
     drawBatchDrawing(*page, request.testDrawing, lines, told.reports());
   }
-  const bool written = writeOutput(request, *page, lines, error);
+  SaveReport saved;
+  const bool written = writeOutput(request, *page, lines, saved, error);
   if (!written) return batchFailure("render", request.output + ": " + error);
+  if (const std::string note = ownershipNotKeptText(request.output, saved); !note.empty())
+    told.tell(Outcome{}.tellText(note));
   // A batch user learns of a missing curve from the status, not by looking.
   return told.reported() || warned ? kBatchReported : kBatchDone;
 }
