@@ -123,6 +123,10 @@ void setProgramArguments(const std::vector<std::string>& arguments) {
   gArgumentName = arguments.empty() ? std::string() : trimmed(arguments.front());
 }
 
+std::string projectPathOfArgument(std::string_view argument) {
+  return cp1252ToUtf8(withProjectExtension(trimmed(argument)));
+}
+
 std::string askProjectFileName() {
   std::string name = std::exchange(gArgumentName, {});
   if (name.empty()) {

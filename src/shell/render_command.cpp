@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/text/file_read.h"
 #include "platform/text/text.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pef.h"
@@ -133,6 +134,24 @@ std::optional<Page> prepareRequestedPage(const RenderRequest& request, const Emb
       break;
   }
   return preparePage(screenPageSpec(request.width, request.height));
+}
+
+// Why the output must not be written: it is the script; empty when it may be.
+std::string scriptClash(const RenderRequest& request) {
+  if (request.testDrawing || request.script == "-" || !sameFile(request.output, request.script)) return {};
+  return withValues(cp1252ToUtf8(messageText("PXSAIROT")), {request.output});
+}
+
+// Why the output must not be written: it is a data file the script read; empty when it
+// may be. Asked once the script ran, before anything is written.
+std::string dataFileClash(const RenderRequest& request, const BatchReports& told) {
+  FileIdentity output;
+  if (fileIdentityOf(request.output, output) != 0) return {};
+  for (const BatchReports::DataFile& read : told.dataFilesRead()) {
+    if (read.file.sameFileAs(output))
+      return withValues(cp1252ToUtf8(messageText("PXSAIDAD")), {request.output, cp1252ToUtf8(read.name)});
+  }
+  return {};
 }
 
 bool writeOutput(const RenderRequest& request, const Page& page, const std::vector<std::string>& lines,
@@ -279,6 +298,7 @@ int runRenderCommand(int argc, char** argv) {
   std::vector<std::string> lines;
   bool warned = false;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
+  if (const std::string clash = scriptClash(request); !clash.empty()) return batchFailure("render", clash);
 
   BatchReports told;
   std::string why;
@@ -289,6 +309,7 @@ int runRenderCommand(int argc, char** argv) {
   } else {
     drawBatchDrawing(*page, request.testDrawing, lines, told.reports());
   }
+  if (const std::string clash = dataFileClash(request, told); !clash.empty()) return batchFailure("render", clash);
   SaveReport saved;
   const bool written = writeOutput(request, *page, lines, saved, error);
   if (!written) return batchFailure("render", request.output + ": " + error);
