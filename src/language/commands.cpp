@@ -179,7 +179,9 @@ void commandEquation(CommandRun& run) {
   if (run.reports.notice) run.reports.notice("Equa\xE7\xE3o n\xE3o implementada");
 }
 
-void commandLoadData(CommandRun& run) { loadDataFile(trimControls(run.state.remaining), run.reports.dataMessage); }
+void commandLoadData(CommandRun& run) {
+  loadDataFile(trimControls(run.state.remaining), run.reports.dataMessage, run.reports.dataFileRead);
+}
 
 void commandHistogram(CommandRun& run) {
   const auto base = readPoint(run.state);

@@ -160,7 +160,8 @@ std::string dataFilePath(std::string_view name) {
 
 }  // namespace
 
-void loadDataFile(std::string_view name, const std::function<void(const std::string& text)>& tell) {
+void loadDataFile(std::string_view name, const std::function<void(const std::string& text)>& tell,
+                  const DataFileListener& opened) {
   gDataPoints.count = 0;
   Loader loader;
   loader.tell = tell;
@@ -175,6 +176,7 @@ void loadDataFile(std::string_view name, const std::function<void(const std::str
     loader.say(std::string(missing ? "Arquivo n\xE3o existe: " : "Arquivo n\xE3o pode ser lido: ") + std::string(name));
     return;
   }
+  if (FileIdentity identity; opened && fileIdentityOf(fd, identity) == 0) opened(name, identity);
   loader.readAll(file, name);
   std::fclose(file);
   if (loader.unreportedBadLines > 0)

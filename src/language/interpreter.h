@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text/file_read.h"
+
 struct Page;
 
 // How a run tells its user about problems. Interactive runs speak and wait for a key;
@@ -23,6 +25,9 @@ struct ScriptReports {
   // When set, the data files' own messages (a missing file, bad lines) come here
   // instead of being heard.
   std::function<void(const std::string& text)> dataMessage;
+  // When set, told of each data file that is opened, with its name as the line gives
+  // it, so that a caller can keep its outputs off the files the run reads.
+  std::function<void(std::string_view name, const FileIdentity& file)> dataFileRead;
   // When set, called before and after each line that runs (not blank lines or
   // comments; a line that ends the run with an error is not ended).
   std::function<void(int lineIndex)> lineStarts, lineEnds;

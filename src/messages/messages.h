@@ -5,13 +5,28 @@
 // Texts are Windows-1252.
 #include <cstdio>
 #include <string>
+#include <initializer_list>
 #include <string_view>
+
+#include "platform/text/file_write.h"
 
 #include "platform/text/outcome.h"
 
 // The catalogue text of a key; keys are compared exactly, with case. An unknown key
 // gives "--> Mensagem inválida: " followed by the key.
 std::string messageText(std::string_view key);
+
+// The text with "%1", "%2"... up to "%9" replaced by the values, in order; the caller
+// gives text and values in one encoding.
+std::string withValues(std::string text, std::initializer_list<std::string_view> values);
+
+// Why a save failed, in a few words that follow "Motivo:" or a colon: a link that was not
+// followed is named with its owner and folder, any other failure in fileFailureReason's
+// words.
+std::string saveFailureReason(int error, const SaveReport& report);
+// The sentence that tells that the replaced file `name` now belongs to this process's
+// user and group, since the old ones could not be given back; empty when they were.
+std::string ownershipNotKeptText(std::string_view name, const SaveReport& report);
 
 // Writes the key's text at the cursor followed by lineEnds line ends (a negative count
 // writes nothing: the message is only heard), then plays "EF_" + key when that

@@ -24,8 +24,8 @@ std::string trimmed(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-void sayFileFailure(std::string_view what, int error) {
-  spkWriteLine(std::string(what) + projectFileName() + ": " + fileFailureReason(error) + ".");
+void sayFileFailure(std::string_view what, const std::string& reason) {
+  spkWriteLine(std::string(what) + projectFileName() + ": " + reason + ".");
 }
 
 std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
@@ -55,15 +55,16 @@ bool writeProject() {
   for (bool mayWrite = mayReplaceChangedFile();; mayWrite = true) {
     if (mayWrite) {
       const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
-      FileIdentity written;
-      const int error = replaceFileAtomically(projectPath(), bytes, &written);
+      SaveReport report;
+      const int error = replaceFileAtomically(projectPath(), bytes, &report);
       if (error == 0) {
         markProjectSaved();
-        rememberProjectFileOnDisk(written);
+        rememberProjectFileOnDisk(report.identity);
         sayMessage("PXSALVO", 1);
+        if (const std::string note = ownershipNotKeptText(projectFileName(), report); !note.empty()) spkWriteLine(note);
         return true;
       }
-      sayFileFailure("Erro ao gravar ", error);
+      sayFileFailure("Erro ao gravar ", saveFailureReason(error, report));
     }
     spkWriteLine("Os comandos continuam na mem\xf3ria.");
     sayMessage("PXOUTNOM", 0);
@@ -122,6 +123,10 @@ void setProgramArguments(const std::vector<std::string>& arguments) {
   gArgumentName = arguments.empty() ? std::string() : trimmed(arguments.front());
 }
 
+std::string projectPathOfArgument(std::string_view argument) {
+  return cp1252ToUtf8(withProjectExtension(trimmed(argument)));
+}
+
 std::string askProjectFileName() {
   std::string name = std::exchange(gArgumentName, {});
   if (name.empty()) {
@@ -154,7 +159,7 @@ bool loadProject() {
   }
   ProjectText text;
   if (const int error = readProjectFile(projectPath(), text); error != 0) {
-    sayFileFailure("Erro ao ler ", error);
+    sayFileFailure("Erro ao ler ", fileFailureReason(error));
     // A save under this name would replace a file the user has never seen in the list.
     setProjectFileName({});
     return false;

@@ -25,6 +25,9 @@ void setProjectEncoding(ProjectEncoding encoding);
 // The program's command-line arguments (Windows-1252). The first, trimmed, names the
 // project at start-up; it is used once, so a later new project asks for its name.
 void setProgramArguments(const std::vector<std::string>& arguments);
+// The file (UTF-8) that the project named by that first argument is read from and saved
+// to.
+std::string projectPathOfArgument(std::string_view argument);
 
 // True when the list differs from what was last loaded or saved, or when a new empty
 // project was started and not yet saved. The comparison needs no help from the code that

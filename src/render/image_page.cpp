@@ -12,8 +12,8 @@ PixelView pagePixels(const Page& page) {
           reinterpret_cast<const std::uint32_t*>(canvas->data())};
 }
 
-int savePageImage(const Page& page, const std::string& path, ImageFormat format) {
+int savePageImage(const Page& page, const std::string& path, ImageFormat format, SaveReport* report) {
   const PixelView view = pagePixels(page);
   if (format == ImageFormat::None || view.width == 0) return EINVAL;
-  return replaceFileAtomically(path, [&](const ByteSink& sink) { return writeImage(format, view, sink); });
+  return replaceFileAtomically(path, [&](const ByteSink& sink) { return writeImage(format, view, sink); }, report);
 }

@@ -203,6 +203,9 @@ ScriptReports BatchReports::reports() {
     ++count_;
   };
   counted.dataMessage = [this](const std::string& text) { tell(Outcome{}.tellText(text)); };
+  counted.dataFileRead = [this](std::string_view name, const FileIdentity& file) {
+    dataFiles_.push_back({std::string(name), file});
+  };
   return counted;
 }
 

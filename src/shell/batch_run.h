@@ -94,8 +94,16 @@ class BatchReports {
   // and after.
   int reportCount() const { return count_; }
 
+  // The data files the script read, with their names as its lines give them.
+  struct DataFile {
+    std::string name;
+    FileIdentity file;
+  };
+  const std::vector<DataFile>& dataFilesRead() const { return dataFiles_; }
+
  private:
   int count_ = 0;
+  std::vector<DataFile> dataFiles_;
 };
 
 // Draws the test drawing, or runs the script with its reports, on the prepared page.

@@ -3,7 +3,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/text/file_read.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
+#include "project/project.h"
 #include "shell/install_layout.h"
 #include "shell/version.h"
 
@@ -131,6 +134,26 @@ std::string commandLineHelp() {
          "impressor braille), PONTELIX/PAPELTINTA e ESPESSURATATIL (o papel de I quando Enter\n"
          "responde, comum ou microcapsulado, e a largura das linhas t\xc3\xa1teis em mil\xc3\xadmetros) e\n"
          "TRADUTOR/DIRLETRAS (a pasta das letras gravadas).\n";
+}
+
+std::string commandLineOutputClash(const CommandLine& cl) {
+  const struct {
+    const char* option;
+    const std::string& path;
+  } outputs[] = {{"--transcript", cl.transcriptFile},
+                 {"--screen", cl.screenFile},
+                 {"--picture", cl.pictureFile},
+                 {"--braille-display", cl.brailleDisplayFile}};
+  const std::string project = cl.args.empty() ? std::string() : projectPathOfArgument(cl.args[0]);
+  for (const auto& output : outputs) {
+    if (output.path.empty()) continue;
+    const std::string named = std::string(output.option) + "=" + output.path;
+    if (!project.empty() && sameFile(output.path, project))
+      return withValues(cp1252ToUtf8(messageText("PXSAIPRJ")), {named});
+    if (!cl.keysFile.empty() && sameFile(output.path, cl.keysFile))
+      return withValues(cp1252ToUtf8(messageText("PXSAITEC")), {named});
+  }
+  return {};
 }
 
 int answerCommandLine(const CommandLine& cl) {

@@ -26,6 +26,11 @@ constexpr int kUsageError = 2;
 CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay);
 std::string commandLineHelp();
 
+// Why an output the command line names (--transcript, --screen, --picture,
+// --braille-display) must not be written: it is the project or the key script (UTF-8);
+// empty when none is.
+std::string commandLineOutputClash(const CommandLine& cl);
+
 // For any action but Run: prints the help or the version to standard output, or the
 // error to standard error, and returns the exit status.
 int answerCommandLine(const CommandLine& cl);

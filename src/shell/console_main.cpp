@@ -121,6 +121,10 @@ int main(int argc, char** argv) {
     return runGuardedBatch("print", [&] { return runPrintCommand(argc - 1, argv + 1); });
   CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
   if (cl.action != CommandLine::Action::Run) return answerCommandLine(cl);
+  if (const std::string clash = commandLineOutputClash(cl); !clash.empty()) {
+    std::fprintf(stderr, "pontelix: %s\n", clash.c_str());
+    return kUsageError;
+  }
   if (!cl.uiGiven) {
     const std::optional<UiChoice> ui = defaultUi();
     if (!ui) {

@@ -6,8 +6,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/text/file_failure.h"
+#include "platform/text/file_read.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "output/embosser/embosser_pef.h"
 #include "output/embosser/embosser_stream.h"
 #include "output/tactile/tactile_page.h"
@@ -38,7 +39,9 @@ constexpr char kUsage[] =
 constexpr char kUsageStatus[] =
     "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
     "  figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a sa\xc3\xad" "da\n"
-    "  foi gravada com o que foi desenhado; 2 nada foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da).\n";
+    "  foi gravada com o que foi desenhado, ou o arquivo trocado n\xc3\xa3o voltou ao seu dono; 2 nada\n"
+    "  foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da que n\xc3\xa3o pode ser gravada ou que \xc3\xa9 o\n"
+    "  roteiro ou um arquivo de dados do LD).\n";
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
@@ -135,33 +138,51 @@ std::optional<Page> prepareRequestedPage(const RenderRequest& request, const Emb
   return preparePage(screenPageSpec(request.width, request.height));
 }
 
+// Why the output must not be written: it is the script; empty when it may be.
+std::string scriptClash(const RenderRequest& request) {
+  if (request.testDrawing || request.script == "-" || !sameFile(request.output, request.script)) return {};
+  return withValues(cp1252ToUtf8(messageText("PXSAIROT")), {request.output});
+}
+
+// Why the output must not be written: it is a data file the script read; empty when it
+// may be. Asked once the script ran, before anything is written.
+std::string dataFileClash(const RenderRequest& request, const BatchReports& told) {
+  FileIdentity output;
+  if (fileIdentityOf(request.output, output) != 0) return {};
+  for (const BatchReports::DataFile& read : told.dataFilesRead()) {
+    if (read.file.sameFileAs(output))
+      return withValues(cp1252ToUtf8(messageText("PXSAIDAD")), {request.output, cp1252ToUtf8(read.name)});
+  }
+  return {};
+}
+
 bool writeOutput(const RenderRequest& request, const Page& page, const std::vector<std::string>& lines,
-                 std::string& error) {
+                 SaveReport& report, std::string& error) {
   int failure = 0;
   switch (request.target) {
     case RenderTarget::EmbosserStream:
-      failure = replaceFileAtomically(request.output, embosserStream(pagePixels(page), page.sheet.mode));
+      failure = replaceFileAtomically(request.output, embosserStream(pagePixels(page), page.sheet.mode), &report);
       break;
     case RenderTarget::EmbosserPage:
-      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(pagePixels(page))));
+      failure = replaceFileAtomically(request.output, embosserPageText(embosserPage(pagePixels(page))), &report);
       break;
     case RenderTarget::EmbosserPef:
-      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(pagePixels(page))));
+      failure = replaceFileAtomically(request.output, embosserPagePef(embosserPage(pagePixels(page))), &report);
       break;
     case RenderTarget::Pdf:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
         return writePagePdf(page, pdfPageFor(request), sink);
-      });
+      }, &report);
       break;
     case RenderTarget::Svg:
       failure = replaceFileAtomically(request.output, [&](const ByteSink& sink) {
         return page.paths() && writeTactileSvg(*page.paths(), pdfPageFor(request), lines, sink);
-      });
+      }, &report);
       break;
     default:
-      failure = savePageImage(page, request.output, imageFormatOf(request.target));
+      failure = savePageImage(page, request.output, imageFormatOf(request.target), &report);
   }
-  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(fileFailureReason(failure));
+  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(saveFailureReason(failure, report));
   return failure == 0;
 }
 
@@ -279,6 +300,7 @@ int runRenderCommand(int argc, char** argv) {
   std::vector<std::string> lines;
   bool warned = false;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
+  if (const std::string clash = scriptClash(request); !clash.empty()) return batchFailure("render", clash);
 
   BatchReports told;
   std::string why;
@@ -289,8 +311,12 @@ int runRenderCommand(int argc, char** argv) {
   } else {
     drawBatchDrawing(*page, request.testDrawing, lines, told.reports());
   }
-  const bool written = writeOutput(request, *page, lines, error);
+  if (const std::string clash = dataFileClash(request, told); !clash.empty()) return batchFailure("render", clash);
+  SaveReport saved;
+  const bool written = writeOutput(request, *page, lines, saved, error);
   if (!written) return batchFailure("render", request.output + ": " + error);
+  if (const std::string note = ownershipNotKeptText(request.output, saved); !note.empty())
+    told.tell(Outcome{}.tellText(note));
   // A batch user learns of a missing curve from the status, not by looking.
   return told.reported() || warned ? kBatchReported : kBatchDone;
 }

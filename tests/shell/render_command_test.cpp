@@ -306,6 +306,37 @@ TEST_F(RenderCommand, DataFilesAreFoundBesideTheScript) {
   EXPECT_EQ(run.err, "");
 }
 
+// An output that is an input of the run (the script, a data file it reads, the project
+// or a project still to be made) is refused before anything is written, and so is one
+// behind another user's link in a shared folder.
+TEST_F(RenderCommand, AnOutputThatIsAnInputOrAnothersLinkIsRefused) {
+  write("draw.txt", "LD pts.txt\nPO *\n");
+  write("pts.txt", "0 0\n1 2\n");
+  write("p.pxg", "PT 1 1\n");
+  write("victim.conf", "secret");
+  fs::create_directories(dir_ / "tmp");
+  fs::permissions(dir_ / "tmp", fs::perms::all | fs::perms::sticky_bit);
+  fs::create_symlink(dir_ / "victim.conf", dir_ / "tmp/out.png");
+  const bool root = ::geteuid() == 0 && ::lchown((dir_ / "tmp/out.png").c_str(), 65534, 65534) == 0;
+  const struct {
+    const char *command, *args, *why;
+  } cases[] = {{"render", "draw.txt -o draw.txt", "render: a saída draw.txt é o próprio roteiro; nada"},
+               {"render", "draw.txt -o ./pts.txt", "a saída ./pts.txt é o arquivo de dados pts.txt, lido pelo LD"},
+               {"--ui=headless --speech=none --transcript=p.pxg", "p", "--transcript=p.pxg é o próprio projeto"},
+               {"--ui=headless --speech=none --screen=./n.pxg", "n.pxg", "--screen=./n.pxg é o próprio projeto"},
+               {"render", "p.pxg -o tmp/out.png", "o link simbólico tmp/out.png é de nobody, numa pasta em que todos"}};
+  const auto before = files();
+  for (const auto& c : cases) {
+    if (std::string(c.why).starts_with("o link") && !root) continue;
+    const ProcessResult run = render(c.args, "", {}, c.command);
+    EXPECT_EQ(run.status, 2) << c.args;
+    EXPECT_NE(run.err.find(c.why), std::string::npos) << run.err;
+    EXPECT_EQ(read(dir_ / "draw.txt") + read(dir_ / "pts.txt") + read(dir_ / "p.pxg") + read(dir_ / "victim.conf"),
+              "LD pts.txt\nPO *\n0 0\n1 2\nPT 1 1\nsecret");
+    EXPECT_EQ(files(), before);
+  }
+}
+
 // Tramel.ini chooses the page; the command line wins over it.
 TEST_F(RenderCommand, TheConfiguredPageAndTheCommandLinesOwn) {
   fs::create_directories(dir_ / "tramel");

@@ -29,14 +29,22 @@ void sayNotSaved(const std::string& reason) {
   conWriteLine();
 }
 
+// Says how the save of `name` ended: "OK." and, when the file could not stay its old
+// owner's, that it changed hands; or why it was not saved.
+void sayImageSaved(const std::string& name, int error, const SaveReport& report) {
+  if (error != 0) return sayNotSaved(saveFailureReason(error, report));
+  sayMessage("PXOK", 1);
+  if (const std::string note = ownershipNotKeptText(name, report); !note.empty()) spkWriteLine(note);
+}
+
 // Renders the command lines and writes them under the name. The format is chosen after
 // rendering, as it always was; a name that names none is refused without touching a file
 // of that name.
 void writeDrawingImage(const std::string& name) {
+  SaveReport report;
   if (name.size() >= 4 && toUpperAnsi(name.substr(name.size() - 4)) == ".SVG") {
-    const int error = saveTactileSvg(cp1252ToUtf8(name), commandLines(), spokenScriptReports());
-    if (error != 0) return sayNotSaved(fileFailureReason(error));
-    return sayMessage("PXOK", 1);
+    const int error = saveTactileSvg(cp1252ToUtf8(name), commandLines(), spokenScriptReports(), report);
+    return sayImageSaved(name, error, report);
   }
   const std::optional<Page> page = drawOnScreenPage(false);
   if (!page) {
@@ -44,14 +52,8 @@ void writeDrawingImage(const std::string& name) {
     return;
   }
   const ImageFormat format = imageFormatForName(name);
-  const int error = format == ImageFormat::None ? 0 : savePageImage(*page, cp1252ToUtf8(name), format);
-  if (format == ImageFormat::None) {
-    sayNotSaved("o nome deve terminar em .png, .jpg, .jpeg, .bmp ou .svg");
-  } else if (error != 0) {
-    sayNotSaved(fileFailureReason(error));
-  } else {
-    sayMessage("PXOK", 1);
-  }
+  if (format == ImageFormat::None) return sayNotSaved("o nome deve terminar em .png, .jpg, .jpeg, .bmp ou .svg");
+  sayImageSaved(name, savePageImage(*page, cp1252ToUtf8(name), format, &report), report);
 }
 
 // The name, unless the user gave up (Esc, an empty name, a refused replacement).

@@ -146,7 +146,8 @@ bool writeTactileSvg(const VectorCanvas& canvas, const InkPage& oriented, const 
   return out.flush();
 }
 
-int saveTactileSvg(const std::string& path, const std::vector<std::string>& lines, const ScriptReports& reports) {
+int saveTactileSvg(const std::string& path, const std::vector<std::string>& lines, const ScriptReports& reports,
+                   SaveReport& report) {
   const InkPage paper = defaultInkPage();
   std::string why;
   std::optional<Page> page = prepareTactilePage(paper, configuredTactileLine(), why);
@@ -154,5 +155,5 @@ int saveTactileSvg(const std::string& path, const std::vector<std::string>& line
   drawTactileDrawing(*page, false, lines, reports);
   return replaceFileAtomically(path, [&](const ByteSink& sink) {
     return writeTactileSvg(*page->paths(), paper, lines, sink);
-  });
+  }, &report);
 }

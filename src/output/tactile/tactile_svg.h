@@ -18,5 +18,7 @@ bool writeTactileSvg(const VectorCanvas& canvas, const InkPage& oriented, const 
 
 // Draws the script on an A4 tactile page, in portrait, with the line width Tramel.ini
 // sets, and saves it as SVG under `path` (UTF-8), replacing the file whole. 0, or the
-// errno of the save (ENOMEM when the page could not be had).
-int saveTactileSvg(const std::string& path, const std::vector<std::string>& lines, const ScriptReports& reports);
+// errno of the save (ENOMEM when the page could not be had), and what the save found in
+// `report`.
+int saveTactileSvg(const std::string& path, const std::vector<std::string>& lines, const ScriptReports& reports,
+                   SaveReport& report);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -48,6 +49,20 @@ int fileIdentityOf(int fd, FileIdentity& identity) {
   if (::fstat(fd, &st) != 0) return errno;
   identity = identityOf(st);
   return 0;
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  FileIdentity first, second;
+  const int missingFirst = fileIdentityOf(a, first), missingSecond = fileIdentityOf(b, second);
+  if (missingFirst == 0 && missingSecond == 0) return first.sameFileAs(second);
+  if (missingFirst == 0 || missingSecond == 0) return false;
+  // Made absolute first: a relative name none of whose folders exist is left as it is.
+  const auto resolved = [](const std::string& path) {
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(path, failed), failed);
+    return failed ? std::filesystem::path(path) : full;
+  };
+  return resolved(a) == resolved(b);
 }
 
 int openRegularFile(const std::string& path, int& fd) {

@@ -20,6 +20,8 @@ struct FileIdentity {
   bool sameContentAs(const FileIdentity& other) const {
     return device == other.device && inode == other.inode && size == other.size && modifiedNs == other.modifiedNs;
   }
+  // The same file, whatever its state.
+  bool sameFileAs(const FileIdentity& other) const { return device == other.device && inode == other.inode; }
 };
 
 // The identity of what the name leads to (links followed). Returns 0, or the errno of
@@ -27,6 +29,12 @@ struct FileIdentity {
 int fileIdentityOf(const std::string& path, FileIdentity& identity);
 // The identity of an open file.
 int fileIdentityOf(int fd, FileIdentity& identity);
+
+// Whether two names (UTF-8 or any bytes) lead to one file: the same device and inode
+// when both exist; when neither does, the same path once links, "." and ".." are
+// resolved as far as the folders exist, so that a file still to be made under both
+// names is found too.
+bool sameFile(const std::string& a, const std::string& b);
 
 // Opens the file for reading, never waiting on it: a pipe with no writer is refused, not
 // waited for, and the check is made on what was opened, so that a name changed in

@@ -1,6 +1,7 @@
 #include "platform/text/file_write.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <climits>
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -185,18 +187,23 @@ TEST_F(FailingFileSystem, NamesAndPathsAtTheSystemsLimitsCanBeSaved) {
 }
 
 // A save removes what a killed save of the same file left, and nothing else: not a
-// temporary file written since this process started (another save may be under way),
-// not another file's, not other names.
+// temporary file written since this process started or locked by a save under way (a
+// stopped one, say), not another file's, not a user's file that only looks like one.
 TEST(ReplaceFile, ASaveRemovesTheTemporaryFilesAKilledSaveOfItLeft) {
   ScratchDir dir;
-  const std::set<std::string> kept{"p.pxg", ".p.pxg.Z9y8X7", ".q.pxg.a1B2c3", ".p.pxg.abc", ".p.pxg.a1B2c!", ".config"};
+  const std::set<std::string> kept{"p.pxg", ".p.pxg.pontelix-Z9y8X7", ".p.pxg.pontelix-L0cked", ".q.pxg.pontelix-a1B2c3",
+                                   ".p.pxg.a1B2c3", ".p.pxg.pontelix-a1B2c!", ".config"};
   for (const std::string& name : kept) writeBytes(dir.file(name), "x");
   const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
-  for (const char* old : {".p.pxg.a1B2c3", ".q.pxg.a1B2c3", ".p.pxg.abc", ".p.pxg.a1B2c!", ".config"}) {
+  for (const char* old : {".p.pxg.pontelix-a1B2c3", ".p.pxg.pontelix-L0cked", ".q.pxg.pontelix-a1B2c3",
+                          ".p.pxg.a1B2c3", ".p.pxg.pontelix-a1B2c!", ".config"}) {
     writeBytes(dir.file(old), "x");
     ASSERT_EQ(::utimensat(AT_FDCWD, dir.file(old).c_str(), anHourAgo, 0), 0);
   }
+  const int writer = ::open(dir.file(".p.pxg.pontelix-L0cked").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(writer, LOCK_EX), 0);
   ASSERT_EQ(replaceFileAtomically(dir.file("p.pxg"), "new"), 0);
+  ::close(writer);
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.insert(entry.path().filename());
   EXPECT_EQ(names, kept);
@@ -248,6 +255,74 @@ TEST(ReplaceFile, AProducerThatGivesUpLeavesTheOldFile) {
   ASSERT_EQ(::mkfifo(dir.file("fifo.pxg").c_str(), 0644), 0);
   EXPECT_EQ(replaceFileAtomically(dir.file("fifo.pxg"), "x"), EINVAL);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+// In a shared folder (sticky, anyone may write) a link is followed only when it is ours
+// or the folder owner's, as the system's protection has it; a loop, or a link into a
+// missing folder, is refused. A refused link stays a link and its target stays whole.
+TEST(ReplaceFile, LinksAreFollowedOnlyWhereTheSystemWouldAndNeverReplaced) {
+  if (::geteuid() != 0) GTEST_SKIP() << "links of another user need the superuser";
+  ScratchDir dir;
+  const std::string victim = dir.file("victim.conf"), shared = dir.file("shared"), open = dir.file("open");
+  std::filesystem::create_directories(shared);
+  std::filesystem::create_directories(open);
+  ::chmod(shared.c_str(), 01777);
+  ::chmod(open.c_str(), 0777);
+  const struct {
+    std::string link, aim;
+    uid_t owner;
+    int error;
+  } cases[] = {{shared + "/out.png", victim, 65534, EACCES}, {shared + "/mine.png", victim, 0, 0},
+               {open + "/out.png", victim, 65534, 0},        {shared + "/loop.png", shared + "/loop.png", 0, ELOOP},
+               {shared + "/far.png", dir.file("none/x"), 0, ENOENT}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    writeBytes(victim, "secret");
+    std::filesystem::create_symlink(c.aim, c.link);
+    ASSERT_EQ(::lchown(c.link.c_str(), c.owner, c.owner), 0);
+    SaveReport report;
+    EXPECT_EQ(replaceFileAtomically(c.link, "PNG", &report), c.error);
+    EXPECT_TRUE(std::filesystem::is_symlink(c.link));
+    EXPECT_EQ(readBytes(victim), c.error == 0 ? "PNG" : "secret");
+    EXPECT_EQ(report.refusedLink, c.error == EACCES ? c.link : "");
+    EXPECT_EQ(report.linkOwner, c.error == EACCES ? 65534u : 0u);
+  }
+}
+
+// The superuser gives a replaced file back to its owner and group, with its mode; an
+// ordinary user can't, and the report says whose the file became.
+TEST(ReplaceFile, AReplacedFileKeepsItsOwnerGroupAndModeWherePossible) {
+  if (::geteuid() != 0) GTEST_SKIP() << "files of another user need the superuser";
+  ScratchDir dir;
+  const std::string theirs = dir.file("theirs.png"), daemons = dir.file("daemons.png");
+  writeBytes(theirs, "old");
+  ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+  ::chmod(theirs.c_str(), 0600);
+  SaveReport report;
+  ASSERT_EQ(replaceFileAtomically(theirs, "new", &report), 0);
+  struct stat st{};
+  ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
+  EXPECT_EQ(std::tuple(st.st_uid, st.st_gid, st.st_mode & 07777, report.ownershipKept), std::tuple(65534u, 65534u, 0600u, true));
+  writeBytes(daemons, "old");
+  ASSERT_EQ(::chown(daemons.c_str(), 1, 1), 0);
+  ::chmod(daemons.c_str(), 0666);
+  ::chmod(dir.path().c_str(), 0777);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+    if (::access(dir.path().c_str(), W_OK) != 0) ::_exit(3);
+    SaveReport told;
+    const bool said = replaceFileAtomically(daemons, "new", &told) == 0 && !told.ownershipKept;
+    ::_exit(said && told.formerOwner == 1 && told.newOwner == 65534 ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 3) GTEST_SKIP() << "the scratch folder is out of an ordinary user's reach";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  ASSERT_EQ(::stat(daemons.c_str(), &st), 0);
+  EXPECT_EQ(std::tuple(st.st_uid, st.st_mode & 07777), std::tuple(65534u, 0666u));
 }
 
 }  // namespace
