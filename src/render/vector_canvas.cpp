@@ -47,6 +47,35 @@ bool inside(const DoubleBox& outer, const DoubleBox& inner) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
 }
 
+bool meets(const DoubleBox& a, const DoubleBox& b) {
+  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+// The glyphs of the text set from cr's current point in its selected font, only those
+// whose ink meets `box`: a label may run on for metres beyond the page, and its glyphs
+// out there would only be turned into paths to be cut off. Empty when the library
+// fails.
+std::vector<cairo_glyph_t> glyphsMeeting(cairo_t* cr, const std::string& utf8, const DoubleBox& box) {
+  std::vector<cairo_glyph_t> kept;
+  double x = 0, y = 0;
+  cairo_get_current_point(cr, &x, &y);
+  cairo_scaled_font_t* font = cairo_get_scaled_font(cr);
+  cairo_glyph_t* glyphs = nullptr;
+  int count = 0;
+  if (cairo_scaled_font_text_to_glyphs(font, x, y, utf8.data(), static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
+                                       nullptr, nullptr) != CAIRO_STATUS_SUCCESS) {
+    return kept;
+  }
+  for (int i = 0; i < count; ++i) {
+    cairo_text_extents_t ink;
+    cairo_scaled_font_glyph_extents(font, &glyphs[i], 1, &ink);
+    const double left = glyphs[i].x + ink.x_bearing, top = glyphs[i].y + ink.y_bearing;
+    if (meets(box, {left, top, left + ink.width, top + ink.height})) kept.push_back(glyphs[i]);
+  }
+  cairo_glyph_free(glyphs);
+  return kept;
+}
+
 }  // namespace
 
 StrokePattern strokePattern(PenStyle style, double width) {
@@ -160,8 +189,7 @@ void VectorCanvas::lineTo(int64_t x, int64_t y) {
 void VectorCanvas::disc(int64_t x, int64_t y, int64_t diameter) {
   const DoublePoint c = centre(x, y);
   const double r = std::max<int64_t>(diameter, 1) / 2.0;
-  const DoubleBox box = marginBox();
-  if (c.x + r < box.left || c.y + r < box.top || c.x - r > box.right || c.y - r > box.bottom) return;
+  if (!meets(marginBox(), {c.x - r, c.y - r, c.x + r, c.y + r})) return;
   newMark(VectorMark::Paint::Fill, isWhite(pen_.colour)).path = ellipsePath(c.x, c.y, r, r);
 }
 
@@ -279,7 +307,9 @@ void VectorCanvas::textOut(int64_t x, int64_t y, std::string_view text) {
   if (textCannotShow(x, y)) return;
   selectFont();
   const std::string utf8 = placeText(cr_, x, y, text, false);
-  cairo_text_path(cr_, utf8.c_str());
+  const std::vector<cairo_glyph_t> shown = glyphsMeeting(cr_, utf8, marginBox());
+  if (shown.empty()) return;
+  cairo_glyph_path(cr_, shown.data(), static_cast<int>(shown.size()));
   cairo_path_t* glyphs = cairo_copy_path(cr_);
   cairo_new_path(cr_);
   if (glyphs->status != CAIRO_STATUS_SUCCESS || glyphs->num_data == 0) return cairo_path_destroy(glyphs);

@@ -7,7 +7,8 @@
 // The marks are kept in groups, one per command line (beginGroup), so that a writer can
 // say which line drew what. Coordinates are clipped to the surface grown by a margin
 // wider than any pen before they are kept, so no writer meets a number it cannot
-// represent.
+// represent; a disc, a piece of a line or a letter wholly outside that margin is not
+// kept at all, so a figure or a label running far off the page costs nothing.
 #include <cairo.h>
 
 #include <memory>

@@ -153,6 +153,17 @@ TEST_F(TactileRender, TheSvgDrawsWhatThePdfDrawsAndTitlesEachDrawingLine) {
   EXPECT_NE(text.find("width=\"210mm\" height=\"297mm\" viewBox=\"0 0 210 297\""), std::string::npos);
 }
 
+// Of a label of 65 000 letters only the letters near the page are kept: small files, the same picture.
+TEST_F(TactileRender, ALabelRunningFarOffThePageKeepsOnlyTheLettersNearIt) {
+  for (const auto& [name, letters] : {std::pair{std::string("longe"), 65000}, {"curto", 60}}) {
+    write(name + ".pxg", "TX -19 0 " + std::string(letters, 'W') + "\n");
+    for (const char* kind : {".pdf", ".svg"}) ASSERT_EQ(render("--mode=tactile " + name + ".pxg -o " + name + kind).status, 0);
+  }
+  EXPECT_LT(fs::file_size(dir_ / "longe.svg") + fs::file_size(dir_ / "longe.pdf"), 200000u);
+  EXPECT_EQ(pdfRaster("longe.pdf", 50).grey, pdfRaster("curto.pdf", 50).grey);
+  EXPECT_EQ(svgRaster("longe.svg", 50).grey, svgRaster("curto.svg", 50).grey);
+}
+
 TEST_F(TactileRender, AnEmptyScriptIsABlankPageAndWrongChoicesAreRefused) {
   write("empty.pxg", "");
   ASSERT_EQ(render("--mode=tactile empty.pxg -o e.pdf").status, 0);
