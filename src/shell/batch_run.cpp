@@ -34,7 +34,7 @@ bool readAllOfStdin(std::string& bytes) {
 }  // namespace
 
 int batchFailure(std::string_view command, const std::string& message) {
-  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), message.c_str());
+  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), shownLine(message).c_str());
   return kBatchFailed;
 }
 

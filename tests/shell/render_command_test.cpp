@@ -87,6 +87,21 @@ TEST_F(RenderCommand, WindowsLettersInAnErrorLineComeOutAsUtf8) {
   EXPECT_EQ(run.err, "Erro na linha 0: XX ma\xC3\xA7\xC3\xA3\n");
 }
 
+// An escape sequence in a script line or a data line is shown, never run by the terminal.
+TEST_F(RenderCommand, ControlCharactersOfScriptsAndDataAreShownNotRun) {
+  write("esc.dat", "1 1\na\x1b[2J\x07" "b 2\n");
+  write("esc.pxg", "LD esc.dat\nXX ab\x1b[2J\x1b]0;TITLE\x07" "cd\n");
+  const ProcessResult run = render("esc.pxg -o e.png");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Erro no dado: a^[[2J^Gb 2\nErro na linha 1: XX ab^[[2J^[]0;TITLE^Gcd\n");
+  const ProcessResult check = render("esc.pxg", "", {}, "check");
+  EXPECT_EQ(check.status, 1);
+  EXPECT_NE(check.out.find(": XX ab^[[2J^[]0;TITLE^Gcd\n"), std::string::npos) << check.out;
+  EXPECT_EQ(check.out.find('\x1b'), std::string::npos) << check.out;
+  const ProcessResult missing = render("'\x1b[31m.pxg' -o e.png");
+  EXPECT_EQ(missing.err.find('\x1b'), std::string::npos) << missing.err;
+}
+
 TEST_F(RenderCommand, DataFileMessagesAndNoticesGoToStandardError) {
   write("pontos.dat", "1 1\n2 x\n");
   write("d.pxg", "LD pontos.dat\nPT *\nEQ y = x\nLD falta.dat\nPT 0 0\n");
