@@ -27,7 +27,8 @@ TEST_F(ConfigureRun, AReadOnlyFolderIsSaidAndTheFileStaysWholeThenTheValueIsWrit
   ::chmod(folder().c_str(), 0555);
   EXPECT_EQ(run("c4<PgDn><Esc>s", "p", true), 0);
   EXPECT_TRUE(heardInOrder({"say: Configuração", "say: Velocidade da fala", "say: 2",
-                            "say: Configuração não gravada: sem permissão.", "say: Pontelix - Que deseja? "}));
+                            "say: Configuração não gravada: sem permissão para gravar na pasta.",
+                            "say: Pontelix - Que deseja? "}));
   EXPECT_EQ(readBytes(ini()), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
 

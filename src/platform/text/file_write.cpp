@@ -148,7 +148,7 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce, 
   removeStaleTemporaries(directory, stem);
   std::string temp = directory + "/" + stem + std::string(kTemporaryLetters);
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return errno;
+  if (fd < 0) return errno == EACCES || errno == EPERM ? kFolderNotWritable : errno;
   int error = ::fchmod(fd, mode) != 0 ? errno : 0;
   if (error == 0) {
     const ByteSink sink = [&](const void* data, std::size_t size) {

@@ -26,7 +26,8 @@ using ByteProducer = std::function<bool(const ByteSink& sink)>;
 
 // A link is followed, so the file it points to is replaced, not the link. An existing
 // file keeps its permissions; a file that the user may not write, a directory or a device
-// is not replaced (EACCES, EISDIR, EINVAL). Returns 0 or the errno of the step that
+// is not replaced (EACCES, EISDIR, EINVAL), nor one in a folder that takes no new file
+// (kFolderNotWritable). Returns 0 or the errno of the step that
 // failed (EIO when the producer gave up without a system error). On success `written`,
 // when given, gets the identity of the new file, taken before it got its name, so that
 // no other writer that comes later can slip into it.

@@ -236,7 +236,7 @@ TEST_F(ViewingRun, AFileThatMayNotBeWrittenStaysWhole) {
   ::chmod(dir_.file("tmp").c_str(), 0777);
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
   ASSERT_EQ(run("Gfechada/x.png<Enter>s<Enter>", "p.pxg", true), 0);
-  EXPECT_TRUE(heardInOrder({"say: " + kRefused, "say: Motivo: sem permissão."}));
+  EXPECT_TRUE(heardInOrder({"say: " + kRefused, "say: Motivo: sem permissão para gravar na pasta."}));
   EXPECT_EQ(readBytes(dir_.file("fechada/x.png")), "velho");
   EXPECT_EQ(filesIn("fechada"), 1u);
   ::chmod(dir_.file("fechada").c_str(), 0755);
