@@ -31,6 +31,23 @@ bool readAllOfStdin(std::string& bytes) {
   return !std::ferror(stdin);
 }
 
+// The options with a value that every batch command takes: the page and the tactile line.
+struct ValuedOption {
+  std::string_view name;
+  std::string BatchRequest::*value;
+};
+constexpr ValuedOption kValuedOptions[] = {
+    {"--embosser-page=", &BatchRequest::embosserPage}, {"--cells=", &BatchRequest::cells},
+    {"--lines=", &BatchRequest::lines},                {"--braille-mode=", &BatchRequest::brailleMode},
+    {"--line-width=", &BatchRequest::lineWidth},
+};
+
+const ValuedOption* valuedOptionOf(std::string_view arg) {
+  for (const ValuedOption& option : kValuedOptions)
+    if (arg.starts_with(option.name)) return &option;
+  return nullptr;
+}
+
 }  // namespace
 
 int batchFailure(std::string_view command, const std::string& message) {
@@ -68,16 +85,14 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
       request.testDrawing = true;
     } else if (arg == "--landscape") {
       request.landscape = true;
-    } else if (arg.starts_with("--embosser-page=")) {
-      request.embosserPage = arg.substr(16);
-    } else if (arg.starts_with("--cells=")) {
-      request.cells = arg.substr(8);
-    } else if (arg.starts_with("--lines=")) {
-      request.lines = arg.substr(8);
-    } else if (arg.starts_with("--braille-mode=")) {
-      request.brailleMode = arg.substr(15);
-    } else if (arg.starts_with("--line-width=")) {
-      request.lineWidth = arg.substr(13);
+    } else if (const ValuedOption* valued = valuedOptionOf(arg)) {
+      // An empty value would read as an option not given, and the page would quietly
+      // be another one than the user asked for.
+      if (arg.size() == valued->name.size()) {
+        error = "falta o valor de " + std::string(valued->name);
+        return false;
+      }
+      request.*valued->value = arg.substr(valued->name.size());
     } else if (!option(i, arg, error)) {
       if (error.empty()) error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
       return false;

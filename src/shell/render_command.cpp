@@ -190,6 +190,10 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       }
     } else if (arg.starts_with("--size=")) {
       size = arg.substr(7);
+      if (size.empty()) {
+        why = "falta o valor de --size=";
+        return false;
+      }
     } else if (arg == "-o") {
       if (++i >= argc) {
         why = "falta o nome da sa\xc3\xad" "da depois de -o";
@@ -216,9 +220,10 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
             " (use .bmp, .png, .jpg, .jpeg, .brf, .txt, .pef, .pdf ou .svg)";
     return false;
   }
+  // The outputs of cells, whose page is the embosser's.
+  const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage ||
+                     request.target == RenderTarget::EmbosserPef;
   if (!modeGiven) {
-    const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage ||
-                       request.target == RenderTarget::EmbosserPef;
     request.mode = cells                                  ? OutputMode::Embosser
                    : request.target == RenderTarget::Pdf ? OutputMode::InkPrinter
                    : request.target == RenderTarget::Svg ? OutputMode::Tactile
@@ -240,6 +245,11 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   }
   if (request.landscape && !page) {
     error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf ou .svg";
+    return false;
+  }
+  if (!size.empty() && cells) {
+    error = "--size n\xc3\xa3o vale para .brf, .txt e .pef, a p\xc3\xa1gina do impressor braille: use --cells e --lines,"
+            " ou --embosser-page";
     return false;
   }
   if (!size.empty()) {

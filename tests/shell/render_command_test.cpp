@@ -210,7 +210,10 @@ TEST_F(RenderCommand, FailuresLeaveNoFileBehind) {
                                  "--mode=screen f.pxg -o f.pdf", "--mode=embosser f.pxg -o f.pdf",
                                  "--landscape f.pxg -o f.png", "--size=30x40 f.pxg -o f.pdf",
                                  "--cells=4 f.pxg -o f.brf", "--lines=101 f.pxg -o f.brf", "--lines=x f.pxg -o f.brf",
-                                 "--embosser-page=B5 f.pxg -o f.brf", "--braille-mode=relevo f.pxg -o f.pef"}) {
+                                 "--embosser-page=B5 f.pxg -o f.brf", "--braille-mode=relevo f.pxg -o f.pef",
+                                 "--cells= f.pxg -o f.brf", "--lines= f.pxg -o f.txt", "--braille-mode= f.pxg -o f.pef",
+                                 "--embosser-page= f.pxg -o f.brf", "--line-width= f.pxg -o f.svg",
+                                 "--size= f.pxg -o f.png", "--size=100 f.pxg -o f.brf", "--size=90x60 f.pxg -o f.txt"}) {
     const ProcessResult run = render(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_FALSE(run.err.empty()) << args;
