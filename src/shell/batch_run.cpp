@@ -109,19 +109,22 @@ const char kEmbosserPageUsage[] =
     "  --braille-mode=grafico|texto  pontos em grade (c\xc3\xb3" "digos gr\xc3\xa1" "ficos) ou celas\n"
     "            comuns (BRF), com os r\xc3\xb3tulos em celas inteiras\n";
 
-bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error) {
-  sheet = configuredEmbosserSheet();
+bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error, BatchReports& told) {
   // Said, as the talking program says it; the run goes on with the defaults.
-  if (const std::string problem = unreadConfigurationText(); !problem.empty())
-    std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(problem).c_str());
-  if (!request.embosserPage.empty()) {
+  if (const std::string problem = unreadConfigurationText(); !problem.empty()) told.tell(Outcome{}.tellText(problem));
+  std::string problem;
+  if (request.embosserPage.empty()) {
+    sheet = configuredEmbosserSheet(&problem);
+  } else {
     const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
     if (!preset) {
       error = "p\xc3\xa1gina desconhecida: " + request.embosserPage + " (" + cp1252ToUtf8(embosserPageNames()) + ")";
       return false;
     }
-    sheet = embosserPageSheet(*preset, sheet);
+    sheet = preset->name == std::string_view(kCustomPageName) ? configuredCustomSheet(&problem)
+                                                               : embosserPageSheet(*preset, {});
   }
+  if (!problem.empty()) told.tell(Outcome{}.tellText(problem));
   const auto number = [&](const std::string& text, const char* option, int32_t& value) {
     if (text.empty()) return true;
     int parsed = 0;

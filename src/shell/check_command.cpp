@@ -34,7 +34,8 @@ int runCheckCommand(int argc, char** argv) {
   const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
   if (const int status = answerBatchUsage("check", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
-  if (!settleEmbosserSheet(request, sheet, error)) return answerBatchUsage("check", false, false, error, usage);
+  BatchReports told;
+  if (!settleEmbosserSheet(request, sheet, error, told)) return answerBatchUsage("check", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);
@@ -43,5 +44,5 @@ int runCheckCommand(int argc, char** argv) {
   if (!check.ran) return batchFailure("check", "n\xc3\xa3o foi poss\xc3\xadvel criar a folha do impressor");
   for (const std::string& finding : check.findings) writeTextLine(stdout, finding);
   writeTextLine(stdout, check.summary);
-  return check.findings.empty() && !warned ? kBatchDone : kBatchReported;
+  return check.findings.empty() && !warned && !told.reported() ? kBatchDone : kBatchReported;
 }

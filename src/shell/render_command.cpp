@@ -284,13 +284,13 @@ int runRenderCommand(int argc, char** argv) {
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
-  if (!settleEmbosserSheet(request, sheet, error) || !settleTactileLine(request, tactileLine, error))
+  BatchReports told;
+  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error))
     return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
 
-  BatchReports told;
   std::string why;
   std::optional<Page> page = prepareRequestedPage(request, sheet, tactileLine, why);
   if (!page) return batchFailure("render", cp1252ToUtf8(why));

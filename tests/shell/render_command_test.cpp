@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "output/embosser/embosser_stream.h"
 #include "output/embosser/page_dots.h"
 #include "pdf_probe.h"
 #include "render/image_decode.h"
@@ -342,6 +343,56 @@ TEST_F(RenderCommand, TheConfiguredPageAndTheCommandLinesOwn) {
               return std::search(line.begin(), line.end(), abc.begin(), abc.end()) != line.end();
             }), 1);
   EXPECT_EQ(pageTextDots(read(dir_ / "p.txt")).size(), 44u);
+}
+
+// Tramel.ini's page is read whole or not at all: a key of it that is not valid gives the
+// whole standard page, said on standard error with status 1, as is a Tramel.ini that
+// can't be read; "Personalizada" on the command line is the file's custom page.
+TEST_F(RenderCommand, TheConfiguredPageIsReadWholeOrSaidAndReplaced) {
+  const std::string standard = "44 fileiras por 66 celas", noValue = " n\xc3\xa3o vale; a p\xc3\xa1gina \xc3\xa9 a Padr\xc3\xa3o.\n";
+  const struct {
+    std::string ini, args;
+    int status;
+    std::string page, err;
+  } cases[] = {
+      {"PAGBRAILLE=A4\nCELAS=50\nLINHAS=50\n", "--embosser-page=Personalizada", 0, "50 fileiras por 50 celas", ""},
+      {"PAGBRAILLE=A4\nCELAS=50\nLINHAS=50\n", "--embosser-page=personalizada --lines=30", 0, "30 fileiras por 50 celas", ""},
+      {"PAGBRAILLE=Personalizada\nCELAS=1e308\nLINHAS=20\n", "", 1, standard, "CELAS=1e308" + noValue},
+      {"PAGBRAILLE=Personalizada\nCELAS=nan\nLINHAS=20\n", "", 1, standard, "CELAS=nan" + noValue},
+      {"PAGBRAILLE=Personalizada\nCELAS=0x20\n", "", 1, standard, "CELAS=0x20" + noValue},
+      {"PAGBRAILLE=Personalizada\nCELAS=20abc\nLINHAS=20\n", "", 1, standard, "CELAS=20abc" + noValue},
+      {"PAGBRAILLE=Personalizada\nCELAS=30\nLINHAS=200\n", "", 1, standard, "LINHAS=200" + noValue},
+      {"PAGBRAILLE=Personalizada\nMODOBRAILLE=relevo\n", "", 1, standard, "MODOBRAILLE=relevo" + noValue},
+      {"PAGBRAILLE=A4\nCELAS=50\nLINHAS=abc\n", "--embosser-page=Personalizada --cells=40", 1, "44 fileiras por 40 celas",
+       "LINHAS=abc" + noValue},
+      {"PAGBRAILLE=B5\n", "", 1, standard, "PAGBRAILLE=B5" + noValue},
+      // A key the page does not use, or a page the command line replaces, is not said.
+      {"PAGBRAILLE=A4\nCELAS=abc\n", "", 0, "28 fileiras por 32 celas", ""},
+      {"PAGBRAILLE=B5\n", "--embosser-page=A4", 0, "28 fileiras por 32 celas", ""},
+  };
+  setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+  for (const auto& c : cases) {
+    fs::remove_all(dir_ / "tramel");
+    fs::create_directories(dir_ / "tramel");
+    write("tramel/Tramel.ini", "[PONTELIX]\n" + c.ini);
+    const ProcessResult run = render(c.args + " -", "CI 0 0 5\n", {}, "check");
+    EXPECT_EQ(run.status, c.status) << c.ini << c.args;
+    EXPECT_NE(run.out.find(c.page), std::string::npos) << c.ini << c.args << run.out;
+    EXPECT_EQ(run.err, c.err) << c.ini << c.args;
+  }
+  // The mode of the custom page comes from the file too.
+  write("tramel/Tramel.ini", "[PONTELIX]\nPAGBRAILLE=A4\nMODOBRAILLE=grafico\n");
+  write("c.pxg", "CI 0 0 5\n");
+  EXPECT_EQ(render("--embosser-page=Personalizada c.pxg -o c.brf").status, 0);
+  EXPECT_TRUE(read(dir_ / "c.brf").starts_with(kEmbosserStart));
+  fs::remove_all(dir_ / "tramel");
+  fs::create_directories(dir_ / "tramel/Tramel.ini");
+  const ProcessResult unread = render("c.pxg -o c.brf");
+  const ProcessResult unreadCheck = render("c.pxg", "", {}, "check");
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(unread.status, 1);
+  EXPECT_TRUE(unread.err.starts_with("Configura\xc3\xa7\xc3\xa3o n\xc3\xa3o lida")) << unread.err;
+  EXPECT_EQ(unreadCheck.status, 1);
 }
 
 TEST_F(RenderCommand, PdfIsTheA4InkPageAt300Dots) {
