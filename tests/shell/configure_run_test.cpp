@@ -66,15 +66,14 @@ TEST_F(ConfigureRun, AConfigurationThatCantBeReadIsSaidAndNeverWrittenOver) {
   }
 }
 
-// A key of the embosser page that is not valid is said once, at start, and the whole
-// page is the standard one, as R finds it.
+// A bad key of the embosser page is said once, at start, and R checks the standard page.
 TEST_F(ConfigureRun, ABadKeyOfThePageIsSaidOnceAndTheStandardPageIsUsed) {
   std::filesystem::create_directories(folder());
   writeBytes(ini(), "[PONTELIX]\nPAGBRAILLE=Personalizada\nCELAS=abc\nLINHAS=20\n");
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
   EXPECT_EQ(run("r<Esc>", "p.pxg"), 0);
-  EXPECT_EQ(timesSaid("CELAS=abc não vale; a página é a Padrão."), 1) << transcriptText();
-  EXPECT_NE(transcriptText().find("de uma página de 44 fileiras por 66 celas."), std::string::npos) << transcriptText();
+  EXPECT_EQ(timesSaid("CELAS=abc não vale; a página é a Padrão."), 1);
+  EXPECT_NE(transcriptText().find("página de 44 fileiras por 66 celas."), std::string::npos);
 }
 
 // The printer chosen in C is where the list of B starts: Enter there embosses on it.

@@ -27,18 +27,3 @@ TEST(Text, ToUpperAnsiTouchesLettersOnly) {
   EXPECT_EQ(toUpperAnsi("casa \xe7\xe3o 12,5;"), "CASA \xc7\xc3O 12,5;");
   EXPECT_EQ(toUpperAnsi("\xff\xe0"), "\xdf\xc0");
 }
-
-// What a script, a data file or a file name may hold reaches the user's terminal as
-// visible letters: no escape sequence runs, no line is broken, letters stay as they are.
-TEST(Text, ShownLineMakesControlCharactersVisible) {
-  const struct {
-    std::string in, out;
-  } cases[] = {
-      {"ab\x1b[2J\x1b]0;TITLE\x07" "cd", "ab^[[2J^[]0;TITLE^Gcd"},
-      {"a\tb\x7f" "c\x01", "a^Ib^?c^A"},
-      {"uma\r\nlinha\n", "uma  linha "},
-      {cp1252ToUtf8("\x9b\x81 a\xe7\xe3o \x80"), "\xe2\x80\xba\\x81 a\xc3\xa7\xc3\xa3o \xe2\x82\xac"},
-      {"\xc2\x9b" "31m \xc2", "\\x9b31m \xc2"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(shownLine(c.in), c.out) << c.in;
-}
