@@ -23,8 +23,9 @@ DataPointList gDataPoints;
 // file of one enormous line needs no more memory than a normal one.
 constexpr size_t kMaxLineLength = 4096;
 // Bad lines reported one by one; further ones are only counted and told once at the
-// end, so that a long file of wrong lines does not keep the user listening for hours.
-constexpr int kMaxReportedBadLines = 50;
+// end, so that a long file of wrong lines does not keep the user listening for hours,
+// and a file that is no data file at all (LD named the wrong one) is not read out.
+constexpr int kMaxReportedBadLines = 5;
 // What stands between x and y.
 constexpr char kSeparators[] = " \t;";
 // How much of an over-long line its report repeats.

@@ -30,11 +30,6 @@ void speakAtLine(int lineIndex, const std::string& line, std::string_view why, v
   conGetKey();
 }
 
-void writeLine(std::FILE* out, const std::string& cp1252) {
-  const std::string text = cp1252ToUtf8(cp1252);
-  std::fprintf(out, "%s\n", text.c_str());
-}
-
 }  // namespace
 
 void reportLineError(int lineIndex, const std::string& line) {
@@ -54,11 +49,11 @@ ScriptReports spokenScriptReports() {
 ScriptReports writtenScriptReports(std::FILE* out) {
   ScriptReports reports;
   reports.lineError = [out](int lineIndex, const std::string& line) {
-    writeLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + shown(line));
+    writeTextLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + shown(line));
   };
   reports.figureFault = [out](int lineIndex, const std::string& line, std::string_view why) {
-    writeLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + shown(line));
+    writeTextLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + shown(line));
   };
-  reports.notice = [out](std::string_view text) { writeLine(out, std::string(text)); };
+  reports.notice = [out](std::string_view text) { writeTextLine(out, std::string(text)); };
   return reports;
 }

@@ -212,6 +212,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PXPAGCEL", "P\xe1gina de "},
     {"PXPAGLIN", " celas por "},
     {"PXPAGFIM", " linhas."},
+    {"PXPAGNV", " n\xe3o vale; a p\xe1gina \xe9 a "},
     {"PXPAGENV", "P\xe1gina enviada para o impressor braille."},
     {"PXCFGLST", "escolha um item da lista, com F9."},
     {"PXCFGPAD", "padr\xe3" "o"},

@@ -33,15 +33,13 @@ void sayOutcome(const Outcome& outcome) {
 }
 
 int writeOutcome(const Outcome& outcome, std::FILE* out) {
-  for (const Telling& t : outcome.told) {
-    // One line a text, as the transcript writes what is heard.
-    std::string line = cp1252ToUtf8(t.key.empty() ? t.text : messageText(t.key));
-    for (char& c : line) {
-      if (c == '\n' || c == '\r') c = ' ';
-    }
-    std::fprintf(out, "%s\n", line.c_str());
-  }
+  // One line a text, as the transcript writes what is heard.
+  for (const Telling& t : outcome.told) writeTextLine(out, t.key.empty() ? t.text : messageText(t.key));
   return static_cast<int>(outcome.told.size());
+}
+
+void writeTextLine(std::FILE* out, std::string_view cp1252) {
+  std::fprintf(out, "%s\n", shownLine(cp1252ToUtf8(cp1252)).c_str());
 }
 
 void sayNotImplemented() {

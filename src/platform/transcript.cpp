@@ -39,11 +39,9 @@ void transcriptEvent(std::string_view kind) {
 }
 
 void transcriptEvent(std::string_view kind, std::string_view cp1252Text) {
-  // A line end inside the text would break the one-event-per-line format.
-  std::string text = cp1252ToUtf8(cp1252Text);
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
+  // A line end inside the text would break the one-event-per-line format, and an escape
+  // sequence from a script or a file name would run in the terminal that shows it.
+  const std::string text = shownLine(cp1252ToUtf8(cp1252Text));
   if (gListener) gListener(kind, text);
   writeLine(std::string(kind) + ": " + text);
 }

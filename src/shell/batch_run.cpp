@@ -32,10 +32,27 @@ bool readAllOfStdin(std::string& bytes) {
   return !std::ferror(stdin);
 }
 
+// The options with a value that every batch command takes: the page and the tactile line.
+struct ValuedOption {
+  std::string_view name;
+  std::string BatchRequest::*value;
+};
+constexpr ValuedOption kValuedOptions[] = {
+    {"--embosser-page=", &BatchRequest::embosserPage}, {"--cells=", &BatchRequest::cells},
+    {"--lines=", &BatchRequest::lines},                {"--braille-mode=", &BatchRequest::brailleMode},
+    {"--line-width=", &BatchRequest::lineWidth},
+};
+
+const ValuedOption* valuedOptionOf(std::string_view arg) {
+  for (const ValuedOption& option : kValuedOptions)
+    if (arg.starts_with(option.name)) return &option;
+  return nullptr;
+}
+
 }  // namespace
 
 int batchFailure(std::string_view command, const std::string& message) {
-  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), message.c_str());
+  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), shownLine(message).c_str());
   return kBatchFailed;
 }
 
@@ -77,16 +94,14 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
       request.testDrawing = true;
     } else if (arg == "--landscape") {
       request.landscape = true;
-    } else if (arg.starts_with("--embosser-page=")) {
-      request.embosserPage = arg.substr(16);
-    } else if (arg.starts_with("--cells=")) {
-      request.cells = arg.substr(8);
-    } else if (arg.starts_with("--lines=")) {
-      request.lines = arg.substr(8);
-    } else if (arg.starts_with("--braille-mode=")) {
-      request.brailleMode = arg.substr(15);
-    } else if (arg.starts_with("--line-width=")) {
-      request.lineWidth = arg.substr(13);
+    } else if (const ValuedOption* valued = valuedOptionOf(arg)) {
+      // An empty value would read as an option not given, and the page would quietly
+      // be another one than the user asked for.
+      if (arg.size() == valued->name.size()) {
+        error = "falta o valor de " + std::string(valued->name);
+        return false;
+      }
+      request.*valued->value = arg.substr(valued->name.size());
     } else if (!option(i, arg, error)) {
       if (error.empty()) error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
       return false;
@@ -103,19 +118,22 @@ const char kEmbosserPageUsage[] =
     "  --braille-mode=grafico|texto  pontos em grade (c\xc3\xb3" "digos gr\xc3\xa1" "ficos) ou celas\n"
     "            comuns (BRF), com os r\xc3\xb3tulos em celas inteiras\n";
 
-bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error) {
-  sheet = configuredEmbosserSheet();
+bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error, BatchReports& told) {
   // Said, as the talking program says it; the run goes on with the defaults.
-  if (const std::string problem = unreadConfigurationText(); !problem.empty())
-    std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(problem).c_str());
-  if (!request.embosserPage.empty()) {
+  if (const std::string problem = unreadConfigurationText(); !problem.empty()) told.tell(Outcome{}.tellText(problem));
+  std::string problem;
+  if (request.embosserPage.empty()) {
+    sheet = configuredEmbosserSheet(&problem);
+  } else {
     const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
     if (!preset) {
       error = "p\xc3\xa1gina desconhecida: " + request.embosserPage + " (" + cp1252ToUtf8(embosserPageNames()) + ")";
       return false;
     }
-    sheet = embosserPageSheet(*preset, sheet);
+    sheet = preset->name == std::string_view(kCustomPageName) ? configuredCustomSheet(&problem)
+                                                               : embosserPageSheet(*preset, {});
   }
+  if (!problem.empty()) told.tell(Outcome{}.tellText(problem));
   const auto number = [&](const std::string& text, const char* option, int32_t& value) {
     if (text.empty()) return true;
     int parsed = 0;

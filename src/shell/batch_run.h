@@ -50,11 +50,13 @@ using BatchOption = std::function<bool(int& index, std::string_view arg, std::st
 bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help, std::vector<std::string>& scripts,
                         const BatchOption& option, std::string& error);
 
-// The embosser sheet: Tramel.ini's page, then the page named on the command line, then
-// the cells, lines and mode given there. False with `error` set (UTF-8) for a page that
-// is unknown or cannot be printed. A Tramel.ini that could not be read is said on
-// standard error (the run goes on with the defaults and its status is not changed).
-bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error);
+class BatchReports;
+// The embosser sheet: the page named on the command line, else Tramel.ini's, then the
+// cells, lines and mode given there; "Personalizada" takes Tramel.ini's custom page.
+// False with `error` set (UTF-8) for a page that is unknown or cannot be printed. A
+// Tramel.ini that could not be read, and a key of its page that is not valid (the page
+// is then the standard one), are told through `told`, so that the run's status is 1.
+bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error, BatchReports& told);
 
 // The embosser page options as the usage lists them.
 extern const char kEmbosserPageUsage[];

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/text.h"
+#include "messages/messages.h"
 #include "output/checking/page_check.h"
 #include "shell/batch_run.h"
 
@@ -17,8 +17,6 @@ constexpr char kUsage[] =
     "  se encostam sem cruzar, p\xc3\xa1gina vazia; e diz que parte da p\xc3\xa1gina o desenho ocupa.\n"
     "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n";
 constexpr char kUsageStatus[] = "Status: 0 nenhum aviso; 1 avisos (na sa\xc3\xad" "da padr\xc3\xa3o); 2 uso errado ou roteiro ileg\xc3\xadvel.\n";
-
-void writeLine(const std::string& cp1252) { std::printf("%s\n", cp1252ToUtf8(cp1252).c_str()); }
 
 }  // namespace
 
@@ -36,14 +34,15 @@ int runCheckCommand(int argc, char** argv) {
   const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kUsageStatus;
   if (const int status = answerBatchUsage("check", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
-  if (!settleEmbosserSheet(request, sheet, error)) return answerBatchUsage("check", false, false, error, usage);
+  BatchReports told;
+  if (!settleEmbosserSheet(request, sheet, error, told)) return answerBatchUsage("check", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);
 
   const PageCheck check = checkPage(lines, sheet);
   if (!check.ran) return batchFailure("check", "n\xc3\xa3o foi poss\xc3\xadvel criar a folha do impressor");
-  for (const std::string& finding : check.findings) writeLine(finding);
-  writeLine(check.summary);
-  return check.findings.empty() && !warned ? kBatchDone : kBatchReported;
+  for (const std::string& finding : check.findings) writeTextLine(stdout, finding);
+  writeTextLine(stdout, check.summary);
+  return check.findings.empty() && !warned && !told.reported() ? kBatchDone : kBatchReported;
 }

@@ -165,7 +165,7 @@ int answerCommandLine(const CommandLine& cl) {
       std::printf("Pontelix %s\n", kPontelixVersion);
       return 0;
     case CommandLine::Action::Error:
-      std::fprintf(stderr, "pontelix: %s\n(veja pontelix --help)\n", cl.error.c_str());
+      std::fprintf(stderr, "pontelix: %s\n(veja pontelix --help)\n", shownLine(cl.error).c_str());
       return kUsageError;
     case CommandLine::Action::Run:
       break;

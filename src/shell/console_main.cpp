@@ -13,6 +13,7 @@
 #include "platform/braille_display/braille_display.h"
 #include "platform/console.h"
 #include "platform/text/file_write.h"
+#include "platform/text/text.h"
 #include "platform/frontend.h"
 #include "platform/frontends/default_ui.h"
 #include "platform/frontends/headless.h"
@@ -55,7 +56,7 @@ bool writeShownPicture() {
 }
 
 void sayNotWritten(const std::string& path) {
-  std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", path.c_str());
+  std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", shownLine(path).c_str());
 }
 
 bool writeBrailleDisplayRecord() {
@@ -147,11 +148,11 @@ int main(int argc, char** argv) {
   std::string error;
   std::unique_ptr<Frontend> frontend = makeFrontend(cl, error);
   if (!frontend) {
-    std::fprintf(stderr, "pontelix: %s\n", error.c_str());
+    std::fprintf(stderr, "pontelix: %s\n", shownLine(error).c_str());
     return kUsageError;
   }
   if (!transcriptOpen(cl.transcriptFile)) {
-    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel criar %s\n", cl.transcriptFile.c_str());
+    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel criar %s\n", shownLine(cl.transcriptFile).c_str());
     return kUsageError;
   }
   gScreenFile = cl.screenFile;

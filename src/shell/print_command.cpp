@@ -116,9 +116,11 @@ int runPrintCommand(int argc, char** argv) {
   if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
-  if (!settleEmbosserSheet(request, sheet, error) || !settleTactileLine(request, tactileLine, error))
-    return answerBatchUsage("print", false, false, error, usage);
   BatchReports told;
+  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error))
+    return answerBatchUsage("print", false, false, error, usage);
+  // What the settings told counts as the drawing's reports do.
+  const bool settled = !told.reported();
   if (request.list) return listPrinters();
   // The printer first, so that a script typed on standard input is not typed in vain.
   DeviceList devices;
@@ -166,5 +168,5 @@ int runPrintCommand(int argc, char** argv) {
   const Outcome printed = request.ink ? printInInk(request, tactileLine, draw, told)
                                       : embossOnDevice(request.printer, sheet, proceed, opened, draw);
   if (!told.tell(printed)) return kBatchFailed;
-  return clean && checkedClean && !warned ? kBatchDone : kBatchReported;
+  return settled && clean && checkedClean && !warned ? kBatchDone : kBatchReported;
 }

@@ -40,12 +40,16 @@ void tellWhenSilent() {
 }
 
 // A configuration that could not be read leaves every setting at its default, and
-// option C will not write over it: the user hears why at once.
-void tellUnreadConfiguration() {
-  const std::string text = unreadConfigurationText();
-  if (text.empty()) return;
-  spkWriteLine(text);
-  conWriteLine();
+// option C will not write over it; a key of the embosser page that is not valid leaves
+// the standard page. The user hears why at once, before any paper is spent.
+void tellConfigurationProblems() {
+  std::string page;
+  configuredEmbosserSheet(&page);
+  for (const std::string& text : {unreadConfigurationText(), page}) {
+    if (text.empty()) continue;
+    spkWriteLine(text);
+    conWriteLine();
+  }
 }
 
 }  // namespace
@@ -62,7 +66,7 @@ bool startProgram() {
   spkWriteLine(kPontelixVersion);
   conWriteLine();
   conSetBackColour(0);
-  tellUnreadConfiguration();
+  tellConfigurationProblems();
 
   resetProject();
   setProjectFileName(askProjectFileName());

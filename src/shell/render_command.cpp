@@ -211,6 +211,10 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       }
     } else if (arg.starts_with("--size=")) {
       size = arg.substr(7);
+      if (size.empty()) {
+        why = "falta o valor de --size=";
+        return false;
+      }
     } else if (arg == "-o") {
       if (++i >= argc) {
         why = "falta o nome da sa\xc3\xad" "da depois de -o";
@@ -237,9 +241,10 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
             " (use .bmp, .png, .jpg, .jpeg, .brf, .txt, .pef, .pdf ou .svg)";
     return false;
   }
+  // The outputs of cells, whose page is the embosser's.
+  const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage ||
+                     request.target == RenderTarget::EmbosserPef;
   if (!modeGiven) {
-    const bool cells = request.target == RenderTarget::EmbosserStream || request.target == RenderTarget::EmbosserPage ||
-                       request.target == RenderTarget::EmbosserPef;
     request.mode = cells                                  ? OutputMode::Embosser
                    : request.target == RenderTarget::Pdf ? OutputMode::InkPrinter
                    : request.target == RenderTarget::Svg ? OutputMode::Tactile
@@ -261,6 +266,11 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   }
   if (request.landscape && !page) {
     error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf ou .svg";
+    return false;
+  }
+  if (!size.empty() && cells) {
+    error = "--size n\xc3\xa3o vale para .brf, .txt e .pef, a p\xc3\xa1gina do impressor braille: use --cells e --lines,"
+            " ou --embosser-page";
     return false;
   }
   if (!size.empty()) {
@@ -295,14 +305,14 @@ int runRenderCommand(int argc, char** argv) {
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
-  if (!settleEmbosserSheet(request, sheet, error) || !settleTactileLine(request, tactileLine, error))
+  BatchReports told;
+  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error))
     return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!request.testDrawing && !readBatchScript(request.script, lines, error, warned)) return batchFailure("render", error);
   if (const std::string clash = scriptClash(request); !clash.empty()) return batchFailure("render", clash);
 
-  BatchReports told;
   std::string why;
   std::optional<Page> page = prepareRequestedPage(request, sheet, tactileLine, why);
   if (!page) return batchFailure("render", cp1252ToUtf8(why));

@@ -172,7 +172,7 @@ TEST_F(ProjectRun, AFailedSaveIsSaidAndLosesNothing) {
   // S fails, and no other name is wanted; N's offer to save fails too, so the project is
   // not replaced by a new one.
   EXPECT_EQ(run("SsnNsn<Esc>s", "fechada/a.pxg", true), 0);
-  EXPECT_EQ(timesSaid("Erro ao gravar fechada/a.pxg: sem permissão."), 2);
+  EXPECT_EQ(timesSaid("Erro ao gravar fechada/a.pxg: sem permissão para gravar na pasta."), 2);
   EXPECT_EQ(timesSaid("Os comandos continuam na memória."), 2);
   EXPECT_EQ(timesSaid("Gravar com outro nome? (S/N)"), 2);
   EXPECT_EQ(timesSaid("Informe o nome do arquivo"), 0);

@@ -27,7 +27,8 @@ TEST_F(ConfigureRun, AReadOnlyFolderIsSaidAndTheFileStaysWholeThenTheValueIsWrit
   ::chmod(folder().c_str(), 0555);
   EXPECT_EQ(run("c4<PgDn><Esc>s", "p", true), 0);
   EXPECT_TRUE(heardInOrder({"say: Configuração", "say: Velocidade da fala", "say: 2",
-                            "say: Configuração não gravada: sem permissão.", "say: Pontelix - Que deseja? "}));
+                            "say: Configuração não gravada: sem permissão para gravar na pasta.",
+                            "say: Pontelix - Que deseja? "}));
   EXPECT_EQ(readBytes(ini()), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
 
@@ -63,6 +64,16 @@ TEST_F(ConfigureRun, AConfigurationThatCantBeReadIsSaidAndNeverWrittenOver) {
     EXPECT_EQ(std::tie(after.st_ino, after.st_mode, after.st_size), std::tie(before.st_ino, before.st_mode, before.st_size));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
   }
+}
+
+// A bad key of the embosser page is said once, at start, and R checks the standard page.
+TEST_F(ConfigureRun, ABadKeyOfThePageIsSaidOnceAndTheStandardPageIsUsed) {
+  std::filesystem::create_directories(folder());
+  writeBytes(ini(), "[PONTELIX]\nPAGBRAILLE=Personalizada\nCELAS=abc\nLINHAS=20\n");
+  writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
+  EXPECT_EQ(run("r<Esc>", "p.pxg"), 0);
+  EXPECT_EQ(timesSaid("CELAS=abc não vale; a página é a Padrão."), 1);
+  EXPECT_NE(transcriptText().find("página de 44 fileiras por 66 celas."), std::string::npos);
 }
 
 // The printer chosen in C is where the list of B starts: Enter there embosses on it.

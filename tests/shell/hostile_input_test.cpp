@@ -71,7 +71,7 @@ TEST_F(RenderCommand, ADataFileOfTenMillionLinesEndsInBoundedMemory) {
   write("s.pxg", "LD d.txt\nPO *\n");
   const ProcessResult run = render("s.pxg -o a.png");
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Erro no dado em mais 9998925 linhas"), std::string::npos) << run.err.substr(0, 400);
+  EXPECT_NE(run.err.find("Erro no dado em mais 9998970 linhas"), std::string::npos) << run.err.substr(0, 400);
   if (!kSanitizedBuild) {
     EXPECT_LT(largestChildBytes(), static_cast<long long>(fs::file_size(dir_ / "d.txt")));
   }

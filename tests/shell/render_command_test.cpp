@@ -87,6 +87,14 @@ TEST_F(RenderCommand, WindowsLettersInAnErrorLineComeOutAsUtf8) {
   EXPECT_EQ(run.err, "Erro na linha 0: XX ma\xC3\xA7\xC3\xA3\n");
 }
 
+// Escape sequences in script and data lines are shown, never run by the terminal.
+TEST_F(RenderCommand, ControlCharactersOfScriptsAndDataAreShownNotRun) {
+  write("esc.dat", "a\x1b[2J\x07" "b 2\n");
+  write("esc.pxg", "LD esc.dat\nXX ab\x1b]0;T\x07\x81" "cd\n");
+  EXPECT_EQ(render("esc.pxg -o e.png").err, "Erro no dado: a^[[2J^Gb 2\nErro na linha 1: XX ab^[]0;T^G\\x81cd\n");
+  EXPECT_NE(render("esc.pxg", "", {}, "check").out.find(": XX ab^[]0;T^G\\x81cd\n"), std::string::npos);
+}
+
 TEST_F(RenderCommand, DataFileMessagesAndNoticesGoToStandardError) {
   write("pontos.dat", "1 1\n2 x\n");
   write("d.pxg", "LD pontos.dat\nPT *\nEQ y = x\nLD falta.dat\nPT 0 0\n");
@@ -195,7 +203,10 @@ TEST_F(RenderCommand, FailuresLeaveNoFileBehind) {
                                  "--mode=screen f.pxg -o f.pdf", "--mode=embosser f.pxg -o f.pdf",
                                  "--landscape f.pxg -o f.png", "--size=30x40 f.pxg -o f.pdf",
                                  "--cells=4 f.pxg -o f.brf", "--lines=101 f.pxg -o f.brf", "--lines=x f.pxg -o f.brf",
-                                 "--embosser-page=B5 f.pxg -o f.brf", "--braille-mode=relevo f.pxg -o f.pef"}) {
+                                 "--embosser-page=B5 f.pxg -o f.brf", "--braille-mode=relevo f.pxg -o f.pef",
+                                 "--cells= f.pxg -o f.brf", "--lines= f.pxg -o f.txt", "--braille-mode= f.pxg -o f.pef",
+                                 "--embosser-page= f.pxg -o f.brf", "--line-width= f.pxg -o f.svg",
+                                 "--size= f.pxg -o f.png", "--size=100 f.pxg -o f.brf", "--size=90x60 f.pxg -o f.txt"}) {
     const ProcessResult run = render(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_FALSE(run.err.empty()) << args;
@@ -355,6 +366,32 @@ TEST_F(RenderCommand, TheConfiguredPageAndTheCommandLinesOwn) {
               return std::search(line.begin(), line.end(), abc.begin(), abc.end()) != line.end();
             }), 1);
   EXPECT_EQ(pageTextDots(read(dir_ / "p.txt")).size(), 44u);
+}
+
+// Tramel.ini's page is read whole or not at all, a bad key said with status 1, as is a
+// Tramel.ini that can't be read; Personalizada on the command line is the file's own page.
+TEST_F(RenderCommand, TheConfiguredPageIsReadWholeOrSaidAndReplaced) {
+  const std::string bad = " n\xc3\xa3o vale; a p\xc3\xa1gina \xc3\xa9 a Padr\xc3\xa3o.\n", standard = "44 fileiras por 66";
+  const struct { std::string ini, args; int status; std::string page, err; } cases[] = {
+      {"PAGBRAILLE=A4\nCELAS=50\nLINHAS=50\n", "--embosser-page=Personalizada", 0, "50 fileiras por 50", ""},
+      {"PAGBRAILLE=Personalizada\nCELAS=1e308\nLINHAS=20\n", "", 1, standard, "CELAS=1e308" + bad},
+      {"PAGBRAILLE=B5\n", "", 1, standard, "PAGBRAILLE=B5" + bad},
+      {"PAGBRAILLE=A4\nCELAS=abc\n", "", 0, "28 fileiras por 32", ""},
+  };
+  setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+  fs::create_directories(dir_ / "tramel");
+  for (const auto& c : cases) {
+    write("tramel/Tramel.ini", "[PONTELIX]\n" + c.ini);
+    const ProcessResult run = render(c.args + " -", "CI 0 0 5\n", {}, "check");
+    EXPECT_EQ(run.status, c.status) << c.ini;
+    EXPECT_NE(run.out.find(c.page), std::string::npos) << c.ini << run.out;
+    EXPECT_EQ(run.err, c.err) << c.ini;
+  }
+  fs::remove(dir_ / "tramel/Tramel.ini");
+  fs::create_directories(dir_ / "tramel/Tramel.ini");
+  const int unread = render("-", "CI 0 0 5\n", {}, "check").status;
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(unread, 1);
 }
 
 TEST_F(RenderCommand, PdfIsTheA4InkPageAt300Dots) {

@@ -4,6 +4,7 @@
 
 #include "platform/config/config.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "output/printing/configured_printer.h"
 
 namespace {
@@ -132,15 +133,43 @@ bool brailleModeByName(std::string_view name, BrailleMode& mode) {
 
 const char* brailleModeName(BrailleMode mode) { return mode == BrailleMode::Text ? "texto" : "gr\xe1" "fico"; }
 
-EmbosserSheet configuredEmbosserSheet() {
-  const EmbosserPagePreset* preset = findEmbosserPage(cfgReadValue(kPrinterSection, kEmbosserPageKey));
-  if (!preset) return {};
+namespace {
+
+// The standard page, standing in for a page whose key `key` holds `value`.
+EmbosserSheet standardPageFor(std::string_view key, const std::string& value, std::string* problem) {
+  if (problem)
+    *problem = std::string(key) + "=" + value + messageText("PXPAGNV") + kStandardPageName + ".";
+  return {};
+}
+
+}  // namespace
+
+EmbosserSheet configuredCustomSheet(std::string* problem) {
   EmbosserSheet custom;
   custom.mode = BrailleMode::Text;
-  int number = 0;
-  if (cfgWholeNumber(cfgReadValue(kPrinterSection, kEmbosserCellsKey), number)) custom.cells = number;
-  if (cfgWholeNumber(cfgReadValue(kPrinterSection, kEmbosserLinesKey), number)) custom.lines = number;
-  brailleModeByName(cfgReadValue(kPrinterSection, kEmbosserModeKey), custom.mode);
-  const EmbosserSheet sheet = embosserPageSheet(*preset, custom);
-  return customSheetProblem(sheet).empty() ? sheet : EmbosserSheet{};
+  const struct {
+    const char* key;
+    int32_t& value;
+    int min, max;
+  } numbers[] = {{kEmbosserCellsKey, custom.cells, kMinPageCells, kMaxPageCells},
+                 {kEmbosserLinesKey, custom.lines, kMinPageLines, kMaxPageLines}};
+  for (const auto& n : numbers) {
+    const std::string text = cfgReadValue(kPrinterSection, n.key);
+    int number = 0;
+    if (text.empty()) continue;
+    if (!cfgWholeNumber(text, number) || number < n.min || number > n.max) return standardPageFor(n.key, text, problem);
+    n.value = number;
+  }
+  const std::string mode = cfgReadValue(kPrinterSection, kEmbosserModeKey);
+  if (!mode.empty() && !brailleModeByName(mode, custom.mode)) return standardPageFor(kEmbosserModeKey, mode, problem);
+  return custom;
+}
+
+EmbosserSheet configuredEmbosserSheet(std::string* problem) {
+  const std::string name = cfgReadValue(kPrinterSection, kEmbosserPageKey);
+  if (name.empty()) return {};
+  const EmbosserPagePreset* preset = findEmbosserPage(name);
+  if (!preset) return standardPageFor(kEmbosserPageKey, name, problem);
+  if (preset->name == std::string_view(kCustomPageName)) return configuredCustomSheet(problem);
+  return embosserPageSheet(*preset, {});
 }

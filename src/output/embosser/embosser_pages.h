@@ -63,6 +63,11 @@ inline constexpr char kEmbosserCellsKey[] = "CELAS";
 inline constexpr char kEmbosserLinesKey[] = "LINHAS";
 inline constexpr char kEmbosserModeKey[] = "MODOBRAILLE";
 
-// The sheet that Tramel.ini sets; the standard page when it sets none, or sets one
-// that cannot be printed.
-EmbosserSheet configuredEmbosserSheet();
+// The sheet that Tramel.ini sets; the standard page when it sets none. A key of the page
+// that is set to no valid value makes the whole page the standard one, never a page half
+// read, and `problem`, when given, gets the sentence that says so ("CELAS=abc n\xe3o vale;
+// a p\xe1gina \xe9 a Padr\xe3o.", Windows-1252); it is left alone when all is well.
+EmbosserSheet configuredEmbosserSheet(std::string* problem = nullptr);
+// The custom page of Tramel.ini (CELAS, LINHAS, MODOBRAILLE; a key not set gives 66,
+// 44 or texto), whichever page PAGBRAILLE names, with the same fallback.
+EmbosserSheet configuredCustomSheet(std::string* problem = nullptr);

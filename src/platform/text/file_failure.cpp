@@ -12,6 +12,7 @@ struct Reason {
 // EPERM and EACCES read alike to a user: either way the file is not theirs to change.
 constexpr Reason kReasons[] = {
     {EACCES, "sem permiss\xe3o"},
+    {kFolderNotWritable, "sem permiss\xe3o para gravar na pasta"},
     {EPERM, "sem permiss\xe3o"},
     {EROFS, "disco somente para leitura"},
     {ENOSPC, "disco cheio"},

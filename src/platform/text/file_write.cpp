@@ -209,7 +209,7 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce, 
   removeStaleTemporaries(directory, stem);
   std::string temp = directory + "/" + stem + std::string(kTemporaryLetters);
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return errno;
+  if (fd < 0) return errno == EACCES || errno == EPERM ? kFolderNotWritable : errno;
   // Held until the file is closed after its rename: the mark of a save under way.
   int error = ::flock(fd, LOCK_EX) != 0 ? errno : 0;
   if (error == 0) {

@@ -50,7 +50,8 @@ struct SaveReport {
 // of links is refused (ELOOP), and so is a link into a missing folder (ENOENT): neither
 // is ever replaced by a plain file. An existing file keeps its owner, group and
 // permissions, as far as the process may set them (see SaveReport); a file that the user
-// may not write, a directory or a device is not replaced (EACCES, EISDIR, EINVAL).
+// may not write, a directory or a device is not replaced (EACCES, EISDIR, EINVAL), nor
+// one in a folder that takes no new file (kFolderNotWritable).
 // Returns 0 or the errno of the step that failed (EIO when the producer gave up without
 // a system error).
 int replaceFileAtomically(const std::string& path, const ByteProducer& produce, SaveReport* report = nullptr);

@@ -122,6 +122,31 @@ bool isValidUtf8(std::string_view text) {
   return true;
 }
 
+std::string shownLine(std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+    if (c == '\n' || c == '\r') {
+      out += ' ';
+    } else if (c < 0x20 || c == 0x7F) {
+      out += '^';
+      out += static_cast<char>(c ^ 0x40);
+    } else if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
+      // U+0080..U+009F: a terminal in UTF-8 takes U+009B as the start of a sequence.
+      out += "\\x";
+      out += kHex[next >> 4];
+      out += kHex[next & 15];
+      ++i;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
 std::string toUpperAnsi(std::string_view text) {
   std::string out(text);
   for (char& ch : out) {

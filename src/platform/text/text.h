@@ -15,6 +15,14 @@ std::string utf8ToCp1252(std::string_view text, char replacement = '?');
 // True when the text is well-formed UTF-8 (pure ASCII included).
 bool isValidUtf8(std::string_view text);
 
+// The text as one line that a user reads on a terminal, on standard error or in the
+// transcript: a line end becomes a blank, and every other control character shows in
+// caret notation ("^[" for ESC, "^G" for BEL, "^?" for DEL; a C1 control as "\x9b"). A
+// script line, a data line or a file name taken into a message can then neither run a
+// terminal's escape sequences nor break the line. UTF-8 in and out; bytes that are not
+// UTF-8 pass unchanged.
+std::string shownLine(std::string_view utf8);
+
 // 'a'..'z' and the accented lower-case letters 224..255 become upper case (minus 32).
 std::string toUpperAnsi(std::string_view text);
 

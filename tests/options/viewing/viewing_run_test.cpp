@@ -185,6 +185,12 @@ TEST_F(ViewingRun, ViewAndSaveGiveThePixelsOfTheBatchRenderer) {
   EXPECT_EQ(png("x.png").pixels, batch.pixels);
 }
 
+TEST_F(ViewingRun, AnEscapeSequenceInALineIsHeardAsLetters) {
+  writeBytes(dir_.file("p.pxg"), "XX ab\x1b[2J\x07" "cd\r\n");
+  ASSERT_EQ(run("V", "p.pxg"), 0);
+  EXPECT_EQ(timesSaid("XX ab^[[2J^Gcd"), 1);
+}
+
 TEST_F(ViewingRun, ALineErrorIsReportedAndWhatWasDrawnIsKept) {
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\nXX 1\r\nPT 1 1\r\n");
   // One key for each report, Esc for the picture.
@@ -227,7 +233,7 @@ TEST_F(ViewingRun, AFileThatMayNotBeWrittenStaysWhole) {
   ::chmod(dir_.file("tmp").c_str(), 0777);
   writeBytes(dir_.file("p.pxg"), "CI 0 0 5\r\n");
   ASSERT_EQ(run("Gfechada/x.png<Enter>s<Enter>", "p.pxg", true), 0);
-  EXPECT_TRUE(heardInOrder({"say: " + kRefused, "say: Motivo: sem permissão."}));
+  EXPECT_TRUE(heardInOrder({"say: " + kRefused, "say: Motivo: sem permissão para gravar na pasta."}));
   EXPECT_EQ(readBytes(dir_.file("fechada/x.png")), "velho");
   EXPECT_EQ(filesIn("fechada"), 1u);
   ::chmod(dir_.file("fechada").c_str(), 0755);
