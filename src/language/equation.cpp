@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "language/expression_text.h"
+#include "language/reader.h"
 
 namespace {
 
@@ -35,8 +36,10 @@ std::string joined(const std::vector<std::string>& list, size_t from, size_t to)
   return out;
 }
 
-// An end of the interval: an expression without x, of finite value.
+// An end of the interval: a number word as the other commands read them ("1e3"), or an
+// expression without x ("2pi"), of finite value.
 std::optional<double> intervalEnd(const std::string& text, std::string& reason) {
+  if (const auto number = parseNumberWord(text)) return number;
   ExpressionRead read = readExpression(text);
   if (!read.function) {
     reason = "no intervalo, " + read.reason;

@@ -88,6 +88,7 @@ TEST(Equation, HeadAndIntervalAreOptional) {
       {" F(X)= sen(x) ", "sen(x)", {}, {}, ""},
       {"sen(x) para x de -pi a 2pi", "sen(x)", -std::numbers::pi, 2 * std::numbers::pi, ""},
       {"y=x PARA X DE -3,5 A 4", "x", -3.5, 4, ""},
+      {"x para x de -1e3 a 1E3", "x", -1000, 1000, ""},
       {"x para x de 1", "x", {}, {}, "o intervalo se escreve: para x de A a B"},
       {"x para y de 1 a 2", "x", {}, {}, "o intervalo se escreve: para x de A a B"},
       {"x para x de x a 2", "x", {}, {}, "o intervalo precisa de dois n\xFAmeros: x"},
