@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # console, speech and sound
   libsdl2-dev libncurses-dev libespeak-ng-dev espeak-ng-data libspeechd-dev
+  # the expressions of EQ (loaded when a drawing first meets one)
+  libmuparser-dev
   # drawing, fonts and image files
   libcairo2-dev libfontconfig-dev libfreetype-dev fonts-liberation2 fonts-dejavu-core libpng-dev libjpeg62-turbo-dev zlib1g-dev
   # braille display (BRLTTY's client library; the daemon for the display tests)

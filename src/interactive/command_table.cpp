@@ -19,6 +19,7 @@
 #include "platform/speech.h"
 #include "interactive/builder_steps.h"
 #include "language/command_list.h"
+#include "language/expression_text.h"
 #include "language/reader.h"
 #include "messages/messages.h"
 
@@ -42,6 +43,7 @@ struct FieldSpec {
   int width;
   std::string choices;  // items separated by "|"; empty for a text field
   bool blankable = false;  // may stay empty in a whole line ("deixe em branco")
+  FormChooser chooser;     // asked on F9 instead of the choices, when set
 };
 
 FieldSpec point(std::string key) { return {std::move(key), Holds::Points}; }
@@ -89,7 +91,9 @@ std::vector<std::string> askValues(const std::vector<FieldSpec>& fields) {
   for (size_t i = 0; i < fields.size(); ++i) {
     const FieldSpec& f = fields[i];
     const std::string label = messageText(f.labelKey.empty() ? f.key : f.labelKey);
-    if (f.choices.empty())
+    if (f.chooser)
+      formAddChooserField(f.key, label, values[i], f.width, f.chooser);
+    else if (f.choices.empty())
       formAddField(f.key, label, values[i], f.width);
     else
       formAddChoiceField(f.key, label, values[i], f.width, f.choices);
@@ -234,7 +238,21 @@ void buildPolynomial(std::string_view code) {
   if (!v.empty()) appendCommandLine(halveBlankPairs(T(std::string(code) + " " + spaced(v))));
 }
 
-void sayOnlyNotImplemented(std::string_view) { sayNotImplemented(); }
+// F9 in the expression's field: the functions and constants, the chosen one added at
+// the end of what was typed.
+std::string addExpressionName(const std::string& value) {
+  TCampo list;
+  for (const ExpressionFunction& f : expressionFunctions()) list.choices += std::string(f.name) + "(x)|";
+  list.choices += "pi|e";
+  return value + formChooseValue(list);
+}
+
+void buildEquation(std::string_view code) {
+  FieldSpec expression("PX_YIGUAL", Holds::Anything, "", kTextFieldWidth);
+  expression.chooser = addExpressionName;
+  const auto v = askValues({expression});
+  if (!v.empty()) appendCommandLine(std::string(code) + " y = " + T(v[0]));
+}
 
 void buildHistogram(std::string_view code) {
   sayMessage("PX_DEIXBV", 2);
@@ -299,7 +317,7 @@ constexpr CommandRow kCommandRows[] = {
     {"PA", buildParabola},
     {"CV", buildPointSeries},
     {"PN", buildPolynomial},
-    {"EQ", sayOnlyNotImplemented},
+    {"EQ", buildEquation},
     {"LD", buildDataRead},
     {"HI", buildHistogram},
     {"TB", buildText},

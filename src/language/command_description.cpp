@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "language/command_list.h"
+#include "language/equation.h"
 #include "platform/text/text.h"
 #include "language/reader.h"
 
@@ -70,7 +71,7 @@ std::string penText(ScriptState& s) {
          ", " + kColours[pick(colour, 3)];
 }
 
-// The equation and the ink text settings draw nothing to speak of.
+// The ink text settings draw nothing to speak of.
 std::string describesNothing(ScriptState&) { return {}; }
 
 // Each command's description, in the order of the command list.
@@ -143,7 +144,11 @@ constexpr Describer kDescribers[] = {
        return to ? "polin\xf4mio de grau " + std::to_string(*degree) + ", de x = " + num(*from) + " a x = " + num(*to)
                  : std::string();
      }},
-    {"EQ", describesNothing},
+    {"EQ", [](ScriptState& s) {
+       const EquationText eq = splitEquation(restText(s));
+       if (eq.expression.empty()) return std::string();
+       return "gr\xe1" "fico de y = " + eq.expression + (eq.hasInterval ? ", de x = " + eq.from + " a x = " + eq.to : "");
+     }},
     {"LD", [](ScriptState& s) { return "dados do arquivo " + restText(s); }},
     {"HI", [](ScriptState& s) {
        const auto base = readPoint(s);

@@ -51,7 +51,7 @@ inline constexpr CommandInfo kCommandList[] = {
     {"PA", "PXCOM_PA", "PX_PARAB", 11, {FigureKind::Line, "par\xe1" "bola", true}},
     {"CV", "PXCOM_CV", "PX_CURVA", 12, {FigureKind::Line, "curva", true}},
     {"PN", "PXCOM_PN", "PX_POLIN", 13, {FigureKind::Line, "polin\xf4mio", false}},
-    {"EQ", "PXCOM_EQ", "PX_EQUACAO", 14, kDrawsNothing},
+    {"EQ", "PXCOM_EQ", "PX_EQUACAO", 14, {FigureKind::Line, "equa\xe7\xe3o", true}},
     {"LD", "PXCOM_LD", "PX_LEDADOS", 16, kDrawsNothing},
     {"HI", "PXCOM_HI", "PX_HISTO", 15, {FigureKind::Line, "histograma", false}},
     {"TB", "PXCOM_TB", "PX_TXTB", 20, {FigureKind::Label, "r\xf3tulo", false}},

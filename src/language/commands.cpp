@@ -11,6 +11,7 @@
 #include "language/command_list.h"
 #include "language/data_points.h"
 #include "language/datafile.h"
+#include "language/equation.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
 #include "render/page.h"
@@ -176,7 +177,16 @@ void commandPolynomial(CommandRun& run) {
 }
 
 void commandEquation(CommandRun& run) {
-  if (run.reports.notice) run.reports.notice("Equa\xE7\xE3o n\xE3o implementada");
+  Equation equation = readEquation(trimControls(run.state.remaining));
+  if (!equation.function) {
+    run.state.error = true;
+    run.state.errorReason = equation.reason;
+    return;
+  }
+  // Without an interval the curve spans the domain.
+  const DrawingState& domain = run.page.state;
+  const double from = equation.from.value_or(domain.xMin), to = equation.to.value_or(domain.xMax);
+  drawFunctionCurve(run.page, [&equation](double x) { return equation.function->at(x); }, from, to);
 }
 
 void commandLoadData(CommandRun& run) {

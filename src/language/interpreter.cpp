@@ -15,13 +15,14 @@ ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const
   for (size_t i = 0; i < lines.size(); ++i) {
     state.lineIndex = static_cast<int>(i);
     if (lines[i].size() > kMaxScriptLineLength) {
-      if (reports.lineError) reports.lineError(state.lineIndex, lines[i]);
+      if (reports.lineError) reports.lineError(state.lineIndex, lines[i], {});
       return ScriptOutcome::LineError;
     }
     const std::string line = trimControls(lines[i]);
     if (line.empty() || line[0] == ';') continue;
     state.command = toUpperAnsi(line.substr(0, 2));
     state.remaining = line.size() > 2 ? line.substr(2) : std::string();
+    state.errorReason.clear();
     if (reports.lineStarts) reports.lineStarts(state.lineIndex);
     if (const CommandEntry* entry = findCommand(state.command)) {
       CommandRun run{page, state, reports};
@@ -30,7 +31,7 @@ ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const
       state.error = true;
     }
     if (state.error) {
-      if (reports.lineError) reports.lineError(state.lineIndex, lines[i]);
+      if (reports.lineError) reports.lineError(state.lineIndex, lines[i], state.errorReason);
       return ScriptOutcome::LineError;
     }
     if (const RenderFault fault = page.fault; fault != RenderFault::None) {

@@ -15,13 +15,12 @@ struct Page;
 // batch runs write to standard error and never wait. Lines are passed as stored in the
 // list (Windows-1252), indices zero-based.
 struct ScriptReports {
-  // An unknown command or a number that does not convert; the run ends after it.
-  std::function<void(int lineIndex, const std::string& line)> lineError;
+  // An unknown command or a number that does not convert; the run ends after it. `why`
+  // is empty, or says what is wrong when the command knows it (an EQ expression).
+  std::function<void(int lineIndex, const std::string& line, std::string_view why)> lineError;
   // A figure the surface could not draw (a coordinate beyond 32 bits, a domain without
   // width or height), with a short description of why; the run ends after it.
   std::function<void(int lineIndex, const std::string& line, std::string_view why)> figureFault;
-  // A text that is only heard (the "EQ" notice).
-  std::function<void(std::string_view text)> notice;
   // When set, the data files' own messages (a missing file, bad lines) come here
   // instead of being heard.
   std::function<void(const std::string& text)> dataMessage;
@@ -34,10 +33,10 @@ struct ScriptReports {
 };
 
 // The interactive report of a line error: three clicks, "Erro na linha " and the index,
-// the line as stored, then a wait for any key.
-void reportLineError(int lineIndex, const std::string& line);
+// the reason when there is one, the line as stored, then a wait for any key.
+void reportLineError(int lineIndex, const std::string& line, std::string_view why = {});
 
-// reportLineError, its like for a figure that can't be drawn, and spoken notices.
+// reportLineError and its like for a figure that can't be drawn.
 ScriptReports spokenScriptReports();
 // One line of UTF-8 text per report ("Erro na linha N: LINE"), nothing heard, no wait.
 ScriptReports writtenScriptReports(std::FILE* out);

@@ -17,6 +17,7 @@ struct ScriptState {
   std::string command;      // upper-cased two-letter mnemonic of that line
   std::string remaining;    // argument text not yet consumed by the readers
   bool error = false;       // an unknown command or a number word that does not convert
+  std::string errorReason;  // what is wrong with the line, when its command tells it
   UserPoint last;           // the most recent pair read by readPoint
 };
 

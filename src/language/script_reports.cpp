@@ -32,8 +32,8 @@ void speakAtLine(int lineIndex, const std::string& line, std::string_view why, v
 
 }  // namespace
 
-void reportLineError(int lineIndex, const std::string& line) {
-  speakAtLine(lineIndex, line, {}, [] { sayMessage("PX_ERRL", 0); });
+void reportLineError(int lineIndex, const std::string& line, std::string_view why) {
+  speakAtLine(lineIndex, line, why, [] { sayMessage("PX_ERRL", 0); });
 }
 
 ScriptReports spokenScriptReports() {
@@ -42,18 +42,17 @@ ScriptReports spokenScriptReports() {
   reports.figureFault = [](int lineIndex, const std::string& line, std::string_view why) {
     speakAtLine(lineIndex, line, why, [] { spkWrite(kFigureFault); });
   };
-  reports.notice = [](std::string_view text) { spkSay(text); };
   return reports;
 }
 
 ScriptReports writtenScriptReports(std::FILE* out) {
   ScriptReports reports;
-  reports.lineError = [out](int lineIndex, const std::string& line) {
-    writeTextLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + shown(line));
+  reports.lineError = [out](int lineIndex, const std::string& line, std::string_view why) {
+    const std::string reason = why.empty() ? std::string() : ": " + std::string(why);
+    writeTextLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + shown(line) + reason);
   };
   reports.figureFault = [out](int lineIndex, const std::string& line, std::string_view why) {
     writeTextLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + shown(line));
   };
-  reports.notice = [out](std::string_view text) { writeTextLine(out, std::string(text)); };
   return reports;
 }

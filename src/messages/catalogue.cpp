@@ -129,6 +129,7 @@ constexpr CatalogueRow kCatalogue[] = {
     {"PX_CX1", "Coef. x: "},
     {"PX_CX0", "Termo independente: "},
     {"PX_TEXTO", "Texto: "},
+    {"PX_YIGUAL", "y = "},
     {"PX_ITICK", "Intervalo entre marcas: "},
     {"PX_ITICKX", "Intervalo X entre marcas: "},
     {"PX_ITICKY", "Intervalo Y entre marcas: "},

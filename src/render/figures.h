@@ -12,6 +12,7 @@
 // (or too fine to change the running value at all) is thinned; ordinary figures light
 // exactly the pixels of the plain step-by-step walk.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -57,6 +58,13 @@ RenderFault drawPolynomial(Page& page, int32_t degree, std::span<const double> c
 // The interpolating polynomial through the points, from the smallest to the largest x
 // in steps of 0.05.
 RenderFault drawInterpolatedCurve(Page& page, std::span<const double> xs, std::span<const double> ys);
+// The graph of y = value(x) for x from xFrom to xTo (either order), sampled at every
+// pixel column at least and more finely where the curve climbs steeply. The curve breaks
+// where value gives a number that is not finite (the function is undefined there) and
+// at a jump that no refinement closes (an asymptote), so that no segment joins the two
+// sides of a gap. Values far beyond the page are held at a margin outside it, never
+// refused. Finishes in bounded work whatever the function.
+RenderFault drawFunctionCurve(Page& page, const std::function<double(double)>& value, double xFrom, double xTo);
 // Bars of width barWidth side by side from x, standing on the base line y.
 RenderFault drawHistogram(Page& page, std::span<const double> heights, double x, double y, double barWidth);
 // Windows-1252 text in the surface font with its baseline near (x, y): from its left

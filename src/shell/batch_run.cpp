@@ -208,16 +208,12 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
 ScriptReports BatchReports::reports() {
   const ScriptReports written = writtenScriptReports(stderr);
   ScriptReports counted;
-  counted.lineError = [this, written](int lineIndex, const std::string& line) {
-    written.lineError(lineIndex, line);
+  counted.lineError = [this, written](int lineIndex, const std::string& line, std::string_view why) {
+    written.lineError(lineIndex, line, why);
     ++count_;
   };
   counted.figureFault = [this, written](int lineIndex, const std::string& line, std::string_view why) {
     written.figureFault(lineIndex, line, why);
-    ++count_;
-  };
-  counted.notice = [this, written](std::string_view text) {
-    written.notice(text);
     ++count_;
   };
   counted.dataMessage = [this](const std::string& text) { tell(Outcome{}.tellText(text)); };

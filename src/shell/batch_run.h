@@ -79,7 +79,7 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
 
 // What a batch run tells its user, written to standard error one line a text and
 // counted, so that the run's status can say whether anything went there: the script's
-// reports (line errors, figures that cannot be drawn, notices, the data files' messages)
+// reports (line errors, figures that cannot be drawn, the data files' messages)
 // and what the outputs' Outcomes tell.
 class BatchReports {
  public:

@@ -38,7 +38,7 @@ constexpr char kUsage[] =
     "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
 constexpr char kUsageStatus[] =
     "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
-    "  figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a sa\xc3\xad" "da\n"
+    "  como uma express\xc3\xa3o de EQ malformada, figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a sa\xc3\xad" "da\n"
     "  foi gravada com o que foi desenhado, ou o arquivo trocado n\xc3\xa3o voltou ao seu dono; 2 nada\n"
     "  foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da que n\xc3\xa3o pode ser gravada ou que \xc3\xa9 o\n"
     "  roteiro ou um arquivo de dados do LD).\n";

@@ -9,7 +9,7 @@
 // or SVG (".svg"). Nothing is heard and no key is awaited: line
 // errors and data-file messages go to standard error. Exit status: 0 a clean run; 1
 // something was written to standard error (a line error, a figure that could not be
-// drawn, a data file missing, unreadable or with bad lines, a notice), the output
+// drawn, a data file missing, unreadable or with bad lines), the output
 // holding what was drawn; 2 usage error, unreadable script, unknown extension or an
 // output that could not be written (no output file is left then).
 #include <string>

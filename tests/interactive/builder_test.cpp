@@ -115,13 +115,17 @@ TEST_F(BuilderTest, DataFileNameIsReadOnItsOwnLine) {
                             "say: Dados incompletos"}));
 }
 
-TEST_F(BuilderTest, EquationAndInkTextSettingsAreNotImplemented) {
-  EXPECT_TRUE(build("eqct<Esc>"));
+TEST_F(BuilderTest, InkTextSettingsAreNotImplemented) {
+  EXPECT_TRUE(build("ct<Esc>"));
   EXPECT_TRUE(lines().empty());
-  EXPECT_EQ(timesSaid("Não implementado"), 2);
-  EXPECT_EQ(timesSaid("Dados incompletos"), 1);  // only CT hands its bare code on
-  EXPECT_TRUE(heardInOrder({"say: Equação", "say: Não implementado", "say: Configuração do texto em tinta",
-                            "say: Não implementado", "say: Dados incompletos"}));
+  EXPECT_TRUE(heardInOrder({"say: Configuração do texto em tinta", "say: Não implementado", "say: Dados incompletos"}));
+}
+
+// The equation's one field takes the expression as typed; F9 adds a function from the list.
+TEST_F(BuilderTest, EquationFormTakesTheExpressionAndF9AddsAFunction) {
+  EXPECT_TRUE(build("eq2<F9><Down><Enter>" + kEndFormAndBuilder));
+  EXPECT_EQ(lines(), Lines{"EQ y = 2cos(x)"});
+  EXPECT_TRUE(heardInOrder({"say: Equação", "say: y = ", "say: Acrescentado: EQ y = 2cos(x)"}));
 }
 
 TEST_F(BuilderTest, BrailleTextKeepsAllEightyCharactersThoughTheFieldShowsFiftyOne) {

@@ -9,10 +9,12 @@
 #include <array>
 #include <span>
 #include <stdexcept>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -48,13 +50,12 @@ class Interpreter : public SurfaceTest {
   ScriptOutcome run(const std::vector<std::string>& lines) {
     reports_.clear();
     ScriptReports reports;
-    reports.lineError = [this](int index, const std::string& line) {
-      reports_.push_back("erro " + std::to_string(index) + ": " + line);
+    reports.lineError = [this](int index, const std::string& line, std::string_view why) {
+      reports_.push_back("erro " + std::to_string(index) + ": " + line + (why.empty() ? "" : " (" + std::string(why) + ")"));
     };
     reports.figureFault = [this](int index, const std::string& line, std::string_view) {
       reports_.push_back("figura " + std::to_string(index) + ": " + line);
     };
-    reports.notice = [this](std::string_view text) { reports_.push_back(std::string(text)); };
     return runScript(page, lines, reports);
   }
 
@@ -176,10 +177,24 @@ TEST_F(Interpreter, PenSettings) {
 
 TEST_F(Interpreter, FiguresThatDrawNothing) {
   EXPECT_EQ(run({"CI 0 0 -1", "GR 0 0 5 5 0 1", "PO 0 0", "CV 1 1", "PN 2 1 0", "PN 21 1 2 3", "PN -1 5 0 1",
-                 "PN x 1 0 1", "HI 0 0 1", "TB 1 1", "TB 1 1 \t ", "EQ x^2", "CT 1 2 3", "ST 1 1"}),
+                 "PN x 1 0 1", "HI 0 0 1", "TB 1 1", "TB 1 1 \t ", "EQ raiz(x) para x de -5 a -1", "EQ ln(-x*x)",
+                 "EQ x para x de 30 a 40", "CT 1 2 3", "ST 1 1"}),
             ScriptOutcome::Completed);
-  EXPECT_EQ(reports_, std::vector<std::string>{"Equa\xE7\xE3o n\xE3o implementada"});
+  EXPECT_TRUE(reports_.empty());
   EXPECT_EQ(inkCount(), 0);
+}
+
+// The equation spans the domain unless it gives its interval; a malformed one is a line
+// error with its reason.
+TEST_F(Interpreter, EquationsDrawTheirFunctionAndTellWhatIsWrong) {
+  const auto sine = [](double x) { return 3 * std::sin(x); };
+  expectSame({"DM -5 5 -5 5", "EQ y = 3sen(x)"}, [&] {
+    setDomain(page, -5, -5, 5, 5);
+    drawFunctionCurve(page, sine, -5, 5);
+  });
+  expectSame({"EQ f(x) = 3SIN(X) para x de -pi a 1,5"}, [&] { drawFunctionCurve(page, sine, -std::numbers::pi, 1.5); });
+  EXPECT_EQ(run({"PT 0 0", "EQ y = 3sen(x"}), ScriptOutcome::LineError);
+  EXPECT_EQ(reports_, std::vector<std::string>{"erro 1: EQ y = 3sen(x (falta fechar par\xEAntese)"});
 }
 
 TEST_F(Interpreter, PolylineIsOpen) {
@@ -359,14 +374,14 @@ TEST(SpokenReports, ClicksTheMessageTheIndexTheLineAndAKeyWait) {
   ASSERT_TRUE(parseKeyScript("xy", keys, error));
   conSetFrontend(makeHeadlessFrontend(std::move(keys)));
   conSetEndHandler([](int) { throw std::runtime_error("a key wait found no key"); });
-  EXPECT_NO_THROW(spokenScriptReports().lineError(4, " PT 1 x"));
+  EXPECT_NO_THROW(spokenScriptReports().lineError(4, " EQ sen(x", "falta fechar"));
   EXPECT_NO_THROW(spokenScriptReports().figureFault(0, "PT 1e300 0", "fora"));
   EXPECT_THROW(conGetKey(), std::runtime_error);  // both keys were taken by the reports
   transcriptSetListener({});
   conSetEndHandler({});
   conSetFrontend(nullptr);
   const std::vector<std::string> expected = {
-      "click", "click", "click", "say: Erro na linha ", "say: 4", "say:  PT 1 x",
+      "click", "click", "click", "say: Erro na linha ", "say: 4", "say: falta fechar", "say:  EQ sen(x",
       "click", "click", "click", "say: Imposs\xC3\xADvel desenhar na linha ", "say: 0", "say: fora", "say: PT 1e300 0"};
   EXPECT_EQ(heard, expected);
 }

@@ -95,14 +95,13 @@ TEST_F(RenderCommand, ControlCharactersOfScriptsAndDataAreShownNotRun) {
   EXPECT_NE(render("esc.pxg", "", {}, "check").out.find(": XX ab^[]0;T^G\\x81cd\n"), std::string::npos);
 }
 
-TEST_F(RenderCommand, DataFileMessagesAndNoticesGoToStandardError) {
+TEST_F(RenderCommand, DataFileMessagesGoToStandardError) {
   write("pontos.dat", "1 1\n2 x\n");
   write("d.pxg", "LD pontos.dat\nPT *\nEQ y = x\nLD falta.dat\nPT 0 0\n");
   const ProcessResult run = render("d.pxg -o d.brf");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
             "Erro no dado: 2 x\n"
-            "Equa\xC3\xA7\xC3\xA3o n\xC3\xA3o implementada\n"
             "Arquivo n\xC3\xA3o existe: falta.dat\n");
 }
 
@@ -120,7 +119,7 @@ TEST_F(RenderCommand, EveryReportedProblemGivesStatusOneWithThePictureWritten) {
       {"LD falta.dat", "Arquivo n\xC3\xA3o existe: falta.dat\n"},
       {"LD pasta.dat", "Arquivo n\xC3\xA3o pode ser lido: pasta.dat\n"},
       {"LD ruim.dat", "Erro no dado: 2 x\n"},
-      {"EQ y = x", "Equa\xC3\xA7\xC3\xA3o n\xC3\xA3o implementada\n"},
+      {"EQ y = sen(x", "Erro na linha 1: EQ y = sen(x: falta fechar par\xC3\xAAntese\n"},
   };
   for (const auto& c : cases) {
     write("p.pxg", std::string("PT 0 0\n") + c.line + "\n");

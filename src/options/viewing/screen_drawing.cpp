@@ -18,9 +18,8 @@ std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool repo
   } else {
     // The data files' own messages were heard with the first drawing too.
     ScriptReports quiet;
-    quiet.lineError = [](int, const std::string&) {};
+    quiet.lineError = [](int, const std::string&, std::string_view) {};
     quiet.figureFault = [](int, const std::string&, std::string_view) {};
-    quiet.notice = [](std::string_view) {};
     quiet.dataMessage = [](const std::string&) {};
     runScript(*page, commandLines(), quiet);
   }

@@ -67,11 +67,12 @@ class Checker {
 
   ScriptReports reports() {
     ScriptReports r;
-    r.lineError = [this](int i, const std::string&) { say(i, "comando ou n\xfamero errado; o desenho para aqui"); };
+    r.lineError = [this](int i, const std::string&, std::string_view why) {
+      say(i, (why.empty() ? std::string("comando ou n\xfamero errado") : std::string(why)) + "; o desenho para aqui");
+    };
     r.figureFault = [this](int i, const std::string&, std::string_view why) {
       say(i, "imposs\xedvel desenhar (" + std::string(why) + ")");
     };
-    r.notice = [this](std::string_view text) { say(current_, std::string(text)); };
     r.dataMessage = [this](const std::string& text) { say(current_, text); };
     // A line that draws nothing (DM, CC, LD...) is not watched: a million of them cost
     // no more than reading them.

@@ -1,0 +1,3 @@
+#include "platform/expression_library.h"
+
+PX_DEFINE_LIBRARY(ExpressionLibrary, expressionLibrary, PX_MUPARSER_FUNCTIONS, "libmuparser.so.2")
