@@ -12,6 +12,7 @@
 #include "platform/speech.h"
 #include "platform/text/file_write.h"
 #include "platform/text/text_file.h"
+#include "language/command_description.h"
 #include "project/project.h"
 #include "messages/messages.h"
 #include "output/checking/page_check.h"
@@ -145,9 +146,19 @@ class PageView {
       text = userCoordinatesText((cursor_.x - check_.offsetX) / check_.scaleX, (cursor_.y - check_.offsetY) / check_.scaleY) + ". ";
     const int line = lineOfDot(cursor_);
     if (!pageDot(page_, cursor_.x, cursor_.y)) text += messageText("PXVVAZIO");
-    else if (line >= 0) text += "Linha " + std::to_string(line) + ": " + commandLines()[static_cast<size_t>(line)];
+    else if (line >= 0) text += "Linha " + std::to_string(line) + ": " + lineInWords(line);
     else text += messageText("PXVPONTO");
     spkSay(text);
+  }
+
+  // What the line draws, in the words an SVG gives it ("gr\xe1" "fico de y = sen(x)"), or
+  // the line as written when it has none. All lines are described at the first Space,
+  // since a point may stand for one given on a line before.
+  const std::string& lineInWords(int line) {
+    const std::vector<std::string>& lines = commandLines();
+    if (descriptions_.size() != lines.size()) descriptions_ = describeCommandLines(lines);
+    const std::string& words = descriptions_[static_cast<size_t>(line)];
+    return words.empty() ? lines[static_cast<size_t>(line)] : words;
   }
 
   // The command line that inked the dot last, or -1 (off the page, or no check).
@@ -177,6 +188,7 @@ class PageView {
   PageWindow window_;
   DotCursor cursor_;
   int top_ = 0;
+  std::vector<std::string> descriptions_;  // lineInWords's, made at the first Space
 };
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(BrailleViewRun, TheWindowFollowsTheCursorSaysWhereItIsAndBeepsAtTheEdges)
 }
 
 // The dot cursor by ear, from the page's top-left dot: Space says where it is and which
-// line made the dot, T sweeps the figure, a move off the dot clicks and back on it sounds.
+// line made the dot (what it draws, in words), T sweeps the figure, a move off the dot clicks and back on it sounds.
 TEST_F(BrailleViewRun, TheCursorSoundsOnDotsAndSpaceSaysTheLineThatMadeThem) {
   writeBytes(dir_.file("p.pxg"), "; um ponto\r\nPT -20 15\r\n");
   ASSERT_EQ(run("V tx<Right> <Left><Esc>", "p.pxg"), 0);
@@ -63,7 +63,7 @@ TEST_F(BrailleViewRun, TheCursorSoundsOnDotsAndSpaceSaysTheLineThatMadeThem) {
                             "Espaço diz o ponto, T percorre a figura, Esc sai.",
                             "say: 1 linha desenhou; o desenho ocupa as fileiras 1 a 1, celas 1 a 1, de uma página de 44 "
                             "fileiras por 66 celas.",
-                            "say: Fileira 1 de 44, coluna 1", "say: x -20; y 15. Linha 1: PT -20 15", "tone: 1320",
+                            "say: Fileira 1 de 44, coluna 1", "say: x -20; y 15. Linha 1: ponto (-20; 15)", "tone: 1320",
                             "say: Pontelix - Que deseja? "}))
       << transcriptText();
   // x is no exploring key: it left the view, and the rest reached the menu.
