@@ -159,7 +159,7 @@ class Rewriter {
     if (open_.empty()) {
       reason_ = "par\xEAntese fechado sem ter sido aberto";
     } else if (open_.back() != kind) {
-      reason_ = open_.back() == '|' ? "falta fechar a barra do m\xF3" "dulo" : "falta fechar par\xEAntese";
+      reason_ = unclosedReason();
     } else {
       open_.pop_back();
       emit(")", After::Operand);
@@ -170,10 +170,15 @@ class Rewriter {
     if (after_ == After::Function) {
       reason_ = "falta o par\xEAntese depois de " + lastName_;
     } else if (!open_.empty()) {
-      reason_ = open_.back() == '|' ? "falta fechar a barra do m\xF3" "dulo" : "falta fechar par\xEAntese";
+      reason_ = unclosedReason();
     } else if (out_.empty()) {
       reason_ = "falta a express\xE3o";
     }
+  }
+
+  // Precondition: a parenthesis or a bar is open.
+  std::string unclosedReason() const {
+    return open_.back() == '|' ? "falta fechar a barra do m\xF3" "dulo" : "falta fechar par\xEAntese";
   }
 
   void multiplyIfAfterOperand() {

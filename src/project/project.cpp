@@ -66,7 +66,7 @@ bool writeProject() {
       }
       sayFileFailure("Erro ao gravar ", saveFailureReason(error, report));
     }
-    spkWriteLine("Os comandos continuam na mem\xf3ria.");
+    spkWriteLine(messageText("PXMEMOK"));
     sayMessage("PXOUTNOM", 0);
     const bool another = askKey("SN") == 'S';
     conWriteLine();

@@ -21,44 +21,30 @@
 
 namespace {
 
-// What each option key runs, and the item of the option popup that names it. Ctrl+V
-// (22), Ctrl+B (2) and Tab or Ctrl+I (9) draw the test drawing on the device of V, B and
-// I. An option whose work is not in the program yet says so.
+// What each option key runs, and the letter of the option popup's item that names it.
+// Ctrl+V (22), Ctrl+B (2) and Tab or Ctrl+I (9) draw the test drawing on the device of
+// V, B and I. An option whose work is not in the program yet says so.
 struct MenuOption {
   int key;
-  const char* itemKey;
+  int letter;
   void (*run)();
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {'P', "PXOPC_P", stepByStepBuilder},
-    {'E', "PXOPC_E", editCommands},
-    {'V', "PXOPC_V", [] { viewDrawing(false); }},
-    {22, "PXOPC_V", [] { viewDrawing(true); }},
-    {'S', "PXOPC_S", saveProject},
-    {'B', "PXOPC_B", [] { embossDrawing(false); }},
-    {2, "PXOPC_B", [] { embossDrawing(true); }},
-    {'I', "PXOPC_I", [] { printDrawing(false); }},
-    {9, "PXOPC_I", [] { printDrawing(true); }},
-    {'G', "PXOPC_G", saveDrawingImage},
-    {'C', "PXOPC_C", configure},
-    {'N', "PXOPC_N", newProject},
-    {'R', "PXOPC_R", reviewDrawing},
+    {'P', 'P', stepByStepBuilder},
+    {'E', 'E', editCommands},
+    {'V', 'V', [] { viewDrawing(false); }},
+    {22, 'V', [] { viewDrawing(true); }},
+    {'S', 'S', saveProject},
+    {'B', 'B', [] { embossDrawing(false); }},
+    {2, 'B', [] { embossDrawing(true); }},
+    {'I', 'I', [] { printDrawing(false); }},
+    {9, 'I', [] { printDrawing(true); }},
+    {'G', 'G', saveDrawingImage},
+    {'C', 'C', configure},
+    {'N', 'N', newProject},
+    {'R', 'R', reviewDrawing},
 };
-
-// An option that runs out of memory stops where it is; the command lines were changed
-// only by what the option finished, so the menu goes on with them and the end of the
-// program still offers to save them.
-void runGuarded(const MenuOption& option) {
-  try {
-    option.run();
-  } catch (const std::bad_alloc&) {
-    conSetWindow(1, 1, kConColumns, kConRows);
-    conWriteLine();
-    spkWriteLine(messageText("PXSEMMEM") + messageText(option.itemKey) + ".");
-    sayMessage("PXMEMOK", 1);
-  }
-}
 
 // The option popup's items, in order; the item number picks the letter.
 struct MenuItem {
@@ -77,6 +63,27 @@ constexpr const char* kHelpKeys[] = {
     "PXOPCAO", "PXOPC_P", "PXOPC_E", "PXOPC_V", "PXOPC_S", "PXOPC_B",
     "PXOPC_N", "PXOPC_I", "PXOPC_G", "PXOPC_C", "PXOPC_R", "PX_ESC",
 };
+
+// The catalogue key of the popup's item of the letter.
+const char* itemKeyOf(int letter) {
+  for (const MenuItem& item : kMenuItems)
+    if (item.letter == letter) return item.key;
+  return "PXOPINV";
+}
+
+// An option that runs out of memory stops where it is; the command lines were changed
+// only by what the option finished, so the menu goes on with them and the end of the
+// program still offers to save them.
+void runGuarded(const MenuOption& option) {
+  try {
+    option.run();
+  } catch (const std::bad_alloc&) {
+    conSetWindow(1, 1, kConColumns, kConRows);
+    conWriteLine();
+    spkWriteLine(messageText("PXSEMMEM") + messageText(itemKeyOf(option.letter)) + ".");
+    sayMessage("PXMEMOK", 1);
+  }
+}
 
 bool opensOptionMenu(const KeyPair& pair) {
   return pair.first == 0 &&

@@ -78,7 +78,8 @@ class Checker {
     // no more than reading them.
     r.lineStarts = [this](int i) {
       current_ = i;
-      open_ = figureOf(lines_[static_cast<size_t>(i)]) != nullptr;
+      figure_ = figureOf(lines_[static_cast<size_t>(i)]);
+      open_ = figure_ != nullptr;
       if (open_) provenance_.beginLine();
     };
     r.lineEnds = [this](int i) {
@@ -139,7 +140,7 @@ class Checker {
 
   void endLine(int lineIndex) {
     open_ = false;
-    LineInk ink{lineIndex, figureOf(lines_[lineIndex]), 0, 0, {}};
+    LineInk ink{lineIndex, figure_, 0, 0, {}};
     for (const int32_t p : provenance_.endLine(lineIndex)) {
       ink.inside += onPage(p);
       ink.outside += !onPage(p, 1);
@@ -325,6 +326,7 @@ class Checker {
   DotProvenance provenance_;
   int inset_, pageWidth_, pageHeight_;
   int current_ = 0;
+  const CommandFigure* figure_ = nullptr;  // of the line running; null when it draws nothing
   bool open_ = false;
   std::vector<LineInk> inks_;
   std::vector<std::pair<int, std::string>> findings_;
