@@ -26,6 +26,7 @@
 #include "render/image_writer.h"
 #include "shell/batch_run.h"
 #include "shell/command_line.h"
+#include "shell/language_choice.h"
 #include "shell/print_command.h"
 #include "shell/program.h"
 
@@ -118,6 +119,11 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::string languageError;
+  if (!chooseLanguage(argc, argv, languageError)) {
+    std::fprintf(stderr, "pontelix: %s\n", shownLine(languageError).c_str());
+    return kUsageError;
+  }
   if (argc > 1 && std::string_view(argv[1]) == "print")
     return runGuardedBatch("print", [&] { return runPrintCommand(argc - 1, argv + 1); });
   CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
