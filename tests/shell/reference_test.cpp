@@ -1,7 +1,7 @@
 // The command references can not drift from the program: every example in them is drawn
 // by the real `pontelix render`, in the reference's language, every command of the
 // dispatcher has its section, and every Tramel.ini key the sources read is documented.
-// The English reference holds the Portuguese one's examples, in the same order.
+// The English reference has the Portuguese one's sections and examples, in the same order.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -75,6 +75,20 @@ std::vector<Example> manualExamples(const std::string& path) {
     }
   }
   return examples;
+}
+
+// The levels of a Markdown file's headings, in order ("#", "##", "###"...), outside its
+// code blocks.
+std::vector<std::string> headingLevels(const std::string& path) {
+  std::vector<std::string> levels;
+  std::ifstream in(path);
+  std::string line;
+  bool inCode = false;
+  while (std::getline(in, line)) {
+    if (line.starts_with("```")) inCode = !inCode;
+    else if (!inCode && line.starts_with("#")) levels.push_back(line.substr(0, line.find(' ')));
+  }
+  return levels;
 }
 
 const char* const kManualPages[] = {"/man/pontelix.1", "/man/pt_BR/pontelix.1"};
@@ -166,7 +180,9 @@ TEST_F(Reference, EveryExampleDrawsAsTheReferenceSays) {
   EXPECT_TRUE(draw("XX 1 2\n").said.starts_with("Erro na linha "));
 }
 
-TEST_F(Reference, TheEnglishReferenceHoldsThePortugueseExamples) {
+TEST_F(Reference, TheEnglishReferenceFollowsThePortugueseOne) {
+  // Section for section: a section added to one reference alone moves every later heading.
+  EXPECT_EQ(headingLevels(kSource + "/doc/commands.md"), headingLevels(kSource + "/doc/comandos.md"));
   const std::vector<Example> portuguese = markdownExamples(kSource + "/doc/comandos.md");
   const std::vector<Example> english = markdownExamples(kSource + "/doc/commands.md");
   ASSERT_EQ(english.size(), portuguese.size());
