@@ -4,7 +4,7 @@
 install(TARGETS pontelix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS pontelix-console RUNTIME DESTINATION ${PONTELIX_LIBEXEC_DIR})
 
-install(FILES README.md doc/comandos.md packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+install(FILES README.md doc/comandos.md doc/commands.md packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/doc/imagens/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/imagens
         FILES_MATCHING PATTERN "*.png")

@@ -11,6 +11,7 @@ inline std::vector<std::string> expectedInstalledFiles() {
           "libexec/pontelix/pontelix-console",
           doc + "README.md",
           doc + "comandos.md",
+          doc + "commands.md",
           doc + "copyright",
           doc + "imagens/rg.png",
           doc + "imagens/tutorial.png",

@@ -1,9 +1,11 @@
-// The command reference can not drift from the program: every example in it is drawn
-// by the real `pontelix render`, every command of the dispatcher has its section, and
-// every Tramel.ini key the sources read is documented.
+// The command references can not drift from the program: every example in them is drawn
+// by the real `pontelix render`, in the reference's language, every command of the
+// dispatcher has its section, and every Tramel.ini key the sources read is documented.
+// The English reference has the Portuguese one's sections and examples, in the same order.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -25,12 +27,12 @@ struct Example {
 };
 
 // The ```pxg and ```pxg-erro blocks of a Markdown file, with the "<!-- figura: NAME -->"
-// line that may stand just before a block.
+// (in English, "<!-- figure: NAME -->") line that may stand just before a block.
 std::vector<Example> markdownExamples(const std::string& path) {
   std::vector<Example> examples;
   std::ifstream in(path);
   std::string line, figure;
-  const std::regex figureLine("^<!-- figura: ([a-z0-9_-]+) -->$");
+  const std::regex figureLine("^<!-- figur[ae]: ([a-z0-9_-]+) -->$");
   Example* open = nullptr;
   for (int number = 1; std::getline(in, line); ++number) {
     std::smatch m;
@@ -75,7 +77,47 @@ std::vector<Example> manualExamples(const std::string& path) {
   return examples;
 }
 
+// The levels of a Markdown file's headings, in order ("#", "##", "###"...), outside its
+// code blocks.
+std::vector<std::string> headingLevels(const std::string& path) {
+  std::vector<std::string> levels;
+  std::ifstream in(path);
+  std::string line;
+  bool inCode = false;
+  while (std::getline(in, line)) {
+    if (line.starts_with("```")) inCode = !inCode;
+    else if (!inCode && line.starts_with("#")) levels.push_back(line.substr(0, line.find(' ')));
+  }
+  return levels;
+}
+
 const char* const kManualPages[] = {"/man/pontelix.1", "/man/pt_BR/pontelix.1"};
+
+// Each reference and the language its examples are drawn in, so that what they say on
+// standard error is in the reference's language.
+struct ReferenceFile {
+  const char* path;
+  const char* language;
+};
+const ReferenceFile kReferences[] = {{"/doc/comandos.md", "pt"}, {"/doc/commands.md", "en"}};
+
+// A script without its comment lines: what the two references' examples share.
+std::string withoutComments(const std::string& script) {
+  std::istringstream lines(script);
+  std::string line, kept;
+  while (std::getline(lines, line))
+    if (!line.starts_with(";")) kept += line + "\n";
+  return kept;
+}
+
+// The last line of a script that is neither empty nor a comment.
+std::string lastCommandLine(const std::string& script) {
+  std::istringstream lines(script);
+  std::string line, last;
+  while (std::getline(lines, line))
+    if (!line.empty() && !line.starts_with(";")) last = line;
+  return last;
+}
 
 std::string readText(const std::string& path) { return readBytes(path); }
 
@@ -89,9 +131,10 @@ class Reference : public ::testing::Test {
 
   // Draws the script as the build draws the reference's pictures: in the examples
   // folder, where the data files of LD lie.
-  Drawn draw(const std::string& script) {
+  Drawn draw(const std::string& script, const std::string& language = "pt") {
     writeBytes(dir_.file("e.pxg"), script);
-    const std::string command = "cd '" + kSource + "/examples' && '" PONTELIX_EXE "' render --size=480x360 '" +
+    const std::string command = "cd '" + kSource + "/examples' && '" PONTELIX_EXE "' render --language=" + language +
+                                " --size=480x360 '" +
                                 dir_.file("e.pxg") + "' -o '" + dir_.file("e.png") + "' 2>'" + dir_.file("err") +
                                 "'";
     const int raw = std::system(command.c_str());
@@ -108,26 +151,46 @@ class Reference : public ::testing::Test {
 }  // namespace
 
 TEST_F(Reference, EveryExampleDrawsAsTheReferenceSays) {
-  const std::vector<Example> examples = markdownExamples(kSource + "/doc/comandos.md");
-  ASSERT_GE(examples.size(), 20u);
   const std::string blank = draw("").picture;
   ASSERT_FALSE(blank.empty());
-  int figures = 0;
-  for (const Example& example : examples) {
-    const Drawn drawn = draw(example.script);
-    if (example.kind == "pxg-erro") {
-      EXPECT_EQ(drawn.status, 1) << example.where;
-      EXPECT_TRUE(drawn.said.starts_with("Erro na linha ")) << example.where << ": " << drawn.said;
-      continue;
+  for (const ReferenceFile& reference : kReferences) {
+    const std::vector<Example> examples = markdownExamples(kSource + reference.path);
+    ASSERT_GE(examples.size(), 20u) << reference.path;
+    int figures = 0;
+    for (const Example& example : examples) {
+      const Drawn drawn = draw(example.script, reference.language);
+      if (example.kind == "pxg-erro") {
+        // The drawing stops at the example's last line, and the one report quotes it.
+        EXPECT_EQ(drawn.status, 1) << example.where;
+        EXPECT_NE(drawn.said.find(lastCommandLine(example.script) + "\n"), std::string::npos)
+            << example.where << ": " << drawn.said;
+        EXPECT_EQ(std::count(drawn.said.begin(), drawn.said.end(), '\n'), 1) << example.where << ": " << drawn.said;
+        continue;
+      }
+      EXPECT_EQ(drawn.status, 0) << example.where << ": " << drawn.said;
+      EXPECT_EQ(drawn.said, "") << example.where;
+      if (!example.figure.empty()) {
+        ++figures;
+        EXPECT_NE(drawn.picture, blank) << example.where << ": the figure " << example.figure << " is empty";
+      }
     }
-    EXPECT_EQ(drawn.status, 0) << example.where << ": " << drawn.said;
-    EXPECT_EQ(drawn.said, "") << example.where;
-    if (!example.figure.empty()) {
-      ++figures;
-      EXPECT_NE(drawn.picture, blank) << example.where << ": the figure " << example.figure << " is empty";
-    }
+    EXPECT_GE(figures, 20) << reference.path;
   }
-  EXPECT_GE(figures, 20);
+  // The Portuguese reference quotes the line error's words.
+  EXPECT_TRUE(draw("XX 1 2\n").said.starts_with("Erro na linha "));
+}
+
+TEST_F(Reference, TheEnglishReferenceFollowsThePortugueseOne) {
+  // Section for section: a section added to one reference alone moves every later heading.
+  EXPECT_EQ(headingLevels(kSource + "/doc/commands.md"), headingLevels(kSource + "/doc/comandos.md"));
+  const std::vector<Example> portuguese = markdownExamples(kSource + "/doc/comandos.md");
+  const std::vector<Example> english = markdownExamples(kSource + "/doc/commands.md");
+  ASSERT_EQ(english.size(), portuguese.size());
+  for (size_t i = 0; i < english.size(); ++i) {
+    EXPECT_EQ(english[i].kind, portuguese[i].kind) << english[i].where;
+    EXPECT_EQ(english[i].figure, portuguese[i].figure) << english[i].where;
+    EXPECT_EQ(withoutComments(english[i].script), withoutComments(portuguese[i].script)) << english[i].where;
+  }
 }
 
 TEST_F(Reference, TheManualsExamplesDrawWithoutAWord) {
@@ -164,17 +227,22 @@ TEST_F(Reference, TheManualPagesNameEveryCommandAndRenderWithoutWarnings) {
 }
 
 TEST_F(Reference, EveryCommandHasItsSection) {
-  const std::string reference = readText(kSource + "/doc/comandos.md");
-  for (const CommandEntry& command : commandTable()) {
-    const std::string mnemonic(command.mnemonic);
-    const bool ownSection = reference.find("\n### " + mnemonic + ":") != std::string::npos;
-    EXPECT_TRUE(ownSection || reference.find("\n### " + mnemonic + "\n") != std::string::npos) << mnemonic;
-    EXPECT_NE(reference.find("| `" + mnemonic + "` |"), std::string::npos) << mnemonic << " is missing from the summary";
+  for (const ReferenceFile& file : kReferences) {
+    const std::string reference = readText(kSource + file.path);
+    for (const CommandEntry& command : commandTable()) {
+      const std::string mnemonic(command.mnemonic);
+      const bool ownSection = reference.find("\n### " + mnemonic + ":") != std::string::npos;
+      EXPECT_TRUE(ownSection || reference.find("\n### " + mnemonic + "\n") != std::string::npos)
+          << file.path << ": " << mnemonic;
+      EXPECT_NE(reference.find("| `" + mnemonic + "` |"), std::string::npos)
+          << file.path << ": " << mnemonic << " is missing from the summary";
+    }
   }
 }
 
 TEST_F(Reference, EveryConfigurationKeyTheProgramReadsIsDocumented) {
-  const std::string reference = readText(kSource + "/doc/comandos.md");
+  std::vector<std::pair<std::string, std::string>> references;  // path, text
+  for (const ReferenceFile& file : kReferences) references.emplace_back(file.path, readText(kSource + file.path));
   const std::regex read("cfgReadValue\\(\"([A-Z]+)\", \"([A-Z]+)\"\\)");
   int keys = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(kSource + "/src")) {
@@ -183,11 +251,13 @@ TEST_F(Reference, EveryConfigurationKeyTheProgramReadsIsDocumented) {
     for (std::sregex_iterator m(code.begin(), code.end(), read), end; m != end; ++m) {
       ++keys;
       const std::string section = (*m)[1], key = (*m)[2];
-      const size_t at = reference.find("### [" + section + "]");
-      ASSERT_NE(at, std::string::npos) << section;
-      const size_t next = reference.find("\n### ", at + 1);
-      EXPECT_NE(reference.substr(at, next - at).find("| " + key + " |"), std::string::npos)
-          << section << "/" << key << " (" << entry.path().string() << ")";
+      for (const auto& [path, reference] : references) {
+        const size_t at = reference.find("### [" + section + "]");
+        ASSERT_NE(at, std::string::npos) << path << ": " << section;
+        const size_t next = reference.find("\n### ", at + 1);
+        EXPECT_NE(reference.substr(at, next - at).find("| " + key + " |"), std::string::npos)
+            << path << ": " << section << "/" << key << " (" << entry.path().string() << ")";
+      }
     }
   }
   EXPECT_GE(keys, 15);
