@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/text/language.h"
 #include "platform/text/text.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
@@ -29,14 +30,16 @@ const char* paperName(std::string_view text) {
   return upper == toUpperAnsi(kSwellPaperName) ? kSwellPaperName : nullptr;
 }
 
-// Tactile line widths, in millimetres as the form writes them: every tenth from 0,5 to 2.
+// Tactile line widths, in millimetres as the form writes them, with the decimal mark of
+// the language in use: every tenth from 0,5 to 2. Kept per language, since the names
+// handed out must outlive the call.
 const std::vector<std::string>& lineWidths() {
-  static const std::vector<std::string> widths = [] {
-    std::vector<std::string> all;
+  static std::vector<std::string> widths[2];
+  std::vector<std::string>& all = widths[currentLanguage() == Language::English ? 1 : 0];
+  if (all.empty()) {
     for (int32_t tenths = kMinTactileLine; tenths <= kMaxTactileLine; ++tenths) all.push_back(decimalText(tenths / 10.0, 1));
-    return all;
-  }();
-  return widths;
+  }
+  return all;
 }
 std::string lineWidthList() {
   std::string list;
