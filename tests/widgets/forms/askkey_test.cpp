@@ -78,6 +78,16 @@ TEST_F(AskKeyTest, PopupItemsPlayTheSharedLetterRecordings) {
   EXPECT_EQ(heard(), (std::vector<std::string>{"play: _83.wav", "play: _78.wav"}));
 }
 
+TEST_F(AskKeyTest, InEnglishOnlyTheRecordingsOfTheEnglishFolderPlay) {
+  const InLanguage english(Language::English);
+  startSpeechWithRecordings({"_89", "_78"});
+  std::filesystem::create_directories(dir_ + "/letras/en");
+  std::filesystem::copy_file(dir_ + "/letras/_78.wav", dir_ + "/letras/en/_78.wav");
+  user("<Down><Down><Esc>");
+  EXPECT_EQ(askKey(yesNoLetters()), 27);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"say: Y", "play: _78.wav"}));
+}
+
 TEST_F(AskKeyTest, YesIsSInPortugueseAndYInEnglishInEitherCase) {
   const struct {
     Language language;
