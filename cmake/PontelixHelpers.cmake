@@ -57,7 +57,9 @@ function(px_add_tests name folder)
     PONTELIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     PONTELIX_TEST_TMP="${CMAKE_BINARY_DIR}/test-tmp")
   add_dependencies(${name} pontelix)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  # The tests hear the program in Portuguese whatever the developer's own language; a
+  # test of another language asks for it.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ENVIRONMENT "LANGUAGE=pt")
 endfunction()
 
 # Compresses each file (relative to the current source folder) into the current binary

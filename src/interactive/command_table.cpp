@@ -75,7 +75,7 @@ bool keepAfterEsc(const std::vector<FieldSpec>& fields, std::vector<std::string>
   }
   if (!typed || !missing) return true;
   sayMessage("PXINCOMP", 0);
-  if (askKey("SN") == 'S') return true;
+  if (askYesNo()) return true;
   conWriteLine();
   sayMessage("PXDESIST", 2);
   return false;
@@ -139,7 +139,7 @@ std::string halveBlankPairs(std::string_view text) {
 // True when the user wants the points read from a data file (answer S).
 bool usesDataFile() {
   sayMessage("PX_QLDADOS", 0);
-  return askKey("SN") == 'S';
+  return askYesNo();
 }
 
 void buildDomain(std::string_view code) {

@@ -16,8 +16,8 @@ void spkStart(int speed, const std::string& soundDir);
 // True when the configuration (or the command line) asked the last spkStart for the
 // external engine and it could not be reached: the own synthesizer speaks instead.
 bool spkExternalEngineMissing();
-// The Portuguese voices of the external engine, counted from 1 as SERVFALA/VOZ counts
-// them; empty when speech is off or the speech server does not answer.
+// The external engine's voices of the language in use, counted from 1 as SERVFALA/VOZ
+// counts them; empty when speech is off or the speech server does not answer.
 std::vector<std::string> spkExternalVoices();
 // Waits until nothing sounds (a key cuts it short), then shuts speech and sound down.
 void spkFinish();

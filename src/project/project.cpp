@@ -34,7 +34,7 @@ std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
 bool mayReplaceExistingFile() {
   if (!projectPathExists(projectPath())) return true;
   sayMessage("PXSOBRESC", 0);
-  return askKey("SN") == 'S';
+  return askYesNo();
 }
 
 // True when the file was not written by anyone since it was loaded or saved, or the user
@@ -42,7 +42,7 @@ bool mayReplaceExistingFile() {
 bool mayReplaceChangedFile() {
   if (!projectFileChangedOnDisk()) return true;
   sayMessage("PXMUDOU", 0);
-  const bool replace = askKey("SN") == 'S';
+  const bool replace = askYesNo();
   if (!replace) sayMessage("PXNAOGRV", 1);
   return replace;
 }
@@ -68,7 +68,7 @@ bool writeProject() {
     }
     spkWriteLine(messageText("PXMEMOK"));
     sayMessage("PXOUTNOM", 0);
-    const bool another = askKey("SN") == 'S';
+    const bool another = askYesNo();
     conWriteLine();
     if (!another) return false;
     const std::string name = askProjectFileName();
@@ -89,7 +89,7 @@ enum class SaveOffer { Saved, Declined, Cancelled };
 // saveProject's work.
 SaveOffer offerToSave() {
   sayMessage("PXSALVAR", 0);
-  if (const int answer = askKey("SN"); answer != 'S') {
+  if (const int answer = askKey(yesNoLetters()); !isYesKey(answer)) {
     sayMessage("PXDESIST", 1);
     return answer == key::kEsc ? SaveOffer::Cancelled : SaveOffer::Declined;
   }

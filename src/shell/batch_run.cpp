@@ -16,6 +16,7 @@
 #include "output/tactile/tactile_settings.h"
 #include "project/project.h"
 #include "render/figures.h"
+#include "shell/shell_text.h"
 
 namespace {
 
@@ -98,25 +99,19 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
       // An empty value would read as an option not given, and the page would quietly
       // be another one than the user asked for.
       if (arg.size() == valued->name.size()) {
-        error = "falta o valor de " + std::string(valued->name);
+        error = shellText("PXFALTAVAL", {valued->name});
         return false;
       }
       request.*valued->value = arg.substr(valued->name.size());
     } else if (!option(i, arg, error)) {
-      if (error.empty()) error = "op\xc3\xa7\xc3\xa3o desconhecida: " + std::string(arg);
+      if (error.empty()) error = shellText("PXOPDESC", {arg});
       return false;
     }
   }
   return true;
 }
 
-const char kEmbosserPageUsage[] =
-    "  --embosser-page=NOME  p\xc3\xa1gina do impressor braille: Padr\xc3\xa3o (66 x 44, gr\xc3\xa1" "fico), A4, Carta,\n"
-    "            Of\xc3\xad" "cio, A3, A5, 11x11,5, 11x12, 11x17, 11,5x11, 12x12 (modo texto) ou\n"
-    "            Personalizada (padr\xc3\xa3o: a de Tramel.ini, PONTELIX/PAGBRAILLE)\n"
-    "  --cells=N --lines=N  celas por linha (10 a 100) e linhas (5 a 100) da p\xc3\xa1gina\n"
-    "  --braille-mode=grafico|texto  pontos em grade (c\xc3\xb3" "digos gr\xc3\xa1" "ficos) ou celas\n"
-    "            comuns (BRF), com os r\xc3\xb3tulos em celas inteiras\n";
+std::string embosserPageUsage() { return shellText("PXUSOPAG"); }
 
 bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error, BatchReports& told) {
   // Said, as the talking program says it; the run goes on with the defaults.
@@ -127,7 +122,7 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
   } else {
     const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
     if (!preset) {
-      error = "p\xc3\xa1gina desconhecida: " + request.embosserPage + " (" + cp1252ToUtf8(embosserPageNames()) + ")";
+      error = shellText("PXPAGDESC", {request.embosserPage, cp1252ToUtf8(embosserPageNames())});
       return false;
     }
     sheet = preset->name == std::string_view(kCustomPageName) ? configuredCustomSheet(&problem)
@@ -141,12 +136,12 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
       value = parsed;
       return true;
     }
-    error = std::string(option) + " quer um n\xc3\xbamero: " + text;
+    error = shellText("PXQUERNUM", {option, text});
     return false;
   };
   if (!number(request.cells, "--cells", sheet.cells) || !number(request.lines, "--lines", sheet.lines)) return false;
   if (!request.brailleMode.empty() && !brailleModeByName(utf8ToCp1252(request.brailleMode), sheet.mode)) {
-    error = "--braille-mode deve ser grafico ou texto: " + request.brailleMode;
+    error = shellText("PXBRMODINV", {request.brailleMode});
     return false;
   }
   if (const std::string problem = customSheetProblem(sheet); !problem.empty()) {
@@ -156,14 +151,12 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
   return true;
 }
 
-const char kTactileLineUsage[] =
-    "  --line-width=MM  papel microcapsulado: espessura das linhas em mil\xc3\xadmetros, de 0,5 a 2\n"
-    "            (padr\xc3\xa3o: a de Tramel.ini, PONTELIX/ESPESSURATATIL, ou 1)\n";
+std::string tactileLineUsage() { return shellText("PXUSOESP"); }
 
 bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error) {
   tenths = configuredTactileLine();
   if (!request.lineWidth.empty() && !tactileLineByText(request.lineWidth, tenths)) {
-    error = "--line-width quer mil\xc3\xadmetros de 0,5 a 2: " + request.lineWidth;
+    error = shellText("PXESPINV", {request.lineWidth});
     return false;
   }
   return true;
@@ -171,11 +164,11 @@ bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string
 
 bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& request, std::string& error) {
   if (scripts.size() > 1) {
-    error = "mais de um roteiro: " + scripts[0] + " e " + scripts[1];
+    error = shellText("PXMAISROT", {scripts[0], scripts[1]});
     return false;
   }
   if (scripts.empty() && !request.testDrawing) {
-    error = "falta o roteiro";
+    error = shellText("PXFALTAROT");
     return false;
   }
   request.script = scripts.empty() ? std::string() : scripts[0];
@@ -187,19 +180,19 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   if (name == "-") {
     std::string bytes;
     if (!readAllOfStdin(bytes)) {
-      error = "n\xc3\xa3o foi poss\xc3\xadvel ler a entrada padr\xc3\xa3o: " + cp1252ToUtf8(fileFailureReason(errno));
+      error = shellText("PXNAOLEENT", {cp1252ToUtf8(fileFailureReason(errno))});
       return false;
     }
     text = decodeProjectText(bytes);
   } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + name + ": " + cp1252ToUtf8(fileFailureReason(err));
+    error = shellText("PXNAOLERP", {name, cp1252ToUtf8(fileFailureReason(err))});
     return false;
   }
   lines = std::move(text.lines);
   // As the talking program says it when it loads such a project.
   warned = text.cutAtNul;
   if (warned)
-    std::fprintf(stderr, "pontelix: o roteiro tem um caractere nulo; o que vem depois dele n\xc3\xa3o foi lido.\n");
+    std::fprintf(stderr, "pontelix: %s\n", shellText("PXROTNUL").c_str());
   // The script stands for the project: its data files are looked for beside it.
   if (name != "-") setProjectFileName(isValidUtf8(name) ? utf8ToCp1252(name) : name);
   return true;

@@ -59,13 +59,14 @@ class BatchReports;
 bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error, BatchReports& told);
 
 // The embosser page options as the usage lists them.
-extern const char kEmbosserPageUsage[];
+std::string embosserPageUsage();
 
 // The width of tactile lines in tenths of a millimetre: Tramel.ini's, then --line-width.
 // False with `error` set (UTF-8) for a width that is not a number of millimetres from
 // 0,5 to 2.
 bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error);
-extern const char kTactileLineUsage[];
+// The option of tactile lines as the usage lists it.
+std::string tactileLineUsage();
 
 // Takes the one script of the command line into the request. False with `error` set
 // when there are two, or none without the test drawing.

@@ -1,5 +1,6 @@
 // Option C: the settings of speech, printers, the embosser page and recordings in a spoken form, written to
 // the user's Tramel.ini and applied at once.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "output/embosser/embosser_pages.h"
 #include "options/printing/device_chooser.h"
 #include "output/printing/spooler.h"
+#include "shell/language_choice.h"
 #include "shell/program.h"
 #include "shell/settings.h"
 
@@ -87,7 +89,7 @@ void configure() {
     return;
   }
   if (const int error = cfgWriteValues(changed); error != 0) {
-    spkWriteLine(messageText("PXCFGNGV") + fileFailureReason(error) + ".");
+    spkWriteLine(withValues(messageText("PXCFGNGVM"), {fileFailureReason(error)}));
     conWriteLine();
     return;
   }
@@ -96,4 +98,6 @@ void configure() {
   spkStart(0, "");
   sayMessage("PXCFGOK", 2);
   if (spkExternalEngineMissing()) sayMessage("PXCFGSEXT", 2);
+  const auto languageChanged = [](const CfgValue& value) { return value.key == std::string_view(kLanguageKey); };
+  if (std::any_of(changed.begin(), changed.end(), languageChanged)) sayMessage("PXCFGIDI", 2);
 }

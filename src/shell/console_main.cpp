@@ -29,6 +29,7 @@
 #include "shell/language_choice.h"
 #include "shell/print_command.h"
 #include "shell/program.h"
+#include "shell/shell_text.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ bool writeShownPicture() {
 }
 
 void sayNotWritten(const std::string& path) {
-  std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel gravar %s\n", shownLine(path).c_str());
+  std::fprintf(stderr, "pontelix: %s\n", shellText("PXNAOGRVF", {shownLine(path)}).c_str());
 }
 
 bool writeBrailleDisplayRecord() {
@@ -80,7 +81,7 @@ std::unique_ptr<Frontend> makeHeadless(const CommandLine& cl, std::string& error
   if (!cl.keysFile.empty()) {
     std::ifstream in(cl.keysFile, std::ios::binary);
     if (!in) {
-      error = "n\xc3\xa3o foi poss\xc3\xadvel ler " + cl.keysFile;
+      error = shellText("PXNAOLERF", {cl.keysFile});
       return nullptr;
     }
     std::stringstream text;
@@ -135,9 +136,7 @@ int main(int argc, char** argv) {
   if (!cl.uiGiven) {
     const std::optional<UiChoice> ui = defaultUi();
     if (!ui) {
-      std::fprintf(stderr,
-                   "pontelix: sem tela gr\xc3\xa1""fica e sem terminal; use --ui=headless --keys=ARQUIVO\n"
-                   "(ou --ui=window, --ui=terminal; veja pontelix --help)\n");
+      std::fprintf(stderr, "pontelix: %s\n", shellText("PXSEMUI").c_str());
       return kUsageError;
     }
     cl.options.ui = *ui;
@@ -158,7 +157,7 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   if (!transcriptOpen(cl.transcriptFile)) {
-    std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel criar %s\n", shownLine(cl.transcriptFile).c_str());
+    std::fprintf(stderr, "pontelix: %s\n", shellText("PXNAOCRIA", {shownLine(cl.transcriptFile)}).c_str());
     return kUsageError;
   }
   gScreenFile = cl.screenFile;

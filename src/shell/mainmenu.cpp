@@ -80,7 +80,7 @@ void runGuarded(const MenuOption& option) {
   } catch (const std::bad_alloc&) {
     conSetWindow(1, 1, kConColumns, kConRows);
     conWriteLine();
-    spkWriteLine(messageText("PXSEMMEM") + messageText(itemKeyOf(option.letter)) + ".");
+    spkWriteLine(withValues(messageText("PXSEMMEMO"), {messageText(itemKeyOf(option.letter))}));
     sayMessage("PXMEMOK", 1);
   }
 }

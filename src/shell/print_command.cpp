@@ -14,41 +14,18 @@
 #include "output/printing/configured_printer.h"
 #include "output/printing/spooler.h"
 #include "shell/batch_run.h"
+#include "shell/shell_text.h"
 
 namespace {
-
-constexpr char kUsage[] =
-    "Uso: pontelix print [--printer=NOME] [--mode=embosser|ink|tactile] [--landscape] [--no-check] [--test-drawing]\n"
-    "                    [ROTEIRO]\n"
-    "     pontelix print --list\n"
-    "  ROTEIRO     arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  --printer   a impressora, como --list a escreve; sem ela, a que a op\xc3\xa7\xc3\xa3o C do programa\n"
-    "              gravou para o modo (PONTELIX/IMPBRAILLE ou IMPTINTA em Tramel.ini)\n"
-    "  --mode      impressor braille (padr\xc3\xa3o) ou impressora a tinta, na resolu\xc3\xa7\xc3\xa3o dela\n"
-    "              (uma fila de driver braille do CUPS recebe BRF, na p\xc3\xa1gina dela), ou a\n"
-    "              impressora a tinta com papel microcapsulado: o desenho t\xc3\xa1til em tamanho real\n"
-    "  --landscape tinta ou t\xc3\xa1til: papel deitado\n"
-    "  --no-check  imprime sem conferir a p\xc3\xa1gina antes (sem ela, os avisos da confer\xc3\xaancia\n"
-    "              v\xc3\xa3o para a sa\xc3\xad" "da de erros, como em pontelix check, e o status \xc3\xa9 1)\n"
-    "  --test-drawing  imprime o desenho de teste (ROTEIRO pode faltar)\n"
-    "  --list      escreve as impressoras, uma por linha\n";
-constexpr char kUsageStatus[] =
-    "Status: 0 trabalho aceito, nada na sa\xc3\xad" "da de erros; 1 algum problema do desenho foi escrito\n"
-    "        nela (aviso da confer\xc3\xaancia, erro de linha, figura, arquivo de dados) e o\n"
-    "        trabalho foi enviado;\n"
-    "        2 uso errado, impressora desconhecida ou que recusa o trabalho\n";
-
 
 bool listAnswered(DeviceList& devices) {
   devices = readDeviceList();
   return devices.serviceAnswered;
 }
 
-const char kNoAnswer[] = "o servi\xc3\xa7o de impress\xc3\xa3o n\xc3\xa3o responde";
-
 int listPrinters() {
   DeviceList devices;
-  if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
+  if (!listAnswered(devices)) return batchFailure("print", shellText("PXSPLNR"));
   for (const std::string& name : devices.names) std::printf("%s\n", name.c_str());
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
 }
@@ -76,7 +53,7 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
       const std::string_view mode = arg.substr(7);
       modeGiven = true;
       if (mode != "embosser" && mode != "ink" && mode != "tactile") {
-        why = "modo desconhecido: " + std::string(mode) + " (use embosser, ink ou tactile)";
+        why = shellText("PXMODPRN", {mode});
         return false;
       }
       request.ink = mode != "embosser";
@@ -89,7 +66,7 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
   if (!walked || help) return walked;
   if (request.list) {
     if (!request.printer.empty() || modeGiven || request.landscape || request.testDrawing || !scripts.empty()) {
-      error = "--list n\xc3\xa3o se combina com outras op\xc3\xa7\xc3\xb5" "es";
+      error = shellText("PXLISTCMB");
       return false;
     }
     return true;
@@ -97,11 +74,11 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
   // Without --printer, the printer set for the mode in option C.
   if (request.printer.empty()) request.printer = configuredPrinter(request.ink ? OutputMode::InkPrinter : OutputMode::Embosser);
   if (request.printer.empty()) {
-    error = "falta a impressora (--printer=NOME, ou a configurada na op\xc3\xa7\xc3\xa3o C; veja --list)";
+    error = shellText("PXFALTAIMP");
     return false;
   }
   if (request.landscape && !request.ink) {
-    error = "--landscape vale s\xc3\xb3 para --mode=ink ou --mode=tactile";
+    error = shellText("PXLANDPRN");
     return false;
   }
   return takeBatchScript(scripts, request, error);
@@ -112,7 +89,7 @@ int runPrintCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parsePrintArguments(argc, argv, request, help, error);
-  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kTactileLineUsage + kUsageStatus;
+  const std::string usage = shellText("PXUSOPRN") + embosserPageUsage() + tactileLineUsage() + shellText("PXSTAPRN");
   if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
@@ -124,7 +101,7 @@ int runPrintCommand(int argc, char** argv) {
   if (request.list) return listPrinters();
   // The printer first, so that a script typed on standard input is not typed in vain.
   DeviceList devices;
-  if (!listAnswered(devices)) return batchFailure("print", kNoAnswer);
+  if (!listAnswered(devices)) return batchFailure("print", shellText("PXSPLNR"));
   // The print service takes queue names in any case: an exact match wins, then one that
   // differs only in case.
   const auto sameLetters = [&](const std::string& name) {
@@ -135,7 +112,7 @@ int runPrintCommand(int argc, char** argv) {
   if (std::find(devices.names.begin(), devices.names.end(), request.printer) == devices.names.end()) {
     const auto found = std::find_if(devices.names.begin(), devices.names.end(), sameLetters);
     if (found == devices.names.end())
-      return batchFailure("print", "impressora desconhecida: " + request.printer + " (veja pontelix print --list)");
+      return batchFailure("print", shellText("PXIMPDESC", {request.printer}));
     request.printer = *found;
   }
   std::vector<std::string> lines;

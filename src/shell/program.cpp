@@ -28,8 +28,6 @@ std::string soundDirectory() {
   return directory;
 }
 
-bool answeredYes() { return askKey("SN") == 'S'; }
-
 // Without any sound device the user would wait for words that never come: said once on
 // the screen and on standard error, where a helper or a log sees it.
 void tellWhenSilent() {
@@ -80,11 +78,11 @@ bool startProgram() {
 
 bool confirmExit() {
   sayMessage("PXCNFFIM", 0);
-  bool end = answeredYes();
+  bool end = askYesNo();
   if (end && projectHasUnsavedChanges()) {
     sayMessage("PXNAOGV", 1);
     sayMessage("PXCNFNGV", 0);
-    end = answeredYes();
+    end = askYesNo();
   }
   if (!end) sayMessage("PXCANC", 2);
   return end;

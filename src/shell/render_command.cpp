@@ -17,31 +17,9 @@
 #include "render/image_page.h"
 #include "render/image_writer.h"
 #include "shell/batch_run.h"
+#include "shell/shell_text.h"
 
 namespace {
-
-constexpr char kUsage[] =
-    "Uso: pontelix render [--mode=screen|embosser|ink|tactile] [--size=LxA] [--landscape] [--test-drawing] ROTEIRO -o SAIDA\n"
-    "  ROTEIRO   arquivo de comandos (.pxg); \"-\" l\xc3\xaa a entrada padr\xc3\xa3o\n"
-    "  SAIDA     .bmp, .png, .jpg/.jpeg (imagem), .brf (fluxo do impressor braille),\n"
-    "            .txt (a p\xc3\xa1gina do impressor em padr\xc3\xb5" "es Braille Unicode, UTF-8),\n"
-    "            .pef (a mesma p\xc3\xa1gina em Portable Embosser Format)\n"
-    "            .pdf (a p\xc3\xa1gina A4 que a impressora a tinta recebe) ou .svg (o desenho\n"
-    "            t\xc3\xa1til, com cada linha do roteiro num grupo com t\xc3\xadtulo e descri\xc3\xa7\xc3\xa3o)\n"
-    "  --mode    superf\xc3\xad" "cie: tela (padr\xc3\xa3o), impressor braille (padr\xc3\xa3o para .brf,\n"
-    "            .txt e .pef), tinta (padr\xc3\xa3o para .pdf) ou t\xc3\xa1til: papel microcapsulado,\n"
-    "            em tamanho real (.pdf ou .svg; padr\xc3\xa3o para .svg)\n"
-    "  --size    tela: largura x altura (padr\xc3\xa3o 1040x658); tinta: lado do desenho em pontos\n"
-    "            (padr\xc3\xa3o 2480, a largura da A4 a 300 dpi; no .pdf o desenho ocupa essa largura);\n"
-    "            t\xc3\xa1til: o papel em mil\xc3\xadmetros (padr\xc3\xa3o 210x297, A4)\n"
-    "  --landscape  o .pdf ou o .svg com o papel deitado\n"
-    "  --test-drawing  desenha o desenho de teste (ROTEIRO pode faltar)\n";
-constexpr char kUsageStatus[] =
-    "Status: 0 tudo desenhado; 1 algum problema foi escrito na sa\xc3\xad" "da de erros (erro de linha,\n"
-    "  como uma express\xc3\xa3o de EQ malformada, figura imposs\xc3\xadvel, arquivo de dados ausente ou ileg\xc3\xadvel, dados com erro), mas a sa\xc3\xad" "da\n"
-    "  foi gravada com o que foi desenhado, ou o arquivo trocado n\xc3\xa3o voltou ao seu dono; 2 nada\n"
-    "  foi gravado (uso, roteiro ileg\xc3\xadvel, sa\xc3\xad" "da que n\xc3\xa3o pode ser gravada ou que \xc3\xa9 o\n"
-    "  roteiro ou um arquivo de dados do LD).\n";
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
@@ -122,7 +100,7 @@ InkPage pdfPageFor(const RenderRequest& request) {
 std::optional<Page> prepareRequestedPage(const RenderRequest& request, const EmbosserSheet& sheet,
                                          int32_t tactileLine, std::string& why) {
   if (request.mode == OutputMode::Tactile) return prepareTactilePage(pdfPageFor(request), tactileLine, why);
-  why = "n\xe3o foi poss\xedvel criar a superf\xed" "cie de desenho";
+  why = messageText("PXNAOSUP");
   switch (request.mode) {
     case OutputMode::Embosser:
       return preparePage(embosserPageSpec(sheet));
@@ -182,7 +160,7 @@ bool writeOutput(const RenderRequest& request, const Page& page, const std::vect
     default:
       failure = savePageImage(page, request.output, imageFormatOf(request.target), &report);
   }
-  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(saveFailureReason(failure, report));
+  if (failure != 0) error = shellText("PXNAOGRVA", {cp1252ToUtf8(saveFailureReason(failure, report))});
   return failure == 0;
 }
 
@@ -206,18 +184,18 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       } else if (mode == "tactile") {
         request.mode = OutputMode::Tactile;
       } else {
-        why = "modo desconhecido: " + std::string(mode) + " (use screen, embosser, ink ou tactile)";
+        why = shellText("PXMODREN", {mode});
         return false;
       }
     } else if (arg.starts_with("--size=")) {
       size = arg.substr(7);
       if (size.empty()) {
-        why = "falta o valor de --size=";
+        why = shellText("PXFALTAVAL", {"--size="});
         return false;
       }
     } else if (arg == "-o") {
       if (++i >= argc) {
-        why = "falta o nome da sa\xc3\xad" "da depois de -o";
+        why = shellText("PXFALTAO");
         return false;
       }
       request.output = argv[i];
@@ -233,12 +211,11 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   if (!walked || help) return walked;
   if (!takeBatchScript(scripts, request, error)) return false;
   if (request.output.empty()) {
-    error = "falta a sa\xc3\xad" "da (-o ARQUIVO)";
+    error = shellText("PXFALTASAI");
     return false;
   }
   if (!chooseTarget(request.output, request.target)) {
-    error = "extens\xc3\xa3o de sa\xc3\xad" "da desconhecida: " + request.output +
-            " (use .bmp, .png, .jpg, .jpeg, .brf, .txt, .pef, .pdf ou .svg)";
+    error = shellText("PXEXTDESC", {request.output});
     return false;
   }
   // The outputs of cells, whose page is the embosser's.
@@ -253,30 +230,29 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   const bool page = request.target == RenderTarget::Pdf || request.target == RenderTarget::Svg;
   const bool tactile = request.mode == OutputMode::Tactile;
   if (request.target == RenderTarget::Pdf && request.mode != OutputMode::InkPrinter && !tactile) {
-    error = "o .pdf \xc3\xa9 a p\xc3\xa1gina da impressora a tinta: use --mode=ink ou --mode=tactile";
+    error = shellText("PXPDFMODO");
     return false;
   }
   if (request.target == RenderTarget::Svg && !tactile) {
-    error = "o .svg \xc3\xa9 o desenho t\xc3\xa1til: use --mode=tactile";
+    error = shellText("PXSVGMODO");
     return false;
   }
   if (tactile && !page) {
-    error = "o desenho t\xc3\xa1til \xc3\xa9 gravado em .pdf ou .svg";
+    error = shellText("PXTATSAI");
     return false;
   }
   if (request.landscape && !page) {
-    error = "--landscape vale s\xc3\xb3 para a p\xc3\xa1gina .pdf ou .svg";
+    error = shellText("PXLANDREN");
     return false;
   }
   if (!size.empty() && cells) {
-    error = "--size n\xc3\xa3o vale para .brf, .txt e .pef, a p\xc3\xa1gina do impressor braille: use --cells e --lines,"
-            " ou --embosser-page";
+    error = shellText("PXSIZECEL");
     return false;
   }
   if (!size.empty()) {
     int width = 0, height = 0;
     if (!parseSize(size, width, height)) {
-      error = "tamanho inv\xc3\xa1lido: " + size + " (use LxA, de 1 a " + std::to_string(Canvas::kMaxSide) + ")";
+      error = shellText("PXSIZEINV", {size, std::to_string(Canvas::kMaxSide)});
       return false;
     }
     if (tactile) {
@@ -285,7 +261,7 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       return true;
     }
     if (request.mode == OutputMode::InkPrinter && width != height) {
-      error = "a p\xc3\xa1gina de tinta \xc3\xa9 quadrada: " + size;
+      error = shellText("PXINKQUAD", {size});
       return false;
     }
     request.width = width;
@@ -301,7 +277,7 @@ int runRenderCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parseRenderArguments(argc, argv, request, help, error);
-  const std::string usage = std::string(kUsage) + kEmbosserPageUsage + kTactileLineUsage + kUsageStatus;
+  const std::string usage = shellText("PXUSOREN") + embosserPageUsage() + tactileLineUsage() + shellText("PXSTAREN");
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
+#include "platform/text/language.h"
 #include "platform/text/text.h"
 #include "messages/messages.h"
+#include "widgets/forms/askkey.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"
 #include "output/tactile/tactile_settings.h"
 #include "render/page.h"
+#include "shell/language_choice.h"
 
 namespace {
 
@@ -29,14 +33,16 @@ const char* paperName(std::string_view text) {
   return upper == toUpperAnsi(kSwellPaperName) ? kSwellPaperName : nullptr;
 }
 
-// Tactile line widths, in millimetres as the form writes them: every tenth from 0,5 to 2.
+// Tactile line widths, in millimetres as the form writes them, with the decimal mark of
+// the language in use: every tenth from 0,5 to 2. Kept per language, since the names
+// handed out must outlive the call.
 const std::vector<std::string>& lineWidths() {
-  static const std::vector<std::string> widths = [] {
-    std::vector<std::string> all;
+  static std::vector<std::string> widths[2];
+  std::vector<std::string>& all = widths[currentLanguage() == Language::English ? 1 : 0];
+  if (all.empty()) {
     for (int32_t tenths = kMinTactileLine; tenths <= kMaxTactileLine; ++tenths) all.push_back(decimalText(tenths / 10.0, 1));
-    return all;
-  }();
-  return widths;
+  }
+  return all;
 }
 std::string lineWidthList() {
   std::string list;
@@ -47,6 +53,17 @@ const char* lineWidthName(std::string_view text) {
   int32_t tenths = 0;
   return tactileLineByText(text, tenths) ? lineWidths()[static_cast<size_t>(tenths - kMinTactileLine)].c_str() : nullptr;
 }
+
+// The interface languages, by the codes Tramel.ini keeps; a wrong IDIOMA shows as the
+// language in use, which it did not change.
+std::string languageList() {
+  return std::string(languageCode(Language::Portuguese)) + "|" + languageCode(Language::English);
+}
+const char* languageChoice(std::string_view text) {
+  const std::optional<Language> language = languageNamed(text);
+  return language ? languageCode(*language) : nullptr;
+}
+std::string languageInUse() { return languageCode(currentLanguage()); }
 
 // The speech services read SERVFALA's rate and pitch as -10 to 10 (tenths of the
 // server's range), and TRADUTOR/VELOCIDADE as 1 to 5.
@@ -68,12 +85,16 @@ const std::vector<Setting> kSettings = {
     {"PXCFG_PAP", kPrinterSection, kInkPaperKey, SettingKind::Choice, 0, 0, 0, 14, paperList, paperName},
     {"PXCFG_ESP", kPrinterSection, kTactileLineKey, SettingKind::Choice, 0, 0, kDefaultTactileLine - kMinTactileLine, 4,
      lineWidthList, lineWidthName},
+    // Read once at start-up: a new value counts from the next start.
+    {"PXCFG_IDI", kLanguageSection, kLanguageKey, SettingKind::Choice, 0, 0, 0, 2, languageList, languageChoice,
+     languageInUse},
 };
 
 // The item of a Choice that a text names, or the list's item numbered `fallback` (from
 // 0, the first unless set).
 std::string choiceOrFallback(const Setting& s, const std::string& text) {
   if (const char* name = s.choiceName(text)) return name;
+  if (s.choiceInUse) return s.choiceInUse();
   std::string list = s.choiceList() + "|";
   for (int skip = s.fallback; skip > 0 && list.find('|') + 1 < list.size(); --skip) list.erase(0, list.find('|') + 1);
   return list.substr(0, list.find('|'));
@@ -81,8 +102,11 @@ std::string choiceOrFallback(const Setting& s, const std::string& text) {
 
 // Without a list from the speech server any voice number up to this is taken.
 constexpr int kMaxVoiceNumber = 99;
+// The file keeps "Sim" and "Não" whatever the language; the form shows and takes the
+// language's words and letters.
 constexpr const char* kYes = "Sim";
 constexpr const char* kNo = "N\xe3o";
+std::string yesNoWord(bool yes) { return messageText(yes ? "PXCFGSIM" : "PXCFGNAO"); }
 
 // The voice as the form shows it: "2 - name" when the server named it.
 std::string voiceText(int number, const std::vector<std::string>& voices) {
@@ -102,8 +126,7 @@ int highestVoice(const SettingChoices& choices) {
 }
 
 bool isYesOrNo(const std::string& text) {
-  const std::string upper = toUpperAnsi(text.substr(0, 1));
-  return upper == "S" || upper == "N";
+  return !text.empty() && (isYesKey(static_cast<unsigned char>(text[0])) || isNoKey(static_cast<unsigned char>(text[0])));
 }
 
 std::string showValue(const Setting& s, const SettingChoices& choices) {
@@ -115,7 +138,7 @@ std::string showValue(const Setting& s, const SettingChoices& choices) {
       return std::to_string(number);
     case SettingKind::YesNo:
       // As the speech services take it: anything but empty or N means yes.
-      return value.empty() || toUpperAnsi(value.substr(0, 1)) == "N" ? kNo : kYes;
+      return yesNoWord(!value.empty() && toUpperAnsi(value.substr(0, 1)) != "N");
     case SettingKind::Voice:
       if (!cfgWholeNumber(value, number) || number < 0) number = 0;
       return voiceText(number, choices.voices);
@@ -128,10 +151,12 @@ std::string showValue(const Setting& s, const SettingChoices& choices) {
   return value;
 }
 
-std::string problem(const Setting& s, const std::string& why) { return messageText(s.label) + ": " + why; }
+std::string problem(const Setting& s, const std::string& why) {
+  return withValues(messageText("PXCFGPRB"), {messageText(s.label), why});
+}
 
 std::string rangeProblem(const Setting& s, int low, int high) {
-  return problem(s, messageText("PXCFGFX") + std::to_string(low) + " a " + std::to_string(high) + ".");
+  return problem(s, withValues(messageText("PXCFGFXN"), {std::to_string(low), std::to_string(high)}));
 }
 
 // What is wrong with a value, or empty.
@@ -177,7 +202,7 @@ std::string storedValue(const Setting& s, const std::string& value) {
       cfgWholeNumber(value, number);
       return std::to_string(number);
     case SettingKind::YesNo:
-      return toUpperAnsi(value.substr(0, 1)) == "S" ? kYes : kNo;
+      return !value.empty() && isYesKey(static_cast<unsigned char>(value[0])) ? kYes : kNo;
     case SettingKind::Voice:
       voiceNumber(value, number);
       return std::to_string(number);
@@ -207,7 +232,7 @@ std::string settingChoiceList(const Setting& setting, const SettingChoices& choi
       for (int n = setting.low; n <= setting.high; ++n) list += (list.empty() ? "" : "|") + std::to_string(n);
       break;
     case SettingKind::YesNo:
-      list = std::string(kYes) + "|" + kNo;
+      list = yesNoWord(true) + "|" + yesNoWord(false);
       break;
     case SettingKind::Voice:
       for (int n = 0; n <= static_cast<int>(choices.voices.size()); ++n)

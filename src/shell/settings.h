@@ -10,7 +10,8 @@
 
 enum class SettingKind {
   Number,   // a whole number from low to high
-  YesNo,    // "Sim" or "Não"; any answer starting with S or N
+  YesNo,    // kept as "Sim" or "Não"; shown in the language's words, and any answer
+            // starting with its yes or no letter is taken
   Voice,    // the number of one of the external engine's voices, 0 for its default
   Printer,  // an installed printer, or empty for none
   Folder,   // an existing folder, or empty for the default
@@ -30,6 +31,9 @@ struct Setting {
   // and the item a text names in any spelling, or null.
   std::string (*choiceList)() = nullptr;
   const char* (*choiceName)(std::string_view text) = nullptr;
+  // For a Choice whose wrong value shows as what this run uses: that item, instead of
+  // the fallback's.
+  std::string (*choiceInUse)() = nullptr;
 };
 
 // The form's fields, in order.
@@ -59,6 +63,6 @@ struct SettingProblem {
 SettingProblem checkSettings(const std::vector<std::string>& values, const SettingChoices& choices);
 
 // The keys to write: those of the fields whose value the user changed, in the form the
-// file keeps them ("3", "Sim", the voice's number). Precondition: checkSettings found
+// file keeps them ("3", "Sim", the voice's number, "en"). Precondition: checkSettings found
 // no problem in `after`.
 std::vector<CfgValue> changedSettings(const std::vector<std::string>& before, const std::vector<std::string>& after);

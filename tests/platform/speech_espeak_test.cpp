@@ -4,7 +4,11 @@
 #include <cstdlib>
 #include <string>
 
+#include <espeak-ng/speak_lib.h>
+
+#include "platform/speech/espeak_library.h"
 #include "platform/speech/speech_engine.h"
+#include "platform/text/in_language.h"
 
 namespace {
 
@@ -103,3 +107,19 @@ TEST(SpeechEspeakDeathTest, StartingLeavesTheLocaleAlone) {
 }
 
 }  // namespace
+
+TEST(SpeechEspeak, EachLanguageSpeaksWithItsOwnVoice) {
+  for (const auto& [language, voice] : {std::pair{Language::Portuguese, "pt-br"}, {Language::English, "en-us"}}) {
+    const InLanguage inLanguage(language);
+    Capture capture;
+    EspeakStartError error;
+    auto engine = makeEspeakEngine(3, capture.output(), error);
+    ASSERT_TRUE(engine) << error.code << " " << error.voiceData;
+    // The voice's languages start with a priority byte.
+    const espeak_VOICE* chosen = espeak().espeak_GetCurrentVoice();
+    ASSERT_TRUE(chosen && chosen->languages);
+    EXPECT_EQ(std::string(chosen->languages + 1), voice);
+    engine->say("Hello, the drawing was saved.");
+    EXPECT_GT(capture.samples.size(), 1000u);
+  }
+}

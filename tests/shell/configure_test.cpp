@@ -11,6 +11,7 @@
 #include "heard_in_order.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/fake_spooler.h"
+#include "platform/text/in_language.h"
 #include "shell/program.h"
 
 namespace {
@@ -116,8 +117,8 @@ TEST_F(Configure, EveryFieldChangedIsWrittenAmongTheUsersOwnLinesAndAppliedAtOnc
 TEST_F(Configure, AWrongValueIsSaidAndAskedAgainWhereItStandsAndEscWritesNothing) {
   const std::string before = "[TRADUTOR]\nVELOCIDADE=2\n; fim\n";
   writeFile(ini(), before);
-  // The letters' folder is the ninth field, six above the last.
-  configureWith("9<PgDn>3<Ctrl+Down><Up><Up><Up><Up><Up><Up>" + dir_ + "/nao/existe<PgDn><Ctrl+Y><Ctrl+Up><Enter>ok<PgDn><Esc>");
+  // The letters' folder is the eighth field, seven above the last.
+  configureWith("9<PgDn>3<Ctrl+Down><Up><Up><Up><Up><Up><Up><Up>" + dir_ + "/nao/existe<PgDn><Ctrl+Y><Ctrl+Up><Enter>ok<PgDn><Esc>");
 
   EXPECT_TRUE(heardInOrder({"say: Configuração", "say: Velocidade da fala", "say: 2", "spell: 9",
                             "say: Velocidade da fala: use um número de 1 a 5.", "say: Velocidade da fala",
@@ -172,4 +173,25 @@ TEST_F(Configure, AnExternalEngineThatDoesNotAnswerIsSaidAndTheOwnOneSpeaks) {
   configureWith("<Enter>Sim<PgDn>");
   EXPECT_EQ(readIni(), "[TRADUTOR]\nSAPI=Sim\n");
   EXPECT_EQ(engineLog().back(), "own 3: O sintetizador externo n\xe3o respondeu; fala o sintetizador interno.");
+}
+
+TEST_F(Configure, TheLanguageFieldShowsTheLanguageInUseAndSaysWhenANewOneCounts) {
+  const InLanguage english(Language::English);
+  writeFile(ini(), "[PONTELIX]\nIDIOMA=klingon\n");
+  // The last field; F9 lists the languages, starting on the one in use.
+  configureWith("<Ctrl+Down><F9><Up><Enter><PgDn>");
+  EXPECT_TRUE(heardInOrder({"say: Idioma / Language", "say: en", "say: pt", "say: Settings saved.",
+                            "say: The new language takes effect the next time Pontelix starts."}))
+      << transcript();
+  EXPECT_EQ(readIni(), "[PONTELIX]\nIDIOMA=pt\n");
+}
+
+TEST_F(Configure, InEnglishTheExternalSynthesizerFieldTakesYesAndNoAndTheFileKeepsSimAndNao) {
+  const InLanguage english(Language::English);
+  writeFile(ini(), "[TRADUTOR]\nSAPI=N\xc3\xa3o\n");
+  configureWith("<Enter>s<PgDn><Ctrl+Y>y<PgDn>");
+  EXPECT_TRUE(heardInOrder({"say: External synthesizer", "say: No", "say: External synthesizer: answer Yes or No.",
+                            "say: Settings saved."}))
+      << transcript();
+  EXPECT_EQ(readIni(), "[TRADUTOR]\nSAPI=Sim\n");
 }

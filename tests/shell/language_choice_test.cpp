@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,26 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// The variables these tests set, put back as they were, so that the tests after them in
+// the same process, and the programs those start, talk as before.
+class LanguageChoice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : kVariables) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  void TearDown() override {
+    for (const auto& [name, value] : saved_) value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+    setCurrentLanguage(Language::Portuguese);
+  }
+
+ private:
+  static constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "XDG_CONFIG_HOME"};
+  std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
 
 struct Choice {
   const char* language;  // the variables; null leaves one unset
@@ -25,7 +46,7 @@ struct Choice {
   Language expected;
 };
 
-TEST(LanguageChoice, TheOptionThenTramelIniThenTheEnvironmentChoose) {
+TEST_F(LanguageChoice, TheOptionThenTramelIniThenTheEnvironmentChoose) {
   const Choice choices[] = {
       {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, Language::Portuguese},
       {nullptr, nullptr, nullptr, "en_US.UTF-8", nullptr, nullptr, Language::English},
@@ -62,10 +83,9 @@ TEST(LanguageChoice, TheOptionThenTramelIniThenTheEnvironmentChoose) {
     EXPECT_STREQ(argv[argc - 1], "desenho.pxg");
   }
   fs::remove_all(root);
-  setCurrentLanguage(Language::Portuguese);
 }
 
-TEST(LanguageChoice, AWrongNameIsRefusedInTheLanguageThatHolds) {
+TEST_F(LanguageChoice, AWrongNameIsRefusedInTheLanguageThatHolds) {
   unsetenv("LANGUAGE");
   unsetenv("LC_ALL");
   unsetenv("LC_MESSAGES");
@@ -82,7 +102,6 @@ TEST(LanguageChoice, AWrongNameIsRefusedInTheLanguageThatHolds) {
   // After "--" an argument is a file name, however it looks.
   ASSERT_EQ(argc, 4);
   EXPECT_STREQ(argv[3], "--language=xx");
-  setCurrentLanguage(Language::Portuguese);
 }
 
 }  // namespace

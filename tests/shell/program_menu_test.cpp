@@ -26,6 +26,16 @@ TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
   EXPECT_EQ(readBytes(dir_.file("err.txt")), "");
 }
 
+// In English the program speaks English, and Y, not S, confirms the end.
+TEST_F(ProgramMenu, InEnglishYConfirmsTheEndAndSDoesNot) {
+  options_ = "--language=en";
+  EXPECT_EQ(run("<Esc>s<Esc>y", "figura"), 0);
+  EXPECT_TRUE(heardInOrder({"say: New file", "say: Pontelix - What do you want to do? ",
+                            "say: Do you want to quit Pontelix? ", "say: Canceled",
+                            "say: Do you want to quit Pontelix? ", "say: Pontelix has ended"}))
+      << transcriptText();
+}
+
 // A key script is a patient user: it types when the program asks, never while a message
 // is being spoken, so no key is lost to the clicks that discard keys typed ahead. This
 // holds with the real synthesizer, with or without an audio device.

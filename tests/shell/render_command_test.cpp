@@ -239,6 +239,32 @@ TEST_F(RenderCommand, FailuresAreSaidInPortugueseWords) {
   EXPECT_EQ(read(dir_ / "err.txt"), "pontelix render: t.png: não foi possível gravar o arquivo: arquivo grande demais\n");
 }
 
+// With --language=en the batch commands' own reasons and usage are English.
+TEST_F(RenderCommand, TheBatchCommandsSpeakEnglishWhenAsked) {
+  write("k.pxg", "PT 0 0\n");
+  const struct {
+    const char* command;
+    const char* args;
+    int status;
+    const char* start;  // how standard error begins
+  } cases[] = {
+      {"render", "--language=en --nonsense k.pxg -o x.png", 2,
+       "pontelix render: unknown option: --nonsense\nUsage: pontelix render"},
+      {"render", "--language=en k.pxg", 2, "pontelix render: the output is missing (-o FILE)\n"},
+      {"render", "--language=en -o x.png", 2, "pontelix render: the script is missing\n"},
+      {"render", "--language=en k.pxg -o x.gif", 2, "pontelix render: unknown output extension: x.gif (use"},
+      {"check", "--language=en --cells=many k.pxg", 2, "pontelix check: --cells needs a number: many\n"},
+      {"check", "--language=en --landscape k.pxg", 2, "pontelix check: check checks a script:"},
+      {"check", "--language=pt k.pxg --test-drawing", 2, "pontelix check: check confere um roteiro:"},
+  };
+  for (const auto& c : cases) {
+    const ProcessResult run = render(c.args, "", {}, c.command);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_EQ(run.err.substr(0, std::string(c.start).size()), c.start) << c.args;
+  }
+  EXPECT_NE(render("--language=en --help").out.find("SCRIPT    command file (.pxg)"), std::string::npos);
+}
+
 TEST_F(RenderCommand, ExamplesRender) {
   const fs::path examples = fs::path(PONTELIX_SOURCE_DIR) / "examples";
   int count = 0;

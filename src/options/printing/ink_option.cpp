@@ -45,13 +45,13 @@ void printDrawing(bool testDrawing) {
   if (!acceptPrintingDespiteFindings(testDrawing, configuredEmbosserSheet())) return;
   conWriteLine();
   sayMessage("PXPDEITA", 0);
-  const int answer = askKey("SN");
+  const int answer = askKey(yesNoLetters());
   conWriteLine();
   if (answer == key::kEsc) {  // Esc never spends paper
     sayMessage("PXCANC", 2);
     return;
   }
-  const bool landscape = answer == 'S';
+  const bool landscape = isYesKey(answer);
   InkPaper paper = InkPaper::Plain;
   if (!askInkPaper(paper)) return;
   sayMessage("PXIMPREM", 0);

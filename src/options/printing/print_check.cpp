@@ -7,6 +7,7 @@
 #include "platform/speech.h"
 #include "messages/messages.h"
 #include "options/checking/page_review.h"
+#include "widgets/forms/askkey.h"
 #include "project/project.h"
 
 bool acceptPrintingDespiteFindings(bool testDrawing, const EmbosserSheet& sheet) {
@@ -28,8 +29,8 @@ bool acceptPrintingDespiteFindings(bool testDrawing, const EmbosserSheet& sheet)
       continue;
     }
     const int answer = std::toupper(pressed.first);
-    if (answer == 'S') return true;
-    if (answer == 'N' || answer == key::kEsc) break;
+    if (isYesKey(answer)) return true;
+    if (isNoKey(answer) || answer == key::kEsc) break;
     sayMessage("PXCHKF9", 1);
   }
   sayMessage("PXCANC", 2);

@@ -64,7 +64,7 @@ std::string askImageFileName() {
   std::string name = askFileNameOnLine("*.*");
   if (!name.empty() && projectPathExists(cp1252ToUtf8(name))) {
     sayMessage("PXSOBRESC", 0);
-    if (askKey("SN") != 'S') name.clear();
+    if (!askYesNo()) name.clear();
   }
   return name;
 }

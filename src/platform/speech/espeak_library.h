@@ -5,7 +5,7 @@
 
 #include "platform/loaded_library.h"
 
-#define PX_ESPEAK_FUNCTIONS(X) X(espeak_Char) X(espeak_Info) X(espeak_Initialize) \
+#define PX_ESPEAK_FUNCTIONS(X) X(espeak_Char) X(espeak_GetCurrentVoice) X(espeak_Info) X(espeak_Initialize) \
   X(espeak_SetParameter) X(espeak_SetSynthCallback) X(espeak_SetVoiceByName) \
   X(espeak_Synth)
 

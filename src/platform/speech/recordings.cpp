@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "platform/text/language.h"
 #include "platform/text/text.h"
 
 namespace {
@@ -22,7 +23,10 @@ void recSetDirectories(const std::string& soundDir, const std::string& lettersDi
 }
 
 std::string recordingPath(std::string_view name) {
-  const std::string& dir = !name.empty() && name[0] == '_' ? gLettersDir : gSoundDir;
+  std::string dir = !name.empty() && name[0] == '_' ? gLettersDir : gSoundDir;
+  // The recordings are Portuguese speech; another language keeps its own in a subfolder
+  // named by its code, and without them its texts are synthesized.
+  if (currentLanguage() != Language::Portuguese) dir += std::string(languageCode(currentLanguage())) + "/";
   return cp1252ToUtf8(dir) + cp1252ToUtf8(name) + ".wav";
 }
 

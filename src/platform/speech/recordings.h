@@ -1,7 +1,8 @@
 #pragma once
 // Where recordings are: a name starting with "_" in the letters directory, any other in
-// the program's sound directory, always name + ".wav". Names are Windows-1252; paths
-// are returned in UTF-8, ready for the file system.
+// the program's sound directory, always name + ".wav"; in English, in the subfolder "en"
+// of either directory (Portuguese uses the directories themselves). Names are
+// Windows-1252; paths are returned in UTF-8, ready for the file system.
 #include <string>
 #include <string_view>
 

@@ -19,6 +19,7 @@
 
 #include "platform/speech/speech_engine.h"
 #include "platform/speech/speechd_library.h"
+#include "platform/text/language.h"
 #include "platform/text/text.h"
 
 namespace {
@@ -58,23 +59,24 @@ bool hasOutputModule(SPDConnection* c) {
   return any;
 }
 
-// The Portuguese voices of the current module, in the server's order: SERVFALA/VOZ
-// counts them from 1.
-std::vector<std::string> portugueseVoices(SPDConnection* c) {
+// The voices of the current module in the language in use, in the server's order:
+// SERVFALA/VOZ counts them from 1.
+std::vector<std::string> languageVoices(SPDConnection* c) {
+  const std::string code = languageCode(currentLanguage());
   std::vector<std::string> names;
   SPDVoice** voices = speechd().spd_list_synthesis_voices(c);
   if (!voices) return names;
   for (SPDVoice** v = voices; *v; ++v) {
-    if ((*v)->name && (*v)->language && std::string((*v)->language).rfind("pt", 0) == 0) names.push_back((*v)->name);
+    if ((*v)->name && (*v)->language && std::string((*v)->language).rfind(code, 0) == 0) names.push_back((*v)->name);
   }
   speechd().free_spd_voices(voices);
   return names;
 }
 
-// The n-th (1-based) Portuguese voice of the current module, or the default.
+// The n-th (1-based) voice of the language in use of the current module, or the default.
 void chooseVoice(SPDConnection* c, int number) {
   if (number <= 0) return;
-  const std::vector<std::string> names = portugueseVoices(c);
+  const std::vector<std::string> names = languageVoices(c);
   if (static_cast<size_t>(number) <= names.size()) {
     speechd().spd_set_synthesis_voice(c, names[static_cast<size_t>(number) - 1].c_str());
   }
@@ -111,7 +113,7 @@ SPDConnection* connectAndSetUp(const DispatcherSettings& settings) {
   speechd().spd_set_notification_on(c, SPD_BEGIN);
   speechd().spd_set_notification_on(c, SPD_END);
   speechd().spd_set_notification_on(c, SPD_CANCEL);
-  speechd().spd_set_language(c, "pt-BR");
+  speechd().spd_set_language(c, dispatcherLanguageName());
   chooseVoice(c, settings.voice);
   speechd().spd_set_voice_rate(c, std::clamp(settings.rate, -100, 100));
   speechd().spd_set_voice_pitch(c, std::clamp(settings.pitch, -100, 100));
@@ -291,6 +293,8 @@ class DispatcherEngine : public SpeechEngine {
 
 }  // namespace
 
+const char* dispatcherLanguageName() { return currentLanguage() == Language::English ? "en" : "pt-BR"; }
+
 std::unique_ptr<SpeechEngine> makeDispatcherEngine(const DispatcherSettings& settings, int timeoutMs) {
   // The library writes to the server's socket without guarding against a server that
   // has gone away; that must cost the program its external voice, not its life.
@@ -328,8 +332,8 @@ std::vector<std::string> listDispatcherVoices(int timeoutMs) {
     std::free(error);
     std::vector<std::string> names;
     if (c) {
-      speechd().spd_set_language(c, "pt-BR");
-      for (const std::string& name : portugueseVoices(c)) names.push_back(utf8ToCp1252(name));
+      speechd().spd_set_language(c, dispatcherLanguageName());
+      for (const std::string& name : languageVoices(c)) names.push_back(utf8ToCp1252(name));
       speechd().spd_close(c);
     }
     std::lock_guard lock(answer->mutex);

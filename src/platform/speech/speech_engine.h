@@ -41,20 +41,25 @@ struct EspeakStartError {
   std::string voiceData;  // the voice and the data folder it tried
 };
 
-// Speed 1 to 5 (slow to fast). Null, with the error filled, when it cannot start.
+// The own synthesizer's voice for the language in use: "pt-br" or "en-us".
+const char* espeakVoiceName();
+// Speed 1 to 5 (slow to fast), in the voice of espeakVoiceName(). Null, with the error
+// filled, when it cannot start.
 std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, EspeakStartError& error);
 // The words per minute of each speed.
 int espeakRateForSpeed(int speed);
 
 struct DispatcherSettings {
-  int voice = 0;  // 0: the engine's default; n: the n-th Portuguese voice
+  int voice = 0;  // 0: the engine's default; n: the n-th voice of the language in use
   int rate = 0;   // -100 to 100
   int pitch = 0;  // -100 to 100
 };
 // Null when there is no speech server, it does not answer within timeoutMs, or it has
 // no output module.
 std::unique_ptr<SpeechEngine> makeDispatcherEngine(const DispatcherSettings& settings, int timeoutMs);
-// The Portuguese voices the speech server offers, in the order DispatcherSettings::voice
+// The speech server's language name for the language in use: "pt-BR" or "en".
+const char* dispatcherLanguageName();
+// The voices of the language in use that the speech server offers, in the order DispatcherSettings::voice
 // counts them (Windows-1252); empty when it has none or does not answer within
 // timeoutMs.
 std::vector<std::string> listDispatcherVoices(int timeoutMs);

@@ -1,5 +1,5 @@
-// The suite's own synthesizer: espeak-ng as a library with the Brazilian Portuguese
-// voice, synthesizing synchronously on the program's thread into the audio queue.
+// The suite's own synthesizer: espeak-ng as a library with the voice of the language in
+// use, synthesizing synchronously on the program's thread into the audio queue.
 #include <espeak-ng/speak_lib.h>
 
 #include <clocale>
@@ -8,11 +8,11 @@
 #include "platform/sound/quiet_stderr.h"
 #include "platform/speech/espeak_library.h"
 #include "platform/speech/speech_engine.h"
+#include "platform/text/language.h"
 #include "platform/text/text.h"
 
 namespace {
 
-constexpr const char* kVoice = "pt-br";
 // Length of the pieces the synthesizer hands over. Short pieces make the first sound
 // start early and let a key interrupt a long text at once.
 constexpr int kPieceMs = 20;
@@ -81,17 +81,20 @@ int espeakRateForSpeed(int speed) {
   return kRates[speed - 1];
 }
 
+const char* espeakVoiceName() { return currentLanguage() == Language::English ? "en-us" : "pt-br"; }
+
 std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, EspeakStartError& error) {
+  const char* const voice = espeakVoiceName();
   if (!espeakLibrary()) {
     error.code = -1;
-    error.voiceData = std::string(kVoice) + " (libespeak-ng.so.1)";
+    error.voiceData = std::string(voice) + " (libespeak-ng.so.1)";
     return nullptr;
   }
   // The data folder is known once the library has looked for it, even when it failed.
-  const auto describeVoice = [&error] {
+  const auto describeVoice = [&error, voice] {
     const char* dataPath = nullptr;
     espeak().espeak_Info(&dataPath);
-    error.voiceData = std::string(kVoice) + " (" + (dataPath && *dataPath ? dataPath : "?") + ")";
+    error.voiceData = std::string(voice) + " (" + (dataPath && *dataPath ? dataPath : "?") + ")";
   };
   if (gSampleRate <= 0) {
     // The library switches the whole process to a UTF-8 character locale, which breaks
@@ -112,7 +115,7 @@ std::unique_ptr<SpeechEngine> makeEspeakEngine(int speed, SynthOutput output, Es
     }
     espeak().espeak_SetSynthCallback(synthCallback);
   }
-  if (const espeak_ERROR status = espeak().espeak_SetVoiceByName(kVoice); status != EE_OK) {
+  if (const espeak_ERROR status = espeak().espeak_SetVoiceByName(voice); status != EE_OK) {
     describeVoice();
     error.code = static_cast<int>(status);
     return nullptr;

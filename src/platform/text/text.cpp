@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/text/language.h"
+
 namespace {
 
 // Code points of the bytes 0x80..0x9F; the rest of the code page equals Latin-1.
@@ -173,6 +175,6 @@ std::string dotDecimal(double value, int decimals) {
 
 std::string decimalText(double value, int decimals) {
   std::string number = dotDecimal(value, decimals);
-  std::replace(number.begin(), number.end(), '.', ',');
+  if (currentLanguage() == Language::Portuguese) std::replace(number.begin(), number.end(), '.', ',');
   return number;
 }

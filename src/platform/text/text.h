@@ -33,6 +33,7 @@ int unicodeToCp1252(char32_t codePoint);
 
 // A number rounded to at most `decimals` places, without trailing zeros and never "-0":
 // with a dot for the decimal mark whatever the locale, as files such as PDF and SVG
-// write it, or with a comma, as Portuguese writes it.
+// write it, or with the decimal mark of the language in use (a comma in Portuguese, a
+// dot in English), as the user reads and hears numbers.
 std::string dotDecimal(double value, int decimals);
 std::string decimalText(double value, int decimals);

@@ -4,6 +4,7 @@
 #include "platform/console.h"
 #include "widgets/editing/editing.h"
 #include "widgets/editing/paragraph_session.h"
+#include "widgets/forms/askkey.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
 
@@ -60,7 +61,7 @@ bool ParagraphSession::askYes(std::string_view question) {
   showQuestion(height, question);
   const KeyPair answer = conGetKeyPair();
   conFlushKeys();
-  return answer.first == 'S' || answer.first == 's';
+  return isYesKey(answer.first);
 }
 
 void ParagraphSession::reportReadError() {

@@ -6,6 +6,7 @@
 #include "platform/console.h"
 #include "platform/keys.h"
 #include "widgets/forms/menu.h"
+#include "platform/text/language.h"
 #include "platform/text/text.h"
 
 namespace {
@@ -23,6 +24,9 @@ std::string itemText(unsigned char c) {
   if (c >= kFirstPrintable) return std::string(1, static_cast<char>(c));
   return "Ctrl-" + std::string(1, static_cast<char>(c + 64));
 }
+
+// Only ASCII letters answer yes or no, so a plain case fold is enough.
+bool isLetterKey(int code, char upper) { return code == upper || code == upper - 'A' + 'a'; }
 
 }  // namespace
 
@@ -52,3 +56,11 @@ int askKey(std::string_view allowed) {
   conWriteLine(itemText(static_cast<unsigned char>(answer)));
   return static_cast<unsigned char>(answer);
 }
+
+std::string_view yesNoLetters() { return currentLanguage() == Language::English ? "YN" : "SN"; }
+
+bool isYesKey(int code) { return isLetterKey(code, yesNoLetters()[0]); }
+
+bool isNoKey(int code) { return isLetterKey(code, yesNoLetters()[1]); }
+
+bool askYesNo() { return isYesKey(askKey(yesNoLetters())); }

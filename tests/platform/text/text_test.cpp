@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text/in_language.h"
+
 TEST(Text, Cp1252RoundTripsEveryByte) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
@@ -26,4 +28,22 @@ TEST(Text, OutsideTheCodePageAndMalformedBecomeReplacement) {
 TEST(Text, ToUpperAnsiTouchesLettersOnly) {
   EXPECT_EQ(toUpperAnsi("casa \xe7\xe3o 12,5;"), "CASA \xc7\xc3O 12,5;");
   EXPECT_EQ(toUpperAnsi("\xff\xe0"), "\xdf\xc0");
+}
+
+TEST(Text, NumbersForTheUserTakeTheLanguagesDecimalMarkAndFilesADot) {
+  const struct {
+    Language language;
+    double value;
+    int decimals;
+    const char* said;
+  } cases[] = {
+      {Language::Portuguese, 2.5, 1, "2,5"},  {Language::English, 2.5, 1, "2.5"},
+      {Language::Portuguese, -0.126, 2, "-0,13"}, {Language::English, -0.126, 2, "-0.13"},
+      {Language::English, 3.0, 4, "3"},
+  };
+  for (const auto& c : cases) {
+    const InLanguage language(c.language);
+    EXPECT_EQ(decimalText(c.value, c.decimals), c.said) << c.value;
+    EXPECT_EQ(dotDecimal(2.5, 1), "2.5");
+  }
 }

@@ -1,6 +1,7 @@
 // askKey: a typed character answers at once; other keys open the popup of allowed keys.
 #include "widgets/forms/askkey.h"
 #include "platform/popup_fixture.h"
+#include "platform/text/in_language.h"
 
 namespace {
 
@@ -75,6 +76,38 @@ TEST_F(AskKeyTest, PopupItemsPlayTheSharedLetterRecordings) {
   user("<Down><Down><Esc>");
   EXPECT_EQ(askKey("SN"), 27);
   EXPECT_EQ(heard(), (std::vector<std::string>{"play: _83.wav", "play: _78.wav"}));
+}
+
+TEST_F(AskKeyTest, InEnglishOnlyTheRecordingsOfTheEnglishFolderPlay) {
+  const InLanguage english(Language::English);
+  startSpeechWithRecordings({"_89", "_78"});
+  std::filesystem::create_directories(dir_ + "/letras/en");
+  std::filesystem::copy_file(dir_ + "/letras/_78.wav", dir_ + "/letras/en/_78.wav");
+  user("<Down><Down><Esc>");
+  EXPECT_EQ(askKey(yesNoLetters()), 27);
+  EXPECT_EQ(heard(), (std::vector<std::string>{"say: Y", "play: _78.wav"}));
+}
+
+TEST_F(AskKeyTest, YesIsSInPortugueseAndYInEnglishInEitherCase) {
+  const struct {
+    Language language;
+    const char* keys;
+    bool yes;
+  } cases[] = {
+      {Language::Portuguese, "s", true},          {Language::Portuguese, "S", true},
+      {Language::Portuguese, "y", false},         {Language::Portuguese, "n", false},
+      {Language::English, "y", true},             {Language::English, "Y", true},
+      {Language::English, "s", false},            {Language::English, "n", false},
+      {Language::English, "<Down><Enter>", true}, {Language::English, "<Down><Esc>", false},
+  };
+  for (const auto& c : cases) {
+    const InLanguage language(c.language);
+    user(c.keys);
+    EXPECT_EQ(askYesNo(), c.yes) << c.keys;
+  }
+  const InLanguage english(Language::English);
+  EXPECT_TRUE(isNoKey('n'));
+  EXPECT_FALSE(isNoKey(27));
 }
 
 }  // namespace
