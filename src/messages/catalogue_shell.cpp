@@ -22,7 +22,7 @@ constexpr CatalogueRow kShell[] = {
     {"PXNAOINI", "não foi possível iniciar o programa interativo %1: %2", "could not start the interactive program %1: %2"},
     {"PXNAOINT", "o programa interativo não foi encontrado: %1\n(ele é instalado com pontelix; os comandos render e braille funcionam sem ele)",
      "the interactive program was not found: %1\n(it is installed with pontelix; the render and braille commands work without it)"},
-    {"PXHLPREF", "doc/comandos.md (no código-fonte)", "doc/comandos.md (in the source code)"},
+    {"PXHLPREF", "doc/comandos.md (no código-fonte)", "doc/commands.md (in the source code)"},
     // %1 the version, %2 where the reference is.
     {"PXHELP",
      "Pontelix %1 - gráficos táteis falados\n"

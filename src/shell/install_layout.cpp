@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/config/config.h"
+#include "platform/text/language.h"
 #include "shell/console_launch.h"
 
 // The build sets these to the installation's folders relative to the folder of the
@@ -20,9 +21,11 @@ std::vector<std::string> consoleProgramCandidates() {
           (folder / PONTELIX_BIN_TO_LIBEXEC / kConsoleProgramName).lexically_normal().string()};
 }
 
+const char* referenceFileName() { return currentLanguage() == Language::English ? "commands.md" : "comandos.md"; }
+
 std::string installedReference() {
   const std::filesystem::path reference =
-      (std::filesystem::path(cfgProgramFolder()) / PONTELIX_BIN_TO_DOC / "comandos.md").lexically_normal();
+      (std::filesystem::path(cfgProgramFolder()) / PONTELIX_BIN_TO_DOC / referenceFileName()).lexically_normal();
   std::error_code ec;
   return std::filesystem::is_regular_file(reference, ec) ? reference.string() : std::string();
 }

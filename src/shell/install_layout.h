@@ -9,6 +9,8 @@
 // pontelix (the build tree), then the installation's folder of internal programs.
 std::vector<std::string> consoleProgramCandidates();
 
-// The installed command and configuration reference; empty when pontelix does not run
-// from an installation.
+// The command and configuration reference's file name in the language in use.
+const char* referenceFileName();
+// The installed reference in that language; empty when pontelix does not run from an
+// installation.
 std::string installedReference();
