@@ -232,7 +232,7 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 2> tables = {coreCatalogue(), filesCatalogue()};
+  static const std::array<std::span<const CatalogueRow>, 3> tables = {coreCatalogue(), filesCatalogue(), checkCatalogue()};
   return tables;
 }
 
