@@ -232,7 +232,8 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 3> tables = {coreCatalogue(), filesCatalogue(), checkCatalogue()};
+  static const std::array<std::span<const CatalogueRow>, 4> tables = {coreCatalogue(), filesCatalogue(), checkCatalogue(),
+                                                                          languageCatalogue()};
   return tables;
 }
 

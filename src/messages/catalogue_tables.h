@@ -19,3 +19,4 @@ std::span<const std::span<const CatalogueRow>> catalogueTables();
 std::span<const CatalogueRow> coreCatalogue();
 std::span<const CatalogueRow> filesCatalogue();
 std::span<const CatalogueRow> checkCatalogue();
+std::span<const CatalogueRow> languageCatalogue();
