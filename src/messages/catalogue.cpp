@@ -232,8 +232,8 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 4> tables = {coreCatalogue(), filesCatalogue(), checkCatalogue(),
-                                                                          languageCatalogue()};
+  static const std::array<std::span<const CatalogueRow>, 5> tables = {coreCatalogue(), filesCatalogue(), checkCatalogue(),
+                                                                          languageCatalogue(), describeCatalogue()};
   return tables;
 }
 

@@ -20,3 +20,4 @@ std::span<const CatalogueRow> coreCatalogue();
 std::span<const CatalogueRow> filesCatalogue();
 std::span<const CatalogueRow> checkCatalogue();
 std::span<const CatalogueRow> languageCatalogue();
+std::span<const CatalogueRow> describeCatalogue();

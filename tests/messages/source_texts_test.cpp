@@ -104,7 +104,6 @@ const Allowed kAllowed[] = {
     // Not yet moved to the catalogue.
     {"output/embosser/embosser_pages.cpp", nullptr},
     {"interactive/command_table.cpp", nullptr},
-    {"language/command_description.cpp", nullptr},
     {"options/printing/ink_option.cpp", nullptr},
     {"options/viewing/page_window.cpp", nullptr},
     {"options/viewing/save_drawing_image.cpp", nullptr},
