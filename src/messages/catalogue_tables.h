@@ -21,3 +21,4 @@ std::span<const CatalogueRow> filesCatalogue();
 std::span<const CatalogueRow> checkCatalogue();
 std::span<const CatalogueRow> languageCatalogue();
 std::span<const CatalogueRow> describeCatalogue();
+std::span<const CatalogueRow> outputCatalogue();

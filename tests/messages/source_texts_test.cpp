@@ -102,16 +102,7 @@ const Allowed kAllowed[] = {
     // The PDF page's drawing operators.
     {"output/ink/ink_pdf.cpp", nullptr},
     // Not yet moved to the catalogue.
-    {"output/embosser/embosser_pages.cpp", nullptr},
     {"interactive/command_table.cpp", nullptr},
-    {"options/printing/ink_option.cpp", nullptr},
-    {"options/viewing/page_window.cpp", nullptr},
-    {"options/viewing/save_drawing_image.cpp", nullptr},
-    {"options/viewing/screen_drawing.cpp", nullptr},
-    {"options/viewing/view_drawing.cpp", nullptr},
-    {"output/ink/ink_print.cpp", nullptr},
-    {"output/tactile/tactile_page.cpp", nullptr},
-    {"output/tactile/tactile_svg.cpp", nullptr},
     {"platform/frontends/headless_keys.cpp", nullptr},
     {"platform/frontends/terminal.cpp", nullptr},
     {"platform/frontends/window.cpp", nullptr},
