@@ -232,9 +232,9 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 6> tables = {coreCatalogue(),      filesCatalogue(),
-                                                                          checkCatalogue(),     languageCatalogue(),
-                                                                          describeCatalogue(), outputCatalogue()};
+  static const std::array<std::span<const CatalogueRow>, 7> tables = {
+      coreCatalogue(), filesCatalogue(),  checkCatalogue(),  languageCatalogue(),
+      describeCatalogue(), outputCatalogue(), widgetsCatalogue()};
   return tables;
 }
 

@@ -22,3 +22,4 @@ std::span<const CatalogueRow> checkCatalogue();
 std::span<const CatalogueRow> languageCatalogue();
 std::span<const CatalogueRow> describeCatalogue();
 std::span<const CatalogueRow> outputCatalogue();
+std::span<const CatalogueRow> widgetsCatalogue();

@@ -6,6 +6,7 @@
 #include "widgets/editing/paragraph_session.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ bool ParagraphSession::askYes(std::string_view question) {
 
 void ParagraphSession::reportReadError() {
   const SavedAttr attr;
-  showQuestion(height, "Erro de leitura, aperte enter");
+  showQuestion(height, messageText("PXEDERRLER"));
   typedAnswer(height);
   conFlushKeys();
 }
