@@ -42,6 +42,10 @@ constexpr CatalogueRow kLanguage[] = {
     {"PXDATNEX", "Arquivo não existe: %1", "The file does not exist: %1"},
     {"PXDATMAIS1", "Erro no dado em mais %1 linha", "Errors in the data on %1 more line"},
     {"PXDATMAISN", "Erro no dado em mais %1 linhas", "Errors in the data on %1 more lines"},
+    // Why a figure could not be drawn.
+    {"PXFLTSUPER", "não há superfície de desenho", "there is no drawing surface"},
+    {"PXFLTDOMIN", "domínio com largura ou altura zero", "the domain has zero width or height"},
+    {"PXFLTALCAN", "coordenada fora do alcance do desenho", "a coordinate beyond the drawing's reach"},
     // How a run reports a line: said before its number, or written whole.
     {"PXFALHA", "Impossível desenhar na linha ", "Cannot draw on line "},
     {"PXERRLINT", "Erro na linha %1: %2", "Error in line %1: %2"},
