@@ -56,7 +56,7 @@ bool accepts(Holds holds, const std::string& value) {
   return holds == Holds::Anything || readsAsNumbers(value, holds == Holds::Points);
 }
 
-void sayInvalidValue(const std::string& value) { spkWriteLine(messageText("PXVALINV") + value); }
+void sayInvalidValue(const std::string& value) { spkWriteLine(withValues(messageText("PXVALINVS"), {value})); }
 
 bool isBlank(const std::string& value) { return trimBlanks(value).empty(); }
 

@@ -35,6 +35,8 @@ constexpr CatalogueRow kFiles[] = {
     {"PXFFNSUP", "operação que este disco não permite", "this disk does not allow that operation"},
     {"PXFFNEXEC", "não é um programa executável", "not an executable program"},
     {"PXFFNUM", "erro do sistema número %1", "system error number %1"},
+    {"PXCFGNLDS", "Configuração não lida, valem os valores padrão: %1: %2.",
+     "The configuration was not read; the default values hold: %1: %2."},
     // The project: its file and why it was not saved or loaded.
     {"PXPRJNGRV", "Erro ao gravar %1: %2.", "Could not save %1: %2."},
     {"PXPRJNLER", "Erro ao ler %1: %2.", "Could not read %1: %2."},

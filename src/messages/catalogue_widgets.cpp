@@ -15,6 +15,8 @@ constexpr CatalogueRow kWidgets[] = {
     {"PXLEFALAOFF", "fala desligada", "speech off"},
     {"PXLEVELOC", "velocidade de 1 a 5", "speed from 1 to 5"},
     {"PXMNPOS", "%1 de %2", "%1 of %2"},
+    {"PXVALINVS", "Valor inválido: %1", "Not a valid value: %1"},
+    {"PXACRESCS", "Acrescentado: %1", "Added: %1"},
     {"PXEXPLPOS", "linha %1 coluna %2", "line %1 column %2"},
     {"PXEDOPINV", "Operação inválida", "Not a valid operation"},
     {"PXEDNOVA", "Nova linha", "New line"},
