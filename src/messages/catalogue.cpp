@@ -7,6 +7,7 @@
 #include "platform/text/language.h"
 #include "platform/text/text.h"
 #include "messages/catalogue_tables.h"
+#include "platform/text/platform_texts.h"
 #include "messages/messages.h"
 
 namespace {
@@ -227,14 +228,18 @@ constexpr CatalogueRow kCore[] = {
     {"PXCFGSEXT", "O sintetizador externo não respondeu; fala o sintetizador interno.", ""},
 };
 
+// Every program that says catalogue texts has this file, so the platform gets its words
+// before the first key is read.
+[[maybe_unused]] const bool kPlatformWordsSet = (setPlatformWords(platformWords), true);
+
 }  // namespace
 
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 7> tables = {
-      coreCatalogue(), filesCatalogue(),  checkCatalogue(),  languageCatalogue(),
-      describeCatalogue(), outputCatalogue(), widgetsCatalogue()};
+  static const std::array<std::span<const CatalogueRow>, 8> tables = {
+      coreCatalogue(),     filesCatalogue(),  checkCatalogue(),   languageCatalogue(),
+      describeCatalogue(), outputCatalogue(), widgetsCatalogue(), platformCatalogue()};
   return tables;
 }
 

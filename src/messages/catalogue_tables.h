@@ -23,3 +23,4 @@ std::span<const CatalogueRow> languageCatalogue();
 std::span<const CatalogueRow> describeCatalogue();
 std::span<const CatalogueRow> outputCatalogue();
 std::span<const CatalogueRow> widgetsCatalogue();
+std::span<const CatalogueRow> platformCatalogue();

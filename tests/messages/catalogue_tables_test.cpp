@@ -7,6 +7,7 @@
 
 #include "platform/text/file_failure.h"
 #include "platform/text/language.h"
+#include "platform/text/platform_texts.h"
 #include "platform/text/text.h"
 #include "messages/catalogue_tables.h"
 #include "messages/messages.h"
@@ -63,6 +64,33 @@ TEST(FileFailureReason, EveryErrorASaveOrALoadMeetsIsSaidInWordsInEitherLanguage
   const LanguageScope english(Language::English);
   EXPECT_EQ(fileFailureReason(4000), "system error number 4000");
   EXPECT_EQ(fileFailureReason(ENOSPC), "the disk is full");
+}
+
+}  // namespace
+
+namespace {
+
+// The platform says these in the catalogue's words as soon as the catalogue is linked in.
+TEST(PlatformWords, TheClockAndTheTerminalAreSaidInTheUsersLanguage) {
+  struct Case {
+    Language language;
+    PlatformSentence sentence;
+    std::initializer_list<std::string_view> values;
+    const char* said;  // UTF-8
+  };
+  const Case cases[] = {
+      {Language::Portuguese, PlatformSentence::TimeOfDay, {"14", "5"}, "14 horas e 5 minutos"},
+      {Language::English, PlatformSentence::TimeOfDay, {"14", "5"}, "14 hours and 5 minutes"},
+      {Language::Portuguese, PlatformSentence::Date, {"9", "3", "2026"}, "9 de março de 2026"},
+      {Language::English, PlatformSentence::Date, {"9", "12", "2026"}, "December 9, 2026"},
+      {Language::English, PlatformSentence::Date, {"9", "13", "2026"}, ""},
+      {Language::Portuguese, PlatformSentence::TerminalTooSmall, {"60", "20", "80", "25"},
+       "O terminal tem 60 colunas e 20 linhas; o Pontelix precisa de 80 por 25: só parte da tela aparece."},
+  };
+  for (const Case& c : cases) {
+    const LanguageScope scope(c.language);
+    EXPECT_EQ(platformSentence(c.sentence, c.values), utf8ToCp1252(c.said)) << c.said;
+  }
 }
 
 }  // namespace
