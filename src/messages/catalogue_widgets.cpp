@@ -17,6 +17,8 @@ constexpr CatalogueRow kWidgets[] = {
     {"PXMNPOS", "%1 de %2", "%1 of %2"},
     {"PXVALINVS", "Valor inválido: %1", "Not a valid value: %1"},
     {"PXACRESCS", "Acrescentado: %1", "Added: %1"},
+    // The builder's heading, followed by the chosen command's " - name" or by nothing.
+    {"PXCMDTIT", "Comando%1", "Command%1"},
     {"PXEXPLPOS", "linha %1 coluna %2", "line %1 column %2"},
     {"PXEDOPINV", "Operação inválida", "Not a valid operation"},
     {"PXEDNOVA", "Nova linha", "New line"},

@@ -68,10 +68,13 @@ std::vector<Literal> literalsOf(const std::string& s) {
   return found;
 }
 
+// A literal of capitals alone is a name (a Tramel.ini key, a catalogue key), not a sentence.
 bool userFacing(const std::string& text) {
+  if (std::all_of(text.begin(), text.end(), [](char c) { return std::isupper(static_cast<unsigned char>(c)) || c == '_'; }))
+    return false;
   static const std::regex words(
       "\\b(nao|de|do|da|dos|das|para|com|um|uma|arquivo|linha|linhas|erro|foi|sem|ou|na|no|em|ao|que|pasta|"
-      "desenho|pagina|impressora|tecla|falta)\\b",
+      "desenho|pagina|impressora|tecla|falta|comando|valor|bloco|celas|tela|papel|aperte|fonte|terminal|coluna)\\b",
       std::regex::icase);
   const bool nonAscii = std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
   return nonAscii || std::regex_search(text, words);
@@ -93,7 +96,6 @@ const Allowed kAllowed[] = {
     {"language/datafile.cpp", "\xef\xbb\xbf"},
     // The embosser pages and modes as Tramel.ini stores them.
     {"output/embosser/embosser_pages.h", "Padr\xe3o"},
-    {"output/embosser/embosser_pages.h", "LINHAS"},
     {"output/embosser/embosser_pages.cpp", "Of\xed" "cio"},
     {"output/embosser/embosser_pages.cpp", "gr\xe1" "fico"},
     // The name a project gets when none is given, which the users know and the reference names.
