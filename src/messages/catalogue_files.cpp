@@ -12,7 +12,7 @@ constexpr CatalogueRow kFiles[] = {
     {"PXFFCOTA", "cota de disco esgotada", "the disk quota is used up"},
     {"PXFFNOENT", "pasta ou arquivo inexistente", "no such folder or file"},
     {"PXFFNDIR", "uma parte do caminho não é uma pasta", "a part of the path is not a folder"},
-    {"PXFFISDIR", "o nome é de uma pasta", "the name is a folder's"},
+    {"PXFFISDIR", "o nome é de uma pasta", "the name is that of a folder"},
     {"PXFFINVAL", "não é um arquivo comum", "not an ordinary file"},
     {"PXFFGRANDE", "arquivo grande demais", "the file is too large"},
     {"PXFFNOMEM", "memória insuficiente", "not enough memory"},

@@ -17,7 +17,7 @@ constexpr CatalogueRow kOutput[] = {
      "There is not enough memory to draw the page of %1 by %2 dots."},
     {"PXINKNENC", "A impressora %1 não foi encontrada.", "The printer %1 was not found."},
     {"PXINKSWELL", "Não foi possível desenhar para papel microcapsulado: %1.", "The drawing for swell paper could not be made: %1."},
-    {"PXINKPERG", "Papel comum ou papel microcapsulado? (C/M) ", "Plain paper or swell paper? (C/M) "},
+    {"PXINKPERG", "Papel comum ou papel microcapsulado? (C/M) ", "Plain paper (C) or swell paper (M)? "},
     {"PXINKCOMUM", "Papel comum.", "Plain paper."},
     {"PXINKMICRO", "Papel microcapsulado: linhas e pontos em relevo, no tamanho real.",
      "Swell paper: raised lines and points, at their real size."},
