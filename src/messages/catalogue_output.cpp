@@ -34,6 +34,8 @@ constexpr CatalogueRow kOutput[] = {
     {"PXPAGTAM", "Página de %1 celas por %2 linhas.", "Page of %1 cells by %2 lines."},
     {"PXPOSFIL", "Fileira %1 de %2, coluna %3", "Row %1 of %2, column %3"},
     {"PXDOTLIN", "Linha %1: %2", "Line %1: %2"},
+    // Where the page view's cursor is, in the drawing's coordinates.
+    {"PXCOORD", "x %1; y %2", "x %1, y %2"},
     {"PXMOTIVO", "Motivo: %1.", "Reason: %1."},
     {"PXNOMEGRF", "o nome deve terminar em .png, .jpg, .jpeg, .bmp ou .svg", "the name must end in .png, .jpg, .jpeg, .bmp or .svg"},
     {"PXIMGCARR", "a imagem não pôde ser carregada", "the picture could not be loaded"},
