@@ -40,7 +40,7 @@ constexpr CatalogueRow kCheck[] = {
     {"PXFIG_EX", "eixo", "axis"},
     {"PXFIG_GR", "grade", "grid"},
     {"PXFIG_PT", "ponto", "point"},
-    {"PXFIG_RT", "reta", "line"},
+    {"PXFIG_RT", "reta", "straight line"},
     {"PXFIG_ST", "seta", "arrow"},
     {"PXFIG_RG", "retângulo", "rectangle"},
     {"PXFIG_PO", "polígono", "polygon"},
