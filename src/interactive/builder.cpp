@@ -79,7 +79,7 @@ std::string headingSuffix(const std::string& itemText) {
 void writeHeading(const std::string& suffix) {
   clearScreenFrom(kHeadingRow);
   conSetBackColour(kBuilderBlue);
-  conWriteLine("Comando" + suffix);
+  conWriteLine(withValues(messageText("PXCMDTIT"), {suffix}));
   conSetBackColour(kBuilderBlack);
   conWriteLine();
 }

@@ -19,7 +19,7 @@ bool appendCommandLine(const std::string& line) {
     return false;
   }
   commandLines().push_back(line);
-  spkWriteLine(messageText("PXACRESC") + line);
+  spkWriteLine(withValues(messageText("PXACRESCS"), {line}));
   return true;
 }
 

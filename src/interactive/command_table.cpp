@@ -56,7 +56,7 @@ bool accepts(Holds holds, const std::string& value) {
   return holds == Holds::Anything || readsAsNumbers(value, holds == Holds::Points);
 }
 
-void sayInvalidValue(const std::string& value) { spkWriteLine(messageText("PXVALINV") + value); }
+void sayInvalidValue(const std::string& value) { spkWriteLine(withValues(messageText("PXVALINVS"), {value})); }
 
 bool isBlank(const std::string& value) { return trimBlanks(value).empty(); }
 
@@ -268,7 +268,7 @@ void buildHistogram(std::string_view code) {
 // The data file's name is read on a line of its own; Esc there leaves it empty, and the
 // line is refused as incomplete.
 void buildDataRead(std::string_view code) {
-  spkWriteLine("Nome do arquivo: ");
+  sayMessage("PXNOMEARQ", 1);
   appendCommandLine(std::string(code) + " " + conReadLine());
 }
 

@@ -1,19 +1,17 @@
 #include "language/braille_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "Uso: pontelix braille [--format=unicode|ascii|dots] [TEXTO...]\n"
-    "Traduz o texto (ou cada linha da entrada) para celas Braille.\n";
 
 bool parseFormat(std::string_view name, BrailleFormat& format) {
   if (name == "unicode") format = BrailleFormat::Unicode;
@@ -23,9 +21,18 @@ bool parseFormat(std::string_view name, BrailleFormat& format) {
   return true;
 }
 
-int usageError(std::string_view problem) {
-  std::fprintf(stderr, "pontelix braille: %.*s\n%s", static_cast<int>(problem.size()),
-               problem.data(), kUsage);
+// The usage's lines, each on a line of its own.
+void writeUsage(std::FILE* out) {
+  const std::string usage = messageText("PXBRLUSO");
+  for (size_t from = 0, end; from <= usage.size(); from = end + 1) {
+    end = std::min(usage.find('\n', from), usage.size());
+    writeTextLine(out, std::string_view(usage).substr(from, end - from));
+  }
+}
+
+int usageError(const char* problemKey) {
+  writeTextLine(stderr, messageText(problemKey));
+  writeUsage(stderr);
   return 2;
 }
 
@@ -147,16 +154,16 @@ int runBrailleCommand(int argc, char** argv) {
       break;
     }
     if (arg == "--help" || arg == "-h") {
-      std::fputs(kUsage, stdout);
+      writeUsage(stdout);
       return 0;
     }
     if (arg.starts_with("--format=")) {
-      if (!parseFormat(arg.substr(9), format)) return usageError("formato desconhecido");
+      if (!parseFormat(arg.substr(9), format)) return usageError("PXBRLFMT");
     } else if (arg == "--format") {
       if (first + 1 >= argc || !parseFormat(argv[++first], format))
-        return usageError("formato desconhecido");
+        return usageError("PXBRLFMT");
     } else if (arg.starts_with("--")) {
-      return usageError("opção desconhecida");
+      return usageError("PXBRLOPC");
     } else {
       break;
     }
@@ -172,11 +179,11 @@ int runBrailleCommand(int argc, char** argv) {
     readable = translateLines(stdin, format, out);
   }
   if (!out.flush() || std::fflush(stdout) != 0) {
-    std::fputs("pontelix braille: não foi possível escrever a saída\n", stderr);
+    writeTextLine(stderr, messageText("PXBRLESC"));
     return 1;
   }
   if (!readable) {
-    std::fputs("pontelix braille: não foi possível ler a entrada\n", stderr);
+    writeTextLine(stderr, messageText("PXBRLLER"));
     return 1;
   }
   return 0;

@@ -5,12 +5,18 @@
 #include "language/command_list.h"
 #include "language/equation.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "language/reader.h"
 
 namespace {
 
 std::string num(double value) { return decimalText(value, 4); }
-std::string pair(const UserPoint& p) { return "(" + num(p.x) + "; " + num(p.y) + ")"; }
+std::string pair(const UserPoint& p) { return withValues(messageText("PXDSPAR"), {num(p.x), num(p.y)}); }
+
+// The catalogue's text of `key` with the values.
+std::string told(const char* key, std::initializer_list<std::string_view> values) {
+  return withValues(messageText(key), values);
+}
 
 // The text after the arguments read so far, as a label keeps it.
 std::string restText(const ScriptState& state) { return trimControls(state.remaining); }
@@ -31,8 +37,16 @@ std::optional<std::vector<UserPoint>> points(ScriptState& state, int count) {
   return read;
 }
 
-std::string pointList(ScriptState& state, const std::string& what) {
-  if (dataForm(state)) return what + " pelos pontos dos dados";
+// A line through points, in the sentences of `keys`: through the data, through one
+// point, through more.
+struct PointListKeys {
+  const char* data;
+  const char* one;
+  const char* more;
+};
+
+std::string pointList(ScriptState& state, const PointListKeys& keys) {
+  if (dataForm(state)) return messageText(keys.data);
   std::vector<UserPoint> read;
   while (read.size() < 21) {
     const auto p = readPoint(state);
@@ -40,35 +54,30 @@ std::string pointList(ScriptState& state, const std::string& what) {
     read.push_back(*p);
   }
   if (read.empty()) return {};
-  std::string text = what + " por " + std::to_string(read.size()) + (read.size() == 1 ? " ponto: " : " pontos: ");
-  for (size_t i = 0; i < read.size(); ++i) text += (i == 0 ? "" : ", ") + pair(read[i]);
-  return text;
+  std::string list;
+  for (size_t i = 0; i < read.size(); ++i) list += (i == 0 ? "" : ", ") + pair(read[i]);
+  return told(read.size() == 1 ? keys.one : keys.more, {std::to_string(read.size()), list});
 }
 
-// "x de A a B, y de C a D" from two pairs read as (A, B) and (C, D).
-std::string rangesText(const std::vector<UserPoint>& p) {
-  return "x de " + num(p[0].x) + " a " + num(p[0].y) + ", y de " + num(p[1].x) + " a " + num(p[1].y);
+// The sentence of `key` with the ranges of x and y, from two pairs read as (A, B) and (C, D).
+std::string rangesText(const char* key, const std::vector<UserPoint>& p) {
+  return told(key, {num(p[0].x), num(p[0].y), num(p[1].x), num(p[1].y)});
 }
 
-// A rectangle from its corner and the pair (width, height).
-std::string rectangleText(const std::vector<UserPoint>& p) {
-  return "ret\xe2ngulo de canto " + pair(p[0]) + ", largura " + num(p[1].x) + " e altura " + num(p[1].y);
-}
-
-// "what de (a) a (b)" for the commands of two points.
-std::string fromTo(ScriptState& s, const std::string& what) {
+// The sentence of `key` with a figure from two points.
+std::string fromTo(ScriptState& s, const char* key) {
   const auto p = points(s, 2);
-  return p ? what + " de " + pair((*p)[0]) + " a " + pair((*p)[1]) : std::string();
+  return p ? told(key, {pair((*p)[0]), pair((*p)[1])}) : std::string();
 }
 
 std::string penText(ScriptState& s) {
-  static const char* const kStyles[] = {"cont\xednua", "pontilhada", "tracejada"};
-  static const char* const kColours[] = {"preta", "vermelha", "azul"};
+  static const char* const kStyles[] = {"PXDSCONT", "PXDSPONTI", "PXDSTRAC"};
+  static const char* const kColours[] = {"PXDSPRETA", "PXDSVERM", "PXDSAZUL"};
   const int level = s.remaining.empty() ? 1 : readInteger(s).value_or(1);
   const int style = readInteger(s).value_or(1), colour = readInteger(s).value_or(1);
   auto pick = [](int value, int top) { return value < 1 || value > top ? 0 : value - 1; };
-  return "caneta de espessura " + std::to_string(level < 1 || level > 5 ? 1 : level) + ", " + kStyles[pick(style, 3)] +
-         ", " + kColours[pick(colour, 3)];
+  return told("PXDSCC", {std::to_string(level < 1 || level > 5 ? 1 : level), messageText(kStyles[pick(style, 3)]),
+                         messageText(kColours[pick(colour, 3)])});
 }
 
 // The ink text settings draw nothing to speak of.
@@ -83,56 +92,54 @@ struct Describer {
 constexpr Describer kDescribers[] = {
     {"DM", [](ScriptState& s) {
        const auto p = points(s, 2);
-       return p ? "dom\xednio: " + rangesText(*p) : std::string();
+       return p ? rangesText("PXDSDM", *p) : std::string();
      }},
     {"CD", [](ScriptState& s) {
        const auto p = points(s, 2);
-       return p ? "janela do desenho: " + rangesText(*p) + " da p\xe1gina" : std::string();
+       return p ? rangesText("PXDSCD", *p) : std::string();
      }},
     {"EX", [](ScriptState& s) {
        const auto p = points(s, 2);
        if (!p) return std::string();
        const double step = readNumber(s).value_or(0);
-       return "eixo de " + pair((*p)[0]) + " a " + pair((*p)[1]) + (step > 0 ? ", marcas a cada " + num(step) : "");
+       return step > 0 ? told("PXDSEXM", {pair((*p)[0]), pair((*p)[1]), num(step)})
+                       : told("PXDSEX", {pair((*p)[0]), pair((*p)[1])});
      }},
     {"GR", [](ScriptState& s) {
        const auto p = points(s, 3);
-       return p ? "grade de pontos de " + pair((*p)[0]) + " a " + pair((*p)[1]) + ", passo " + num((*p)[2].x) +
-                      " em x e " + num((*p)[2].y) + " em y"
-                : std::string();
+       return p ? told("PXDSGR", {pair((*p)[0]), pair((*p)[1]), num((*p)[2].x), num((*p)[2].y)}) : std::string();
      }},
     {"PT", [](ScriptState& s) {
-       if (dataForm(s)) return std::string("os pontos dos dados");
+       if (dataForm(s)) return messageText("PXDSPTDAD");
        const auto p = readPoint(s);
-       return p ? "ponto " + pair(*p) : std::string();
+       return p ? told("PXDSPT", {pair(*p)}) : std::string();
      }},
-    {"RT", [](ScriptState& s) { return fromTo(s, "segmento"); }},
-    {"ST", [](ScriptState& s) { return fromTo(s, "seta"); }},
+    {"RT", [](ScriptState& s) { return fromTo(s, "PXDSRT"); }},
+    {"ST", [](ScriptState& s) { return fromTo(s, "PXDSST"); }},
     {"RG", [](ScriptState& s) {
        const auto p = points(s, 2);
-       return p ? rectangleText(*p) : std::string();
+       return p ? told("PXDSRG", {pair((*p)[0]), num((*p)[1].x), num((*p)[1].y)}) : std::string();
      }},
     {"RR", [](ScriptState& s) {
        const auto p = points(s, 2);
        const auto angle = p ? readNumber(s) : std::nullopt;
-       return angle ? rectangleText(*p) + ", girado " + num(*angle) + " graus" : std::string();
+       return angle ? told("PXDSRR", {pair((*p)[0]), num((*p)[1].x), num((*p)[1].y), num(*angle)}) : std::string();
      }},
-    {"PO", [](ScriptState& s) { return pointList(s, "linha poligonal"); }},
+    {"PO", [](ScriptState& s) { return pointList(s, {"PXDSPODAD", "PXDSPO1", "PXDSPON"}); }},
     {"CI", [](ScriptState& s) {
        const auto c = readPoint(s);
        const auto r = c ? readNumber(s) : std::nullopt;
-       return r ? "c\xedrculo de centro " + pair(*c) + " e raio " + num(*r) : std::string();
+       return r ? told("PXDSCI", {pair(*c), num(*r)}) : std::string();
      }},
     {"EL", [](ScriptState& s) {
        const auto p = points(s, 2);
-       return p ? "elipse de centro " + pair((*p)[0]) + ", raios " + num((*p)[1].x) + " e " + num((*p)[1].y)
-                : std::string();
+       return p ? told("PXDSEL", {pair((*p)[0]), num((*p)[1].x), num((*p)[1].y)}) : std::string();
      }},
     {"PA", [](ScriptState& s) {
        const auto p = points(s, 3);
-       return p ? "par\xe1" "bola por " + pair((*p)[0]) + ", " + pair((*p)[1]) + " e " + pair((*p)[2]) : std::string();
+       return p ? told("PXDSPA", {pair((*p)[0]), pair((*p)[1]), pair((*p)[2])}) : std::string();
      }},
-    {"CV", [](ScriptState& s) { return pointList(s, "curva"); }},
+    {"CV", [](ScriptState& s) { return pointList(s, {"PXDSCVDAD", "PXDSCV1", "PXDSCVN"}); }},
     {"PN", [](ScriptState& s) {
        const auto degree = readInteger(s);
        if (!degree || *degree < 0 || *degree > 20) return std::string();
@@ -141,31 +148,29 @@ constexpr Describer kDescribers[] = {
        }
        const auto from = readNumber(s);
        const auto to = from ? readNumber(s) : std::nullopt;
-       return to ? "polin\xf4mio de grau " + std::to_string(*degree) + ", de x = " + num(*from) + " a x = " + num(*to)
-                 : std::string();
+       return to ? told("PXDSPN", {std::to_string(*degree), num(*from), num(*to)}) : std::string();
      }},
     {"EQ", [](ScriptState& s) {
        const EquationText eq = splitEquation(restText(s));
        if (eq.expression.empty()) return std::string();
-       return "gr\xe1" "fico de y = " + eq.expression + (eq.hasInterval ? ", de x = " + eq.from + " a x = " + eq.to : "");
+       return eq.hasInterval ? told("PXDSEQI", {eq.expression, eq.from, eq.to}) : told("PXDSEQ", {eq.expression});
      }},
-    {"LD", [](ScriptState& s) { return "dados do arquivo " + restText(s); }},
+    {"LD", [](ScriptState& s) { return told("PXDSLD", {restText(s)}); }},
     {"HI", [](ScriptState& s) {
        const auto base = readPoint(s);
        const auto width = base ? readNumber(s) : std::nullopt;
        if (!width) return std::string();
        int bars = 0;
        while (bars < 21 && readNumber(s)) ++bars;
-       return "histograma de " + std::to_string(bars) + (bars == 1 ? " barra" : " barras") + " de largura " +
-              num(*width) + " a partir de " + pair(*base);
+       return told(bars == 1 ? "PXDSHI1" : "PXDSHIN", {std::to_string(bars), num(*width), pair(*base)});
      }},
     {"TB", [](ScriptState& s) {
        const auto at = readPoint(s);
-       return at ? "r\xf3tulo em braille em " + pair(*at) + ": " + restText(s) : std::string();
+       return at ? told("PXDSTB", {pair(*at), restText(s)}) : std::string();
      }},
     {"TX", [](ScriptState& s) {
        const auto at = readPoint(s);
-       return at ? "texto em tinta em " + pair(*at) + ": " + restText(s) : std::string();
+       return at ? told("PXDSTX", {pair(*at), restText(s)}) : std::string();
      }},
     {"CC", penText},
     {"CT", describesNothing},

@@ -4,7 +4,6 @@
 // its description, its builder form) stay on their own floors, each in a table with a row
 // per command in the order of this list, checked against it with followsCommandList
 // when that floor compiles: a command added here and forgotten there does not build.
-// Texts are Windows-1252.
 #include <cstddef>
 #include <iterator>
 #include <string_view>
@@ -19,8 +18,8 @@ enum class FigureKind {
 
 struct CommandFigure {
   FigureKind kind;
-  const char* noun;  // what the author calls the figure; null when it draws nothing
-  bool feminine;     // the noun's gender, which picks its article
+  const char* nounKey;  // catalogue key of what the author calls the figure; null when it draws nothing
+  bool feminine;        // the Portuguese noun's gender, which picks the sentences that name it
 };
 
 struct CommandInfo {
@@ -38,24 +37,24 @@ inline constexpr CommandFigure kDrawsNothing{FigureKind::None, nullptr, false};
 inline constexpr CommandInfo kCommandList[] = {
     {"DM", "PXCOM_DM", "PX_DOMIN", 17, kDrawsNothing},
     {"CD", "PXCOM_CM", "PX_CTDOM", 18, kDrawsNothing},
-    {"EX", "PXCOM_EX", "PX_EIXO", 7, {FigureKind::Line, "eixo", false}},
-    {"GR", "PXCOM_GR", "PX_GRADE", 6, {FigureKind::Line, "grade", true}},
-    {"PT", "PXCOM_PT", "PX_PONTO", 1, {FigureKind::Dot, "ponto", false}},
-    {"RT", "PXCOM_RT", "PX_RETA", 2, {FigureKind::Line, "reta", true}},
-    {"ST", "PXCOM_ST", "PX_SETA", 3, {FigureKind::Line, "seta", true}},
-    {"RG", "PXCOM_RG", "PX_RETANG", 4, {FigureKind::Line, "ret\xe2ngulo", false}},
-    {"RR", "PXCOM_RR", "PX_RETANG", 5, {FigureKind::Line, "ret\xe2ngulo", false}},
-    {"PO", "PXCOM_PO", "PX_POLIG", 8, {FigureKind::Line, "pol\xedgono", false}},
-    {"CI", "PXCOM_CI", "PX_CIRC", 9, {FigureKind::Line, "c\xedrculo", false}},
-    {"EL", "PXCOM_EL", "PX_ELIPSE", 10, {FigureKind::Line, "elipse", true}},
-    {"PA", "PXCOM_PA", "PX_PARAB", 11, {FigureKind::Line, "par\xe1" "bola", true}},
-    {"CV", "PXCOM_CV", "PX_CURVA", 12, {FigureKind::Line, "curva", true}},
-    {"PN", "PXCOM_PN", "PX_POLIN", 13, {FigureKind::Line, "polin\xf4mio", false}},
-    {"EQ", "PXCOM_EQ", "PX_EQUACAO", 14, {FigureKind::Line, "equa\xe7\xe3o", true}},
+    {"EX", "PXCOM_EX", "PX_EIXO", 7, {FigureKind::Line, "PXFIG_EX", false}},
+    {"GR", "PXCOM_GR", "PX_GRADE", 6, {FigureKind::Line, "PXFIG_GR", true}},
+    {"PT", "PXCOM_PT", "PX_PONTO", 1, {FigureKind::Dot, "PXFIG_PT", false}},
+    {"RT", "PXCOM_RT", "PX_RETA", 2, {FigureKind::Line, "PXFIG_RT", true}},
+    {"ST", "PXCOM_ST", "PX_SETA", 3, {FigureKind::Line, "PXFIG_ST", true}},
+    {"RG", "PXCOM_RG", "PX_RETANG", 4, {FigureKind::Line, "PXFIG_RG", false}},
+    {"RR", "PXCOM_RR", "PX_RETANG", 5, {FigureKind::Line, "PXFIG_RG", false}},
+    {"PO", "PXCOM_PO", "PX_POLIG", 8, {FigureKind::Line, "PXFIG_PO", false}},
+    {"CI", "PXCOM_CI", "PX_CIRC", 9, {FigureKind::Line, "PXFIG_CI", false}},
+    {"EL", "PXCOM_EL", "PX_ELIPSE", 10, {FigureKind::Line, "PXFIG_EL", true}},
+    {"PA", "PXCOM_PA", "PX_PARAB", 11, {FigureKind::Line, "PXFIG_PA", true}},
+    {"CV", "PXCOM_CV", "PX_CURVA", 12, {FigureKind::Line, "PXFIG_CV", true}},
+    {"PN", "PXCOM_PN", "PX_POLIN", 13, {FigureKind::Line, "PXFIG_PN", false}},
+    {"EQ", "PXCOM_EQ", "PX_EQUACAO", 14, {FigureKind::Line, "PXFIG_EQ", true}},
     {"LD", "PXCOM_LD", "PX_LEDADOS", 16, kDrawsNothing},
-    {"HI", "PXCOM_HI", "PX_HISTO", 15, {FigureKind::Line, "histograma", false}},
-    {"TB", "PXCOM_TB", "PX_TXTB", 20, {FigureKind::Label, "r\xf3tulo", false}},
-    {"TX", "PXCOM_TT", "PX_TXTT", 21, {FigureKind::Label, "texto", false}},
+    {"HI", "PXCOM_HI", "PX_HISTO", 15, {FigureKind::Line, "PXFIG_HI", false}},
+    {"TB", "PXCOM_TB", "PX_TXTB", 20, {FigureKind::Label, "PXFIG_TB", false}},
+    {"TX", "PXCOM_TT", "PX_TXTT", 21, {FigureKind::Label, "PXFIG_TX", false}},
     {"CC", "PXCOM_CC", "PX_CANETA", 19, kDrawsNothing},
     {"CT", "PXCOM_CT", "PX_CNFTINTA", 22, kDrawsNothing},
 };

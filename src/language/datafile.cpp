@@ -11,6 +11,7 @@
 #include "platform/speech.h"
 #include "platform/text/file_read.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "language/data_points.h"
 #include "language/reader.h"
 #include "project/project.h"
@@ -64,13 +65,14 @@ struct Loader {
       return;
     }
     ++reportedBadLines;
+    const std::string told = withValues(messageText("PXDATERRO"), {texts});
     if (tell) {
-      tell("Erro no dado: " + texts);
+      tell(told);
       return;
     }
     spkClick();
     spkClick();
-    spkWriteLine("Erro no dado: " + texts);
+    spkWriteLine(told);
   }
 
   void say(const std::string& text) const {
@@ -130,10 +132,10 @@ struct Loader {
         case LineRead::End:
           return;
         case LineRead::Binary:
-          say("Arquivo n\xE3o \xE9 de texto: " + std::string(name));
+          say(withValues(messageText("PXDATBIN"), {name}));
           return;
         case LineRead::Error:
-          say("Arquivo n\xE3o pode ser lido: " + std::string(name));
+          say(withValues(messageText("PXDATLER"), {name}));
           return;
       }
     }
@@ -174,13 +176,13 @@ void loadDataFile(std::string_view name, const std::function<void(const std::str
   if (!file) {
     if (fd >= 0) ::close(fd);
     const bool missing = error == ENOENT || error == ENOTDIR;
-    loader.say(std::string(missing ? "Arquivo n\xE3o existe: " : "Arquivo n\xE3o pode ser lido: ") + std::string(name));
+    loader.say(withValues(messageText(missing ? "PXDATNEX" : "PXDATLER"), {name}));
     return;
   }
   if (FileIdentity identity; opened && fileIdentityOf(fd, identity) == 0) opened(name, identity);
   loader.readAll(file, name);
   std::fclose(file);
   if (loader.unreportedBadLines > 0)
-    loader.say("Erro no dado em mais " + std::to_string(loader.unreportedBadLines) +
-                 (loader.unreportedBadLines == 1 ? " linha" : " linhas"));
+    loader.say(withValues(messageText(loader.unreportedBadLines == 1 ? "PXDATMAIS1" : "PXDATMAISN"),
+                          {std::to_string(loader.unreportedBadLines)}));
 }

@@ -3,12 +3,11 @@
 #include <cmath>
 #include <vector>
 
+#include "messages/messages.h"
 #include "language/expression_text.h"
 #include "language/reader.h"
 
 namespace {
-
-constexpr char kIntervalForm[] = "o intervalo se escreve: para x de A a B";
 
 std::vector<std::string> words(std::string_view text) {
   std::vector<std::string> out;
@@ -42,12 +41,12 @@ std::optional<double> intervalEnd(const std::string& text, std::string& reason) 
   if (const auto number = parseNumberWord(text)) return number;
   ExpressionRead read = readExpression(text);
   if (!read.function) {
-    reason = "no intervalo, " + read.reason;
+    reason = withValues(messageText("PXEQINTERV"), {read.reason});
     return std::nullopt;
   }
   const double value = read.function->at(0);
   if (read.usesX || !std::isfinite(value)) {
-    reason = "o intervalo precisa de dois n\xFAmeros: " + text;
+    reason = withValues(messageText("PXEQDOISN"), {text});
     return std::nullopt;
   }
   return value;
@@ -67,7 +66,7 @@ EquationText splitEquation(std::string_view arguments) {
   while (a < list.size() && !isWord(list[a], "a")) ++a;
   if (para + 2 >= list.size() || !isWord(list[para + 1], "x") || !isWord(list[para + 2], "de") ||
       a == para + 3 || a + 1 >= list.size()) {
-    out.reason = kIntervalForm;
+    out.reason = messageText("PXEQFORMA");
     return out;
   }
   out.from = joined(list, para + 3, a);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "messages/messages.h"
 #include "language/expression_text.h"
 #include "platform/expression_library.h"
 
@@ -13,22 +14,25 @@ namespace {
 std::string errorReason(void* parser) {
   const char* const text = muparser().mupGetErrorToken(parser);
   const std::string token = text ? text : "";
-  const std::string where = token.empty() ? std::string() : ": " + token;
+  // The key names the token when there is one, in its row whose key ends in T.
+  const auto told = [&](std::string key) {
+    return token.empty() ? messageText(key) : withValues(messageText(key + "T"), {token});
+  };
   switch (muparser().mupGetErrorCode(parser)) {
     case 0:  // an operator where a value belongs
-      return "operador fora do lugar" + where;
+      return told("PXEXOPER");
     case 2:  // the text ends before the expression does
-      return "a express\xE3o est\xE1 incompleta";
+      return messageText("PXEXINCOMP");
     case 3:  // an argument separator outside a function
-      return "; fora dos argumentos de uma fun\xE7\xE3o";
+      return messageText("PXEXSEPAR");
     case 4: case 5: case 6: case 7: case 12:  // two values side by side
-      return "falta um operador" + where;
+      return told("PXEXFALTOP");
     case 14: case 15:  // a function with too many or too few arguments
-      return "n\xFAmero errado de argumentos" + where;
+      return told("PXEXNARG");
     case 37:  // longer than the library reads
-      return "express\xE3o longa demais";
+      return messageText("PXEXLONGA");
     default:
-      return "express\xE3o mal formada" + where;
+      return told("PXEXMAL");
   }
 }
 
@@ -56,7 +60,7 @@ ExpressionRead readExpression(std::string_view text) {
   RewrittenExpression rewritten = rewriteExpression(text);
   if (!rewritten.reason.empty()) return {std::nullopt, rewritten.reason};
   if (!expressionLibrary()) {
-    return {std::nullopt, "a biblioteca de express\xF5" "es (libmuparser2v5) n\xE3o est\xE1 instalada"};
+    return {std::nullopt, messageText("PXEXBIBL")};
   }
   FunctionOfX function;
   function.parser_ = muparser().mupCreate(0);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "messages/messages.h"
 #include "language/reader.h"
 
 namespace {
@@ -93,11 +94,11 @@ class Rewriter {
       ++pos_;
       emit(std::string(1, c), After::Operator);
     } else if (isDecimalMark(c)) {
-      reason_ = std::string(c == ',' ? "v\xEDrgula" : "ponto") + " fora de um n\xFAmero";
+      reason_ = messageText(c == ',' ? "PXEXVIRG" : "PXEXPONTO");
     } else {
       size_t end = pos_ + 1;
       while (end < text_.size() && static_cast<unsigned char>(text_[end]) >= 0x80) ++end;
-      reason_ = "caractere n\xE3o reconhecido: " + std::string(text_.substr(pos_, end - pos_));
+      reason_ = withValues(messageText("PXEXCARAC"), {text_.substr(pos_, end - pos_)});
     }
   }
 
@@ -107,7 +108,7 @@ class Rewriter {
     while (pos_ < text_.size() && (isDigit(text_[pos_]) || isDecimalMark(text_[pos_]))) {
       if (isDecimalMark(text_[pos_])) {
         if (mark) {
-          reason_ = "n\xFAmero mal escrito: " + std::string(text_.substr(pos_ - digits.size(), digits.size() + 1));
+          reason_ = withValues(messageText("PXEXNUMMAL"), {text_.substr(pos_ - digits.size(), digits.size() + 1)});
           return;
         }
         mark = true;
@@ -118,7 +119,7 @@ class Rewriter {
       ++pos_;
     }
     if (after_ == After::Operand) {
-      reason_ = "falta um operador antes de " + digits;
+      reason_ = withValues(messageText("PXEXANTES"), {digits});
       return;
     }
     emit(digits, After::Operand);
@@ -136,7 +137,7 @@ class Rewriter {
       multiplyIfAfterOperand();
       emit(word, After::Function);
     } else {
-      reason_ = "nome desconhecido: " + word;
+      reason_ = withValues(messageText("PXEXNOME"), {word});
     }
   }
 
@@ -147,7 +148,7 @@ class Rewriter {
 
   void open(char kind, const char* text) {
     if (after_ == After::Function && kind != '(') {
-      reason_ = "falta o par\xEAntese depois de " + lastName_;
+      reason_ = missingParenthesis();
       return;
     }
     if (after_ != After::Function) multiplyIfAfterOperand();
@@ -157,7 +158,7 @@ class Rewriter {
 
   void close(char kind) {
     if (open_.empty()) {
-      reason_ = "par\xEAntese fechado sem ter sido aberto";
+      reason_ = messageText("PXEXPARFEC");
     } else if (open_.back() != kind) {
       reason_ = unclosedReason();
     } else {
@@ -168,17 +169,19 @@ class Rewriter {
 
   void finish() {
     if (after_ == After::Function) {
-      reason_ = "falta o par\xEAntese depois de " + lastName_;
+      reason_ = missingParenthesis();
     } else if (!open_.empty()) {
       reason_ = unclosedReason();
     } else if (out_.empty()) {
-      reason_ = "falta a express\xE3o";
+      reason_ = messageText("PXEXVAZIA");
     }
   }
 
+  std::string missingParenthesis() const { return withValues(messageText("PXEXPARDEP"), {lastName_}); }
+
   // Precondition: a parenthesis or a bar is open.
   std::string unclosedReason() const {
-    return open_.back() == '|' ? "falta fechar a barra do m\xF3" "dulo" : "falta fechar par\xEAntese";
+    return messageText(open_.back() == '|' ? "PXEXBARRA" : "PXEXPARAB");
   }
 
   void multiplyIfAfterOperand() {
@@ -187,7 +190,7 @@ class Rewriter {
 
   void emit(const std::string& text, After after) {
     if (after_ == After::Function && text != "(") {
-      reason_ = "falta o par\xEAntese depois de " + lastName_;
+      reason_ = missingParenthesis();
       return;
     }
     if (after == After::Function) lastName_ = text;

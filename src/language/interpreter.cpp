@@ -2,12 +2,32 @@
 #include "language/interpreter.h"
 
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "language/commands.h"
 #include "language/reader.h"
 #include "project/project.h"
 #include "render/drawing_state.h"
 #include "render/figures.h"
 #include "render/page.h"
+
+namespace {
+
+// A fault in a few words, for the report of its line.
+std::string renderFaultReason(RenderFault fault) {
+  switch (fault) {
+    case RenderFault::None:
+      return {};
+    case RenderFault::NoSurface:
+      return messageText("PXFLTSUPER");
+    case RenderFault::EmptyDomain:
+      return messageText("PXFLTDOMIN");
+    case RenderFault::OutOfRange:
+      return messageText("PXFLTALCAN");
+  }
+  return {};
+}
+
+}  // namespace
 
 ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const ScriptReports& reports) {
   ScriptState state;
@@ -35,7 +55,7 @@ ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const
       return ScriptOutcome::LineError;
     }
     if (const RenderFault fault = page.fault; fault != RenderFault::None) {
-      if (reports.figureFault) reports.figureFault(state.lineIndex, lines[i], renderFaultText(fault));
+      if (reports.figureFault) reports.figureFault(state.lineIndex, lines[i], renderFaultReason(fault));
       return ScriptOutcome::FigureFault;
     }
     if (reports.lineEnds) reports.lineEnds(state.lineIndex);

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr char kFigureFault[] = "Imposs\xEDvel desenhar na linha ";
-
 // The line as a report shows it: a line far longer than any command is cut.
 std::string shown(const std::string& line) {
   return line.size() > kShownLineLength ? line.substr(0, kShownLineLength) + "..." : line;
@@ -40,7 +38,7 @@ ScriptReports spokenScriptReports() {
   ScriptReports reports;
   reports.lineError = reportLineError;
   reports.figureFault = [](int lineIndex, const std::string& line, std::string_view why) {
-    speakAtLine(lineIndex, line, why, [] { spkWrite(kFigureFault); });
+    speakAtLine(lineIndex, line, why, [] { spkWrite(messageText("PXFALHA")); });
   };
   return reports;
 }
@@ -48,11 +46,12 @@ ScriptReports spokenScriptReports() {
 ScriptReports writtenScriptReports(std::FILE* out) {
   ScriptReports reports;
   reports.lineError = [out](int lineIndex, const std::string& line, std::string_view why) {
-    const std::string reason = why.empty() ? std::string() : ": " + std::string(why);
-    writeTextLine(out, messageText("PX_ERRL") + std::to_string(lineIndex) + ": " + shown(line) + reason);
+    const std::string number = std::to_string(lineIndex);
+    writeTextLine(out, why.empty() ? withValues(messageText("PXERRLINT"), {number, shown(line)})
+                                   : withValues(messageText("PXERRLINR"), {number, shown(line), why}));
   };
   reports.figureFault = [out](int lineIndex, const std::string& line, std::string_view why) {
-    writeTextLine(out, kFigureFault + std::to_string(lineIndex) + " (" + std::string(why) + "): " + shown(line));
+    writeTextLine(out, withValues(messageText("PXFALHAR"), {std::to_string(lineIndex), why, shown(line)}));
   };
   return reports;
 }

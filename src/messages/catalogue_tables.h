@@ -17,4 +17,11 @@ std::span<const std::span<const CatalogueRow>> catalogueTables();
 
 // The tables, each defined in its own file.
 std::span<const CatalogueRow> coreCatalogue();
+std::span<const CatalogueRow> filesCatalogue();
+std::span<const CatalogueRow> checkCatalogue();
+std::span<const CatalogueRow> languageCatalogue();
+std::span<const CatalogueRow> describeCatalogue();
+std::span<const CatalogueRow> outputCatalogue();
+std::span<const CatalogueRow> widgetsCatalogue();
+std::span<const CatalogueRow> platformCatalogue();
 std::span<const CatalogueRow> shellCatalogue();

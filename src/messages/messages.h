@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/text/file_write.h"
+#include "platform/text/platform_texts.h"
 
 #include "platform/text/outcome.h"
 
@@ -19,6 +20,14 @@ std::string messageText(std::string_view key);
 // The text with "%1", "%2"... up to "%9" replaced by the values, in order; the caller
 // gives text and values in one encoding.
 std::string withValues(std::string text, std::initializer_list<std::string_view> values);
+
+// The sentences the platform says on its own, in the catalogue's words (platform_texts.h).
+std::string platformWords(PlatformSentence sentence, std::initializer_list<std::string_view> values);
+
+// Why a file could not be read or written, from its errno (or kFolderNotWritable), in a
+// few lower-case words a user can act on ("sem permissão", "disco cheio"). Every errno a
+// save or a load meets has its words; any other is said with its number.
+std::string fileFailureReason(int error);
 
 // Why a save failed, in a few words that follow "Motivo:" or a colon: a link that was not
 // followed is named with its owner and folder, any other failure in fileFailureReason's

@@ -51,5 +51,5 @@ std::string unreadConfigurationText() {
   const CfgProblem problem = cfgReadProblem();
   if (problem.path.empty()) return {};
   const std::string path = isValidUtf8(problem.path) ? utf8ToCp1252(problem.path) : problem.path;
-  return messageText("PXCFGNLD") + path + ": " + fileFailureReason(problem.error) + ".";
+  return withValues(messageText("PXCFGNLDS"), {path, fileFailureReason(problem.error)});
 }

@@ -6,6 +6,7 @@
 #include "platform/frontend.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "platform/text/platform_texts.h"
 
 namespace {
 
@@ -44,16 +45,13 @@ bool conSpeaksEverything() { return gSpeaksEverything; }
 
 void conSayTime() {
   const std::tm t = now();
-  spkSay(std::to_string(t.tm_hour) + " horas e " + std::to_string(t.tm_min) + " minutos");
+  spkSay(platformSentence(PlatformSentence::TimeOfDay, {std::to_string(t.tm_hour), std::to_string(t.tm_min)}));
 }
 
 void conSayDate() {
-  static constexpr const char* kMonths[12] = {
-      "janeiro", "fevereiro", "mar\xe7o",  "abril",   "maio",     "junho",
-      "julho",   "agosto",    "setembro", "outubro", "novembro", "dezembro"};
   const std::tm t = now();
-  spkSay(std::to_string(t.tm_mday) + " de " + kMonths[t.tm_mon] + " de " +
-         std::to_string(t.tm_year + 1900));
+  spkSay(platformSentence(PlatformSentence::Date, {std::to_string(t.tm_mday), std::to_string(t.tm_mon + 1),
+                                                   std::to_string(t.tm_year + 1900)}));
 }
 
 KeyPair conGetKeyPair() {

@@ -24,8 +24,9 @@ std::string trimmed(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-void sayFileFailure(std::string_view what, const std::string& reason) {
-  spkWriteLine(std::string(what) + projectFileName() + ": " + reason + ".");
+// Says the sentence of `key` with the project's name and the reason.
+void sayFileFailure(const char* key, const std::string& reason) {
+  spkWriteLine(withValues(messageText(key), {projectFileName(), reason}));
 }
 
 std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
@@ -64,7 +65,7 @@ bool writeProject() {
         if (const std::string note = ownershipNotKeptText(projectFileName(), report); !note.empty()) spkWriteLine(note);
         return true;
       }
-      sayFileFailure("Erro ao gravar ", saveFailureReason(error, report));
+      sayFileFailure("PXPRJNGRV", saveFailureReason(error, report));
     }
     spkWriteLine(messageText("PXMEMOK"));
     sayMessage("PXOUTNOM", 0);
@@ -153,13 +154,13 @@ bool loadProject() {
     // Said now, not only when the save fails.
     const size_t slash = projectFileName().rfind('/');
     if (slash != std::string::npos && slash > 0 && !projectPathExists(cp1252ToUtf8(projectFileName().substr(0, slash))))
-      spkWriteLine("A pasta " + projectFileName().substr(0, slash) + " n\xe3o existe: para gravar, d\xea outro nome.");
+      spkWriteLine(withValues(messageText("PXPRJPASTA"), {projectFileName().substr(0, slash)}));
     sayMessage("PXAPTF9", -1);
     return false;
   }
   ProjectText text;
   if (const int error = readProjectFile(projectPath(), text); error != 0) {
-    sayFileFailure("Erro ao ler ", fileFailureReason(error));
+    sayFileFailure("PXPRJNLER", fileFailureReason(error));
     // A save under this name would replace a file the user has never seen in the list.
     setProjectFileName({});
     return false;
@@ -169,10 +170,10 @@ bool loadProject() {
   markProjectSaved();
   sayMessage("PXARQCRG", 2);
   if (text.replacedCharacters) {
-    spkWriteLine("Aten\xe7\xe3o: caracteres que o Pontelix n\xe3o conhece foram trocados por ?.");
+    sayMessage("PXPRJTROC", 1);
   }
   if (text.cutAtNul) {
-    spkWriteLine("Aten\xe7\xe3o: o arquivo tem um caractere nulo; o que vem depois dele n\xe3o foi carregado.");
+    sayMessage("PXPRJNUL", 1);
   }
   return true;
 }

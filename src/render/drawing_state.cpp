@@ -49,20 +49,6 @@ double sideScale(double pixels, double low, double high) {
 
 }  // namespace
 
-const char* renderFaultText(RenderFault fault) {
-  switch (fault) {
-    case RenderFault::None:
-      return "";
-    case RenderFault::NoSurface:
-      return "n\xE3o h\xE1 superf\xED" "cie de desenho";
-    case RenderFault::EmptyDomain:
-      return "dom\xEDnio com largura ou altura zero";
-    case RenderFault::OutOfRange:
-      return "coordenada fora do alcance do desenho";
-  }
-  return "";
-}
-
 RenderFault raiseRenderFault(Page& page, RenderFault fault) {
   if (page.fault == RenderFault::None) page.fault = fault;
   return fault;

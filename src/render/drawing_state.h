@@ -10,7 +10,7 @@
 //  - the first fault of a run also stays in the page (Page::fault), so a caller that
 //    maps coordinates itself (mapX, mapY) can check once after a whole line.
 // The interpreter reports a fault like a line error: it speaks the line number and
-// renderFaultText(fault) and ends the run; what was drawn before stays on the surface.
+// the fault in words, and ends the run; what was drawn before stays on the surface.
 #include <cstdint>
 #include <optional>
 
@@ -20,9 +20,6 @@ enum class RenderFault : uint8_t {
   EmptyDomain,  // the domain has zero width or height, or no finite scale
   OutOfRange,   // a mapped value does not fit a signed 32-bit pixel coordinate
 };
-
-// A short Portuguese description (Windows-1252) for the spoken report.
-const char* renderFaultText(RenderFault fault);
 
 struct Page;
 

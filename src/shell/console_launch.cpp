@@ -9,6 +9,7 @@
 
 #include "platform/text/file_failure.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 #include "shell/command_line.h"
 #include "shell/install_layout.h"
 #include "shell/shell_text.h"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text/language.h"
+
 namespace {
 
 TEST(CommandDescription, EachLineSaysWhatItDrawsWithThePointsAsTheRunReadsThem) {
@@ -32,6 +34,15 @@ TEST(CommandDescription, EachLineSaysWhatItDrawsWithThePointsAsTheRunReadsThem) 
   const std::vector<std::string> described = describeCommandLines(lines);
   ASSERT_EQ(described.size(), lines.size());
   for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(described[i], cases[i].second) << cases[i].first;
+}
+
+// English has its own sentences, counts and pairs, not Portuguese pieces in another order.
+TEST(CommandDescription, EnglishSaysItsOwnSentences) {
+  setCurrentLanguage(Language::English);
+  const std::vector<std::string> described = describeCommandLines({"PO 0 0 1 1", "HI 0 0 1 3", "CC 2 3 9"});
+  setCurrentLanguage(Language::Portuguese);
+  EXPECT_EQ(described, (std::vector<std::string>{"polygonal line through 2 points: (0, 0), (1, 1)",
+                                                  "histogram of 1 bar of width 1 from (0, 0)", "pen of width 2, dashed, black"}));
 }
 
 }  // namespace

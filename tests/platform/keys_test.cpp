@@ -1,6 +1,7 @@
 #include "platform/console.h"
 #include "platform/keymap.h"
 #include "platform/keys.h"
+#include "platform/text/platform_texts.h"
 #include "console_fixture.h"
 
 using KeysTest = ConsoleTest;
@@ -65,11 +66,14 @@ TEST_F(KeysTest, KeyPairReadsExtendedAndThreeByteSequences) {
 }
 
 TEST_F(KeysTest, F8SpeaksTheTimeAndIsNeverReturned) {
+  // The words come from the catalogue, above this floor; here, a stand-in that shows the values.
+  setPlatformWords([](PlatformSentence sentence, std::initializer_list<std::string_view> values) {
+    return std::string(sentence == PlatformSentence::TimeOfDay && values.size() == 2 ? "time" : "other");
+  });
   keys("<F8><F8><Esc>");
   EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kEsc, 32}));
-  const std::string heard = transcript();
-  EXPECT_EQ(std::count(heard.begin(), heard.end(), '\n'), 2);
-  EXPECT_NE(heard.find("horas e"), std::string::npos);
+  setPlatformWords(nullptr);
+  EXPECT_EQ(transcript(), "say: time\nsay: time\n");
 }
 
 TEST_F(KeysTest, EchoSwitchFromConfiguration) {

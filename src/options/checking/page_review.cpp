@@ -19,7 +19,7 @@ void sayFindings(const PageCheck& check, bool sayWhenStopped) {
 
 std::string findingCountText(const PageCheck& check) {
   const size_t count = check.findings.size();
-  return messageText("PXCHKTEM") + std::to_string(count) + messageText(count == 1 ? "PXCHKAV1" : "PXCHKAVN");
+  return withValues(messageText(count == 1 ? "PXCHKAV1S" : "PXCHKAVNS"), {std::to_string(count)});
 }
 
 void reviewDrawing() {

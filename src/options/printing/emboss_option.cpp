@@ -25,8 +25,7 @@ void embossDrawing(bool testDrawing) {
   };
   const auto sayPage = [](const EmbosserSheet& sheet) {
     sayMessage("PXIMPROK", 2);
-    spkWriteLine(messageText("PXPAGCEL") + std::to_string(sheet.cells) + messageText("PXPAGLIN") +
-                 std::to_string(sheet.lines) + messageText("PXPAGFIM"));
+    spkWriteLine(withValues(messageText("PXPAGTAM"), {std::to_string(sheet.cells), std::to_string(sheet.lines)}));
   };
   const Outcome embossed = embossOnDevice(device, configuredEmbosserSheet(), proceed, sayPage,
                                           [testDrawing](Page& page) { drawProjectOrTestDrawing(page, testDrawing); });

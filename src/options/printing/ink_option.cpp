@@ -23,7 +23,7 @@ std::string pageSizeText(const PrintableDots& area) {
 // "Papel comum ou papel microcapsulado?": C or M, Enter for what Tramel.ini sets; false
 // after Esc, which is said.
 bool askInkPaper(InkPaper& paper) {
-  spkWrite("Papel comum ou papel microcapsulado? (C/M) ");
+  sayMessage("PXINKPERG", 0);
   const int answer = askKey("CM");
   conWriteLine();
   if (answer == key::kEsc) {
@@ -32,7 +32,7 @@ bool askInkPaper(InkPaper& paper) {
   }
   const bool swell = answer == 'M' || (answer != 'C' && swellPaperByDefault());
   paper = swell ? InkPaper::Swell : InkPaper::Plain;
-  spkWriteLine(swell ? "Papel microcapsulado: linhas e pontos em relevo, no tamanho real." : "Papel comum.");
+  sayMessage(swell ? "PXINKMICRO" : "PXINKCOMUM", 1);
   return true;
 }
 
@@ -66,5 +66,5 @@ void printDrawing(bool testDrawing) {
   const Outcome printed = printInkPage(device, page, paper, configuredTactileLine(),
                                        [testDrawing](Page& drawn) { drawProjectOrTestDrawing(drawn, testDrawing); });
   sayOutcome(printed);
-  if (printed.ok) spkWriteLine("P\xe1gina enviada para a impressora.");
+  if (printed.ok) sayMessage("PXINKENV", 1);
 }

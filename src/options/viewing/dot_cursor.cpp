@@ -6,6 +6,7 @@
 
 #include "platform/keys.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -106,4 +107,6 @@ std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, si
   return figure;
 }
 
-std::string userCoordinatesText(double x, double y) { return "x " + decimalText(x, 1) + "; y " + decimalText(y, 1); }
+std::string userCoordinatesText(double x, double y) {
+  return withValues(messageText("PXCOORD"), {decimalText(x, 1), decimalText(y, 1)});
+}

@@ -1,5 +1,7 @@
 #include "options/viewing/page_window.h"
 
+#include "messages/messages.h"
+
 std::vector<unsigned char> pageWindowCells(const PageWindow& window, const EmbosserPage& page) {
   std::vector<unsigned char> cells;
   cells.reserve(static_cast<size_t>(window.width) * window.height);
@@ -13,6 +15,6 @@ std::vector<unsigned char> pageWindowCells(const PageWindow& window, const Embos
 
 std::string pageWindowPosition(const PageWindow& window, const EmbosserPage& page) {
   // "Fileira", not "Linha": a line is a command line of the script, counted from 0.
-  return "Fileira " + std::to_string(window.line + 1) + " de " + std::to_string(page.lines) + ", coluna " +
-         std::to_string(window.column + 1);
+  return withValues(messageText("PXPOSFIL"),
+                    {std::to_string(window.line + 1), std::to_string(page.lines), std::to_string(window.column + 1)});
 }

@@ -25,7 +25,7 @@ constexpr int kPromptBack = 5;
 // "Arquivo gráfico não foi salvo." and why, on a line of its own.
 void sayNotSaved(const std::string& reason) {
   sayMessage("PXNAOSV", 1);
-  spkWriteLine("Motivo: " + reason + ".");
+  spkWriteLine(withValues(messageText("PXMOTIVO"), {reason}));
   conWriteLine();
 }
 
@@ -48,11 +48,11 @@ void writeDrawingImage(const std::string& name) {
   }
   const std::optional<Page> page = drawOnScreenPage(false);
   if (!page) {
-    sayNotSaved(kNoSurfaceReason);
+    sayNotSaved(noSurfaceReason());
     return;
   }
   const ImageFormat format = imageFormatForName(name);
-  if (format == ImageFormat::None) return sayNotSaved("o nome deve terminar em .png, .jpg, .jpeg, .bmp ou .svg");
+  if (format == ImageFormat::None) return sayNotSaved(messageText("PXNOMEGRF"));
   sayImageSaved(name, savePageImage(*page, cp1252ToUtf8(name), format, &report), report);
 }
 

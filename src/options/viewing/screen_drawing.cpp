@@ -8,7 +8,7 @@
 #include "project/project.h"
 #include "render/page.h"
 
-const char* const kNoSurfaceReason = "falta mem\xf3ria para o desenho";
+std::string noSurfaceReason() { return messageText("PXMEMDES"); }
 
 std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool reportErrors) {
   std::optional<Page> page = preparePage(spec);

@@ -3,6 +3,8 @@
 // without echo, and the console left as the main menu expects it.
 #include <optional>
 
+#include <string>
+
 #include "render/page.h"
 
 // A fresh screen page, then the test drawing or the command lines on it (whose line
@@ -15,7 +17,7 @@ std::optional<Page> drawOnScreenPage(bool testDrawing);
 std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool reportErrors);
 
 // Why a page could not be had, in words for the user (Windows-1252).
-extern const char* const kNoSurfaceReason;
+std::string noSurfaceReason();
 
 // Reads one whole key without writing or echoing it: every code of an extended key is
 // taken, so that none of them is left over for the next question. Returns the character,

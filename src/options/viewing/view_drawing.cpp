@@ -40,18 +40,18 @@ std::string loadPageAsPicture(const Page& page) {
   const bool loaded = error == 0 && conLoadPicture(path);
   std::remove(path.c_str());
   if (error != 0) return fileFailureReason(error);
-  return loaded ? std::string() : std::string("a imagem n\xe3o p\xf4" "de ser carregada");
+  return loaded ? std::string() : messageText("PXIMGCARR");
 }
 
 std::string drawPicture(bool testDrawing) {
   const std::optional<Page> page = drawOnScreenPage(testDrawing);
-  return page ? loadPageAsPicture(*page) : kNoSurfaceReason;
+  return page ? loadPageAsPicture(*page) : noSurfaceReason();
 }
 
 // The embosser page, with the line errors reported unless the picture's run has done so.
 std::string drawPage(const EmbosserSheet& sheet, bool testDrawing, bool quietly, EmbosserPage& page) {
   const std::optional<Page> drawn = drawOnPage(embosserPageSpec(sheet), testDrawing, !quietly);
-  if (!drawn) return kNoSurfaceReason;
+  if (!drawn) return noSurfaceReason();
   page = embosserPage(pagePixels(*drawn));
   return {};
 }
@@ -146,7 +146,7 @@ class PageView {
       text = userCoordinatesText((cursor_.x - check_.offsetX) / check_.scaleX, (cursor_.y - check_.offsetY) / check_.scaleY) + ". ";
     const int line = lineOfDot(cursor_);
     if (!pageDot(page_, cursor_.x, cursor_.y)) text += messageText("PXVVAZIO");
-    else if (line >= 0) text += "Linha " + std::to_string(line) + ": " + lineInWords(line);
+    else if (line >= 0) text += withValues(messageText("PXDOTLIN"), {std::to_string(line), lineInWords(line)});
     else text += messageText("PXVPONTO");
     spkSay(text);
   }
@@ -209,7 +209,7 @@ void viewDrawing(bool testDrawing) {
   if (!failure.empty()) {
     display.reset();
     conHidePicture();
-    spkWriteLine("O desenho n\xe3o p\xf4" "de ser mostrado: " + failure + ".");
+    spkWriteLine(withValues(messageText("PXNAOMOST"), {failure}));
     readWholeKey();
   } else {
     if (picture) conShowPicture(0, 0);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "messages/messages.h"
 #include "language/braille_label.h"
 #include "language/command_list.h"
 #include "language/interpreter.h"
@@ -68,10 +69,10 @@ class Checker {
   ScriptReports reports() {
     ScriptReports r;
     r.lineError = [this](int i, const std::string&, std::string_view why) {
-      say(i, (why.empty() ? std::string("comando ou n\xfamero errado") : std::string(why)) + "; o desenho para aqui");
+      say(i, withValues(messageText("PXCHKPARA"), {why.empty() ? messageText("PXCHKCMD") : std::string(why)}));
     };
     r.figureFault = [this](int i, const std::string&, std::string_view why) {
-      say(i, "imposs\xedvel desenhar (" + std::string(why) + ")");
+      say(i, withValues(messageText("PXCHKIMP"), {why}));
     };
     r.dataMessage = [this](const std::string& text) { say(current_, text); };
     // A line that draws nothing (DM, CC, LD...) is not watched: a million of them cost
@@ -131,7 +132,7 @@ class Checker {
   // long label is not heard in full before the finding.
   void say(int lineIndex, const std::string& what) {
     const std::string& line = lineIndex >= 0 && lineIndex < static_cast<int>(lines_.size()) ? lines_[lineIndex] : "";
-    findings_.emplace_back(lineIndex, "Linha " + std::to_string(lineIndex) + ": " + what + ": " + shownLine(line));
+    findings_.emplace_back(lineIndex, withValues(messageText("PXCHKLIN"), {std::to_string(lineIndex), what, shownLine(line)}));
   }
 
   static std::string shownLine(const std::string& line) {
@@ -149,17 +150,21 @@ class Checker {
     inks_.push_back(ink);
   }
 
-  static std::string article(const CommandFigure& f) { return f.feminine ? "a " : "o "; }
+  // The sentence of `feminineKey` or of its masculine twin, whichever the figure's noun
+  // takes, with the noun in it.
+  static std::string aboutFigure(const CommandFigure& f, std::string feminineKey) {
+    if (!f.feminine) feminineKey.back() = 'M';
+    return withValues(messageText(feminineKey), {messageText(f.nounKey)});
+  }
 
   void figureFindings(const LineInk& ink) {
     const long inside = ink.inside, outside = ink.outside;
     const CommandFigure& f = *ink.figure;
     if (inside == 0) {
-      say(ink.index, article(f) + f.noun + (outside > 0 ? std::string(" fica tod") + (f.feminine ? "a" : "o") + " fora da p\xe1gina"
-                                                         : " n\xe3o desenha nada na p\xe1gina"));
+      say(ink.index, aboutFigure(f, outside > 0 ? "PXCHKFORAF" : "PXCHKNADAF"));
       return;
     }
-    if (outside > 0) say(ink.index, "parte d" + article(f) + f.noun + " fica fora da p\xe1gina");
+    if (outside > 0) say(ink.index, aboutFigure(f, "PXCHKPARTF"));
     if (isLabel(&f)) labelFindings(ink);
   }
 
@@ -172,14 +177,16 @@ class Checker {
     return owner == self ? provenance_.previous(x, y) : -1;
   }
 
-  // "da linha 1", "das linhas 1 e 2", "das linhas 1, 2 e 4".
-  static std::string ofLines(const std::vector<int>& indices) {
-    std::string text = indices.size() == 1 ? "da linha " : "das linhas ";
-    for (size_t i = 0; i < indices.size(); ++i) {
-      if (i > 0) text += i + 1 == indices.size() ? " e " : ", ";
-      text += std::to_string(indices[i]);
+  // The sentence of `key` ("...1" for one line, "...N" for more) naming the lines:
+  // "1", "1 e 2", "1, 2 e 4".
+  static std::string aboutLines(std::string key, const std::vector<int>& indices) {
+    std::string list = std::to_string(indices[0]);
+    for (size_t i = 1; i < indices.size(); ++i) {
+      const std::string next = std::to_string(indices[i]);
+      list = i + 1 == indices.size() ? withValues(messageText("PXCHKLSTE"), {list, next}) : list + ", " + next;
     }
-    return text;
+    if (indices.size() > 1) key.back() = 'N';
+    return withValues(messageText(key), {list});
   }
 
   // A label needs an empty dot all round its cells to be read by touch. Every other line
@@ -200,8 +207,8 @@ class Checker {
     std::erase_if(touching, [&](int other) { return std::find(over.begin(), over.end(), other) != over.end(); });
     std::sort(over.begin(), over.end());
     std::sort(touching.begin(), touching.end());
-    if (!over.empty()) say(ink.index, "o r\xf3tulo fica sobre o desenho " + ofLines(over) + " e n\xe3o se l\xea");
-    if (!touching.empty()) say(ink.index, "o r\xf3tulo encosta no desenho " + ofLines(touching));
+    if (!over.empty()) say(ink.index, aboutLines("PXCHKSOB1", over));
+    if (!touching.empty()) say(ink.index, aboutLines("PXCHKENC1", touching));
   }
 
   // Two figures whose dots touch along three dots or more without sharing one read as
@@ -242,13 +249,13 @@ class Checker {
       if (count < kTouchingRun) continue;
       const int contact = largestGroup(laterDots[pair]);
       if (contact < kTouchingRun) continue;
-      const std::string other = "encosta na linha " + std::to_string(pair.second) + " (" + shownLine(lines_[pair.second]) + ")";
+      const std::string other = std::to_string(pair.second), otherLine = shownLine(lines_[pair.second]);
       if (!crossings.contains(pair)) {
-        say(pair.first, other + " sem cruzar; as duas v\xe3o parecer uma s\xf3");
+        say(pair.first, withValues(messageText("PXCHKCOLA"), {other, otherLine}));
       } else if (contact >= kLongContact) {
         // A dot or two in common (two arrow heads that meet, a narrow V) do not make a
         // crossing that the finger tells apart.
-        say(pair.first, other + " ao longo de " + std::to_string(contact) + " pontos; as duas v\xe3o parecer uma s\xf3");
+        say(pair.first, withValues(messageText("PXCHKLONGO"), {other, otherLine, std::to_string(contact)}));
       }
     }
   }
@@ -312,13 +319,13 @@ class Checker {
       }
     }
     if (drew == 0 || lastRow < 0) {
-      findings.push_back("A p\xe1gina est\xe1 vazia.");
-      return "Nenhuma linha desenhou na p\xe1gina.";
+      findings.push_back(messageText("PXCHKVAZIA"));
+      return messageText("PXCHKNENH");
     }
-    return std::to_string(drew) + (drew == 1 ? " linha desenhou" : " linhas desenharam") + "; o desenho ocupa as fileiras " +
-           std::to_string(firstRow / 3 + 1) + " a " + std::to_string(lastRow / 3 + 1) + ", celas " +
-           std::to_string(firstColumn / 2 + 1) + " a " + std::to_string(lastColumn / 2 + 1) + ", de uma p\xe1gina de " +
-           std::to_string(pageHeight_ / 3) + " fileiras por " + std::to_string(pageWidth_ / 2) + " celas.";
+    return withValues(messageText(drew == 1 ? "PXCHKRES1" : "PXCHKRESN"),
+                      {std::to_string(drew), std::to_string(firstRow / 3 + 1), std::to_string(lastRow / 3 + 1),
+                       std::to_string(firstColumn / 2 + 1), std::to_string(lastColumn / 2 + 1),
+                       std::to_string(pageHeight_ / 3), std::to_string(pageWidth_ / 2)});
   }
 
   const std::vector<std::string>& lines_;

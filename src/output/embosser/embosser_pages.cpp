@@ -117,9 +117,9 @@ EmbosserSheet embosserPageSheet(const EmbosserPagePreset& preset, const Embosser
 
 std::string customSheetProblem(const EmbosserSheet& sheet) {
   if (sheet.cells < kMinPageCells || sheet.cells > kMaxPageCells)
-    return "As celas por linha v\xe3o de " + std::to_string(kMinPageCells) + " a " + std::to_string(kMaxPageCells) + ".";
+    return withValues(messageText("PXPAGCELS"), {std::to_string(kMinPageCells), std::to_string(kMaxPageCells)});
   if (sheet.lines < kMinPageLines || sheet.lines > kMaxPageLines)
-    return "As linhas por p\xe1gina v\xe3o de " + std::to_string(kMinPageLines) + " a " + std::to_string(kMaxPageLines) + ".";
+    return withValues(messageText("PXPAGLINS"), {std::to_string(kMinPageLines), std::to_string(kMaxPageLines)});
   return {};
 }
 
@@ -138,7 +138,7 @@ namespace {
 // The standard page, standing in for a page whose key `key` holds `value`.
 EmbosserSheet standardPageFor(std::string_view key, const std::string& value, std::string* problem) {
   if (problem)
-    *problem = std::string(key) + "=" + value + messageText("PXPAGNV") + kStandardPageName + ".";
+    *problem = withValues(messageText("PXPAGNVS"), {key, value, kStandardPageName});
   return {};
 }
 

@@ -9,35 +9,35 @@
 #include "output/tactile/tactile_pdf.h"
 #include "platform/text/text.h"
 #include "render/page.h"
+#include "messages/messages.h"
 
 namespace {
 
 Outcome assumptions(const InkPageAnswer& answer) {
   Outcome told;
   if (!answer.media && !answer.resolution) {
-    told.tellText("A impressora n\xe3o informa o papel nem a resolu\xe7\xe3o: assumido papel A4 a 300 pontos por polegada.");
+    told.tellText(messageText("PXINKNADA"));
   } else if (!answer.media) {
-    told.tellText("A impressora n\xe3o informa o papel: assumido papel A4.");
+    told.tellText(messageText("PXINKPAP"));
   } else if (!answer.resolution) {
-    told.tellText("A impressora n\xe3o informa a resolu\xe7\xe3o: assumidos 300 pontos por polegada.");
+    told.tellText(messageText("PXINKRES"));
   }
   return told;
 }
 
 std::optional<Page> prepareInkPage(int64_t side, Outcome& outcome) {
   if (side < 1) {
-    outcome = Outcome::failedSaying("A impressora informa uma p\xe1gina sem \xe1rea de impress\xe3o.");
+    outcome = Outcome::failedSaying(messageText("PXINKSEMA"));
     return std::nullopt;
   }
   if (side > Canvas::kMaxSide) {
-    outcome = Outcome::failedSaying("A p\xe1gina tem " + std::to_string(side) + " pontos de lado; o Pontelix desenha no m\xe1ximo " +
-                                    std::to_string(Canvas::kMaxSide) + ".");
+    outcome = Outcome::failedSaying(
+        withValues(messageText("PXINKGRAND"), {std::to_string(side), std::to_string(Canvas::kMaxSide)}));
     return std::nullopt;
   }
   std::optional<Page> page = preparePage(inkPageSpec(static_cast<int32_t>(side)));
   if (!page) {
-    outcome = Outcome::failedSaying("Falta mem\xf3ria para desenhar a p\xe1gina de " + std::to_string(side) + " por " +
-                                    std::to_string(side) + " pontos.");
+    outcome = Outcome::failedSaying(withValues(messageText("PXINKMEM"), {std::to_string(side), std::to_string(side)}));
   }
   return page;
 }
@@ -47,7 +47,7 @@ std::optional<Page> prepareInkPage(int64_t side, Outcome& outcome) {
 Outcome findInkPage(const std::string& device, bool landscape, InkPage& oriented) {
   const InkPageAnswer answer = describeInkPage(device);
   if (!answer.answered) return Outcome::failedWith("PXSEMSPL", 2);
-  if (!answer.found) return Outcome::failedSaying("A impressora " + utf8ToCp1252(device) + " n\xe3o foi encontrada.");
+  if (!answer.found) return Outcome::failedSaying(withValues(messageText("PXINKNENC"), {utf8ToCp1252(device)}));
   oriented = orientedPage(answer.page, landscape);
   return assumptions(answer);
 }
@@ -71,7 +71,7 @@ Outcome printInkPage(const std::string& device, const InkPage& oriented, InkPape
   if (paper == InkPaper::Swell) {
     std::string why;
     page = prepareTactilePage(oriented, tactileLine, why);
-    if (!page) return Outcome::failedSaying("N\xe3o foi poss\xedvel desenhar para papel microcapsulado: " + why + ".");
+    if (!page) return Outcome::failedSaying(withValues(messageText("PXINKSWELL"), {why}));
   } else {
     page = prepareInkPage(inkSideOf(printableDots(oriented)), outcome);
     if (!page) return outcome;

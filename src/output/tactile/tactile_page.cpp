@@ -6,6 +6,7 @@
 #include "render/figures.h"
 #include "render/page.h"
 #include "render/vector_canvas.h"
+#include "messages/messages.h"
 
 PrintableDots tactileArea(const InkPage& oriented) {
   InkPage page = oriented;
@@ -19,15 +20,15 @@ PrintableDots tactileArea(const InkPage& oriented) {
 std::optional<Page> prepareTactilePage(const InkPage& oriented, int32_t tactileLine, std::string& why) {
   const int64_t side = inkSideOf(tactileArea(oriented));
   if (side < 1) {
-    why = "a p\xe1gina n\xe3o tem \xe1rea de impress\xe3o";
+    why = messageText("PXTATSEMA");
     return std::nullopt;
   }
   if (side > Canvas::kMaxSide) {
-    why = "a p\xe1gina tem mais de " + std::to_string(Canvas::kMaxSide / (10 * kVectorUnitsPerMm)) + " cm de lado";
+    why = withValues(messageText("PXTATGRAND"), {std::to_string(Canvas::kMaxSide / (10 * kVectorUnitsPerMm))});
     return std::nullopt;
   }
   std::optional<Page> page = preparePage(tactilePageSpec(static_cast<int32_t>(side), tactileLine));
-  if (!page) why = "falta mem\xf3ria para o desenho";
+  if (!page) why = messageText("PXMEMDES");
   return page;
 }
 

@@ -10,6 +10,7 @@
 #include "output/tactile/tactile_page.h"
 #include "output/tactile/tactile_settings.h"
 #include "render/page.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ bool writeTactileSvg(const VectorCanvas& canvas, const InkPage& oriented, const 
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "mm\" height=\"" << height
       << "mm\" viewBox=\"0 0 " << width << " " << height << "\">\n"
-      << "<title>Desenho do Pontelix</title>\n"
+      << "<title>" << xmlText(messageText("PXSVGTIT")) << "</title>\n"
       << "<clipPath id=\"folha\"><rect x=\"" << svg.x(0) << "\" y=\"" << svg.y(0) << "\" width=\""
       << SvgWriter::mm(canvas.width()) << "\" height=\"" << SvgWriter::mm(canvas.height()) << "\"/></clipPath>\n"
       << "<g clip-path=\"url(#folha)\">\n";

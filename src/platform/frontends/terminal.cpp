@@ -19,6 +19,7 @@
 #include "platform/screen.h"
 #include "platform/speech.h"
 #include "platform/text/text.h"
+#include "platform/text/platform_texts.h"
 
 namespace {
 
@@ -209,9 +210,8 @@ void TerminalFrontend::checkSize() {
   if (toldTooSmall_ || (LINES >= kConRows && COLS >= kConColumns)) return;
   toldTooSmall_ = true;
   // Its own size is said, so that the user knows how much to widen it.
-  spkSay("O terminal tem " + std::to_string(COLS) + " colunas e " + std::to_string(LINES) +
-         " linhas; o Pontelix precisa de " + std::to_string(kConColumns) + " por " + std::to_string(kConRows) +
-         ": s\xF3 parte da tela aparece.");
+  spkSay(platformSentence(PlatformSentence::TerminalTooSmall, {std::to_string(COLS), std::to_string(LINES),
+                                                              std::to_string(kConColumns), std::to_string(kConRows)}));
 }
 
 short TerminalFrontend::pairFor(unsigned char attr) {

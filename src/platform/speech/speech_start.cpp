@@ -13,6 +13,7 @@
 #include "platform/speech.h"
 #include "platform/speech/recordings.h"
 #include "platform/speech/speech_internal.h"
+#include "platform/text/platform_texts.h"
 
 namespace {
 
@@ -78,8 +79,8 @@ SynthOutput toAudioQueue() { return {queueSynthesized, [] { return !audioAvailab
 // Without its synthesizer the program can not talk to its user at all: say so on the
 // screen, wait for Enter and end.
 [[noreturn]] void failToStart(const EspeakStartError& error) {
-  conWriteLine("Erro de inicializa\xe7\xe3o: " + std::to_string(error.code));
-  conWriteLine("Banco de dados de voz: " + error.voiceData);
+  conWriteLine(platformSentence(PlatformSentence::SpeechDidNotStart, {std::to_string(error.code)}));
+  conWriteLine(platformSentence(PlatformSentence::VoiceData, {error.voiceData}));
   while (conGetKey() != key::kEnter) {
   }
   conEndAtOnce(1);

@@ -7,6 +7,7 @@
 #include "platform/screen.h"
 #include "platform/speech.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ void conExploreScreen() {
       spkTick();
       sayRow(at.row);
     } else if (k.code == kCtrlK) {
-      spkSay("linha " + std::to_string(at.row) + " coluna " + std::to_string(at.column));
+      spkSay(withValues(messageText("PXEXPLPOS"), {std::to_string(at.row), std::to_string(at.column)}));
     } else if (k.code == kCtrlC) {
       copyScreen();
     } else if (k.code > ' ') {

@@ -8,6 +8,7 @@
 #include "platform/keys.h"
 #include "platform/screen.h"
 #include "platform/speech.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -21,21 +22,21 @@ bool gParagraphEditor = false;
 // recordings are not installed, so that no action goes unheard.
 struct Recording {
   const char* name;
-  const char* words;
+  const char* wordsKey;  // catalogue key of what is said when there is no recording
 };
-constexpr Recording kDeletedSound{"_DEL", "apagou"};
-constexpr Recording kFieldCleared{"_CPOAPA", "campo apagado"};
-constexpr Recording kClearedToEnd{"_APFCPO", "apagado at\xe9 o fim do campo"};
-constexpr Recording kClearedFromStart{"_APICPO", "apagado desde o in\xed" "cio do campo"};
-constexpr Recording kTypingSpoken{"_FALACI", "fala ligada"};
-constexpr Recording kTypingSilent{"_FALDLG", "fala desligada"};
-constexpr Recording kAskSpeed{"_VELOC", "velocidade de 1 a 5"};
+constexpr Recording kDeletedSound{"_DEL", "PXLEAPAGOU"};
+constexpr Recording kFieldCleared{"_CPOAPA", "PXLECPOAPA"};
+constexpr Recording kClearedToEnd{"_APFCPO", "PXLEAPFIM"};
+constexpr Recording kClearedFromStart{"_APICPO", "PXLEAPINI"};
+constexpr Recording kTypingSpoken{"_FALACI", "PXLEFALAON"};
+constexpr Recording kTypingSilent{"_FALDLG", "PXLEFALAOFF"};
+constexpr Recording kAskSpeed{"_VELOC", "PXLEVELOC"};
 
 void hear(const Recording& recording) {
   if (spkRecordingExists(recording.name))
     spkPlayRecording(recording.name);
   else
-    spkSay(recording.words);
+    spkSay(messageText(recording.wordsKey));
 }
 
 void sayDeleted(const std::string& deleted) {

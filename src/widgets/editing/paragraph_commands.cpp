@@ -9,6 +9,7 @@
 #include "platform/speech.h"
 #include "platform/text/text.h"
 #include "platform/text/text_file.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -45,67 +46,56 @@ void writeRow(const std::string& text) {
 }
 
 constexpr const char* kBlockChoices[] = {
-    ("i - In\xed" "cio"), "f - Fim",   "t - Marca tudo", "d - Desmarcar",
-    "c - Copiar",       "m - Mover", "g - Gravar",     "l - Ler",
+    "PXEDBLI", "PXEDBLF", "PXEDBLT", "PXEDBLD", "PXEDBLC", "PXEDBLM", "PXEDBLG", "PXEDBLL",
 };
 
-constexpr const char* kHelpPages[] = {
-    "Esta \xe9 a fun\xe7\xe3o mais b\xe1sica de edi\xe7\xe3o do Tramel, para processar textos compostos "
-    "por par\xe1grafos. Ele mostra cada par\xe1grafo como diversas linhas na tela. Digite, e use as "
-    "setas normalmente para posicionar. Para ler o texto de forma corrida, aperte control-baixo.",
-    "Para apagar uma linha aperte F7. Para juntar um par\xe1grafo com o anterior use control-F7. "
-    "Para inserir um par\xe1grafo abaixo, aperte enter. Para quebrar um par\xe1grafo em dois, aperte "
-    "control-enter.",
-    "As linhas de continua\xe7\xe3o do par\xe1grafo possuem um pontinho visual ao in\xed" "cio que soa "
-    "como clek quando se chega nelas. Linhas em branco tamb\xe9m soam como clek.",
-    "Para processar blocos de linhas use control-B seguido de uma letra, indicando In\xed" "cio, Fim, "
-    "Copiar, Mover, Desmarcar, Gravar e Ler.",
-};
-constexpr const char* kHelpTitle = "Orienta\xe7\xf5" "es sobre o REDATOR";
+constexpr const char* kHelpPages[] = {"PXEDAJ1", "PXEDAJ2", "PXEDAJ3", "PXEDAJ4"};
+
+void sayKey(const char* key) { spkSay(messageText(key)); }
 
 }  // namespace
 
 void ParagraphSession::blockCommand() {
-  spkSay("Bloco");
+  sayKey("PXEDBLOCO");
   const PressedKey k = readPressedKey();
   const std::string letter = k.ext == 0 ? toUpperAnsi(std::string(1, static_cast<char>(k.ch))) : "";
   const long last = static_cast<long>(lines.size()) - 1;
   const long here = static_cast<long>(current);
   switch (letter.empty() ? 0 : letter[0]) {
-    case 'I': block.start = here; return spkSay("In\xed" "cio");
-    case 'F': block.end = here; return spkSay("Fim");
-    case 'T': block = {0, last}; return spkSay("Tudo marcado");
-    case 'D': block = {}; return spkSay("Desmarcar");
+    case 'I': block.start = here; return sayKey("PXEDBLINI");
+    case 'F': block.end = here; return sayKey("PXEDBLFIM");
+    case 'T': block = {0, last}; return sayKey("PXEDBLTUDO");
+    case 'D': block = {}; return sayKey("PXEDBLDESM");
     case 'C':
-      spkSay("Copiar");
+      sayKey("PXEDBLCOP");
       // Nothing is copied without a valid block, or into the block itself.
       if (!copyBlockTo(lines, block, current)) spkClick();
       return;
     case 'M':
-      spkSay("Mover");
+      sayKey("PXEDBLMOV");
       if (!moveBlockTo(lines, block, current)) spkClick();
       current = std::min(current, lines.size() - 1);
       return;
     case 'G': return writeBlock();
     case 'L': return readBlock();
     default:
-      spkSay("Erro: opera\xe7\xf5" "es v\xe1lidas:");
-      for (const char* choice : kBlockChoices) spkSay(choice);
+      sayKey("PXEDBLERR");
+      for (const char* choice : kBlockChoices) sayKey(choice);
   }
 }
 
 void ParagraphSession::writeBlock() {
   if (!block.valid(lines.size()))
-    return spkSay("Nenhum bloco marcado: Control-B I marca o in\xed" "cio, Control-B F o fim.");
-  const std::optional<std::string> name = askText("Arquivo a gravar: ");
+    return sayKey("PXEDBLNENH");
+  const std::optional<std::string> name = askText(messageText("PXEDARQGRV"));
   if (!name || name->empty() || !mayReplace(*name)) return spkClick();
   const auto paragraphs = ::joinParagraphs(lines, static_cast<size_t>(block.start),
                                            static_cast<size_t>(block.end) + 1);
-  spkSay(writeParagraphs(*name, paragraphs) == 0 ? "Bloco gravado." : "Erro ao gravar o bloco.");
+  sayKey(writeParagraphs(*name, paragraphs) == 0 ? "PXEDBLGRV" : "PXEDBLNGRV");
 }
 
 void ParagraphSession::readBlock() {
-  const std::optional<std::string> name = askFileToRead("Arquivo a ler: ");
+  const std::optional<std::string> name = askFileToRead(messageText("PXEDARQLER"));
   if (!name || name->empty()) return spkClick();
   ProjectText text;
   const int error = readProjectFile(cp1252ToUtf8(*name), text);
@@ -113,7 +103,7 @@ void ParagraphSession::readBlock() {
   if (error != 0 || text.cutAtNul || lines.size() + text.lines.size() > kMaxScreenLines) {
     return reportReadError();
   }
-  spkSay("Bloco lido.");
+  sayKey("PXEDBLLIDO");
   size_t at = current;
   const size_t count = insertParagraphsAt(lines, at, withTabsExpanded(std::move(text.lines)), width);
   if (count == 0) return;
@@ -137,7 +127,7 @@ void ParagraphSession::pasteClipboard() {
 }
 
 void ParagraphSession::askAndSearch() {
-  const std::optional<std::string> answer = askText("Qual o texto a buscar: ");
+  const std::optional<std::string> answer = askText(messageText("PXEDBUSCA"));
   if (!answer) return;
   searchText = toUpperAnsi(*answer);
   search();
@@ -183,7 +173,7 @@ void ParagraphSession::readOn() {
     current = lines.size() - 1;
     for (int n = 0; n < 3; ++n) spkClick();
     conFlushKeys();
-    spkSay("Fim de leitura");
+    sayKey("PXEDFIMLEI");
   }
   topLine = std::min(topLine, current);
   if (current >= topLine + static_cast<size_t>(height)) topLine = current - static_cast<size_t>(height) + 1;
@@ -193,14 +183,13 @@ void ParagraphSession::readOn() {
 void ParagraphSession::saveDraft(bool forgetName) {
   if (forgetName) draftName.clear();
   if (draftName.empty()) {
-    const std::optional<std::string> answer = askText("Arquivo a gravar: ");
+    const std::optional<std::string> answer = askText(messageText("PXEDARQGRV"));
     if (!answer) return;
     // The draft's own name is there to be written over, again and again.
     if (!answer->empty() && !mayReplace(*answer)) return spkClick();
     draftName = answer->empty() ? kDefaultDraftName : *answer;
   }
-  spkSay(writeParagraphs(draftName, ::joinParagraphs(lines)) == 0 ? "Rascunho gravado."
-                                                                   : "Erro ao gravar o rascunho.");
+  sayKey(writeParagraphs(draftName, ::joinParagraphs(lines)) == 0 ? "PXEDRASGRV" : "PXEDRASNGRV");
 }
 
 void ParagraphSession::help() {
@@ -210,11 +199,12 @@ void ParagraphSession::help() {
   for (size_t page = 0; page < std::size(kHelpPages); ++page) {
     conSetTextColour(page % 2 == 0 ? kYellow : kWhite);
     if (page == 0) {
-      writeRow(kHelpTitle);
-      spkSay(kHelpTitle);
+      writeRow(messageText("PXEDAJTIT"));
+      sayKey("PXEDAJTIT");
     }
-    for (const EditorLine& piece : wrapParagraph(kHelpPages[page], width)) writeRow(shownText(piece));
-    spkSay(kHelpPages[page]);
+    const std::string text = messageText(kHelpPages[page]);
+    for (const EditorLine& piece : wrapParagraph(text, width)) writeRow(shownText(piece));
+    spkSay(text);
     if (readPressedKey().is(key::kEsc)) break;
   }
   spkClick();
@@ -224,7 +214,7 @@ void ParagraphSession::help() {
 }
 
 bool ParagraphSession::mayReplace(const std::string& name) {
-  return !projectPathExists(cp1252ToUtf8(name)) || askYes("Arquivo j\xe1 existe. Substitui? ");
+  return !projectPathExists(cp1252ToUtf8(name)) || askYes(messageText("PXEDSUBST"));
 }
 
-bool ParagraphSession::confirmEnd() { return askYes("Confirma fim da edi\xe7\xe3o? "); }
+bool ParagraphSession::confirmEnd() { return askYes(messageText("PXEDCONFIM")); }

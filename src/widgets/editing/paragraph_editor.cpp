@@ -7,6 +7,7 @@
 #include "widgets/editing/paragraph_session.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ bool actOn(ParagraphSession& s, const PressedKey& k) {
     }
   }
   spkClick();
-  spkSay("Opera\xe7\xe3o inv\xe1lida");
+  spkSay(messageText("PXEDOPINV"));
   return false;
 }
 
@@ -193,18 +194,18 @@ void ParagraphSession::toBottom() {
 
 void ParagraphSession::newLineBelow() {
   insertLineAt(lines, current + 1);
-  spkSay("Nova linha");
+  spkSay(messageText("PXEDNOVA"));
   lineDown();
 }
 
 void ParagraphSession::insertOrSplit() {
   if (cursorColumn <= 1) {
     insertLineAt(lines, current);
-    spkSay("Nova linha");
+    spkSay(messageText("PXEDNOVA"));
     return;
   }
   splitLineAt(lines, current, cursorColumn, width);
-  spkSay("Linha quebrada");
+  spkSay(messageText("PXEDQUEBR"));
 }
 
 void ParagraphSession::deleteCurrent() {
@@ -212,7 +213,7 @@ void ParagraphSession::deleteCurrent() {
     spkTick();
     return;
   }
-  spkSay("Linha removida");
+  spkSay(messageText("PXEDREMOV"));
   current = std::min(current, lines.size() - 1);
   cursorColumn = 1;
 }
@@ -221,13 +222,13 @@ void ParagraphSession::joinParagraphs() {
   size_t line = current;
   if (!joinWithPrevious(lines, line, width)) {
     spkClick();
-    spkSay("N\xe3o posso juntar dois par\xe1grafos aqui");
+    spkSay(messageText("PXEDNJUNT"));
     return;
   }
   current = line;
   topLine = std::min(topLine, current);
   cursorColumn = 1;
-  spkSay("Par\xe1grafos juntados");
+  spkSay(messageText("PXEDJUNT"));
 }
 
 void editTextList(std::vector<std::string>& list, bool joinLines, bool framed,
@@ -240,7 +241,7 @@ void editTextList(std::vector<std::string>& list, bool joinLines, bool framed,
   const SavedAttr attr;
   const SavedCells under = saveCells(left, top, right, bottom);
 
-  spkSay("Editando, F9 ajuda");
+  spkSay(messageText("PXEDEDIT"));
   std::vector<std::string> paragraphs;
   paragraphs.reserve(list.size());
   for (const std::string& line : list) paragraphs.push_back(expandLeadingTabs(line));

@@ -7,6 +7,7 @@
 #include "widgets/forms/askkey.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ bool ParagraphSession::askYes(std::string_view question) {
 
 void ParagraphSession::reportReadError() {
   const SavedAttr attr;
-  showQuestion(height, "Erro de leitura, aperte enter");
+  showQuestion(height, messageText("PXEDERRLER"));
   typedAnswer(height);
   conFlushKeys();
 }

@@ -65,7 +65,7 @@ bool valueAccepted(FormState& form, int n) {
   conGoto(1, std::min(form.rowOf(form.count()) + 1, kConRows));
   conClearEol();
   form.refusalShown = !accepted;
-  if (!accepted) spkWrite(messageText("PXVALINV") + field.value);
+  if (!accepted) spkWrite(withValues(messageText("PXVALINVS"), {field.value}));
   return accepted;
 }
 

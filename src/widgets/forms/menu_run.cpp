@@ -9,6 +9,7 @@
 #include "widgets/popup.h"
 #include "platform/speech.h"
 #include "platform/text/text.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ int menuRun(int startItem) {
       ended = cancelled = true;
     } else if (key.is(kCtrlQ)) {
       // An empty menu has no current item, whatever the position says.
-      spkSay(std::to_string(count == 0 ? 0 : current) + " de " + std::to_string(count));
+      spkSay(withValues(messageText("PXMNPOS"), {std::to_string(count == 0 ? 0 : current), std::to_string(count)}));
     } else if (isSearchKey(key)) {
       current = searchForward(m, current, key.ch);
     }

@@ -209,15 +209,6 @@ TEST(ReplaceFile, ASaveRemovesTheTemporaryFilesAKilledSaveOfItLeft) {
   EXPECT_EQ(names, kept);
 }
 
-TEST(FileFailureReason, EveryErrorASaveOrALoadMeetsIsSaidInWords) {
-  for (const int error : {EXDEV, EMFILE, ENFILE, ELOOP, ENAMETOOLONG, EROFS, EDQUOT, EIO, ENOSPC, ETXTBSY, EBUSY,
-                          ENOTDIR, EPERM, EACCES, EISDIR, EINVAL, ENOENT, EEXIST, EFBIG, ENOMEM, ENOEXEC}) {
-    const std::string words = fileFailureReason(error);
-    EXPECT_EQ(words.find_first_of("0123456789"), std::string::npos) << error << ": " << words;
-  }
-  EXPECT_EQ(fileFailureReason(4000), "erro do sistema n\xfamero 4000");
-}
-
 // The file's own write permission decides, not the directory's: renaming over a file
 // the user made read-only would quietly defeat that protection.
 TEST(ReplaceFile, ReadOnlyFileInAWritableDirectoryIsNotReplaced) {
