@@ -1,14 +1,14 @@
-// The catalogue's lookup and its first table: the main menu, the files, the
-// builder's forms, the configuration and the printers. Blanks at the end of a
-// prompt are part of the text (the answer follows on the same line).
+// The catalogue's lookup and its first table: the main menu, the files, the builder's
+// forms, the configuration and the printers. Blanks at the end of a prompt are part of
+// the text (the answer follows on the same line).
 #include <array>
 #include <string_view>
 
-#include "messages/catalogue_tables.h"
-#include "messages/messages.h"
 #include "platform/text/language.h"
-#include "platform/text/platform_texts.h"
 #include "platform/text/text.h"
+#include "messages/catalogue_tables.h"
+#include "platform/text/platform_texts.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -16,46 +16,35 @@ constexpr CatalogueRow kCore[] = {
     {"PXINIC", "Pontelix - ", "Pontelix - "},
     {"PXFIM", "Fim do Pontelix", "Pontelix has ended"},
     {"PXOK", "OK.", "OK."},
-    {"PXOQUE", "Pontelix - Que deseja? ",
-     "Pontelix - What do you want to do? "},
+    {"PXOQUE", "Pontelix - Que deseja? ", "Pontelix - What do you want to do? "},
     {"PXOPINV", "Opção inválida", "Invalid option"},
     {"PXDESIST", "Desistiu...", "Gave up..."},
     {"PXOPCAO", "As opções são:", "The options are:"},
     {"PXEDIT", "Editando: digite os comandos", "Editing: type the commands"},
     {"PXOPC_P", "P - passo-a-passo interativo", "P - step by step"},
-    {"PXOPC_E", "E - editar os comandos para graficar",
-     "E - edit the drawing commands"},
+    {"PXOPC_E", "E - editar os comandos para graficar", "E - edit the drawing commands"},
     {"PXOPC_V", "V - visualizar", "V - view"},
-    {"PXOPC_S", "S - salvar os comandos gráficos",
-     "S - save the drawing commands"},
+    {"PXOPC_S", "S - salvar os comandos gráficos", "S - save the drawing commands"},
     {"PXOPC_B", "B - imprimir em Braille", "B - print in Braille"},
     {"PXOPC_I", "I - imprimir em tinta", "I - print in ink"},
-    {"PXOPC_G", "G - gravar imagem do gráfico",
-     "G - save the drawing as an image"},
+    {"PXOPC_G", "G - gravar imagem do gráfico", "G - save the drawing as an image"},
     {"PXOPC_C", "C - configurar", "C - configure"},
     {"PXOPC_N", "N - novo gráfico", "N - new drawing"},
-    {"PXOPC_R", "R - revisar o desenho antes de imprimir",
-     "R - review the drawing before printing"},
+    {"PXOPC_R", "R - revisar o desenho antes de imprimir", "R - review the drawing before printing"},
     {"PX_ESC", "ESC - terminar", "ESC - quit"},
     {"PXAPTENT", "Aperte enter...", "Press Enter..."},
-    {"PXCNFFIM", "Confirma o fim do pontelix? ",
-     "Do you want to quit Pontelix? "},
-    {"PXNAOGV", "O projeto ainda não foi salvo.",
-     "The project has not been saved yet."},
+    {"PXCNFFIM", "Confirma o fim do pontelix? ", "Do you want to quit Pontelix? "},
+    {"PXNAOGV", "O projeto ainda não foi salvo.", "The project has not been saved yet."},
     {"PXCNFNGV", "Confirma que não quer gravar? ", "Quit without saving? "},
     {"PXNOMARQ", "Informe o nome do arquivo", "Type the file name"},
     {"PXASSUME", "Assumido desenho.pxg", "Using desenho.pxg"},
     {"PXARQNOV", "Arquivo novo", "New file"},
     {"PXARQCRG", "Arquivo carregado", "File loaded"},
-    {"PXAPTF9", "Aperte F1 para ouvir as opções ou F9 para escolher uma",
-     "Press F1 to hear the options or F9 to choose one"},
+    {"PXAPTF9", "Aperte F1 para ouvir as opções ou F9 para escolher uma", "Press F1 to hear the options or F9 to choose one"},
     {"PXCANC", "Cancelado", "Canceled"},
-    {"PXSALVAR", "Quer salvar o arquivo (S/N)? ",
-     "Do you want to save the file (Y/N)? "},
-    {"PXNOMGRF", "Informe o arquivo a gravar: PNG, JPG, BMP ou SVG",
-     "Type the file to save: PNG, JPG, BMP or SVG"},
-    {"PXSOBRESC", "Arquivo já existe, sobrescreve? ",
-     "The file already exists. Replace it? "},
+    {"PXSALVAR", "Quer salvar o arquivo (S/N)? ", "Do you want to save the file (Y/N)? "},
+    {"PXNOMGRF", "Informe o arquivo a gravar: PNG, JPG, BMP ou SVG", "Type the file to save: PNG, JPG, BMP or SVG"},
+    {"PXSOBRESC", "Arquivo já existe, sobrescreve? ", "The file already exists. Replace it? "},
     {"PXDIGCOM", "Digite o comando: ", "Type the command: "},
     {"PXCOM_DM", "DM - Definir domínio", "DM - Set the domain"},
     {"PXCOM_CM", "CD - Definir contradomínio", "CD - Set the range"},
@@ -125,10 +114,8 @@ constexpr CatalogueRow kCore[] = {
     {"PX_LARG", "Largura da caneta: ", "Pen width: "},
     {"PX_estilo", "Estilo do traço: ", "Line style: "},
     {"PX_COR", "Cor: ", "Color: "},
-    {"PX_DEIXBR", "Deixe em branco os pontos inexistentes",
-     "Leave the points that do not exist blank"},
-    {"PX_DEIXBV", "Deixe em branco os valores inexistentes",
-     "Leave the values that do not exist blank"},
+    {"PX_DEIXBR", "Deixe em branco os pontos inexistentes", "Leave the points that do not exist blank"},
+    {"PX_DEIXBV", "Deixe em branco os valores inexistentes", "Leave the values that do not exist blank"},
     {"PX_PT1", "Ponto 1: ", "Point 1: "},
     {"PX_PT2", "Ponto 2: ", "Point 2: "},
     {"PX_PT3", "Ponto 3: ", "Point 3: "},
@@ -143,10 +130,8 @@ constexpr CatalogueRow kCore[] = {
     {"PX_TEXTO", "Texto: ", "Text: "},
     {"PX_YIGUAL", "y = ", "y = "},
     {"PX_ITICK", "Intervalo entre marcas: ", "Distance between tick marks: "},
-    {"PX_ITICKX",
-     "Intervalo X entre marcas: ", "X distance between tick marks: "},
-    {"PX_ITICKY",
-     "Intervalo Y entre marcas: ", "Y distance between tick marks: "},
+    {"PX_ITICKX", "Intervalo X entre marcas: ", "X distance between tick marks: "},
+    {"PX_ITICKY", "Intervalo Y entre marcas: ", "Y distance between tick marks: "},
     {"PX_HISTO", "Histograma: ", "Histogram: "},
     {"PX_LARGB", "Largura das barras: ", "Bar width: "},
     {"PX_PBR1", "Barra 1: ", "Bar 1: "},
@@ -161,45 +146,30 @@ constexpr CatalogueRow kCore[] = {
     {"PX_PBR10", "Barra 10: ", "Bar 10: "},
     {"PX_PBR11", "Barra 11: ", "Bar 11: "},
     {"PX_PBR12", "Barra 12: ", "Bar 12: "},
-    {"PXNAOSV", "Arquivo gráfico não foi salvo.",
-     "The image file was not saved."},
+    {"PXNAOSV", "Arquivo gráfico não foi salvo.", "The image file was not saved."},
     {"PX_ERRL", "Erro na linha ", "Error in line "},
     {"PXINVAL", "Dados incompletos", "Incomplete data"},
-    {"PXSEMMEM",
-     "Memória insuficiente; parou: ", "Not enough memory; stopped: "},
-    {"PXMEMBAT", "Memória insuficiente para terminar.",
-     "Not enough memory to finish."},
-    {"PXMEMOK", "Os comandos continuam na memória.",
-     "The commands are still in memory."},
-    {"PXVALINV", "Valor inválido: ", "Invalid value: "},
-    {"PXINCOMP", "Acrescenta a linha incompleta? (S/N) ",
-     "Add the incomplete line? (Y/N) "},
+    {"PXMEMBAT", "Memória insuficiente para terminar.", "Not enough memory to finish."},
+    {"PXMEMOK", "Os comandos continuam na memória.", "The commands are still in memory."},
+    {"PXINCOMP", "Acrescenta a linha incompleta? (S/N) ", "Add the incomplete line? (Y/N) "},
     {"PXSTINTA", "Selecione a impressora a tinta", "Select the ink printer"},
     {"PXERRDSP", "Erro no dispositivo", "Device error"},
-    // A job given up after its whole page went, whose withdrawal was not
-    // confirmed.
-    {"PXPODSAI", "O trabalho não pôde ser cancelado: a página ainda pode sair.",
-     "The job could not be canceled: the page may still come out."},
+    // A job given up after its whole page went, whose withdrawal was not confirmed.
+    {"PXPODSAI", "O trabalho não pôde ser cancelado: a página ainda pode sair.", "The job could not be canceled: the page may still come out."},
     {"PXSBRL", "Selecione a impressora Braille", "Select the embosser"},
     {"PXIMPREM", "Imprimindo em ", "Printing on "},
     {"PXPROBLI", "Problemas na impressora.", "Printer problems."},
-    {"PXIMPROK", "Impressora ok. Iniciando impressão.",
-     "Printer ready. Starting to print."},
-    {"PXPAGDRV", "A página da impressora não pôde ser lida.",
-     "The printer's page could not be read."},
-    {"PXPDEITA", "Imprime com papel deitado? (S/N) ",
-     "Print in landscape? (Y/N) "},
+    {"PXIMPROK", "Impressora ok. Iniciando impressão.", "Printer ready. Starting to print."},
+    {"PXPAGDRV", "A página da impressora não pôde ser lida.", "The printer's page could not be read."},
+    {"PXPDEITA", "Imprime com papel deitado? (S/N) ", "Print in landscape? (Y/N) "},
     {"PXTAMPAP", "Tamanho do papel (em pixels): ", "Paper size (in pixels): "},
-    {"PX_QLDADOS", "Quer utilizar dados lidos de arquivo? ",
-     "Do you want to use data read from a file? "},
+    {"PX_QLDADOS", "Quer utilizar dados lidos de arquivo? ", "Do you want to use data read from a file? "},
     {"PXNIMPL", "Não implementado", "Not implemented"},
     // The printer chooser with nothing to offer.
     {"PXSEMIMP", "Nenhuma impressora instalada.", "No printer is installed."},
-    {"PXSEMSPL", "O serviço de impressão não responde.",
-     "The print service does not answer."},
+    {"PXSEMSPL", "O serviço de impressão não responde.", "The print service does not answer."},
     {"PXCONFIG", "Configuração", "Settings"},
-    {"PXCFGAJ", "F9 mostra as escolhas, PgDn grava, Esc sai sem gravar.",
-     "F9 shows the choices, PgDn saves, Esc leaves without saving."},
+    {"PXCFGAJ", "F9 mostra as escolhas, PgDn grava, Esc sai sem gravar.", "F9 shows the choices, PgDn saves, Esc leaves without saving."},
     {"PXCFG_VEL", "Velocidade da fala", "Speech rate"},
     {"PXCFG_EXT", "Sintetizador externo", "External synthesizer"},
     {"PXCFG_VOZ", "Voz externa", "External voice"},
@@ -207,123 +177,68 @@ constexpr CatalogueRow kCore[] = {
     {"PXCFG_TOM", "Tom da voz externa", "External voice pitch"},
     {"PXCFG_IMB", "Impressora Braille", "Embosser"},
     {"PXCFG_IMT", "Impressora a tinta", "Ink printer"},
-    {"PXCFG_LET", "Pasta das letras gravadas",
-     "Folder of the recorded letters"},
+    {"PXCFG_LET", "Pasta das letras gravadas", "Folder of the recorded letters"},
     {"PXCFG_PAG", "Página do impressor Braille", "Embosser page"},
-    {"PXCFG_CEL", "Celas por linha da página personalizada",
-     "Cells per line of the custom page"},
+    {"PXCFG_CEL", "Celas por linha da página personalizada", "Cells per line of the custom page"},
     {"PXCFG_LIN", "Linhas da página personalizada", "Lines of the custom page"},
     {"PXCFG_MOD", "Modo da página personalizada", "Mode of the custom page"},
     {"PXCFG_PAP", "Papel da impressora a tinta", "Ink printer paper"},
-    {"PXCFG_ESP", "Espessura das linhas no papel microcapsulado, em milímetros",
-     "Line width on swell paper, in millimeters"},
+    {"PXCFG_ESP", "Espessura das linhas no papel microcapsulado, em milímetros", "Line width on swell paper, in millimeters"},
     {"PXSALVO", "Arquivo salvo.", "File saved."},
-    {"PXACRESC", "Acrescentado: ", "Added: "},
-    {"PXSEMSOM",
-     "Sem som: nenhum dispositivo de áudio respondeu; tudo o que o Pontelix "
-     "diz fica escrito na tela.",
-     "No sound: no audio device answered; everything Pontelix says is written "
-     "on the screen."},
-    {"PXOUTNOM", "Gravar com outro nome? (S/N)",
-     "Save with another name? (Y/N)"},
-    {"PXMUDOU", "O arquivo mudou no disco. Grava assim mesmo? (S/N)",
-     "The file changed on disk. Save anyway? (Y/N)"},
+    {"PXSEMSOM", "Sem som: nenhum dispositivo de áudio respondeu; tudo o que o Pontelix diz fica escrito na tela.", "No sound: no audio device answered; everything Pontelix says is written on the screen."},
+    {"PXOUTNOM", "Gravar com outro nome? (S/N)", "Save with another name? (Y/N)"},
+    {"PXMUDOU", "O arquivo mudou no disco. Grava assim mesmo? (S/N)", "The file changed on disk. Save anyway? (Y/N)"},
     {"PXNAOGRV", "O arquivo não foi gravado.", "The file was not saved."},
-    {"PXLNKALH",
-     "o link simbólico %1 é de %2, numa pasta em que todos gravam (%3), e não "
-     "foi seguido",
-     "the symbolic link %1 belongs to %2, in a folder where everyone can write "
-     "(%3), and was not followed"},
-    {"PXDONOAN",
-     "%1 foi gravado, mas agora é de %2 (grupo %3): o antigo era de %4 (grupo "
-     "%5), e só o administrador pode devolvê-lo.",
-     "%1 was saved, but it now belongs to %2 (group %3): the old one belonged "
-     "to %4 (group %5), and only the administrator can give it back."},
-    {"PXSAIROT", "a saída %1 é o próprio roteiro; nada foi gravado",
-     "the output %1 is the script itself; nothing was written"},
-    {"PXSAIDAD",
-     "a saída %1 é o arquivo de dados %2, lido pelo LD; nada foi gravado",
-     "the output %1 is the data file %2, read by LD; nothing was written"},
-    {"PXSAIPRJ", "%1 é o próprio projeto; nada foi gravado",
-     "%1 is the project itself; nothing was written"},
-    {"PXSAITEC", "%1 é o próprio arquivo de teclas; nada foi gravado",
-     "%1 is the key file itself; nothing was written"},
+    {"PXLNKALH", "o link simbólico %1 é de %2, numa pasta em que todos gravam (%3), e não foi seguido", "the symbolic link %1 belongs to %2, in a folder where everyone can write (%3), and was not followed"},
+    {"PXDONOAN", "%1 foi gravado, mas agora é de %2 (grupo %3): o antigo era de %4 (grupo %5), e só o administrador pode devolvê-lo.", "%1 was saved, but it now belongs to %2 (group %3): the old one belonged to %4 (group %5), and only the administrator can give it back."},
+    {"PXSAIROT", "a saída %1 é o próprio roteiro; nada foi gravado", "the output %1 is the script itself; nothing was written"},
+    {"PXSAIDAD", "a saída %1 é o arquivo de dados %2, lido pelo LD; nada foi gravado", "the output %1 is the data file %2, read by LD; nothing was written"},
+    {"PXSAIPRJ", "%1 é o próprio projeto; nada foi gravado", "%1 is the project itself; nothing was written"},
+    {"PXSAITEC", "%1 é o próprio arquivo de teclas; nada foi gravado", "%1 is the key file itself; nothing was written"},
     {"PXIMPERR", "Imprime assim mesmo? (S/N)", "Print anyway? (Y/N)"},
-    {"PXVEXPL",
-     "Setas exploram a página ponto a ponto, Control com setas cela a cela; "
-     "Espaço diz o ponto, T percorre a figura, Esc sai.",
-     "Arrows explore the page dot by dot, Control with arrows cell by cell; "
-     "Space says the dot, T follows the figure, Esc leaves."},
+    {"PXVEXPL", "Setas exploram a página ponto a ponto, Control com setas cela a cela; Espaço diz o ponto, T percorre a figura, Esc sai.", "Arrows explore the page dot by dot, Control with arrows cell by cell; Space says the dot, T follows the figure, Esc leaves."},
     {"PXVVAZIO", "vazio", "empty"},
     {"PXVPONTO", "ponto", "dot"},
-    {"PXCHKINI", "Conferindo a página do impressor braille.",
-     "Checking the embosser page."},
+    {"PXCHKINI", "Conferindo a página do impressor braille.", "Checking the embosser page."},
     {"PXCHKOK", "Nenhum aviso.", "No warnings."},
-    {"PXCHKTEM", "O desenho tem ", "The drawing has "},
-    {"PXCHKAV1", " aviso.", " warning."},
-    {"PXCHKAVN", " avisos.", " warnings."},
-    {"PXCHKNAV", "Enter passa ao seguinte, Esc para.",
-     "Enter goes to the next one, Esc stops."},
-    {"PXCHKF9", "Responda S ou N; F9 lista os avisos.",
-     "Answer Y or N; F9 lists the warnings."},
-    {"PXPAGCEL", "Página de ", "Page of "},
-    {"PXPAGLIN", " celas por ", " cells by "},
-    {"PXPAGFIM", " linhas.", " lines."},
-    {"PXPAGNV", " não vale; a página é a ", " is not valid; the page is "},
-    {"PXPAGENV", "Página enviada para o impressor braille.",
-     "Page sent to the embosser."},
-    {"PXCFGLST", "escolha um item da lista, com F9.",
-     "choose an item from the list, with F9."},
+    {"PXCHKNAV", "Enter passa ao seguinte, Esc para.", "Enter goes to the next one, Esc stops."},
+    {"PXCHKF9", "Responda S ou N; F9 lista os avisos.", "Answer Y or N; F9 lists the warnings."},
+    {"PXPAGENV", "Página enviada para o impressor braille.", "Page sent to the embosser."},
+    {"PXCFGLST", "escolha um item da lista, com F9.", "choose an item from the list, with F9."},
     {"PXCFGPAD", "padrão", "default"},
-    {"PXCFGFX", "use um número de ", "use a number from "},
     {"PXCFGSN", "responda Sim ou Não.", "answer Yes or No."},
     {"PXCFGIMP", "impressora não encontrada.", "printer not found."},
     {"PXCFGPAS", "pasta não encontrada.", "folder not found."},
     {"PXCFGIG", "Nada mudou.", "Nothing changed."},
-    {"PXCFGNGV", "Configuração não gravada: ", "Settings not saved: "},
     {"PXCFGOK", "Configuração gravada.", "Settings saved."},
-    {"PXCFGNLD", "Configuração não lida, valem os valores padrão: ",
-     "Settings not read, the defaults apply: "},
-    {"PXLANGINV", "--language deve ser pt ou en: %1",
-     "--language must be pt or en: %1"},
-    {"PXCFGSEXT",
-     "O sintetizador externo não respondeu; fala o sintetizador interno.",
-     "The external synthesizer did not answer; the built-in synthesizer "
-     "speaks."},
+    {"PXLANGINV", "--language deve ser pt ou en: %1", "--language must be pt or en: %1"},
+    {"PXCFGSEXT", "O sintetizador externo não respondeu; fala o sintetizador interno.", "The external synthesizer did not answer; the built-in synthesizer speaks."},
 };
 
-// Every program that says catalogue texts has this file, so the platform gets
-// its words before the first key is read.
-[[maybe_unused]] const bool kPlatformWordsSet =
-    (setPlatformWords(platformWords), true);
+// Every program that says catalogue texts has this file, so the platform gets its words
+// before the first key is read.
+[[maybe_unused]] const bool kPlatformWordsSet = (setPlatformWords(platformWords), true);
 
-} // namespace
+}  // namespace
 
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
   static const std::array<std::span<const CatalogueRow>, 9> tables = {
-      coreCatalogue(),     filesCatalogue(),    checkCatalogue(),
-      languageCatalogue(), describeCatalogue(), outputCatalogue(),
-      widgetsCatalogue(),  platformCatalogue(), shellCatalogue()};
+      coreCatalogue(),     filesCatalogue(),   checkCatalogue(),    languageCatalogue(), describeCatalogue(),
+      outputCatalogue(),   widgetsCatalogue(), platformCatalogue(), shellCatalogue()};
   return tables;
 }
 
 std::string messageText(std::string_view key) {
   for (const std::span<const CatalogueRow> table : catalogueTables()) {
-    for (const CatalogueRow &row : table) {
-      if (row.key != key)
-        continue;
-      // A text not yet written in English is said in Portuguese rather than not
-      // at all.
-      const std::string_view text =
-          currentLanguage() == Language::English && !row.en.empty() ? row.en
-                                                                    : row.pt;
+    for (const CatalogueRow& row : table) {
+      if (row.key != key) continue;
+      // A text not yet written in English is said in Portuguese rather than not at all.
+      const std::string_view text = currentLanguage() == Language::English && !row.en.empty() ? row.en : row.pt;
       return utf8ToCp1252(text);
     }
   }
-  const std::string_view invalid = currentLanguage() == Language::English
-                                       ? "--> Invalid message: "
-                                       : "--> Mensagem inválida: ";
+  const std::string_view invalid = currentLanguage() == Language::English ? "--> Invalid message: " : "--> Mensagem inválida: ";
   return utf8ToCp1252(invalid) + std::string(key);
 }

@@ -68,8 +68,10 @@ std::vector<Literal> literalsOf(const std::string& s) {
   return found;
 }
 
-// A literal of capitals alone is a name (a Tramel.ini key, a catalogue key), not a sentence.
+// A literal of capitals alone is a name (a Tramel.ini key, a catalogue key), not a sentence;
+// nor is an option of the command line or a header's path.
 bool userFacing(const std::string& text) {
+  if (text.starts_with("--") || text.ends_with(".h")) return false;
   if (std::all_of(text.begin(), text.end(), [](char c) { return std::isupper(static_cast<unsigned char>(c)) || c == '_'; }))
     return false;
   static const std::regex words(
@@ -98,6 +100,9 @@ const Allowed kAllowed[] = {
     {"output/embosser/embosser_pages.h", "Padr\xe3o"},
     {"output/embosser/embosser_pages.cpp", "Of\xed" "cio"},
     {"output/embosser/embosser_pages.cpp", "gr\xe1" "fico"},
+    // The values of --ui and the yes/no word Tramel.ini keeps, whatever the language.
+    {"shell/command_line.cpp", "terminal"},
+    {"shell/settings.cpp", "N\xe3o"},
     // The name a project gets when none is given, which the users know and the reference names.
     {"project/project.cpp", "desenho.pxg"},
     // The interval of EQ, in the command language: "para x de A a B".
@@ -113,8 +118,6 @@ const Allowed kAllowed[] = {
     {"platform/frontends/terminal.cpp", nullptr},
     {"platform/frontends/window.cpp", nullptr},
     {"platform/frontends/window_font.cpp", nullptr},
-    // Moved to the catalogue on another branch, which owns these files until it is merged.
-    {"shell/", nullptr},
 };
 
 bool allowed(const std::string& file, const std::string& text) {
