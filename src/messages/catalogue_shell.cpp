@@ -24,6 +24,7 @@ constexpr CatalogueRow kShell[] = {
      "the interactive program was not found: %1\n(it is installed with pontelix; the render and braille commands work without it)"},
     {"PXHLPREF", "doc/comandos.md (no código-fonte)", "doc/commands.md (in the source code)"},
     // %1 the version, %2 where the reference is.
+    {"PXVERSAO", "%1 alfa", "%1 alpha"},
     {"PXHELP",
      "Pontelix %1 - gráficos táteis falados\n"
      "\n"

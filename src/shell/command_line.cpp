@@ -81,7 +81,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
 std::string commandLineHelp() {
   std::string reference = installedReference();
   if (reference.empty()) reference = shellText("PXHLPREF");
-  return shellText("PXHELP", {kPontelixVersion, reference});
+  return shellText("PXHELP", {versionText(), reference});
 }
 
 std::string commandLineOutputClash(const CommandLine& cl) {
@@ -110,7 +110,7 @@ int answerCommandLine(const CommandLine& cl) {
       std::fputs(commandLineHelp().c_str(), stdout);
       return 0;
     case CommandLine::Action::Version:
-      std::printf("Pontelix %s\n", kPontelixVersion);
+      std::printf("Pontelix %s\n", versionText().c_str());
       return 0;
     case CommandLine::Action::Error:
       std::fprintf(stderr, "pontelix: %s\n%s\n", shownLine(cl.error).c_str(), shellText("PXVEJAHLP").c_str());

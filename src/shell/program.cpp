@@ -61,7 +61,7 @@ bool startProgram() {
   tellWhenSilent();
   conSetBackColour(1);
   sayMessage("PXINIC", 0);
-  spkWriteLine(kPontelixVersion);
+  spkWriteLine(versionText());
   conWriteLine();
   conSetBackColour(0);
   tellConfigurationProblems();

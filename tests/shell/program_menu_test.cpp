@@ -1,6 +1,9 @@
 // The program from greeting to goodbye, and the main menu, through the real program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+
 #include "shell/program_run.h"
 
 namespace {
@@ -26,14 +29,26 @@ TEST_F(ProgramMenu, GreetsTakesTheNameFromTheCommandLineAndEnds) {
   EXPECT_EQ(readBytes(dir_.file("err.txt")), "");
 }
 
-// In English the program speaks English, and Y, not S, confirms the end.
-TEST_F(ProgramMenu, InEnglishYConfirmsTheEndAndSDoesNot) {
+// In English a whole lesson is heard in English: a new project, a circle built with P,
+// V, the check, S, and the end, which Y confirms and S does not.
+TEST_F(ProgramMenu, InEnglishALessonHearsNoPortugueseAndYConfirms) {
   options_ = "--language=en";
-  EXPECT_EQ(run("<Esc>s<Esc>y", "figura"), 0);
-  EXPECT_TRUE(heardInOrder({"say: New file", "say: Pontelix - What do you want to do? ",
+  EXPECT_EQ(run("aula.pxg<Enter>" "pci0 0<Enter>5<Esc><Esc>" "v<Esc>" "r" "sy" "<Esc>s<Esc>y"), 0);
+  EXPECT_EQ(readBytes(dir_.file("aula.pxg")), "CI 0 0 5\r\n");
+  EXPECT_TRUE(heardInOrder({"say: 1.0 alpha", "say: Type the file name", "say: New file", "say: Circle",
+                            "say: Added: CI 0 0 5", "say: Checking the embosser page.", "say: No warnings.",
+                            "say: Do you want to save the file (Y/N)? ", "say: File saved.",
                             "say: Do you want to quit Pontelix? ", "say: Canceled",
                             "say: Do you want to quit Pontelix? ", "say: Pontelix has ended"}))
       << transcriptText();
+  // Portuguese shows in its accents and its most common words.
+  const auto portuguese = [](const std::string& text) {
+    static const std::regex words("\\b(de|da|nao|uma|para|com|arquivo|linha|Aperte|Digite|Desistiu|Informe)\\b");
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) ||
+           std::regex_search(text, words);
+  };
+  for (const std::string& line : heard()) EXPECT_FALSE(portuguese(line)) << line;
+  EXPECT_FALSE(portuguese(screen())) << screen();
 }
 
 // A key script is a patient user: it types when the program asks, never while a message

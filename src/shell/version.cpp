@@ -1,0 +1,5 @@
+#include "shell/version.h"
+
+#include "messages/messages.h"
+
+std::string versionText() { return withValues(messageText("PXVERSAO"), {kPontelixVersion}); }
