@@ -39,7 +39,7 @@ class BlockOutput {
   BlockOutput() { pending_.reserve(kBlockBytes * 2); }
   // Adds the cells of one UTF-8 text as one line.
   void addLine(std::string_view utf8Text, BrailleFormat format) {
-    appendBraille(pending_, textToBraille(utf8ToCp1252(utf8Text)), format);
+    appendBraille(pending_, textToBraille(utf8Text), format);
     pending_ += '\n';
     if (pending_.size() >= kBlockBytes) flush();
   }

@@ -232,7 +232,7 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 1> tables = {coreCatalogue()};
+  static const std::array<std::span<const CatalogueRow>, 2> tables = {coreCatalogue(), unicodeCatalogue()};
   return tables;
 }
 
@@ -242,9 +242,9 @@ std::string messageText(std::string_view key) {
       if (row.key != key) continue;
       // A text not yet written in English is said in Portuguese rather than not at all.
       const std::string_view text = currentLanguage() == Language::English && !row.en.empty() ? row.en : row.pt;
-      return utf8ToCp1252(text);
+      return std::string(text);
     }
   }
   const std::string_view invalid = currentLanguage() == Language::English ? "--> Invalid message: " : "--> Mensagem inválida: ";
-  return utf8ToCp1252(invalid) + std::string(key);
+  return std::string(invalid) + std::string(key);
 }

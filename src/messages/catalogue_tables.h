@@ -17,3 +17,4 @@ std::span<const std::span<const CatalogueRow>> catalogueTables();
 
 // The tables, each defined in its own file.
 std::span<const CatalogueRow> coreCatalogue();
+std::span<const CatalogueRow> unicodeCatalogue();

@@ -60,12 +60,12 @@ KeyPair conGetKeyPair() {
   for (;;) {
     // A key press makes spkBusy false and silences the speech.
     while (spkBusy()) conPause(10);
-    KeyPair pair{conGetKey(), 32};
+    KeyPair pair{static_cast<int>(conGetKey()), 32};
     if (pair.first == 0) {
-      pair.second = conGetKey();
+      pair.second = static_cast<int>(conGetKey());
       if (pair.second == key::kShiftPrefix || pair.second == key::kCtrlShiftPrefix ||
           pair.second == key::kAltPrefix) {
-        pair.first = conGetKey();
+        pair.first = static_cast<int>(conGetKey());
       }
     }
     if (pair == KeyPair{0, key::kF8}) {
@@ -77,7 +77,7 @@ KeyPair conGetKeyPair() {
     if (pair.first >= 32 && pair.second == 32) {
       const char ch = static_cast<char>(pair.first);
       conWrite(std::string_view(&ch, 1));
-      if (gEchoesKeys) spkPlayLetter(static_cast<unsigned char>(pair.first));
+      if (gEchoesKeys) spkPlayLetter(static_cast<char32_t>(pair.first));
     }
     return pair;
   }

@@ -28,7 +28,7 @@ void sayFileFailure(std::string_view what, const std::string& reason) {
   spkWriteLine(std::string(what) + projectFileName() + ": " + reason + ".");
 }
 
-std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
+std::string projectPath() { return projectFileName(); }
 
 // True when nothing has the project's name yet, or the user agrees to replace it.
 bool mayReplaceExistingFile() {
@@ -54,13 +54,17 @@ bool mayReplaceChangedFile() {
 bool writeProject() {
   for (bool mayWrite = mayReplaceChangedFile();; mayWrite = true) {
     if (mayWrite) {
-      const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
+      const ProjectEncoding encoding = encodingThatHolds(commandLines(), projectEncoding());
+      const std::string bytes = encodeProjectText(commandLines(), encoding);
       SaveReport report;
       const int error = replaceFileAtomically(projectPath(), bytes, &report);
       if (error == 0) {
         markProjectSaved();
         rememberProjectFileOnDisk(report.identity);
         sayMessage("PXSALVO", 1);
+        // Said once: from now on the project is a UTF-8 one.
+        if (encoding != projectEncoding()) sayMessage("PXGRVUTF", 1);
+        setProjectEncoding(encoding);
         if (const std::string note = ownershipNotKeptText(projectFileName(), report); !note.empty()) spkWriteLine(note);
         return true;
       }
@@ -124,7 +128,7 @@ void setProgramArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string projectPathOfArgument(std::string_view argument) {
-  return cp1252ToUtf8(withProjectExtension(trimmed(argument)));
+  return withProjectExtension(trimmed(argument));
 }
 
 std::string askProjectFileName() {
@@ -152,7 +156,7 @@ bool loadProject() {
     sayMessage("PXARQNOV", 2);
     // Said now, not only when the save fails.
     const size_t slash = projectFileName().rfind('/');
-    if (slash != std::string::npos && slash > 0 && !projectPathExists(cp1252ToUtf8(projectFileName().substr(0, slash))))
+    if (slash != std::string::npos && slash > 0 && !projectPathExists(projectFileName().substr(0, slash)))
       spkWriteLine("A pasta " + projectFileName().substr(0, slash) + " n\xe3o existe: para gravar, d\xea outro nome.");
     sayMessage("PXAPTF9", -1);
     return false;
@@ -168,9 +172,6 @@ bool loadProject() {
   setProjectEncoding(text.encoding);
   markProjectSaved();
   sayMessage("PXARQCRG", 2);
-  if (text.replacedCharacters) {
-    spkWriteLine("Aten\xe7\xe3o: caracteres que o Pontelix n\xe3o conhece foram trocados por ?.");
-  }
   if (text.cutAtNul) {
     spkWriteLine("Aten\xe7\xe3o: o arquivo tem um caractere nulo; o que vem depois dele n\xe3o foi carregado.");
   }

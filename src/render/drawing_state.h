@@ -21,7 +21,7 @@ enum class RenderFault : uint8_t {
   OutOfRange,   // a mapped value does not fit a signed 32-bit pixel coordinate
 };
 
-// A short Portuguese description (Windows-1252) for the spoken report.
+// A short Portuguese description for the spoken report.
 const char* renderFaultText(RenderFault fault);
 
 struct Page;

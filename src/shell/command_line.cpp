@@ -36,8 +36,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
     const std::string_view arg = argv[i];
     std::string value;
     if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-      // File names may come in any encoding; well-formed UTF-8 is converted.
-      cl.args.push_back(isValidUtf8(arg) ? utf8ToCp1252(arg) : std::string(arg));
+      // File names are bytes as the system gives them, in whatever encoding.
+      cl.args.emplace_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -73,7 +73,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
   if (!cl.brailleDisplayFile.empty() && cl.options.ui != UiChoice::Headless) {
     return failure(cl, "--braille-display s\xc3\xb3 vale com --ui=headless");
   }
-  if (cl.args.size() > 1) return failure(cl, "mais de um projeto: " + cp1252ToUtf8(cl.args[1]));
+  if (cl.args.size() > 1) return failure(cl, "mais de um projeto: " + cl.args[1]);
   return cl;
 }
 
@@ -149,9 +149,9 @@ std::string commandLineOutputClash(const CommandLine& cl) {
     if (output.path.empty()) continue;
     const std::string named = std::string(output.option) + "=" + output.path;
     if (!project.empty() && sameFile(output.path, project))
-      return withValues(cp1252ToUtf8(messageText("PXSAIPRJ")), {named});
+      return withValues(messageText("PXSAIPRJ"), {named});
     if (!cl.keysFile.empty() && sameFile(output.path, cl.keysFile))
-      return withValues(cp1252ToUtf8(messageText("PXSAITEC")), {named});
+      return withValues(messageText("PXSAITEC"), {named});
   }
   return {};
 }

@@ -18,7 +18,7 @@ int runConsoleProgram(char** argv) {
     execv(program.c_str(), argv);
     if (errno != ENOENT) {
       std::fprintf(stderr, "pontelix: n\xc3\xa3o foi poss\xc3\xadvel iniciar o programa interativo %s: %s\n",
-                   program.c_str(), cp1252ToUtf8(fileFailureReason(errno)).c_str());
+                   program.c_str(), asUtf8(fileFailureReason(errno)).c_str());
       return kUsageError;
     }
   }

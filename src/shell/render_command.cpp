@@ -45,7 +45,7 @@ constexpr char kUsageStatus[] =
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
-         toUpperAnsi(text.substr(text.size() - suffix.size())) == toUpperAnsi(suffix);
+         toUpperText(text.substr(text.size() - suffix.size())) == toUpperText(suffix);
 }
 
 bool parseSide(std::string_view text, int& side) {
@@ -141,7 +141,7 @@ std::optional<Page> prepareRequestedPage(const RenderRequest& request, const Emb
 // Why the output must not be written: it is the script; empty when it may be.
 std::string scriptClash(const RenderRequest& request) {
   if (request.testDrawing || request.script == "-" || !sameFile(request.output, request.script)) return {};
-  return withValues(cp1252ToUtf8(messageText("PXSAIROT")), {request.output});
+  return withValues(messageText("PXSAIROT"), {request.output});
 }
 
 // Why the output must not be written: it is a data file the script read; empty when it
@@ -151,7 +151,7 @@ std::string dataFileClash(const RenderRequest& request, const BatchReports& told
   if (fileIdentityOf(request.output, output) != 0) return {};
   for (const BatchReports::DataFile& read : told.dataFilesRead()) {
     if (read.file.sameFileAs(output))
-      return withValues(cp1252ToUtf8(messageText("PXSAIDAD")), {request.output, cp1252ToUtf8(read.name)});
+      return withValues(messageText("PXSAIDAD"), {request.output, read.name});
   }
   return {};
 }
@@ -182,7 +182,7 @@ bool writeOutput(const RenderRequest& request, const Page& page, const std::vect
     default:
       failure = savePageImage(page, request.output, imageFormatOf(request.target), &report);
   }
-  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + cp1252ToUtf8(saveFailureReason(failure, report));
+  if (failure != 0) error = "n\xc3\xa3o foi poss\xc3\xadvel gravar o arquivo: " + saveFailureReason(failure, report);
   return failure == 0;
 }
 
@@ -315,7 +315,7 @@ int runRenderCommand(int argc, char** argv) {
 
   std::string why;
   std::optional<Page> page = prepareRequestedPage(request, sheet, tactileLine, why);
-  if (!page) return batchFailure("render", cp1252ToUtf8(why));
+  if (!page) return batchFailure("render", why);
   if (request.mode == OutputMode::Tactile) {
     drawTactileDrawing(*page, request.testDrawing, lines, told.reports());
   } else {

@@ -24,9 +24,9 @@ const char* modeName(std::string_view text) {
 
 std::string paperList() { return std::string(kPlainPaperName) + "|" + kSwellPaperName; }
 const char* paperName(std::string_view text) {
-  const std::string upper = toUpperAnsi(text);
-  if (upper == toUpperAnsi(kPlainPaperName)) return kPlainPaperName;
-  return upper == toUpperAnsi(kSwellPaperName) ? kSwellPaperName : nullptr;
+  const std::string upper = toUpperText(text);
+  if (upper == toUpperText(kPlainPaperName)) return kPlainPaperName;
+  return upper == toUpperText(kSwellPaperName) ? kSwellPaperName : nullptr;
 }
 
 // Tactile line widths, in millimetres as the form writes them: every tenth from 0,5 to 2.
@@ -102,7 +102,7 @@ int highestVoice(const SettingChoices& choices) {
 }
 
 bool isYesOrNo(const std::string& text) {
-  const std::string upper = toUpperAnsi(text.substr(0, 1));
+  const std::string upper = toUpperText(text.substr(0, 1));
   return upper == "S" || upper == "N";
 }
 
@@ -115,7 +115,7 @@ std::string showValue(const Setting& s, const SettingChoices& choices) {
       return std::to_string(number);
     case SettingKind::YesNo:
       // As the speech services take it: anything but empty or N means yes.
-      return value.empty() || toUpperAnsi(value.substr(0, 1)) == "N" ? kNo : kYes;
+      return value.empty() || toUpperText(value.substr(0, 1)) == "N" ? kNo : kYes;
     case SettingKind::Voice:
       if (!cfgWholeNumber(value, number) || number < 0) number = 0;
       return voiceText(number, choices.voices);
@@ -151,7 +151,7 @@ std::string valueProblem(const Setting& s, const std::string& value, const Setti
     case SettingKind::Printer: {
       const std::vector<std::string>& known = choices.printers;
       if (!value.empty() && choices.printersKnown &&
-          std::find(known.begin(), known.end(), cp1252ToUtf8(value)) == known.end())
+          std::find(known.begin(), known.end(), value) == known.end())
         return problem(s, messageText("PXCFGIMP"));
       break;
     }
@@ -161,7 +161,7 @@ std::string valueProblem(const Setting& s, const std::string& value, const Setti
     case SettingKind::Folder: {
       std::error_code ec;
       const std::string folder = cfgExpandValue(value);
-      if (!value.empty() && !std::filesystem::is_directory(cp1252ToUtf8(folder), ec))
+      if (!value.empty() && !std::filesystem::is_directory(folder, ec))
         return problem(s, messageText("PXCFGPAS"));
       break;
     }
@@ -177,7 +177,7 @@ std::string storedValue(const Setting& s, const std::string& value) {
       cfgWholeNumber(value, number);
       return std::to_string(number);
     case SettingKind::YesNo:
-      return toUpperAnsi(value.substr(0, 1)) == "S" ? kYes : kNo;
+      return toUpperText(value.substr(0, 1)) == "S" ? kYes : kNo;
     case SettingKind::Voice:
       voiceNumber(value, number);
       return std::to_string(number);

@@ -14,7 +14,7 @@ std::optional<Page> drawOnScreenPage(bool testDrawing);
 // screen has reported them once).
 std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool reportErrors);
 
-// Why a page could not be had, in words for the user (Windows-1252).
+// Why a page could not be had, in words for the user.
 extern const char* const kNoSurfaceReason;
 
 // Reads one whole key without writing or echoing it: every code of an extended key is

@@ -1,7 +1,7 @@
 #pragma once
 // Where recordings are: a name starting with "_" in the letters directory, any other in
-// the program's sound directory, always name + ".wav". Names are Windows-1252; paths
-// are returned in UTF-8, ready for the file system.
+// the program's sound directory, always name + ".wav". Names and paths are bytes as the
+// file system takes them.
 #include <string>
 #include <string_view>
 
@@ -9,7 +9,7 @@ void recSetDirectories(const std::string& soundDir, const std::string& lettersDi
 std::string recordingPath(std::string_view name);
 bool recordingExists(std::string_view name);
 // Codes 1 to 11 and 13 to 31 have no letter recording and are never heard.
-bool isSilentCharacter(unsigned char ch);
+bool isSilentCharacter(char32_t ch);
 // A character's letter recording ("_" + its code), else "_unknown"; empty when neither
 // file exists.
-std::string letterRecordingName(unsigned char ch);
+std::string letterRecordingName(char32_t ch);

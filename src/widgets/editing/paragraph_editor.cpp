@@ -7,6 +7,7 @@
 #include "widgets/editing/paragraph_session.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ void ParagraphSession::redraw() {
     // last row that scrolls the window.
     size_t room = static_cast<size_t>(width);
     if (row == height) room = std::min(room, static_cast<size_t>(left + width - 2));
-    conWrite(conVisible(shownText(lines[i]).substr(0, room)));
+    conWrite(conVisible(firstCharacters(shownText(lines[i]), room)));
   }
   conSetTextColour(kWhite);
 }

@@ -45,10 +45,12 @@ TEST_F(ConfigTest, NamesIgnoreCaseAndTheFirstMatchWins) {
   EXPECT_EQ(cfgReadSection("VIDEO", "Tramel.ini"), (std::vector<std::string>{"CorLetra", "corletra"}));
 }
 
-TEST_F(ConfigTest, LongValuesAreCutAndUtf8FilesReadAsWindows1252) {
+TEST_F(ConfigTest, LongValuesAreCutAndWindows1252FilesReadAsUtf8) {
   writeFile(userIni(), "[A]\nLONGO=" + std::string(60000, 'x') + "\nNOME=Fun\xc3\xa7\xc3\xa3o\n");
   EXPECT_EQ(cfgReadValue("A", "LONGO").size(), 50000u);
-  EXPECT_EQ(cfgReadValue("A", "NOME"), "Fun\xe7\xe3o");
+  EXPECT_EQ(cfgReadValue("A", "NOME"), "Função");
+  writeFile(userIni(), "[A]\nNOME=Fun\xe7\xe3o\n");
+  EXPECT_EQ(cfgReadValue("A", "NOME"), "Função");
 }
 
 TEST_F(ConfigTest, AtExpansions) {
