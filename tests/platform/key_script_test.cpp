@@ -31,6 +31,8 @@ TEST(KeyScript, CharactersNamesAndModifiers) {
   EXPECT_EQ(queued("\xef\xbb\xbfok"), U"o|k|");  // a byte-order mark types nothing
   // Every character is a key, also those no single-byte code page has.
   EXPECT_EQ(queued("∞<Shift+π>"), U"∞|Π|");
+  // A file that is not UTF-8 as a whole is Windows-1252 throughout.
+  EXPECT_EQ(queued("\xe7\xc3\xa7"), U"ç|Ã|§|");
 }
 
 TEST(KeyScript, MalformedNamesGiveTheirPosition) {

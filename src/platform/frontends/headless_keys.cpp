@@ -67,7 +67,8 @@ bool parseName(const std::string& name, KeyCodes& out) {
 
 }  // namespace
 
-bool parseKeyScript(const std::string& utf8, std::vector<KeyCodes>& keys, std::string& error) {
+bool parseKeyScript(const std::string& bytes, std::vector<KeyCodes>& keys, std::string& error) {
+  const std::string utf8 = textOfFile(bytes);
   keys.clear();
   int line = 1, column = 1;
   // A byte-order mark, as some editors write, types nothing.

@@ -72,6 +72,10 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
   return out;
 }
 
+std::string textOfFile(std::string_view bytes) {
+  return isValidUtf8(bytes) ? std::string(bytes) : cp1252ToUtf8(bytes);
+}
+
 bool holdsOnlyWindows1252(std::string_view utf8) {
   for (size_t i = 0; i < utf8.size();) {
     char32_t cp = 0;

@@ -14,6 +14,9 @@ std::string cp1252ToUtf8(std::string_view text);
 // Characters outside Windows-1252, and malformed UTF-8 sequences, become `replacement`:
 // ask holdsOnlyWindows1252 first where nothing may be lost.
 std::string utf8ToCp1252(std::string_view text, char replacement = '?');
+// The text of a file that names no encoding: the file itself when it is well-formed
+// UTF-8, else read as Windows-1252.
+std::string textOfFile(std::string_view bytes);
 // True when the UTF-8 text is well-formed and Windows-1252 has each of its characters.
 bool holdsOnlyWindows1252(std::string_view utf8);
 

@@ -47,7 +47,7 @@ ProjectText decodeProjectText(std::string_view bytes) {
   } else if (isValidUtf8(bytes)) {
     text.encoding = ProjectEncoding::Utf8;
   }
-  text.lines = splitTextLines(text.encoding == ProjectEncoding::Windows1252 ? cp1252ToUtf8(bytes) : std::string(bytes));
+  text.lines = splitTextLines(textOfFile(bytes));
   return text;
 }
 
