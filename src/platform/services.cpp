@@ -6,6 +6,7 @@
 #include "platform/frontend.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -75,9 +76,9 @@ KeyPair conGetKeyPair() {
     // Only an ordinary key is echoed: the third byte of a Shift sequence is a code, not
     // a typed character.
     if (pair.first >= 32 && pair.second == 32) {
-      const char ch = static_cast<char>(pair.first);
-      conWrite(std::string_view(&ch, 1));
-      if (gEchoesKeys) spkPlayLetter(static_cast<char32_t>(pair.first));
+      const auto ch = static_cast<char32_t>(pair.first);
+      conWrite(utf8Of(ch));
+      if (gEchoesKeys) spkPlayLetter(ch);
     }
     return pair;
   }

@@ -55,14 +55,15 @@ TEST_F(KeysTest, KeyTableOfTheWindow) {
 }
 
 TEST_F(KeysTest, KeyPairReadsExtendedAndThreeByteSequences) {
-  keys("a<F1><Shift+Left><Ctrl+Shift+End>");
+  keys("a<F1><Shift+Left><Ctrl+Shift+End>π");
   EXPECT_EQ(conGetKeyPair(), (KeyPair{'a', 32}));
   EXPECT_EQ(conGetKeyPair(), (KeyPair{0, key::kF1}));
   EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kLeft, key::kShiftPrefix}));
   EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kCtrlEnd, key::kCtrlShiftPrefix}));
-  // Only the ordinary key was echoed on the screen and heard.
-  EXPECT_EQ(row(1), "a");
-  EXPECT_EQ(transcript(), "spell: a\n");
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{0x3C0, 32}));
+  // Only the ordinary keys were echoed on the screen and heard.
+  EXPECT_EQ(row(1), "aπ");
+  EXPECT_EQ(transcript(), "spell: a\nspell: π\n");
 }
 
 TEST_F(KeysTest, F8SpeaksTheTimeAndIsNeverReturned) {
