@@ -1,7 +1,5 @@
 #include "platform/text/utf8.h"
 
-#include <algorithm>
-
 #include "platform/text/text.h"
 
 size_t wellFormedSequence(std::string_view text, size_t i, char32_t& cp) {
@@ -48,6 +46,9 @@ char32_t characterAt(std::string_view text, size_t at, size_t& length) {
   return cp1252ToUnicode(static_cast<unsigned char>(text[at]));
 }
 
+namespace {
+
+// The byte where the character after the one at `at` begins (text.size() at the end).
 size_t nextCharacterStart(std::string_view text, size_t at) {
   if (at >= text.size()) return text.size();
   size_t length = 1;
@@ -55,15 +56,7 @@ size_t nextCharacterStart(std::string_view text, size_t at) {
   return at + length;
 }
 
-size_t previousCharacterStart(std::string_view text, size_t at) {
-  if (at == 0) return 0;
-  at = std::min(at, text.size());
-  // A character is at most four bytes: the nearest start whose character ends at `at`.
-  for (size_t back = 2; back <= 4 && back <= at; ++back) {
-    if (nextCharacterStart(text, at - back) == at) return at - back;
-  }
-  return at - 1;
-}
+}  // namespace
 
 size_t characterCount(std::string_view text) {
   size_t count = 0;
@@ -79,15 +72,6 @@ size_t byteOfCharacter(std::string_view text, size_t index) {
 
 std::string firstCharacters(std::string_view text, size_t count) {
   return std::string(text.substr(0, byteOfCharacter(text, count)));
-}
-
-size_t characterOfByte(std::string_view text, size_t at) {
-  size_t count = 0;
-  for (size_t i = 0; i < text.size(); i = nextCharacterStart(text, i)) {
-    if (nextCharacterStart(text, i) > at) return count;
-    ++count;
-  }
-  return count;
 }
 
 void appendUtf8(std::string& out, char32_t cp) {

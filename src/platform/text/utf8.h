@@ -15,18 +15,12 @@ bool isValidUtf8(std::string_view text);
 // The character that begins at byte `at` (at < text.size()), and in `length` how many
 // bytes it takes (at least one).
 char32_t characterAt(std::string_view text, size_t at, size_t& length);
-// The byte where the character after the one at `at` begins (text.size() at the end).
-size_t nextCharacterStart(std::string_view text, size_t at);
-// The byte where the character before byte `at` begins (0 at the start).
-size_t previousCharacterStart(std::string_view text, size_t at);
 // How many characters the text holds.
 size_t characterCount(std::string_view text);
 // The byte where character number `index` (from 0) begins; text.size() past the end.
 size_t byteOfCharacter(std::string_view text, size_t index);
 // The text's first `count` characters (all of it when it has fewer).
 std::string firstCharacters(std::string_view text, size_t count);
-// The number of the character that byte `at` belongs to.
-size_t characterOfByte(std::string_view text, size_t at);
 void appendUtf8(std::string& out, char32_t character);
 std::string utf8Of(char32_t character);
 // The characters of a text, and the text of characters.
