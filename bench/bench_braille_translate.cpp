@@ -44,26 +44,14 @@ std::vector<std::string> sampleLines() {
 }
 
 const std::vector<std::string>& lines() {
-  static const std::vector<std::string> text = [] {
-    std::vector<std::string> cp1252;
-    for (const std::string& line : sampleLines()) cp1252.push_back(utf8ToCp1252(line));
-    return cp1252;
-  }();
+  static const std::vector<std::string> text = sampleLines();
   return text;
 }
 
 // Code points of a well-formed UTF-8 text, for liblouis.
 std::vector<widechar> codePoints(const std::string& utf8) {
-  std::vector<widechar> out;
-  for (size_t i = 0; i < utf8.size();) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
-    const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-    widechar cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += 1 + extra;
-  }
-  return out;
+  const std::u32string characters = toCodePoints(utf8);
+  return std::vector<widechar>(characters.begin(), characters.end());
 }
 
 int64_t totalBytes() {

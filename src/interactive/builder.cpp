@@ -110,7 +110,7 @@ void stepByStepBuilder() {
         runLetterOption(typed);
         continue;
       }
-      code = toUpperAnsi(std::string{static_cast<char>(typed), static_cast<char>(second)});
+      code = toUpperText(utf8Of(static_cast<char32_t>(typed)) + utf8Of(static_cast<char32_t>(second)));
       typedCode = true;
     } else if (opensCommandPopup(first)) {
       code = commandPopup();

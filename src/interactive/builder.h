@@ -3,7 +3,7 @@
 // letters or picks it from a spoken list, answers a talking form for its values, and the
 // builder appends the assembled command line to the project's list. It only appends: it
 // never edits, deletes or redraws, and of the values it checks only that numbers are
-// numbers. Texts are Windows-1252.
+// numbers. Texts are UTF-8.
 #include <string>
 #include <string_view>
 

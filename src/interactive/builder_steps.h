@@ -1,7 +1,7 @@
 #pragma once
 // What the builder's prompt and every row of its command table share: where the
 // heading and the form's title sit, the form's announcement, and the appending of the
-// assembled line. Texts are Windows-1252.
+// assembled line. Texts are UTF-8.
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The builder's command table: for each command code, the form that asks for its values
-// and the line it assembles. Texts are Windows-1252.
+// and the line it assembles. Texts are UTF-8.
 #include <string>
 #include <string_view>
 

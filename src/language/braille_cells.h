@@ -1,7 +1,7 @@
 #pragma once
 // The Braille cell alphabet. A cell is six dots in the low six bits of a byte: bit 0 is
 // dot 1 ... bit 5 is dot 6 (dots 1-2-3 the left column from the top, 4-5-6 the right).
-// Every Windows-1252 byte stands for exactly one cell; each cell has one main character
+// The alphabet is Windows-1252: every byte of it stands for exactly one cell; each cell has one main character
 // and one device character, the ASCII Braille character an embosser prints for it.
 
 // The device character (0x20..0x7F) that prints the cell of an alphabet byte.

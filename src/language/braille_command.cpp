@@ -10,6 +10,7 @@
 #include "messages/messages.h"
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
+#include "messages/messages.h"
 
 namespace {
 
@@ -44,9 +45,16 @@ constexpr size_t kBlockBytes = size_t{1} << 16;
 class BlockOutput {
  public:
   BlockOutput() { pending_.reserve(kBlockBytes * 2); }
-  // Adds the cells of one UTF-8 text as one line.
+  // Adds the cells of one UTF-8 text as one line. A character without a cell is told on
+  // standard error with its line, counted from 1; its stand-in cell goes out all the same.
   void addLine(std::string_view utf8Text, BrailleFormat format) {
-    appendBraille(pending_, textToBraille(utf8ToCp1252(utf8Text)), format);
+    ++line_;
+    if (std::any_of(utf8Text.begin(), utf8Text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+      if (const std::optional<char32_t> c = firstCharacterWithoutCell(utf8Text)) {
+        writeTextLine(stderr, "pontelix braille: " + withValues(messageText("PXBRASCEL"), {std::to_string(line_), utf8Of(*c)}));
+      }
+    }
+    appendBraille(pending_, textToBraille(utf8Text), format);
     pending_ += '\n';
     if (pending_.size() >= kBlockBytes) flush();
   }
@@ -61,6 +69,7 @@ class BlockOutput {
  private:
   std::string pending_;
   bool ok_ = true;
+  long line_ = 0;
 };
 
 // Every line of `in` (LF or CR LF ends, the last line with or without one), each to one

@@ -40,6 +40,7 @@ int32_t drawBrailleCell(Page& page, unsigned char alphabetByte, int32_t column, 
 RenderFault drawBrailleLabel(Page& page, double x, double y, std::string_view text) {
   CellBox& cells = page.lastLabel;
   cells = {};
+  page.lastLabelWithoutCell = firstCharacterWithoutCell(text).value_or(0);
   if (!page.canvas) return raiseRenderFault(page, RenderFault::NoSurface);
   RenderFault fault = RenderFault::None;
   const std::optional<int32_t> column = tryMapX(page, x, &fault);

@@ -13,7 +13,7 @@
 // canvas are lost; without a canvas nothing is drawn.
 int32_t drawBrailleCell(Page& page, unsigned char alphabetByte, int32_t column, int32_t row);
 
-// Translates the text (Windows-1252) and draws its cells in one row from the user
+// Translates the text (UTF-8) and draws its cells in one row from the user
 // position (x, y) to the right; a label running past the canvas is cut off there. Where
 // the style puts labels on whole cells the label starts on the page cell nearest to the
 // position, so that each of its cells is one embossed cell. The cells it took are kept

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/text/text.h"
+
 namespace {
 
 using namespace std::string_view_literals;
@@ -313,7 +315,20 @@ struct Translation {
 
 }  // namespace
 
-std::string textToBraille(std::string_view text) {
+std::optional<char32_t> firstCharacterWithoutCell(std::string_view utf8) {
+  for (size_t i = 0, length = 1; i < utf8.size(); i += length) {
+    const char32_t c = characterAt(utf8, i, length);
+    if (unicodeToCp1252(c) < 0) return c;
+  }
+  return std::nullopt;
+}
+
+std::string textToBraille(std::string_view utf8) {
+  // The rules name the characters by the Windows-1252 byte that stands for each of them
+  // (braille_cells.h), so each character is looked up through its byte; those that have
+  // none are told apart beforehand by firstCharacterWithoutCell.
+  const std::string bytes = utf8ToCp1252(asUtf8(utf8));
+  std::string_view text = bytes;
   // One leading blank is the separator after the label's position; two are meant.
   if (text.size() >= 2 && text[0] == ' ' && text[1] != ' ') text.remove_prefix(1);
   Translation t{text, CellWriter(text.size() + text.size() / 2)};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// One description per line (Windows-1252), in the order of the lines; empty for a
+// One description per line, in the order of the lines; empty for a
 // blank line, a comment, an unknown command or one whose arguments do not read. Points
 // are read as a run reads them, so "@" and relative pairs give the point they stand for.
 std::vector<std::string> describeCommandLines(const std::vector<std::string>& lines);

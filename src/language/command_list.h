@@ -4,6 +4,7 @@
 // its description, its builder form) stay on their own floors, each in a table with a row
 // per command in the order of this list, checked against it with followsCommandList
 // when that floor compiles: a command added here and forgotten there does not build.
+// Texts are UTF-8.
 #include <cstddef>
 #include <iterator>
 #include <string_view>

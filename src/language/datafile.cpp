@@ -92,10 +92,11 @@ struct Loader {
   }
 
   void dataLine(const std::string& raw, bool tooLong) {
-    const std::string line = trimControls(raw);
+    // A line that is not UTF-8 is taken as Windows-1252, as a legacy file writes it.
+    const std::string line = asUtf8(trimControls(raw));
     if (line.empty() || line[0] == ';' || line[0] == '*') return;
     if (tooLong) {
-      badLine(line.substr(0, kReportedTextLength) + "...");
+      badLine(line.substr(0, byteOfCharacter(line, kReportedTextLength)) + "...");
       return;
     }
     // x and y are apart by blanks, a tab or a ";", as spreadsheets export them (with the
@@ -152,11 +153,11 @@ namespace {
 // A relative name is looked for beside the project (or the batch's script) first, then
 // in the current folder, so that a project opened from anywhere finds its data.
 std::string dataFilePath(std::string_view name) {
-  const std::string path = cp1252ToUtf8(name);
+  const std::string path(name);
   const std::string& project = projectFileName();
   const size_t slash = project.rfind('/');
   if (path.empty() || path[0] == '/' || slash == std::string::npos) return path;
-  const std::string beside = cp1252ToUtf8(project.substr(0, slash + 1)) + path;
+  const std::string beside = project.substr(0, slash + 1) + path;
   struct stat info;
   return ::stat(beside.c_str(), &info) == 0 ? beside : path;
 }

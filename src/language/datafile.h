@@ -11,7 +11,7 @@
 // problem is told on the spot (written and spoken) and never stops the caller: a
 // missing file leaves the list empty, a bad line is reported and still takes a place,
 // a file that can not be read to its end keeps the points read before the problem.
-// The name is Windows-1252, relative names resolved against the current directory.
+// The name is bytes as the system gives them, relative names resolved against the current directory.
 // With `tell`, each problem goes there as one text instead, nothing heard. With `opened`,
 // the file that was opened is told there with its name, before it is read.
 using DataFileListener = std::function<void(std::string_view name, const FileIdentity& file)>;

@@ -12,7 +12,7 @@ struct EquationText {
   std::string expression;        // without its "y =" or "f(x) ="
   std::string from, to;          // the interval's ends, empty when there is none
   bool hasInterval = false;
-  std::string reason;            // a malformed interval (Windows-1252), or empty
+  std::string reason;            // a malformed interval, or empty
 };
 
 EquationText splitEquation(std::string_view arguments);

@@ -28,7 +28,7 @@ class FunctionOfX {
 
 struct ExpressionRead {
   std::optional<FunctionOfX> function;
-  std::string reason;  // why there is none (Windows-1252)
+  std::string reason;  // why there is none
   bool usesX = false;
 };
 

@@ -5,7 +5,7 @@
 // "3(x+1)", "(x+1)(x-1)", "2sen(x)", "x|x|"), "|...|" becomes abs(...), and every name
 // is lower-cased and checked, so that an unknown name, a parenthesis left open or a
 // stray character is told in Portuguese before the library sees the text. The text is
-// Windows-1252, as the command lines are; it has no π, and pi is written out.
+// UTF-8, as the command lines are; pi is written out, not as π.
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,7 +21,7 @@ std::span<const ExpressionFunction> expressionFunctions();
 
 struct RewrittenExpression {
   std::string text;    // the library's syntax; empty when reason is set
-  std::string reason;  // why the expression cannot be read (Windows-1252), or empty
+  std::string reason;  // why the expression cannot be read, or empty
   bool usesX = false;  // whether the variable x appears
 };
 

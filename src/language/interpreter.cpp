@@ -40,7 +40,7 @@ ScriptOutcome runScript(Page& page, const std::vector<std::string>& lines, const
     }
     const std::string line = trimControls(lines[i]);
     if (line.empty() || line[0] == ';') continue;
-    state.command = toUpperAnsi(line.substr(0, 2));
+    state.command = toUpperText(line.substr(0, 2));
     state.remaining = line.size() > 2 ? line.substr(2) : std::string();
     state.errorReason.clear();
     if (reports.lineStarts) reports.lineStarts(state.lineIndex);

@@ -13,7 +13,7 @@ struct Page;
 
 // How a run tells its user about problems. Interactive runs speak and wait for a key;
 // batch runs write to standard error and never wait. Lines are passed as stored in the
-// list (Windows-1252), indices zero-based.
+// list, indices zero-based.
 struct ScriptReports {
   // An unknown command or a number that does not convert; the run ends after it. `why`
   // is empty, or says what is wrong when the command knows it (an EQ expression).

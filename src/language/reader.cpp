@@ -64,7 +64,7 @@ bool isBelowDoubleRange(std::string_view normal) {
 int lineCommandIndex(std::string_view line) {
   size_t begin = 0;
   while (begin < line.size() && isControlOrBlank(line[begin])) ++begin;
-  return commandIndex(toUpperAnsi(line.substr(begin, 2)));
+  return commandIndex(toUpperText(line.substr(begin, 2)));
 }
 
 std::string trimControls(const std::string& text) {

@@ -224,9 +224,9 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 9> tables = {
+  static const std::array<std::span<const CatalogueRow>, 10> tables = {
       coreCatalogue(),     filesCatalogue(),   checkCatalogue(),    languageCatalogue(), describeCatalogue(),
-      outputCatalogue(),   widgetsCatalogue(), platformCatalogue(), shellCatalogue()};
+      outputCatalogue(),   widgetsCatalogue(), platformCatalogue(), shellCatalogue(),    unicodeCatalogue()};
   return tables;
 }
 
@@ -236,9 +236,9 @@ std::string messageText(std::string_view key) {
       if (row.key != key) continue;
       // A text not yet written in English is said in Portuguese rather than not at all.
       const std::string_view text = currentLanguage() == Language::English && !row.en.empty() ? row.en : row.pt;
-      return utf8ToCp1252(text);
+      return std::string(text);
     }
   }
   const std::string_view invalid = currentLanguage() == Language::English ? "--> Invalid message: " : "--> Mensagem inválida: ";
-  return utf8ToCp1252(invalid) + std::string(key);
+  return std::string(invalid) + std::string(key);
 }

@@ -42,8 +42,6 @@ constexpr CatalogueRow kFiles[] = {
     {"PXPRJNLER", "Erro ao ler %1: %2.", "Could not read %1: %2."},
     {"PXPRJPASTA", "A pasta %1 não existe: para gravar, dê outro nome.",
      "The folder %1 does not exist: to save, give another name."},
-    {"PXPRJTROC", "Atenção: caracteres que o Pontelix não conhece foram trocados por ?.",
-     "Note: characters that Pontelix does not know were replaced by ?."},
     {"PXPRJNUL", "Atenção: o arquivo tem um caractere nulo; o que vem depois dele não foi carregado.",
      "Note: the file has a null character; what comes after it was not loaded."},
     // The builder's question for the data file of LD.

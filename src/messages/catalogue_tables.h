@@ -25,3 +25,4 @@ std::span<const CatalogueRow> outputCatalogue();
 std::span<const CatalogueRow> widgetsCatalogue();
 std::span<const CatalogueRow> platformCatalogue();
 std::span<const CatalogueRow> shellCatalogue();
+std::span<const CatalogueRow> unicodeCatalogue();

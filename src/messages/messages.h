@@ -2,7 +2,7 @@
 // The message catalogue: every fixed text the user reads and hears has a key, and
 // sayMessage is the one way such a text reaches the screen and the ear. Also the three
 // small screen services the shell shares: window title, banner, clearing the lower rows.
-// Texts are Windows-1252.
+// Texts are UTF-8.
 #include <cstdio>
 #include <string>
 #include <initializer_list>
@@ -47,9 +47,9 @@ void sayMessage(std::string_view key, int lineEnds);
 void sayOutcome(const Outcome& outcome);
 // The same written to `out`, one UTF-8 line per text, nothing heard; returns how many.
 int writeOutcome(const Outcome& outcome, std::FILE* out);
-// Writes a Windows-1252 text to `out` as one UTF-8 line, its control characters made
+// Writes a text to `out` as one UTF-8 line, its control characters made
 // visible (shownLine): the one way the batch commands write what they tell.
-void writeTextLine(std::FILE* out, std::string_view cp1252);
+void writeTextLine(std::FILE* out, std::string_view text);
 
 // Why the Tramel.ini in use could not be read (cfgReadProblem), with its name, as one
 // line; empty when nothing is wrong with it.

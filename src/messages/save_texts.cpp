@@ -6,15 +6,6 @@
 #include "platform/text/text.h"
 #include "messages/messages.h"
 
-namespace {
-
-// A path as the catalogue's texts hold it.
-std::string shown(std::string_view path) {
-  return isValidUtf8(path) ? utf8ToCp1252(path) : std::string(path);
-}
-
-}  // namespace
-
 std::string withValues(std::string text, std::initializer_list<std::string_view> values) {
   std::string filled;
   for (size_t at = 0; at < text.size(); ++at) {
@@ -32,12 +23,12 @@ std::string withValues(std::string text, std::initializer_list<std::string_view>
 std::string saveFailureReason(int error, const SaveReport& report) {
   if (report.refusedLink.empty()) return fileFailureReason(error);
   return withValues(messageText("PXLNKALH"),
-                    {shown(report.refusedLink), shown(userName(report.linkOwner)), shown(report.linkFolder)});
+                    {report.refusedLink, userName(report.linkOwner), report.linkFolder});
 }
 
 std::string ownershipNotKeptText(std::string_view name, const SaveReport& report) {
   if (report.ownershipKept) return {};
   return withValues(messageText("PXDONOAN"),
-                    {shown(name), shown(userName(report.newOwner)), shown(groupName(report.newGroup)),
-                     shown(userName(report.formerOwner)), shown(groupName(report.formerGroup))});
+                    {name, userName(report.newOwner), groupName(report.newGroup), userName(report.formerOwner),
+                     groupName(report.formerGroup)});
 }

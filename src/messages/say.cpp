@@ -38,8 +38,8 @@ int writeOutcome(const Outcome& outcome, std::FILE* out) {
   return static_cast<int>(outcome.told.size());
 }
 
-void writeTextLine(std::FILE* out, std::string_view cp1252) {
-  std::fprintf(out, "%s\n", shownLine(cp1252ToUtf8(cp1252)).c_str());
+void writeTextLine(std::FILE* out, std::string_view text) {
+  std::fprintf(out, "%s\n", shownLine(asUtf8(text)).c_str());
 }
 
 void sayNotImplemented() {
@@ -50,6 +50,5 @@ void sayNotImplemented() {
 std::string unreadConfigurationText() {
   const CfgProblem problem = cfgReadProblem();
   if (problem.path.empty()) return {};
-  const std::string path = isValidUtf8(problem.path) ? utf8ToCp1252(problem.path) : problem.path;
-  return withValues(messageText("PXCFGNLDS"), {path, fileFailureReason(problem.error)});
+  return withValues(messageText("PXCFGNLDS"), {problem.path, fileFailureReason(problem.error)});
 }

@@ -2,29 +2,30 @@
 #include <string>
 
 #include "messages/messages.h"
+#include "platform/text/utf8.h"
 
 namespace {
 constexpr std::string_view kTitlePrefix = "Pontelix ";
 constexpr std::string_view kElision = "...";
 
-// A control character, or a Windows-1252 code that no character has (it stands for the
-// C1 control of that number). A terminal sets its title with an escape sequence that
+// A C0 or C1 control character. A terminal sets its title with an escape sequence that
 // such a character would end, and would run what follows it.
-bool isControl(unsigned char c) {
-  return c < 32 || c == 127 || c == 0x81 || c == 0x8d || c == 0x8f || c == 0x90 || c == 0x9d;
-}
+bool isControl(char32_t c) { return c < 32 || (c >= 127 && c < 0xA0); }
 
 }  // namespace
 
 std::string windowTitleFor(std::string_view rawName) {
-  std::string name(rawName);
-  for (char& c : name) {
-    if (isControl(static_cast<unsigned char>(c))) c = ' ';
+  std::string name;
+  for (size_t i = 0, length = 1; i < rawName.size(); i += length) {
+    const char32_t c = characterAt(rawName, i, length);
+    appendUtf8(name, isControl(c) ? U' ' : c);
   }
   std::string title(kTitlePrefix);
   const size_t room = kMaxWindowTitle - kTitlePrefix.size();
   if (name.size() <= room) return title.append(name);
   // A long path loses its beginning: the file name at its end is what the user needs.
-  const size_t keep = room - kElision.size();
-  return title.append(kElision).append(name.substr(name.size() - keep));
+  // The cut falls on a character's first byte.
+  size_t from = name.size() - (room - kElision.size());
+  while (from < name.size() && (static_cast<unsigned char>(name[from]) & 0xC0) == 0x80) ++from;
+  return title.append(kElision).append(name.substr(from));
 }

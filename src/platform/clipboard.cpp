@@ -3,13 +3,17 @@
 #include "platform/frontend.h"
 #include "platform/text/text.h"
 
-void conCopyToClipboard(std::string_view text) { conFrontend().setClipboard(cp1252ToUtf8(text)); }
+void conCopyToClipboard(std::string_view text) { conFrontend().setClipboard(asUtf8(text)); }
 
 std::string conPasteFromClipboard(size_t capacity) {
   if (capacity == 0) return {};
-  const std::string utf8 = conFrontend().clipboard();
-  std::string text = isValidUtf8(utf8) ? utf8ToCp1252(utf8) : utf8;
-  if (text.size() > capacity - 1) text.resize(capacity - 1);
+  std::string text = asUtf8(conFrontend().clipboard());
+  if (text.size() > capacity - 1) {
+    // The cut falls before a character, never inside one.
+    size_t cut = capacity - 1;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text.resize(cut);
+  }
   return text;
 }
 

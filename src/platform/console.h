@@ -1,11 +1,11 @@
 #pragma once
-// The talking console: an 80 x 25 grid of Windows-1252 characters with colour
+// The talking console: an 80 x 25 grid of Unicode characters with colour
 // attributes, a text window, a cursor, a key queue and one picture overlay.
 // Platform-free; a frontend (frontend.h) shows it and feeds keys. Editing on it (the
 // line editor, the file chooser, exploration, the paragraph editor) is a floor above,
 // in widgets/editing/editing.h.
-// All texts are Windows-1252. Columns and rows are 1-based and window-relative unless
-// said otherwise.
+// All texts are UTF-8, and each character takes one cell. Columns and rows are 1-based
+// and window-relative unless said otherwise.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,7 +14,7 @@ constexpr int kConColumns = 80;
 constexpr int kConRows = 25;
 
 struct ConCell {
-  unsigned char ch = ' ';
+  char32_t ch = U' ';
   unsigned char attr = 0x0F;
 };
 
@@ -24,8 +24,8 @@ struct KeyPair {
   bool operator==(const KeyPair&) const = default;
 };
 
-// Text output at the cursor in the current attribute (printable bytes, CR, LF with
-// scrolling, backspace, BEL; other control bytes ignored).
+// Text output at the cursor in the current attribute (printable characters, CR, LF
+// with scrolling, backspace, BEL; other control characters ignored).
 void conWrite(std::string_view text);
 void conWriteLine(std::string_view text = {});
 
@@ -38,7 +38,7 @@ void conSetTextColour(int colour);
 void conSetBackColour(int colour);
 int conTextAttr();  // the current attribute byte
 void conSetWindow(int left, int top, int right, int bottom);  // screen coordinates
-// The text with every control byte (below 32) shown as a blank, so that a field or a
+// The text with every control character (below 32) shown as a blank, so that a field or a
 // list shows one cell per character and never moves the cursor, beeps or scrolls.
 std::string conVisible(std::string_view text);
 ConCell conReadCell(int column, int row);
@@ -61,7 +61,8 @@ bool conKeyWaiting();
 // keys the user has pressed count, but a key script does not type its next key here. A
 // scripted user is patient: it hears every message out and types when the program asks.
 bool conKeyPending();
-unsigned char conGetKey();
+// A typed character as its Unicode code point; an extended key as 0 and its code.
+char32_t conGetKey();
 // When on, the next key read is dropped if it is Enter: an Enter that only confirms what
 // was typed before (the builder's two letters) does not reach the form that follows.
 void conDropNextEnter(bool on);

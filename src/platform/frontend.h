@@ -21,7 +21,7 @@ class Frontend {
   virtual void invalidate() = 0;
   // A key is awaited (show the caret) or no longer awaited.
   virtual void setWaitingForKey(bool waiting) = 0;
-  virtual void setTitle(const std::string& cp1252Title) = 0;
+  virtual void setTitle(const std::string& title) = 0;
   virtual void beep() = 0;
   // The drawable area in pixels, from which the screen drawing surface is measured.
   virtual PixelSize clientArea() const = 0;
@@ -36,11 +36,11 @@ Frontend& conFrontend();
 void conSetFrontend(std::unique_ptr<Frontend> frontend);
 
 // Called by frontends. False when the queue is full and the key was dropped.
-bool conQueueKey(unsigned char ch);
+bool conQueueKey(char32_t ch);
 bool conQueueExtendedKey(unsigned char code);
-// Queues all the bytes of one key (one, two or three) or none of them.
-bool conQueueKeyBytes(std::string_view bytes);
-size_t conQueuedKeyBytes();
+// Queues all the codes of one key (one, two or three) or none of them.
+bool conQueueKeyCodes(std::u32string_view codes);
+size_t conQueuedKeyCodes();
 // True while the program looks for a key (conKeyWaiting, conGetKey), false while it only
 // pumps events (conPause, conFlushKeys). A key script hands over its next key only then.
 bool conLookingForKey();

@@ -8,6 +8,7 @@
 #include "platform/frontend.h"
 #include "platform/screen.h"
 #include "platform/speech.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ void lineFeed() {
   }
 }
 
-void putByte(unsigned char ch) {
+void putCharacter(char32_t ch) {
   switch (ch) {
     case '\r':
       g.column = 1;
@@ -133,7 +134,7 @@ void changed() { conFrontend().invalidate(); }
 
 void conWrite(std::string_view text) {
   create();
-  for (char c : text) putByte(static_cast<unsigned char>(c));
+  for (size_t i = 0, length = 1; i < text.size(); i += length) putCharacter(characterAt(text, i, length));
   changed();
 }
 

@@ -34,13 +34,13 @@ Extended extendedOf(PcKey k) {
   }
 }
 
-KeyCodes queue(std::string bytes) { return KeyCodes{KeyCodes::Action::Queue, std::move(bytes)}; }
+KeyCodes queue(std::u32string codes) { return KeyCodes{KeyCodes::Action::Queue, std::move(codes)}; }
 KeyCodes nothing() { return KeyCodes{}; }
 KeyCodes endProgram() { return KeyCodes{KeyCodes::Action::EndProgram, {}}; }
 
-std::string bytesOf(std::initializer_list<int> codes) {
-  std::string s;
-  for (int c : codes) s += static_cast<char>(c);
+std::u32string codesOf(std::initializer_list<int> codes) {
+  std::u32string s;
+  for (int c : codes) s += static_cast<char32_t>(c);
   return s;
 }
 
@@ -51,12 +51,12 @@ KeyCodes pcKeyCodes(PcKey k, KeyMods mods) {
     case PcKey::Break: return mods.ctrl ? endProgram() : nothing();
     case PcKey::Enter:
       if (mods.alt) return nothing();
-      return queue(bytesOf({mods.ctrl ? key::kCtrlEnter : key::kEnter}));
-    case PcKey::Escape: return mods.alt ? nothing() : queue(bytesOf({key::kEsc}));
-    case PcKey::Tab: return mods.alt || mods.ctrl ? nothing() : queue(bytesOf({key::kTab}));
+      return queue(codesOf({mods.ctrl ? key::kCtrlEnter : key::kEnter}));
+    case PcKey::Escape: return mods.alt ? nothing() : queue(codesOf({key::kEsc}));
+    case PcKey::Tab: return mods.alt || mods.ctrl ? nothing() : queue(codesOf({key::kTab}));
     case PcKey::Backspace:
       if (mods.alt) return nothing();
-      return queue(bytesOf({mods.ctrl ? key::kCtrlBackspace : key::kBackspace}));
+      return queue(codesOf({mods.ctrl ? key::kCtrlBackspace : key::kBackspace}));
     case PcKey::F10: return nothing();
     default: break;
   }
@@ -68,30 +68,30 @@ KeyCodes pcKeyCodes(PcKey k, KeyMods mods) {
     mods = KeyMods{};
   }
   const Extended e = extendedOf(k);
-  if (k == PcKey::Insert && mods.shift && !mods.ctrl) return queue(bytesOf({0, key::kShiftIns}));
+  if (k == PcKey::Insert && mods.shift && !mods.ctrl) return queue(codesOf({0, key::kShiftIns}));
   if (e.movement && mods.shift) {
-    return mods.ctrl ? queue(bytesOf({0, key::kCtrlShiftPrefix, e.ctrl}))
-                     : queue(bytesOf({0, key::kShiftPrefix, e.plain}));
+    return mods.ctrl ? queue(codesOf({0, key::kCtrlShiftPrefix, e.ctrl}))
+                     : queue(codesOf({0, key::kShiftPrefix, e.plain}));
   }
-  return queue(bytesOf({0, mods.ctrl ? e.ctrl : e.plain}));
+  return queue(codesOf({0, mods.ctrl ? e.ctrl : e.plain}));
 }
 
-KeyCodes charKeyCodes(unsigned char ch, KeyMods mods) {
+KeyCodes charKeyCodes(char32_t ch, KeyMods mods) {
   if (mods.alt) return nothing();
   if (!mods.ctrl) {
     // Shift with a lower-case letter types its capital, as the keyboard would.
-    if (mods.shift) ch = static_cast<unsigned char>(toUpperAnsi(std::string(1, static_cast<char>(ch)))[0]);
-    return queue(bytesOf({ch}));
+    if (mods.shift) ch = upperCaseOf(ch);
+    return queue(std::u32string(1, ch));
   }
-  if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z')) return queue(bytesOf({ch & 0x1F}));
-  if (ch == '[' || ch == '\\' || ch == ']') return queue(bytesOf({ch & 0x1F}));
-  if (ch == ' ') return queue(" ");
+  if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z')) return queue(codesOf({static_cast<int>(ch & 0x1F)}));
+  if (ch == '[' || ch == '\\' || ch == ']') return queue(codesOf({static_cast<int>(ch & 0x1F)}));
+  if (ch == ' ') return queue(U" ");
   return nothing();
 }
 
 bool deliverKeyCodes(const KeyCodes& codes) {
   switch (codes.action) {
-    case KeyCodes::Action::Queue: return conQueueKeyBytes(codes.bytes);
+    case KeyCodes::Action::Queue: return conQueueKeyCodes(codes.codes);
     case KeyCodes::Action::EndProgram: conEndAtOnce(0);
     case KeyCodes::Action::Nothing: break;
   }

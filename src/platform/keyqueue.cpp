@@ -19,21 +19,21 @@ constexpr size_t kQueueSize = 64;
 constexpr int kKeyWaitSliceMs = 50;
 
 struct KeyQueue {
-  std::array<unsigned char, kQueueSize> bytes{};
+  std::array<char32_t, kQueueSize> codes{};
   size_t head = 0;
   size_t count = 0;
 
-  bool push(std::string_view keyBytes) {
-    if (keyBytes.empty() || count + keyBytes.size() > kQueueSize) return false;
-    for (char b : keyBytes) {
-      bytes[(head + count) % kQueueSize] = static_cast<unsigned char>(b);
+  bool push(std::u32string_view keyCodes) {
+    if (keyCodes.empty() || count + keyCodes.size() > kQueueSize) return false;
+    for (char32_t c : keyCodes) {
+      codes[(head + count) % kQueueSize] = c;
       ++count;
     }
     return true;
   }
-  unsigned char at(size_t i) const { return bytes[(head + i) % kQueueSize]; }
-  unsigned char pop() {
-    const unsigned char b = bytes[head];
+  char32_t at(size_t i) const { return codes[(head + i) % kQueueSize]; }
+  char32_t pop() {
+    const char32_t b = codes[head];
     head = (head + 1) % kQueueSize;
     --count;
     return b;
@@ -70,16 +70,16 @@ Frontend& conFrontend() {
 
 void conSetFrontend(std::unique_ptr<Frontend> frontend) { gFrontend = std::move(frontend); }
 
-bool conQueueKey(unsigned char ch) { return gQueue.push(std::string_view(reinterpret_cast<char*>(&ch), 1)); }
+bool conQueueKey(char32_t ch) { return gQueue.push(std::u32string_view(&ch, 1)); }
 
 bool conQueueExtendedKey(unsigned char code) {
-  const char pair[2] = {0, static_cast<char>(code)};
-  return gQueue.push(std::string_view(pair, 2));
+  const char32_t pair[2] = {0, code};
+  return gQueue.push(std::u32string_view(pair, 2));
 }
 
-bool conQueueKeyBytes(std::string_view bytes) { return gQueue.push(bytes); }
+bool conQueueKeyCodes(std::u32string_view codes) { return gQueue.push(codes); }
 
-size_t conQueuedKeyBytes() { return gQueue.count; }
+size_t conQueuedKeyCodes() { return gQueue.count; }
 
 bool conLookingForKey() { return gLooking; }
 
@@ -102,10 +102,10 @@ void conWaitForKey() {
   conFrontend().setWaitingForKey(false);
 }
 
-unsigned char conGetKey() {
+char32_t conGetKey() {
   for (;;) {
     conWaitForKey();
-    const unsigned char key = gQueue.pop();
+    const char32_t key = gQueue.pop();
     if (std::exchange(gDropEnter, false) && key == key::kEnter) continue;
     return key;
   }
@@ -117,8 +117,8 @@ bool conWaitingForKey() { return gWaiting; }
 
 KeyPair conPeekKey() {
   KeyPair pair;
-  if (gQueue.count > 0) pair.first = gQueue.at(0);
-  if (gQueue.count > 1) pair.second = gQueue.at(1);
+  if (gQueue.count > 0) pair.first = static_cast<int>(gQueue.at(0));
+  if (gQueue.count > 1) pair.second = static_cast<int>(gQueue.at(1));
   return pair;
 }
 
@@ -151,11 +151,11 @@ void conEndAtOnce(int status) {
 }
 
 ConKey conReadKeyEvent() {
-  const int first = conGetKey();
+  const int first = static_cast<int>(conGetKey());
   if (first != 0) return {first, false, false};
-  const int second = conGetKey();
+  const int second = static_cast<int>(conGetKey());
   if (second == key::kShiftPrefix || second == key::kCtrlShiftPrefix || second == key::kAltPrefix) {
-    return {conGetKey(), true, second != key::kAltPrefix};
+    return {static_cast<int>(conGetKey()), true, second != key::kAltPrefix};
   }
   return {second, true, false};
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Key codes of the key queue. A character key queues its Windows-1252 byte; an
+// Key codes of the key queue. A character key queues its Unicode code point; an
 // extended key queues 0 followed by one of the codes below.
 namespace key {
 constexpr int kEnter = 13, kCtrlEnter = 10, kEsc = 27, kTab = 9, kBackspace = 8, kCtrlBackspace = 127;

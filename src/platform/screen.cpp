@@ -8,9 +8,9 @@ std::vector<std::string> conScreenRows() {
   std::vector<std::string> rows;
   for (int r = 1; r <= kConRows; ++r) {
     std::string row;
-    for (int c = 1; c <= kConColumns; ++c) row += static_cast<char>(conScreenCell(c, r).ch);
+    for (int c = 1; c <= kConColumns; ++c) appendUtf8(row, conScreenCell(c, r).ch);
     row.erase(row.find_last_not_of(' ') + 1);
-    rows.push_back(cp1252ToUtf8(row));
+    rows.push_back(row);
   }
   return rows;
 }

@@ -7,6 +7,7 @@
 #include "platform/keys.h"
 #include "platform/speech.h"
 #include "platform/text/platform_texts.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -58,12 +59,12 @@ KeyPair conGetKeyPair() {
   for (;;) {
     // A key press makes spkBusy false and silences the speech.
     while (spkBusy()) conPause(10);
-    KeyPair pair{conGetKey(), 32};
+    KeyPair pair{static_cast<int>(conGetKey()), 32};
     if (pair.first == 0) {
-      pair.second = conGetKey();
+      pair.second = static_cast<int>(conGetKey());
       if (pair.second == key::kShiftPrefix || pair.second == key::kCtrlShiftPrefix ||
           pair.second == key::kAltPrefix) {
-        pair.first = conGetKey();
+        pair.first = static_cast<int>(conGetKey());
       }
     }
     if (pair == KeyPair{0, key::kF8}) {
@@ -73,9 +74,9 @@ KeyPair conGetKeyPair() {
     // Only an ordinary key is echoed: the third byte of a Shift sequence is a code, not
     // a typed character.
     if (pair.first >= 32 && pair.second == 32) {
-      const char ch = static_cast<char>(pair.first);
-      conWrite(std::string_view(&ch, 1));
-      if (gEchoesKeys) spkPlayLetter(static_cast<unsigned char>(pair.first));
+      const auto ch = static_cast<char32_t>(pair.first);
+      conWrite(utf8Of(ch));
+      if (gEchoesKeys) spkPlayLetter(ch);
     }
     return pair;
   }

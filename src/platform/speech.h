@@ -1,6 +1,6 @@
 #pragma once
 // Speech and sounds: everything the user hears goes through these operations, which
-// also write the transcript (transcript.h). Texts are Windows-1252.
+// also write the transcript (transcript.h). Texts are UTF-8.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +29,7 @@ void spkSpell(std::string_view text);
 bool spkRecordingExists(std::string_view name);
 void spkPlayRecording(std::string_view name);
 // Plays the letter recording of one character (or speaks it when there is none).
-void spkPlayLetter(unsigned char ch);
+void spkPlayLetter(char32_t ch);
 bool spkBusy();
 void spkStop();
 void spkClick();
@@ -38,4 +38,4 @@ void spkTick();
 // until stopped), after any tone still sounding. A frequency of 0 stops the tones.
 void spkTone(int hertz, int milliseconds);
 void spkBeep();
-unsigned char spkGetKeyEcho();
+char32_t spkGetKeyEcho();

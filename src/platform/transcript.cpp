@@ -38,10 +38,10 @@ void transcriptEvent(std::string_view kind) {
   writeLine(std::string(kind));
 }
 
-void transcriptEvent(std::string_view kind, std::string_view cp1252Text) {
+void transcriptEvent(std::string_view kind, std::string_view utf8Text) {
   // A line end inside the text would break the one-event-per-line format, and an escape
   // sequence from a script or a file name would run in the terminal that shows it.
-  const std::string text = shownLine(cp1252ToUtf8(cp1252Text));
+  const std::string text = shownLine(asUtf8(utf8Text));
   if (gListener) gListener(kind, text);
   writeLine(std::string(kind) + ": " + text);
 }

@@ -13,9 +13,9 @@ bool transcriptOpen(const std::string& utf8Path);
 void transcriptClose();
 bool transcriptActive();
 
-// Writes "kind" alone, or "kind: text" when text is given. The text is Windows-1252.
+// Writes "kind" alone, or "kind: text" when text is given. The text is UTF-8.
 void transcriptEvent(std::string_view kind);
-void transcriptEvent(std::string_view kind, std::string_view cp1252Text);
+void transcriptEvent(std::string_view kind, std::string_view utf8Text);
 
 // An in-process listener that gets every event as well: its kind and its text as UTF-8
 // (empty for events without text). Batch runs, which have no one listening, pass on with

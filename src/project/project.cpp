@@ -29,7 +29,7 @@ void sayFileFailure(const char* key, const std::string& reason) {
   spkWriteLine(withValues(messageText(key), {projectFileName(), reason}));
 }
 
-std::string projectPath() { return cp1252ToUtf8(projectFileName()); }
+std::string projectPath() { return projectFileName(); }
 
 // True when nothing has the project's name yet, or the user agrees to replace it.
 bool mayReplaceExistingFile() {
@@ -55,13 +55,17 @@ bool mayReplaceChangedFile() {
 bool writeProject() {
   for (bool mayWrite = mayReplaceChangedFile();; mayWrite = true) {
     if (mayWrite) {
-      const std::string bytes = encodeProjectText(commandLines(), projectEncoding());
+      const ProjectEncoding encoding = encodingThatHolds(commandLines(), projectEncoding());
+      const std::string bytes = encodeProjectText(commandLines(), encoding);
       SaveReport report;
       const int error = replaceFileAtomically(projectPath(), bytes, &report);
       if (error == 0) {
         markProjectSaved();
         rememberProjectFileOnDisk(report.identity);
         sayMessage("PXSALVO", 1);
+        // Said once: from now on the project is a UTF-8 one.
+        if (encoding != projectEncoding()) sayMessage("PXGRVUTF", 1);
+        setProjectEncoding(encoding);
         if (const std::string note = ownershipNotKeptText(projectFileName(), report); !note.empty()) spkWriteLine(note);
         return true;
       }
@@ -125,7 +129,7 @@ void setProgramArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string projectPathOfArgument(std::string_view argument) {
-  return cp1252ToUtf8(withProjectExtension(trimmed(argument)));
+  return withProjectExtension(trimmed(argument));
 }
 
 std::string askProjectFileName() {
@@ -153,7 +157,7 @@ bool loadProject() {
     sayMessage("PXARQNOV", 2);
     // Said now, not only when the save fails.
     const size_t slash = projectFileName().rfind('/');
-    if (slash != std::string::npos && slash > 0 && !projectPathExists(cp1252ToUtf8(projectFileName().substr(0, slash))))
+    if (slash != std::string::npos && slash > 0 && !projectPathExists(projectFileName().substr(0, slash)))
       spkWriteLine(withValues(messageText("PXPRJPASTA"), {projectFileName().substr(0, slash)}));
     sayMessage("PXAPTF9", -1);
     return false;
@@ -169,9 +173,6 @@ bool loadProject() {
   setProjectEncoding(text.encoding);
   markProjectSaved();
   sayMessage("PXARQCRG", 2);
-  if (text.replacedCharacters) {
-    sayMessage("PXPRJTROC", 1);
-  }
   if (text.cutAtNul) {
     sayMessage("PXPRJNUL", 1);
   }

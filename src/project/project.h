@@ -1,7 +1,7 @@
 #pragma once
 // The project: the command line list, the name of its file and whether the list holds
 // changes that are not on disk. There is one project; it lives from start-up to the end
-// of the program. Lines and the name are Windows-1252.
+// of the program. Lines are UTF-8; the name is bytes as the system gives them.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +17,12 @@ std::vector<std::string>& commandLines();
 const std::string& projectFileName();
 void setProjectFileName(std::string name);
 
-// The encoding the list is written in: the one it was read in, Windows-1252 for a
-// project that did not come from a file.
+// The encoding the list is written in: the one it was read in, UTF-8 for a project that
+// did not come from a file.
 ProjectEncoding projectEncoding();
 void setProjectEncoding(ProjectEncoding encoding);
 
-// The program's command-line arguments (Windows-1252). The first, trimmed, names the
+// The program's command-line arguments. The first, trimmed, names the
 // project at start-up; it is used once, so a later new project asks for its name.
 void setProgramArguments(const std::vector<std::string>& arguments);
 // The file (UTF-8) that the project named by that first argument is read from and saved

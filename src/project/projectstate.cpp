@@ -47,7 +47,7 @@ void markProjectSaved() {
 
 void rememberProjectFileOnDisk() {
   gProject.diskName = gProject.fileName;
-  gProject.diskLookUp = fileIdentityOf(cp1252ToUtf8(gProject.fileName), gProject.disk);
+  gProject.diskLookUp = fileIdentityOf(gProject.fileName, gProject.disk);
 }
 
 void rememberProjectFileOnDisk(const FileIdentity& written) {
@@ -60,7 +60,7 @@ bool projectFileChangedOnDisk() {
   if (gProject.fileName.empty() || gProject.diskName != gProject.fileName) return false;
   FileIdentity now;
   // A file that can't be looked up now is left to the save, which says why.
-  if (fileIdentityOf(cp1252ToUtf8(gProject.fileName), now) != 0) return false;
+  if (fileIdentityOf(gProject.fileName, now) != 0) return false;
   return gProject.diskLookUp != 0 || !now.sameContentAs(gProject.disk);
 }
 
@@ -69,6 +69,6 @@ void resetProject() { gProject = Project{}; }
 std::string withProjectExtension(std::string_view name) {
   std::string completed(name);
   const std::string_view tail = name.substr(name.size() < 4 ? 0 : name.size() - 4);
-  if (toUpperAnsi(tail) != ".PXG") completed += ".pxg";
+  if (toUpperText(tail) != ".PXG") completed += ".pxg";
   return completed;
 }

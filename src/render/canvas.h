@@ -95,7 +95,7 @@ class Canvas {
   // serif.
   virtual void setFont(int cellHeight) = 0;
   int fontCellHeight() const { return cellHeight_; }
-  // Windows-1252 text with the top-left corner of its cell at (x, y); the background is
+  // Text with the top-left corner of its cell at (x, y); the background is
   // left as it is.
   virtual void textOut(int64_t x, int64_t y, std::string_view text) = 0;
   virtual int textWidth(std::string_view text) = 0;

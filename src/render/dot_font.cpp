@@ -105,7 +105,7 @@ static_assert(sizeof(kGlyphs) / sizeof(kGlyphs[0]) == 95);
 
 }  // namespace
 
-unsigned char removeAccent(unsigned char ch) {
+char32_t removeAccent(char32_t ch) {
   switch (ch) {
     case 0xC1: case 0xC2: case 0xC3: return 'A';
     case 0xC7: return 'C';
@@ -124,7 +124,7 @@ unsigned char removeAccent(unsigned char ch) {
   }
 }
 
-std::string_view dotGlyph(unsigned char ch) {
+std::string_view dotGlyph(char32_t ch) {
   if (ch < 32 || ch > 126) ch = ' ';
   return kGlyphs[ch - 32];
 }

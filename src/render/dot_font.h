@@ -5,8 +5,8 @@
 
 // Latin-1 accented letters the font knows by their plain letter (Á -> A, ç -> c, ...);
 // every other character is returned unchanged.
-unsigned char removeAccent(unsigned char ch);
+char32_t removeAccent(char32_t ch);
 
-// The glyph of a character code; the blank's for codes without one (below 32, 127 and
+// The glyph of a character; the blank's for those without one (below 32, 127 and
 // above).
-std::string_view dotGlyph(unsigned char ch);
+std::string_view dotGlyph(char32_t ch);

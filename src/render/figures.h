@@ -67,11 +67,11 @@ RenderFault drawInterpolatedCurve(Page& page, std::span<const double> xs, std::s
 RenderFault drawFunctionCurve(Page& page, const std::function<double(double)>& value, double xFrom, double xTo);
 // Bars of width barWidth side by side from x, standing on the base line y.
 RenderFault drawHistogram(Page& page, std::span<const double> heights, double x, double y, double barWidth);
-// Windows-1252 text in the surface font with its baseline near (x, y): from its left
+// Text in the surface font with its baseline near (x, y): from its left
 // end, or centred on x.
 RenderFault drawTextLeft(Page& page, std::string_view text, double x, double y);
 RenderFault drawTextCentred(Page& page, std::string_view text, double x, double y);
-// Windows-1252 ink text as the style's InkText says: in the 5 x 7 dot font, glyphs
+// Ink text as the style's InkText says: in the 5 x 7 dot font, glyphs
 // hanging below the anchor pixel (column, row), accented letters losing their accents
 // and characters without a glyph drawing as blanks; or in the surface font.
 RenderFault drawInkText(Page& page, int32_t column, int32_t row, std::string_view text);

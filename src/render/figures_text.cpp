@@ -2,6 +2,7 @@
 #include "render/dot_font.h"
 #include "render/figure_support.h"
 #include "render/figures.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -43,10 +44,12 @@ RenderFault drawInkText(Page& page, int32_t column, int32_t row, std::string_vie
   const int64_t step = doubled ? 2 : 1;
   const uint32_t colour = canvas->pen().colour;
   int64_t left = column;
-  for (const char ch : text) {
+  // Each character takes one glyph's width, a blank one when the font lacks it.
+  for (size_t i = 0, length = 1; i < text.size(); i += length) {
+    const char32_t ch = characterAt(text, i, length);
     if (left > canvas->width()) break;  // the rest of the text lies beyond the surface
     int64_t k = left;
-    for (const char part : dotGlyph(removeAccent(static_cast<unsigned char>(ch)))) {
+    for (const char part : dotGlyph(removeAccent(ch))) {
       if (part == '|') {
         k += step;
         continue;

@@ -52,7 +52,8 @@ double fontSizeForCell(cairo_t* cr, FontFamily family, int cellHeight) {
 }
 
 int textAdvance(cairo_t* cr, std::string_view text) {
-  const std::string utf8 = cp1252ToUtf8(text);
+  // Cairo takes only well-formed UTF-8.
+  const std::string utf8 = asUtf8(text);
   cairo_text_extents_t extents;
   cairo_text_extents(cr, utf8.c_str(), &extents);
   return static_cast<int>(std::lround(extents.x_advance));
@@ -64,5 +65,5 @@ std::string placeText(cairo_t* cr, int64_t x, int64_t y, std::string_view text, 
   const double ascent = roundAscent ? std::round(extents.ascent) : extents.ascent;
   cairo_new_path(cr);
   cairo_move_to(cr, static_cast<double>(x), static_cast<double>(y) + ascent);
-  return cp1252ToUtf8(text);
+  return asUtf8(text);
 }

@@ -17,9 +17,9 @@ cairo_font_face_t* fontFace(FontFamily family);
 double fontSizeForCell(cairo_t* cr, FontFamily family, int cellHeight);
 
 // Moves cr's point to the baseline of a cell whose top-left corner is (x, y) in the
-// selected font (the ascent rounded to a unit when asked) and gives the Windows-1252
-// text in UTF-8, as the library takes it.
+// selected font (the ascent rounded to a unit when asked) and gives the text as
+// well-formed UTF-8, as the library takes it.
 std::string placeText(cairo_t* cr, int64_t x, int64_t y, std::string_view text, bool roundAscent);
 
-// How far Windows-1252 text advances in the font selected on cr, rounded to a unit.
+// How far the text advances in the font selected on cr, rounded to a unit.
 int textAdvance(cairo_t* cr, std::string_view text);

@@ -90,6 +90,7 @@ struct Page {
   DrawingState state;
   RenderFault fault = RenderFault::None;  // the first since the run began
   CellBox lastLabel;                      // the cells of the last Braille label drawn
+  char32_t lastLabelWithoutCell = 0;      // its first character that has no cell, or 0
 
   // The page's size (the canvas's less the inset's margins).
   int32_t width() const { return canvas->width() - 2 * inset; }

@@ -53,7 +53,7 @@ const ValuedOption* valuedOptionOf(std::string_view arg) {
 }  // namespace
 
 int batchFailure(std::string_view command, const std::string& message) {
-  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), shownLine(message).c_str());
+  std::fprintf(stderr, "pontelix %.*s: %s\n", static_cast<int>(command.size()), command.data(), shownLine(asUtf8(message)).c_str());
   return kBatchFailed;
 }
 
@@ -61,7 +61,7 @@ int runGuardedBatch(std::string_view command, const std::function<int()>& body) 
   try {
     return body();
   } catch (const std::bad_alloc&) {
-    return batchFailure(command, cp1252ToUtf8(messageText("PXMEMBAT")));
+    return batchFailure(command, messageText("PXMEMBAT"));
   }
 }
 
@@ -120,9 +120,9 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
   if (request.embosserPage.empty()) {
     sheet = configuredEmbosserSheet(&problem);
   } else {
-    const EmbosserPagePreset* preset = findEmbosserPage(utf8ToCp1252(request.embosserPage));
+    const EmbosserPagePreset* preset = findEmbosserPage(request.embosserPage);
     if (!preset) {
-      error = shellText("PXPAGDESC", {request.embosserPage, cp1252ToUtf8(embosserPageNames())});
+      error = shellText("PXPAGDESC", {request.embosserPage, embosserPageNames()});
       return false;
     }
     sheet = preset->name == std::string_view(kCustomPageName) ? configuredCustomSheet(&problem)
@@ -140,12 +140,12 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
     return false;
   };
   if (!number(request.cells, "--cells", sheet.cells) || !number(request.lines, "--lines", sheet.lines)) return false;
-  if (!request.brailleMode.empty() && !brailleModeByName(utf8ToCp1252(request.brailleMode), sheet.mode)) {
+  if (!request.brailleMode.empty() && !brailleModeByName(request.brailleMode, sheet.mode)) {
     error = shellText("PXBRMODINV", {request.brailleMode});
     return false;
   }
   if (const std::string problem = customSheetProblem(sheet); !problem.empty()) {
-    error = cp1252ToUtf8(problem);
+    error = problem;
     return false;
   }
   return true;
@@ -180,12 +180,12 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   if (name == "-") {
     std::string bytes;
     if (!readAllOfStdin(bytes)) {
-      error = shellText("PXNAOLEENT", {cp1252ToUtf8(fileFailureReason(errno))});
+      error = shellText("PXNAOLEENT", {fileFailureReason(errno)});
       return false;
     }
     text = decodeProjectText(bytes);
   } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = shellText("PXNAOLERP", {name, cp1252ToUtf8(fileFailureReason(err))});
+    error = shellText("PXNAOLERP", {name, fileFailureReason(err)});
     return false;
   }
   lines = std::move(text.lines);
@@ -194,7 +194,7 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   if (warned)
     std::fprintf(stderr, "pontelix: %s\n", shellText("PXROTNUL").c_str());
   // The script stands for the project: its data files are looked for beside it.
-  if (name != "-") setProjectFileName(isValidUtf8(name) ? utf8ToCp1252(name) : name);
+  if (name != "-") setProjectFileName(name);
   return true;
 }
 

@@ -37,8 +37,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
     const std::string_view arg = argv[i];
     std::string value;
     if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-      // File names may come in any encoding; well-formed UTF-8 is converted.
-      cl.args.push_back(isValidUtf8(arg) ? utf8ToCp1252(arg) : std::string(arg));
+      // File names are bytes as the system gives them, in whatever encoding.
+      cl.args.emplace_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -74,7 +74,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
   if (!cl.brailleDisplayFile.empty() && cl.options.ui != UiChoice::Headless) {
     return failure(cl, shellText("PXSOHDLS", {"--braille-display"}));
   }
-  if (cl.args.size() > 1) return failure(cl, shellText("PXMAISPRJ", {cp1252ToUtf8(cl.args[1])}));
+  if (cl.args.size() > 1) return failure(cl, shellText("PXMAISPRJ", {cl.args[1]}));
   return cl;
 }
 

@@ -14,7 +14,7 @@ struct CommandLine {
   std::string screenFile;
   std::string pictureFile;
   std::string brailleDisplayFile;
-  std::vector<std::string> args;  // the remaining arguments, Windows-1252
+  std::vector<std::string> args;  // the remaining arguments, as given
   std::string error;              // UTF-8, for Action::Error
 };
 

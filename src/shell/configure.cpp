@@ -33,8 +33,8 @@ SettingChoices currentChoices() {
 // F9 on a printer field: the printer list of B and I, starting on the field's printer.
 // Esc keeps what the field held.
 std::string choosePrinter(const std::string& value) {
-  const std::string chosen = chooseDevice(false, cp1252ToUtf8(value));
-  return chosen.empty() ? value : utf8ToCp1252(chosen);
+  const std::string chosen = chooseDevice(false, value);
+  return chosen.empty() ? value : chosen;
 }
 
 void addFields(std::vector<std::string>& values, const SettingChoices& choices) {

@@ -20,7 +20,7 @@ int runConsoleProgram(char** argv) {
     execv(program.c_str(), argv);
     if (errno != ENOENT) {
       std::fprintf(stderr, "pontelix: %s\n",
-                   shellText("PXNAOINI", {program, cp1252ToUtf8(fileFailureReason(errno))}).c_str());
+                   shellText("PXNAOINI", {program, fileFailureReason(errno)}).c_str());
       return kUsageError;
     }
   }

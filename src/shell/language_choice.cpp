@@ -34,6 +34,6 @@ bool chooseLanguage(int& argc, char** argv, std::string& error) {
     setCurrentLanguage(*chosen);
     return true;
   }
-  error = cp1252ToUtf8(withValues(messageText("PXLANGINV"), {utf8ToCp1252(*named)}));
+  error = withValues(messageText("PXLANGINV"), {*named});
   return false;
 }

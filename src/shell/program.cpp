@@ -34,7 +34,7 @@ void tellWhenSilent() {
   if (!soundIsMissing()) return;
   const std::string text = messageText("PXSEMSOM");
   conWriteLine(text);
-  std::fprintf(stderr, "pontelix: %s\n", cp1252ToUtf8(text).c_str());
+  std::fprintf(stderr, "pontelix: %s\n", text.c_str());
 }
 
 // A configuration that could not be read leaves every setting at its default, and

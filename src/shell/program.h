@@ -4,7 +4,7 @@
 #include <vector>
 
 // Runs the program once the console's frontend and transcript are set up. args are the
-// command-line arguments that are not options, in Windows-1252; the first names the
+// command-line arguments that are not options, as the system gives them; the first names the
 // project. Returns the process exit status.
 int runInteractive(const std::vector<std::string>& args);
 

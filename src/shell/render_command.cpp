@@ -23,7 +23,7 @@ namespace {
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
-         toUpperAnsi(text.substr(text.size() - suffix.size())) == toUpperAnsi(suffix);
+         toUpperText(text.substr(text.size() - suffix.size())) == toUpperText(suffix);
 }
 
 bool parseSide(std::string_view text, int& side) {
@@ -119,7 +119,7 @@ std::optional<Page> prepareRequestedPage(const RenderRequest& request, const Emb
 // Why the output must not be written: it is the script; empty when it may be.
 std::string scriptClash(const RenderRequest& request) {
   if (request.testDrawing || request.script == "-" || !sameFile(request.output, request.script)) return {};
-  return withValues(cp1252ToUtf8(messageText("PXSAIROT")), {request.output});
+  return withValues(messageText("PXSAIROT"), {request.output});
 }
 
 // Why the output must not be written: it is a data file the script read; empty when it
@@ -129,7 +129,7 @@ std::string dataFileClash(const RenderRequest& request, const BatchReports& told
   if (fileIdentityOf(request.output, output) != 0) return {};
   for (const BatchReports::DataFile& read : told.dataFilesRead()) {
     if (read.file.sameFileAs(output))
-      return withValues(cp1252ToUtf8(messageText("PXSAIDAD")), {request.output, cp1252ToUtf8(read.name)});
+      return withValues(messageText("PXSAIDAD"), {request.output, read.name});
   }
   return {};
 }
@@ -160,7 +160,7 @@ bool writeOutput(const RenderRequest& request, const Page& page, const std::vect
     default:
       failure = savePageImage(page, request.output, imageFormatOf(request.target), &report);
   }
-  if (failure != 0) error = shellText("PXNAOGRVA", {cp1252ToUtf8(saveFailureReason(failure, report))});
+  if (failure != 0) error = shellText("PXNAOGRVA", {saveFailureReason(failure, report)});
   return failure == 0;
 }
 
@@ -291,7 +291,7 @@ int runRenderCommand(int argc, char** argv) {
 
   std::string why;
   std::optional<Page> page = prepareRequestedPage(request, sheet, tactileLine, why);
-  if (!page) return batchFailure("render", cp1252ToUtf8(why));
+  if (!page) return batchFailure("render", why);
   if (request.mode == OutputMode::Tactile) {
     drawTactileDrawing(*page, request.testDrawing, lines, told.reports());
   } else {

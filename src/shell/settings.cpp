@@ -28,9 +28,9 @@ const char* modeName(std::string_view text) {
 
 std::string paperList() { return std::string(kPlainPaperName) + "|" + kSwellPaperName; }
 const char* paperName(std::string_view text) {
-  const std::string upper = toUpperAnsi(text);
-  if (upper == toUpperAnsi(kPlainPaperName)) return kPlainPaperName;
-  return upper == toUpperAnsi(kSwellPaperName) ? kSwellPaperName : nullptr;
+  const std::string upper = toUpperText(text);
+  if (upper == toUpperText(kPlainPaperName)) return kPlainPaperName;
+  return upper == toUpperText(kSwellPaperName) ? kSwellPaperName : nullptr;
 }
 
 // Tactile line widths, in millimetres as the form writes them, with the decimal mark of
@@ -138,7 +138,7 @@ std::string showValue(const Setting& s, const SettingChoices& choices) {
       return std::to_string(number);
     case SettingKind::YesNo:
       // As the speech services take it: anything but empty or N means yes.
-      return yesNoWord(!value.empty() && toUpperAnsi(value.substr(0, 1)) != "N");
+      return yesNoWord(!value.empty() && toUpperText(value.substr(0, 1)) != "N");
     case SettingKind::Voice:
       if (!cfgWholeNumber(value, number) || number < 0) number = 0;
       return voiceText(number, choices.voices);
@@ -176,7 +176,7 @@ std::string valueProblem(const Setting& s, const std::string& value, const Setti
     case SettingKind::Printer: {
       const std::vector<std::string>& known = choices.printers;
       if (!value.empty() && choices.printersKnown &&
-          std::find(known.begin(), known.end(), cp1252ToUtf8(value)) == known.end())
+          std::find(known.begin(), known.end(), value) == known.end())
         return problem(s, messageText("PXCFGIMP"));
       break;
     }
@@ -186,7 +186,7 @@ std::string valueProblem(const Setting& s, const std::string& value, const Setti
     case SettingKind::Folder: {
       std::error_code ec;
       const std::string folder = cfgExpandValue(value);
-      if (!value.empty() && !std::filesystem::is_directory(cp1252ToUtf8(folder), ec))
+      if (!value.empty() && !std::filesystem::is_directory(folder, ec))
         return problem(s, messageText("PXCFGPAS"));
       break;
     }

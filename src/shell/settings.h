@@ -1,7 +1,7 @@
 #pragma once
 // The settings option C offers: which Tramel.ini key each field of the form sets, how
 // the form shows the key's value, and what a value must be to be written. Texts are
-// Windows-1252.
+// UTF-8.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "platform/text/utf8.h"
 
 PressedKey readPressedKey() {
   PressedKey key;
@@ -24,8 +25,8 @@ bool isExploreKey(const PressedKey& pressed) { return pressed.ext == key::kCtrlF
 
 std::string fitText(std::string_view text, int width) {
   if (width <= 0) return {};
-  std::string fitted(text.substr(0, static_cast<size_t>(width)));
-  fitted.resize(static_cast<size_t>(width), ' ');
+  std::string fitted(text.substr(0, byteOfCharacter(text, static_cast<size_t>(width))));
+  fitted.append(static_cast<size_t>(width) - characterCount(fitted), ' ');
   return conVisible(fitted);
 }
 
@@ -55,7 +56,7 @@ void restoreCells(const SavedCells& saved) {
         attr = cell.attr;
         setTextAttr(attr);
       }
-      run += static_cast<char>(cell.ch);
+      appendUtf8(run, cell.ch);
     }
     conWrite(run);
   }

@@ -19,7 +19,7 @@ struct Output {
 
 // Runs the program through the shell; `stdinText` is fed from a file when given, in a
 // folder of this run's own: the suite runs these tests side by side.
-Output runPontelix(const std::string& args, const std::string* stdinText = nullptr) {
+Output runPontelix(const std::string& args, const std::string* stdinText = nullptr, bool withErrors = false) {
   std::string command = std::string(PONTELIX_EXE) + " " + args;
   const ScratchDir dir;
   if (stdinText) {
@@ -29,7 +29,7 @@ Output runPontelix(const std::string& args, const std::string* stdinText = nullp
   } else {
     command += " < /dev/null";
   }
-  command += " 2>/dev/null";
+  command += withErrors ? " 2>&1" : " 2>/dev/null";
   Output run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -58,6 +58,14 @@ TEST(BrailleCommand, UnicodeIsTheDefault) {
   const Output run = runPontelix("braille 'é 2'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "\u283F\u2800\u283C\u2803\n");
+}
+
+TEST(BrailleCommand, ACharacterWithoutACellIsToldWithItsLine) {
+  const std::string input = "a\nπ ≤\n";
+  const Output run = runPontelix("braille --format=dots", &input, true);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "pontelix braille: Linha 2: o caractere π não tem cela Braille; a cela de \"?\" ficou no lugar "
+                     "dele.\n1\n26 0 26\n");
 }
 
 TEST(BrailleCommand, EachInputLineIsOneOutputLine) {

@@ -1,4 +1,4 @@
-// The catalogue: exact Windows-1252 texts, search by exact key, unknown keys.
+// The catalogue: exact UTF-8 texts, search by exact key, unknown keys.
 #include <gtest/gtest.h>
 
 #include "platform/text/text.h"
@@ -6,11 +6,10 @@
 
 namespace {
 
-// Expected texts are written here in UTF-8 and converted, an independent road to the
-// same bytes as the table's escapes.
-std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
+// Expected texts are typed here as the table types them: UTF-8, unchanged on the way.
+std::string cp(const char* utf8) { return utf8; }
 
-TEST(MessageCatalogue, TextsAreExactWindows1252Bytes) {
+TEST(MessageCatalogue, TextsAreExactUtf8Bytes) {
   EXPECT_EQ(messageText("PXINIC"), "Pontelix - ");
   EXPECT_EQ(messageText("PXOPINV"), cp("Opção inválida"));
   EXPECT_EQ(messageText("PXOPCAO"), cp("As opções são:"));
@@ -26,8 +25,9 @@ TEST(MessageCatalogue, TextsAreExactWindows1252Bytes) {
   EXPECT_EQ(messageText("PXTAMPAP"), "Tamanho do papel (em pixels): ");
   EXPECT_EQ(messageText("PX_QLDADOS"), "Quer utilizar dados lidos de arquivo? ");
   EXPECT_EQ(messageText("PXNIMPL"), cp("Não implementado"));
-  // One byte per accented letter: no UTF-8 slipped into the table.
-  EXPECT_EQ(messageText("PX_CIRC").size(), std::string("Circunferencia").size());
+  // Two bytes per accented letter: no Windows-1252 slipped into the table.
+  EXPECT_EQ(messageText("PX_CIRC").size(), std::string("Circunferencia").size() + 1);
+  EXPECT_TRUE(isValidUtf8(messageText("PX_CIRC")));
 }
 
 TEST(MessageCatalogue, BuilderItemsForTextCommandsStartWithTheirCommand) {
@@ -60,7 +60,11 @@ TEST(WindowTitle, IsPrefixedAndKeepsTheEndOfALongName) {
 TEST(WindowTitle, ControlCharactersOfAFileNameBecomeBlanks) {
   // A terminal would take them for the end of its title sequence and run the rest.
   EXPECT_EQ(windowTitleFor("a\x07\x1b[2J\tb\x7f\x9d\x81.pxg"), "Pontelix a  [2J b   .pxg");
-  EXPECT_EQ(windowTitleFor("p\xe3o \x80\x9c.pxg"), "Pontelix p\xe3o \x80\x9c.pxg");
+  EXPECT_EQ(windowTitleFor("p\xe3o \x80\x9c.pxg"), "Pontelix pão €œ.pxg");
+  EXPECT_EQ(windowTitleFor("área\u0085π.pxg"), "Pontelix área π.pxg");
+  // A long name is cut before a character, never inside one.
+  const std::string title = windowTitleFor(std::string(200, 'a') + std::string(100, '\xcf') + "π.pxg");
+  EXPECT_TRUE(isValidUtf8(title));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST_F(SayMessageTest, NotImplementedIsFollowedByAnEmptyLine) {
 }
 
 TEST_F(SayMessageTest, TheTitleNamesTheProject) {
-  PatientUser& frontend = userBytes({});
+  PatientUser& frontend = userKeys({});
   setWindowTitle("");
   EXPECT_EQ(frontend.title_, "Pontelix ");
   setWindowTitle("aula.pxg");

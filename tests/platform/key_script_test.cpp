@@ -4,12 +4,12 @@
 
 namespace {
 
-std::string queued(const std::string& script) {
+std::u32string queued(const std::string& script) {
   std::vector<KeyCodes> keys;
   std::string error;
   EXPECT_TRUE(parseKeyScript(script, keys, error)) << error;
-  std::string all;
-  for (const KeyCodes& k : keys) all += k.bytes + "|";
+  std::u32string all;
+  for (const KeyCodes& k : keys) all += k.codes + U"|";
   return all;
 }
 
@@ -24,11 +24,15 @@ std::string errorOf(const std::string& script) {
 
 TEST(KeyScript, CharactersNamesAndModifiers) {
   using namespace std::string_literals;
-  EXPECT_EQ(queued("aç\n<Enter><lt>\r\n<ctrl+v><Ctrl+Enter>\t"), "a|\xe7|\r|<|\x16|\n|\t|"s);
+  EXPECT_EQ(queued("aç\n<Enter><lt>\r\n<ctrl+v><Ctrl+Enter>\t"), U"a|ç|\r|<|\x16|\n|\t|"s);
   EXPECT_EQ(queued("<F1><Ctrl+F5><Ctrl+Up><Shift+Ins><BS><Del>"),
-            "\0;|\0b|\0q|\0\xfe|\b|\0S|"s);
-  EXPECT_EQ(queued("€<Space>>"), "\x80| |>|");
-  EXPECT_EQ(queued("\xef\xbb\xbfok"), "o|k|");  // a byte-order mark types nothing
+            U"\0;|\0b|\0q|\0\xfe|\b|\0S|"s);
+  EXPECT_EQ(queued("€<Space>>"), U"€| |>|");
+  EXPECT_EQ(queued("\xef\xbb\xbfok"), U"o|k|");  // a byte-order mark types nothing
+  // Every character is a key, also those no single-byte code page has.
+  EXPECT_EQ(queued("∞<Shift+π>"), U"∞|Π|");
+  // A file that is not UTF-8 as a whole is Windows-1252 throughout.
+  EXPECT_EQ(queued("\xe7\xc3\xa7"), U"ç|Ã|§|");
 }
 
 TEST(KeyScript, MalformedNamesGiveTheirPosition) {
@@ -36,5 +40,5 @@ TEST(KeyScript, MalformedNamesGiveTheirPosition) {
   EXPECT_NE(errorOf("<Enter").find("linha 1, coluna 1"), std::string::npos);
   EXPECT_NE(errorOf("x<>").find("coluna 2"), std::string::npos);
   EXPECT_NE(errorOf("<Ctrl+>").find("coluna 1"), std::string::npos);
-  EXPECT_NE(errorOf("∞").find("coluna 1"), std::string::npos);
+  EXPECT_NE(errorOf("∞<Ctrl+∞x>").find("coluna 2"), std::string::npos);
 }

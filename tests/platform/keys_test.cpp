@@ -27,42 +27,44 @@ TEST_F(KeysTest, PeekDoesNotRemoveAndFlushEmpties) {
 }
 
 TEST_F(KeysTest, KeyTableOfTheWindow) {
-  auto bytes = [](PcKey k, KeyMods m = {}) { return pcKeyCodes(k, m).bytes; };
+  auto bytes = [](PcKey k, KeyMods m = {}) { return pcKeyCodes(k, m).codes; };
   using namespace std::string_literals;
-  EXPECT_EQ(bytes(PcKey::F1), "\0;"s);
-  EXPECT_EQ(bytes(PcKey::F9), "\0C"s);
-  EXPECT_EQ(bytes(PcKey::Up), "\0H"s);
-  EXPECT_EQ(bytes(PcKey::F5, {.ctrl = true}), "\0b"s);
-  EXPECT_EQ(bytes(PcKey::F12, {.ctrl = true}), "\0i"s);
-  EXPECT_EQ(bytes(PcKey::Insert, {.shift = true}), "\0\xfe"s);
-  EXPECT_EQ(bytes(PcKey::Insert, {.ctrl = true}), "\0\xff"s);
-  EXPECT_EQ(bytes(PcKey::Delete, {.ctrl = true}), "\0S"s);
-  EXPECT_EQ(bytes(PcKey::PageUp, {.ctrl = true}), "\0\x84"s);
-  EXPECT_EQ(bytes(PcKey::Left, {.shift = true}), "\0\x10K"s);
-  EXPECT_EQ(bytes(PcKey::Right, {.shift = true, .ctrl = true}), "\0\x11t"s);
-  EXPECT_EQ(bytes(PcKey::Left, {.alt = true}), "\0K"s);
-  EXPECT_EQ(bytes(PcKey::Enter, {.ctrl = true}), "\n");
-  EXPECT_EQ(bytes(PcKey::Backspace, {.ctrl = true}), "\x7f");
+  EXPECT_EQ(bytes(PcKey::F1), U"\0;"s);
+  EXPECT_EQ(bytes(PcKey::F9), U"\0C"s);
+  EXPECT_EQ(bytes(PcKey::Up), U"\0H"s);
+  EXPECT_EQ(bytes(PcKey::F5, {.ctrl = true}), U"\0b"s);
+  EXPECT_EQ(bytes(PcKey::F12, {.ctrl = true}), U"\0i"s);
+  EXPECT_EQ(bytes(PcKey::Insert, {.shift = true}), U"\0\xfe"s);
+  EXPECT_EQ(bytes(PcKey::Insert, {.ctrl = true}), U"\0\xff"s);
+  EXPECT_EQ(bytes(PcKey::Delete, {.ctrl = true}), U"\0S"s);
+  EXPECT_EQ(bytes(PcKey::PageUp, {.ctrl = true}), U"\0\x84"s);
+  EXPECT_EQ(bytes(PcKey::Left, {.shift = true}), U"\0\x10K"s);
+  EXPECT_EQ(bytes(PcKey::Right, {.shift = true, .ctrl = true}), U"\0\x11t"s);
+  EXPECT_EQ(bytes(PcKey::Left, {.alt = true}), U"\0K"s);
+  EXPECT_EQ(bytes(PcKey::Enter, {.ctrl = true}), U"\n");
+  EXPECT_EQ(bytes(PcKey::Backspace, {.ctrl = true}), U"\x7f");
   EXPECT_EQ(pcKeyCodes(PcKey::F10, {}).action, KeyCodes::Action::Nothing);
   EXPECT_EQ(pcKeyCodes(PcKey::F2, {.alt = true}).action, KeyCodes::Action::Nothing);
   EXPECT_EQ(pcKeyCodes(PcKey::F4, {.alt = true}).action, KeyCodes::Action::EndProgram);
   EXPECT_EQ(pcKeyCodes(PcKey::Break, {.ctrl = true}).action, KeyCodes::Action::EndProgram);
-  EXPECT_EQ(charKeyCodes('v', {.ctrl = true}).bytes, "\x16");
+  EXPECT_EQ(charKeyCodes('v', {.ctrl = true}).codes, U"\x16");
   EXPECT_EQ(charKeyCodes('x', {.alt = true}).action, KeyCodes::Action::Nothing);
-  EXPECT_EQ(charKeyCodes('a', {.shift = true}).bytes, "A");
-  EXPECT_EQ(charKeyCodes('\xe7', {.shift = true}).bytes, "\xc7");
-  EXPECT_EQ(charKeyCodes('1', {.shift = true}).bytes, "1");
+  EXPECT_EQ(charKeyCodes('a', {.shift = true}).codes, U"A");
+  EXPECT_EQ(charKeyCodes(U'ç', {.shift = true}).codes, U"Ç");
+  EXPECT_EQ(charKeyCodes(U'ŵ', {.shift = true}).codes, U"Ŵ");
+  EXPECT_EQ(charKeyCodes('1', {.shift = true}).codes, U"1");
 }
 
 TEST_F(KeysTest, KeyPairReadsExtendedAndThreeByteSequences) {
-  keys("a<F1><Shift+Left><Ctrl+Shift+End>");
+  keys("a<F1><Shift+Left><Ctrl+Shift+End>π");
   EXPECT_EQ(conGetKeyPair(), (KeyPair{'a', 32}));
   EXPECT_EQ(conGetKeyPair(), (KeyPair{0, key::kF1}));
   EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kLeft, key::kShiftPrefix}));
   EXPECT_EQ(conGetKeyPair(), (KeyPair{key::kCtrlEnd, key::kCtrlShiftPrefix}));
-  // Only the ordinary key was echoed on the screen and heard.
-  EXPECT_EQ(row(1), "a");
-  EXPECT_EQ(transcript(), "spell: a\n");
+  EXPECT_EQ(conGetKeyPair(), (KeyPair{0x3C0, 32}));
+  // Only the ordinary keys were echoed on the screen and heard.
+  EXPECT_EQ(row(1), "aπ");
+  EXPECT_EQ(transcript(), "spell: a\nspell: π\n");
 }
 
 TEST_F(KeysTest, F8SpeaksTheTimeAndIsNeverReturned) {

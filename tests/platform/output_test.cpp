@@ -9,8 +9,11 @@ TEST_F(OutputTest, PrintableControlAndLineEnds) {
   EXPECT_EQ(row(2), "e");
   EXPECT_EQ(conColumn(), 2);
   EXPECT_EQ(conRow(), 2);
-  conWrite("\xe7\xe3o");
-  EXPECT_EQ(row(2), "eção");
+  // A stray Windows-1252 byte shows as its character; UTF-8 takes one cell a character.
+  conWrite("\xe7\xe3o π≤∞");
+  EXPECT_EQ(row(2), "eção π≤∞");
+  EXPECT_EQ(conColumn(), 9);
+  EXPECT_EQ(conReadCell(7, 2).ch, U'≤');
 }
 
 TEST_F(OutputTest, BackspaceBlanksAndStopsAtColumnOne) {

@@ -14,12 +14,12 @@
 
 class PatientUser : public Frontend {
  public:
-  explicit PatientUser(std::vector<std::string> keys) : keys_(std::move(keys)) {}
+  explicit PatientUser(std::vector<std::u32string> keys) : keys_(std::move(keys)) {}
   void pump(int) override {
-    if (conQueuedKeyBytes() > 0 || !conWaitingForKey()) return;
+    if (conQueuedKeyCodes() > 0 || !conWaitingForKey()) return;
     if (next_ == keys_.size()) conEndAtOnce(0);
     caretAtKeys_.push_back(conCursorOnScreen());
-    conQueueKeyBytes(keys_[next_++]);
+    conQueueKeyCodes(keys_[next_++]);
   }
   void invalidate() override {}
   void setWaitingForKey(bool) override {}
@@ -35,7 +35,7 @@ class PatientUser : public Frontend {
   std::vector<ConPoint> caretAtKeys_;
 
  private:
-  std::vector<std::string> keys_;
+  std::vector<std::u32string> keys_;
   size_t next_ = 0;
 };
 
@@ -70,13 +70,13 @@ class PopupTest : public ConsoleTest {
     std::vector<KeyCodes> codes;
     std::string error;
     EXPECT_TRUE(parseKeyScript(script, codes, error)) << error;
-    std::vector<std::string> keys;
+    std::vector<std::u32string> keys;
     for (const KeyCodes& c : codes)
-      if (c.action == KeyCodes::Action::Queue) keys.push_back(c.bytes);
-    return userBytes(std::move(keys));
+      if (c.action == KeyCodes::Action::Queue) keys.push_back(c.codes);
+    return userKeys(std::move(keys));
   }
-  // Keys as the raw bytes each queues (for keys no keyboard script can name).
-  PatientUser& userBytes(std::vector<std::string> keys) {
+  // Keys as the codes each queues (for keys no keyboard script can name).
+  PatientUser& userKeys(std::vector<std::u32string> keys) {
     auto frontend = std::make_unique<PatientUser>(std::move(keys));
     PatientUser& ref = *frontend;
     conSetFrontend(std::move(frontend));

@@ -47,7 +47,7 @@ TEST(SpeechEspeak, SpeaksAPortugueseSentenceIntoTheOutput) {
   EXPECT_GT(peak(capture.samples), 1000);
 
   const size_t before = capture.samples.size();
-  engine->sayCharacter('\xe7');
+  engine->sayCharacter(U'π');
   EXPECT_GT(capture.samples.size(), before + 1000);
 }
 

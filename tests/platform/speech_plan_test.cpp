@@ -15,9 +15,9 @@ SpeechStep tick() { return {Kind::Tick, {}}; }
 std::vector<SpeechStep> plan(const char* text) { return planSpeech(text, SpeechPauses{}); }
 
 TEST(SpeechPlan, WordsAreUpperCasedAndPunctuationPauses) {
-  EXPECT_EQ(plan("Op\xe7\xe3o inv\xe1lida"), (std::vector<SpeechStep>{words("OP\xc7\xc3O INV\xc1LIDA")}));
-  EXPECT_EQ(plan("sim, n\xe3o. fim"),
-            (std::vector<SpeechStep>{words("SIM,"), pause(150), words(" N\xc3O."), pause(250), words(" FIM")}));
+  EXPECT_EQ(plan("Opção inválida"), (std::vector<SpeechStep>{words("OPÇÃO INVÁLIDA")}));
+  EXPECT_EQ(plan("sim, não. fim"),
+            (std::vector<SpeechStep>{words("SIM,"), pause(150), words(" NÃO."), pause(250), words(" FIM")}));
   EXPECT_EQ(plan("a - b (c): d;e"), (std::vector<SpeechStep>{words("A -"), pause(150), words(" B ("), pause(200),
                                                              words("C)"), pause(200), words(":"), pause(200),
                                                              words(" D;"), pause(200), words("E")}));

@@ -7,8 +7,17 @@
 
 #include "platform/frontends/terminal_colours.h"
 #include "platform/keys.h"
+#include "platform/text/utf8.h"
 
 namespace {
+
+// The codes a key queues, each below 256 as one byte (the extended keys' codes), and a
+// character above as its UTF-8.
+std::string queuedBytes(const std::u32string& codes) {
+  std::string bytes;
+  for (const char32_t c : codes) c < 256 ? bytes += static_cast<char>(c) : bytes += utf8Of(c);
+  return bytes;
+}
 
 std::string code(int value, const std::string& name = "", bool alt = false) {
   TerminalKey k;
@@ -17,7 +26,7 @@ std::string code(int value, const std::string& name = "", bool alt = false) {
   k.name = name;
   k.alt = alt;
   const KeyCodes c = decodeTerminalKey(k);
-  return c.action == KeyCodes::Action::EndProgram ? "END" : c.bytes;
+  return c.action == KeyCodes::Action::EndProgram ? "END" : queuedBytes(c.codes);
 }
 
 std::string character(int value, bool alt = false, bool backspaceIsDel = true) {
@@ -25,7 +34,7 @@ std::string character(int value, bool alt = false, bool backspaceIsDel = true) {
   k.value = value;
   k.alt = alt;
   k.backspaceIsDel = backspaceIsDel;
-  return decodeTerminalKey(k).bytes;
+  return queuedBytes(decodeTerminalKey(k).codes);
 }
 
 std::string ext(int c) { return std::string(1, '\0') + static_cast<char>(c); }
@@ -54,7 +63,7 @@ TEST(TerminalKeys, EscapeSequencesTerminfoDidNotKnow) {
       {"[1~", ext(key::kHome)}, {"OH", ext(key::kHome)},   {"[7~", ext(key::kHome)}, {"[4~", ext(key::kEnd)},
       {"[F", ext(key::kEnd)},   {"[3~", ext(key::kDel)},   {"[6~", ext(key::kPgDn)}, {"OA", ext(key::kUp)},
       {"[1;5D", ext(key::kCtrlLeft)}, {"[99~", ""},       {"[Z", ""}};
-  for (const auto& [sequence, bytes] : cases) EXPECT_EQ(decodeEscapeSequence(sequence).bytes, bytes) << sequence;
+  for (const auto& [sequence, bytes] : cases) EXPECT_EQ(queuedBytes(decodeEscapeSequence(sequence).codes), bytes) << sequence;
   EXPECT_FALSE(escapeSequenceComplete("["));
   EXPECT_FALSE(escapeSequenceComplete("[1"));
   EXPECT_TRUE(escapeSequenceComplete("[1;5D"));
@@ -83,8 +92,8 @@ TEST(TerminalKeys, ModifiedKeysByTheirTerminfoNames) {
 TEST(TerminalKeys, Characters) {
   EXPECT_EQ(character('a'), "a");
   EXPECT_EQ(character(0xE7), "\xE7");   // ç
-  EXPECT_EQ(character(0x20AC), "\x80"); // the euro sign
-  EXPECT_EQ(character(0x4E2D), "");     // not in Windows-1252
+  EXPECT_EQ(character(0x20AC), "€");
+  EXPECT_EQ(character(0x4E2D), "中");   // not in Windows-1252, typed all the same
   EXPECT_EQ(character(13), "\r");
   EXPECT_EQ(character(10), "\n");       // Ctrl+Enter
   EXPECT_EQ(character(27), "\x1b");

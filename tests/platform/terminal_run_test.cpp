@@ -35,14 +35,14 @@ TEST(TerminalChild, DISABLED_EchoKeys) {
   conFrontend().setTitle("pxtitulo");
   conSetBackColour(1);
   conSetTextColour(14);
-  conWrite("Ola, terminal! \xE7");
+  conWrite("Ola, terminal! ç π");
   conSetBackColour(0);
   conSetTextColour(15);
   conWriteLine();
   std::ofstream keys(dir + "/keys.txt");
   for (;;) {
-    const unsigned char k = conGetKey();
-    keys << static_cast<int>(k) << ' ' << std::flush;
+    const char32_t k = conGetKey();
+    keys << static_cast<long>(k) << ' ' << std::flush;
     if (k == 'p' && conLoadPicture(dir + "/p.bmp")) conShowPicture(0, 0);
     if (k == 'h') conHidePicture();
     if (k == 'q') break;
@@ -136,13 +136,17 @@ TEST_F(TerminalRun, KeysArriveWithTheWindowsCodesAndEscAlone) {
   send("M-x b");
   expected += "98 ";
   EXPECT_EQ(keysLike(expected), expected);
+  // A typed character arrives as its code point.
+  send("π");
+  expected += "960 ";
+  EXPECT_EQ(keysLike(expected), expected);
   send("q");
   expectRestored("DONE 0");
 }
 
 TEST_F(TerminalRun, ScreenShowsTheGridInItsColoursAndTheTitle) {
   start();
-  EXPECT_NE(capture().find("Ola, terminal! \xC3\xA7"), std::string::npos);
+  EXPECT_NE(capture().find("Ola, terminal! ç π"), std::string::npos);
   const std::string coloured = capture(true);
   // Yellow on blue in a 256-colour terminal: cube colours 226 and 21.
   if (coloured.find("38;5;") != std::string::npos) {

@@ -44,9 +44,10 @@ TEST(WindowFont, GlyphsFillTheConfiguredCell) {
     for (int x = 0; x < 13; ++x) below += g[y * 13 + x];
   }
   EXPECT_GT(below, 0);
-  // Windows-1252 characters beyond ASCII are drawn from their Unicode glyphs.
-  EXPECT_GT(ink(font.glyph(0xE7)), ink(font.glyph('c')));  // ç has a cedilla more than c
-  EXPECT_GT(ink(font.glyph(0x80)), 0);                     // the euro sign
+  // Characters beyond ASCII are drawn from their own glyphs, each cached apart.
+  EXPECT_GT(ink(font.glyph(U'ç')), ink(font.glyph('c')));  // ç has a cedilla more than c
+  EXPECT_GT(ink(font.glyph(U'€')), 0);
+  EXPECT_NE(font.glyph(U'π'), font.glyph(U'Ā'));
 }
 
 TEST(WindowFont, BoldHasMoreInkThanRegular) {

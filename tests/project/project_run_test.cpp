@@ -75,7 +75,6 @@ TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
   EXPECT_EQ(run(kSaveAndEnd, "utf8.pxg"), 0);
   EXPECT_EQ(readBytes(dir_.file("ansi.pxg")), "TB 0 0 a\xe7\xe3o\r\n");
   EXPECT_EQ(readBytes(dir_.file("utf8.pxg")), "TB 0 0 ação\r\n");
-  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
   // A file of plain ASCII given an accented label is written as UTF-8.
   writeBytes(dir_.file("ascii.pxg"), "PT 1 1\n");
   EXPECT_EQ(run("ptb0 0<Enter>ação<Esc><Esc>" + kSaveAndEnd, "ascii.pxg"), 0);
@@ -85,11 +84,18 @@ TEST_F(ProjectRun, EachFileKeepsItsEncoding) {
   writeBytes(dir_.file("marca.pxg"), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");
   EXPECT_EQ(run(kSaveAndEnd, "marca.pxg"), 0);
   EXPECT_EQ(readBytes(dir_.file("marca.pxg")), "\xef\xbb\xbfPT 1 1\r\nTB 0 0 ação\r\n");
-  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 0);
 
-  writeBytes(dir_.file("sinais.pxg"), "TX 0 0 x ≤ 2\n");
-  EXPECT_EQ(run("<Esc>s", "sinais.pxg"), 0);
-  EXPECT_EQ(timesSaid("Atenção: caracteres que o Pontelix não conhece foram trocados por ?."), 1);
+  // Characters no single-byte code page has come back byte for byte.
+  writeBytes(dir_.file("sinais.pxg"), "TX 0 0 área π ≤ ∞\r\n");
+  EXPECT_EQ(run(kSaveAndEnd, "sinais.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("sinais.pxg")), "TX 0 0 área π ≤ ∞\r\n");
+  // A Windows-1252 project given a character that code page lacks is saved as UTF-8,
+  // and that is said once: from then on the project is a UTF-8 one.
+  const std::string savedAsUtf8 = "O projeto tem caracteres que o código antigo não guarda; foi gravado em UTF-8.";
+  EXPECT_EQ(timesSaid(savedAsUtf8), 0);
+  EXPECT_EQ(run("ptb0 0<Enter>π<Esc><Esc>Ss" + kSaveAndEnd, "ansi.pxg"), 0);
+  EXPECT_EQ(readBytes(dir_.file("ansi.pxg")), "TB 0 0 ação\r\nTB 0 0 π\r\n");
+  EXPECT_EQ(timesSaid(savedAsUtf8), 1);
 }
 
 TEST_F(ProjectRun, LoadingReplacesTheList) {

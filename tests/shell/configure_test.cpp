@@ -26,7 +26,7 @@ class LoggingEngine : public SpeechEngine {
   explicit LoggingEngine(std::string name) : name_(std::move(name)) {}
   bool walksText() const override { return false; }
   void say(std::string_view text) override { engineLog().push_back(name_ + ": " + std::string(text)); }
-  void sayCharacter(unsigned char) override {}
+  void sayCharacter(char32_t) override {}
 
  private:
   std::string name_;
@@ -108,7 +108,7 @@ TEST_F(Configure, EveryFieldChangedIsWrittenAmongTheUsersOwnLinesAndAppliedAtOnc
   // Speech started again from the new file before the confirmation, which the new
   // external engine speaks.
   const std::vector<std::string> expected = {"own 4", "external voice 2 rate 50 pitch -30",
-                                             "external voice 2 rate 50 pitch -30: Configura\xe7\xe3o gravada."};
+                                             "external voice 2 rate 50 pitch -30: Configuração gravada."};
   ASSERT_GE(engineLog().size(), 3u);
   EXPECT_TRUE(std::equal(expected.begin(), expected.end(), engineLog().end() - 3));
   EXPECT_EQ(cfgReadValue("TRADUTOR", "DIRLETRAS"), sounds);
@@ -172,7 +172,7 @@ TEST_F(Configure, AnExternalEngineThatDoesNotAnswerIsSaidAndTheOwnOneSpeaks) {
   gServerAnswers = false;
   configureWith("<Enter>Sim<PgDn>");
   EXPECT_EQ(readIni(), "[TRADUTOR]\nSAPI=Sim\n");
-  EXPECT_EQ(engineLog().back(), "own 3: O sintetizador externo n\xe3o respondeu; fala o sintetizador interno.");
+  EXPECT_EQ(engineLog().back(), "own 3: O sintetizador externo não respondeu; fala o sintetizador interno.");
 }
 
 TEST_F(Configure, TheLanguageFieldShowsTheLanguageInUseAndSaysWhenANewOneCounts) {

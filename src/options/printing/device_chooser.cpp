@@ -30,7 +30,7 @@ std::string chooseDevice(bool makeRoom, const std::string& startOn) {
   // the screen as the user left it.
   if (makeRoom) menuMakeRoom(rows);
   menuOpen(conColumn(), conRow(), kChooserWidth, rows, kChooserColour);
-  for (const std::string& name : devices.names) menuAddItem("", utf8ToCp1252(name));
+  for (const std::string& name : devices.names) menuAddItem("", name);
   const auto start = std::find(devices.names.begin(), devices.names.end(), startOn);
   const int chosen = menuSelect(static_cast<int>(start - devices.names.begin()) + 1);
   if (chosen < 1 || chosen > static_cast<int>(devices.names.size())) return {};

@@ -20,7 +20,7 @@ void embossDrawing(bool testDrawing) {
     if (!acceptPrintingDespiteFindings(testDrawing, sheet)) return false;
     conWriteLine();
     sayMessage("PXIMPREM", 0);
-    spkWriteLine(utf8ToCp1252(device));
+    spkWriteLine(device);
     return true;
   };
   const auto sayPage = [](const EmbosserSheet& sheet) {

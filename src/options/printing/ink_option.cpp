@@ -55,7 +55,7 @@ void printDrawing(bool testDrawing) {
   InkPaper paper = InkPaper::Plain;
   if (!askInkPaper(paper)) return;
   sayMessage("PXIMPREM", 0);
-  spkWriteLine(utf8ToCp1252(device));
+  spkWriteLine(device);
   InkPage page;
   const Outcome found = findInkPage(device, landscape, page);
   sayOutcome(found);

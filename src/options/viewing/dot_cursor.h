@@ -41,5 +41,5 @@ using DotFilter = std::function<bool(DotCursor dot)>;
 std::vector<DotCursor> figureSweep(const EmbosserPage& page, DotCursor start, size_t limit,
                                    const DotFilter& sameFigure = {});
 
-// The user's coordinates of a dot, as they are said: "x 2,5; y -1" (Windows-1252).
+// The user's coordinates of a dot, as they are said: "x 2,5; y -1".
 std::string userCoordinatesText(double x, double y);

@@ -42,8 +42,8 @@ void sayImageSaved(const std::string& name, int error, const SaveReport& report)
 // of that name.
 void writeDrawingImage(const std::string& name) {
   SaveReport report;
-  if (name.size() >= 4 && toUpperAnsi(name.substr(name.size() - 4)) == ".SVG") {
-    const int error = saveTactileSvg(cp1252ToUtf8(name), commandLines(), spokenScriptReports(), report);
+  if (name.size() >= 4 && toUpperText(name.substr(name.size() - 4)) == ".SVG") {
+    const int error = saveTactileSvg(name, commandLines(), spokenScriptReports(), report);
     return sayImageSaved(name, error, report);
   }
   const std::optional<Page> page = drawOnScreenPage(false);
@@ -53,7 +53,7 @@ void writeDrawingImage(const std::string& name) {
   }
   const ImageFormat format = imageFormatForName(name);
   if (format == ImageFormat::None) return sayNotSaved(messageText("PXNOMEGRF"));
-  sayImageSaved(name, savePageImage(*page, cp1252ToUtf8(name), format, &report), report);
+  sayImageSaved(name, savePageImage(*page, name, format, &report), report);
 }
 
 // The name, unless the user gave up (Esc, an empty name, a refused replacement).
@@ -62,7 +62,7 @@ std::string askImageFileName() {
   sayMessage("PXNOMGRF", 1);
   conSetBackColour(0);
   std::string name = askFileNameOnLine("*.*");
-  if (!name.empty() && projectPathExists(cp1252ToUtf8(name))) {
+  if (!name.empty() && projectPathExists(name)) {
     sayMessage("PXSOBRESC", 0);
     if (!askYesNo()) name.clear();
   }

@@ -16,7 +16,7 @@ std::optional<Page> drawOnScreenPage(bool testDrawing);
 // screen has reported them once).
 std::optional<Page> drawOnPage(const PageSpec& spec, bool testDrawing, bool reportErrors);
 
-// Why a page could not be had, in words for the user (Windows-1252).
+// Why a page could not be had, in words for the user.
 std::string noSurfaceReason();
 
 // Reads one whole key without writing or echoing it: every code of an extended key is

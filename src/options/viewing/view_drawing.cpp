@@ -32,7 +32,7 @@ namespace {
 // one, which is deleted as soon as the picture is in memory. Deleting it then, not when
 // the picture is hidden, means that a window closed while the picture is shown (which
 // ends the program at once) leaves no file behind either. Returns an empty text, or why
-// there is no picture (Windows-1252).
+// there is no picture.
 std::string loadPageAsPicture(const Page& page) {
   const std::string path = makeTempFileName("BMP");
   if (path.empty()) return fileFailureReason(errno);

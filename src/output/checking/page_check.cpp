@@ -16,10 +16,12 @@
 #include "language/command_list.h"
 #include "language/interpreter.h"
 #include "language/reader.h"
+#include "messages/messages.h"
 #include "output/device/device_page.h"
 #include "render/dot_provenance.h"
 #include "render/drawing_state.h"
 #include "render/page.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -146,7 +148,11 @@ class Checker {
       ink.inside += onPage(p);
       ink.outside += !onPage(p, 1);
     }
-    if (isLabel(ink.figure)) ink.cells = page_.lastLabel;
+    if (isLabel(ink.figure)) {
+      ink.cells = page_.lastLabel;
+      if (const char32_t c = page_.lastLabelWithoutCell)
+        findings_.emplace_back(lineIndex, withValues(messageText("PXSEMCELA"), {std::to_string(lineIndex), utf8Of(c)}));
+    }
     inks_.push_back(ink);
   }
 

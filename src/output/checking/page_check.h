@@ -1,7 +1,7 @@
 #pragma once
 // The check of the page: the script run on the embosser sheet of the chosen page, every
 // dot traced to the line that made it, and what would surprise the author on paper told
-// before the paper is spent. Texts are Windows-1252.
+// before the paper is spent. Texts are UTF-8.
 #include <string>
 #include <vector>
 

@@ -41,8 +41,10 @@ const std::vector<EmbosserPagePreset> kPresets = {
 // trailing "pol".
 std::string nameKey(std::string_view name) {
   std::string key;
-  for (const char c : toUpperAnsi(name)) {
-    const unsigned char u = static_cast<unsigned char>(c);
+  const std::string upper = toUpperText(name);
+  for (size_t i = 0, length = 1; i < upper.size(); i += length) {
+    const char32_t u = characterAt(upper, i, length);
+    const char c = u < 0x80 ? static_cast<char>(u) : '\0';
     if (u == 0xD7) key += 'x';
     else if (c == ',' || c == '.') key += '.';
     else if (u >= 0xC0 && u <= 0xC5) key += 'a';
@@ -131,7 +133,7 @@ bool brailleModeByName(std::string_view name, BrailleMode& mode) {
   return true;
 }
 
-const char* brailleModeName(BrailleMode mode) { return mode == BrailleMode::Text ? "texto" : "gr\xe1" "fico"; }
+const char* brailleModeName(BrailleMode mode) { return mode == BrailleMode::Text ? "texto" : "gráfico"; }
 
 namespace {
 

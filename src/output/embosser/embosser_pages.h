@@ -1,7 +1,7 @@
 #pragma once
 // The embosser pages the user chooses by name (option C, Tramel.ini, --embosser-page):
 // the standard graphics page, the paper sizes of the print service's braille drivers in
-// mode texto, and a page of the user's own size. Names are Windows-1252.
+// mode texto, and a page of the user's own size. Names are UTF-8.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,7 +50,7 @@ const EmbosserPagePreset* findEmbosserPage(std::string_view name);
 // The sheet of a preset; the custom page takes `custom`'s cells, lines and mode.
 EmbosserSheet embosserPageSheet(const EmbosserPagePreset& preset, const EmbosserSheet& custom);
 
-// What the sheet lacks to be printed (Windows-1252, a full sentence), or empty.
+// What the sheet lacks to be printed (a full sentence), or empty.
 std::string customSheetProblem(const EmbosserSheet& sheet);
 
 // The braille mode by its name, "gr\xe1" "fico" or "texto" (accents and case aside).
@@ -66,7 +66,7 @@ inline constexpr char kEmbosserModeKey[] = "MODOBRAILLE";
 // The sheet that Tramel.ini sets; the standard page when it sets none. A key of the page
 // that is set to no valid value makes the whole page the standard one, never a page half
 // read, and `problem`, when given, gets the sentence that says so ("CELAS=abc n\xe3o vale;
-// a p\xe1gina \xe9 a Padr\xe3o.", Windows-1252); it is left alone when all is well.
+// a p\xe1gina \xe9 a Padr\xe3o."); it is left alone when all is well.
 EmbosserSheet configuredEmbosserSheet(std::string* problem = nullptr);
 // The custom page of Tramel.ini (CELAS, LINHAS, MODOBRAILLE; a key not set gives 66,
 // 44 or texto), whichever page PAGBRAILLE names, with the same fallback.

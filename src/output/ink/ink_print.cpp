@@ -47,7 +47,7 @@ std::optional<Page> prepareInkPage(int64_t side, Outcome& outcome) {
 Outcome findInkPage(const std::string& device, bool landscape, InkPage& oriented) {
   const InkPageAnswer answer = describeInkPage(device);
   if (!answer.answered) return Outcome::failedWith("PXSEMSPL", 2);
-  if (!answer.found) return Outcome::failedSaying(withValues(messageText("PXINKNENC"), {utf8ToCp1252(device)}));
+  if (!answer.found) return Outcome::failedSaying(withValues(messageText("PXINKNENC"), {device}));
   oriented = orientedPage(answer.page, landscape);
   return assumptions(answer);
 }

@@ -6,5 +6,5 @@
 std::string configuredPrinter(OutputMode mode) {
   if (mode == OutputMode::Screen) return {};
   const char* key = mode == OutputMode::Embosser ? kEmbosserPrinterKey : kInkPrinterKey;
-  return cp1252ToUtf8(cfgReadValue(kPrinterSection, key));
+  return cfgReadValue(kPrinterSection, key);
 }

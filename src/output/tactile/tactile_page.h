@@ -20,7 +20,7 @@ constexpr int32_t kTactileMargin = 1000;
 PrintableDots tactileArea(const InkPage& oriented);
 
 // The tactile page for the paper, its lines `tactileLine` tenths of a millimetre wide;
-// empty, with a reason in `why` (Windows-1252), when the paper has no printable area or
+// empty, with a reason in `why`, when the paper has no printable area or
 // is larger than a canvas can be, or the memory cannot be had.
 std::optional<Page> prepareTactilePage(const InkPage& oriented, int32_t tactileLine, std::string& why);
 

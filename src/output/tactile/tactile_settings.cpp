@@ -10,7 +10,7 @@
 #include "output/device/device_page.h"
 
 bool swellPaperByDefault() {
-  const std::string value = toUpperAnsi(trimControls(cfgReadValue(kPrinterSection, kInkPaperKey)));
+  const std::string value = toUpperText(trimControls(cfgReadValue(kPrinterSection, kInkPaperKey)));
   return !value.empty() && value[0] == 'M';
 }
 

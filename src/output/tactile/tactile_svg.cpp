@@ -36,10 +36,10 @@ class SvgOutput {
   bool ok_ = true;
 };
 
-// Windows-1252 text as UTF-8 character data or attribute value.
-std::string xmlText(std::string_view cp1252) {
+// Text as UTF-8 character data or attribute value.
+std::string xmlText(std::string_view text) {
   std::string out;
-  for (const char c : cp1252ToUtf8(cp1252)) {
+  for (const char c : asUtf8(text)) {
     switch (c) {
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;

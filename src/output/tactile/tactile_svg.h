@@ -11,7 +11,7 @@
 #include "output/ink/ink_page.h"
 #include "render/vector_canvas.h"
 
-// `lines` are the script the canvas was drawn from (Windows-1252), to title the groups.
+// `lines` are the script the canvas was drawn from, to title the groups.
 // False when the sink refused bytes.
 bool writeTactileSvg(const VectorCanvas& canvas, const InkPage& oriented, const std::vector<std::string>& lines,
                      const ByteSink& sink);

@@ -78,5 +78,5 @@ void conPollBrailleDisplay() {
   if (gHeld == nullptr) return;
   // A key at a time, and only into an empty queue, so that the display's keys keep
   // their turn with the keyboard's.
-  if (conQueuedKeyBytes() == 0) queueCommand(gHeld->readCommand());
+  if (conQueuedKeyCodes() == 0) queueCommand(gHeld->readCommand());
 }

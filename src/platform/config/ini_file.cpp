@@ -19,13 +19,7 @@ std::string trim(const std::string& s) {
   return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
-bool sameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (toUpperAnsi(std::string(1, a[i])) != toUpperAnsi(std::string(1, b[i]))) return false;
-  }
-  return true;
-}
+bool sameName(const std::string& a, const std::string& b) { return toUpperText(a) == toUpperText(b); }
 
 // "[Name]" gives true and the name.
 bool sectionHeader(const std::string& line, std::string& name) {
@@ -99,7 +93,7 @@ int IniFile::load(const std::string& path, IniFile& ini) {
 IniFile IniFile::parse(std::string text) {
   IniFile ini;
   ini.utf8 = isValidUtf8(text);
-  if (ini.utf8) text = utf8ToCp1252(text);
+  if (!ini.utf8) text = cp1252ToUtf8(text);
   std::string line;
   std::istringstream lines(text);
   bool anyCr = false, anyBareLf = false;
@@ -174,6 +168,8 @@ int IniFile::save(const std::string& path) const {
   const char* lineEnd = crlf ? "\r\n" : "\n";
   for (const std::string& line : lines) text += line + lineEnd;
   if (!lastLineEnded && !text.empty()) text.resize(text.size() - std::strlen(lineEnd));
-  if (utf8) text = cp1252ToUtf8(text);
+  // A Windows-1252 file stays so while that code page holds every character written to
+  // it; one that it lacks makes the file UTF-8, rather than lose the character.
+  if (!utf8 && holdsOnlyWindows1252(text)) text = utf8ToCp1252(text);
   return replaceFileAtomically(path, text);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A profile (.ini) file read and written with the semantics the suite relies on: section
 // and key names compared without regard to case, the first matching key wins, a missing
-// file reads as empty. Texts are Windows-1252; a UTF-8 file is converted on reading.
+// file reads as empty. Texts are UTF-8; a Windows-1252 file is converted on reading, and
+// written back in Windows-1252 while that code page holds every character.
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ constexpr long long kMaxIniFileBytes = 4LL * 1024 * 1024;
 int makeFolders(const std::string& folder);
 
 struct IniFile {
-  std::vector<std::string> lines;  // Windows-1252, without line ends
+  std::vector<std::string> lines;  // UTF-8, without line ends
   bool utf8 = true;                // how the file stores its non-ASCII text
   // How the file ends its lines, kept on saving so that the lines nobody set come
   // back byte for byte: CR LF unless every line of it ends in LF alone.

@@ -6,8 +6,8 @@
 
 namespace {
 
-// Windows-1252 codes of the 64 dot patterns (sum of the dot bits).
-constexpr std::array<unsigned char, 64> kTable = {
+// Unicode code points of the 64 dot patterns (sum of the dot bits), all of them Latin-1.
+constexpr std::array<char32_t, 64> kTable = {
     32,  97,  44,  98,  39,  107, 59,  108,  // 0..7
     94,  99,  105, 102, 237, 109, 115, 112,  // 8..15
     126, 101, 58,  104, 42,  111, 33,  114,  // 16..23
@@ -18,14 +18,14 @@ constexpr std::array<unsigned char, 64> kTable = {
     95,  244, 119, 239, 35,  121, 250, 233,  // 56..63
 };
 
-constexpr unsigned char kNumberSign = 35;   // dots 3-4-5-6
-constexpr unsigned char kCapitalSign = 123; // dots 4-6
-constexpr unsigned char kTilde = 126;       // dot 5: ends number mode
-constexpr unsigned char kUCircumflex = 251;
+constexpr char32_t kNumberSign = 35;   // dots 3-4-5-6
+constexpr char32_t kCapitalSign = 123; // dots 4-6
+constexpr char32_t kTilde = 126;       // dot 5: ends number mode
+constexpr char32_t kUCircumflex = 251;
 
 }  // namespace
 
-unsigned char brailleTableChar(int pattern) { return kTable[pattern & 63]; }
+char32_t brailleTableChar(int pattern) { return kTable[pattern & 63]; }
 
 int brailleChordBit(char key) {
   switch (key) {
@@ -55,17 +55,17 @@ void BrailleChord::press(int bit) {
   started_ = true;
 }
 
-std::optional<unsigned char> BrailleChord::release(int bit, BrailleMode mode) {
+std::optional<char32_t> BrailleChord::release(int bit, BrailleMode mode) {
   held_ &= ~bit;
   if (held_ != 0 || !started_) return std::nullopt;
   const int chord = chord_;
   chord_ = 0;
   started_ = false;
   const int dots = chord & 63;
-  unsigned char ch;
+  char32_t ch;
   if (chord & kBrailleSpaceBit) {
     // Space alone is a blank; with dots it is the control character of their letter.
-    ch = dots == 0 ? ' ' : static_cast<unsigned char>(kTable[dots] & 0x1F);
+    ch = dots == 0 ? U' ' : kTable[dots] & 0x1F;
     interrupt();
   } else {
     ch = kTable[dots];
@@ -74,7 +74,7 @@ std::optional<unsigned char> BrailleChord::release(int bit, BrailleMode mode) {
   return applySigns(ch);
 }
 
-std::optional<unsigned char> BrailleChord::applySigns(unsigned char ch) {
+std::optional<char32_t> BrailleChord::applySigns(char32_t ch) {
   if (ch == '\'') ch = '.';
   if (ch == kUCircumflex) ch = '@';
   if (ch == kNumberSign) {
@@ -89,11 +89,11 @@ std::optional<unsigned char> BrailleChord::applySigns(unsigned char ch) {
     return std::nullopt;
   }
   if (number_) {
-    if (ch >= 'a' && ch <= 'i') ch = static_cast<unsigned char>('1' + (ch - 'a'));
+    if (ch >= 'a' && ch <= 'i') ch = U'1' + (ch - U'a');
     else if (ch == 'j') ch = '0';
     else if (ch == kTilde) number_ = false;
   }
-  if (capitalLetter_ || capitalWord_) ch = static_cast<unsigned char>(toUpperAnsi(std::string(1, static_cast<char>(ch)))[0]);
+  if (capitalLetter_ || capitalWord_) ch = upperCaseOf(ch);
   capitalLetter_ = false;
   return ch;
 }

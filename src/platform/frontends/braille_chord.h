@@ -1,7 +1,7 @@
 #pragma once
 // Six-key Braille typing: F D S J K L are dots 1 to 6 and the space bar joins them.
 // The keyboard reports key presses and releases; a chord is complete when the last
-// held chord key is released, and gives at most one Windows-1252 character. Platform-
+// held chord key is released, and gives at most one character. Platform-
 // free: the window feeds it from its key events.
 #include <optional>
 
@@ -12,7 +12,7 @@ constexpr int kBrailleSpaceBit = 64;
 enum class BrailleMode { Off = 0, Plain = 1, Signs = 2 };
 
 // The character of a dot pattern (0..63); pattern 0 is a blank.
-unsigned char brailleTableChar(int pattern);
+char32_t brailleTableChar(int pattern);
 
 // The chord bit of a key: 1..32 for f d s j k l (either case), 64 for the space bar,
 // 0 for any other key.
@@ -34,7 +34,7 @@ class BrailleChord {
   // key. When no chord key is held any more the chord is complete: returns its
   // character, or nothing when the signs of mode 2 swallow it. A release without a
   // press since the last chord (a letter typed with Ctrl) completes nothing.
-  std::optional<unsigned char> release(int bit, BrailleMode mode);
+  std::optional<char32_t> release(int bit, BrailleMode mode);
   // Another key was released, or Ctrl is held: number mode and word capitals end.
   void interrupt();
   // Forgets the chord in progress and every sign (the mode changed).
@@ -43,7 +43,7 @@ class BrailleChord {
   bool numberMode() const { return number_; }
 
  private:
-  std::optional<unsigned char> applySigns(unsigned char ch);
+  std::optional<char32_t> applySigns(char32_t ch);
 
   int chord_ = 0;
   int held_ = 0;

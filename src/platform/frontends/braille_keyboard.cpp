@@ -51,6 +51,6 @@ void BrailleKeyboard::keyUp(char key) {
   if (const auto ch = chord_.release(brailleChordBit(key), mode_)) conQueueKey(*ch);
 }
 
-bool BrailleKeyboard::swallowsCharacter(unsigned char ch) const {
-  return mode_ != BrailleMode::Off && isChordKey(static_cast<char>(ch));
+bool BrailleKeyboard::swallowsCharacter(char32_t ch) const {
+  return mode_ != BrailleMode::Off && ch < 0x80 && isChordKey(static_cast<char>(ch));
 }

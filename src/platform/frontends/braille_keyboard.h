@@ -18,7 +18,7 @@ class BrailleKeyboard {
   // A key went up; queues the character of a completed chord.
   void keyUp(char key);
   // In Braille mode the space bar and the letters type only through chords.
-  bool swallowsCharacter(unsigned char ch) const;
+  bool swallowsCharacter(char32_t ch) const;
 
  private:
   BrailleMode mode_ = BrailleMode::Off;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text/utf8.h"
+
 namespace {
 
 // The dot bit at (x, y) inside a 2 x 4 character: dots 1-2-3 and 7 down the left
@@ -12,14 +14,7 @@ bool isInk(std::uint32_t pixel) { return (pixel & 0xFFFFFF) != 0xFFFFFF; }
 
 }  // namespace
 
-std::string braillePatternUtf8(unsigned dots) {
-  const unsigned code = 0x2800 + (dots & 0xFF);
-  std::string s;
-  s += static_cast<char>(0xE0 | (code >> 12));
-  s += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-  s += static_cast<char>(0x80 | (code & 0x3F));
-  return s;
-}
+std::string braillePatternUtf8(unsigned dots) { return utf8Of(0x2800 + (dots & 0xFF)); }
 
 std::vector<std::string> renderBraillePatterns(const std::uint32_t* pixels, int width, int height,
                                                int columns, int rows) {

@@ -17,7 +17,7 @@ class HeadlessFrontend : public Frontend {
       : keys_(std::move(keys)), onPicture_(std::move(onPicture)) {}
 
   void pump(int) override {
-    if (conQueuedKeyBytes() > 0 || !conLookingForKey()) return;
+    if (conQueuedKeyCodes() > 0 || !conLookingForKey()) return;
     while (next_ < keys_.size()) {
       const KeyCodes& codes = keys_[next_++];
       if (codes.action == KeyCodes::Action::Nothing) continue;

@@ -58,15 +58,17 @@ bool parseName(const std::string& name, KeyCodes& out) {
     return true;
   }
   // A single character with modifiers: <Ctrl+V>, <Alt+X>.
-  const std::string ch = utf8ToCp1252(rest);
-  if (!isValidUtf8(rest) || ch.size() != 1 || (ch == "?" && rest != "?")) return false;
-  out = charKeyCodes(static_cast<unsigned char>(ch[0]), mods);
+  size_t length = 0;
+  const char32_t ch = characterAt(rest, 0, length);
+  if (length != rest.size()) return false;
+  out = charKeyCodes(ch, mods);
   return true;
 }
 
 }  // namespace
 
-bool parseKeyScript(const std::string& utf8, std::vector<KeyCodes>& keys, std::string& error) {
+bool parseKeyScript(const std::string& bytes, std::vector<KeyCodes>& keys, std::string& error) {
+  const std::string utf8 = textOfFile(bytes);
   keys.clear();
   int line = 1, column = 1;
   // A byte-order mark, as some editors write, types nothing.
@@ -98,19 +100,10 @@ bool parseKeyScript(const std::string& utf8, std::vector<KeyCodes>& keys, std::s
       i = close + 1;
       continue;
     }
-    // One UTF-8 character: the key that types it.
+    // One character: the key that types it.
     size_t len = 1;
-    if (c >= 0xC0) len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    len = std::min(len, utf8.size() - i);
-    const std::string piece = utf8.substr(i, len);
-    const std::string ch = utf8ToCp1252(piece);
-    if (!isValidUtf8(piece) || ch.size() != 1 || (ch == "?" && piece != "?")) {
-      error = "linha " + std::to_string(line) + ", coluna " + std::to_string(column) +
-              ": caractere sem tecla em Windows-1252";
-      return false;
-    }
-    const auto b = static_cast<unsigned char>(ch[0]);
-    keys.push_back(b == '\t' ? pcKeyCodes(PcKey::Tab, {}) : charKeyCodes(b, {}));
+    const char32_t ch = characterAt(utf8, i, len);
+    keys.push_back(ch == '\t' ? pcKeyCodes(PcKey::Tab, {}) : charKeyCodes(ch, {}));
     ++column;
     i += len;
   }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <map>
 
 #include "platform/braille_page.h"
@@ -83,7 +84,7 @@ class TerminalFrontend : public Frontend {
     }
     if (waiting) pump(0);
   }
-  void setTitle(const std::string& cp1252Title) override;
+  void setTitle(const std::string& title) override;
   void beep() override {}  // the console sounds BEL through the speech services
   PixelSize clientArea() const override { return kTerminalClientArea; }
   int braillePageRows() const override { return std::max(LINES, 1); }
@@ -257,11 +258,24 @@ void TerminalFrontend::draw() {
   doupdate();
 }
 
+namespace {
+
+// The character a terminal cell shows: a control character as a blank, and one that a
+// terminal draws wider or narrower than one cell (an ideograph, a combining accent) as
+// the replacement character, so that the columns stay where the grid has them.
+wchar_t shownInOneCell(char32_t ch) {
+  if (ch < 32 || (ch >= 0x7F && ch < 0xA0)) return L' ';
+  const auto wide = static_cast<wchar_t>(ch);
+  return ch < 0x7F || wcwidth(wide) == 1 ? wide : L'\uFFFD';
+}
+
+}  // namespace
+
 void TerminalFrontend::drawGrid(int rows, int columns) {
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
       const ConCell cell = conScreenCell(c + 1, r + 1);
-      const wchar_t text[2] = {static_cast<wchar_t>(cp1252ToUnicode(cell.ch < 32 ? ' ' : cell.ch)), 0};
+      const wchar_t text[2] = {shownInOneCell(cell.ch), 0};
       cchar_t cc;
       const short pair = pairFor(cell.attr);
       int extended = pair;
@@ -308,8 +322,8 @@ void TerminalFrontend::writeRaw(const std::string& bytes) {
   (void)ignored;
 }
 
-void TerminalFrontend::setTitle(const std::string& cp1252Title) {
-  const std::string utf8 = cp1252ToUtf8(cp1252Title);
+void TerminalFrontend::setTitle(const std::string& title) {
+  const std::string utf8 = asUtf8(title);
   const char* tsl = tigetstr("tsl");
   const char* fsl = tigetstr("fsl");
   const auto usable = [](const char* cap) { return cap != nullptr && cap != reinterpret_cast<char*>(-1); };

@@ -92,12 +92,9 @@ KeyCodes decodeCharacter(const TerminalKey& k) {
   }
   if (k.value < 32) {
     // Ctrl with a letter or one of [ \ ] arrives as its control code.
-    return k.alt ? KeyCodes{} : KeyCodes{KeyCodes::Action::Queue, std::string(1, static_cast<char>(k.value))};
+    return k.alt ? KeyCodes{} : KeyCodes{KeyCodes::Action::Queue, std::u32string(1, static_cast<char32_t>(k.value))};
   }
-  const int cp1252 = unicodeToCp1252(static_cast<char32_t>(k.value));
-  // A character Windows-1252 does not have can not be typed into the program.
-  if (cp1252 < 0) return KeyCodes{};
-  return charKeyCodes(static_cast<unsigned char>(cp1252), alt);
+  return charKeyCodes(static_cast<char32_t>(k.value), alt);
 }
 
 }  // namespace

@@ -69,8 +69,8 @@ class WindowFrontend : public Frontend {
     dirty_ = true;
     if (waiting) pump(0);  // the caret shows before the wait begins
   }
-  void setTitle(const std::string& cp1252Title) override {
-    sdl().SDL_SetWindowTitle(window_, cp1252ToUtf8(cp1252Title).c_str());
+  void setTitle(const std::string& title) override {
+    sdl().SDL_SetWindowTitle(window_, asUtf8(title).c_str());
   }
   void beep() override {}  // the console sounds BEL through the speech services
   PixelSize clientArea() const override {
@@ -199,8 +199,9 @@ void WindowFrontend::keyUp(const SDL_KeyboardEvent& k) { braille_.keyUp(chordKey
 
 void WindowFrontend::text(const char* utf8) {
   if (!textAllowed_) return;
-  for (const char c : utf8ToCp1252(utf8)) {
-    const auto ch = static_cast<unsigned char>(c);
+  const std::string_view typed(utf8);
+  for (size_t i = 0, length = 1; i < typed.size(); i += length) {
+    const char32_t ch = characterAt(typed, i, length);
     if (braille_.swallowsCharacter(ch)) continue;
     deliverKeyCodes(charKeyCodes(ch, KeyMods{}));
   }

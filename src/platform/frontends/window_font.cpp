@@ -10,7 +10,6 @@
 #include <cstdio>
 
 #include "platform/frontends/font_lookup.h"
-#include "platform/text/text.h"
 
 struct WindowFont::Impl {
   FT_Library library = nullptr;
@@ -30,7 +29,7 @@ bool WindowFont::open(const std::string& faceName, int cellWidth, int cellHeight
   cellWidth_ = std::clamp(cellWidth, 2, 200);
   cellHeight_ = std::clamp(cellHeight, 4, 400);
   ascent_ = cellHeight_ * 4 / 5;
-  ready_.fill(false);
+  glyphs_.clear();
   impl_ = std::make_unique<Impl>();
   const std::optional<FontFile> file = findMonospacedFont(faceName, weight);
   if (!file || FT_Init_FreeType(&impl_->library) != 0 ||
@@ -62,19 +61,17 @@ bool WindowFont::open(const std::string& faceName, int cellWidth, int cellHeight
   return true;
 }
 
-const std::vector<std::uint8_t>& WindowFont::glyph(unsigned char ch) {
-  if (!ready_[ch]) {
-    render(ch, glyphs_[ch]);
-    ready_[ch] = true;
-  }
-  return glyphs_[ch];
+const std::vector<std::uint8_t>& WindowFont::glyph(char32_t ch) {
+  const auto [at, added] = glyphs_.try_emplace(ch);
+  if (added) render(ch, at->second);
+  return at->second;
 }
 
-void WindowFont::render(unsigned char ch, std::vector<std::uint8_t>& out) {
+void WindowFont::render(char32_t ch, std::vector<std::uint8_t>& out) {
   out.assign(static_cast<size_t>(cellWidth_) * cellHeight_, 0);
   if (!impl_ || ch <= ' ') return;
   FT_Face face = impl_->face;
-  if (FT_Load_Char(face, cp1252ToUnicode(ch), FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return;
+  if (FT_Load_Char(face, ch, FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return;
   if (impl_->embolden) FT_GlyphSlot_Embolden(face->glyph);
   if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return;
   const FT_Bitmap& bm = face->glyph->bitmap;

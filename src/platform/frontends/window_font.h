@@ -1,13 +1,14 @@
 #pragma once
-// The console window's font: one coverage bitmap per Windows-1252 character, each one
+// The console window's font: one coverage bitmap per character, rendered the first time
+// it shows and kept, each one
 // cell wide and one cell high, with the glyph standing on the cell's baseline. The
 // cell size is the configured one (VIDEO/LARGURALETRA x ALTURALETRA): the face is
 // scaled so that its cell height and its character advance match it, stretched when
 // the proportions differ, as the console's fixed-pitch font always was.
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class WindowFont {
@@ -29,10 +30,11 @@ class WindowFont {
   const std::string& family() const { return family_; }
 
   // cellWidth x cellHeight coverage values (0 background .. 255 text), rows top first.
-  const std::vector<std::uint8_t>& glyph(unsigned char ch);
+  // A character the face lacks shows what FreeType gives for it (its missing glyph).
+  const std::vector<std::uint8_t>& glyph(char32_t ch);
 
  private:
-  void render(unsigned char ch, std::vector<std::uint8_t>& out);
+  void render(char32_t ch, std::vector<std::uint8_t>& out);
 
   struct Impl;
   std::unique_ptr<Impl> impl_;
@@ -40,6 +42,5 @@ class WindowFont {
   int cellHeight_ = 16;
   int ascent_ = 12;
   std::string family_;
-  std::array<bool, 256> ready_{};
-  std::array<std::vector<std::uint8_t>, 256> glyphs_;
+  std::unordered_map<char32_t, std::vector<std::uint8_t>> glyphs_;
 };

@@ -14,7 +14,7 @@ KeyMods keyModsOfSdl(Uint16 mod);
 // with Num Lock off included. Empty for character keys and keys the console ignores.
 std::optional<PcKey> pcKeyOfSdl(SDL_Keycode sym, Uint16 mod);
 
-// The Windows-1252 character that a key gives with Ctrl held (a letter, '[', '\', ']'
+// The character that a key gives with Ctrl held (a letter, '[', '\', ']'
 // or the space bar), or 0: SDL sends no text for such keys.
 unsigned char ctrlCharacterOfSdl(SDL_Keycode sym);
 

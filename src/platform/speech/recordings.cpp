@@ -27,7 +27,7 @@ std::string recordingPath(std::string_view name) {
   // The recordings are Portuguese speech; another language keeps its own in a subfolder
   // named by its code, and without them its texts are synthesized.
   if (currentLanguage() != Language::Portuguese) dir += std::string(languageCode(currentLanguage())) + "/";
-  return cp1252ToUtf8(dir) + cp1252ToUtf8(name) + ".wav";
+  return dir + std::string(name) + ".wav";
 }
 
 bool recordingExists(std::string_view name) {
@@ -35,10 +35,13 @@ bool recordingExists(std::string_view name) {
   return !name.empty() && stat(recordingPath(name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool isSilentCharacter(unsigned char ch) { return (ch >= 1 && ch <= 11) || (ch >= 13 && ch <= 31); }
+bool isSilentCharacter(char32_t ch) { return (ch >= 1 && ch <= 11) || (ch >= 13 && ch <= 31); }
 
-std::string letterRecordingName(unsigned char ch) {
-  const std::string own = "_" + std::to_string(ch);
+std::string letterRecordingName(char32_t ch) {
+  // The recordings were named by their Windows-1252 codes; a character that code page
+  // lacks is named by its Unicode code point.
+  const int legacy = unicodeToCp1252(ch);
+  const std::string own = "_" + std::to_string(legacy >= 0 ? static_cast<long>(legacy) : static_cast<long>(ch));
   if (recordingExists(own)) return own;
   if (recordingExists("_unknown")) return "_unknown";
   return {};

@@ -1,8 +1,8 @@
 #pragma once
 // Where recordings are: a name starting with "_" in the letters directory, any other in
 // the program's sound directory, always name + ".wav"; in English, in the subfolder "en"
-// of either directory (Portuguese uses the directories themselves). Names are
-// Windows-1252; paths are returned in UTF-8, ready for the file system.
+// of either directory (Portuguese uses the directories themselves). Names and paths are
+// bytes as the file system takes them.
 #include <string>
 #include <string_view>
 
@@ -10,7 +10,7 @@ void recSetDirectories(const std::string& soundDir, const std::string& lettersDi
 std::string recordingPath(std::string_view name);
 bool recordingExists(std::string_view name);
 // Codes 1 to 11 and 13 to 31 have no letter recording and are never heard.
-bool isSilentCharacter(unsigned char ch);
+bool isSilentCharacter(char32_t ch);
 // A character's letter recording ("_" + its code), else "_unknown"; empty when neither
 // file exists.
-std::string letterRecordingName(unsigned char ch);
+std::string letterRecordingName(char32_t ch);

@@ -231,12 +231,12 @@ class DispatcherEngine : public SpeechEngine {
   void say(std::string_view text) override {
     // A blank text would be a message that never begins.
     if (text.find_first_not_of(' ') == std::string_view::npos) return;
-    post(cp1252ToUtf8(text), false);
+    post(asUtf8(text), false);
   }
 
   // Spelled as a one-character message rather than sent as a character: only messages
   // report the id that their begin and end events carry.
-  void sayCharacter(unsigned char ch) override { post(cp1252ToUtf8(std::string(1, static_cast<char>(ch))), true); }
+  void sayCharacter(char32_t ch) override { post(utf8Of(ch), true); }
 
   bool busy() override {
     if (failed()) return false;
@@ -333,7 +333,7 @@ std::vector<std::string> listDispatcherVoices(int timeoutMs) {
     std::vector<std::string> names;
     if (c) {
       speechd().spd_set_language(c, dispatcherLanguageName());
-      for (const std::string& name : languageVoices(c)) names.push_back(utf8ToCp1252(name));
+      for (const std::string& name : languageVoices(c)) names.push_back(name);
       speechd().spd_close(c);
     }
     std::lock_guard lock(answer->mutex);

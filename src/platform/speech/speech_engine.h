@@ -3,7 +3,7 @@
 // by file: speech_espeak.cpp (the suite's own synthesizer, speaking into our audio
 // output), speech_dispatcher.cpp (the external engine) and speech_none.cpp (silence);
 // the speech services reach the first two only through platform/platform_backends.h.
-// Texts are Windows-1252.
+// Texts are UTF-8.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,7 +20,7 @@ class SpeechEngine {
   // The own synthesizer returns once the speech is handed to the audio output; the
   // external engine returns while it is still speaking.
   virtual void say(std::string_view text) = 0;
-  virtual void sayCharacter(unsigned char ch) = 0;
+  virtual void sayCharacter(char32_t ch) = 0;
   // Only the external engine knows; the own synthesizer's speech is in the audio queue.
   virtual bool busy() { return false; }
   virtual void stop() {}
@@ -60,7 +60,7 @@ std::unique_ptr<SpeechEngine> makeDispatcherEngine(const DispatcherSettings& set
 // The speech server's language name for the language in use: "pt-BR" or "en".
 const char* dispatcherLanguageName();
 // The voices of the language in use that the speech server offers, in the order DispatcherSettings::voice
-// counts them (Windows-1252); empty when it has none or does not answer within
+// counts them; empty when it has none or does not answer within
 // timeoutMs.
 std::vector<std::string> listDispatcherVoices(int timeoutMs);
 

@@ -34,14 +34,14 @@ class EspeakEngine : public SpeechEngine {
   bool walksText() const override { return true; }
 
   void say(std::string_view text) override {
-    const std::string utf8 = cp1252ToUtf8(text);
+    const std::string utf8 = asUtf8(text);
     interrupted_ = false;
     espeak().espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
   }
 
-  void sayCharacter(unsigned char ch) override {
+  void sayCharacter(char32_t ch) override {
     interrupted_ = false;
-    espeak().espeak_Char(codePoint(ch));
+    espeak().espeak_Char(static_cast<wchar_t>(ch));
   }
 
   // Returns 1 to end the synthesis: espeak_Cancel does not stop a synchronous one.
@@ -55,14 +55,6 @@ class EspeakEngine : public SpeechEngine {
   }
 
  private:
-  static wchar_t codePoint(unsigned char ch) {
-    const std::string utf8 = cp1252ToUtf8(std::string(1, static_cast<char>(ch)));
-    const auto* b = reinterpret_cast<const unsigned char*>(utf8.data());
-    if (utf8.size() == 1) return b[0];
-    if (utf8.size() == 2) return ((b[0] & 0x1F) << 6) | (b[1] & 0x3F);
-    return ((b[0] & 0x0F) << 12) | ((b[1] & 0x3F) << 6) | (b[2] & 0x3F);
-  }
-
   SynthOutput output_;
   bool interrupted_ = false;
 };

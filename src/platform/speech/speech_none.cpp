@@ -5,7 +5,7 @@ class SilentEngine : public SpeechEngine {
  public:
   bool walksText() const override { return false; }
   void say(std::string_view) override {}
-  void sayCharacter(unsigned char) override {}
+  void sayCharacter(char32_t) override {}
 };
 }  // namespace
 

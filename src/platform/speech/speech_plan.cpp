@@ -79,7 +79,7 @@ class Planner {
 
   void flushWords() {
     if (words_.find_first_not_of(' ') != std::string::npos) {
-      steps_.push_back({SpeechStep::Kind::Words, toUpperAnsi(words_)});
+      steps_.push_back({SpeechStep::Kind::Words, toUpperText(words_)});
     }
     words_.clear();
   }

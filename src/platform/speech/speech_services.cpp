@@ -11,6 +11,7 @@
 #include "platform/speech.h"
 #include "platform/speech/recordings.h"
 #include "platform/speech/speech_internal.h"
+#include "platform/text/utf8.h"
 #include "platform/transcript.h"
 
 namespace {
@@ -62,7 +63,7 @@ void queueRecording(std::string_view name) {
 }
 
 // The letter recording of a character, or the engine's name for it when there is none.
-void soundCharacter(unsigned char ch) {
+void soundCharacter(char32_t ch) {
   if (isSilentCharacter(ch)) return;
   const std::string name = letterRecordingName(ch);
   if (!name.empty()) {
@@ -165,12 +166,12 @@ void spkWriteNumber(long value) { spkWrite(std::to_string(value)); }
 
 void spkSpell(std::string_view text) {
   transcriptEvent("spell", text);
-  for (unsigned char ch : text) {
+  for (size_t i = 0, length = 1; i < text.size(); i += length) {
     if (conKeyPending()) {
       spkStop();
       return;
     }
-    soundCharacter(ch);
+    soundCharacter(characterAt(text, i, length));
   }
 }
 
@@ -181,8 +182,8 @@ void spkPlayRecording(std::string_view name) {
   queueRecording(name);
 }
 
-void spkPlayLetter(unsigned char ch) {
-  transcriptEvent("spell", std::string(1, static_cast<char>(ch)));
+void spkPlayLetter(char32_t ch) {
+  transcriptEvent("spell", utf8Of(ch));
   soundCharacter(ch);
 }
 
@@ -231,8 +232,8 @@ void spkBeep() {
   }
 }
 
-unsigned char spkGetKeyEcho() {
-  const unsigned char ch = conGetKey();
+char32_t spkGetKeyEcho() {
+  const char32_t ch = conGetKey();
   spkStop();
   spkPlayLetter(ch);
   return ch;

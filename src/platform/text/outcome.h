@@ -1,7 +1,7 @@
 #pragma once
 // How a step that can fail answers, on every floor: whether it did what it was asked,
 // and what its user is to be told, in order (a failure's reason, or what was assumed on
-// the way). Each text is a catalogue key, or a sentence already in words (Windows-1252).
+// the way). Each text is a catalogue key, or a sentence already in words.
 // The floors below the menu options and the batch commands do not speak: they return an
 // Outcome, and the floor that talks to the user decides how it is told (heard and
 // written in the talking program, written to standard error by the batch commands).

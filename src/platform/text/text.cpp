@@ -21,52 +21,12 @@ char32_t codePointOf(unsigned char byte) {
   return byte;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 int byteFor(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (int i = 0; i < 32; ++i) {
     if (kHighTable[i] == cp) return 0x80 + i;
   }
   return -1;
-}
-
-// Decodes one sequence at text[i]; returns its length, or 0 when it is malformed.
-size_t decodeUtf8(std::string_view text, size_t i, char32_t& cp) {
-  const auto b0 = static_cast<unsigned char>(text[i]);
-  size_t len;
-  char32_t min;
-  if (b0 < 0x80) {
-    cp = b0;
-    return 1;
-  } else if ((b0 & 0xE0) == 0xC0) {
-    len = 2, cp = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, cp = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, cp = b0 & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + len > text.size()) return 0;
-  for (size_t k = 1; k < len; ++k) {
-    const auto b = static_cast<unsigned char>(text[i + k]);
-    if ((b & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return len;
 }
 
 }  // namespace
@@ -100,7 +60,7 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
       continue;
     }
     char32_t cp = 0;
-    const size_t len = decodeUtf8(text, i, cp);
+    const size_t len = wellFormedSequence(text, i, cp);
     if (len == 0) {
       *to++ = replacement;
       ++i;
@@ -114,11 +74,15 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
   return out;
 }
 
-bool isValidUtf8(std::string_view text) {
-  for (size_t i = 0; i < text.size();) {
+std::string textOfFile(std::string_view bytes) {
+  return isValidUtf8(bytes) ? std::string(bytes) : cp1252ToUtf8(bytes);
+}
+
+bool holdsOnlyWindows1252(std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
     char32_t cp = 0;
-    const size_t len = decodeUtf8(text, i, cp);
-    if (len == 0) return false;
+    const size_t len = wellFormedSequence(utf8, i, cp);
+    if (len == 0 || byteFor(cp) < 0) return false;
     i += len;
   }
   return true;
@@ -145,15 +109,6 @@ std::string shownLine(std::string_view utf8) {
     } else {
       out += static_cast<char>(c);
     }
-  }
-  return out;
-}
-
-std::string toUpperAnsi(std::string_view text) {
-  std::string out(text);
-  for (char& ch : out) {
-    const auto c = static_cast<unsigned char>(ch);
-    if ((c >= 'a' && c <= 'z') || c >= 224) ch = static_cast<char>(c - 32);
   }
   return out;
 }

@@ -1,19 +1,24 @@
 #pragma once
-// Texts inside the program are Windows-1252 bytes held in std::string. These are the
-// only conversions to and from UTF-8; they are used at the edges (screen, speech,
-// clipboard, file names, command-line arguments, transcripts).
+// Texts inside the program are UTF-8 held in std::string (utf8.h steps through them).
+// The conversions from and to Windows-1252 serve only the files that are written in it:
+// a legacy project or data file, and a project saved back in its own encoding.
 #include <string>
 #include <string_view>
+
+#include "platform/text/utf8.h"
 
 // Every byte has a Unicode character; the five bytes that Windows-1252 leaves
 // undefined map to the C1 control with the same number, so the round trip is exact.
 std::string cp1252ToUtf8(std::string_view text);
 
-// Characters outside Windows-1252, and malformed UTF-8 sequences, become `replacement`.
+// Characters outside Windows-1252, and malformed UTF-8 sequences, become `replacement`:
+// ask holdsOnlyWindows1252 first where nothing may be lost.
 std::string utf8ToCp1252(std::string_view text, char replacement = '?');
-
-// True when the text is well-formed UTF-8 (pure ASCII included).
-bool isValidUtf8(std::string_view text);
+// The text of a file that names no encoding: the file itself when it is well-formed
+// UTF-8, else read as Windows-1252.
+std::string textOfFile(std::string_view bytes);
+// True when the UTF-8 text is well-formed and Windows-1252 has each of its characters.
+bool holdsOnlyWindows1252(std::string_view utf8);
 
 // The text as one line that a user reads on a terminal, on standard error or in the
 // transcript: a line end becomes a blank, and every other control character shows in
@@ -22,9 +27,6 @@ bool isValidUtf8(std::string_view text);
 // terminal's escape sequences nor break the line. UTF-8 in and out; bytes that are not
 // UTF-8 pass unchanged.
 std::string shownLine(std::string_view utf8);
-
-// 'a'..'z' and the accented lower-case letters 224..255 become upper case (minus 32).
-std::string toUpperAnsi(std::string_view text);
 
 // One character: the Unicode code point of a Windows-1252 byte, and the byte of a code
 // point (-1 when Windows-1252 has none).

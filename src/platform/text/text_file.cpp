@@ -47,20 +47,22 @@ ProjectText decodeProjectText(std::string_view bytes) {
   } else if (isValidUtf8(bytes)) {
     text.encoding = ProjectEncoding::Utf8;
   }
-  if (text.encoding != ProjectEncoding::Windows1252) {
-    const std::string converted = utf8ToCp1252(bytes);
-    text.replacedCharacters = cp1252ToUtf8(converted) != bytes;
-    text.lines = splitTextLines(converted);
-  } else {
-    text.lines = splitTextLines(bytes);
-  }
+  text.lines = splitTextLines(textOfFile(bytes));
   return text;
+}
+
+ProjectEncoding encodingThatHolds(const std::vector<std::string>& lines, ProjectEncoding wanted) {
+  if (wanted != ProjectEncoding::Windows1252) return wanted;
+  for (const std::string& line : lines) {
+    if (!holdsOnlyWindows1252(line)) return ProjectEncoding::Utf8;
+  }
+  return wanted;
 }
 
 std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding) {
   std::string bytes(encoding == ProjectEncoding::Utf8WithMark ? kByteOrderMark : "");
   for (const std::string& line : lines) {
-    bytes += encoding == ProjectEncoding::Windows1252 ? line : cp1252ToUtf8(line);
+    bytes += encoding == ProjectEncoding::Windows1252 ? utf8ToCp1252(line) : line;
     bytes += "\r\n";
   }
   return bytes;

@@ -5,7 +5,7 @@
 // the same rules. Nothing here talks to the user; the callers turn the error numbers
 // into spoken messages.
 //
-// Paths are in the system's encoding (UTF-8); lines are Windows-1252.
+// Paths are bytes as the system gives them; lines are UTF-8, whatever the file's encoding.
 #include <sys/types.h>
 
 #include <cstddef>
@@ -14,9 +14,9 @@
 #include <vector>
 
 // How a project file's bytes stand for its text. A file is Windows-1252 unless it is
-// well-formed UTF-8, as Linux editors write it (pure ASCII is well-formed UTF-8 too);
-// such a file is saved back as UTF-8 so that the editor that wrote it can still read it,
-// also once an accented label has been added to it.
+// well-formed UTF-8, as Linux editors write it (pure ASCII is well-formed UTF-8 too).
+// A file is saved back in its own encoding, so that the program or editor that wrote it
+// can still read it, unless Windows-1252 lacks a character the text now holds.
 // A well-formed UTF-8 file that begins with the byte-order mark, as Windows editors
 // write it, is UTF-8 even when all its text is ASCII, and keeps the mark.
 enum class ProjectEncoding { Windows1252, Utf8, Utf8WithMark };
@@ -24,9 +24,6 @@ enum class ProjectEncoding { Windows1252, Utf8, Utf8WithMark };
 struct ProjectText {
   std::vector<std::string> lines;
   ProjectEncoding encoding = ProjectEncoding::Windows1252;
-  // A UTF-8 file held characters that Windows-1252 lacks; they became "?", and a save
-  // would write the "?".
-  bool replacedCharacters = false;
   // A NUL byte ended the text before the end of the file (a file in UTF-16, say); a save
   // would write only what came before it.
   bool cutAtNul = false;
@@ -39,8 +36,11 @@ ProjectText decodeProjectText(std::string_view bytes);
 // The same split of a text into lines, without the decoding.
 std::vector<std::string> splitTextLines(std::string_view text);
 
-// Every line, the last included, followed by CR LF. Characters that UTF-8 can't carry
-// don't exist, so only the UTF-8 encodings convert.
+// The encoding to save the lines in: the one wanted, or UTF-8 when that is Windows-1252
+// and it lacks a character of theirs.
+ProjectEncoding encodingThatHolds(const std::vector<std::string>& lines, ProjectEncoding wanted);
+// Every line, the last included, followed by CR LF. Precondition: the encoding holds
+// every character of the lines (encodingThatHolds).
 std::string encodeProjectText(const std::vector<std::string>& lines, ProjectEncoding encoding);
 
 // Files larger than this are not projects; reading one is refused instead of exhausting

@@ -1,6 +1,6 @@
 #pragma once
 // Editing on the talking console: the line editor, the spoken file chooser, screen
-// exploration and the paragraph editor. Texts are Windows-1252; columns and rows are
+// exploration and the paragraph editor. Texts are UTF-8; columns and rows are
 // 1-based and window-relative.
 #include <string>
 #include <string_view>

@@ -15,7 +15,7 @@ constexpr int kCtrlC = 3, kCtrlK = 11;
 
 std::string rowText(int row) {
   std::string text;
-  for (int c = 1; c <= kConColumns; ++c) text += static_cast<char>(conScreenCell(c, row).ch);
+  for (int c = 1; c <= kConColumns; ++c) appendUtf8(text, conScreenCell(c, row).ch);
   return text;
 }
 
@@ -33,23 +33,25 @@ void sayCell(ConPoint at) { spkPlayLetter(conScreenCell(at.column, at.row).ch); 
 
 // The word at a cell, for a search hit.
 void sayWordAt(ConPoint at) {
-  const std::string text = rowText(at.row);
-  size_t start = at.column - 1, end = start;
-  while (start > 0 && text[start - 1] != ' ') --start;
-  while (end < text.size() && text[end] != ' ') ++end;
-  spkSay(text.substr(start, end - start));
+  const auto blank = [&](int column) { return conScreenCell(column, at.row).ch == U' '; };
+  int start = at.column, end = at.column;
+  while (start > 1 && !blank(start - 1)) --start;
+  while (end <= kConColumns && !blank(end)) ++end;
+  std::string word;
+  for (int c = start; c < end; ++c) appendUtf8(word, conScreenCell(c, at.row).ch);
+  spkSay(word);
 }
 
 // The next cell after `from`, in reading order and wrapping at the end of the grid,
 // that holds the letter (either case).
-bool findLetter(ConPoint from, unsigned char letter, ConPoint& found) {
-  const std::string wanted = toUpperAnsi(std::string(1, static_cast<char>(letter)));
+bool findLetter(ConPoint from, char32_t letter, ConPoint& found) {
+  const char32_t wanted = upperCaseOf(letter);
   const int total = kConColumns * kConRows;
   const int start = (from.row - 1) * kConColumns + (from.column - 1);
   for (int step = 1; step <= total; ++step) {
     const int i = (start + step) % total;
     const ConPoint p{i % kConColumns + 1, i / kConColumns + 1};
-    if (toUpperAnsi(std::string(1, static_cast<char>(conScreenCell(p.column, p.row).ch))) == wanted) {
+    if (upperCaseOf(conScreenCell(p.column, p.row).ch) == wanted) {
       found = p;
       return true;
     }
@@ -121,7 +123,7 @@ void conExploreScreen() {
       copyScreen();
     } else if (k.code > ' ') {
       ConPoint found;
-      if (findLetter(at, static_cast<unsigned char>(k.code), found)) {
+      if (findLetter(at, static_cast<char32_t>(k.code), found)) {
         at = found;
         sayWordAt(at);
       } else {

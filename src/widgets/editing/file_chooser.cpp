@@ -21,12 +21,6 @@ constexpr int kCurrentBack = 8;
 
 int gLastKey = 0;
 
-std::string toFileSystem(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
-
-std::string fromFileSystem(const std::string& name) {
-  return isValidUtf8(name) ? utf8ToCp1252(name) : name;
-}
-
 std::string trim(const std::string& s) {
   const size_t b = s.find_first_not_of(' ');
   if (b == std::string::npos) return {};
@@ -39,29 +33,29 @@ std::string directoryPart(const std::string& name) {
   return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
 }
 
-bool isDirectory(const std::string& cp1252) {
+bool isDirectory(const std::string& name) {
   std::error_code ec;
-  return !cp1252.empty() && std::filesystem::is_directory(toFileSystem(cp1252), ec);
+  return !name.empty() && std::filesystem::is_directory(name, ec);
 }
 
 // The regular files of the pattern's directory whose names match its last part, sorted
 // without regard to case. "*.*" matches every name, as it always did.
 std::vector<std::string> listFiles(const std::string& pattern) {
   const std::string dir = directoryPart(pattern);
-  std::string glob = toFileSystem(pattern.substr(dir.size()));
+  std::string glob = pattern.substr(dir.size());
   if (glob == "*.*" || glob.empty()) glob = "*";
   std::vector<std::string> names;
   std::error_code ec;
-  std::filesystem::directory_iterator it(dir.empty() ? "." : toFileSystem(dir), ec);
+  std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec);
   for (; !ec && it != std::filesystem::directory_iterator() && names.size() < kMaxListed;
        it.increment(ec)) {
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
     const std::string name = it->path().filename().string();
-    if (fnmatch(glob.c_str(), name.c_str(), FNM_CASEFOLD) == 0) names.push_back(fromFileSystem(name));
+    if (fnmatch(glob.c_str(), name.c_str(), FNM_CASEFOLD) == 0) names.push_back(name);
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return toUpperAnsi(a) < toUpperAnsi(b);
+    return toUpperText(a) < toUpperText(b);
   });
   return names;
 }
@@ -117,11 +111,10 @@ class FileList {
     const int attr = conTextAttr();
     for (int i = 0; i < height_; ++i) {
       const int index = top_ + i;
-      std::string line = index < static_cast<int>(names_.size()) ? names_[index] : std::string();
-      line.resize(width_, ' ');
+      const std::string line = index < static_cast<int>(names_.size()) ? names_[index] : std::string();
       conSetBackColour(index == current_ ? kCurrentBack : attr >> 4);
       conGoto(column_, row_ + i);
-      conWrite(conVisible(line));
+      conWrite(fitText(line, width_));
     }
     conSetBackColour(attr >> 4);
     conGoto(column_, row_ + current_ - top_);

@@ -9,6 +9,7 @@
 #include "platform/screen.h"
 #include "platform/speech.h"
 #include "messages/messages.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -39,12 +40,12 @@ void hear(const Recording& recording) {
     spkSay(messageText(recording.wordsKey));
 }
 
-void sayDeleted(const std::string& deleted) {
+void sayDeleted(const std::u32string& deleted) {
   hear(kDeletedSound);
   if (deleted.size() == 1) {
-    spkPlayLetter(static_cast<unsigned char>(deleted[0]));
+    spkPlayLetter(deleted[0]);
   } else if (!deleted.empty()) {
-    spkSay(deleted);
+    spkSay(fromCodePoints(deleted));
   }
 }
 
@@ -52,9 +53,9 @@ class LineEditor {
  public:
   LineEditor(const std::string& text, int column, int row, bool editable, int width, size_t maxLength,
              size_t cursor)
-      : text_(text.substr(0, maxLength)), column_(column), row_(row), width_(width),
+      : text_(toCodePoints(text).substr(0, maxLength)), column_(column), row_(row), width_(width),
         maxLength_(maxLength), editable_(editable), pos_(std::min(cursor, maxLength)) {
-    text_.resize(maxLength_, ' ');
+    text_.resize(maxLength_, U' ');
     original_ = text_;
   }
 
@@ -74,7 +75,7 @@ class LineEditor {
     }
   }
 
-  std::string result() const { return text_.substr(0, words::textEnd(text_)); }
+  std::string result() const { return fromCodePoints(text_.substr(0, words::textEnd(text_))); }
   size_t cursor() const { return pos_; }
 
  private:
@@ -93,8 +94,7 @@ class LineEditor {
     for (size_t i = scroll_; i < scroll_ + width_; ++i) {
       const bool selected = i >= from && i < to;
       conSetBackColour(selected ? kSelectionBack : attr >> 4);
-      const char ch = i < text_.size() ? text_[i] : ' ';
-      conWrite(conVisible(std::string_view(&ch, 1)));
+      conWrite(conVisible(utf8Of(i < text_.size() ? text_[i] : U' ')));
     }
     conSetBackColour(attr >> 4);
     conGoto(column_ + static_cast<int>(pos_ - scroll_), row_);
@@ -102,31 +102,31 @@ class LineEditor {
 
   void erase(size_t from, size_t to) {
     text_.erase(from, to - from);
-    text_.resize(maxLength_, ' ');
+    text_.resize(maxLength_, U' ');
     pos_ = from;
     anchor_.reset();
   }
 
-  void insert(const std::string& piece) {
+  void insert(const std::u32string& piece) {
     text_.insert(pos_, piece);
     text_.resize(maxLength_);
     pos_ = std::min(pos_ + piece.size(), maxLength_);
   }
 
-  void type(unsigned char ch) {
+  void type(char32_t ch) {
     anchor_.reset();
     // In a form typing replaces the old value; in the paragraph editor it never wipes a
     // line of the user's text.
     if (first_ && !gParagraphEditor && words::textEnd(text_) > pos_) {
       spkTick();
       spkTick();
-      if (editable_) text_.assign(maxLength_, ' ');
+      if (editable_) text_.assign(maxLength_, U' ');
     }
     if (pos_ >= maxLength_) {
       spkClick();
       return;
     }
-    insert(std::string(1, static_cast<char>(ch)));
+    insert(std::u32string(1, ch));
     if (conSpeaksTyping()) spkPlayLetter(ch);
   }
 
@@ -136,7 +136,7 @@ class LineEditor {
       spkClick();
       return;
     }
-    const std::string deleted = text_.substr(pos_ - 1, 1);
+    const std::u32string deleted = text_.substr(pos_ - 1, 1);
     erase(pos_ - 1, pos_);
     sayDeleted(deleted);
   }
@@ -154,8 +154,8 @@ class LineEditor {
       while (start > 0 && !words::blank(text_, start - 1)) --start;
     }
     size_t end = words::endOf(text_, start);
-    const std::string deleted = text_.substr(start, end - start);
-    while (end < text_.size() && text_[end] == ' ') ++end;
+    const std::u32string deleted = text_.substr(start, end - start);
+    while (end < text_.size() && text_[end] == U' ') ++end;
     erase(start, end);
     sayDeleted(deleted);
   }
@@ -169,7 +169,7 @@ class LineEditor {
       }
       to = from + 1;
     }
-    const std::string deleted = text_.substr(from, to - from);
+    const std::u32string deleted = text_.substr(from, to - from);
     erase(from, to);
     sayDeleted(deleted);
   }
@@ -181,10 +181,10 @@ class LineEditor {
       case key::kLeft:
         if (pos_ == 0) return spkClick();
         --pos_;
-        return spkPlayLetter(static_cast<unsigned char>(text_[pos_]));
+        return spkPlayLetter(text_[pos_]);
       case key::kRight:
         if (pos_ >= maxLength_) return spkClick();
-        spkPlayLetter(static_cast<unsigned char>(text_[pos_]));
+        spkPlayLetter(text_[pos_]);
         ++pos_;
         return;
       case key::kHome:
@@ -215,7 +215,7 @@ class LineEditor {
     while (start > 0 && !words::blank(text_, start - 1)) --start;
     const size_t end = words::endOf(text_, at);
     if (end == start) return spkClick();  // only blanks here
-    spkSay(text_.substr(start, end - start));
+    spkSay(fromCodePoints(text_.substr(start, end - start)));
   }
 
   void sayNextWord() {
@@ -223,7 +223,7 @@ class LineEditor {
     while (start < maxLength_ && words::blank(text_, start)) ++start;
     const size_t end = words::endOf(text_, start);
     if (end == start) return spkClick();
-    spkSay(text_.substr(start, end - start));
+    spkSay(fromCodePoints(text_.substr(start, end - start)));
     pos_ = end;
   }
 
@@ -238,11 +238,11 @@ class LineEditor {
     anchor_.reset();
     switch (code) {
       case 25:  // Ctrl+Y
-        text_.assign(maxLength_, ' ');
+        text_.assign(maxLength_, U' ');
         pos_ = 0;
         return hear(kFieldCleared);
       case 4:  // Ctrl+D
-        std::fill(text_.begin() + static_cast<long>(pos_), text_.end(), ' ');
+        std::fill(text_.begin() + static_cast<long>(pos_), text_.end(), U' ');
         return hear(kClearedToEnd);
       case 19:  // Ctrl+S
         erase(0, pos_);
@@ -256,12 +256,12 @@ class LineEditor {
 
   void copy() {
     const auto [from, to] = selection();
-    conCopyToClipboard(from < to ? text_.substr(from, to - from) : result() + "\r\n");
+    conCopyToClipboard(from < to ? fromCodePoints(text_.substr(from, to - from)) : result() + "\r\n");
   }
 
   void paste() {
-    std::string piece = conPasteFromClipboard(kMaxLength + 1);
-    piece = piece.substr(0, piece.find_first_of("\r\n"));
+    std::string pasted = conPasteFromClipboard(4 * kMaxLength + 1);
+    const std::u32string piece = toCodePoints(pasted.substr(0, pasted.find_first_of("\r\n")));
     const auto [from, to] = selection();
     if (from < to) erase(from, to);
     anchor_.reset();
@@ -300,7 +300,7 @@ class LineEditor {
           paste();
           return kContinue;
         default:
-          if (k.code >= 32) type(static_cast<unsigned char>(k.code));
+          if (k.code >= 32) type(static_cast<char32_t>(k.code));
           return kContinue;
       }
     }
@@ -323,8 +323,9 @@ class LineEditor {
     }
   }
 
-  std::string text_;
-  std::string original_;
+  // The line's characters, padded with blanks to maxLength_; positions count characters.
+  std::u32string text_;
+  std::u32string original_;
   int column_, row_;
   size_t width_;
   size_t maxLength_;

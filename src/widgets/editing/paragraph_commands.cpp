@@ -22,10 +22,12 @@ constexpr size_t kMaxPaste = 65000;
 constexpr size_t kMaxScreenLines = 200000;
 constexpr const char* kDefaultDraftName = "rascunho.$$$";
 
-// The paragraphs as a text file: Windows-1252, every line ended by CR LF. 0 or the
-// errno of the failure; the old file is untouched by a failure.
+// The paragraphs as a text file: Windows-1252 while it holds every character, else
+// UTF-8, every line ended by CR LF. 0 or the errno of the failure; the old file is
+// untouched by a failure.
 int writeParagraphs(const std::string& name, const std::vector<std::string>& paragraphs) {
-  return replaceFileAtomically(cp1252ToUtf8(name), encodeProjectText(paragraphs, ProjectEncoding::Windows1252));
+  const ProjectEncoding encoding = encodingThatHolds(paragraphs, ProjectEncoding::Windows1252);
+  return replaceFileAtomically(name, encodeProjectText(paragraphs, encoding));
 }
 
 std::vector<std::string> withTabsExpanded(std::vector<std::string> lines) {
@@ -58,10 +60,10 @@ void sayKey(const char* key) { spkSay(messageText(key)); }
 void ParagraphSession::blockCommand() {
   sayKey("PXEDBLOCO");
   const PressedKey k = readPressedKey();
-  const std::string letter = k.ext == 0 ? toUpperAnsi(std::string(1, static_cast<char>(k.ch))) : "";
+  const char32_t letter = k.ext == 0 ? upperCaseOf(static_cast<char32_t>(k.ch)) : 0;
   const long last = static_cast<long>(lines.size()) - 1;
   const long here = static_cast<long>(current);
-  switch (letter.empty() ? 0 : letter[0]) {
+  switch (letter) {
     case 'I': block.start = here; return sayKey("PXEDBLINI");
     case 'F': block.end = here; return sayKey("PXEDBLFIM");
     case 'T': block = {0, last}; return sayKey("PXEDBLTUDO");
@@ -98,7 +100,7 @@ void ParagraphSession::readBlock() {
   const std::optional<std::string> name = askFileToRead(messageText("PXEDARQLER"));
   if (!name || name->empty()) return spkClick();
   ProjectText text;
-  const int error = readProjectFile(cp1252ToUtf8(*name), text);
+  const int error = readProjectFile(*name, text);
   // A NUL means the file is no text of ours (UTF-16, a program): none of it goes in.
   if (error != 0 || text.cutAtNul || lines.size() + text.lines.size() > kMaxScreenLines) {
     return reportReadError();
@@ -129,7 +131,7 @@ void ParagraphSession::pasteClipboard() {
 void ParagraphSession::askAndSearch() {
   const std::optional<std::string> answer = askText(messageText("PXEDBUSCA"));
   if (!answer) return;
-  searchText = toUpperAnsi(*answer);
+  searchText = toUpperText(*answer);
   search();
 }
 
@@ -214,7 +216,7 @@ void ParagraphSession::help() {
 }
 
 bool ParagraphSession::mayReplace(const std::string& name) {
-  return !projectPathExists(cp1252ToUtf8(name)) || askYes(messageText("PXEDSUBST"));
+  return !projectPathExists(name) || askYes(messageText("PXEDSUBST"));
 }
 
 bool ParagraphSession::confirmEnd() { return askYes(messageText("PXEDCONFIM")); }

@@ -8,6 +8,7 @@
 #include "platform/keys.h"
 #include "platform/speech.h"
 #include "messages/messages.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void ParagraphSession::redraw() {
     // last row that scrolls the window.
     size_t room = static_cast<size_t>(width);
     if (row == height) room = std::min(room, static_cast<size_t>(left + width - 2));
-    conWrite(conVisible(shownText(lines[i]).substr(0, room)));
+    conWrite(conVisible(firstCharacters(shownText(lines[i]), room)));
   }
   conSetTextColour(kWhite);
 }

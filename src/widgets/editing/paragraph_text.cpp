@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text/text.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TextPlace rewrapAlways(EditorLines& lines, size_t k, int width, size_t offset) {
   TextPlace place{k, 1};
   size_t start = 0;
   for (size_t i = 0; i < pieces.size(); ++i) {
-    const size_t length = pieces[i].text.size();
+    const size_t length = characterCount(pieces[i].text);
     if (offset < start + length || i + 1 == pieces.size()) {
       place = {k + i, static_cast<int>(std::min(offset - std::min(offset, start), length)) + 1};
       break;
@@ -47,7 +48,7 @@ TextPlace rewrapAlways(EditorLines& lines, size_t k, int width, size_t offset) {
 }  // namespace
 
 std::string shownText(const EditorLine& line) {
-  return line.continuation ? kContinuationMarker + line.text : line.text;
+  return line.continuation ? utf8Of(kContinuationMarker) + line.text : line.text;
 }
 
 std::string expandLeadingTabs(std::string_view line) {
@@ -82,13 +83,15 @@ EditorLines wrapParagraph(std::string_view text, int width, bool firstIsContinua
   bool continuation = firstIsContinuation;
   do {
     const size_t room = continuation ? fullRoom - 1 : fullRoom;
-    if (text.size() <= room) {
+    // The room counts characters; `fits` is the byte after the last one that fits.
+    const size_t fits = byteOfCharacter(text, room);
+    if (fits == text.size()) {
       pieces.push_back({std::string(text), continuation});
       break;
     }
     // A blank at the very start would leave an empty piece and no progress.
-    size_t cut = text.rfind(' ', room);
-    if (cut == std::string_view::npos || cut == 0) cut = room;
+    size_t cut = text.rfind(' ', fits);
+    if (cut == std::string_view::npos || cut == 0) cut = fits;
     pieces.push_back({std::string(text.substr(0, cut)), continuation});
     text.remove_prefix(cut);
     continuation = true;
@@ -134,7 +137,7 @@ void insertLineAt(EditorLines& lines, size_t k) {
 
 void splitLineAt(EditorLines& lines, size_t k, int column, int width) {
   std::string& text = lines[k].text;
-  const size_t cut = std::min(static_cast<size_t>(std::max(column, 1) - 1), text.size());
+  const size_t cut = byteOfCharacter(text, static_cast<size_t>(std::max(column, 1) - 1));
   EditorLine rest{text.substr(cut), false};
   text.resize(cut);
   lines.insert(lines.begin() + at(k + 1), std::move(rest));
@@ -219,7 +222,7 @@ size_t insertParagraphsAt(EditorLines& lines, size_t& k, const std::vector<std::
 
 long findAfter(const EditorLines& lines, size_t after, std::string_view upperText) {
   for (size_t i = after + 1; i < lines.size(); ++i) {
-    if (toUpperAnsi(lines[i].text).find(upperText) != std::string::npos) return static_cast<long>(i);
+    if (toUpperText(lines[i].text).find(upperText) != std::string::npos) return static_cast<long>(i);
   }
   return -1;
 }

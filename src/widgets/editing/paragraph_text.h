@@ -2,14 +2,14 @@
 // The paragraph editor's text: paragraphs shown as screen lines of at most a window's
 // width, the later lines of a paragraph marked as continuations, and the line
 // operations the editor's keys perform on them. Nothing here draws or speaks, so every
-// operation can be checked on its own. Texts are Windows-1252.
+// operation can be checked on its own. Texts are UTF-8.
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // Shown in front of a continuation line; it sounds as a tick when the cursor reaches it.
-constexpr char kContinuationMarker = '\xb7';
+constexpr char32_t kContinuationMarker = U'·';
 
 // One screen line. A continuation's text begins where the paragraph was split, so the
 // blank the split happened at stays in front of it and a paragraph is its lines' texts
@@ -57,7 +57,8 @@ struct TextPlace {
 
 // Line k and the continuations after it joined and wrapped again in their place; the
 // first piece keeps line k's role. An empty line k is left alone. `offset` is a 0-based
-// position in the joined text; the result is the place that position has now.
+// position in the joined text, counted in characters as columns are; the result is the
+// place that position has now.
 TextPlace rewrapFrom(EditorLines& lines, size_t k, int width, size_t offset = 0);
 
 // Before line k, an empty line; but a non-empty continuation at k becomes the start of

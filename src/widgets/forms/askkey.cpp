@@ -20,8 +20,8 @@ bool isCharacter(const KeyPair& pair) {
   return pair.first != 0 && (pair.second < key::kShiftPrefix || pair.second > key::kAltPrefix);
 }
 
-std::string itemText(unsigned char c) {
-  if (c >= kFirstPrintable) return std::string(1, static_cast<char>(c));
+std::string itemText(char32_t c) {
+  if (c >= kFirstPrintable) return utf8Of(c);
   return "Ctrl-" + std::string(1, static_cast<char>(c + 64));
 }
 
@@ -34,27 +34,23 @@ int askKey(std::string_view allowed) {
   const KeyPair pair = conGetKeyPair();
   if (isCharacter(pair)) {
     conWriteLine();
-    return static_cast<unsigned char>(toUpperAnsi(std::string(1, static_cast<char>(pair.first)))[0]);
+    return static_cast<int>(upperCaseOf(static_cast<char32_t>(pair.first)));
   }
 
-  const int count = static_cast<int>(allowed.size());
-  const bool printable = std::all_of(allowed.begin(), allowed.end(), [](char c) {
-    return static_cast<unsigned char>(c) >= kFirstPrintable;
-  });
+  const std::u32string keys = toCodePoints(allowed);
+  const int count = static_cast<int>(keys.size());
+  const bool printable = std::all_of(keys.begin(), keys.end(), [](char32_t c) { return c >= kFirstPrintable; });
   menuMakeRoom(count);
   menuOpen(conColumn(), conRow(), printable ? 1 : 6, count, kPopupBack);
-  for (char c : allowed) {
-    const unsigned char code = static_cast<unsigned char>(c);
-    menuAddItem("_" + std::to_string(code), itemText(code));
-  }
+  for (const char32_t c : keys) menuAddItem("_" + std::to_string(static_cast<long>(c)), itemText(c));
   const int chosen = menuSelect();
   if (chosen == 0) {
     conWriteLine();
     return key::kEsc;
   }
-  const char answer = allowed[static_cast<size_t>(chosen - 1)];
-  conWriteLine(itemText(static_cast<unsigned char>(answer)));
-  return static_cast<unsigned char>(answer);
+  const char32_t answer = keys[static_cast<size_t>(chosen - 1)];
+  conWriteLine(itemText(answer));
+  return static_cast<int>(answer);
 }
 
 std::string_view yesNoLetters() { return currentLanguage() == Language::English ? "YN" : "SN"; }

@@ -5,7 +5,7 @@
 
 // Returns the typed character upper-cased (it is not checked against `allowed`: callers
 // compare), or the character picked in the popup as `allowed` spells it, or 27 when the
-// popup was cancelled. `allowed` is Windows-1252.
+// popup was cancelled. `allowed` is UTF-8.
 int askKey(std::string_view allowed);
 
 // The letters that answer a yes/no question in the language in use, yes first: "SN" in

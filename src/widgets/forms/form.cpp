@@ -1,6 +1,7 @@
 // Building a form and drawing its fields.
 #include <algorithm>
 
+#include "platform/text/utf8.h"
 #include "platform/console.h"
 #include "widgets/forms/form_state.h"
 #include "widgets/forms/menu.h"
@@ -17,14 +18,14 @@ FormState gForm;
 
 void writeBeforeEdge(std::string_view text) {
   const int room = kLastColumn - conColumn() + 1;
-  if (room > 0) conWrite(text.substr(0, static_cast<size_t>(room)));
+  if (room > 0) conWrite(firstCharacters(text, static_cast<size_t>(room)));
 }
 
 // The label right-aligned in the label column; a longer label is written whole.
 std::string labelCell(const std::string& label) {
   std::string cell = label + " ";
-  if (cell.size() < static_cast<size_t>(formLabelWidth))
-    cell.insert(0, static_cast<size_t>(formLabelWidth) - cell.size(), ' ');
+  if (characterCount(cell) < static_cast<size_t>(formLabelWidth))
+    cell.insert(0, static_cast<size_t>(formLabelWidth) - characterCount(cell), ' ');
   return cell;
 }
 
@@ -34,7 +35,7 @@ bool addField(std::string_view key, std::string_view label, std::string& variabl
   TCampo field;
   field.key = key;
   field.label = label;
-  field.value = variable.substr(0, kFormMaxValue);
+  field.value = firstCharacters(variable, kFormMaxValue);
   field.choices = choices;
   field.chooser = std::move(chooser);
   field.width = std::clamp(width, 1, static_cast<int>(kFormMaxValue));
@@ -106,7 +107,7 @@ void formDraw() {
 }
 
 std::string formChooseValue(const TCampo& field) {
-  if (field.chooser) return field.chooser(field.value).substr(0, static_cast<size_t>(field.width));
+  if (field.chooser) return firstCharacters(field.chooser(field.value), static_cast<size_t>(field.width));
   if (field.choices.empty()) return field.value;
   std::vector<std::string> items;
   size_t start = 0;
@@ -117,7 +118,7 @@ std::string formChooseValue(const TCampo& field) {
     start = bar + 1;
   }
   int width = 1;
-  for (const std::string& item : items) width = std::max(width, static_cast<int>(item.size()));
+  for (const std::string& item : items) width = std::max(width, static_cast<int>(characterCount(item)));
   const int height = std::min(static_cast<int>(items.size()), kConRows);
   int top = conRow();
   if (top + height - 1 > kConRows) top = kConRows - height + 1;

@@ -2,7 +2,7 @@
 // The spoken form: a column of labelled fields that the user walks through and edits
 // one at a time, each announced by its recording or label and then its value. One form
 // at a time; it may open a menu (a field's choice list) while it runs. Texts are
-// Windows-1252.
+// UTF-8.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -2,6 +2,7 @@
 // scrolling a form taller than the screen, and storing the values back.
 #include <algorithm>
 
+#include "platform/text/utf8.h"
 #include "messages/messages.h"
 #include "platform/console.h"
 #include "widgets/editing/editing.h"
@@ -127,7 +128,7 @@ int formRun(bool editingShortcuts, int firstField) {
   }
 
   for (TCampo& field : form.fields)
-    if (field.target) *field.target = field.value.substr(0, kFormMaxValue);
+    if (field.target) *field.target = firstCharacters(field.value, kFormMaxValue);
 
   // The row below the last field; when that is past the screen, a line end makes room
   // so that what the caller writes next does not land on a field.

@@ -1,7 +1,7 @@
 #pragma once
 // The popup menu: items on a coloured rectangle over the screen, walked with arrows and
 // first letters, each announced as it is reached; the screen under the menu comes back
-// when it closes. One menu at a time. Texts are Windows-1252.
+// when it closes. One menu at a time. Texts are UTF-8.
 #include <string>
 #include <string_view>
 

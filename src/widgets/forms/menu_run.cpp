@@ -57,19 +57,20 @@ bool isSearchKey(const PressedKey& key) {
   if (c == '*' || c == '+' || c == '-' || c == '/') return true;
   if (c >= '0' && c <= '9') return true;
   if ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') return true;
-  // The accented letters of Windows-1252; 0xD7 and 0xF7 are the multiplication and
-  // division signs.
-  return c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7;
+  // The accented letters from À on, and the letters of other alphabets; 0xD7 and 0xF7 are
+  // the multiplication and division signs.
+  return c >= 0xC0 && c != 0xD7 && c != 0xF7;
 }
 
 // The first item after `from` whose text, leading blanks removed, starts with the
 // character in either case; one past the last item when none does.
 int searchForward(const MenuState& m, int from, int ch) {
-  const std::string wanted = toUpperAnsi(std::string(1, static_cast<char>(ch)));
+  const char32_t wanted = upperCaseOf(static_cast<char32_t>(ch));
   for (int i = std::max(from + 1, 1); i <= m.count(); ++i) {
     const std::string& text = m.items[i].text;
     const size_t start = text.find_first_not_of(' ');
-    if (start != std::string::npos && toUpperAnsi(text.substr(start, 1)) == wanted) return i;
+    size_t length = 0;
+    if (start != std::string::npos && upperCaseOf(characterAt(text, start, length)) == wanted) return i;
   }
   return m.count() + 1;
 }

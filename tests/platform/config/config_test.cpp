@@ -3,6 +3,8 @@
 #include "platform/console_fixture.h"
 #include "platform/text/file_write.h"
 #include "platform/text/injected_fault.h"
+#include "platform/config/ini_file.h"
+#include "scratch.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,10 +47,23 @@ TEST_F(ConfigTest, NamesIgnoreCaseAndTheFirstMatchWins) {
   EXPECT_EQ(cfgReadSection("VIDEO", "Tramel.ini"), (std::vector<std::string>{"CorLetra", "corletra"}));
 }
 
-TEST_F(ConfigTest, LongValuesAreCutAndUtf8FilesReadAsWindows1252) {
+TEST_F(ConfigTest, LongValuesAreCutAndWindows1252FilesReadAsUtf8) {
   writeFile(userIni(), "[A]\nLONGO=" + std::string(60000, 'x') + "\nNOME=Fun\xc3\xa7\xc3\xa3o\n");
   EXPECT_EQ(cfgReadValue("A", "LONGO").size(), 50000u);
-  EXPECT_EQ(cfgReadValue("A", "NOME"), "Fun\xe7\xe3o");
+  EXPECT_EQ(cfgReadValue("A", "NOME"), "Função");
+  writeFile(userIni(), "[A]\nNOME=Fun\xe7\xe3o\n");
+  EXPECT_EQ(cfgReadValue("A", "NOME"), "Função");
+}
+
+TEST(IniFile, AWindows1252FileStaysSoUntilItMustHoldACharacterItLacks) {
+  IniFile ini = IniFile::parse("[A]\r\nNOME=Fun\xe7\xe3o\r\n");
+  ScratchDir dir;
+  ini.set("A", "PASTA", "ações");
+  ASSERT_EQ(ini.save(dir.file("t.ini")), 0);
+  EXPECT_EQ(readBytes(dir.file("t.ini")), "[A]\r\nNOME=Fun\xe7\xe3o\r\nPASTA=a\xe7\xf5" "es\r\n");
+  ini.set("A", "PASTA", "π");
+  ASSERT_EQ(ini.save(dir.file("t.ini")), 0);
+  EXPECT_EQ(readBytes(dir.file("t.ini")), "[A]\r\nNOME=Função\r\nPASTA=π\r\n");
 }
 
 TEST_F(ConfigTest, AtExpansions) {

@@ -50,19 +50,18 @@ TEST(ProjectText, NulEndsTheText) {
 }
 
 TEST(ProjectText, Windows1252UnlessUtf8) {
-  ProjectText ansi = decodeProjectText("TB 0 0 a\xe7\xe3o\r\n");
+  // Lines are UTF-8 whatever the file's encoding.
+  ProjectText ansi = decodeProjectText("TB 0 0 a\xe7\xe3o \x80\r\n");
   EXPECT_EQ(ansi.encoding, ProjectEncoding::Windows1252);
-  EXPECT_THAT(ansi.lines, ElementsAre("TB 0 0 a\xe7\xe3o"));
+  EXPECT_THAT(ansi.lines, ElementsAre("TB 0 0 ação €"));
 
   ProjectText utf8 = decodeProjectText("TB 0 0 ação\nTX 1 1 €\n");
   EXPECT_EQ(utf8.encoding, ProjectEncoding::Utf8);
-  EXPECT_THAT(utf8.lines, ElementsAre("TB 0 0 a\xe7\xe3o", "TX 1 1 \x80"));
+  EXPECT_THAT(utf8.lines, ElementsAre("TB 0 0 ação", "TX 1 1 €"));
 
-  EXPECT_FALSE(utf8.replacedCharacters);
   ProjectText math = decodeProjectText("TX 0 0 x ≤ 2\n");
   EXPECT_EQ(math.encoding, ProjectEncoding::Utf8);
-  EXPECT_TRUE(math.replacedCharacters);
-  EXPECT_THAT(math.lines, ElementsAre("TX 0 0 x ? 2"));
+  EXPECT_THAT(math.lines, ElementsAre("TX 0 0 x ≤ 2"));
 
   // Pure ASCII is UTF-8 too, so that an accented label added to it is saved as UTF-8.
   EXPECT_EQ(decodeProjectText("PT 1 1\n").encoding, ProjectEncoding::Utf8);
@@ -77,24 +76,34 @@ TEST(ProjectText, AByteOrderMarkIsNoTextAndIsWrittenBack) {
     const std::string bytes = "\xef\xbb\xbf" + std::string(body);
     const ProjectText text = decodeProjectText(bytes);
     EXPECT_EQ(text.lines.front(), "PT 1 1") << body;
-    EXPECT_FALSE(text.replacedCharacters) << body;
     EXPECT_EQ(encodeProjectText(text.lines, text.encoding), bytes) << body;
   }
   EXPECT_THAT(linesOf("\xef\xbb\xbf"), IsEmpty());
   // Only at the start is it a mark.
-  EXPECT_THAT(linesOf("PT 1 1\n\xef\xbb\xbf" "CI 0 0 5\n"), ElementsAre("PT 1 1", "?CI 0 0 5"));
+  EXPECT_THAT(linesOf("PT 1 1\n\xef\xbb\xbf" "CI 0 0 5\n"), ElementsAre("PT 1 1", "\ufeffCI 0 0 5"));
 }
 
 TEST(ProjectText, WritesCrLfAfterEveryLineInItsEncoding) {
-  const std::vector<std::string> lines{"PT 1 1", "", "TB 0 0 p\xe3o"};
+  const std::vector<std::string> lines{"PT 1 1", "", "TB 0 0 pão"};
   EXPECT_EQ(encodeProjectText(lines, ProjectEncoding::Windows1252),
             "PT 1 1\r\n\r\nTB 0 0 p\xe3o\r\n");
   EXPECT_EQ(encodeProjectText(lines, ProjectEncoding::Utf8), "PT 1 1\r\n\r\nTB 0 0 pão\r\n");
   EXPECT_EQ(encodeProjectText({}, ProjectEncoding::Windows1252), "");
 }
 
+TEST(ProjectText, AnEncodingThatLacksACharacterGivesWayToUtf8) {
+  const std::vector<std::string> latin{"TB 0 0 pão €"}, greek{"PT 1 1", "TX 0 0 área π ≤ ∞"};
+  EXPECT_EQ(encodingThatHolds(latin, ProjectEncoding::Windows1252), ProjectEncoding::Windows1252);
+  EXPECT_EQ(encodingThatHolds(greek, ProjectEncoding::Windows1252), ProjectEncoding::Utf8);
+  EXPECT_EQ(encodingThatHolds(greek, ProjectEncoding::Utf8WithMark), ProjectEncoding::Utf8WithMark);
+  // Byte for byte: what was read is what is written.
+  const std::string bytes = "PT 1 1\r\nTX 0 0 área π ≤ ∞\r\n";
+  const ProjectText text = decodeProjectText(bytes);
+  EXPECT_EQ(encodeProjectText(text.lines, encodingThatHolds(text.lines, text.encoding)), bytes);
+}
+
 TEST(ProjectText, UnusualLinesSurviveARoundTrip) {
-  const std::vector<std::string> lines{"", " ", "TX 0 0 \x80\x81\x8d\xff", "a;b"};
+  const std::vector<std::string> lines{"", " ", "TX 0 0 €\u0081\u008dÿ", "a;b"};
   for (ProjectEncoding encoding :
        {ProjectEncoding::Windows1252, ProjectEncoding::Utf8, ProjectEncoding::Utf8WithMark}) {
     EXPECT_EQ(decodeProjectText(encodeProjectText(lines, encoding)).lines, lines);

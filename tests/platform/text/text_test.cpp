@@ -25,9 +25,11 @@ TEST(Text, OutsideTheCodePageAndMalformedBecomeReplacement) {
   EXPECT_TRUE(isValidUtf8("plain"));
 }
 
-TEST(Text, ToUpperAnsiTouchesLettersOnly) {
-  EXPECT_EQ(toUpperAnsi("casa \xe7\xe3o 12,5;"), "CASA \xc7\xc3O 12,5;");
-  EXPECT_EQ(toUpperAnsi("\xff\xe0"), "\xdf\xc0");
+TEST(Text, ToUpperTextTouchesLettersOnly) {
+  EXPECT_EQ(toUpperText("casa ção 12,5; ÷×"), "CASA ÇÃO 12,5; ÷×");
+  EXPECT_EQ(toUpperText("ÿàœšžŵĺňźıπωжß"), "ŸÀŒŠŽŴĹŇŹıΠΩЖß");
+  // A stray Windows-1252 byte is taken as its character.
+  EXPECT_EQ(toUpperText("p\xe3o"), "PÃO");
 }
 
 TEST(Text, NumbersForTheUserTakeTheLanguagesDecimalMarkAndFilesADot) {

@@ -79,6 +79,9 @@ TEST_F(LineEditorTest, KeysThatChangeTheText) {
       {"abc def", "<Ctrl+Y><Enter>", ""},
       {"abc def", "<Ctrl+Y><Ctrl+D><Enter>", "abc def", false},
       {"um dois", "<End><Ctrl+Left>_<Enter>", "um _dois"},
+      // Every key steps over whole characters, never into one's bytes.
+      {"área π≤∞", "<End><BS><Left><Del><Home><Right><Del>π<Enter>", "áπea π"},
+      {"ação ∞", "<End><Ctrl+BS>x<Enter>", "ação x"},
   };
   for (const EditCase& c : cases) {
     std::string text = c.before;

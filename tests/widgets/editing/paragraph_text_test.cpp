@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/text/utf8.h"
+
 using ::testing::ElementsAre;
 
 namespace {
@@ -42,7 +44,7 @@ TEST(ParagraphWrap, PiecesEndBeforeTheLastBlankThatFitsAndJoinBackExactly) {
     const EditorLines pieces = wrapParagraph(long200, width);
     for (size_t i = 0; i < pieces.size(); ++i) {
       EXPECT_EQ(pieces[i].continuation, i > 0);
-      EXPECT_LE(shownText(pieces[i]).size(), static_cast<size_t>(width));
+      EXPECT_LE(characterCount(shownText(pieces[i])), static_cast<size_t>(width));
     }
     EXPECT_THAT(joinParagraphs(pieces), ElementsAre(long200));
   }
@@ -53,9 +55,14 @@ TEST(ParagraphWrap, ATwoHundredCharacterLineShowsAsThreeLinesOf80) {
   ASSERT_EQ(line.size(), 200u);
   const EditorLines lines = wrapParagraphs({line}, 80);
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(shownText(lines[1])[0], kContinuationMarker);
-  EXPECT_EQ(shownText(lines[2])[0], kContinuationMarker);
+  EXPECT_TRUE(shownText(lines[1]).starts_with(utf8Of(kContinuationMarker)));
+  EXPECT_TRUE(shownText(lines[2]).starts_with(utf8Of(kContinuationMarker)));
   EXPECT_THAT(joinParagraphs(lines), ElementsAre(line));
+  // The width counts characters, not the bytes of their UTF-8.
+  const std::string accented = repeated("ação ", 30);
+  const EditorLines wrapped = wrapParagraphs({accented}, 80);
+  EXPECT_EQ(characterCount(wrapped[0].text), 77u);  // 13 words of six characters, less a blank
+  EXPECT_THAT(joinParagraphs(wrapped), ElementsAre(accented));
   EXPECT_THAT(wrapParagraphs({}, 80), ElementsAre(start("")));
 }
 
@@ -64,7 +71,7 @@ TEST(ParagraphWrap, TabsGatheringAndAMarkerThatIsText) {
   EXPECT_THAT(gatherParagraphs({"um", "dois", "", "tres", " quatro", "\tcinco", "seis"}),
               ElementsAre("um dois", "", "tres", " quatro", "\tcinco seis"));
   // A paragraph that begins with the marker character stays a paragraph of its own.
-  const std::string dotted = std::string(1, kContinuationMarker) + "TB 0 0 ponto";
+  const std::string dotted = utf8Of(kContinuationMarker) + "TB 0 0 ponto";
   EXPECT_THAT(joinParagraphs(wrapParagraphs({"PT 1 1", dotted}, 80)), ElementsAre("PT 1 1", dotted));
 }
 
