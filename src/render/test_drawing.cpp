@@ -73,7 +73,7 @@ RenderFault renderTestDrawing(Page& page) {
   drawInterpolatedCurve(page, xs, ys);
 
   canvas.setTextColour(kBlack);
-  drawTextLeft(page, "Curso de F\xEDsica I", -19.6, 9);
+  drawTextLeft(page, "Curso de Física I", -19.6, 9);
   drawTextLeft(page, "Testes do Pontelix", -19.6, 8);
   drawTextCentred(page, kCredit, 0, -9.5);
   return RenderFault::None;

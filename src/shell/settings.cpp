@@ -105,7 +105,7 @@ constexpr int kMaxVoiceNumber = 99;
 // The file keeps "Sim" and "Não" whatever the language; the form shows and takes the
 // language's words and letters.
 constexpr const char* kYes = "Sim";
-constexpr const char* kNo = "N\xe3o";
+constexpr const char* kNo = "Não";
 std::string yesNoWord(bool yes) { return messageText(yes ? "PXCFGSIM" : "PXCFGNAO"); }
 
 // The voice as the form shows it: "2 - name" when the server named it.

@@ -47,13 +47,13 @@ TEST(Expression, FunctionsByTheirPortugueseAndEnglishNamesInRadians) {
 
 TEST(Expression, MalformedExpressionsSayWhatIsWrong) {
   const std::pair<const char*, const char*> cases[] = {
-      {"sen(x", "falta fechar par\xEAntese"}, {"sem(x)", "nome desconhecido: sem"},
-      {"x)", "par\xEAntese fechado sem ter sido aberto"}, {"|x", "falta fechar a barra do m\xF3" "dulo"},
-      {"(x|)", "falta fechar a barra do m\xF3" "dulo"}, {"sen x", "falta o par\xEAntese depois de sen"},
-      {"2,5,3", "n\xFAmero mal escrito: 2,5,"}, {"x + ,", "v\xEDrgula fora de um n\xFAmero"},
-      {"x # 2", "caractere n\xE3o reconhecido: #"}, {"", "falta a express\xE3o"},
-      {"1 2", "falta um operador antes de 2"}, {"x+", "a express\xE3o est\xE1 incompleta"},
-      {"x*/2", "operador fora do lugar: /"}, {"log(x; 2)", "n\xFAmero errado de argumentos: log"},
+      {"sen(x", "falta fechar parêntese"}, {"sem(x)", "nome desconhecido: sem"},
+      {"x)", "parêntese fechado sem ter sido aberto"}, {"|x", "falta fechar a barra do módulo"},
+      {"(x|)", "falta fechar a barra do módulo"}, {"sen x", "falta o parêntese depois de sen"},
+      {"2,5,3", "número mal escrito: 2,5,"}, {"x + ,", "vírgula fora de um número"},
+      {"x # 2", "caractere não reconhecido: #"}, {"", "falta a expressão"},
+      {"1 2", "falta um operador antes de 2"}, {"x+", "a expressão está incompleta"},
+      {"x*/2", "operador fora do lugar: /"}, {"log(x; 2)", "número errado de argumentos: log"},
   };
   for (const auto& [text, reason] : cases) {
     const ExpressionRead read = readExpression(text);
@@ -76,7 +76,7 @@ TEST(Equation, HeadAndIntervalAreOptional) {
       {"x para x de -1e3 a 1E3", "x", -1000, 1000, ""},
       {"x para x de 1", "x", {}, {}, "o intervalo se escreve: para x de A a B"},
       {"x para y de 1 a 2", "x", {}, {}, "o intervalo se escreve: para x de A a B"},
-      {"x para x de x a 2", "x", {}, {}, "o intervalo precisa de dois n\xFAmeros: x"},
+      {"x para x de x a 2", "x", {}, {}, "o intervalo precisa de dois números: x"},
       {"x para x de 1 a sem", "x", {}, {}, "no intervalo, nome desconhecido: sem"},
   };
   for (const auto& c : cases) {

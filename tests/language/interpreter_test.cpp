@@ -124,7 +124,7 @@ TEST_F(Interpreter, MissingArgumentIsSilentButABadNumberIsReportedAsStored) {
 }
 
 TEST_F(Interpreter, UnknownCommandsStopTheRun) {
-  for (const char* line : {"XX", "EY 0 -10 0 10", "P", "P\xE9 1 1"}) {
+  for (const char* line : {"XX", "EY 0 -10 0 10", "P", "Pé 1 1"}) {
     EXPECT_EQ(run({line, "PT 0 0"}), ScriptOutcome::LineError) << line;
     EXPECT_EQ(reports_, std::vector<std::string>{std::string("erro 0: ") + line});
   }
@@ -194,7 +194,7 @@ TEST_F(Interpreter, EquationsDrawTheirFunctionAndTellWhatIsWrong) {
   });
   expectSame({"EQ f(x) = 3SIN(X) para x de -pi a 1,5"}, [&] { drawFunctionCurve(page, sine, -std::numbers::pi, 1.5); });
   EXPECT_EQ(run({"PT 0 0", "EQ y = 3sen(x"}), ScriptOutcome::LineError);
-  EXPECT_EQ(reports_, std::vector<std::string>{"erro 1: EQ y = 3sen(x (falta fechar par\xEAntese)"});
+  EXPECT_EQ(reports_, std::vector<std::string>{"erro 1: EQ y = 3sen(x (falta fechar parêntese)"});
 }
 
 TEST_F(Interpreter, PolylineIsOpen) {

@@ -97,12 +97,12 @@ const Allowed kAllowed[] = {
     {"platform/frontends/headless_keys.cpp", "\xef\xbb\xbf"},
     {"language/datafile.cpp", "\xef\xbb\xbf"},
     // The embosser pages and modes as Tramel.ini stores them.
-    {"output/embosser/embosser_pages.h", "Padr\xe3o"},
-    {"output/embosser/embosser_pages.cpp", "Of\xed" "cio"},
-    {"output/embosser/embosser_pages.cpp", "gr\xe1" "fico"},
+    {"output/embosser/embosser_pages.h", "Padrão"},
+    {"output/embosser/embosser_pages.cpp", "Ofício"},
+    {"output/embosser/embosser_pages.cpp", "gráfico"},
     // The values of --ui and the yes/no word Tramel.ini keeps, whatever the language.
     {"shell/command_line.cpp", "terminal"},
-    {"shell/settings.cpp", "N\xe3o"},
+    {"shell/settings.cpp", "Não"},
     // The name a project gets when none is given, which the users know and the reference names.
     {"project/project.cpp", "desenho.pxg"},
     // The interval of EQ, in the command language: "para x de A a B".

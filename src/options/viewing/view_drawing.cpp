@@ -151,7 +151,7 @@ class PageView {
     spkSay(text);
   }
 
-  // What the line draws, in the words an SVG gives it ("gr\xe1" "fico de y = sen(x)"), or
+  // What the line draws, in the words an SVG gives it ("gráfico de y = sen(x)"), or
   // the line as written when it has none. All lines are described at the first Space,
   // since a point may stand for one given on a line before.
   const std::string& lineInWords(int line) {

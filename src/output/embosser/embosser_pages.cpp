@@ -25,7 +25,7 @@ const std::vector<EmbosserPagePreset> kPresets = {
     {kStandardPageName},
     {"A4", "A4"},
     {"Carta", "Letter"},
-    {"Of\xed" "cio", "Legal"},
+    {"Ofício", "Legal"},
     {"A3", "A3"},
     {"A5", "A5"},
     {"11 x 11,5 pol", "110x115"},

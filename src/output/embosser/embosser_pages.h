@@ -8,7 +8,7 @@
 
 #include "render/page.h"
 
-inline constexpr char kStandardPageName[] = "Padr\xe3o";
+inline constexpr char kStandardPageName[] = "Padrão";
 inline constexpr char kCustomPageName[] = "Personalizada";
 inline constexpr int kMinPageCells = 10, kMaxPageCells = 100;
 inline constexpr int kMinPageLines = 5, kMaxPageLines = 100;
@@ -53,7 +53,7 @@ EmbosserSheet embosserPageSheet(const EmbosserPagePreset& preset, const Embosser
 // What the sheet lacks to be printed (a full sentence), or empty.
 std::string customSheetProblem(const EmbosserSheet& sheet);
 
-// The braille mode by its name, "gr\xe1" "fico" or "texto" (accents and case aside).
+// The braille mode by its name, "gráfico" or "texto" (accents and case aside).
 bool brailleModeByName(std::string_view name, BrailleMode& mode);
 const char* brailleModeName(BrailleMode mode);
 
@@ -65,8 +65,8 @@ inline constexpr char kEmbosserModeKey[] = "MODOBRAILLE";
 
 // The sheet that Tramel.ini sets; the standard page when it sets none. A key of the page
 // that is set to no valid value makes the whole page the standard one, never a page half
-// read, and `problem`, when given, gets the sentence that says so ("CELAS=abc n\xe3o vale;
-// a p\xe1gina \xe9 a Padr\xe3o."); it is left alone when all is well.
+// read, and `problem`, when given, gets the sentence that says so ("CELAS=abc não vale;
+// a página é a Padrão."); it is left alone when all is well.
 EmbosserSheet configuredEmbosserSheet(std::string* problem = nullptr);
 // The custom page of Tramel.ini (CELAS, LINHAS, MODOBRAILLE; a key not set gives 66,
 // 44 or texto), whichever page PAGBRAILLE names, with the same fallback.

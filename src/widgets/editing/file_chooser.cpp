@@ -43,7 +43,7 @@ bool isDirectory(const std::string& name) {
 std::vector<std::string> listFiles(const std::string& pattern) {
   const std::string dir = directoryPart(pattern);
   std::string glob = pattern.substr(dir.size());
-  if (glob == "*.*" || glob.empty()) glob = "*";
+  if (glob == "*.*" || glob.empty()) glob.assign(1, '*');
   std::vector<std::string> names;
   std::error_code ec;
   std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec);

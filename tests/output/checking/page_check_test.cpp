@@ -5,8 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
+#include <sstream>
 
+#include "platform/text/text.h"
 #include "language/interpreter.h"
 #include "output/device/device_page.h"
 #include "output/embosser/embosser_page.h"
@@ -17,8 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The lines as the program reads a project: UTF-8, or Windows-1252 made UTF-8.
 std::vector<std::string> scriptLines(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream bytes(file, std::ios::binary);
+  std::istringstream in(textOfFile(std::string(std::istreambuf_iterator<char>(bytes), {})));
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

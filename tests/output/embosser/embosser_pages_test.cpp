@@ -38,8 +38,8 @@ TEST(BrailleDriverCells, AsTheDriversComputeThem) {
 
 TEST(EmbosserPages, NamesInAnySpellingAndTheirSheets) {
   const std::pair<const char*, const char*> spellings[] = {
-      {"padrao", kStandardPageName}, {"PADR\xc3O", kStandardPageName}, {"oficio", "Of\xed" "cio"},
-      {" a4 ", "A4"},                {"11x11,5", "11 x 11,5 pol"},     {"11 \xd7 11.5 POL", "11 x 11,5 pol"},
+      {"padrao", kStandardPageName}, {"PADRÃO", kStandardPageName}, {"oficio", "Ofício"},
+      {" a4 ", "A4"},                {"11x11,5", "11 x 11,5 pol"},     {"11 × 11.5 POL", "11 x 11,5 pol"},
       {"12x12pol", "12 x 12 pol"},   {"personalizada", kCustomPageName},
   };
   for (const auto& [typed, name] : spellings) {
