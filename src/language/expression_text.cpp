@@ -49,6 +49,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isDecimalMark(char c) { return c == ',' || c == '.'; }
 char lowered(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// The Greek letter as a class writes the constant, beside "pi".
+constexpr std::string_view kPi = "π";
+
 // What the last token leaves the reader expecting.
 enum class After { Start, Operand, Function, Operator };
 
@@ -72,6 +75,9 @@ class Rewriter {
       ++pos_;
     } else if (isDigit(c) || (isDecimalMark(c) && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1]))) {
       number();
+    } else if (text_.substr(pos_).starts_with(kPi)) {
+      pos_ += kPi.size();
+      operand("pi");
     } else if (isLetter(c)) {
       name();
     } else if (c == '(') {

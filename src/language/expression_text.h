@@ -4,8 +4,8 @@
 // between arguments a comma, a product written without its sign gets one ("2x",
 // "3(x+1)", "(x+1)(x-1)", "2sen(x)", "x|x|"), "|...|" becomes abs(...), and every name
 // is lower-cased and checked, so that an unknown name, a parenthesis left open or a
-// stray character is told in Portuguese before the library sees the text. The text is
-// UTF-8, as the command lines are; pi is written out, not as π.
+// stray character is told in the user's language before the library sees the text. The
+// text is UTF-8, as the command lines are; "π" is read as pi.
 #include <span>
 #include <string>
 #include <string_view>

@@ -14,7 +14,7 @@ TEST(Expression, ClassNotationIsRewrittenIntoTheLibrarySyntax) {
   const std::pair<const char*, const char*> cases[] = {
       {"2x", "2*x"},           {"3(x+1)", "3*(x+1)"},         {"(x+1)(x-1)", "(x+1)*(x-1)"},
       {"2SEN(X)", "2*sen(x)"}, {"|x - 1|", "abs(x-1)"},       {"x|x|", "x*abs(x)"},
-      {"||x|-2|", "abs(abs(x)-2)"}, {"2,5x^2 + 0.5", "2.5*x^2+0.5"}, {"Pi x + e", "pi*x+e"},
+      {"||x|-2|", "abs(abs(x)-2)"}, {"2,5x^2 + 0.5", "2.5*x^2+0.5"}, {"Pi x + e", "pi*x+e"}, {"2π - π(x)", "2*pi-pi*(x)"},
       {"log(x; 2)", "log(x,2)"},
   };
   for (const auto& [typed, rewritten] : cases) EXPECT_EQ(rewriteExpression(typed).text, rewritten) << typed;
@@ -72,6 +72,7 @@ TEST(Equation, HeadAndIntervalAreOptional) {
       {"y = sen(x)", "sen(x)", {}, {}, ""},
       {" F(X)= sen(x) ", "sen(x)", {}, {}, ""},
       {"sen(x) para x de -pi a 2pi", "sen(x)", -std::numbers::pi, 2 * std::numbers::pi, ""},
+      {"sen(x) para x de -π a 2π", "sen(x)", -std::numbers::pi, 2 * std::numbers::pi, ""},
       {"y=x PARA X DE -3,5 A 4", "x", -3.5, 4, ""},
       {"x para x de -1e3 a 1E3", "x", -1000, 1000, ""},
       {"x para x de 1", "x", {}, {}, "o intervalo se escreve: para x de A a B"},
