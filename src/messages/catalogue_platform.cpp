@@ -22,6 +22,12 @@ constexpr CatalogueRow kPlatform[] = {
      "The terminal has %1 columns and %2 lines; Pontelix needs %3 by %4: only part of the screen shows."},
     {"PXFALAERR", "Erro de inicialização: %1", "The speech did not start: error %1"},
     {"PXFALAVOZ", "Banco de dados de voz: %1", "Voice data: %1"},
+    {"PXTECLAINV", "linha %1, coluna %2: nome de tecla inválido: %3", "line %1, column %2: not a key name: %3"},
+    {"PXNAOTERM", "a entrada e a saída padrão não são um terminal", "standard input and output are not a terminal"},
+    {"PXTERMDESC", "terminal desconhecido: %1 (veja TERM)", "unknown terminal: %1 (see TERM)"},
+    {"PXSEMSDL", "sem a biblioteca SDL2", "the SDL2 library is missing"},
+    {"PXSEMTELA", "sem tela gráfica (driver %1)", "no graphical display (driver %1)"},
+    {"PXSEMFONTE", "nenhuma fonte de largura fixa encontrada para \"%1\"", "no fixed-width font found for \"%1\""},
 };
 
 }  // namespace

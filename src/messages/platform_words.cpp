@@ -17,12 +17,15 @@ std::string platformWords(PlatformSentence sentence, std::initializer_list<std::
       if (month < 1 || month > 12) return {};
       return withValues(messageText("PXDATA"), {v[0], messageText(kMonths[month - 1]), v[2]});
     }
-    case PlatformSentence::TerminalTooSmall:
-      return withValues(messageText("PXTERMPEQ"), values);
-    case PlatformSentence::SpeechDidNotStart:
-      return withValues(messageText("PXFALAERR"), values);
-    case PlatformSentence::VoiceData:
-      return withValues(messageText("PXFALAVOZ"), values);
+    case PlatformSentence::TerminalTooSmall: return withValues(messageText("PXTERMPEQ"), values);
+    case PlatformSentence::SpeechDidNotStart: return withValues(messageText("PXFALAERR"), values);
+    case PlatformSentence::VoiceData: return withValues(messageText("PXFALAVOZ"), values);
+    case PlatformSentence::BadKeyName: return withValues(messageText("PXTECLAINV"), values);
+    case PlatformSentence::NotATerminal: return messageText("PXNAOTERM");
+    case PlatformSentence::UnknownTerminal: return withValues(messageText("PXTERMDESC"), values);
+    case PlatformSentence::NoSdlLibrary: return messageText("PXSEMSDL");
+    case PlatformSentence::NoDisplay: return withValues(messageText("PXSEMTELA"), values);
+    case PlatformSentence::NoMonospacedFont: return withValues(messageText("PXSEMFONTE"), values);
   }
   return {};
 }

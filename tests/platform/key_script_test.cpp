@@ -35,10 +35,12 @@ TEST(KeyScript, CharactersNamesAndModifiers) {
   EXPECT_EQ(queued("\xe7\xc3\xa7"), U"ç|Ã|§|");
 }
 
+// The platform gives the line, the column and the text; the catalogue, which this test
+// does not link, puts them in a sentence.
 TEST(KeyScript, MalformedNamesGiveTheirPosition) {
-  EXPECT_EQ(errorOf("ab\nc<Foo>"), "linha 2, coluna 2: nome de tecla inválido: <Foo>");
-  EXPECT_NE(errorOf("<Enter").find("linha 1, coluna 1"), std::string::npos);
-  EXPECT_NE(errorOf("x<>").find("coluna 2"), std::string::npos);
-  EXPECT_NE(errorOf("<Ctrl+>").find("coluna 1"), std::string::npos);
-  EXPECT_NE(errorOf("∞<Ctrl+∞x>").find("coluna 2"), std::string::npos);
+  EXPECT_EQ(errorOf("ab\nc<Foo>"), "2 2 <Foo>");
+  EXPECT_EQ(errorOf("<Enter").substr(0, 4), "1 1 ");
+  EXPECT_EQ(errorOf("x<>").substr(0, 4), "1 2 ");
+  EXPECT_EQ(errorOf("<Ctrl+>").substr(0, 4), "1 1 ");
+  EXPECT_EQ(errorOf("∞<Ctrl+∞x>"), "1 2 <Ctrl+∞x>");
 }

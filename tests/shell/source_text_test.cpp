@@ -185,8 +185,9 @@ TEST(SourceText, NoHexEscapeRunsIntoTheLettersAfterIt) {
 }
 
 TEST(SourceText, TheProgramsTextsHoldOnlyTheCataloguesAlphabet) {
-  // The Braille tables name every character of the code page on purpose.
-  const std::set<std::string> tables = {"braille_cells.cpp", "braille_translate.cpp"};
+  // The Braille tables name every character of the code page on purpose, and EQ reads
+  // the Greek letter pi.
+  const std::set<std::string> tables = {"braille_cells.cpp", "braille_translate.cpp", "expression_text.cpp"};
   const std::string byteOrderMark = "\xEF\xBB\xBF";
   for (const fs::path& file : sourcesUnder("src")) {
     if (tables.count(file.filename().string())) continue;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/text/platform_texts.h"
 #include "platform/frontends/headless.h"
 #include "platform/text/text.h"
 
@@ -91,8 +92,8 @@ bool parseKeyScript(const std::string& bytes, std::vector<KeyCodes>& keys, std::
           !parseName(utf8.substr(i + 1, close - i - 1), codes)) {
         const size_t end = std::min({close == std::string::npos ? utf8.size() : close + 1,
                                      newline, i + 40, utf8.size()});
-        error = "linha " + std::to_string(line) + ", coluna " + std::to_string(column) +
-                ": nome de tecla inv\xc3\xa1lido: " + utf8.substr(i, end - i);
+        error = platformSentence(PlatformSentence::BadKeyName,
+                                 {std::to_string(line), std::to_string(column), utf8.substr(i, end - i)});
         return false;
       }
       keys.push_back(codes);

@@ -117,7 +117,7 @@ class TerminalFrontend : public Frontend {
 
 bool TerminalFrontend::open(std::string& error) {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
-    error = "a entrada e a sa\xc3\xad""da padr\xc3\xa3o n\xc3\xa3o s\xc3\xa3o um terminal";
+    error = platformSentence(PlatformSentence::NotATerminal, {});
     return false;
   }
   chooseLocale();
@@ -126,7 +126,7 @@ bool TerminalFrontend::open(std::string& error) {
   screen_ = newterm(nullptr, stdout, stdin);
   if (screen_ == nullptr) {
     const char* term = std::getenv("TERM");
-    error = std::string("terminal desconhecido: ") + (term != nullptr ? term : "(TERM vazio)");
+    error = platformSentence(PlatformSentence::UnknownTerminal, {term != nullptr ? term : ""});
     return false;
   }
   open_ = true;

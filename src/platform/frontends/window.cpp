@@ -1,3 +1,4 @@
+#include "platform/text/platform_texts.h"
 #include "platform/frontends/window.h"
 
 #include <SDL.h>
@@ -32,7 +33,7 @@ bool isRealDisplayDriver(const char* driver) {
 // Initialises SDL's video on its own (audio has its own initialisation elsewhere).
 bool initVideo(std::string& error) {
   if (!sdlLibrary()) {
-    error = "sem a biblioteca SDL2";
+    error = platformSentence(PlatformSentence::NoSdlLibrary, {});
     return false;
   }
   if (sdl().SDL_WasInit(SDL_INIT_VIDEO) == 0 && sdl().SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -41,7 +42,7 @@ bool initVideo(std::string& error) {
   }
   if (!isRealDisplayDriver(sdl().SDL_GetCurrentVideoDriver())) {
     const char* driver = sdl().SDL_GetCurrentVideoDriver();
-    error = std::string("sem tela gráfica (driver ") + (driver ? driver : "?") + ")";
+    error = platformSentence(PlatformSentence::NoDisplay, {driver ? driver : "?"});
     sdl().SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }

@@ -1,3 +1,4 @@
+#include "platform/text/platform_texts.h"
 #include "platform/frontends/window_font.h"
 
 #include <ft2build.h>
@@ -35,7 +36,7 @@ bool WindowFont::open(const std::string& faceName, int cellWidth, int cellHeight
   if (!file || FT_Init_FreeType(&impl_->library) != 0 ||
       FT_New_Face(impl_->library, file->path.c_str(), file->index, &impl_->face) != 0 ||
       !FT_IS_SCALABLE(impl_->face)) {
-    std::fprintf(stderr, "pontelix: nenhuma fonte de largura fixa encontrada para \"%s\"\n", faceName.c_str());
+    std::fprintf(stderr, "pontelix: %s\n", platformSentence(PlatformSentence::NoMonospacedFont, {faceName}).c_str());
     impl_.reset();
     return false;
   }
