@@ -1,14 +1,16 @@
 // Every text the program writes or speaks is typed into the sources as escapes or
-// UTF-8. A hex escape runs on over every hex digit after it, so "in\xedcio" is one
+// UTF-8, and every user-facing one in the catalogue. A hex escape runs on over every hex digit after it, so "in\xedcio" is one
 // out-of-range escape that eats the "c": the user hears a letter that no Portuguese
 // word holds. These checks read the sources as the compiler does and refuse such
 // escapes anywhere, and any character outside the catalogue's alphabet in the
 // program's own texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -154,6 +156,62 @@ std::string readSource(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A literal of capitals alone is a name (a Tramel.ini key, a catalogue key), not a sentence;
+// nor is an option of the command line or a header's path.
+bool userFacing(const std::string& text) {
+  if (text.starts_with("--") || text.ends_with(".h")) return false;
+  if (std::all_of(text.begin(), text.end(), [](char c) { return std::isupper(static_cast<unsigned char>(c)) || c == '_'; }))
+    return false;
+  static const std::regex words(
+      "\\b(nao|de|do|da|dos|das|para|com|um|uma|arquivo|linha|linhas|erro|foi|sem|ou|na|no|em|ao|que|pasta|"
+      "desenho|pagina|impressora|tecla|falta|comando|valor|bloco|celas|tela|papel|aperte|fonte|terminal|coluna)\\b",
+      std::regex::icase);
+  const bool nonAscii = std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  return nonAscii || std::regex_search(text, words);
+}
+
+// Literals that are not said to the user as they stand: the Braille tables, the values
+// and names that files store, the command language's own words.
+struct Allowed {
+  const char* file;  // a path below src/, or a folder ending in "/"
+  const char* text;  // the literal as read, or null for every literal of the file
+};
+const Allowed kAllowed[] = {
+    // The Braille tables and the characters they translate.
+    {"language/braille_cells.cpp", nullptr},
+    {"language/braille_translate.cpp", nullptr},
+    // The byte order mark files may start with.
+    {"platform/text/text_file.cpp", "\xef\xbb\xbf"},
+    {"platform/frontends/headless_keys.cpp", "\xef\xbb\xbf"},
+    {"language/datafile.cpp", "\xef\xbb\xbf"},
+    // The embosser pages and modes as Tramel.ini stores them.
+    {"output/embosser/embosser_pages.h", "Padrão"},
+    {"output/embosser/embosser_pages.cpp", "Ofício"},
+    {"output/embosser/embosser_pages.cpp", "gráfico"},
+    // The values of --ui and the yes/no word Tramel.ini keeps, whatever the language.
+    {"shell/command_line.cpp", "terminal"},
+    {"shell/settings.cpp", "Não"},
+    // The name a project gets when none is given, which the users know and the reference names.
+    {"project/project.cpp", "desenho.pxg"},
+    // The Greek letter that EQ reads as pi, and the interval of EQ, in the command
+    // language: "para x de A a B".
+    {"language/expression_text.cpp", "π"},
+    {"language/equation.cpp", "para"},
+    {"language/equation.cpp", "de"},
+    // The captions of the fixed test drawing, part of the picture the tests compare dot by dot.
+    {"render/test_drawing.cpp", nullptr},
+    // The PDF page's drawing operators.
+    {"output/ink/ink_pdf.cpp", nullptr},
+};
+
+bool allowed(const std::string& file, const std::string& text) {
+  return std::any_of(std::begin(kAllowed), std::end(kAllowed), [&](const Allowed& a) {
+    const std::string_view place = a.file;
+    const bool inPlace = place.ends_with('/') ? file.starts_with(place) : file == place;
+    return inPlace && (a.text == nullptr || text == a.text);
+  });
+}
+
 }  // namespace
 
 TEST(SourceText, TheLexerFindsTheEscapeThatSwallowsALetter) {
@@ -200,4 +258,24 @@ TEST(SourceText, TheProgramsTextsHoldOnlyTheCataloguesAlphabet) {
       }
     }
   }
+}
+
+// No user-facing text outside the catalogue: a literal with a letter outside ASCII or a
+// common Portuguese word is refused, but for the short list above.
+TEST(SourceText, EveryUserFacingTextIsInTheCatalogue) {
+  const fs::path src = fs::path(PONTELIX_SOURCE_DIR) / "src";
+  int seen = 0;
+  for (const fs::path& path : sourcesUnder("src")) {
+    const std::string file = fs::relative(path, src).generic_string();
+    if (file.starts_with("messages/catalogue")) continue;
+    for (const Literal& literal : stringLiterals(readSource(path))) {
+      ++seen;
+      const std::string text = decode(literal);
+      if (userFacing(text) && !allowed(file, text)) ADD_FAILURE() << "src/" << file << ":" << literal.line << ": \"" << text << "\"";
+    }
+  }
+  EXPECT_GT(seen, 1000);  // the sources were found and read
+  EXPECT_TRUE(userFacing("O desenho tem"));
+  EXPECT_TRUE(userFacing("n\xc3\xa3o"));
+  EXPECT_FALSE(userFacing("%s: %d\n"));
 }
