@@ -1,9 +1,9 @@
 // Every text the program writes or speaks is typed into the sources as escapes or
-// UTF-8, and every user-facing one in the catalogue. A hex escape runs on over every hex digit after it, so "in\xedcio" is one
-// out-of-range escape that eats the "c": the user hears a letter that no Portuguese
-// word holds. These checks read the sources as the compiler does and refuse such
-// escapes anywhere, and any character outside the catalogue's alphabet in the
-// program's own texts.
+// UTF-8, and every user-facing one stands in the catalogue. A hex escape runs on over
+// every hex digit after it, so "in\xedcio" is one out-of-range escape that eats the "c":
+// the user hears a letter that no Portuguese word holds. These checks read the sources
+// as the compiler does and refuse such escapes anywhere, any character outside the
+// catalogue's alphabet in the program's own texts, and user-facing texts outside it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
