@@ -120,3 +120,13 @@ TEST(BrailleFormat, FormatsOfTheBlankAndFullCells) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BrailleCommand, AnUnknownCodeIsAUsageError) {
+  const Output run = runPontelix("braille --code=xx-nada a", nullptr, true);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.starts_with("pontelix braille: Código braille desconhecido: xx-nada.")) << run.out;
+}
+
+}  // namespace
