@@ -18,6 +18,7 @@
 #include "platform/keys.h"
 #include "platform/speech.h"
 #include "interactive/builder_steps.h"
+#include "language/braille_code.h"
 #include "language/command_list.h"
 #include "language/expression_text.h"
 #include "language/reader.h"
@@ -295,6 +296,14 @@ void buildInkTextSettings(std::string_view code) {
   appendCommandLine(std::string(code));
 }
 
+// The codes' short names are offered; the field takes any table's file name as well.
+void buildBrailleCode(std::string_view code) {
+  std::string names;
+  for (const BrailleCodeName& name : kBrailleCodeNames) (names += names.empty() ? "" : "|") += name.shortName;
+  const auto v = askValues({{"PX_CODIGO", Holds::Anything, "", kFieldWidth, names}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]));
+}
+
 // Each command's form, in the order of the command list, which holds its title.
 struct CommandRow {
   const char* code;
@@ -324,6 +333,7 @@ constexpr CommandRow kCommandRows[] = {
     {"TX", buildText},
     {"CC", buildPen},
     {"CT", buildInkTextSettings},
+    {"CB", buildBrailleCode},
 };
 static_assert(followsCommandList(kCommandRows), "every command of the list has its builder form, in the list's order");
 

@@ -1,12 +1,14 @@
 #include "language/braille_code.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "language/braille_cells.h"
 #include "language/braille_translate.h"
 #include "messages/messages.h"
 #include "platform/braille_library.h"
+#include "platform/config/config.h"
 #include "platform/text/language.h"
 #include "platform/text/utf8.h"
 
@@ -120,6 +122,20 @@ std::optional<BrailleCode> findBrailleCode(std::string_view name, BrailleCodePro
 std::string_view languageBrailleCodeName() {
   return currentLanguage() == Language::English ? "en-ueb-g1" : "pt-br";
 }
+
+// Process-wide: the batch commands set it once from their command line, before any run.
+std::string& givenStartingCode() {
+  static std::string name;
+  return name;
+}
+
+std::string startingBrailleCodeName() {
+  if (!givenStartingCode().empty()) return givenStartingCode();
+  if (std::string configured = cfgReadValue("PONTELIX", "CODIGOBRAILLE"); !configured.empty()) return configured;
+  return std::string(languageBrailleCodeName());
+}
+
+void setStartingBrailleCode(std::string name) { givenStartingCode() = std::move(name); }
 
 BrailleText translateBraille(const BrailleCode& code, std::string_view utf8) {
   BrailleText braille;

@@ -46,6 +46,12 @@ std::optional<BrailleCode> findBrailleCode(std::string_view name, BrailleCodePro
 // interface in Portuguese, uncontracted unified English Braille for one in English.
 std::string_view languageBrailleCodeName();
 
+// The name of the code labels start in: the one set with setStartingBrailleCode (the
+// batch commands' --code), else Tramel.ini's [PONTELIX] CODIGOBRAILLE, else
+// languageBrailleCodeName(). The name is checked where it is used.
+std::string startingBrailleCodeName();
+void setStartingBrailleCode(std::string name);
+
 // The cells of a text (UTF-8), one byte of the cell alphabet each, and the first of its
 // characters that the code cannot write (0 when it writes them all). Such a character
 // is left out of a liblouis code's cells; our Portuguese translator writes the cell of

@@ -160,7 +160,7 @@ std::string formatBraille(std::string_view brailleText, BrailleFormat format) {
 
 int runBrailleCommand(int argc, char** argv) {
   BrailleFormat format = BrailleFormat::Unicode;
-  std::string_view codeName = "pt-br";
+  std::string codeName = startingBrailleCodeName();
   int first = 1;
   for (; first < argc; ++first) {
     const std::string_view arg = argv[first];
@@ -178,7 +178,7 @@ int runBrailleCommand(int argc, char** argv) {
       if (first + 1 >= argc || !parseFormat(argv[++first], format))
         return usageError("PXBRLFMT");
     } else if (arg.starts_with("--code=")) {
-      codeName = arg.substr(7);
+      codeName = std::string(arg.substr(7));
     } else if (arg.starts_with("--")) {
       return usageError("PXBRLOPC");
     } else {

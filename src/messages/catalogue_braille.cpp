@@ -7,10 +7,21 @@
 namespace {
 
 constexpr std::array kBraille = {
-    CatalogueRow{"PXCBDESC", "Código braille desconhecido: %1. Os códigos estão na referência, em \"Códigos braille\".",
-                 "Unknown Braille code: %1. The codes are listed in the reference, under \"Braille codes\"."},
-    CatalogueRow{"PXCBSEMLIB", "O código braille %1 precisa da biblioteca liblouis, que não foi encontrada.",
-                 "The Braille code %1 needs the liblouis library, which was not found."},
+    CatalogueRow{"PXCBDESC", "código braille desconhecido: %1; os códigos estão na referência, em \"Códigos braille\"",
+                 "unknown Braille code: %1; the codes are listed in the reference, under \"Braille codes\""},
+    CatalogueRow{"PXCBSEMLIB", "o código braille %1 precisa da biblioteca liblouis, que não foi encontrada",
+                 "the Braille code %1 needs the liblouis library, which was not found"},
+    CatalogueRow{"PXCOM_CB", "CB - Código Braille", "CB - Braille code"},
+    CatalogueRow{"PX_CODBRL", "Código Braille dos rótulos", "Braille code of the labels"},
+    CatalogueRow{"PX_CODIGO", "Código: ", "Code: "},
+    CatalogueRow{"PXDSCB", "rótulos em braille no código %1", "Braille labels in the code %1"},
+    CatalogueRow{"PXUSOCB",
+                 "  --code=CÓDIGO  código braille dos rótulos onde o desenho não tem CB: pt-br, en-ueb-g1,\n"
+                 "            en-ueb-g2, es-g1, de-g0... ou o nome de uma tabela do liblouis (padrão: o de\n"
+                 "            Tramel.ini, PONTELIX/CODIGOBRAILLE, ou o do idioma)\n",
+                 "  --code=CODE  Braille code of the labels where the drawing has no CB: pt-br, en-ueb-g1,\n"
+                 "            en-ueb-g2, es-g1, de-g0... or the name of a liblouis table (default: the one\n"
+                 "            in Tramel.ini, PONTELIX/CODIGOBRAILLE, or the language's)\n"},
     CatalogueRow{"PXBRAOMIT", "Linha %1: o caractere %2 não tem braille neste código e ficou de fora.",
                  "Line %1: the character %2 has no Braille in this code and was left out."},
 };

@@ -126,7 +126,19 @@ namespace {
 TEST(BrailleCommand, AnUnknownCodeIsAUsageError) {
   const Output run = runPontelix("braille --code=xx-nada a", nullptr, true);
   EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.out.starts_with("pontelix braille: Código braille desconhecido: xx-nada.")) << run.out;
+  EXPECT_TRUE(run.out.starts_with("pontelix braille: código braille desconhecido: xx-nada;")) << run.out;
+}
+
+// The drawing commands take --code where the script has no CB.
+TEST(BrailleCommand, TheCheckWritesLabelsInTheCodeOfItsOption) {
+  const std::string script = "TB -15 10 a\u00DFb\n";
+  // Our Portuguese code writes ß; the Spanish table does not.
+  EXPECT_EQ(runPontelix("check -", &script).out.find("\u00DF"), std::string::npos);
+  const Output spanish = runPontelix("check --code=es-g1 -", &script);
+  EXPECT_NE(spanish.out.find("o rótulo tem o caractere \u00DF, que não tem cela Braille."), std::string::npos) << spanish.out;
+  const Output unknown = runPontelix("check --code=xx-nada -", &script, true);
+  EXPECT_NE(unknown.status, 0);
+  EXPECT_NE(unknown.out.find("pontelix check: código braille desconhecido: xx-nada;"), std::string::npos) << unknown.out;
 }
 
 }  // namespace
