@@ -15,6 +15,7 @@ constexpr std::array kBraille = {
     CatalogueRow{"PX_CODBRL", "Código Braille dos rótulos", "Braille code of the labels"},
     CatalogueRow{"PX_CODIGO", "Código: ", "Code: "},
     CatalogueRow{"PXDSCB", "rótulos em braille no código %1", "Braille labels in the code %1"},
+    CatalogueRow{"PXCFG_CBR", "Código braille dos rótulos", "Braille code of the labels"},
     CatalogueRow{"PXUSOCB",
                  "  --code=CÓDIGO  código braille dos rótulos onde o desenho não tem CB: pt-br, en-ueb-g1,\n"
                  "            en-ueb-g2, es-g1, de-g0... ou o nome de uma tabela do liblouis (padrão: o de\n"
