@@ -23,6 +23,8 @@ constexpr std::array kBraille = {
                  "  --code=CODE  Braille code of the labels where the drawing has no CB: pt-br, en-ueb-g1,\n"
                  "            en-ueb-g2, es-g1, de-g0... or the name of a liblouis table (default: the one\n"
                  "            in Tramel.ini, PONTELIX/CODIGOBRAILLE, or the language's)\n"},
+    CatalogueRow{"PXTBSEMBR", "O caractere %1 não tem braille no código %2.",
+                 "The character %1 has no Braille in the code %2."},
     CatalogueRow{"PXBRAOMIT", "Linha %1: o caractere %2 não tem braille neste código e ficou de fora.",
                  "Line %1: the character %2 has no Braille in this code and was left out."},
 };

@@ -149,6 +149,14 @@ struct RowCase {
   const char* line;
 };
 
+// A label is written in the code of the last CB above it, and what that code cannot
+// write is said as the label is added.
+TEST_F(BuilderTest, TheBrailleLabelFormTellsWhatTheCodeCannotWrite) {
+  EXPECT_TRUE(build("tb0 0<Enter>aßb<Esc>" "cbes-g1<Esc>" "tb0 0<Enter>aßb" + kEndFormAndBuilder)) << transcript();
+  EXPECT_EQ(timesSaid("O caractere ß não tem braille no código es-g1."), 1);
+  EXPECT_EQ(timesSaid("O caractere ß não tem braille no código pt-br."), 0);
+}
+
 TEST_F(BuilderTest, EveryRowAssemblesItsLine) {
   const RowCase cases[] = {
       {"cd0<Enter>1.0<Enter> 0<Enter>1", "Contradomínio", "CD 0 1.0 0 1"},
