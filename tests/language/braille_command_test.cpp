@@ -119,26 +119,17 @@ TEST(BrailleFormat, FormatsOfTheBlankAndFullCells) {
   EXPECT_EQ(formatBraille("", BrailleFormat::Dots), "");
 }
 
-}  // namespace
-
-namespace {
-
-TEST(BrailleCommand, AnUnknownCodeIsAUsageError) {
-  const Output run = runPontelix("braille --code=xx-nada a", nullptr, true);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.out.starts_with("pontelix braille: código braille desconhecido: xx-nada;")) << run.out;
-}
-
-// The drawing commands take --code where the script has no CB.
-TEST(BrailleCommand, TheCheckWritesLabelsInTheCodeOfItsOption) {
+// --code on `braille` and on the drawing commands, where the script has no CB: our
+// Portuguese code writes ß, the Spanish table does not; an unknown code is a usage error.
+TEST(BrailleCommand, TheCodeOptionChoosesTheCodeOrIsRefused) {
   const std::string script = "TB -15 10 a\u00DFb\n";
-  // Our Portuguese code writes ß; the Spanish table does not.
   EXPECT_EQ(runPontelix("check -", &script).out.find("\u00DF"), std::string::npos);
-  const Output spanish = runPontelix("check --code=es-g1 -", &script);
-  EXPECT_NE(spanish.out.find("o rótulo tem o caractere \u00DF, que não tem cela Braille."), std::string::npos) << spanish.out;
-  const Output unknown = runPontelix("check --code=xx-nada -", &script, true);
-  EXPECT_NE(unknown.status, 0);
-  EXPECT_NE(unknown.out.find("pontelix check: código braille desconhecido: xx-nada;"), std::string::npos) << unknown.out;
+  EXPECT_NE(runPontelix("check --code=es-g1 -", &script).out.find("o caractere \u00DF, que não tem cela"), std::string::npos);
+  for (const char* command : {"braille", "check"}) {
+    const Output unknown = runPontelix(std::string(command) + " --code=xx-nada -", &script, true);
+    EXPECT_EQ(unknown.status, 2) << command;
+    EXPECT_NE(unknown.out.find(std::string("pontelix ") + command + ": código braille desconhecido: xx-nada;"), std::string::npos) << unknown.out;
+  }
 }
 
 }  // namespace

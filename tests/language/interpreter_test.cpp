@@ -355,7 +355,7 @@ TEST(CommandTable, EveryCommandOnceWithItsLabel) {
     EXPECT_EQ(std::find(seen.begin(), seen.end(), entry.mnemonic), seen.end()) << entry.mnemonic;
     seen.push_back(entry.mnemonic);
   }
-  EXPECT_EQ(seen.size(), 22u);
+  EXPECT_EQ(seen.size(), 23u);
   EXPECT_STREQ(findCommand("TX")->labelKey, "PXCOM_TT");
   EXPECT_STREQ(findCommand("CD")->labelKey, "PXCOM_CM");
   EXPECT_EQ(findCommand("EY"), nullptr);
