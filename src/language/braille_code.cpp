@@ -46,46 +46,53 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
-// The liblouis translation of the characters: their cells in `cells` (each 0..63), and
-// the first character whose cells were escapes (left out of `cells`).
-void translateCharacters(const BrailleLibrary& louis, const std::string& table, std::u32string_view characters,
-                         std::string& cells, char32_t& withoutCell) {
+// No table writes a character as more cells than this (an escape is about ten).
+constexpr size_t kMostCellsPerCharacter = 32;
+
+// The liblouis translation of one run of characters, appended to `cells` (see below).
+// Returns how many characters the table took: fewer than all when it stopped at one it
+// does not take.
+size_t translateRun(const BrailleLibrary& louis, const std::string& table, std::u32string_view characters,
+                    std::string& cells, char32_t& withoutCell) {
   // Reused from call to call: `braille` translates whole files a line at a time.
   thread_local std::vector<widechar> in, out;
   thread_local std::vector<int> fromInput;
   in.assign(characters.begin(), characters.end());
   const int length = static_cast<int>(in.size());
-  if (length == 0) return;
-  int outLength = 0;
+  int inLength = 0, outLength = 0;
   for (size_t room = in.size() * 2 + 16;; room *= 2) {
     out.resize(room);
     fromInput.resize(room);
-    int inLength = length;
+    inLength = length;
     outLength = static_cast<int>(room);
     if (!louis.lou_translate(table.c_str(), in.data(), &inLength, out.data(), &outLength, nullptr, nullptr, nullptr,
-                             fromInput.data(), nullptr, dotsIO)) {
-      withoutCell = characters.front();
-      return;
-    }
-    // A full buffer may have cut the translation short.
-    if (inLength >= length && outLength < static_cast<int>(room)) break;
+                             fromInput.data(), nullptr, dotsIO))
+      return 0;
+    // Only a full buffer can have cut the translation short.
+    if (outLength < static_cast<int>(room) || room > in.size() * kMostCellsPerCharacter) break;
   }
   // The characters written as escapes: every cell that came from one of them is left out.
-  std::vector<bool> escaped;
-  for (int i = 0; i < outLength; ++i) {
-    if (!(out[i] & kLowerDots)) continue;
-    const int from = std::clamp(fromInput[i], 0, length - 1);
-    if (escaped.empty()) escaped.resize(static_cast<size_t>(length));
-    escaped[static_cast<size_t>(from)] = true;
-  }
-  for (int i = 0; i < outLength; ++i) {
-    const int from = std::clamp(fromInput[i], 0, length - 1);
-    if (!escaped.empty() && escaped[static_cast<size_t>(from)]) continue;
-    cells += static_cast<char>(brailleMainCharacter(static_cast<unsigned char>(out[i] & kSixDots)));
-  }
-  if (!escaped.empty()) {
-    const auto first = std::find(escaped.begin(), escaped.end(), true);
+  std::vector<bool> escaped(static_cast<size_t>(length));
+  const auto from = [&](int cell) { return static_cast<size_t>(std::clamp(fromInput[cell], 0, length - 1)); };
+  for (int i = 0; i < outLength; ++i)
+    if (out[i] & kLowerDots) escaped[from(i)] = true;
+  for (int i = 0; i < outLength; ++i)
+    if (!escaped[from(i)]) cells += static_cast<char>(brailleMainCharacter(static_cast<unsigned char>(out[i] & kSixDots)));
+  if (const auto first = std::find(escaped.begin(), escaped.end(), true); first != escaped.end() && withoutCell == 0)
     withoutCell = characters[static_cast<size_t>(first - escaped.begin())];
+  return static_cast<size_t>(std::clamp(inLength, 0, length));
+}
+
+// The liblouis translation of the characters: their cells in `cells` (each 0..63), and
+// the first character whose cells were escapes, or that the table does not take at all,
+// in `withoutCell`; neither kind is in `cells`.
+void translateCharacters(const BrailleLibrary& louis, const std::string& table, std::u32string_view characters,
+                         std::string& cells, char32_t& withoutCell) {
+  while (!characters.empty()) {
+    const size_t taken = translateRun(louis, table, characters, cells, withoutCell);
+    if (taken >= characters.size()) return;
+    if (withoutCell == 0) withoutCell = characters[taken];
+    characters.remove_prefix(taken + 1);
   }
 }
 
@@ -148,6 +155,9 @@ BrailleText translateBraille(const BrailleCode& code, std::string_view utf8) {
   std::u32string characters = toCodePoints(utf8);
   for (char32_t& c : characters) {
     if ((c == kMinusSign && code.minusAsHyphen) || (c == kEnDash && code.enDashAsHyphen)) c = U'-';
+    // A control character is a blank cell, as in our Portuguese code; liblouis would
+    // take a NUL for the end of the text.
+    if (c < U' ') c = U' ';
   }
   // A code is found before it translates, so its library is at hand.
   if (const BrailleLibrary* louis = readyLibrary())

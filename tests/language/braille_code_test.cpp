@@ -78,6 +78,8 @@ TEST(BrailleCode, WhatATableCannotWriteIsLeftOutAndTold) {
   EXPECT_EQ(smiling.withoutCell, U'\u263A');
   EXPECT_EQ(smiling.cells, translateBraille(*spanish, "ab").cells);
   EXPECT_EQ(translateBraille(*spanish, "ab").withoutCell, 0u);
+  // A NUL, which liblouis would take for the end of the text, is a blank like any control.
+  EXPECT_EQ(translateBraille(*spanish, std::string("a\0b", 3)).cells, translateBraille(*spanish, "a b").cells);
 }
 
 }  // namespace
