@@ -26,7 +26,7 @@ text console and spoken in Brazilian Portuguese.")
 # data, the fonts, and the font configuration that the linked-in fontconfig reads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.12), libespeak-ng1 (>= 1.51+dfsg), libcups2 (>= 1.7.0), libmuparser2v5, \
-espeak-ng-data, fonts-liberation2, fonts-dejavu-core, fontconfig-config")
+liblouis20, liblouis-data, espeak-ng-data, fonts-liberation2, fonts-dejavu-core, fontconfig-config")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client, libspeechd2 (>= 0.8.3), libbrlapi0.8 (>= 6.5)")
 # V shows the embosser page on a braille display when the BRLTTY daemon runs.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "brltty")

@@ -12,6 +12,9 @@ packages=(
   libsdl2-dev libncurses-dev libespeak-ng-dev espeak-ng-data libspeechd-dev
   # the expressions of EQ (loaded when a drawing first meets one)
   libmuparser-dev
+  # labels in the Braille codes of other languages (loaded when a label first needs one),
+  # and liblouis's own program, which the tests compare with
+  liblouis-dev liblouis20 liblouis-data liblouis-bin
   # drawing, fonts and image files
   libcairo2-dev libfontconfig-dev libfreetype-dev fonts-liberation2 fonts-dejavu-core libpng-dev libjpeg62-turbo-dev zlib1g-dev
   # braille display (BRLTTY's client library; the daemon for the display tests)
@@ -27,7 +30,7 @@ packages=(
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks
-  liblouis-dev liblouis-data liblouis-bin gnuplot-nox
+  gnuplot-nox
   # the checking tree: sanitizers and fuzz targets
   clang libclang-rt-14-dev llvm
   # locale for the Brazilian decimal mark

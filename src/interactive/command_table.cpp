@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,11 +18,14 @@
 #include "widgets/forms/form.h"
 #include "platform/keys.h"
 #include "platform/speech.h"
+#include "platform/text/utf8.h"
 #include "interactive/builder_steps.h"
+#include "language/braille_code.h"
 #include "language/command_list.h"
 #include "language/expression_text.h"
 #include "language/reader.h"
 #include "messages/messages.h"
+#include "project/project.h"
 
 namespace {
 
@@ -284,15 +288,47 @@ void buildPen(std::string_view code) {
                     penCode(v[1]) + " " + penCode(v[2]));
 }
 
+// The name of the Braille code a label added at the end is written in: the last CB's,
+// else the code labels start in.
+std::string brailleCodeAtTheEnd() {
+  const std::vector<std::string>& lines = commandLines();
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+    if (lineCommandIndex(*line) == commandIndex("CB")) return trimControls(trimControls(*line).substr(2));
+  }
+  return startingBrailleCodeName();
+}
+
+// Tells, after a Braille label is added, what its code cannot write, or why the code
+// cannot be had: the drawing would not show it, and the author should hear it now.
+void sayWhatTheCodeCannotWrite(const std::string& text) {
+  const std::string name = brailleCodeAtTheEnd();
+  BrailleCodeProblem problem;
+  if (const std::optional<BrailleCode> code = findBrailleCode(name, &problem)) {
+    if (const char32_t c = translateBraille(*code, text).withoutCell)
+      spkWriteLine(withValues(messageText("PXTBSEMBR"), {utf8Of(c), code->name}));
+  } else {
+    spkWriteLine(brailleCodeProblemText(name, problem));
+  }
+}
+
 void buildText(std::string_view code) {  // TB and TX
   const auto v = askValues({point("PX_COORD"), {"PX_TEXTO", Holds::Anything, "", kTextFieldWidth}});
-  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]);
+  if (!v.empty() && appendCommandLine(std::string(code) + " " + T(v[0]) + " " + v[1]) && code == "TB")
+    sayWhatTheCodeCannotWrite(v[1]);
 }
 
 // The ink text settings have no form yet; the bare code is refused as incomplete.
 void buildInkTextSettings(std::string_view code) {
   sayNotImplemented();
   appendCommandLine(std::string(code));
+}
+
+// The codes' short names are offered; the field takes any table's file name as well.
+void buildBrailleCode(std::string_view code) {
+  std::string names;
+  for (const BrailleCodeName& name : kBrailleCodeNames) (names += names.empty() ? "" : "|") += name.shortName;
+  const auto v = askValues({{"PX_CODIGO", Holds::Anything, "", kFieldWidth, names}});
+  if (!v.empty()) appendCommandLine(std::string(code) + " " + T(v[0]));
 }
 
 // Each command's form, in the order of the command list, which holds its title.
@@ -324,6 +360,7 @@ constexpr CommandRow kCommandRows[] = {
     {"TX", buildText},
     {"CC", buildPen},
     {"CT", buildInkTextSettings},
+    {"CB", buildBrailleCode},
 };
 static_assert(followsCommandList(kCommandRows), "every command of the list has its builder form, in the list's order");
 

@@ -4,13 +4,14 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/text/text.h"
 #include "messages/messages.h"
 #include "language/braille_cells.h"
-#include "language/braille_translate.h"
-#include "messages/messages.h"
+#include "language/braille_code.h"
 
 namespace {
 
@@ -31,11 +32,13 @@ void writeUsage(std::FILE* out) {
   }
 }
 
-int usageError(const char* problemKey) {
-  writeTextLine(stderr, messageText(problemKey));
+int usageError(const std::string& problem) {
+  writeTextLine(stderr, problem);
   writeUsage(stderr);
   return 2;
 }
+
+int usageError(const char* problemKey) { return usageError(messageText(problemKey)); }
 
 // Standard input is read, and the output written, this many bytes at a time: a byte-wise
 // line reader would cost more than the translation itself.
@@ -44,17 +47,18 @@ constexpr size_t kBlockBytes = size_t{1} << 16;
 // Collects output lines and writes them to standard output in large blocks.
 class BlockOutput {
  public:
-  BlockOutput() { pending_.reserve(kBlockBytes * 2); }
+  explicit BlockOutput(BrailleCode code) : code_(std::move(code)) { pending_.reserve(kBlockBytes * 2); }
   // Adds the cells of one UTF-8 text as one line. A character without a cell is told on
-  // standard error with its line, counted from 1; its stand-in cell goes out all the same.
+  // standard error with its line, counted from 1; our Portuguese translator writes a
+  // stand-in cell for it, a liblouis code leaves it out.
   void addLine(std::string_view utf8Text, BrailleFormat format) {
     ++line_;
-    if (std::any_of(utf8Text.begin(), utf8Text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-      if (const std::optional<char32_t> c = firstCharacterWithoutCell(utf8Text)) {
-        writeTextLine(stderr, "pontelix braille: " + withValues(messageText("PXBRASCEL"), {std::to_string(line_), utf8Of(*c)}));
-      }
+    const BrailleText braille = translateBraille(code_, utf8Text);
+    if (braille.withoutCell != 0) {
+      const char* key = code_.table.empty() ? "PXBRASCEL" : "PXBRAOMIT";
+      writeTextLine(stderr, "pontelix braille: " + withValues(messageText(key), {std::to_string(line_), utf8Of(braille.withoutCell)}));
     }
-    appendBraille(pending_, textToBraille(utf8Text), format);
+    appendBraille(pending_, braille.cells, format);
     pending_ += '\n';
     if (pending_.size() >= kBlockBytes) flush();
   }
@@ -67,6 +71,7 @@ class BlockOutput {
   bool ok() const { return ok_; }
 
  private:
+  BrailleCode code_;
   std::string pending_;
   bool ok_ = true;
   long line_ = 0;
@@ -155,6 +160,7 @@ std::string formatBraille(std::string_view brailleText, BrailleFormat format) {
 
 int runBrailleCommand(int argc, char** argv) {
   BrailleFormat format = BrailleFormat::Unicode;
+  std::string codeName = startingBrailleCodeName();
   int first = 1;
   for (; first < argc; ++first) {
     const std::string_view arg = argv[first];
@@ -171,6 +177,8 @@ int runBrailleCommand(int argc, char** argv) {
     } else if (arg == "--format") {
       if (first + 1 >= argc || !parseFormat(argv[++first], format))
         return usageError("PXBRLFMT");
+    } else if (arg.starts_with("--code=")) {
+      codeName = std::string(arg.substr(7));
     } else if (arg.starts_with("--")) {
       return usageError("PXBRLOPC");
     } else {
@@ -178,7 +186,10 @@ int runBrailleCommand(int argc, char** argv) {
     }
   }
 
-  BlockOutput out;
+  BrailleCodeProblem problem;
+  std::optional<BrailleCode> code = findBrailleCode(codeName, &problem);
+  if (!code) return usageError("pontelix braille: " + brailleCodeProblemText(codeName, problem));
+  BlockOutput out(std::move(*code));
   bool readable = true;
   if (first < argc) {
     std::string text = argv[first];

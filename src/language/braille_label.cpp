@@ -4,7 +4,6 @@
 #include <climits>
 
 #include "language/braille_cells.h"
-#include "language/braille_translate.h"
 #include "render/page.h"
 
 namespace {
@@ -37,10 +36,11 @@ int32_t drawBrailleCell(Page& page, unsigned char alphabetByte, int32_t column, 
   return g.advance;
 }
 
-RenderFault drawBrailleLabel(Page& page, double x, double y, std::string_view text) {
+RenderFault drawBrailleLabel(Page& page, double x, double y, std::string_view text, const BrailleCode& code) {
   CellBox& cells = page.lastLabel;
   cells = {};
-  page.lastLabelWithoutCell = firstCharacterWithoutCell(text).value_or(0);
+  const BrailleText braille = translateBraille(code, text);
+  page.lastLabelWithoutCell = braille.withoutCell;
   if (!page.canvas) return raiseRenderFault(page, RenderFault::NoSurface);
   RenderFault fault = RenderFault::None;
   const std::optional<int32_t> column = tryMapX(page, x, &fault);
@@ -58,7 +58,7 @@ RenderFault drawBrailleLabel(Page& page, double x, double y, std::string_view te
     bottom = std::clamp<int64_t>(nearestMultiple(bottom - 2 - inset, 3), 0, std::max<int64_t>(lastTop, 0)) + inset + 2;
   }
 
-  for (const char byte : textToBraille(text)) {
+  for (const char byte : braille.cells) {
     // Cells right of the surface can never show; cells left of it still move the row on.
     if (at >= width) break;
     const CellGeometry& g = page.style.braille;

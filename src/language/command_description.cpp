@@ -174,6 +174,7 @@ constexpr Describer kDescribers[] = {
      }},
     {"CC", penText},
     {"CT", describesNothing},
+    {"CB", [](ScriptState& s) { return told("PXDSCB", {restText(s)}); }},
 };
 static_assert(followsCommandList(kDescribers), "every command of the list has its description, in the list's order");
 

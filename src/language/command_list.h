@@ -58,6 +58,7 @@ inline constexpr CommandInfo kCommandList[] = {
     {"TX", "PXCOM_TT", "PX_TXTT", 21, {FigureKind::Label, "PXFIG_TX", false}},
     {"CC", "PXCOM_CC", "PX_CANETA", 19, kDrawsNothing},
     {"CT", "PXCOM_CT", "PX_CNFTINTA", 22, kDrawsNothing},
+    {"CB", "PXCOM_CB", "PX_CODBRL", 23, kDrawsNothing},
 };
 
 inline constexpr int kCommandCount = static_cast<int>(std::size(kCommandList));

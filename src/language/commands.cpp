@@ -208,12 +208,26 @@ void commandHistogram(CommandRun& run) {
   if (count > 0) drawHistogram(run.page, std::span(heights.data(), count), base->x, base->y, *width);
 }
 
+// Sets the run's Braille code; a name that stands for no code is a line error.
+bool useBrailleCode(ScriptState& state, const std::string& name) {
+  BrailleCodeProblem problem;
+  state.brailleCode = findBrailleCode(name, &problem);
+  if (state.brailleCode) return true;
+  state.error = true;
+  state.errorReason = brailleCodeProblemText(name, problem);
+  return false;
+}
+
 void commandBraille(CommandRun& run) {
   const auto at = readPoint(run.state);
   if (!at) return;
   const std::string text = labelText(run.state);
-  if (!text.empty()) drawBrailleLabel(run.page, at->x, at->y, text);
+  if (text.empty()) return;
+  if (!run.state.brailleCode && !useBrailleCode(run.state, startingBrailleCodeName())) return;
+  drawBrailleLabel(run.page, at->x, at->y, text, *run.state.brailleCode);
 }
+
+void commandBrailleCode(CommandRun& run) { useBrailleCode(run.state, trimControls(run.state.remaining)); }
 
 void commandText(CommandRun& run) {
   if (run.page.style.textAsBraille) return commandBraille(run);
@@ -270,6 +284,7 @@ constexpr CommandHandler kHandlers[] = {
     {"TX", commandText},
     {"CC", commandPen},
     {"CT", commandIgnored},
+    {"CB", commandBrailleCode},
 };
 static_assert(followsCommandList(kHandlers), "every command of the list has its handler, in the list's order");
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/braille_code.h"
+
 struct UserPoint {
   double x = 0;
   double y = 0;
@@ -19,6 +21,9 @@ struct ScriptState {
   bool error = false;       // an unknown command or a number word that does not convert
   std::string errorReason;  // what is wrong with the line, when its command tells it
   UserPoint last;           // the most recent pair read by readPoint
+  // The code of the labels, as the last CB set it; until then, found at the first label
+  // from startingBrailleCodeName(), so that a run without labels never loads a table.
+  std::optional<BrailleCode> brailleCode;
 };
 
 // Removes characters up to code 32 from both ends of the text.

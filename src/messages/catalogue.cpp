@@ -224,9 +224,10 @@ constexpr CatalogueRow kCore[] = {
 std::span<const CatalogueRow> coreCatalogue() { return kCore; }
 
 std::span<const std::span<const CatalogueRow>> catalogueTables() {
-  static const std::array<std::span<const CatalogueRow>, 10> tables = {
+  static const std::array<std::span<const CatalogueRow>, 11> tables = {
       coreCatalogue(),     filesCatalogue(),   checkCatalogue(),    languageCatalogue(), describeCatalogue(),
-      outputCatalogue(),   widgetsCatalogue(), platformCatalogue(), shellCatalogue(),    unicodeCatalogue()};
+      outputCatalogue(),   widgetsCatalogue(), platformCatalogue(), shellCatalogue(),    unicodeCatalogue(),
+      brailleCatalogue()};
   return tables;
 }
 

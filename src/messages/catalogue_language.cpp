@@ -52,8 +52,8 @@ constexpr CatalogueRow kLanguage[] = {
     {"PXERRLINR", "Erro na linha %1: %2: %3", "Error in line %1: %2: %3"},
     {"PXFALHAR", "Impossível desenhar na linha %1 (%2): %3", "Cannot draw on line %1 (%2): %3"},
     // The braille command.
-    {"PXBRLUSO", "Uso: pontelix braille [--format=unicode|ascii|dots] [TEXTO...]\nTraduz o texto (ou cada linha da entrada) para celas Braille.",
-     "Usage: pontelix braille [--format=unicode|ascii|dots] [TEXT...]\nTranslates the text (or each line of the input) into Braille cells."},
+    {"PXBRLUSO", "Uso: pontelix braille [--format=unicode|ascii|dots] [--code=CÓDIGO] [TEXTO...]\nTraduz o texto (ou cada linha da entrada) para celas Braille no código dado (pt-br, en-ueb-g1, en-ueb-g2, es-g1, de-g0... ou o nome de uma tabela do liblouis).",
+     "Usage: pontelix braille [--format=unicode|ascii|dots] [--code=CODE] [TEXT...]\nTranslates the text (or each line of the input) into Braille cells in the given code (pt-br, en-ueb-g1, en-ueb-g2, es-g1, de-g0... or the name of a liblouis table)."},
     {"PXBRLFMT", "pontelix braille: formato desconhecido", "pontelix braille: unknown format"},
     {"PXBRLOPC", "pontelix braille: opção desconhecida", "pontelix braille: unknown option"},
     {"PXBRLESC", "pontelix braille: não foi possível escrever a saída", "pontelix braille: the output could not be written"},

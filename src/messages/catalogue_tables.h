@@ -26,3 +26,4 @@ std::span<const CatalogueRow> widgetsCatalogue();
 std::span<const CatalogueRow> platformCatalogue();
 std::span<const CatalogueRow> shellCatalogue();
 std::span<const CatalogueRow> unicodeCatalogue();
+std::span<const CatalogueRow> brailleCatalogue();

@@ -10,6 +10,7 @@
 #include "platform/text/file_failure.h"
 #include "platform/text/text.h"
 #include "platform/text/text_file.h"
+#include "language/braille_code.h"
 #include "language/interpreter.h"
 #include "messages/messages.h"
 #include "output/embosser/embosser_pages.h"
@@ -41,7 +42,7 @@ struct ValuedOption {
 constexpr ValuedOption kValuedOptions[] = {
     {"--embosser-page=", &BatchRequest::embosserPage}, {"--cells=", &BatchRequest::cells},
     {"--lines=", &BatchRequest::lines},                {"--braille-mode=", &BatchRequest::brailleMode},
-    {"--line-width=", &BatchRequest::lineWidth},
+    {"--line-width=", &BatchRequest::lineWidth},       {"--code=", &BatchRequest::brailleCode},
 };
 
 const ValuedOption* valuedOptionOf(std::string_view arg) {
@@ -152,6 +153,19 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
 }
 
 std::string tactileLineUsage() { return shellText("PXUSOESP"); }
+
+std::string brailleCodeUsage() { return shellText("PXUSOCB"); }
+
+bool settleBrailleCode(const BatchRequest& request, std::string& error) {
+  if (request.brailleCode.empty()) return true;
+  BrailleCodeProblem problem;
+  if (!findBrailleCode(request.brailleCode, &problem)) {
+    error = brailleCodeProblemText(request.brailleCode, problem);
+    return false;
+  }
+  setStartingBrailleCode(request.brailleCode);
+  return true;
+}
 
 bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error) {
   tenths = configuredTactileLine();

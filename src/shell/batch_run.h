@@ -38,6 +38,8 @@ struct BatchRequest {
   std::string embosserPage, cells, lines, brailleMode;
   // The width of a tactile line in millimetres (--line-width), empty when not given.
   std::string lineWidth;
+  // The Braille code of labels where the script has no CB (--code), empty when not given.
+  std::string brailleCode;
 };
 
 // Walks the arguments after the command's name (argv[0]). --help (-h) ends the walk
@@ -67,6 +69,10 @@ std::string embosserPageUsage();
 bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error);
 // The option of tactile lines as the usage lists it.
 std::string tactileLineUsage();
+// Makes --code the code that the runs' labels start in. False with `error` set (UTF-8)
+// for a code that is unknown or cannot be had.
+bool settleBrailleCode(const BatchRequest& request, std::string& error);
+std::string brailleCodeUsage();
 
 // Takes the one script of the command line into the request. False with `error` set
 // when there are two, or none without the test drawing.

@@ -20,11 +20,11 @@ int runCheckCommand(int argc, char** argv) {
     parsed = false;
   }
   if (parsed && !help) parsed = takeBatchScript(scripts, request, error);
-  const std::string usage = shellText("PXUSOCHK") + embosserPageUsage() + shellText("PXSTACHK");
+  const std::string usage = shellText("PXUSOCHK") + embosserPageUsage() + brailleCodeUsage() + shellText("PXSTACHK");
   if (const int status = answerBatchUsage("check", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   BatchReports told;
-  if (!settleEmbosserSheet(request, sheet, error, told)) return answerBatchUsage("check", false, false, error, usage);
+  if (!settleEmbosserSheet(request, sheet, error, told) || !settleBrailleCode(request, error)) return answerBatchUsage("check", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;
   if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);

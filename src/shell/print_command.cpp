@@ -89,12 +89,13 @@ int runPrintCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parsePrintArguments(argc, argv, request, help, error);
-  const std::string usage = shellText("PXUSOPRN") + embosserPageUsage() + tactileLineUsage() + shellText("PXSTAPRN");
+  const std::string usage = shellText("PXUSOPRN") + embosserPageUsage() + tactileLineUsage() + brailleCodeUsage() + shellText("PXSTAPRN");
   if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
   BatchReports told;
-  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error))
+  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error) ||
+      !settleBrailleCode(request, error))
     return answerBatchUsage("print", false, false, error, usage);
   // What the settings told counts as the drawing's reports do.
   const bool settled = !told.reported();

@@ -277,12 +277,13 @@ int runRenderCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parseRenderArguments(argc, argv, request, help, error);
-  const std::string usage = shellText("PXUSOREN") + embosserPageUsage() + tactileLineUsage() + shellText("PXSTAREN");
+  const std::string usage = shellText("PXUSOREN") + embosserPageUsage() + tactileLineUsage() + brailleCodeUsage() + shellText("PXSTAREN");
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
   BatchReports told;
-  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error))
+  if (!settleEmbosserSheet(request, sheet, error, told) || !settleTactileLine(request, tactileLine, error) ||
+      !settleBrailleCode(request, error))
     return answerBatchUsage("render", false, false, error, usage);
   std::vector<std::string> lines;
   bool warned = false;

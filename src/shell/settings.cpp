@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "platform/text/language.h"
 #include "platform/text/text.h"
 #include "messages/messages.h"
 #include "widgets/forms/askkey.h"
+#include "language/braille_code.h"
 #include "output/embosser/embosser_pages.h"
 #include "output/printing/configured_printer.h"
 #include "output/tactile/tactile_settings.h"
@@ -65,6 +67,28 @@ const char* languageChoice(std::string_view text) {
 }
 std::string languageInUse() { return languageCode(currentLanguage()); }
 
+// The Braille codes of labels whose tables this system has, by their short names; a
+// table's file name is taken as well. A missing or wrong value shows as the language's
+// code, which a missing one gives the labels. The names handed out must outlive the call.
+std::string brailleCodeList() {
+  static const std::string list = [] {
+    std::string names;
+    for (const BrailleCodeName& name : kBrailleCodeNames)
+      if (findBrailleCode(name.shortName)) (names += names.empty() ? "" : "|") += name.shortName;
+    return names;
+  }();
+  return list;
+}
+const char* brailleCodeChoice(std::string_view text) {
+  static std::set<std::string> tables;
+  const std::optional<BrailleCode> code = findBrailleCode(text);
+  if (!code) return nullptr;
+  for (const BrailleCodeName& name : kBrailleCodeNames)
+    if (name.table == code->table) return name.shortName.data();
+  return tables.insert(code->table).first->c_str();
+}
+std::string brailleCodeInUse() { return std::string(languageBrailleCodeName()); }
+
 // The speech services read SERVFALA's rate and pitch as -10 to 10 (tenths of the
 // server's range), and TRADUTOR/VELOCIDADE as 1 to 5.
 const std::vector<Setting> kSettings = {
@@ -85,6 +109,8 @@ const std::vector<Setting> kSettings = {
     {"PXCFG_PAP", kPrinterSection, kInkPaperKey, SettingKind::Choice, 0, 0, 0, 14, paperList, paperName},
     {"PXCFG_ESP", kPrinterSection, kTactileLineKey, SettingKind::Choice, 0, 0, kDefaultTactileLine - kMinTactileLine, 4,
      lineWidthList, lineWidthName},
+    {"PXCFG_CBR", kLanguageSection, "CODIGOBRAILLE", SettingKind::Choice, 0, 0, 0, 20, brailleCodeList, brailleCodeChoice,
+     brailleCodeInUse},
     // Read once at start-up: a new value counts from the next start.
     {"PXCFG_IDI", kLanguageSection, kLanguageKey, SettingKind::Choice, 0, 0, 0, 2, languageList, languageChoice,
      languageInUse},

@@ -149,6 +149,14 @@ struct RowCase {
   const char* line;
 };
 
+// A label is written in the code of the last CB above it, and what that code cannot
+// write is said as the label is added.
+TEST_F(BuilderTest, TheBrailleLabelFormTellsWhatTheCodeCannotWrite) {
+  EXPECT_TRUE(build("tb0 0<Enter>aßb<Esc>" "cbes-g1<Esc>" "tb0 0<Enter>aßb" + kEndFormAndBuilder)) << transcript();
+  EXPECT_EQ(timesSaid("O caractere ß não tem braille no código es-g1."), 1);
+  EXPECT_EQ(timesSaid("O caractere ß não tem braille no código pt-br."), 0);
+}
+
 TEST_F(BuilderTest, EveryRowAssemblesItsLine) {
   const RowCase cases[] = {
       {"cd0<Enter>1.0<Enter> 0<Enter>1", "Contradomínio", "CD 0 1.0 0 1"},
@@ -162,6 +170,7 @@ TEST_F(BuilderTest, EveryRowAssemblesItsLine) {
       {"pa-1 1<Enter>0 0<Enter>1 1", "Parábola", "PA -1 1 0 0 1 1"},
       {"hi0 0<Enter>1<Enter>3<Enter>5<Enter><Enter>2", "Histograma: ", "HI 0 0 1 3 5  2"},
       {"tx2,5 3<Enter>Área", "Texto em Tinta", "TX 2,5 3 Área"},
+      {"cben-ueb-g2", "Código Braille dos rótulos", "CB en-ueb-g2"},
   };
   for (const RowCase& c : cases) {
     resetProject();
@@ -176,7 +185,7 @@ TEST_F(BuilderTest, EveryRowAssemblesItsLine) {
 }
 
 TEST_F(BuilderTest, PopupItemOpensItsFormUnderAHeadingFromTheItem) {
-  EXPECT_TRUE(build("<F9><End><Up><Up><Enter>0 0<Enter>a" + kEndFormAndBuilder));
+  EXPECT_TRUE(build("<F9><End><Up><Up><Up><Enter>0 0<Enter>a" + kEndFormAndBuilder));
   EXPECT_EQ(lines(), Lines{"TX 0 0 a"});
   EXPECT_TRUE(heardInOrder({"say: TX - Texto em Tinta", "say: Texto em Tinta"}));
 
@@ -194,7 +203,7 @@ TEST_F(BuilderTest, PopupItemOpensItsFormUnderAHeadingFromTheItem) {
 // The popup's order is the one users learnt, not the command list's.
 TEST_F(BuilderTest, PopupSaysEveryCommandInItsOrderAndTheWayOutLast) {
   std::string keys = "<F9>";
-  for (int item = 2; item <= 23; ++item) keys += "<Down>";
+  for (int item = 2; item <= 24; ++item) keys += "<Down>";
   EXPECT_TRUE(build(keys + "<Esc><Esc>"));
   EXPECT_TRUE(heardInOrder({"say: PT - Ponto", "say: RT - Reta", "say: ST - Seta", "say: RG - Retângulo",
                             "say: RR - Retângulo rodado", "say: GR - Definir Grade", "say: EX - Definir Eixo X",
@@ -203,7 +212,8 @@ TEST_F(BuilderTest, PopupSaysEveryCommandInItsOrderAndTheWayOutLast) {
                             "say: LD - Le dados de arquivo", "say: DM - Definir domínio",
                             "say: CD - Definir contradomínio", "say: CC - Configurar Caneta",
                             "say: TB - Texto em Braille", "say: TX - Texto em Tinta",
-                            "say: CT - Configurar Texto em Tinta", "say: ESC - terminar"}));
+                            "say: CT - Configurar Texto em Tinta", "say: CB - Código Braille",
+                            "say: ESC - terminar"}));
 }
 
 TEST_F(BuilderTest, PopupLastItemOrEscReturnsToThePromptWithoutAForm) {

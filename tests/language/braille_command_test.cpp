@@ -119,4 +119,17 @@ TEST(BrailleFormat, FormatsOfTheBlankAndFullCells) {
   EXPECT_EQ(formatBraille("", BrailleFormat::Dots), "");
 }
 
+// --code on `braille` and on the drawing commands, where the script has no CB: our
+// Portuguese code writes ß, the Spanish table does not; an unknown code is a usage error.
+TEST(BrailleCommand, TheCodeOptionChoosesTheCodeOrIsRefused) {
+  const std::string script = "TB -15 10 a\u00DFb\n";
+  EXPECT_EQ(runPontelix("check -", &script).out.find("\u00DF"), std::string::npos);
+  EXPECT_NE(runPontelix("check --code=es-g1 -", &script).out.find("o caractere \u00DF, que não tem cela"), std::string::npos);
+  for (const char* command : {"braille", "check"}) {
+    const Output unknown = runPontelix(std::string(command) + " --code=xx-nada -", &script, true);
+    EXPECT_EQ(unknown.status, 2) << command;
+    EXPECT_NE(unknown.out.find(std::string("pontelix ") + command + ": código braille desconhecido: xx-nada;"), std::string::npos) << unknown.out;
+  }
+}
+
 }  // namespace

@@ -355,7 +355,7 @@ TEST(CommandTable, EveryCommandOnceWithItsLabel) {
     EXPECT_EQ(std::find(seen.begin(), seen.end(), entry.mnemonic), seen.end()) << entry.mnemonic;
     seen.push_back(entry.mnemonic);
   }
-  EXPECT_EQ(seen.size(), 22u);
+  EXPECT_EQ(seen.size(), 23u);
   EXPECT_STREQ(findCommand("TX")->labelKey, "PXCOM_TT");
   EXPECT_STREQ(findCommand("CD")->labelKey, "PXCOM_CM");
   EXPECT_EQ(findCommand("EY"), nullptr);
@@ -387,3 +387,16 @@ TEST(SpokenReports, ClicksTheMessageTheIndexTheLineAndAKeyWait) {
 }
 
 }  // namespace
+
+TEST_F(Interpreter, BrailleCodeChangesTheLabelsThatFollowIt) {
+  const std::optional<BrailleCode> contracted = findBrailleCode("en-ueb-g2");
+  ASSERT_TRUE(contracted);
+  expectSame({"TB 0 0 the", "CB en-ueb-g2", "TB 0 5 the", "cb PT-BR", "TB 0 -5 the"}, [&] {
+    drawBrailleLabel(page, 0, 0, "the");
+    drawBrailleLabel(page, 0, 5, "the", *contracted);
+    drawBrailleLabel(page, 0, -5, "the");
+  });
+  EXPECT_EQ(run({"TB 0 0 a", "CB ../tabela", "TB 0 5 a"}), ScriptOutcome::LineError);
+  EXPECT_EQ(reports_, std::vector<std::string>{"erro 1: CB ../tabela (código braille desconhecido: ../tabela; os códigos "
+                                               "estão na referência, em \"Códigos braille\")"});
+}

@@ -117,8 +117,8 @@ TEST_F(Configure, EveryFieldChangedIsWrittenAmongTheUsersOwnLinesAndAppliedAtOnc
 TEST_F(Configure, AWrongValueIsSaidAndAskedAgainWhereItStandsAndEscWritesNothing) {
   const std::string before = "[TRADUTOR]\nVELOCIDADE=2\n; fim\n";
   writeFile(ini(), before);
-  // The letters' folder is the eighth field, seven above the last.
-  configureWith("9<PgDn>3<Ctrl+Down><Up><Up><Up><Up><Up><Up><Up>" + dir_ + "/nao/existe<PgDn><Ctrl+Y><Ctrl+Up><Enter>ok<PgDn><Esc>");
+  // The letters' folder is the eighth field, eight above the last.
+  configureWith("9<PgDn>3<Ctrl+Down><Up><Up><Up><Up><Up><Up><Up><Up>" + dir_ + "/nao/existe<PgDn><Ctrl+Y><Ctrl+Up><Enter>ok<PgDn><Esc>");
 
   EXPECT_TRUE(heardInOrder({"say: Configuração", "say: Velocidade da fala", "say: 2", "spell: 9",
                             "say: Velocidade da fala: use um número de 1 a 5.", "say: Velocidade da fala",
@@ -194,4 +194,14 @@ TEST_F(Configure, InEnglishTheExternalSynthesizerFieldTakesYesAndNoAndTheFileKee
                             "say: Settings saved."}))
       << transcript();
   EXPECT_EQ(readIni(), "[TRADUTOR]\nSAPI=Sim\n");
+}
+
+TEST_F(Configure, TheBrailleCodeFieldListsTheCodesAndTakesATableFileName) {
+  writeFile(ini(), "[PONTELIX]\n");
+  // The field above the language's; a missing code shows as the language's.
+  configureWith("<Ctrl+Down><Up><F9><Down><Enter><PgDn>");
+  EXPECT_TRUE(heardInOrder({"say: Código braille dos rótulos", "say: pt-br", "say: en-ueb-g1"})) << transcript();
+  EXPECT_EQ(readIni(), "[PONTELIX]\nCODIGOBRAILLE=en-ueb-g1\n");
+  configureWith("<Ctrl+Down><Up><Ctrl+Y>xx-nada<PgDn><Ctrl+Y>de-g0.utb<PgDn>");
+  EXPECT_EQ(readIni(), "[PONTELIX]\nCODIGOBRAILLE=de-g0\n");
 }

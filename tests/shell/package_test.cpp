@@ -52,7 +52,8 @@ TEST_F(Package, TheDebianPackageHoldsEveryFileWorksUnpackedAndPassesLintian) {
     ASSERT_EQ(run("dpkg-deb -f '" + deb + "' Depends Recommends"), 0) << err();
     const std::string fields = out();
     // Computed from the linked libraries, plus what is read at run time.
-    for (const char* wanted : {"libc6", "libsdl2", "libncursesw6", "libespeak-ng1", "espeak-ng-data", "fonts-liberation2", "fontconfig-config"})
+    for (const char* wanted : {"libc6", "libsdl2", "libncursesw6", "libespeak-ng1", "espeak-ng-data", "fonts-liberation2", "fontconfig-config",
+                                "liblouis20", "liblouis-data"})
       EXPECT_NE(fields.find(wanted), std::string::npos) << wanted << " in " << fields;
     EXPECT_NE(fields.find("Recommends: cups-client"), std::string::npos) << fields;
   }

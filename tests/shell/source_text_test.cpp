@@ -180,6 +180,8 @@ const Allowed kAllowed[] = {
     // The Braille tables and the characters they translate.
     {"language/braille_cells.cpp", nullptr},
     {"language/braille_translate.cpp", nullptr},
+    // The names of the Braille codes and of liblouis's tables, which projects store.
+    {"language/braille_code.h", nullptr},
     // The byte order mark files may start with.
     {"platform/text/text_file.cpp", "\xef\xbb\xbf"},
     {"platform/frontends/headless_keys.cpp", "\xef\xbb\xbf"},
