@@ -23,7 +23,9 @@ TEST(CommandList, EveryCommandOnceWithItsNamesItsHandlerAndItsFigure) {
     EXPECT_TRUE(messageText(command.nameKey).starts_with(code + " - ")) << code << ": " << command.nameKey;
     EXPECT_TRUE(inCatalogue(command.titleKey)) << code << ": " << command.titleKey;
     EXPECT_EQ(command.figure.nounKey == nullptr, command.figure.kind == FigureKind::None) << code;
-    if (command.figure.nounKey) EXPECT_TRUE(inCatalogue(command.figure.nounKey)) << code;
+    if (command.figure.nounKey) {
+      EXPECT_TRUE(inCatalogue(command.figure.nounKey)) << code;
+    }
     const CommandEntry* entry = findCommand(code);
     ASSERT_NE(entry, nullptr) << code;
     EXPECT_STREQ(entry->labelKey, command.nameKey) << code;
