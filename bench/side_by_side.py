@@ -3,7 +3,9 @@
 # pick instead, as whole processes, in one run (scripts/bench.sh prepares WORK and calls
 # it). Each pair of commands runs in turn (ours, theirs, ours, theirs...) RUNS times, so
 # that a machine that slows down in the middle slows both; the table gives the medians
-# and their ratio, which is what counts on a noisy machine, and whether each goal is met.
+# and their ratio, which is what counts on a noisy machine, whether each goal is met, and
+# each side's peak resident memory, whole process, from GNU time in a run of its own (a
+# child forked from Python would count Python's own memory as its peak).
 # The status is 0 when every goal is met, 1 otherwise.
 import os, statistics, subprocess, sys, time
 
@@ -46,6 +48,8 @@ rows = [
      [px, "--ui=headless", "--speech=none", "--keys=keys.txt", "--transcript=/dev/null"], None, None, 10),
     ("an A4 ink page at 600 dpi (test drawing)", None,
      [px, "render", "--mode=ink", "--size=4960", "--test-drawing", "-o", "ours.pdf"], None, None, 300),
+    ("an A4 ink page at 1200 dpi (test drawing)", None,
+     [px, "render", "--mode=ink", "--size=9920", "--test-drawing", "-o", "ours.pdf"], None, None, 1000),
 ]
 
 def timed(command, stdin):
@@ -54,7 +58,16 @@ def timed(command, stdin):
         subprocess.run(command, stdin=source, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
         return (time.perf_counter() - start) * 1000
 
-print(f"{'road':48} {'ours ms':>9} {'other ms':>9} {'ratio':>7}  {'goal':>6}  met  (medians of {runs}; other: tool)")
+# The peak resident memory of one run, in MB.
+def peak(command, stdin):
+    with open(stdin, "rb") if stdin else open(os.devnull, "rb") as source:
+        subprocess.run(["/usr/bin/time", "-f", "%M", "-o", "peak.txt"] + command, stdin=source,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+    with open("peak.txt") as report:
+        return int(report.read().split()[-1]) / 1024
+
+print(f"{'road':48} {'ours ms':>9} {'other ms':>9} {'ratio':>7}  {'goal':>7}  met  {'ours MB':>8} {'other MB':>8}"
+      f"  (medians of {runs}; other: tool)")
 for road, tool, ours, theirs, stdin, goal in rows:
     timed(ours, stdin)
     if theirs:
@@ -64,13 +77,14 @@ for road, tool, ours, theirs, stdin, goal in rows:
         a.append(timed(ours, stdin))
         if theirs:
             b.append(timed(theirs, stdin))
-    ma = statistics.median(a)
+    ma, peak_a = statistics.median(a), peak(ours, stdin)
     if theirs:
-        mb = statistics.median(b)
+        mb, peak_b = statistics.median(b), peak(theirs, stdin)
         met = mb / ma >= goal
-        print(f"{road:48} {ma:9.1f} {mb:9.1f} {mb / ma:7.1f}  {goal:>6}  {'yes' if met else 'NO ':3}  ({tool})")
+        print(f"{road:48} {ma:9.1f} {mb:9.1f} {mb / ma:7.1f}  {goal:>7}  {'yes' if met else 'NO ':3}  {peak_a:8.1f} {peak_b:8.1f}"
+              f"  ({tool})")
     else:
         met = ma <= goal
-        print(f"{road:48} {ma:9.1f} {'-':>9} {'-':>7}  {str(goal) + ' ms':>6}  {'yes' if met else 'NO ':3}")
+        print(f"{road:48} {ma:9.1f} {'-':>9} {'-':>7}  {str(goal) + ' ms':>7}  {'yes' if met else 'NO ':3}  {peak_a:8.1f} {'-':>8}")
     reached = reached and met
 sys.exit(0 if reached else 1)

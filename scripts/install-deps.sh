@@ -30,7 +30,7 @@ packages=(
   # end-to-end checks of the window and terminal frontends
   xvfb xauth xdotool x11-utils x11-apps tmux
   # side-by-side benchmarks
-  gnuplot-nox
+  gnuplot-nox time
   # the checking tree: sanitizers and fuzz targets
   clang libclang-rt-14-dev llvm
   # locale for the Brazilian decimal mark
