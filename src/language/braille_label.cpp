@@ -41,6 +41,7 @@ RenderFault drawBrailleLabel(Page& page, double x, double y, std::string_view te
   cells = {};
   const BrailleText braille = translateBraille(code, text);
   page.lastLabelWithoutCell = braille.withoutCell;
+  page.lastLabelCode = code.table.empty() ? std::string() : code.name;
   if (!page.canvas) return raiseRenderFault(page, RenderFault::NoSurface);
   RenderFault fault = RenderFault::None;
   const std::optional<int32_t> column = tryMapX(page, x, &fault);

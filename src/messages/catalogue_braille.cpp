@@ -7,6 +7,8 @@
 namespace {
 
 constexpr std::array kBraille = {
+    CatalogueRow{"PXSEMCELAC", "Linha %1: o rótulo tem o caractere %2, que não tem braille no código %3.",
+                 "Line %1: the label holds the character %2, which has no Braille in the code %3."},
     CatalogueRow{"PXCBDESC", "código braille desconhecido: %1; os códigos estão na referência, em \"Códigos braille\"",
                  "unknown Braille code: %1; the codes are listed in the reference, under \"Braille codes\""},
     CatalogueRow{"PXCBSEMLIB", "o código braille %1 precisa da biblioteca liblouis, que não foi encontrada",

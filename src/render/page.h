@@ -91,6 +91,7 @@ struct Page {
   RenderFault fault = RenderFault::None;  // the first since the run began
   CellBox lastLabel;                      // the cells of the last Braille label drawn
   char32_t lastLabelWithoutCell = 0;      // its first character that has no cell, or 0
+  std::string lastLabelCode;              // its Braille code, when another than our own
 
   // The page's size (the canvas's less the inset's margins).
   int32_t width() const { return canvas->width() - 2 * inset; }
@@ -106,7 +107,7 @@ struct PageSpec {
   int32_t width = 0;  // the page's size in the canvas's units, the inset's margins not counted
   int32_t height = 0;
   int32_t inset = 0;
-  EmbosserSheet sheet;
+  EmbosserSheet sheet{};
 };
 
 // A white page with the font of the style, a hollow white brush, a black solid pen of

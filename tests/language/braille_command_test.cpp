@@ -124,7 +124,7 @@ TEST(BrailleFormat, FormatsOfTheBlankAndFullCells) {
 TEST(BrailleCommand, TheCodeOptionChoosesTheCodeOrIsRefused) {
   const std::string script = "TB -15 10 a\u00DFb\n";
   EXPECT_EQ(runPontelix("check -", &script).out.find("\u00DF"), std::string::npos);
-  EXPECT_NE(runPontelix("check --code=es-g1 -", &script).out.find("o caractere \u00DF, que não tem cela"), std::string::npos);
+  EXPECT_NE(runPontelix("check --code=es-g1 -", &script).out.find("o caractere \u00DF, que não tem braille no código es-g1"), std::string::npos);
   for (const char* command : {"braille", "check"}) {
     const Output unknown = runPontelix(std::string(command) + " --code=xx-nada -", &script, true);
     EXPECT_EQ(unknown.status, 2) << command;

@@ -61,7 +61,9 @@ TEST_F(FunctionCurve, EveryDotIsOnTheCurveAndEveryColumnOfTheCurveIsCovered) {
     for (int c = 2; c + 2 < canvas().width(); ++c) {
       const double here = row(f(userX(c + 0.5))), left = row(f(userX(c - 1.5))), right = row(f(userX(c + 2.5)));
       const bool whole = std::isfinite(left) && std::isfinite(right) && std::abs(right - left) < page.height() / 2;
-      if (whole && here > 2 && here < page.height() - 3) EXPECT_TRUE(columnInked[static_cast<size_t>(c)]) << name << " column " << c;
+      if (whole && here > 2 && here < page.height() - 3) {
+        EXPECT_TRUE(columnInked[static_cast<size_t>(c)]) << name << " column " << c;
+      }
     }
   }
 }

@@ -150,8 +150,12 @@ class Checker {
     }
     if (isLabel(ink.figure)) {
       ink.cells = page_.lastLabel;
+      // A code of liblouis's is named: the character may well have a cell in another code.
       if (const char32_t c = page_.lastLabelWithoutCell)
-        findings_.emplace_back(lineIndex, withValues(messageText("PXSEMCELA"), {std::to_string(lineIndex), utf8Of(c)}));
+        findings_.emplace_back(lineIndex, page_.lastLabelCode.empty()
+                                              ? withValues(messageText("PXSEMCELA"), {std::to_string(lineIndex), utf8Of(c)})
+                                              : withValues(messageText("PXSEMCELAC"),
+                                                           {std::to_string(lineIndex), utf8Of(c), page_.lastLabelCode}));
     }
     inks_.push_back(ink);
   }
