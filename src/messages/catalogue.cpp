@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/text/language.h"
-#include "platform/text/text.h"
 #include "messages/catalogue_tables.h"
 #include "platform/text/platform_texts.h"
 #include "messages/messages.h"
@@ -235,9 +234,7 @@ std::string messageText(std::string_view key) {
   for (const std::span<const CatalogueRow> table : catalogueTables()) {
     for (const CatalogueRow& row : table) {
       if (row.key != key) continue;
-      // A text not yet written in English is said in Portuguese rather than not at all.
-      const std::string_view text = currentLanguage() == Language::English && !row.en.empty() ? row.en : row.pt;
-      return std::string(text);
+      return std::string(currentLanguage() == Language::English ? row.en : row.pt);
     }
   }
   const std::string_view invalid = currentLanguage() == Language::English ? "--> Invalid message: " : "--> Mensagem inválida: ";

@@ -26,6 +26,6 @@ std::string windowTitleFor(std::string_view rawName) {
   // A long path loses its beginning: the file name at its end is what the user needs.
   // The cut falls on a character's first byte.
   size_t from = name.size() - (room - kElision.size());
-  while (from < name.size() && (static_cast<unsigned char>(name[from]) & 0xC0) == 0x80) ++from;
+  while (from < name.size() && isContinuationByte(name[from])) ++from;
   return title.append(kElision).append(name.substr(from));
 }

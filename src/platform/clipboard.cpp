@@ -2,6 +2,7 @@
 #include "platform/console.h"
 #include "platform/frontend.h"
 #include "platform/text/text.h"
+#include "platform/text/utf8.h"
 
 void conCopyToClipboard(std::string_view text) { conFrontend().setClipboard(asUtf8(text)); }
 
@@ -11,7 +12,7 @@ std::string conPasteFromClipboard(size_t capacity) {
   if (text.size() > capacity - 1) {
     // The cut falls before a character, never inside one.
     size_t cut = capacity - 1;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    while (cut > 0 && isContinuationByte(text[cut])) --cut;
     text.resize(cut);
   }
   return text;

@@ -17,7 +17,6 @@
 #include "output/tactile/tactile_settings.h"
 #include "project/project.h"
 #include "render/figures.h"
-#include "shell/shell_text.h"
 
 namespace {
 
@@ -100,19 +99,19 @@ bool walkBatchArguments(int argc, char** argv, BatchRequest& request, bool& help
       // An empty value would read as an option not given, and the page would quietly
       // be another one than the user asked for.
       if (arg.size() == valued->name.size()) {
-        error = shellText("PXFALTAVAL", {valued->name});
+        error = withValues(messageText("PXFALTAVAL"), {valued->name});
         return false;
       }
       request.*valued->value = arg.substr(valued->name.size());
     } else if (!option(i, arg, error)) {
-      if (error.empty()) error = shellText("PXOPDESC", {arg});
+      if (error.empty()) error = withValues(messageText("PXOPDESC"), {arg});
       return false;
     }
   }
   return true;
 }
 
-std::string embosserPageUsage() { return shellText("PXUSOPAG"); }
+std::string embosserPageUsage() { return messageText("PXUSOPAG"); }
 
 bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std::string& error, BatchReports& told) {
   // Said, as the talking program says it; the run goes on with the defaults.
@@ -123,7 +122,7 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
   } else {
     const EmbosserPagePreset* preset = findEmbosserPage(request.embosserPage);
     if (!preset) {
-      error = shellText("PXPAGDESC", {request.embosserPage, embosserPageNames()});
+      error = withValues(messageText("PXPAGDESC"), {request.embosserPage, embosserPageNames()});
       return false;
     }
     sheet = preset->name == std::string_view(kCustomPageName) ? configuredCustomSheet(&problem)
@@ -137,12 +136,12 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
       value = parsed;
       return true;
     }
-    error = shellText("PXQUERNUM", {option, text});
+    error = withValues(messageText("PXQUERNUM"), {option, text});
     return false;
   };
   if (!number(request.cells, "--cells", sheet.cells) || !number(request.lines, "--lines", sheet.lines)) return false;
   if (!request.brailleMode.empty() && !brailleModeByName(request.brailleMode, sheet.mode)) {
-    error = shellText("PXBRMODINV", {request.brailleMode});
+    error = withValues(messageText("PXBRMODINV"), {request.brailleMode});
     return false;
   }
   if (const std::string problem = customSheetProblem(sheet); !problem.empty()) {
@@ -152,9 +151,9 @@ bool settleEmbosserSheet(const BatchRequest& request, EmbosserSheet& sheet, std:
   return true;
 }
 
-std::string tactileLineUsage() { return shellText("PXUSOESP"); }
+std::string tactileLineUsage() { return messageText("PXUSOESP"); }
 
-std::string brailleCodeUsage() { return shellText("PXUSOCB"); }
+std::string brailleCodeUsage() { return messageText("PXUSOCB"); }
 
 bool settleBrailleCode(const BatchRequest& request, std::string& error) {
   if (request.brailleCode.empty()) return true;
@@ -170,7 +169,7 @@ bool settleBrailleCode(const BatchRequest& request, std::string& error) {
 bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string& error) {
   tenths = configuredTactileLine();
   if (!request.lineWidth.empty() && !tactileLineByText(request.lineWidth, tenths)) {
-    error = shellText("PXESPINV", {request.lineWidth});
+    error = withValues(messageText("PXESPINV"), {request.lineWidth});
     return false;
   }
   return true;
@@ -178,11 +177,11 @@ bool settleTactileLine(const BatchRequest& request, int32_t& tenths, std::string
 
 bool takeBatchScript(const std::vector<std::string>& scripts, BatchRequest& request, std::string& error) {
   if (scripts.size() > 1) {
-    error = shellText("PXMAISROT", {scripts[0], scripts[1]});
+    error = withValues(messageText("PXMAISROT"), {scripts[0], scripts[1]});
     return false;
   }
   if (scripts.empty() && !request.testDrawing) {
-    error = shellText("PXFALTAROT");
+    error = messageText("PXFALTAROT");
     return false;
   }
   request.script = scripts.empty() ? std::string() : scripts[0];
@@ -194,19 +193,19 @@ bool readBatchScript(const std::string& name, std::vector<std::string>& lines, s
   if (name == "-") {
     std::string bytes;
     if (!readAllOfStdin(bytes)) {
-      error = shellText("PXNAOLEENT", {fileFailureReason(errno)});
+      error = withValues(messageText("PXNAOLEENT"), {fileFailureReason(errno)});
       return false;
     }
     text = decodeProjectText(bytes);
   } else if (const int err = readProjectFile(name, text); err != 0) {
-    error = shellText("PXNAOLERP", {name, fileFailureReason(err)});
+    error = withValues(messageText("PXNAOLERP"), {name, fileFailureReason(err)});
     return false;
   }
   lines = std::move(text.lines);
   // As the talking program says it when it loads such a project.
   warned = text.cutAtNul;
   if (warned)
-    std::fprintf(stderr, "pontelix: %s\n", shellText("PXROTNUL").c_str());
+    std::fprintf(stderr, "pontelix: %s\n", messageText("PXROTNUL").c_str());
   // The script stands for the project: its data files are looked for beside it.
   if (name != "-") setProjectFileName(name);
   return true;

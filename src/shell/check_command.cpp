@@ -7,7 +7,6 @@
 #include "messages/messages.h"
 #include "output/checking/page_check.h"
 #include "shell/batch_run.h"
-#include "shell/shell_text.h"
 
 int runCheckCommand(int argc, char** argv) {
   BatchRequest request;
@@ -16,11 +15,11 @@ int runCheckCommand(int argc, char** argv) {
   std::vector<std::string> scripts;
   bool parsed = walkBatchArguments(argc, argv, request, help, scripts, [](int&, std::string_view, std::string&) { return false; }, error);
   if (parsed && !help && (request.testDrawing || request.landscape)) {
-    error = shellText("PXCHKOPC");
+    error = messageText("PXCHKOPC");
     parsed = false;
   }
   if (parsed && !help) parsed = takeBatchScript(scripts, request, error);
-  const std::string usage = shellText("PXUSOCHK") + embosserPageUsage() + brailleCodeUsage() + shellText("PXSTACHK");
+  const std::string usage = messageText("PXUSOCHK") + embosserPageUsage() + brailleCodeUsage() + messageText("PXSTACHK");
   if (const int status = answerBatchUsage("check", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   BatchReports told;
@@ -30,7 +29,7 @@ int runCheckCommand(int argc, char** argv) {
   if (!readBatchScript(request.script, lines, error, warned)) return batchFailure("check", error);
 
   const PageCheck check = checkPage(lines, sheet);
-  if (!check.ran) return batchFailure("check", shellText("PXNAOFOLHA"));
+  if (!check.ran) return batchFailure("check", messageText("PXNAOFOLHA"));
   for (const std::string& finding : check.findings) writeTextLine(stdout, finding);
   writeTextLine(stdout, check.summary);
   return check.findings.empty() && !warned && !told.reported() ? kBatchDone : kBatchReported;

@@ -9,7 +9,6 @@
 #include "project/project.h"
 #include "shell/install_layout.h"
 #include "shell/version.h"
-#include "shell/shell_text.h"
 
 namespace {
 
@@ -51,37 +50,37 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
       if (value == "window") cl.options.ui = UiChoice::Window;
       else if (value == "terminal") cl.options.ui = UiChoice::Terminal;
       else if (value == "headless") cl.options.ui = UiChoice::Headless;
-      else return failure(cl, shellText("PXUIINV", {value}));
+      else return failure(cl, withValues(messageText("PXUIINV"), {value}));
       cl.uiGiven = true;
     } else if (takeValue(arg, "--speech", value)) {
       if (value == "espeak") cl.options.speech = SpeechChoice::Espeak;
       else if (value == "speechd") cl.options.speech = SpeechChoice::Speechd;
       else if (value == "none") cl.options.speech = SpeechChoice::None;
-      else return failure(cl, shellText("PXSPKINV", {value}));
+      else return failure(cl, withValues(messageText("PXSPKINV"), {value}));
     } else if (takeValue(arg, "--keys", cl.keysFile) || takeValue(arg, "--transcript", cl.transcriptFile) ||
                takeValue(arg, "--screen", cl.screenFile) || takeValue(arg, "--picture", cl.pictureFile) ||
                takeValue(arg, "--braille-display", cl.brailleDisplayFile)) {
     } else {
-      return failure(cl, shellText("PXOPDESC", {arg}));
+      return failure(cl, withValues(messageText("PXOPDESC"), {arg}));
     }
   }
   if (!cl.keysFile.empty() && cl.options.ui != UiChoice::Headless) {
-    return failure(cl, shellText("PXSOHDLS", {"--keys"}));
+    return failure(cl, withValues(messageText("PXSOHDLS"), {"--keys"}));
   }
   if (!cl.pictureFile.empty() && cl.options.ui != UiChoice::Headless) {
-    return failure(cl, shellText("PXSOHDLS", {"--picture"}));
+    return failure(cl, withValues(messageText("PXSOHDLS"), {"--picture"}));
   }
   if (!cl.brailleDisplayFile.empty() && cl.options.ui != UiChoice::Headless) {
-    return failure(cl, shellText("PXSOHDLS", {"--braille-display"}));
+    return failure(cl, withValues(messageText("PXSOHDLS"), {"--braille-display"}));
   }
-  if (cl.args.size() > 1) return failure(cl, shellText("PXMAISPRJ", {cl.args[1]}));
+  if (cl.args.size() > 1) return failure(cl, withValues(messageText("PXMAISPRJ"), {cl.args[1]}));
   return cl;
 }
 
 std::string commandLineHelp() {
   std::string reference = installedReference();
-  if (reference.empty()) reference = shellText("PXHLPREF");
-  return shellText("PXHELP", {versionText(), reference});
+  if (reference.empty()) reference = messageText("PXHLPREF");
+  return withValues(messageText("PXHELP"), {versionText(), reference});
 }
 
 std::string commandLineOutputClash(const CommandLine& cl) {
@@ -97,9 +96,9 @@ std::string commandLineOutputClash(const CommandLine& cl) {
     if (output.path.empty()) continue;
     const std::string named = std::string(output.option) + "=" + output.path;
     if (!project.empty() && sameFile(output.path, project))
-      return shellText("PXSAIPRJ", {named});
+      return withValues(messageText("PXSAIPRJ"), {named});
     if (!cl.keysFile.empty() && sameFile(output.path, cl.keysFile))
-      return shellText("PXSAITEC", {named});
+      return withValues(messageText("PXSAITEC"), {named});
   }
   return {};
 }
@@ -113,7 +112,7 @@ int answerCommandLine(const CommandLine& cl) {
       std::printf("Pontelix %s\n", versionText().c_str());
       return 0;
     case CommandLine::Action::Error:
-      std::fprintf(stderr, "pontelix: %s\n%s\n", shownLine(cl.error).c_str(), shellText("PXVEJAHLP").c_str());
+      std::fprintf(stderr, "pontelix: %s\n%s\n", shownLine(cl.error).c_str(), messageText("PXVEJAHLP").c_str());
       return kUsageError;
     case CommandLine::Action::Run:
       break;

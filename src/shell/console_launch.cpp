@@ -12,7 +12,6 @@
 #include "messages/messages.h"
 #include "shell/command_line.h"
 #include "shell/install_layout.h"
-#include "shell/shell_text.h"
 
 int runConsoleProgram(char** argv) {
   const std::vector<std::string> candidates = consoleProgramCandidates();
@@ -20,12 +19,12 @@ int runConsoleProgram(char** argv) {
     execv(program.c_str(), argv);
     if (errno != ENOENT) {
       std::fprintf(stderr, "pontelix: %s\n",
-                   shellText("PXNAOINI", {program, fileFailureReason(errno)}).c_str());
+                   withValues(messageText("PXNAOINI"), {program, fileFailureReason(errno)}).c_str());
       return kUsageError;
     }
   }
   std::string places;
   for (const std::string& program : candidates) places += (places.empty() ? "" : ", ") + program;
-  std::fprintf(stderr, "pontelix: %s\n", shellText("PXNAOINT", {places}).c_str());
+  std::fprintf(stderr, "pontelix: %s\n", withValues(messageText("PXNAOINT"), {places}).c_str());
   return kUsageError;
 }

@@ -23,13 +23,13 @@
 #include "platform/platform_backends.h"
 #include "platform/screen.h"
 #include "platform/transcript.h"
+#include "messages/messages.h"
 #include "render/image_writer.h"
 #include "shell/batch_run.h"
 #include "shell/command_line.h"
 #include "shell/language_choice.h"
 #include "shell/print_command.h"
 #include "shell/program.h"
-#include "shell/shell_text.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ bool writeShownPicture() {
 }
 
 void sayNotWritten(const std::string& path) {
-  std::fprintf(stderr, "pontelix: %s\n", shellText("PXNAOGRVF", {shownLine(path)}).c_str());
+  std::fprintf(stderr, "pontelix: %s\n", withValues(messageText("PXNAOGRVF"), {shownLine(path)}).c_str());
 }
 
 bool writeBrailleDisplayRecord() {
@@ -81,7 +81,7 @@ std::unique_ptr<Frontend> makeHeadless(const CommandLine& cl, std::string& error
   if (!cl.keysFile.empty()) {
     std::ifstream in(cl.keysFile, std::ios::binary);
     if (!in) {
-      error = shellText("PXNAOLERF", {cl.keysFile});
+      error = withValues(messageText("PXNAOLERF"), {cl.keysFile});
       return nullptr;
     }
     std::stringstream text;
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   if (!cl.uiGiven) {
     const std::optional<UiChoice> ui = defaultUi();
     if (!ui) {
-      std::fprintf(stderr, "pontelix: %s\n", shellText("PXSEMUI").c_str());
+      std::fprintf(stderr, "pontelix: %s\n", messageText("PXSEMUI").c_str());
       return kUsageError;
     }
     cl.options.ui = *ui;
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   if (!transcriptOpen(cl.transcriptFile)) {
-    std::fprintf(stderr, "pontelix: %s\n", shellText("PXNAOCRIA", {shownLine(cl.transcriptFile)}).c_str());
+    std::fprintf(stderr, "pontelix: %s\n", withValues(messageText("PXNAOCRIA"), {shownLine(cl.transcriptFile)}).c_str());
     return kUsageError;
   }
   gScreenFile = cl.screenFile;

@@ -8,13 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/messages.h"
 #include "output/checking/page_check.h"
 #include "output/embosser/emboss.h"
 #include "output/ink/ink_print.h"
 #include "output/printing/configured_printer.h"
 #include "output/printing/spooler.h"
 #include "shell/batch_run.h"
-#include "shell/shell_text.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ bool listAnswered(DeviceList& devices) {
 
 int listPrinters() {
   DeviceList devices;
-  if (!listAnswered(devices)) return batchFailure("print", shellText("PXSPLNR"));
+  if (!listAnswered(devices)) return batchFailure("print", messageText("PXSPLNR"));
   for (const std::string& name : devices.names) std::printf("%s\n", name.c_str());
   return std::fflush(stdout) == 0 ? kBatchDone : kBatchFailed;
 }
@@ -53,7 +53,7 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
       const std::string_view mode = arg.substr(7);
       modeGiven = true;
       if (mode != "embosser" && mode != "ink" && mode != "tactile") {
-        why = shellText("PXMODPRN", {mode});
+        why = withValues(messageText("PXMODPRN"), {mode});
         return false;
       }
       request.ink = mode != "embosser";
@@ -66,7 +66,7 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
   if (!walked || help) return walked;
   if (request.list) {
     if (!request.printer.empty() || modeGiven || request.landscape || request.testDrawing || !scripts.empty()) {
-      error = shellText("PXLISTCMB");
+      error = messageText("PXLISTCMB");
       return false;
     }
     return true;
@@ -74,11 +74,11 @@ bool parsePrintArguments(int argc, char** argv, PrintRequest& request, bool& hel
   // Without --printer, the printer set for the mode in option C.
   if (request.printer.empty()) request.printer = configuredPrinter(request.ink ? OutputMode::InkPrinter : OutputMode::Embosser);
   if (request.printer.empty()) {
-    error = shellText("PXFALTAIMP");
+    error = messageText("PXFALTAIMP");
     return false;
   }
   if (request.landscape && !request.ink) {
-    error = shellText("PXLANDPRN");
+    error = messageText("PXLANDPRN");
     return false;
   }
   return takeBatchScript(scripts, request, error);
@@ -89,7 +89,7 @@ int runPrintCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parsePrintArguments(argc, argv, request, help, error);
-  const std::string usage = shellText("PXUSOPRN") + embosserPageUsage() + tactileLineUsage() + brailleCodeUsage() + shellText("PXSTAPRN");
+  const std::string usage = messageText("PXUSOPRN") + embosserPageUsage() + tactileLineUsage() + brailleCodeUsage() + messageText("PXSTAPRN");
   if (const int status = answerBatchUsage("print", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;
@@ -102,7 +102,7 @@ int runPrintCommand(int argc, char** argv) {
   if (request.list) return listPrinters();
   // The printer first, so that a script typed on standard input is not typed in vain.
   DeviceList devices;
-  if (!listAnswered(devices)) return batchFailure("print", shellText("PXSPLNR"));
+  if (!listAnswered(devices)) return batchFailure("print", messageText("PXSPLNR"));
   // The print service takes queue names in any case: an exact match wins, then one that
   // differs only in case.
   const auto sameLetters = [&](const std::string& name) {
@@ -113,7 +113,7 @@ int runPrintCommand(int argc, char** argv) {
   if (std::find(devices.names.begin(), devices.names.end(), request.printer) == devices.names.end()) {
     const auto found = std::find_if(devices.names.begin(), devices.names.end(), sameLetters);
     if (found == devices.names.end())
-      return batchFailure("print", shellText("PXIMPDESC", {request.printer}));
+      return batchFailure("print", withValues(messageText("PXIMPDESC"), {request.printer}));
     request.printer = *found;
   }
   std::vector<std::string> lines;

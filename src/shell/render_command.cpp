@@ -17,7 +17,6 @@
 #include "render/image_page.h"
 #include "render/image_writer.h"
 #include "shell/batch_run.h"
-#include "shell/shell_text.h"
 
 namespace {
 
@@ -160,7 +159,7 @@ bool writeOutput(const RenderRequest& request, const Page& page, const std::vect
     default:
       failure = savePageImage(page, request.output, imageFormatOf(request.target), &report);
   }
-  if (failure != 0) error = shellText("PXNAOGRVA", {saveFailureReason(failure, report)});
+  if (failure != 0) error = withValues(messageText("PXNAOGRVA"), {saveFailureReason(failure, report)});
   return failure == 0;
 }
 
@@ -184,18 +183,18 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       } else if (mode == "tactile") {
         request.mode = OutputMode::Tactile;
       } else {
-        why = shellText("PXMODREN", {mode});
+        why = withValues(messageText("PXMODREN"), {mode});
         return false;
       }
     } else if (arg.starts_with("--size=")) {
       size = arg.substr(7);
       if (size.empty()) {
-        why = shellText("PXFALTAVAL", {"--size="});
+        why = withValues(messageText("PXFALTAVAL"), {"--size="});
         return false;
       }
     } else if (arg == "-o") {
       if (++i >= argc) {
-        why = shellText("PXFALTAO");
+        why = messageText("PXFALTAO");
         return false;
       }
       request.output = argv[i];
@@ -211,11 +210,11 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   if (!walked || help) return walked;
   if (!takeBatchScript(scripts, request, error)) return false;
   if (request.output.empty()) {
-    error = shellText("PXFALTASAI");
+    error = messageText("PXFALTASAI");
     return false;
   }
   if (!chooseTarget(request.output, request.target)) {
-    error = shellText("PXEXTDESC", {request.output});
+    error = withValues(messageText("PXEXTDESC"), {request.output});
     return false;
   }
   // The outputs of cells, whose page is the embosser's.
@@ -230,29 +229,29 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
   const bool page = request.target == RenderTarget::Pdf || request.target == RenderTarget::Svg;
   const bool tactile = request.mode == OutputMode::Tactile;
   if (request.target == RenderTarget::Pdf && request.mode != OutputMode::InkPrinter && !tactile) {
-    error = shellText("PXPDFMODO");
+    error = messageText("PXPDFMODO");
     return false;
   }
   if (request.target == RenderTarget::Svg && !tactile) {
-    error = shellText("PXSVGMODO");
+    error = messageText("PXSVGMODO");
     return false;
   }
   if (tactile && !page) {
-    error = shellText("PXTATSAI");
+    error = messageText("PXTATSAI");
     return false;
   }
   if (request.landscape && !page) {
-    error = shellText("PXLANDREN");
+    error = messageText("PXLANDREN");
     return false;
   }
   if (!size.empty() && cells) {
-    error = shellText("PXSIZECEL");
+    error = messageText("PXSIZECEL");
     return false;
   }
   if (!size.empty()) {
     int width = 0, height = 0;
     if (!parseSize(size, width, height)) {
-      error = shellText("PXSIZEINV", {size, std::to_string(Canvas::kMaxSide)});
+      error = withValues(messageText("PXSIZEINV"), {size, std::to_string(Canvas::kMaxSide)});
       return false;
     }
     if (tactile) {
@@ -261,7 +260,7 @@ bool parseRenderArguments(int argc, char** argv, RenderRequest& request, bool& h
       return true;
     }
     if (request.mode == OutputMode::InkPrinter && width != height) {
-      error = shellText("PXINKQUAD", {size});
+      error = withValues(messageText("PXINKQUAD"), {size});
       return false;
     }
     request.width = width;
@@ -277,7 +276,7 @@ int runRenderCommand(int argc, char** argv) {
   bool help = false;
   std::string error;
   const bool parsed = parseRenderArguments(argc, argv, request, help, error);
-  const std::string usage = shellText("PXUSOREN") + embosserPageUsage() + tactileLineUsage() + brailleCodeUsage() + shellText("PXSTAREN");
+  const std::string usage = messageText("PXUSOREN") + embosserPageUsage() + tactileLineUsage() + brailleCodeUsage() + messageText("PXSTAREN");
   if (const int status = answerBatchUsage("render", parsed, help, error, usage); status >= 0) return status;
   EmbosserSheet sheet;
   int32_t tactileLine = 0;

@@ -15,6 +15,8 @@
 #include <new>
 #include <string>
 
+#include "platform/text/utf8.h"
+
 namespace {
 
 int syncDirectory(const char* path) {
@@ -44,7 +46,7 @@ std::string temporaryStem(const std::string& directory, const std::string& base)
   const long pathRoom = PATH_MAX - 1 - static_cast<long>(directory.size() + 1 + kTemporaryExtra);
   size_t cut = std::min({base.size(), static_cast<size_t>(NAME_MAX) - kTemporaryExtra,
                          static_cast<size_t>(std::max(pathRoom, 0L))});
-  while (cut > 0 && cut < base.size() && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
+  while (cut > 0 && cut < base.size() && isContinuationByte(base[cut])) --cut;
   return "." + base.substr(0, cut) + "." + std::string(kTemporaryMark);
 }
 

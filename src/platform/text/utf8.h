@@ -19,6 +19,8 @@ char32_t characterAt(std::string_view text, size_t at, size_t& length);
 size_t characterCount(std::string_view text);
 // The byte where character number `index` (from 0) begins; text.size() past the end.
 size_t byteOfCharacter(std::string_view text, size_t index);
+// True for the bytes that continue a character: a cut before one splits the character.
+constexpr bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 // The text's first `count` characters (all of it when it has fewer).
 std::string firstCharacters(std::string_view text, size_t count);
 void appendUtf8(std::string& out, char32_t character);
