@@ -49,18 +49,32 @@ cairo_status_t countCairo(void* closure, const unsigned char*, unsigned int size
   return CAIRO_STATUS_SUCCESS;
 }
 
+// Cairo's PDF takes an image surface of 32-bit pixels, made here from the page.
+cairo_surface_t* imageSurface(const PixelView& view) {
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, view.width, view.height);
+  auto* pixels = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(image));
+  const int words = cairo_image_surface_get_stride(image) / 4;
+  for (int y = 0; y < view.height; ++y) {
+    for (int x = 0; x < view.width; ++x) pixels[static_cast<size_t>(y) * words + x] = view.at(x, y);
+  }
+  cairo_surface_mark_dirty(image);
+  return image;
+}
+
 size_t writeCairo(const Page& drawn, const InkPage& page) {
   size_t bytes = 0;
+  cairo_surface_t* image = imageSurface(pagePixels(drawn));
   cairo_surface_t* pdf = cairo_pdf_surface_create_for_stream(countCairo, &bytes, pointsOf(page.width), pointsOf(page.length));
   cairo_t* cr = cairo_create(pdf);
   cairo_scale(cr, 72.0 / page.dpi, 72.0 / page.dpi);
-  cairo_set_source_surface(cr, drawn.pixels()->cairoSurface(), 0, 0);
+  cairo_set_source_surface(cr, image, 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_paint(cr);
   cairo_show_page(cr);
   cairo_destroy(cr);
   cairo_surface_finish(pdf);
   cairo_surface_destroy(pdf);
+  cairo_surface_destroy(image);
   return bytes;
 }
 

@@ -35,16 +35,13 @@ class DotProvenance {
 
  private:
   PixelCanvas& canvas_;
-  int width_, height_, rowWords_;
+  int width_, height_;
+  uint8_t white_, setAside_;  // the canvas's indexes of white and of the ink set aside
   // The canvas as it should read while a line runs and writes nothing: white, the ink set
   // aside; a row that still reads so is passed over with one comparison.
-  std::vector<uint32_t> expected_;
-  std::vector<uint32_t> before_;  // the colours set aside, at the inked pixels
-  struct Inked {
-    int32_t index;  // row by row, as owner_ counts
-    size_t word;    // in the canvas's memory, rows stride() apart
-  };
-  std::vector<Inked> inked_;  // the pixels with an owner
+  std::vector<uint8_t> expected_;
+  std::vector<uint8_t> before_;  // the colours set aside, at the inked pixels
+  std::vector<int32_t> inked_;   // the pixels with an owner, row by row as owner_ counts
   std::vector<int32_t> owner_;
   std::vector<int32_t> previous_;
   std::vector<int32_t> lineDots_;  // what endLine returns

@@ -7,9 +7,7 @@
 PixelView pagePixels(const Page& page) {
   const PixelCanvas* canvas = page.canvas ? page.pixels() : nullptr;
   if (!canvas) return {};
-  // The canvas rows are 32-bit words, so its stride in bytes is a multiple of four.
-  return {canvas->width(), canvas->height(), canvas->stride() / 4,
-          reinterpret_cast<const std::uint32_t*>(canvas->data())};
+  return canvas->view();
 }
 
 int savePageImage(const Page& page, const std::string& path, ImageFormat format, SaveReport* report) {

@@ -1,6 +1,7 @@
 #include "render/palette.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -31,6 +32,7 @@ std::uint8_t repeated(std::uint8_t index, int bits) {
 
 bool Palette::collect(const PixelView& image) {
   colours_.clear();
+  if (image.indexes) return collectIndexes(image);
   std::uint32_t last = image.pixels[0] & kColourBits;
   add(last);
   for (int y = 0; y < image.height; ++y) {
@@ -57,11 +59,33 @@ int Palette::depth() const {
   return n <= 2 ? 1 : n <= 4 ? 2 : n <= 16 ? 4 : 8;
 }
 
+// The colours an image of indexes uses: at most as many as its own palette holds.
+bool Palette::collectIndexes(const PixelView& image) {
+  std::array<bool, kMaxColours> used{};
+  for (int y = 0; y < image.height; ++y) {
+    const std::uint8_t* row = image.indexes + static_cast<long>(y) * image.stride;
+    for (int x = 0; x < image.width; ++x) used[row[x]] = true;
+  }
+  for (int i = 0; i < image.colourCount; ++i) {
+    if (used[i]) add(image.colours[i] & kColourBits);
+  }
+  for (int i = 0; i < image.colourCount; ++i) fromImage_[i] = indexOf(image.colours[i] & kColourBits);
+  return true;
+}
+
 // A block of one colour is a run of one byte value, since a block of 16 pixels fills
 // whole bytes at every depth.
 void Palette::indexRow(const PixelView& image, int y, std::uint8_t* out) const {
   const int bits = depth();
   std::fill_n(out, rowBytes(image.width), 0);
+  if (image.indexes) {
+    const std::uint8_t* row = image.indexes + static_cast<long>(y) * image.stride;
+    for (int x = 0; x < image.width; ++x) {
+      const int bit = x * bits;
+      out[bit / 8] |= static_cast<std::uint8_t>(fromImage_[row[x]] << (8 - bits - bit % 8));
+    }
+    return;
+  }
   const std::uint32_t* row = rowOf(image, y);
   std::uint32_t last = row[0] & kColourBits;
   std::uint8_t index = indexOf(last);

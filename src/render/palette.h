@@ -3,6 +3,7 @@
 // palette indexes (PNG, the ink page's PDF). A drawing holds a handful of pure colours,
 // so its rows packed at the smallest depth that holds them are a third or less of its
 // RGB bytes, and decode to the same pixels.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -29,8 +30,11 @@ class Palette {
   void indexRow(const PixelView& image, int y, std::uint8_t* out) const;
 
  private:
+  bool collectIndexes(const PixelView& image);
   bool add(std::uint32_t colour);
   std::uint8_t indexOf(std::uint32_t colour) const;
 
   std::vector<std::uint32_t> colours_;
+  // For an image of indexes: the index here of each of its own.
+  std::array<std::uint8_t, kMaxColours> fromImage_{};
 };

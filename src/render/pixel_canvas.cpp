@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -21,132 +22,169 @@ constexpr int64_t kDashOn = 18, kDashPeriod = 24;
 // segment, instead of point by point along their whole outline.
 constexpr int64_t kLargeEllipseSide = 1 << 15;
 
-struct SurfaceMemory {
-  unsigned char* pixels;
-  size_t bytes;
-};
+// The most bytes a mask of Cairo's drawing takes: a large figure is drawn a band of rows
+// at a time, so that the memory stays small beside the indexes.
+constexpr size_t kMaskBytes = size_t{1} << 18;
 
-const cairo_user_data_key_t kSurfaceMemoryKey{};
-
-void releaseSurfaceMemory(void* data) {
-  auto* memory = static_cast<SurfaceMemory*>(data);
-  releasePixelMemory(memory->pixels, memory->bytes);
-  delete memory;
+void setSourceColour(cairo_t* cr, uint32_t colour) {
+  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
 }
 
-// An ARGB32 surface over memory of its own (pixel_memory.h), which the surface gives
-// back when it is destroyed; null when either cannot be had.
-cairo_surface_t* createImageSurface(int width, int height) {
-  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
-  if (stride <= 0) return nullptr;
-  const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
-  auto* memory = new SurfaceMemory{takePixelMemory(bytes), bytes};
-  cairo_surface_t* surface = nullptr;
-  if (memory->pixels) {
-    surface = cairo_image_surface_create_for_data(memory->pixels, CAIRO_FORMAT_ARGB32, width, height, stride);
-  }
-  if (!memory->pixels || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
-      cairo_surface_set_user_data(surface, &kSurfaceMemoryKey, memory, releaseSurfaceMemory) !=
-          CAIRO_STATUS_SUCCESS) {
-    if (surface) cairo_surface_destroy(surface);
-    releaseSurfaceMemory(memory);
+// A context that draws without antialiasing on the surface, which it takes over; null
+// when Cairo cannot make it.
+cairo_t* drawingContext(cairo_surface_t* surface) {
+  cairo_t* cr = cairo_create(surface);
+  cairo_surface_destroy(surface);
+  if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
+    cairo_destroy(cr);
     return nullptr;
   }
-  return surface;
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  return cr;
+}
+
+uint32_t squaredDistance(uint32_t a, uint32_t b) {
+  uint32_t sum = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+    sum += static_cast<uint32_t>(d * d);
+  }
+  return sum;
 }
 
 }  // namespace
 
-void PixelCanvas::setSourceColour(uint32_t colour) {
-  cairo_set_source_rgb(cr_, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                       (colour & 0xFF) / 255.0);
-}
-
-std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height) {
+std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height, LibraryDrawing drawing) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
-  cairo_surface_t* surface = createImageSurface(width, height);
-  if (!surface) return nullptr;
-  cairo_t* cr = cairo_create(surface);
-  if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
+  // The memory comes zeroed, and index 0 is white.
+  const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height);
+  unsigned char* indexes = takePixelMemory(bytes);
+  if (!indexes) return nullptr;
+  cairo_t* measure = drawingContext(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+  if (!measure) {
+    releasePixelMemory(indexes, bytes);
     return nullptr;
   }
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  std::unique_ptr<PixelCanvas> canvas(new PixelCanvas(surface, cr, width, height));
-  canvas->fillAll(kWhite);
+  std::unique_ptr<PixelCanvas> canvas(new PixelCanvas(indexes, measure, width, height, drawing));
   canvas->setFont(16);
   return canvas;
 }
 
-PixelCanvas::PixelCanvas(cairo_surface_t* surface, cairo_t* cr, int width, int height)
-    : Canvas(width, height), surface_(surface), cr_(cr) {}
+PixelCanvas::PixelCanvas(unsigned char* indexes, cairo_t* measure, int width, int height, LibraryDrawing drawing)
+    : Canvas(width, height), indexes_(indexes), colours_{kWhite}, measure_(measure), drawing_(drawing) {}
 
 PixelCanvas::~PixelCanvas() {
-  cairo_destroy(cr_);
-  cairo_surface_destroy(surface_);
+  cairo_destroy(measure_);
+  releasePixelMemory(indexes_, static_cast<size_t>(width_) * static_cast<size_t>(height_));
 }
 
-uint32_t* PixelCanvas::pixels() const {
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
+PixelView PixelCanvas::view() const {
+  return {width_, height_, width_, nullptr, indexes_, colours_.data(), static_cast<int>(colours_.size())};
 }
 
-const unsigned char* PixelCanvas::data() const {
-  beginDirect();
-  return cairo_image_surface_get_data(surface_);
-}
-
-int PixelCanvas::stride() const { return cairo_image_surface_get_stride(surface_); }
-
-uint32_t* PixelCanvas::editPixels() {
-  beginDirect();
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
-}
-
-void PixelCanvas::beginDirect() const {
-  if (!libraryDrew_) return;
-  cairo_surface_flush(surface_);
-  libraryDrew_ = false;
-}
-
-void PixelCanvas::endDirect() { directWrote_ = true; }
-
-void PixelCanvas::beginLibrary() {
-  if (directWrote_) cairo_surface_mark_dirty(surface_);
-  directWrote_ = false;
-  libraryDrew_ = true;
+uint8_t PixelCanvas::colourIndex(uint32_t colour) {
+  colour &= 0xFFFFFF;
+  if (colour == lastColour_) return lastIndex_;
+  auto at = std::find(colours_.begin(), colours_.end(), colour);
+  if (at == colours_.end()) {
+    if (colours_.size() < kMaxColours) {
+      colours_.push_back(colour);
+      at = colours_.end() - 1;
+    } else {
+      at = std::min_element(colours_.begin(), colours_.end(), [&](uint32_t a, uint32_t b) {
+        return squaredDistance(a, colour) < squaredDistance(b, colour);
+      });
+    }
+  }
+  lastColour_ = colour;
+  lastIndex_ = static_cast<uint8_t>(at - colours_.begin());
+  return lastIndex_;
 }
 
 uint32_t PixelCanvas::pixel(int64_t x, int64_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
-  beginDirect();
-  const auto* row = reinterpret_cast<const uint32_t*>(data() + y * stride());
-  return row[x] & 0xFFFFFF;
+  return colours_[indexes_[y * width_ + x]];
 }
 
 void PixelCanvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  beginDirect();
-  auto* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_) + y * stride());
-  row[x] = 0xFF000000u | (colour & 0xFFFFFF);
-  endDirect();
+  indexes_[y * width_ + x] = colourIndex(colour);
 }
 
 void PixelCanvas::fillAll(uint32_t colour) {
-  beginLibrary();
-  setSourceColour(colour);
-  cairo_paint(cr_);
+  std::memset(indexes_, colourIndex(colour), static_cast<size_t>(width_) * static_cast<size_t>(height_));
+}
+
+void PixelCanvas::libraryPaint(const PixelBox& box, uint32_t colour, const LibraryPaint& paint) {
+  const LibraryPaint inColour = [&](cairo_t* cr) {
+    setSourceColour(cr, colour);
+    paint(cr);
+  };
+  if (drawing_ == LibraryDrawing::WholeSurface) return paintWholeSurface(inColour);
+  const PixelBox inside{std::max<int64_t>(box.left, 0), std::max<int64_t>(box.top, 0),
+                        std::min<int64_t>(box.right, width_), std::min<int64_t>(box.bottom, height_)};
+  if (inside.left >= inside.right || inside.top >= inside.bottom) return;
+  paintMasks(inside, colourIndex(colour), inColour);
+}
+
+// What Cairo covers is all that matters of its drawing, since every pixel it touches
+// takes the one colour: an A8 mask holds that, a band of rows at a time.
+void PixelCanvas::paintMasks(const PixelBox& box, uint8_t index, const LibraryPaint& paint) {
+  const int width = static_cast<int>(box.right - box.left);
+  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, width);
+  if (stride <= 0) return;
+  const int64_t bandRows = std::max<int64_t>(1, static_cast<int64_t>(kMaskBytes) / stride);
+  for (int64_t top = box.top; top < box.bottom; top += bandRows) {
+    const int rows = static_cast<int>(std::min(bandRows, box.bottom - top));
+    mask_.assign(static_cast<size_t>(stride) * rows, 0);
+    cairo_t* cr = drawingContext(cairo_image_surface_create_for_data(mask_.data(), CAIRO_FORMAT_A8, width, rows, stride));
+    if (!cr) return;
+    cairo_translate(cr, static_cast<double>(-box.left), static_cast<double>(-top));
+    paint(cr);
+    cairo_surface_flush(cairo_get_target(cr));
+    cairo_destroy(cr);
+    for (int row = 0; row < rows; ++row) {
+      const unsigned char* covered = mask_.data() + static_cast<size_t>(row) * stride;
+      unsigned char* line = indexes_ + (top + row) * width_ + box.left;
+      for (int x = 0; x < width; ++x) {
+        if (covered[x] != 0) line[x] = index;
+      }
+    }
+  }
+}
+
+// The canvas as 32-bit pixels, as Cairo holds a surface of its own, drawn on and read
+// back whole: slow, but with nothing of the masks in the way.
+void PixelCanvas::paintWholeSurface(const LibraryPaint& paint) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
+  cairo_surface_reference(surface);
+  cairo_t* cr = drawingContext(surface);
+  auto* pixels = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface));
+  if (cr && pixels) {
+    const int64_t words = cairo_image_surface_get_stride(surface) / 4;
+    for (int64_t y = 0; y < height_; ++y) {
+      for (int64_t x = 0; x < width_; ++x) pixels[y * words + x] = 0xFF000000u | colours_[indexes_[y * width_ + x]];
+    }
+    cairo_surface_mark_dirty(surface);
+    paint(cr);
+    cairo_surface_flush(surface);
+    for (int64_t y = 0; y < height_; ++y) {
+      for (int64_t x = 0; x < width_; ++x) indexes_[y * width_ + x] = colourIndex(pixels[y * words + x]);
+    }
+  }
+  if (cr) cairo_destroy(cr);
+  cairo_surface_destroy(surface);
 }
 
 void PixelCanvas::disc(int64_t x, int64_t y, int64_t diameter) {
   if (diameter <= 1) return setPixel(x, y, pen_.colour);
   const double r = diameter / 2.0;
   if (x + r < 0 || y + r < 0 || x - r > width_ || y - r > height_) return;
-  beginLibrary();
-  setSourceColour(pen_.colour);
-  cairo_new_path(cr_);
-  cairo_arc(cr_, x + 0.5, y + 0.5, r, 0, 2 * std::numbers::pi);
-  cairo_fill(cr_);
+  const int64_t reach = diameter / 2 + 2;
+  libraryPaint({x - reach, y - reach, x + reach + 1, y + reach + 1}, pen_.colour, [&](cairo_t* cr) {
+    cairo_arc(cr, x + 0.5, y + 0.5, r, 0, 2 * std::numbers::pi);
+    cairo_fill(cr);
+  });
 }
 
 bool PixelCanvas::penDrawsAt(int64_t index) const {
@@ -176,26 +214,20 @@ void PixelCanvas::lineTo(int64_t x, int64_t y) {
 }
 
 void PixelCanvas::thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
-  beginDirect();
-  uint32_t* base = pixels();
-  const int64_t wordsPerRow = stride() / 4;
-  const uint32_t value = 0xFF000000u | pen_.colour;
+  const uint8_t value = colourIndex(pen_.colour);
   const int64_t phase = patternPos_;
   rasterLine(x0, y0, x1, y1, ClipBox{width_, height_}, [&](int64_t x, int64_t y, int64_t i) {
-    if (penDrawsAt(phase + i)) base[y * wordsPerRow + x] = value;
+    if (penDrawsAt(phase + i)) indexes_[y * width_ + x] = value;
   });
   const int64_t length = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
   if (pen_.style != PenStyle::Solid) patternPos_ = (patternPos_ + length) % kDashPeriod;
-  endDirect();
 }
 
-void PixelCanvas::strokeCurrentPath() {
-  setSourceColour(pen_.colour);
-  cairo_set_line_width(cr_, pen_.width);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-  beginLibrary();
-  cairo_stroke(cr_);
+void PixelCanvas::strokePath(cairo_t* cr) const {
+  cairo_set_line_width(cr, pen_.width);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
 }
 
 void PixelCanvas::wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
@@ -205,9 +237,16 @@ void PixelCanvas::wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   const DoubleBox box{-margin, -margin, width_ + margin, height_ + margin};
   DoublePoint a{x0 + 0.5, y0 + 0.5}, b{x1 + 0.5, y1 + 0.5};
   if (!clipSegment(a, b, box)) return;
-  cairo_move_to(cr_, a.x, a.y);
-  cairo_line_to(cr_, b.x, b.y);
-  strokeCurrentPath();
+  const int64_t reach = pen_.width / 2 + 2;
+  const PixelBox covered{static_cast<int64_t>(std::floor(std::min(a.x, b.x))) - reach,
+                         static_cast<int64_t>(std::floor(std::min(a.y, b.y))) - reach,
+                         static_cast<int64_t>(std::ceil(std::max(a.x, b.x))) + reach + 1,
+                         static_cast<int64_t>(std::ceil(std::max(a.y, b.y))) + reach + 1};
+  libraryPaint(covered, pen_.colour, [&](cairo_t* cr) {
+    cairo_move_to(cr, a.x, a.y);
+    cairo_line_to(cr, b.x, b.y);
+    strokePath(cr);
+  });
 }
 
 void PixelCanvas::rectangle(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
@@ -270,15 +309,11 @@ void PixelCanvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
       }
     }
   } else if (pen_.width <= 1) {
-    beginDirect();
-    uint32_t* base = pixels();
-    const int64_t wordsPerRow = stride() / 4;
-    const uint32_t value = 0xFF000000u | pen_.colour;
+    const uint8_t value = colourIndex(pen_.colour);
     rasterEllipse(left, top, lastColumn, lastRow, [&](int64_t x, int64_t y, int64_t k) {
       if (x < 0 || y < 0 || x >= width_ || y >= height_ || !penDrawsAt(k)) return;
-      base[y * wordsPerRow + x] = value;
+      indexes_[y * width_ + x] = value;
     });
-    endDirect();
   } else if (rx == 0 || ry == 0) {
     moveTo(left, top);
     lineTo(lastColumn, lastRow);
@@ -286,13 +321,17 @@ void PixelCanvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     // Four quarter arcs as Bezier curves around the pixel centres.
     constexpr double k = 0.5522847498307936;
     const double x = cx + 0.5, y = cy + 0.5;
-    cairo_move_to(cr_, x + rx, y);
-    cairo_curve_to(cr_, x + rx, y + k * ry, x + k * rx, y + ry, x, y + ry);
-    cairo_curve_to(cr_, x - k * rx, y + ry, x - rx, y + k * ry, x - rx, y);
-    cairo_curve_to(cr_, x - rx, y - k * ry, x - k * rx, y - ry, x, y - ry);
-    cairo_curve_to(cr_, x + k * rx, y - ry, x + rx, y - k * ry, x + rx, y);
-    cairo_close_path(cr_);
-    strokeCurrentPath();
+    const int64_t reach = pen_.width / 2 + 2;
+    libraryPaint({left - reach, top - reach, lastColumn + reach + 1, lastRow + reach + 1}, pen_.colour,
+                 [&](cairo_t* cr) {
+                   cairo_move_to(cr, x + rx, y);
+                   cairo_curve_to(cr, x + rx, y + k * ry, x + k * rx, y + ry, x, y + ry);
+                   cairo_curve_to(cr, x - k * rx, y + ry, x - rx, y + k * ry, x - rx, y);
+                   cairo_curve_to(cr, x - rx, y - k * ry, x - k * rx, y - ry, x, y - ry);
+                   cairo_curve_to(cr, x + k * rx, y - ry, x + rx, y - k * ry, x + rx, y);
+                   cairo_close_path(cr);
+                   strokePath(cr);
+                 });
   }
   current_ = savedPosition;
   patternPos_ = savedPattern;

@@ -1,12 +1,15 @@
 #pragma once
-// The pixel canvas: a 32-bit image (Cairo ARGB32, always opaque) behind the canvas's
-// primitives.
+// The pixel canvas: an image of palette indexes, one byte a pixel, behind the canvas's
+// primitives. A drawing holds a handful of colours, so a page at 600 dpi takes a quarter
+// of the memory 32-bit pixels would.
 //
 // Every pixel the canvas writes is a pure colour: nothing is antialiased, so the
 // embosser's rule "any non-white pixel is a dot" sees exactly what was drawn. Thin
 // (1-pixel) lines, rectangle outlines and ellipse outlines use our own rasterizers
-// (raster.h); wider pens, fills and text go through Cairo. The work done is bounded by
-// the surface, not by the size of the figure.
+// (raster.h); wider pens, fills and text go through Cairo, which draws them as coverage
+// masks of a few rows at a time that are merged into the indexes (the pixels a mask
+// covers take the colour). The work done is bounded by the surface, not by the size of
+// the figure.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -14,9 +17,15 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "render/pixel_view.h"
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
+
+// A rectangle of pixels: columns left to right - 1, rows top to bottom - 1.
+struct PixelBox {
+  int64_t left = 0, top = 0, right = 0, bottom = 0;
+};
 
 // The pixels a drawing sets around its origin pixel, as runs along rows.
 struct Footprint {
@@ -33,9 +42,18 @@ struct Footprint {
 
 class PixelCanvas final : public Canvas {
  public:
+  // The most colours a canvas holds, one byte an index. The program's drawings use a
+  // dozen; a colour beyond the last is drawn as the nearest one held.
+  static constexpr int kMaxColours = 256;
+
+  // How Cairo's drawing reaches the indexes: as masks of a few rows (every real canvas),
+  // or on a 32-bit copy of the whole surface that is then read back, as the reference
+  // against which the masks are checked.
+  enum class LibraryDrawing : uint8_t { Masks, WholeSurface };
+
   // A white canvas, or null when the size is not positive, too large or the memory
   // cannot be had.
-  static std::unique_ptr<PixelCanvas> create(int width, int height);
+  static std::unique_ptr<PixelCanvas> create(int width, int height, LibraryDrawing drawing = LibraryDrawing::Masks);
   ~PixelCanvas() override;
 
   // 0xRRGGBB; white outside the surface.
@@ -73,42 +91,43 @@ class PixelCanvas final : public Canvas {
   // Precondition: footprint.oneColour(), x1 <= x2, y1 <= y2.
   void stampBlock(const Footprint& footprint, int64_t x1, int64_t y1, int64_t x2, int64_t y2);
 
-  // The pixels, for the image writers: rows of width() 32-bit words 0xFFRRGGBB, each
-  // row stride() bytes apart.
-  const unsigned char* data() const;
-  int stride() const;
-  // The same pixels to read and write in one pass; endPixelEdit() hands them back to the
-  // library's drawing.
-  uint32_t* editPixels();
-  void endPixelEdit() { endDirect(); }
-  cairo_surface_t* cairoSurface() const { return surface_; }
+  // The pixels, for the image writers: indexes into the colours, rows width() apart.
+  PixelView view() const;
+  // The indexes to read and write in one pass, rows width() apart.
+  uint8_t* indexes() { return indexes_; }
+  // The index of the colour (0xRRGGBB), which joins the palette when it is new.
+  uint8_t colourIndex(uint32_t colour);
 
  private:
-  PixelCanvas(cairo_surface_t* surface, cairo_t* cr, int width, int height);
-  uint32_t* pixels() const;
-  // Our own pixel writes and the library's drawing take turns on the same memory: each
-  // side hands over (flush, mark dirty) only when the other has drawn since.
-  void beginDirect() const;
-  void endDirect();
-  void beginLibrary();
+  // How Cairo draws on a canvas.
+  using LibraryPaint = std::function<void(cairo_t* cr)>;
+
+  PixelCanvas(unsigned char* indexes, cairo_t* measure, int width, int height, LibraryDrawing drawing);
+  // Lets Cairo paint in the colour over the pixels of the box (clipped to the surface):
+  // paint(cr) draws in the canvas's coordinates and covers nothing outside the box.
+  void libraryPaint(const PixelBox& box, uint32_t colour, const LibraryPaint& paint);
+  void paintMasks(const PixelBox& box, uint8_t index, const LibraryPaint& paint);
+  void paintWholeSurface(const LibraryPaint& paint);
   void thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   void wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   bool penDrawsAt(int64_t index) const;
-  void setSourceColour(uint32_t colour);
-  void strokeCurrentPath();
+  // Strokes cr's path with the pen.
+  void strokePath(cairo_t* cr) const;
   void closedOutline(std::span<const PixelPoint> points);
   // Paints the brush over the area, given in surface units (pixel (x, y) covers x..x+1).
   void fillArea(const std::vector<DoublePoint>& area);
   void fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom);
-  void setBrushSource();
-  void selectFont();
-  void measureFont();
+  void setBrushSource(cairo_t* cr) const;
+  void selectFont(cairo_t* cr);
 
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
+  unsigned char* indexes_;
+  std::vector<uint32_t> colours_;  // 0xRRGGBB by index
+  uint32_t lastColour_ = kWhite;
+  uint8_t lastIndex_ = 0;
+  cairo_t* measure_;  // measures text; it draws nothing
+  LibraryDrawing drawing_;
+  std::vector<unsigned char> mask_;
   PixelPoint current_;
   int64_t patternPos_ = 0;
   double fontSize_ = 0;
-  mutable bool libraryDrew_ = false;
-  bool directWrote_ = false;
 };

@@ -26,12 +26,9 @@ bool hatchHas(BrushStyle style, int x, int y) {
 
 }  // namespace
 
-void PixelCanvas::setBrushSource() {
+// Precondition: the brush is hatched.
+void PixelCanvas::setBrushSource(cairo_t* cr) const {
   const uint32_t colour = brush_.colour & 0xFFFFFF;
-  if (brush_.style == BrushStyle::Solid) {
-    setSourceColour(colour);
-    return;
-  }
   cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
   cairo_surface_flush(tile);
   unsigned char* data = cairo_image_surface_get_data(tile);
@@ -44,7 +41,7 @@ void PixelCanvas::setBrushSource() {
   cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
   cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
   cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
-  cairo_set_source(cr_, pattern);
+  cairo_set_source(cr, pattern);
   cairo_pattern_destroy(pattern);
   cairo_surface_destroy(tile);
 }
@@ -54,13 +51,20 @@ void PixelCanvas::fillArea(const std::vector<DoublePoint>& area) {
   const DoubleBox box{-2.0, -2.0, width_ + 2.0, height_ + 2.0};
   const std::vector<DoublePoint> inside = clipPolygon(area, box);
   if (inside.size() < 3) return;
-  cairo_new_path(cr_);
-  cairo_move_to(cr_, inside[0].x, inside[0].y);
-  for (size_t i = 1; i < inside.size(); ++i) cairo_line_to(cr_, inside[i].x, inside[i].y);
-  cairo_close_path(cr_);
-  setBrushSource();
-  beginLibrary();
-  cairo_fill(cr_);
+  PixelBox covered{width_, height_, 0, 0};
+  for (const DoublePoint& p : inside) {
+    covered.left = std::min(covered.left, static_cast<int64_t>(std::floor(p.x)) - 1);
+    covered.top = std::min(covered.top, static_cast<int64_t>(std::floor(p.y)) - 1);
+    covered.right = std::max(covered.right, static_cast<int64_t>(std::ceil(p.x)) + 2);
+    covered.bottom = std::max(covered.bottom, static_cast<int64_t>(std::ceil(p.y)) + 2);
+  }
+  libraryPaint(covered, brush_.colour, [&](cairo_t* cr) {
+    if (brush_.style != BrushStyle::Solid) setBrushSource(cr);
+    cairo_move_to(cr, inside[0].x, inside[0].y);
+    for (size_t i = 1; i < inside.size(); ++i) cairo_line_to(cr, inside[i].x, inside[i].y);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+  });
 }
 
 void PixelCanvas::fillEllipse(int64_t left, int64_t top, int64_t right, int64_t bottom) {

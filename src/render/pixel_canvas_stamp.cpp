@@ -33,18 +33,14 @@ bool Footprint::oneColour() const {
 }
 
 void PixelCanvas::stamp(const Footprint& footprint, int64_t x, int64_t y) {
-  beginDirect();
-  uint32_t* base = pixels();
-  const int64_t wordsPerRow = stride() / 4;
   for (const Footprint::Run& run : footprint.runs) {
     const int64_t row = y + run.dy;
     if (row < 0 || row >= height_) continue;
     const int64_t from = std::max<int64_t>(x + run.dx, 0);
     const int64_t to = std::min<int64_t>(x + run.dx + run.length, width_);
-    uint32_t* line = base + row * wordsPerRow;
-    if (from < to) std::fill(line + from, line + to, 0xFF000000u | run.colour);
+    uint8_t* line = indexes_ + row * width_;
+    if (from < to) std::fill(line + from, line + to, colourIndex(run.colour));
   }
-  endDirect();
 }
 
 namespace {
@@ -84,10 +80,7 @@ void PixelCanvas::stampBlock(const Footprint& footprint, int64_t x1, int64_t y1,
     minDy = std::min<int64_t>(minDy, run.dy);
     maxDy = std::max<int64_t>(maxDy, run.dy);
   }
-  const uint32_t colour = 0xFF000000u | footprint.runs[0].colour;
-  beginDirect();
-  uint32_t* base = pixels();
-  const int64_t wordsPerRow = stride() / 4;
+  const uint8_t colour = colourIndex(footprint.runs[0].colour);
   // A row is covered by the runs whose dy lies within [row - y2, row - y1]; away from the
   // block's top and bottom edges that is every run, so the spans are worked out again
   // only where that range changes, and each pixel is written once.
@@ -100,8 +93,7 @@ void PixelCanvas::stampBlock(const Footprint& footprint, int64_t x1, int64_t y1,
       dyLo = lo, dyHi = hi;
       coveredColumns(footprint, x1, x2, dyLo, dyHi, width_, spans);
     }
-    uint32_t* line = base + row * wordsPerRow;
+    uint8_t* line = indexes_ + row * width_;
     for (const auto& [from, to] : spans) std::fill(line + from, line + to, colour);
   }
-  endDirect();
 }

@@ -2,18 +2,20 @@
 // drawn without antialiasing so that every pixel is the text colour or untouched.
 #include <cairo.h>
 
+#include <string>
+
 #include "render/font_face.h"
 #include "render/pixel_canvas.h"
 
-void PixelCanvas::selectFont() {
-  if (fontSize_ <= 0) measureFont();
+void PixelCanvas::selectFont(cairo_t* cr) {
+  if (fontSize_ <= 0) fontSize_ = fontSizeForCell(measure_, FontFamily::Mono, cellHeight_);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-  cairo_set_font_options(cr_, options);
+  cairo_set_font_options(cr, options);
   cairo_font_options_destroy(options);
-  cairo_set_font_face(cr_, fontFace(FontFamily::Mono));
-  cairo_set_font_size(cr_, fontSize_);
+  cairo_set_font_face(cr, fontFace(FontFamily::Mono));
+  cairo_set_font_size(cr, fontSize_);
 }
 
 // Most drawings have no ink text, and starting the font configuration costs more than
@@ -23,22 +25,21 @@ void PixelCanvas::setFont(int cellHeight) {
   fontSize_ = 0;
 }
 
-// Precondition: fontFace(FontFamily::Mono) is not null.
-void PixelCanvas::measureFont() { fontSize_ = fontSizeForCell(cr_, FontFamily::Mono, cellHeight_); }
-
 void PixelCanvas::textOut(int64_t x, int64_t y, std::string_view text) {
   if (fontFace(FontFamily::Mono) == nullptr || text.empty()) return;
   if (textCannotShow(x, y)) return;
-  selectFont();
-  const std::string utf8 = placeText(cr_, x, y, text, true);
-  setSourceColour(textColour_);
-  beginLibrary();
-  cairo_show_text(cr_, utf8.c_str());
-  cairo_new_path(cr_);
+  // The glyphs stay within a cell's height of the text's cell on every side.
+  const int64_t reach = cellHeight_;
+  const PixelBox covered{x - reach, y - reach, x + textWidth(text) + reach, y + cellHeight_ + reach};
+  libraryPaint(covered, textColour_, [&](cairo_t* cr) {
+    selectFont(cr);
+    const std::string utf8 = placeText(cr, x, y, text, true);
+    cairo_show_text(cr, utf8.c_str());
+  });
 }
 
 int PixelCanvas::textWidth(std::string_view text) {
   if (fontFace(FontFamily::Mono) == nullptr || text.empty()) return 0;
-  selectFont();
-  return textAdvance(cr_, text);
+  selectFont(measure_);
+  return textAdvance(measure_, text);
 }

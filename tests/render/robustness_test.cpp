@@ -17,9 +17,12 @@ const double kNasty[] = {0,     1,      -1,     0.5,   1e-300, -1e-300,
                          std::numeric_limits<double>::infinity(),
                          -std::numeric_limits<double>::infinity()};
 
-std::vector<unsigned char> snapshot(const PixelCanvas& canvas) {
-  const unsigned char* data = canvas.data();
-  return {data, data + static_cast<size_t>(canvas.stride()) * canvas.height()};
+std::vector<uint32_t> snapshot(const PixelCanvas& canvas) {
+  std::vector<uint32_t> colours;
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) colours.push_back(canvas.pixel(x, y));
+  }
+  return colours;
 }
 
 class RobustnessTest : public SurfaceTest {
@@ -34,7 +37,7 @@ class RobustnessTest : public SurfaceTest {
       for (int n = 0; n < times; ++n) {
         std::vector<double> v(arity);
         for (double& d : v) d = any();
-        const std::vector<unsigned char> before = snapshot(canvas());
+        const std::vector<uint32_t> before = snapshot(canvas());
         page.fault = RenderFault::None;
         const RenderFault fault = figure(v);
         if (fault != RenderFault::None) {

@@ -41,9 +41,8 @@ TEST_F(DevicePageTest, PageStartsWhiteWithBlackThinPenAndHollowBrush) {
   EXPECT_EQ(canvas().pen().colour, kBlack);
   EXPECT_EQ(canvas().pen().style, PenStyle::Solid);
   EXPECT_EQ(canvas().brush().style, BrushStyle::Hollow);
-  // Every stored word is opaque white, as the image writers read it.
-  const auto* row = reinterpret_cast<const uint32_t*>(canvas().data());
-  EXPECT_EQ(row[0], 0xFFFFFFFFu);
+  // Every pixel reads as opaque white to the image writers.
+  EXPECT_EQ(canvas().view().at(0, 0), 0xFFFFFFFFu);
 }
 
 TEST(DevicePages, ImpossibleSizesGiveNoPage) {
