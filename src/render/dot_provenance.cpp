@@ -1,16 +1,23 @@
 #include "render/dot_provenance.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
 // A colour no pen, brush or text uses: the earlier ink wears it while a line runs.
 constexpr uint32_t kSetAsideColour = rgb(1, 2, 3);
 
+PixelCanvas& wholeBytes(PixelCanvas& canvas) {
+  if (!canvas.keepWholeBytes()) throw std::bad_alloc();
+  return canvas;
+}
+
 }  // namespace
 
+// The canvas is made to keep a byte a pixel before anything reads its indexes.
 DotProvenance::DotProvenance(PixelCanvas& canvas)
-    : canvas_(canvas),
+    : canvas_(wholeBytes(canvas)),
       width_(canvas.width()),
       height_(canvas.height()),
       white_(canvas.colourIndex(kWhite)),

@@ -12,7 +12,8 @@ class DotProvenance {
  public:
   static constexpr int kNoLine = -1;
 
-  // Precondition: the canvas outlives the recorder and keeps its size.
+  // Precondition: the canvas outlives the recorder and keeps its size. The canvas is
+  // made to keep a byte a pixel; std::bad_alloc when the memory cannot be had.
   explicit DotProvenance(PixelCanvas& canvas);
 
   // Before the line runs: the ink already there is set aside, so that whatever the

@@ -59,12 +59,24 @@ int Palette::depth() const {
   return n <= 2 ? 1 : n <= 4 ? 2 : n <= 16 ? 4 : 8;
 }
 
-// The colours an image of indexes uses: at most as many as its own palette holds.
+// The colours an image of indexes uses: at most as many as its own palette holds. Its
+// bytes are looked at whole; a row's last byte may hold one pixel only.
 bool Palette::collectIndexes(const PixelView& image) {
+  std::array<bool, 256> bytes{};
   std::array<bool, kMaxColours> used{};
+  const int wholeBytes = image.width * image.depth / 8;
   for (int y = 0; y < image.height; ++y) {
     const std::uint8_t* row = image.indexes + static_cast<long>(y) * image.stride;
-    for (int x = 0; x < image.width; ++x) used[row[x]] = true;
+    for (int at = 0; at < wholeBytes; ++at) bytes[row[at]] = true;
+    if (wholeBytes * 8 < image.width * image.depth) used[image.indexAt(image.width - 1, y)] = true;
+  }
+  for (int value = 0; value < 256; ++value) {
+    if (!bytes[value]) continue;
+    if (image.depth == 8) {
+      used[value] = true;
+    } else {
+      used[value >> 4] = used[value & 0x0F] = true;
+    }
   }
   for (int i = 0; i < image.colourCount; ++i) {
     if (used[i]) add(image.colours[i] & kColourBits);
@@ -79,10 +91,9 @@ void Palette::indexRow(const PixelView& image, int y, std::uint8_t* out) const {
   const int bits = depth();
   std::fill_n(out, rowBytes(image.width), 0);
   if (image.indexes) {
-    const std::uint8_t* row = image.indexes + static_cast<long>(y) * image.stride;
     for (int x = 0; x < image.width; ++x) {
       const int bit = x * bits;
-      out[bit / 8] |= static_cast<std::uint8_t>(fromImage_[row[x]] << (8 - bits - bit % 8));
+      out[bit / 8] |= static_cast<std::uint8_t>(fromImage_[image.indexAt(x, y)] << (8 - bits - bit % 8));
     }
     return;
   }

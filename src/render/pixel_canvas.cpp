@@ -43,6 +43,8 @@ cairo_t* drawingContext(cairo_surface_t* surface) {
   return cr;
 }
 
+size_t narrowRowBytes(int width) { return (static_cast<size_t>(width) + 1) / 2; }
+
 uint32_t squaredDistance(uint32_t a, uint32_t b) {
   uint32_t sum = 0;
   for (int shift = 0; shift < 24; shift += 8) {
@@ -57,7 +59,7 @@ uint32_t squaredDistance(uint32_t a, uint32_t b) {
 std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height, LibraryDrawing drawing) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
   // The memory comes zeroed, and index 0 is white.
-  const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height);
+  const size_t bytes = narrowRowBytes(width) * static_cast<size_t>(height);
   unsigned char* indexes = takePixelMemory(bytes);
   if (!indexes) return nullptr;
   cairo_t* measure = drawingContext(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
@@ -71,15 +73,52 @@ std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height, LibraryD
 }
 
 PixelCanvas::PixelCanvas(unsigned char* indexes, cairo_t* measure, int width, int height, LibraryDrawing drawing)
-    : Canvas(width, height), indexes_(indexes), colours_{kWhite}, measure_(measure), drawing_(drawing) {}
+    : Canvas(width, height),
+      indexes_(indexes),
+      rowBytes_(static_cast<int64_t>(narrowRowBytes(width))),
+      colours_{kWhite},
+      measure_(measure),
+      drawing_(drawing) {}
 
 PixelCanvas::~PixelCanvas() {
   cairo_destroy(measure_);
-  releasePixelMemory(indexes_, static_cast<size_t>(width_) * static_cast<size_t>(height_));
+  releasePixelMemory(indexes_, static_cast<size_t>(rowBytes_) * static_cast<size_t>(height_));
 }
 
 PixelView PixelCanvas::view() const {
-  return {width_, height_, width_, nullptr, indexes_, colours_.data(), static_cast<int>(colours_.size())};
+  return {width_,  height_, static_cast<int>(rowBytes_), nullptr, indexes_, colours_.data(), static_cast<int>(colours_.size()),
+          depth_};
+}
+
+bool PixelCanvas::keepWholeBytes() { return depth_ == 8 || widen(); }
+
+bool PixelCanvas::widen() {
+  const size_t bytes = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+  unsigned char* wide = takePixelMemory(bytes);
+  if (!wide) return false;
+  // The new memory is white already; white pixels are left alone, so that its pages
+  // that stay white are never touched.
+  for (int64_t y = 0; y < height_; ++y) {
+    const unsigned char* row = indexes_ + y * rowBytes_;
+    for (int64_t pair = 0; pair < rowBytes_; ++pair) {
+      if (row[pair] == 0) continue;
+      wide[y * width_ + 2 * pair] = row[pair] >> 4;
+      if (2 * pair + 1 < width_) wide[y * width_ + 2 * pair + 1] = row[pair] & 0x0F;
+    }
+  }
+  releasePixelMemory(indexes_, static_cast<size_t>(rowBytes_) * static_cast<size_t>(height_));
+  indexes_ = wide;
+  depth_ = 8;
+  rowBytes_ = width_;
+  return true;
+}
+
+void PixelCanvas::fillIndexes(int64_t y, int64_t from, int64_t end, uint8_t index) {
+  if (from >= end) return;
+  if (depth_ == 8) return (void)std::memset(indexes_ + y * rowBytes_ + from, index, static_cast<size_t>(end - from));
+  if (from & 1) setIndex(from++, y, index);
+  if (end & 1 && from < end) setIndex(--end, y, index);
+  std::memset(indexes_ + y * rowBytes_ + from / 2, index * 0x11, static_cast<size_t>(end - from) / 2);
 }
 
 uint8_t PixelCanvas::colourIndex(uint32_t colour) {
@@ -87,7 +126,8 @@ uint8_t PixelCanvas::colourIndex(uint32_t colour) {
   if (colour == lastColour_) return lastIndex_;
   auto at = std::find(colours_.begin(), colours_.end(), colour);
   if (at == colours_.end()) {
-    if (colours_.size() < kMaxColours) {
+    const bool room = colours_.size() < kNarrowColours || (colours_.size() < kMaxColours && keepWholeBytes());
+    if (room) {
       colours_.push_back(colour);
       at = colours_.end() - 1;
     } else {
@@ -103,16 +143,17 @@ uint8_t PixelCanvas::colourIndex(uint32_t colour) {
 
 uint32_t PixelCanvas::pixel(int64_t x, int64_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
-  return colours_[indexes_[y * width_ + x]];
+  return colours_[indexAt(x, y)];
 }
 
 void PixelCanvas::setPixel(int64_t x, int64_t y, uint32_t colour) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  indexes_[y * width_ + x] = colourIndex(colour);
+  setIndex(x, y, colourIndex(colour));
 }
 
 void PixelCanvas::fillAll(uint32_t colour) {
-  std::memset(indexes_, colourIndex(colour), static_cast<size_t>(width_) * static_cast<size_t>(height_));
+  const uint8_t index = colourIndex(colour);
+  std::memset(indexes_, depth_ == 8 ? index : index * 0x11, static_cast<size_t>(rowBytes_) * static_cast<size_t>(height_));
 }
 
 void PixelCanvas::libraryPaint(const PixelBox& box, uint32_t colour, const LibraryPaint& paint) {
@@ -145,9 +186,8 @@ void PixelCanvas::paintMasks(const PixelBox& box, uint8_t index, const LibraryPa
     cairo_destroy(cr);
     for (int row = 0; row < rows; ++row) {
       const unsigned char* covered = mask_.data() + static_cast<size_t>(row) * stride;
-      unsigned char* line = indexes_ + (top + row) * width_ + box.left;
       for (int x = 0; x < width; ++x) {
-        if (covered[x] != 0) line[x] = index;
+        if (covered[x] != 0) setIndex(box.left + x, top + row, index);
       }
     }
   }
@@ -163,13 +203,13 @@ void PixelCanvas::paintWholeSurface(const LibraryPaint& paint) {
   if (cr && pixels) {
     const int64_t words = cairo_image_surface_get_stride(surface) / 4;
     for (int64_t y = 0; y < height_; ++y) {
-      for (int64_t x = 0; x < width_; ++x) pixels[y * words + x] = 0xFF000000u | colours_[indexes_[y * width_ + x]];
+      for (int64_t x = 0; x < width_; ++x) pixels[y * words + x] = 0xFF000000u | colours_[indexAt(x, y)];
     }
     cairo_surface_mark_dirty(surface);
     paint(cr);
     cairo_surface_flush(surface);
     for (int64_t y = 0; y < height_; ++y) {
-      for (int64_t x = 0; x < width_; ++x) indexes_[y * width_ + x] = colourIndex(pixels[y * words + x]);
+      for (int64_t x = 0; x < width_; ++x) setIndex(x, y, colourIndex(pixels[y * words + x]));
     }
   }
   if (cr) cairo_destroy(cr);
@@ -217,7 +257,7 @@ void PixelCanvas::thinSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   const uint8_t value = colourIndex(pen_.colour);
   const int64_t phase = patternPos_;
   rasterLine(x0, y0, x1, y1, ClipBox{width_, height_}, [&](int64_t x, int64_t y, int64_t i) {
-    if (penDrawsAt(phase + i)) indexes_[y * width_ + x] = value;
+    if (penDrawsAt(phase + i)) setIndex(x, y, value);
   });
   const int64_t length = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
   if (pen_.style != PenStyle::Solid) patternPos_ = (patternPos_ + length) % kDashPeriod;
@@ -312,7 +352,7 @@ void PixelCanvas::ellipse(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     const uint8_t value = colourIndex(pen_.colour);
     rasterEllipse(left, top, lastColumn, lastRow, [&](int64_t x, int64_t y, int64_t k) {
       if (x < 0 || y < 0 || x >= width_ || y >= height_ || !penDrawsAt(k)) return;
-      indexes_[y * width_ + x] = value;
+      setIndex(x, y, value);
     });
   } else if (rx == 0 || ry == 0) {
     moveTo(left, top);

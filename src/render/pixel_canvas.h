@@ -1,7 +1,8 @@
 #pragma once
-// The pixel canvas: an image of palette indexes, one byte a pixel, behind the canvas's
-// primitives. A drawing holds a handful of colours, so a page at 600 dpi takes a quarter
-// of the memory 32-bit pixels would.
+// The pixel canvas: an image of palette indexes behind the canvas's primitives. A drawing
+// holds a handful of colours, so its indexes are four bits a pixel while it has sixteen
+// colours or fewer, eight bits beyond: a page at 600 dpi takes an eighth of the memory
+// 32-bit pixels would.
 //
 // Every pixel the canvas writes is a pure colour: nothing is antialiased, so the
 // embosser's rule "any non-white pixel is a dot" sees exactly what was drawn. Thin
@@ -45,6 +46,8 @@ class PixelCanvas final : public Canvas {
   // The most colours a canvas holds, one byte an index. The program's drawings use a
   // dozen; a colour beyond the last is drawn as the nearest one held.
   static constexpr int kMaxColours = 256;
+  // The most colours four bits a pixel hold.
+  static constexpr int kNarrowColours = 16;
 
   // How Cairo's drawing reaches the indexes: as masks of a few rows (every real canvas),
   // or on a 32-bit copy of the whole surface that is then read back, as the reference
@@ -91,9 +94,13 @@ class PixelCanvas final : public Canvas {
   // Precondition: footprint.oneColour(), x1 <= x2, y1 <= y2.
   void stampBlock(const Footprint& footprint, int64_t x1, int64_t y1, int64_t x2, int64_t y2);
 
-  // The pixels, for the image writers: indexes into the colours, rows width() apart.
+  // The pixels, for the image writers: indexes into the colours.
   PixelView view() const;
-  // The indexes to read and write in one pass, rows width() apart.
+  // Makes the indexes a byte a pixel from now on, whatever the colours; false when the
+  // memory cannot be had (the canvas is unchanged then).
+  bool keepWholeBytes();
+  // The indexes to read and write in one pass, rows width() apart. Precondition:
+  // keepWholeBytes() succeeded.
   uint8_t* indexes() { return indexes_; }
   // The index of the colour (0xRRGGBB), which joins the palette when it is new.
   uint8_t colourIndex(uint32_t colour);
@@ -103,6 +110,23 @@ class PixelCanvas final : public Canvas {
   using LibraryPaint = std::function<void(cairo_t* cr)>;
 
   PixelCanvas(unsigned char* indexes, cairo_t* measure, int width, int height, LibraryDrawing drawing);
+  // The indexes are depth_ bits a pixel, rows rowBytes_ apart, the first pixel of a byte
+  // in its high bits.
+  uint8_t indexAt(int64_t x, int64_t y) const {
+    return static_cast<uint8_t>(indexInRow(indexes_ + y * rowBytes_, static_cast<long>(x), depth_));
+  }
+  void setIndex(int64_t x, int64_t y, uint8_t index) {
+    uint8_t& byte = indexes_[y * rowBytes_ + (x * depth_ >> 3)];
+    if (depth_ == 8) {
+      byte = index;
+    } else {
+      byte = (x & 1) ? (byte & 0xF0) | index : (byte & 0x0F) | static_cast<uint8_t>(index << 4);
+    }
+  }
+  // Columns from to end - 1 of the row.
+  void fillIndexes(int64_t y, int64_t from, int64_t end, uint8_t index);
+  // Moves the indexes to a byte a pixel; false when the memory cannot be had.
+  bool widen();
   // Lets Cairo paint in the colour over the pixels of the box (clipped to the surface):
   // paint(cr) draws in the canvas's coordinates and covers nothing outside the box.
   void libraryPaint(const PixelBox& box, uint32_t colour, const LibraryPaint& paint);
@@ -121,6 +145,8 @@ class PixelCanvas final : public Canvas {
   void selectFont(cairo_t* cr);
 
   unsigned char* indexes_;
+  int depth_ = 4;
+  int64_t rowBytes_;
   std::vector<uint32_t> colours_;  // 0xRRGGBB by index
   uint32_t lastColour_ = kWhite;
   uint8_t lastIndex_ = 0;

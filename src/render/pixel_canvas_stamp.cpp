@@ -38,8 +38,7 @@ void PixelCanvas::stamp(const Footprint& footprint, int64_t x, int64_t y) {
     if (row < 0 || row >= height_) continue;
     const int64_t from = std::max<int64_t>(x + run.dx, 0);
     const int64_t to = std::min<int64_t>(x + run.dx + run.length, width_);
-    uint8_t* line = indexes_ + row * width_;
-    if (from < to) std::fill(line + from, line + to, colourIndex(run.colour));
+    fillIndexes(row, from, to, colourIndex(run.colour));
   }
 }
 
@@ -93,7 +92,6 @@ void PixelCanvas::stampBlock(const Footprint& footprint, int64_t x1, int64_t y1,
       dyLo = lo, dyHi = hi;
       coveredColumns(footprint, x1, x2, dyLo, dyHi, width_, spans);
     }
-    uint8_t* line = indexes_ + row * width_;
-    for (const auto& [from, to] : spans) std::fill(line + from, line + to, colour);
+    for (const auto& [from, to] : spans) fillIndexes(row, from, to, colour);
   }
 }
