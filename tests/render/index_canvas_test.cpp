@@ -22,30 +22,14 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"segments", [](Canvas& c) {
-       c.moveTo(-40, 3);
-       c.lineTo(1990, 170);
-       c.lineTo(1000, -50);
-       c.lineTo(kWidth + 30, 90);
-     }},
-    {"rectangles", [](Canvas& c) {
-       c.rectangle(5, 5, 1995, 175);
-       c.rectangle(-20, 40, 60, 300);
-     }},
-    {"ellipses", [](Canvas& c) {
-       c.ellipse(10, 10, 1990, 170);
-       c.ellipse(1900, 100, 2100, 260);
-       c.ellipse(40, 60, 40, 120);
-     }},
+    {"segments", [](Canvas& c) { c.moveTo(-40, 3); c.lineTo(1990, 170); c.lineTo(1000, -50); c.lineTo(2030, 90); }},
+    {"rectangles", [](Canvas& c) { c.rectangle(5, 5, 1995, 175); c.rectangle(-20, 40, 60, 300); }},
+    {"ellipses", [](Canvas& c) { c.ellipse(10, 10, 1990, 170); c.ellipse(1900, 100, 2100, 260); c.ellipse(40, 60, 40, 120); }},
     {"polygon", [](Canvas& c) {
        const PixelPoint points[] = {{0, 180}, {1000, -30}, {2000, 180}, {900, 90}};
        c.polygon(points);
      }},
-    {"discs", [](Canvas& c) {
-       c.disc(0, 0, 21);
-       c.disc(1000, 90, 9);
-       c.ringedDisc(2000, 180, 15, 4);
-     }},
+    {"discs", [](Canvas& c) { c.disc(0, 0, 21); c.disc(1000, 90, 9); c.ringedDisc(2000, 180, 15, 4); }},
     {"text", [](Canvas& c) {
        c.setFont(24);
        c.textOut(-7, -5, "Área π ≤ ∞ gjpq");
@@ -55,17 +39,13 @@ const Case kCases[] = {
      }},
 };
 
-const Pen kPens[] = {
-    {1, PenStyle::Solid, kBlack},       {1, PenStyle::Dotted, rgb(255, 0, 0)}, {1, PenStyle::Dashed, rgb(0, 0, 255)},
-    {4, PenStyle::Solid, rgb(0, 128, 0)}, {13, PenStyle::Dashed, rgb(128, 0, 0)},
-};
-
-const Brush kBrushes[] = {
-    {BrushStyle::Hollow, kWhite},
-    {BrushStyle::Solid, rgb(255, 255, 0)},
-    {BrushStyle::HatchCross, rgb(0, 0, 255)},
-    {BrushStyle::HatchForwardDiagonal, kBlack},
-};
+const Pen kPens[] = {{1, PenStyle::Solid, kBlack},       {1, PenStyle::Dotted, rgb(255, 0, 0)},
+                     {1, PenStyle::Dashed, rgb(0, 0, 255)}, {4, PenStyle::Solid, rgb(0, 128, 0)},
+                     {13, PenStyle::Dashed, rgb(128, 0, 0)}};
+const Brush kBrushes[] = {{BrushStyle::Hollow, kWhite},
+                          {BrushStyle::Solid, rgb(255, 255, 0)},
+                          {BrushStyle::HatchCross, rgb(0, 0, 255)},
+                          {BrushStyle::HatchForwardDiagonal, kBlack}};
 
 std::unique_ptr<PixelCanvas> drawn(PixelCanvas::LibraryDrawing how, const Drawing& draw, const Pen& pen,
                                    const Brush& brush) {
