@@ -86,8 +86,8 @@ PixelCanvas::~PixelCanvas() {
 }
 
 PixelView PixelCanvas::view() const {
-  return {width_,  height_, static_cast<int>(rowBytes_), nullptr, indexes_, colours_.data(), static_cast<int>(colours_.size()),
-          depth_};
+  const int stride = static_cast<int>(rowBytes_), count = static_cast<int>(colours_.size());
+  return {width_, height_, stride, nullptr, indexes_, colours_.data(), count, depth_};
 }
 
 bool PixelCanvas::keepWholeBytes() { return depth_ == 8 || widen(); }

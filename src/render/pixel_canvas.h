@@ -21,7 +21,6 @@
 #include "render/pixel_view.h"
 
 typedef struct _cairo cairo_t;
-typedef struct _cairo_surface cairo_surface_t;
 
 // A rectangle of pixels: columns left to right - 1, rows top to bottom - 1.
 struct PixelBox {
@@ -44,7 +43,8 @@ struct Footprint {
 class PixelCanvas final : public Canvas {
  public:
   // The most colours a canvas holds, one byte an index. The program's drawings use a
-  // dozen; a colour beyond the last is drawn as the nearest one held.
+  // dozen; a colour beyond the last (or beyond sixteen, when the memory for a byte a pixel
+  // cannot be had) is drawn as the nearest one held.
   static constexpr int kMaxColours = 256;
   // The most colours four bits a pixel hold.
   static constexpr int kNarrowColours = 16;
