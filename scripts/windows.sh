@@ -11,16 +11,23 @@
 # settings are never read for them nor changed.
 #
 #   scripts/windows.sh          the dependencies (when not cached) and the program
-#   scripts/windows.sh --zip    the same, then build-windows/pontelix-windows.zip
+#   scripts/windows.sh --test   the same, then the Windows tests under Wine (with Xvfb):
+#                               the unit tests, and the Windows program's output beside
+#                               the Linux build's (build/, which must be built)
+#   scripts/windows.sh --zip    the same, then build-windows/pontelix-windows.zip: the
+#                               programs, their fonts, the references, the examples and
+#                               a README for Windows (LEIA-ME.txt)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
 zip=false
+test=false
 for arg in "$@"; do
   case $arg in
     --zip) zip=true ;;
-    *) echo "uso: scripts/windows.sh [--zip]" >&2; exit 2 ;;
+    --test) test=true ;;
+    *) echo "uso: scripts/windows.sh [--test] [--zip]" >&2; exit 2 ;;
   esac
 done
 
@@ -196,7 +203,34 @@ cp -f /usr/include/liblouis/liblouis.h "$prefix/include/liblouis/"
 cmake -S . -B build-windows "${cmake_cross[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-windows $jobs
 cp -f "$prefix/bin/SDL2.dll" build-windows/
+# fontconfig reads fonts\fonts.conf beside the program: Debian's faces and rules.
+mkdir -p build-windows/fonts/conf.d
+cp -f packaging/windows/fonts.conf build-windows/fonts/
+for face in "Liberation Mono" "Liberation Mono:bold" "DejaVu Sans" "DejaVu Sans:bold" "DejaVu Sans Mono" "DejaVu Sans Mono:bold"; do
+  cp -f "$(fc-match -f '%{file}' "$face")" build-windows/fonts/
+done
+for rule in 10-hinting-slight 10-yes-antialias 11-lcdfilter-default 20-unhint-small-dejavu-sans-mono \
+    20-unhint-small-dejavu-sans 30-metric-aliases 45-generic 45-latin 48-spacing 49-sansserif \
+    57-dejavu-sans-mono 57-dejavu-sans 60-generic 60-latin 90-synthetic; do
+  cp -f "$(readlink -f "/etc/fonts/conf.d/$rule.conf")" build-windows/fonts/conf.d/
+done
 
+# The zip keeps the installed layout, in which pontelix.exe finds the references
+# (../share/doc/pontelix); its texts get Windows's line ends.
 if $zip; then
-  ./scripts/windows-zip.sh build-windows "$prefix"
+  staging=build-windows/zip/Pontelix
+  rm -rf build-windows/zip build-windows/pontelix-windows.zip
+  mkdir -p "$staging/bin" "$staging/share/doc/pontelix"
+  cp -r build-windows/pontelix.exe build-windows/pontelix-console.exe build-windows/SDL2.dll build-windows/fonts \
+    "$staging/bin/"
+  # The debugging information stays in build-windows/: it is most of the programs' size.
+  $host-strip "$staging"/bin/*.exe "$staging/bin/SDL2.dll"
+  cp -r README.md doc/comandos.md doc/commands.md packaging/copyright examples "$staging/share/doc/pontelix/"
+  sed 's/$/\r/' packaging/windows/LEIA-ME.txt >"$staging/LEIA-ME.txt"
+  (cd build-windows/zip && zip -qr9 ../pontelix-windows.zip Pontelix)
+  echo "Pontelix para Windows: build-windows/pontelix-windows.zip"
+fi
+
+if $test; then
+  exec ./scripts/windows-test.sh
 fi
