@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "output/printing/spooler.h"
 #include "output/printing/spooler_windows.h"
@@ -39,6 +40,17 @@ BOOL WINAPI fakeSetJob(HANDLE, DWORD job, DWORD, LPBYTE, DWORD command) {
   return TRUE;
 }
 BOOL WINAPI fakeClose(HANDLE) { return gCalls += "close;", TRUE; }
+// Two printers, the second with a name in UTF-8, as the programs' code page gives it.
+BOOL WINAPI fakeEnum(DWORD, LPSTR, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD count) {
+  static char first[] = "Braille", second[] = "Impressora da sala 2 \xc3\xa9";
+  *needed = 2 * sizeof(PRINTER_INFO_4A);
+  if (level != 4 || size < *needed) return SetLastError(ERROR_INSUFFICIENT_BUFFER), FALSE;
+  auto* printers = reinterpret_cast<PRINTER_INFO_4A*>(buffer);
+  printers[0] = {first, nullptr, 0};
+  printers[1] = {second, nullptr, 0};
+  *count = 2;
+  return TRUE;
+}
 
 class WindowsSpooler : public ::testing::Test {
  protected:
@@ -53,6 +65,7 @@ class WindowsSpooler : public ::testing::Test {
     calls.endDoc = fakeEndDoc;
     calls.setJob = fakeSetJob;
     calls.closePrinter = fakeClose;
+    calls.enumPrinters = fakeEnum;
     gCalls.clear();
     gBytes.clear();
     gWriteFails = false;
@@ -84,6 +97,12 @@ TEST_F(WindowsSpooler, AMissingPrinterAndAnInkPdfAreRefused) {
   const InkPageAnswer ink = describeInkPage("Nenhuma");
   EXPECT_TRUE(ink.answered);
   EXPECT_FALSE(ink.found);
+}
+
+TEST_F(WindowsSpooler, ThePrintersAreTheDevices) {
+  const DeviceList list = readDeviceList();
+  EXPECT_TRUE(list.serviceAnswered);
+  EXPECT_EQ(list.names, (std::vector<std::string>{"Braille", "Impressora da sala 2 \xc3\xa9"}));
 }
 
 }  // namespace

@@ -18,10 +18,8 @@ class WindowsSpooler : public PrintSpooler {
     DWORD needed = 0, count = 0;
     gCalls.enumPrinters(flags, nullptr, 4, nullptr, 0, &needed, &count);
     std::vector<BYTE> buffer(needed);
-    if (!gCalls.enumPrinters(flags, nullptr, 4, buffer.data(), needed, &needed, &count)) {
-      list.serviceAnswered = needed == 0 && GetLastError() != RPC_S_SERVER_UNAVAILABLE;
-      return list;
-    }
+    // A spooler that is not running fails the call: no service answered.
+    if (!gCalls.enumPrinters(flags, nullptr, 4, buffer.data(), needed, &needed, &count)) return list;
     list.serviceAnswered = true;
     const auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {

@@ -47,10 +47,10 @@ class SapiEngine : public SpeechEngine {
 
 class SystemVoice : public SapiVoice {
  public:
-  explicit SystemVoice(ISpVoice* voice) : voice_(voice) {}
+  SystemVoice(ISpVoice* voice, bool ownCom) : voice_(voice), ownCom_(ownCom) {}
   ~SystemVoice() override {
     voice_->Release();
-    CoUninitialize();
+    if (ownCom_) CoUninitialize();
   }
   HRESULT speak(const wchar_t* text, DWORD flags) override { return voice_->Speak(text, flags, nullptr); }
   bool speaking() override {
@@ -60,6 +60,7 @@ class SystemVoice : public SapiVoice {
 
  private:
   ISpVoice* voice_;
+  bool ownCom_;
 };
 
 }  // namespace
@@ -69,13 +70,17 @@ std::unique_ptr<SpeechEngine> makeSapiEngine(std::unique_ptr<SapiVoice> voice) {
 }
 
 std::unique_ptr<SpeechEngine> makeSapiEngine(const DispatcherSettings& settings, int) {
-  if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) return nullptr;
+  // A thread where COM already runs in the other model (SDL's window may have started
+  // it) can still make the voice; only a start of our own is ended with it.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  if (FAILED(com) && com != RPC_E_CHANGED_MODE) return nullptr;
+  const bool ownCom = SUCCEEDED(com);
   ISpVoice* voice = nullptr;
   if (FAILED(CoCreateInstance(__uuidof(SpVoice), nullptr, CLSCTX_ALL, __uuidof(ISpVoice), reinterpret_cast<void**>(&voice)))) {
-    CoUninitialize();
+    if (ownCom) CoUninitialize();
     return nullptr;
   }
   // The settings' -100 to 100 on SAPI's -10 to 10.
   voice->SetRate(settings.rate / 10);
-  return makeSapiEngine(std::make_unique<SystemVoice>(voice));
+  return makeSapiEngine(std::make_unique<SystemVoice>(voice, ownCom));
 }
