@@ -46,7 +46,7 @@ if [ "${1:-}" = "--windows" ]; then
     # fetching and building the other libraries from Debian's source packages
     dpkg-dev debian-archive-keyring autoconf automake libtool meson gperf zip
     # running the Windows programs and tests
-    wine wine64
+    wine wine64 fontconfig
   )
 fi
 
