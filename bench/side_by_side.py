@@ -10,27 +10,16 @@
 # is met, 1 otherwise.
 import os, statistics, subprocess, sys, time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from benchmark_text import write_text  # noqa: E402
+
 work, px, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
 reached = True
 os.chdir(work)
 env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"))
 
 # 2.8 MB of Portuguese with numbers and capitals, one label-sized line at a time.
-paragraphs = [
-    "Exercício {0}: o gráfico da função f(x) = 2x + {1} passa pelo ponto (0, {1}).",
-    "No 1º bimestre a turma B teve média 7,5 e no 2º bimestre {0},25 pontos.",
-    "A população do BRASIL passou de {0}.000.000 de habitantes em 1950.",
-    "Em São Paulo a temperatura chegou a {0} graus; a umidade ficou em 35%.",
-    "Os CDs e os DVDs da biblioteca (ver {0}) estão na 3ª estante à esquerda.",
-    "A área do retângulo é {0} cm² e o perímetro mede 3.14 vezes o diâmetro.",
-]
-with open("texto.txt", "w", encoding="utf-8") as out:
-    size, i = 0, 0
-    while size < 2_800_000:
-        line = paragraphs[i % len(paragraphs)].format(i + 2, i % 97) + "\n"
-        out.write(line)
-        size += len(line.encode("utf-8"))
-        i += 1
+write_text("texto.txt")
 
 gnuplot = ("set terminal png size 1040,658; set output 'gnuplot.png'; unset key; set xzeroaxis; "
            "set yzeroaxis; set xrange [-6:6]; set yrange [-6:10]; set xtics axis 1; set ytics axis 1; "

@@ -9,8 +9,16 @@
 # the programs only write PNG and JPEG, and FreeType and expat read the system's fonts
 # and font configuration (packaging/pontelix.lintian-overrides). Without the archives
 # the shared libraries are linked.
+# On Windows every one of them is a static archive built by scripts/windows.sh (without
+# brotli), and Cairo's Windows surfaces call the system's drawing libraries.
 set(px_static_archives "")
-foreach(lib IN ITEMS cairo pixman-1 fontconfig freetype png16 jpeg z expat brotlidec brotlicommon)
+set(px_static_names cairo pixman-1 fontconfig freetype png16 jpeg z expat brotlidec brotlicommon)
+set(px_system_libs m)
+if(WIN32)
+  set(px_static_names cairo pixman-1 fontconfig freetype png16 jpeg z expat)
+  set(px_system_libs msimg32 gdi32 ssp)
+endif()
+foreach(lib IN ITEMS ${px_static_names})
   find_library(PX_STATIC_${lib} NAMES lib${lib}.a)
   if(NOT PX_STATIC_${lib})
     set(px_static_archives "")
@@ -23,7 +31,7 @@ add_library(px_graphics_libs INTERFACE)
 if(px_static_archives)
   target_include_directories(px_graphics_libs SYSTEM INTERFACE ${CAIRO_INCLUDE_DIRS} ${FONTCONFIG_INCLUDE_DIRS}
     ${FREETYPE_INCLUDE_DIRS} ${PNG_INCLUDE_DIRS} ${JPEG_INCLUDE_DIRS} ${ZLIB_INCLUDE_DIRS})
-  target_link_libraries(px_graphics_libs INTERFACE ${px_static_archives} m)
+  target_link_libraries(px_graphics_libs INTERFACE ${px_static_archives} ${px_system_libs})
 else()
   message(STATUS "Static graphics libraries not found: linking the shared ones")
   target_link_libraries(px_graphics_libs INTERFACE PkgConfig::CAIRO PkgConfig::FONTCONFIG

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, everything Pontelix needs to build, run and test.
 # Idempotent: when every package is already present it prints nothing and exits at once.
+# With --windows, also what the Windows build needs (scripts/windows.sh).
 set -euo pipefail
 
 packages=(
@@ -38,6 +39,16 @@ packages=(
   # checks of the manual pages, the desktop entry, the metainfo and the Debian package
   man-db groff-base desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(
+    # the cross compilers, the Windows headers and libraries, zlib cross-built
+    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
+    # fetching and building the other libraries from Debian's source packages
+    dpkg-dev debian-archive-keyring autoconf automake libtool meson gperf zip
+    # running the Windows programs and tests
+    wine wine64 fontconfig
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -26,6 +26,7 @@ std::string platformWords(PlatformSentence sentence, std::initializer_list<std::
     case PlatformSentence::NoSdlLibrary: return messageText("PXSEMSDL");
     case PlatformSentence::NoDisplay: return withValues(messageText("PXSEMTELA"), values);
     case PlatformSentence::NoMonospacedFont: return withValues(messageText("PXSEMFONTE"), values);
+    case PlatformSentence::TerminalLinuxOnly: return messageText("PXTERMLNX");
   }
   return {};
 }

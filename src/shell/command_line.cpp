@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/frontends/terminal.h"
 #include "platform/text/file_read.h"
 #include "platform/text/text.h"
 #include "messages/messages.h"
@@ -80,7 +81,9 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
 std::string commandLineHelp() {
   std::string reference = installedReference();
   if (reference.empty()) reference = messageText("PXHLPREF");
-  return withValues(messageText("PXHELP"), {versionText(), reference});
+  std::string help = withValues(messageText("PXHELP"), {versionText(), reference});
+  if (!kTerminalFrontendAvailable) help += messageText("PXAJUDAWIN");
+  return help;
 }
 
 std::string commandLineOutputClash(const CommandLine& cl) {

@@ -7,5 +7,7 @@ constexpr const char* kConsoleProgramName = "pontelix-console";
 
 // Replaces this process with pontelix-console (see consoleProgramCandidates), with the
 // same arguments (argv as main received it). Returns only when that failed, after
-// saying why on standard error; the result is the exit status.
+// saying why on standard error; the result is the exit status. Windows replaces no
+// process: there pontelix-console.exe runs as a child, waited for, and its exit status
+// is returned (console_launch_windows.cpp).
 int runConsoleProgram(char** argv);

@@ -13,6 +13,7 @@
 #include "platform/braille_display/braille_display.h"
 #include "platform/console.h"
 #include "platform/text/file_write.h"
+#include "platform/text/standard_streams.h"
 #include "platform/text/text.h"
 #include "platform/frontend.h"
 #include "platform/frontends/default_ui.h"
@@ -111,15 +112,10 @@ std::unique_ptr<Frontend> makeFrontend(const CommandLine& cl, std::string& error
   return nullptr;
 }
 
-bool hasDisplay() {
-  const char* x = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x && *x) || (wayland && *wayland);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+  useBinaryStandardStreams();
   std::string languageError;
   if (!chooseLanguage(argc, argv, languageError)) {
     std::fprintf(stderr, "pontelix: %s\n", shownLine(languageError).c_str());
@@ -127,7 +123,7 @@ int main(int argc, char** argv) {
   }
   if (argc > 1 && std::string_view(argv[1]) == "print")
     return runGuardedBatch("print", [&] { return runPrintCommand(argc - 1, argv + 1); });
-  CommandLine cl = parseCommandLine(argc, argv, hasDisplay());
+  CommandLine cl = parseCommandLine(argc, argv, displayAnnounced());
   if (cl.action != CommandLine::Action::Run) return answerCommandLine(cl);
   if (const std::string clash = commandLineOutputClash(cl); !clash.empty()) {
     std::fprintf(stderr, "pontelix: %s\n", clash.c_str());

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text/standard_streams.h"
 #include "platform/text/text.h"
 
 #include "language/braille_command.h"
@@ -17,6 +18,7 @@
 #include "shell/render_command.h"
 
 int main(int argc, char** argv) {
+  useBinaryStandardStreams();
   // pontelix-console gets the arguments as they came and chooses the language itself.
   std::vector<char*> args(argv, argv + argc + 1);
   int count = argc;

@@ -3,7 +3,6 @@
 #include "platform/config/config.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
@@ -12,8 +11,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/config/config_folders.h"
 #include "platform/config/folder_lock.h"
 #include "platform/config/ini_cache.h"
+#include "platform/text/program_file.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr const char* kIniName = "Tramel.ini";
 constexpr int kMaxExpansions = 16;
 
 bool gLegacy = false;
-std::string gSystemFolder = "/etc/tramel";
+std::string gSystemFolder = defaultSystemFolder();
 
 // Something is there, also what can't be read as a file (a pipe, a device, a folder):
 // it is then refused with its reason, never passed over for another file.
@@ -58,13 +59,6 @@ int setAndSave(const std::function<std::string()>& from, const std::string& to, 
   return error;
 }
 
-std::string configHome() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && *xdg) return xdg;
-  const char* home = std::getenv("HOME");
-  return std::string(home && *home ? home : ".") + "/.config";
-}
-
 std::string slashes(std::string value) {
   for (char& c : value) {
     if (c == '\\') c = '/';
@@ -90,7 +84,7 @@ std::string withoutFinalSlash(std::string dir) {
   return dir;
 }
 
-std::string ownUserFolder() { return configHome() + "/tramel"; }
+std::string ownUserFolder() { return defaultUserFolder(); }
 
 }  // namespace
 
@@ -103,10 +97,9 @@ std::string cfgUserFolder() {
 }
 
 std::string cfgProgramFolder() {
-  char buffer[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
-  return std::filesystem::path(std::string(buffer, static_cast<size_t>(n))).parent_path().string();
+  const std::string program = ownProgramFile();
+  if (program.empty()) return ".";
+  return std::filesystem::path(program).parent_path().string();
 }
 
 std::string cfgReadValue(const std::string& section, const std::string& key) {
@@ -127,7 +120,7 @@ std::string cfgExpandValue(std::string value) {
 }
 
 std::vector<std::string> cfgReadSection(const std::string& section, const std::string& iniFile) {
-  const std::string path = !iniFile.empty() && iniFile[0] == '/' ? iniFile : cfgUserFolder() + "/" + iniFile;
+  const std::string path = std::filesystem::path(iniFile).is_absolute() ? iniFile : cfgUserFolder() + "/" + iniFile;
   const IniFile& ini = cachedIni(path).ini;
   return section.empty() ? ini.sections() : ini.keys(section);
 }

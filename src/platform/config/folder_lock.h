@@ -3,6 +3,7 @@
 // a writer that reads a file, changes some of its lines and replaces it holds the lock
 // from the read to the rename, so that another writer reads only the finished file and
 // none of the two loses the other's lines.
+#include <cstdint>
 #include <string>
 
 class FolderLock {
@@ -16,5 +17,7 @@ class FolderLock {
   FolderLock& operator=(const FolderLock&) = delete;
 
  private:
-  int fd_ = -1;
+  // The locked folder's descriptor on Linux, the held mutex's handle on Windows; -1
+  // without the lock.
+  std::intptr_t held_ = -1;
 };

@@ -61,7 +61,7 @@ int makeFolders(const std::string& path) {
   if (!std::filesystem::create_directories(folder, ec) && ec) return ec.value();
   for (const std::filesystem::path& made : missing) {
     const std::filesystem::path parent = made.has_parent_path() ? made.parent_path() : ".";
-    fileSystemCalls().syncDirectory(parent.c_str());
+    fileSystemCalls().syncDirectory(parent.string().c_str());
   }
   return 0;
 }

@@ -13,3 +13,10 @@ constexpr PixelSize kTerminalClientArea{1040, 658};
 // Takes over the terminal on standard input and output. Null, with the reason in
 // `error`, when they are not a usable terminal.
 std::unique_ptr<Frontend> makeTerminalFrontend(std::string& error);
+// False where the system has no terminal interface (Windows: no_terminal_windows.cpp).
+// A constant, so that the batch program, which says so in its help, links none of it.
+#ifdef _WIN32
+inline constexpr bool kTerminalFrontendAvailable = false;
+#else
+inline constexpr bool kTerminalFrontendAvailable = true;
+#endif

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "platform/frontends/braille_keyboard.h"
@@ -17,6 +18,7 @@
 #include "platform/keymap.h"
 #include "platform/screen.h"
 #include "platform/sdl_library.h"
+#include "platform/text/program_file.h"
 #include "platform/text/text.h"
 
 namespace {
@@ -26,8 +28,10 @@ namespace {
 // with the connection: destroying it on a display that went away can wait forever.
 bool gProgramEnding = false;
 
+// SDL's drivers that show a window to a user; the others (offscreen, dummy) show none.
 bool isRealDisplayDriver(const char* driver) {
-  return driver != nullptr && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+  return driver != nullptr && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0 ||
+                               std::strcmp(driver, "windows") == 0);
 }
 
 // Initialises SDL's video on its own (audio has its own initialisation elsewhere).
@@ -51,11 +55,9 @@ bool initVideo(std::string& error) {
 
 // The program's own file name, the window's first title.
 std::string programName() {
-  char path[4096];
-  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return "pontelix";
-  const std::string full(path, static_cast<size_t>(n));
-  return full.substr(full.find_last_of('/') + 1).substr(0, 80);
+  const std::string full = ownProgramFile();
+  if (full.empty()) return "pontelix";
+  return std::filesystem::path(full).filename().string().substr(0, 80);
 }
 
 class WindowFrontend : public Frontend {
@@ -227,10 +229,18 @@ void WindowFrontend::paint() {
 
 }  // namespace
 
-bool windowDisplayReachable() {
+bool displayAnnounced() {
+#ifdef _WIN32
+  return true;
+#else
   const char* x11 = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) return false;
+  return (x11 && *x11) || (wayland && *wayland);
+#endif
+}
+
+bool windowDisplayReachable() {
+  if (!displayAnnounced()) return false;
   std::string error;
   if (!initVideo(error)) return false;
   sdl().SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -7,6 +7,9 @@
 
 // True when a real display answers. SDL's offscreen, dummy and framebuffer drivers do
 // not count: on a text console the terminal frontend serves the user.
+// Whether the environment names a display (DISPLAY or WAYLAND_DISPLAY); on Windows the
+// desktop is always there.
+bool displayAnnounced();
 bool windowDisplayReachable();
 
 // Opens the console window, reading the VIDEO and BRAILLE settings. Null, with the

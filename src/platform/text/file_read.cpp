@@ -1,12 +1,9 @@
 #include "platform/text/file_read.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-#include <utility>
 
 namespace {
 
@@ -18,38 +15,7 @@ struct FileDescriptor {
   }
 };
 
-long long nanoseconds(const timespec& t) { return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec; }
-
-FileIdentity identityOf(const struct stat& st) {
-  return {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
-}
-
-// openRegularFile, also giving what the check found.
-int openRegular(const std::string& path, FileDescriptor& file, struct stat& st) {
-  // Non-blocking, so that a pipe with no writer can't hold the program.
-  file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (file.fd < 0) return errno;
-  if (::fstat(file.fd, &st) != 0) return errno;
-  if (S_ISDIR(st.st_mode)) return EISDIR;
-  if (!S_ISREG(st.st_mode)) return EINVAL;
-  return 0;
-}
-
 }  // namespace
-
-int fileIdentityOf(const std::string& path, FileIdentity& identity) {
-  struct stat st{};
-  if (::stat(path.c_str(), &st) != 0) return errno;
-  identity = identityOf(st);
-  return 0;
-}
-
-int fileIdentityOf(int fd, FileIdentity& identity) {
-  struct stat st{};
-  if (::fstat(fd, &st) != 0) return errno;
-  identity = identityOf(st);
-  return 0;
-}
 
 bool sameFile(const std::string& a, const std::string& b) {
   FileIdentity first, second;
@@ -66,20 +32,17 @@ bool sameFile(const std::string& a, const std::string& b) {
 }
 
 int openRegularFile(const std::string& path, int& fd) {
-  FileDescriptor file;
-  struct stat st{};
-  if (const int error = openRegular(path, file, st); error != 0) return error;
-  fd = std::exchange(file.fd, -1);
-  return 0;
+  long long size = 0;
+  return openRegularFileSized(path, fd, size);
 }
 
 int readRegularFile(const std::string& path, long long maxBytes, std::string& bytes) {
   FileDescriptor file;
-  struct stat st{};
-  if (const int error = openRegular(path, file, st); error != 0) return error;
-  if (st.st_size > maxBytes) return EFBIG;
+  long long size = 0;
+  if (const int error = openRegularFileSized(path, file.fd, size); error != 0) return error;
+  if (size > maxBytes) return EFBIG;
   std::string read;
-  read.reserve(static_cast<size_t>(st.st_size));
+  read.reserve(static_cast<size_t>(size));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(file.fd, buffer, sizeof buffer);

@@ -5,14 +5,16 @@
 // refusal instead of a hang or an exhausted memory.
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
 
 // What tells one state of a file from another: a file replaced (another inode) or
 // written (another size or time) has another identity.
 struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
+  // On Windows the volume's serial number and the file's index on it.
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  long long size = 0;
   long long modifiedNs = 0, changedNs = 0;
   bool operator==(const FileIdentity&) const = default;
   // The same file with the same bytes as far as its writers tell: a change of its
@@ -41,6 +43,9 @@ bool sameFile(const std::string& a, const std::string& b);
 // between can't slip a pipe in. Returns 0 and the descriptor, which the caller closes,
 // or the errno: EISDIR for a directory, EINVAL for anything else that is no regular file.
 int openRegularFile(const std::string& path, int& fd);
+// openRegularFile, also giving the size the check found (file_read_posix.cpp and
+// file_read_windows.cpp).
+int openRegularFileSized(const std::string& path, int& fd, long long& size);
 
 // Reads the whole file, never waiting on it: a pipe with no writer is refused, not waited
 // for. Returns 0, or the errno that stopped it: EISDIR for a directory, EINVAL for

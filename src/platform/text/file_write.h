@@ -26,6 +26,12 @@ using ByteSink = std::function<bool(const void* data, std::size_t size)>;
 // of its own, or because the sink refused).
 using ByteProducer = std::function<bool(const ByteSink& sink)>;
 
+#ifdef _WIN32
+// Windows files have no owner and group of this kind: the report keeps them at 0.
+using uid_t = unsigned;
+using gid_t = unsigned;
+#endif
+
 // What a save found besides its errno, for the floors that tell the user.
 struct SaveReport {
   // On success: the new file, taken before it got its name, so that no other writer that

@@ -20,6 +20,7 @@ enum class PlatformSentence {
   NoSdlLibrary,       // no values
   NoDisplay,          // the name of SDL's video driver
   NoMonospacedFont,   // the name of the face asked for
+  TerminalLinuxOnly,  // no values: the terminal interface asked for on Windows
 };
 
 using PlatformWords = std::string (*)(PlatformSentence sentence, std::initializer_list<std::string_view> values);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -90,9 +91,13 @@ int readProjectFile(const std::string& path, ProjectText& text) try {
 }
 
 std::string makeTempFileName(std::string_view prefix) {
+  // TMPDIR first, as on Linux; otherwise the system's folder for temporary files
+  // (/tmp on Linux, the user's TEMP folder on Windows).
   const char* tmpdir = std::getenv("TMPDIR");
-  std::string name = tmpdir && *tmpdir ? tmpdir : "/tmp";
-  if (name.back() != '/') name += '/';
+  std::error_code failed;
+  std::string name = tmpdir && *tmpdir ? tmpdir : std::filesystem::temp_directory_path(failed).string();
+  if (failed || name.empty()) name = "/tmp";
+  if (name.back() != '/' && name.back() != '\\') name += '/';
   for (char c : prefix.substr(0, 3)) name += c == '/' ? '_' : c;
   name += "XXXXXX";
   const int fd = ::mkstemp(name.data());

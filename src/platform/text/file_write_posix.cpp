@@ -1,4 +1,5 @@
 #include "platform/text/file_write.h"
+#include "platform/text/file_write_content.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -103,21 +104,6 @@ void removeStaleTemporaries(const std::string& directory, const std::string& ste
   ::closedir(folder);
 }
 
-int writeAll(int fd, const void* data, size_t size) {
-  const char* at = static_cast<const char*>(data);
-  while (size > 0) {
-    const ssize_t n = gCalls.write(fd, at, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) return EIO;
-    at += n;
-    size -= static_cast<size_t>(n);
-  }
-  return 0;
-}
-
 std::string directoryOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -214,18 +200,7 @@ int replaceFileAtomically(const std::string& path, const ByteProducer& produce, 
   if (fd < 0) return errno == EACCES || errno == EPERM ? kFolderNotWritable : errno;
   // Held until the file is closed after its rename: the mark of a save under way.
   int error = ::flock(fd, LOCK_EX) != 0 ? errno : 0;
-  if (error == 0) {
-    const ByteSink sink = [&](const void* data, std::size_t size) {
-      if (error == 0) error = writeAll(fd, data, size);
-      return error == 0;
-    };
-    // A writer that runs out of memory leaves the old file as it was, like any failure.
-    try {
-      if (!produce(sink) && error == 0) error = EIO;
-    } catch (const std::bad_alloc&) {
-      error = ENOMEM;
-    }
-  }
+  if (error == 0) error = writeProduced(fd, produce);
   // The owner first: a change of owner clears the set-user and set-group bits.
   if (error == 0 && replacing) keepOwnership(fd, st, told);
   if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;

@@ -20,7 +20,7 @@ FolderLock::FolderLock(const std::string& folder) {
   if (fd < 0) return;
   for (int waited = 0; waited <= kWaitMs; waited += kPollMs) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      fd_ = fd;
+      held_ = fd;
       return;
     }
     if (errno != EWOULDBLOCK && errno != EINTR) break;
@@ -32,5 +32,5 @@ FolderLock::FolderLock(const std::string& folder) {
 
 FolderLock::~FolderLock() {
   // Closing the descriptor releases the lock.
-  if (fd_ >= 0) ::close(fd_);
+  if (held_ >= 0) ::close(static_cast<int>(held_));
 }

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Windows build's tests under Wine, after scripts/windows.sh built build-windows/:
+# its unit tests; every example through `render` to PNG (compared by pixels), BRF, TXT,
+# PEF and SVG, and `braille` on the benchmarks' text, each the same as the Linux build's
+# (build/pontelix); a headless walk of the main menu (a new project, a circle, saving, the
+# end) with the same transcript and project as on Linux; and the window opened and closed
+# under Xvfb. Prints what differs and exits 1 when anything does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+linux=$root/build/pontelix
+if [ ! -x "$linux" ]; then
+  echo "Pontelix para Windows: falta o programa do Linux ($linux): rode scripts/build.sh." >&2
+  exit 1
+fi
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  # Wine's server of this test's own folder ends first, with the display after it.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+windows() { wine "$root/build-windows/pontelix.exe" "$@"; }
+failed=0
+differs() { echo "Pontelix para Windows: difere do Linux: $*" >&2; failed=1; }
+
+# The display comes first: Wine's desktop process, started with the first program,
+# keeps the display it found then.
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Wine makes its folder at the first run, which takes seconds of its own.
+windows --version >/dev/null
+(cd build-windows && ctest --output-on-failure) || failed=1
+
+cd "$work"
+for script in "$root"/examples/*.pxg; do
+  name=$(basename "$script" .pxg)
+  for format in png brf txt pef svg; do
+    "$linux" render "$script" -o "linux-$name.$format"
+    windows render "$script" -o "windows-$name.$format" || { differs "$name.$format (falhou)"; continue; }
+    if cmp -s "linux-$name.$format" "windows-$name.$format"; then continue; fi
+    if [ "$format" = png ] && [ "$(compare -metric AE "linux-$name.png" "windows-$name.png" null: 2>&1)" = 0 ]; then
+      continue
+    fi
+    differs "$name.$format"
+  done
+done
+
+python3 "$root/bench/benchmark_text.py" texto.txt 300000
+for format in unicode ascii dots; do
+  "$linux" braille --format=$format <texto.txt >linux-braille.txt
+  windows braille --format=$format <texto.txt >windows-braille.txt
+  cmp -s linux-braille.txt windows-braille.txt || differs "braille --format=$format"
+done
+
+printf 'PCI 0 0 5<Enter><Esc>S<Esc>SS<Esc>S' >keys.txt
+for side in linux windows; do
+  mkdir -p "walk-$side" && cp keys.txt "walk-$side/"
+done
+(cd walk-linux && XDG_CONFIG_HOME=$work/config "$linux" --ui=headless --speech=none --keys=keys.txt --transcript=t.txt novo.pxg)
+(cd walk-windows && windows --ui=headless --speech=none --keys=keys.txt --transcript=t.txt novo.pxg)
+cmp -s walk-linux/t.txt walk-windows/t.txt || differs "o que o programa disse no menu principal"
+cmp -s walk-linux/novo.pxg walk-windows/novo.pxg || differs "o projeto salvo no menu principal"
+
+# The window: it opens, takes the keys of the end (Esc, S) and the program ends.
+windows --ui=window --speech=none --transcript=window.txt janela.pxg &
+program=$!
+if window=$(timeout 60 xdotool search --sync --name "Pontelix" | head -n 1) && [ -n "$window" ]; then
+  # Each key only once the program has said what it waits for.
+  for _ in $(seq 300); do grep -q "Que deseja" window.txt 2>/dev/null && break; sleep 0.1; done
+  xdotool key --window "$window" Escape 2>/dev/null
+  for _ in $(seq 300); do grep -q "Confirma o fim" window.txt && break; sleep 0.1; done
+  xdotool key --window "$window" s 2>/dev/null
+  if timeout 60 tail --pid=$program -f /dev/null; then
+    grep -q "Fim do Pontelix" window.txt || differs "a janela terminou sem dizer o fim"
+  else
+    kill "$program" 2>/dev/null || true
+    differs "a janela não fechou"
+  fi
+else
+  kill "$program" 2>/dev/null || true
+  differs "a janela não abriu"
+fi
+
+if [ "$failed" = 0 ]; then echo "Pontelix para Windows: todos os testes passaram."; fi
+exit "$failed"
