@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The Windows build's tests under Wine, after scripts/windows.sh built build-windows/:
-# its unit tests; every example through `render` to PNG (compared by pixels), BRF, TXT,
-# PEF and SVG, and `braille` on the benchmarks' text, each the same as the Linux build's
-# (build/pontelix); a headless walk of the main menu (a new project, a circle, saving, the
-# end) with the same transcript and project as on Linux; and the window opened and closed
-# under Xvfb. Prints what differs and exits 1 when anything does.
+# its unit tests; every example and the test drawing through `render` to PNG (compared
+# by pixels), BRF, TXT, PEF and SVG, and `braille` on the benchmarks' text, each the same
+# as the Linux build's (build/pontelix); a headless walk of the main menu (a new project,
+# a circle, saving, the end) with the same transcript and project as on Linux; and the
+# window opened and closed under Xvfb. Prints what differs and exits 1 when anything does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -41,11 +41,14 @@ windows --version >/dev/null
 (cd build-windows && ctest --output-on-failure) || failed=1
 
 cd "$work"
-for script in "$root"/examples/*.pxg; do
+# The test drawing has no script: "teste" stands for it.
+for script in "$root"/examples/*.pxg teste; do
   name=$(basename "$script" .pxg)
+  drawing=("$script")
+  [ "$script" = teste ] && drawing=(--test-drawing)
   for format in png brf txt pef svg; do
-    "$linux" render "$script" -o "linux-$name.$format"
-    windows render "$script" -o "windows-$name.$format" || { differs "$name.$format (falhou)"; continue; }
+    "$linux" render "${drawing[@]}" -o "linux-$name.$format"
+    windows render "${drawing[@]}" -o "windows-$name.$format" || { differs "$name.$format (falhou)"; continue; }
     if cmp -s "linux-$name.$format" "windows-$name.$format"; then continue; fi
     if [ "$format" = png ] && [ "$(compare -metric AE "linux-$name.png" "windows-$name.png" null: 2>&1)" = 0 ]; then
       continue
