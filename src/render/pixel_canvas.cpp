@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -55,6 +56,17 @@ uint32_t squaredDistance(uint32_t a, uint32_t b) {
 }
 
 }  // namespace
+
+PixelBox pixelsAround(std::span<const DoublePoint> points, int64_t reach) {
+  PixelBox box{INT64_MAX, INT64_MAX, INT64_MIN, INT64_MIN};
+  for (const DoublePoint& p : points) {
+    box.left = std::min(box.left, static_cast<int64_t>(std::floor(p.x)) - reach);
+    box.top = std::min(box.top, static_cast<int64_t>(std::floor(p.y)) - reach);
+    box.right = std::max(box.right, static_cast<int64_t>(std::ceil(p.x)) + reach + 1);
+    box.bottom = std::max(box.bottom, static_cast<int64_t>(std::ceil(p.y)) + reach + 1);
+  }
+  return box;
+}
 
 std::unique_ptr<PixelCanvas> PixelCanvas::create(int width, int height, LibraryDrawing drawing) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
@@ -278,11 +290,8 @@ void PixelCanvas::wideSegment(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   DoublePoint a{x0 + 0.5, y0 + 0.5}, b{x1 + 0.5, y1 + 0.5};
   if (!clipSegment(a, b, box)) return;
   const int64_t reach = pen_.width / 2 + 2;
-  const PixelBox covered{static_cast<int64_t>(std::floor(std::min(a.x, b.x))) - reach,
-                         static_cast<int64_t>(std::floor(std::min(a.y, b.y))) - reach,
-                         static_cast<int64_t>(std::ceil(std::max(a.x, b.x))) + reach + 1,
-                         static_cast<int64_t>(std::ceil(std::max(a.y, b.y))) + reach + 1};
-  libraryPaint(covered, pen_.colour, [&](cairo_t* cr) {
+  const DoublePoint ends[] = {a, b};
+  libraryPaint(pixelsAround(ends, reach), pen_.colour, [&](cairo_t* cr) {
     cairo_move_to(cr, a.x, a.y);
     cairo_line_to(cr, b.x, b.y);
     strokePath(cr);

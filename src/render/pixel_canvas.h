@@ -27,6 +27,10 @@ struct PixelBox {
   int64_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The pixels within `reach` of the points, given in surface units (pixel (x, y) covers
+// x..x+1). Precondition: there is a point.
+PixelBox pixelsAround(std::span<const DoublePoint> points, int64_t reach);
+
 // The pixels a drawing sets around its origin pixel, as runs along rows.
 struct Footprint {
   struct Run {

@@ -51,14 +51,7 @@ void PixelCanvas::fillArea(const std::vector<DoublePoint>& area) {
   const DoubleBox box{-2.0, -2.0, width_ + 2.0, height_ + 2.0};
   const std::vector<DoublePoint> inside = clipPolygon(area, box);
   if (inside.size() < 3) return;
-  PixelBox covered{width_, height_, 0, 0};
-  for (const DoublePoint& p : inside) {
-    covered.left = std::min(covered.left, static_cast<int64_t>(std::floor(p.x)) - 1);
-    covered.top = std::min(covered.top, static_cast<int64_t>(std::floor(p.y)) - 1);
-    covered.right = std::max(covered.right, static_cast<int64_t>(std::ceil(p.x)) + 2);
-    covered.bottom = std::max(covered.bottom, static_cast<int64_t>(std::ceil(p.y)) + 2);
-  }
-  libraryPaint(covered, brush_.colour, [&](cairo_t* cr) {
+  libraryPaint(pixelsAround(inside, 1), brush_.colour, [&](cairo_t* cr) {
     if (brush_.style != BrushStyle::Solid) setBrushSource(cr);
     cairo_move_to(cr, inside[0].x, inside[0].y);
     for (size_t i = 1; i < inside.size(); ++i) cairo_line_to(cr, inside[i].x, inside[i].y);
