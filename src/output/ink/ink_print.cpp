@@ -53,6 +53,12 @@ Outcome findInkPage(const std::string& device, bool landscape, InkPage& oriented
 }
 
 Outcome sendPageToInkPrinter(const Page& page, const std::string& device, const InkPage& oriented) {
+  switch (drawInkPageOnPrinter(device, page, oriented)) {
+    case PageJob::Printed: return {};
+    case PageJob::Refused: return Outcome::failedWith("PXPROBLI", 2);
+    case PageJob::Failed: return printerJobFailure();
+    case PageJob::AsPdf: break;
+  }
   if (!openPrinterJob(device, JobFormat::Pdf)) return Outcome::failedWith("PXPROBLI", 2);
   const ByteSink toPrinter = [](const void* data, size_t size) {
     return writeRawPrinter(std::string_view(static_cast<const char*>(data), size));

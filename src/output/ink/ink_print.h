@@ -26,7 +26,8 @@ enum class InkPaper { Plain, Swell };
 Outcome printInkPage(const std::string& device, const InkPage& oriented, InkPaper paper, int32_t tactileLine,
                      const PageDrawing& draw);
 
-// Sends the page as the PDF page of a new job named "Pontelix". Fails with "Problemas
+// Sends the page as a new job named "Pontelix": a PDF page, or the page drawn by the
+// system itself where the print service takes no PDF (Windows). Fails with "Problemas
 // na impressora." when the job is refused at the start, "Erro no dispositivo" when the
 // page does not go through whole (the job is then withdrawn).
 Outcome sendPageToInkPrinter(const Page& page, const std::string& device, const InkPage& oriented);

@@ -49,6 +49,12 @@ bool closeRawPrinterJob() {
   return accepted && !gWriteFailed;
 }
 
+PageJob drawInkPageOnPrinter(const std::string& device, const Page& page, const InkPage& oriented) {
+  abandonRawPrinterJob();
+  if (device.empty()) return PageJob::Refused;
+  return activeSpooler().drawInkPage(device, "Pontelix", page, oriented);
+}
+
 void abandonRawPrinterJob() {
   if (!gJobOpen) return;
   gJobOpen = false;

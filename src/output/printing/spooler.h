@@ -13,6 +13,7 @@
 #include "output/ink/ink_page.h"
 #include "platform/text/outcome.h"
 #include "output/printing/braille_queue.h"
+#include "render/page.h"
 
 // The installed printers in the order the print service gives them, each as the user
 // knows it ("name", or "name/instance" for a saved set of options). Names are UTF-8.
@@ -23,6 +24,11 @@ struct DeviceList {
 };
 
 enum class JobFormat { Raw, Brf, Pdf };
+
+// How an ink page drawn by the system itself went: the service takes ink pages as PDF
+// documents instead (nothing was done), the job was refused at its start, the page did
+// not go through whole (nothing of it is printed), or the job was accepted.
+enum class PageJob { AsPdf, Refused, Failed, Printed };
 
 // The print service behind the functions below. The program uses the system's; tests
 // put in their own to make any step fail.
@@ -42,6 +48,9 @@ class PrintSpooler {
   // withdrawn, so that the printer never receives half a page. True only when the
   // service accepted the whole job.
   virtual bool closeJob(bool complete) = 0;
+  // Prints the ink page as a job named `title` of one page, drawn on the device by the
+  // system's own printing: for services whose printers take no PDF (GDI on Windows).
+  virtual PageJob drawInkPage(const std::string&, std::string_view, const Page&, const InkPage&) { return PageJob::AsPdf; }
   // After a job that was not accepted: true when its withdrawal was not confirmed although
   // the whole document may have reached the service, which may print it all the same.
   virtual bool jobMayStillPrint() const { return false; }
@@ -64,6 +73,9 @@ bool writeRawPrinter(std::string_view bytes);
 // Ends the open job: true when the print service accepted it whole. False without an
 // open job, after a failed write, or when the service refused the finished document.
 bool closeRawPrinterJob();
+// Draws the ink page on the device as a job named "Pontelix", when the print service
+// takes no PDF; PageJob::AsPdf, having done nothing, when it does.
+PageJob drawInkPageOnPrinter(const std::string& device, const Page& page, const InkPage& oriented);
 // Withdraws the open job, so that nothing of it is printed.
 void abandonRawPrinterJob();
 // That the job failed ("Erro no dispositivo"), and that its page may come out all the

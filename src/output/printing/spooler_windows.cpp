@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "output/printing/printer_page_windows.h"
 #include "output/printing/spooler_cups.h"
 
 namespace {
@@ -28,13 +29,25 @@ class WindowsSpooler : public PrintSpooler {
     return list;
   }
 
-  // Windows tells a printer's paper through its driver (DeviceCapabilities); the ink
-  // page keeps its defaults until the ink printer goes through GDI.
   InkPageAnswer describeInkPage(const std::string& device) override {
-    InkPageAnswer answer;
-    answer.answered = true;
-    answer.found = known(device);
+    HANDLE handle = nullptr;
+    if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &handle, nullptr)) {
+      InkPageAnswer unknown;
+      unknown.answered = true;
+      return unknown;
+    }
+    InkPageAnswer answer = describeGdiPage(handle, device);
+    gCalls.closePrinter(handle);
     return answer;
+  }
+
+  PageJob drawInkPage(const std::string& device, std::string_view title, const Page& page,
+                      const InkPage& oriented) override {
+    HANDLE handle = nullptr;
+    if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &handle, nullptr)) return PageJob::Refused;
+    const PageJob job = drawGdiPage(handle, device, title, page, oriented);
+    gCalls.closePrinter(handle);
+    return job;
   }
 
   // Windows has no braille drivers that lay out a page: every embosser takes raw bytes.
@@ -45,8 +58,7 @@ class WindowsSpooler : public PrintSpooler {
   }
 
   bool openJob(const std::string& device, std::string_view title, JobFormat format) override {
-    // The ink page is a PDF for CUPS; Windows printers take no PDF, and the ink page's
-    // road through GDI is not built yet: the job is refused, which the caller tells.
+    // Windows printers take no PDF: the ink page is drawn through GDI (drawInkPage).
     if (format == JobFormat::Pdf) return false;
     if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &printer_, nullptr)) return false;
     std::string name(title);
@@ -83,13 +95,6 @@ class WindowsSpooler : public PrintSpooler {
   }
 
  private:
-  bool known(const std::string& device) {
-    HANDLE handle = nullptr;
-    if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &handle, nullptr)) return false;
-    gCalls.closePrinter(handle);
-    return true;
-  }
-
   void release() {
     if (printer_) gCalls.closePrinter(printer_);
     printer_ = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 // The Windows spooler behind PrintSpooler: its printers are the devices, and a job is
 // one document of data type "RAW" (StartDocPrinter), whose bytes reach the printer
-// unchanged: the embosser's stream, or a ready Braille document.
+// unchanged: the embosser's stream, or a ready Braille document. Ink pages are drawn
+// through GDI (printer_page_windows.h).
 #include <windows.h>
 
 // The spooler's functions the backend calls, so that tests put in fakes that answer

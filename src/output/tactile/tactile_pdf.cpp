@@ -51,15 +51,15 @@ cairo_status_t passOn(void* closure, const unsigned char* data, unsigned int len
 
 }  // namespace
 
-bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const ByteSink& sink) {
-  cairo_surface_t* surface =
-      cairo_pdf_surface_create_for_stream(passOn, const_cast<ByteSink*>(&sink), pointsOf(oriented.width), pointsOf(oriented.length));
-  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Pontelix");
+bool paintTactilePage(cairo_surface_t* surface, const VectorCanvas& canvas, const InkPage& oriented, double unitsPerInchX,
+                      double unitsPerInchY, DoublePoint origin) {
   cairo_t* cr = cairo_create(surface);
+  cairo_translate(cr, -origin.x, -origin.y);
   const PrintableDots area = tactileArea(oriented);
-  // Points per tenth of a millimetre; the drawing's corner on the printable area's.
-  const double pointsPerUnit = 72.0 / (25.4 * kVectorUnitsPerMm);
-  cairo_scale(cr, pointsPerUnit, pointsPerUnit);
+  // The drawing's corner on the printable area's, in the surface's units per tenth of a
+  // millimetre.
+  const double perInch = 25.4 * kVectorUnitsPerMm;
+  cairo_scale(cr, unitsPerInchX / perInch, unitsPerInchY / perInch);
   cairo_translate(cr, static_cast<double>(area.left), static_cast<double>(area.top));
   cairo_rectangle(cr, 0, 0, canvas.width(), canvas.height());
   cairo_clip(cr);
@@ -76,6 +76,13 @@ bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const 
   const bool written = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
   cairo_surface_destroy(surface);
   return drawn && written;
+}
+
+bool writeTactilePdf(const VectorCanvas& canvas, const InkPage& oriented, const ByteSink& sink) {
+  cairo_surface_t* surface =
+      cairo_pdf_surface_create_for_stream(passOn, const_cast<ByteSink*>(&sink), pointsOf(oriented.width), pointsOf(oriented.length));
+  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Pontelix");
+  return paintTactilePage(surface, canvas, oriented, 72, 72, {0, 0});
 }
 
 bool writePagePdf(const Page& page, const InkPage& oriented, const ByteSink& sink) {
