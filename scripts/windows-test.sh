@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows build's tests under Wine, after scripts/windows.sh built build-windows/:
-# its unit tests; every example and the test drawing through `render` to PNG (compared
+# its unit tests; every example, a drawing of equations and the test drawing through `render` to PNG (compared
 # by pixels), BRF, TXT, PEF and SVG, and `braille` on the benchmarks' text, each the same
 # as the Linux build's (build/pontelix); a headless walk of the main menu (a new project,
 # a circle, saving, the end) with the same transcript and project as on Linux; and the
@@ -41,8 +41,10 @@ windows --version >/dev/null
 (cd build-windows && ctest --output-on-failure) || failed=1
 
 cd "$work"
-# The test drawing has no script: "teste" stands for it.
-for script in "$root"/examples/*.pxg teste; do
+# The test drawing has no script: "teste" stands for it. No example has an equation,
+# whose expressions the library opened on first use reads.
+printf 'DM -4 4 -2 10\r\nEX -4 0 4 0 1\r\nEQ y = x^2 - 2sen(x)\r\nEQ y = 1/x para x de -4 a 4\r\n' >equacao.pxg
+for script in "$root"/examples/*.pxg "$work/equacao.pxg" teste; do
   name=$(basename "$script" .pxg)
   drawing=("$script")
   [ "$script" = teste ] && drawing=(--test-drawing)

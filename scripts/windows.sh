@@ -47,6 +47,7 @@ sources=(
   "pixman 0.42.2"
   "cairo 1.16.0"
   "libsdl2 2.26.5"
+  "muparser 2.3.3"
 )
 # Raised whenever a build recipe below changes, so that the cache is rebuilt.
 recipe=1
@@ -170,6 +171,10 @@ build_one() {  # build_one NAME: the recipe of one library
       --disable-trace --disable-interpreter --disable-full-testing --disable-valgrind ;;
     # SDL2 is loaded when the window first opens, as on Linux: a DLL beside the program.
     libsdl2) build_cmake libsdl2 -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF ;;
+    # The expressions of EQ: a DLL opened on first use, as the shared library is on Linux,
+    # with the C++ runtime linked in.
+    muparser) build_cmake muparser -DBUILD_SHARED_LIBS=ON -DENABLE_OPENMP=OFF -DENABLE_SAMPLES=OFF \
+      -DENABLE_WIDE_CHAR=OFF -DCMAKE_SHARED_LINKER_FLAGS=-static ;;
   esac
 }
 
@@ -192,17 +197,16 @@ if [ "$(( $(date +%s) - started ))" -gt 5 ]; then
   echo "Pontelix para Windows: bibliotecas prontas em $(( $(date +%s) - started )) s ($cache)."
 fi
 
-# The expression and Braille translation libraries are opened when a drawing first needs
-# them; Windows has neither, and only their declarations are compiled in: the headers of
-# Debian's packages, which are plain C.
+# The Braille translation library is opened when a drawing first needs it; Windows has
+# none (Debian's mirror no longer holds its source), and only its declarations are
+# compiled in: the header of Debian's package, which is plain C.
 mkdir -p "$prefix/include/liblouis"
-cp -f /usr/include/muParserDLL.h /usr/include/muParserFixes.h "$prefix/include/"
 cp -f /usr/include/liblouis/liblouis.h "$prefix/include/liblouis/"
 
 # The program.
 cmake -S . -B build-windows "${cmake_cross[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-windows $jobs
-cp -f "$prefix/bin/SDL2.dll" build-windows/
+cp -f "$prefix/bin/SDL2.dll" "$prefix/bin/libmuparser.dll" build-windows/
 # fontconfig reads fonts\fonts.conf beside the program: Debian's faces and rules.
 mkdir -p build-windows/fonts/conf.d
 cp -f packaging/windows/fonts.conf build-windows/fonts/
@@ -221,10 +225,10 @@ if $zip; then
   staging=build-windows/zip/Pontelix
   rm -rf build-windows/zip build-windows/pontelix-windows.zip
   mkdir -p "$staging/bin" "$staging/share/doc/pontelix"
-  cp -r build-windows/pontelix.exe build-windows/pontelix-console.exe build-windows/SDL2.dll build-windows/fonts \
+  cp -r build-windows/pontelix.exe build-windows/pontelix-console.exe build-windows/*.dll build-windows/fonts \
     "$staging/bin/"
   # The debugging information stays in build-windows/: it is most of the programs' size.
-  $host-strip "$staging"/bin/*.exe "$staging/bin/SDL2.dll"
+  $host-strip "$staging"/bin/*.exe "$staging"/bin/*.dll
   cp -r README.md doc/comandos.md doc/commands.md packaging/copyright examples "$staging/share/doc/pontelix/"
   sed 's/$/\r/' packaging/windows/LEIA-ME.txt >"$staging/LEIA-ME.txt"
   (cd build-windows/zip && zip -qr9 ../pontelix-windows.zip Pontelix)
