@@ -28,8 +28,8 @@ constexpr CatalogueRow kPlatform[] = {
     {"PXSEMSDL", "sem a biblioteca SDL2", "the SDL2 library is missing"},
     {"PXTERMLNX", "a interface de terminal existe só no Linux; no Windows, use --ui=window ou --ui=headless",
      "the terminal interface exists only on Linux; on Windows, use --ui=window or --ui=headless"},
-    {"PXAJUDAWIN", "\nNo Windows: a interface de terminal e a linha braille (BrlAPI) existem só no Linux; a fala é a do\nWindows (SAPI 5) e a configuração fica em %APPDATA%\\Pontelix\\Tramel.ini.\n",
-     "\nOn Windows: the terminal interface and the braille display (BrlAPI) exist only on Linux; speech is\nWindows's own (SAPI 5) and the configuration is in %APPDATA%\\Pontelix\\Tramel.ini.\n"},
+    {"PXAJUDAWIN", "\nNo Windows: a interface de terminal e a linha braille (BrlAPI) existem só no Linux; a fala é a do\nWindows (SAPI 5, --speech=sapi, o padrão) e a configuração fica em %APPDATA%\\Pontelix\\Tramel.ini.\n",
+     "\nOn Windows: the terminal interface and the braille display (BrlAPI) exist only on Linux; speech is\nWindows's own (SAPI 5, --speech=sapi, the default) and the configuration is in %APPDATA%\\Pontelix\\Tramel.ini.\n"},
     {"PXSEMTELA", "sem tela gráfica (driver %1)", "no graphical display (driver %1)"},
     {"PXSEMFONTE", "nenhuma fonte de largura fixa encontrada para \"%1\"", "no fixed-width font found for \"%1\""},
 };

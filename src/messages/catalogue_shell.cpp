@@ -9,6 +9,8 @@ constexpr CatalogueRow kShell[] = {
     // The command line of the talking program.
     {"PXUIINV", "--ui deve ser window, terminal ou headless: %1", "--ui must be window, terminal or headless: %1"},
     {"PXSPKINV", "--speech deve ser espeak, speechd ou none: %1", "--speech must be espeak, speechd or none: %1"},
+    {"PXSPKINVW", "--speech deve ser sapi (as vozes do Windows) ou none; o espeak-ng existe só no Linux: %1",
+     "--speech must be sapi (Windows's voices) or none; espeak-ng exists only on Linux: %1"},
     {"PXOPDESC", "opção desconhecida: %1", "unknown option: %1"},
     {"PXSOHDLS", "%1 só vale com --ui=headless", "%1 works only with --ui=headless"},
     {"PXMAISPRJ", "mais de um projeto: %1", "more than one project: %1"},

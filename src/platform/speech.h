@@ -5,6 +5,18 @@
 #include <string_view>
 #include <vector>
 
+// The speech each system has: on Linux the program's own synthesizer (espeak-ng) and
+// speech-dispatcher as the external engine (--speech=speechd); on Windows only SAPI 5,
+// in the external engine's place (--speech=sapi), which it then speaks with unless
+// told to be silent. Constants, so that the command line knows them before speech starts.
+#ifdef _WIN32
+inline constexpr bool kOwnSynthesizerAvailable = false;
+inline constexpr const char* kExternalSpeechName = "sapi";
+#else
+inline constexpr bool kOwnSynthesizerAvailable = true;
+inline constexpr const char* kExternalSpeechName = "speechd";
+#endif
+
 // speed: 1 to 5, or 0 to take it from the configuration. soundDir: where the program's
 // recordings (key + ".wav") live; empty keeps the one given before (the line editor's
 // Ctrl+F4 restarts speech at a new speed that way).

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/frontends/terminal.h"
+#include "platform/speech.h"
 #include "platform/text/file_read.h"
 #include "platform/text/text.h"
 #include "messages/messages.h"
@@ -54,10 +55,11 @@ CommandLine parseCommandLine(int argc, const char* const* argv, bool hasDisplay)
       else return failure(cl, withValues(messageText("PXUIINV"), {value}));
       cl.uiGiven = true;
     } else if (takeValue(arg, "--speech", value)) {
-      if (value == "espeak") cl.options.speech = SpeechChoice::Espeak;
-      else if (value == "speechd") cl.options.speech = SpeechChoice::Speechd;
+      const bool own = kOwnSynthesizerAvailable;
+      if (value == "espeak" && own) cl.options.speech = SpeechChoice::Espeak;
+      else if (value == "speechd" || value == kExternalSpeechName) cl.options.speech = SpeechChoice::Speechd;
       else if (value == "none") cl.options.speech = SpeechChoice::None;
-      else return failure(cl, withValues(messageText("PXSPKINV"), {value}));
+      else return failure(cl, withValues(messageText(own ? "PXSPKINV" : "PXSPKINVW"), {value}));
     } else if (takeValue(arg, "--keys", cl.keysFile) || takeValue(arg, "--transcript", cl.transcriptFile) ||
                takeValue(arg, "--screen", cl.screenFile) || takeValue(arg, "--picture", cl.pictureFile) ||
                takeValue(arg, "--braille-display", cl.brailleDisplayFile)) {

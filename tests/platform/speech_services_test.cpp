@@ -177,6 +177,25 @@ TEST_F(SpeechServicesTest, UnreachableSpeechServerFallsBackToTheOwnSynthesizer) 
   EXPECT_TRUE(audioSounding());
 }
 
+// Windows has no synthesizer of its own: its external engine (SAPI) speaks without being
+// asked for in the configuration; elsewhere only when asked.
+int gExternalAsked = 0;
+TEST_F(SpeechServicesTest, WithoutAnOwnSynthesizerTheExternalEngineIsTheVoice) {
+  for (const bool own : {true, false}) {
+    PlatformBackends backends = platformBackends();
+    if (!own) backends.makeOwnEngine = nullptr;
+    backends.makeExternalEngine = [](const DispatcherSettings&, int) -> std::unique_ptr<SpeechEngine> {
+      ++gExternalAsked;
+      return nullptr;
+    };
+    setPlatformBackends(backends);
+    gExternalAsked = 0;
+    spkStart(3, dir_);
+    EXPECT_EQ(gExternalAsked, own ? 0 : 1);
+    EXPECT_EQ(spkExternalEngineMissing(), !own);
+  }
+}
+
 TEST_F(SpeechServicesTest, DiskOutputCapturesSpokenSound) {
   const std::string capture = dir_ + "/audio.raw";
   setenv("SDL_AUDIODRIVER", "disk", 1);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/speech/speech_sapi.h"
+#include "shell/command_line.h"
 
 namespace {
 
@@ -56,6 +57,18 @@ TEST(SapiEngine, AVoiceThatRefusesToSpeakFailsTheEngine) {
   EXPECT_FALSE(engine->busy());
   engine->say("de novo");
   EXPECT_EQ(heard.texts.size(), 1u);
+}
+
+TEST(WindowsSpeechChoice, SapiIsTheVoiceAndEspeakIsRefusedSayingWhy) {
+  const auto parse = [](const char* option) {
+    const char* argv[] = {"pontelix", option};
+    return parseCommandLine(2, argv, true);
+  };
+  EXPECT_EQ(parse("--speech=sapi").options.speech, SpeechChoice::Speechd);
+  EXPECT_EQ(parse("--speech=speechd").options.speech, SpeechChoice::Speechd);
+  const CommandLine espeak = parse("--speech=espeak");
+  EXPECT_EQ(espeak.action, CommandLine::Action::Error);
+  EXPECT_EQ(espeak.error, "--speech deve ser sapi (as vozes do Windows) ou none; o espeak-ng existe só no Linux: espeak");
 }
 
 }  // namespace

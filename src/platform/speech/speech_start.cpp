@@ -48,6 +48,8 @@ SpeechPauses configuredPauses(int speed) {
 bool externalEngineWanted(SpeechChoice choice) {
   if (choice == SpeechChoice::Speechd) return true;
   if (choice != SpeechChoice::Auto) return false;
+  // Without a synthesizer of its own (Windows), the external engine is the only voice.
+  if (!platformBackends().makeOwnEngine) return true;
   const std::string sapi = cfgReadValue("TRADUTOR", "SAPI");
   return !sapi.empty() && sapi[0] != 'N' && sapi[0] != 'n';
 }
