@@ -1,6 +1,7 @@
 #include "shell/console_launch.h"
 
 #include <process.h>
+#include <windows.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -34,9 +35,22 @@ std::string quoted(const std::string& arg) {
   return out + "\"";
 }
 
+// A program opened from the desktop (a double click, the Start menu) gets a console
+// window of its own, the only process in it; from a command prompt it shares the
+// prompt's. The talking program's own window is all its user needs: the console made
+// for it is hidden, so that the screen reader meets one window, and closing that one
+// cannot end the program with the drawing unsaved. The talking program inherits it,
+// hidden, and a prompt's console is left as it is.
+void hideConsoleMadeForUs() {
+  DWORD processes[2];
+  HWND console = GetConsoleWindow();
+  if (console && GetConsoleProcessList(processes, 2) == 1) ShowWindow(console, SW_HIDE);
+}
+
 }  // namespace
 
 int runConsoleProgram(char** argv) {
+  hideConsoleMadeForUs();
   std::vector<std::string> args;
   for (char** a = argv; *a; ++a) args.push_back(quoted(*a));
   std::vector<const char*> pointers;
