@@ -2,6 +2,7 @@
 // bitmap in memory, so the pixels that reach it are compared with the page's.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "output/ink/ink_print.h"
@@ -11,92 +12,70 @@
 
 namespace {
 
+// The paper at 100 dpi, 320 x 420 dots (turned in landscape), printable from 10 dots in
+// at the top and left, 10 at the right and 30 at the bottom.
+constexpr int kWidth = 320, kLength = 420, kOffset = 10;
 std::string gCalls;
-bool gEndPageFails = false;
-bool gStartDocFails = false;
-// The printer's paper at 100 dpi: 320 x 420 dots with 10 dots unprintable at the top
-// and left and at least 10 at the right and bottom; turned in landscape.
-constexpr int kPaperWidth = 320, kPaperLength = 420, kOffset = 10;
-bool gLandscape = false;
+bool gLandscape = false, gStartDocFails = false, gEndPageFails = false;
 HDC gDc = nullptr;
 uint32_t* gBits = nullptr;
-HANDLE const kPrinter = reinterpret_cast<HANDLE>(0x4321);
 
-BOOL WINAPI fakeOpen(LPSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSA) {
-  if (std::string(name) != "Tinta") return FALSE;
-  *printer = kPrinter;
-  return TRUE;
-}
-BOOL WINAPI fakeClose(HANDLE) { return TRUE; }
-
-LONG WINAPI fakeProperties(HWND, HANDLE, LPSTR, PDEVMODEA out, PDEVMODEA in, DWORD mode) {
-  if (mode == 0) return sizeof(DEVMODEA);
-  *out = in ? *in : DEVMODEA{};
-  if (!in) out->dmOrientation = DMORIENT_PORTRAIT;
-  return IDOK;
-}
-
-// A white bitmap as wide as the printable area, in the paper's turn.
-HDC WINAPI fakeCreateDc(LPCSTR driver, LPCSTR device, LPCSTR, const DEVMODEA* settings) {
+HDC WINAPI fakeCreateDc(LPCSTR, LPCSTR device, LPCSTR, const DEVMODEA* settings) {
   gLandscape = settings && settings->dmOrientation == DMORIENT_LANDSCAPE;
-  gCalls += std::string("dc ") + driver + " " + device + (gLandscape ? " landscape;" : " portrait;");
+  gCalls += std::string("dc ") + device + (gLandscape ? " landscape;" : ";");
   if (gDc) return gDc;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kPaperLength, -kPaperLength, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  gBits = static_cast<uint32_t*>(bits);
-  std::fill(gBits, gBits + kPaperLength * kPaperLength, 0xFFFFFFu);
-  gDc = CreateCompatibleDC(nullptr);
-  SelectObject(gDc, bitmap);
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), kLength, -kLength, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&gBits), nullptr, 0);
+  std::fill(gBits, gBits + kLength * kLength, 0xFFFFFFu);
+  SelectObject(gDc = CreateCompatibleDC(nullptr), bitmap);
   return gDc;
 }
+
 int WINAPI fakeCaps(HDC, int index) {
-  const int across = gLandscape ? kPaperLength : kPaperWidth, down = gLandscape ? kPaperWidth : kPaperLength;
-  switch (index) {
-    case LOGPIXELSX: case LOGPIXELSY: return 100;
-    case PHYSICALWIDTH: return across;
-    case PHYSICALHEIGHT: return down;
-    case PHYSICALOFFSETX: case PHYSICALOFFSETY: return kOffset;
-    case HORZRES: return across - 2 * kOffset;
-    case VERTRES: return down - 3 * kOffset;
-  }
-  return 0;
+  const int across = gLandscape ? kLength : kWidth, down = gLandscape ? kWidth : kLength;
+  return std::map<int, int>{{LOGPIXELSX, 100}, {LOGPIXELSY, 100}, {PHYSICALWIDTH, across}, {PHYSICALHEIGHT, down},
+                            {PHYSICALOFFSETX, kOffset}, {PHYSICALOFFSETY, kOffset},
+                            {HORZRES, across - 2 * kOffset}, {VERTRES, down - 4 * kOffset}}[index];
 }
-int WINAPI fakeStartDoc(HDC, const DOCINFOA* document) {
-  gCalls += std::string("doc ") + document->lpszDocName + ";";
-  return gStartDocFails ? 0 : 5;
-}
-int WINAPI fakeStartPage(HDC) { return gCalls += "page;", 1; }
-int WINAPI fakeEndPage(HDC) { return gCalls += "endpage;", gEndPageFails ? 0 : 1; }
-int WINAPI fakeEndDoc(HDC) { return gCalls += "enddoc;", 1; }
-int WINAPI fakeAbortDoc(HDC) { return gCalls += "abort;", 1; }
-BOOL WINAPI fakeDeleteDc(HDC) { return gCalls += "delete;", TRUE; }
 
 class WindowsInkPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedSpooler_ = winspoolCalls();
-    savedGdi_ = gdiPrintCalls();
-    winspoolCalls().openPrinter = fakeOpen;
-    winspoolCalls().closePrinter = fakeClose;
-    gdiPrintCalls() = {fakeProperties, fakeCreateDc, fakeCaps,    fakeStartDoc, fakeStartPage,
-                       fakeEndPage,    fakeEndDoc,   fakeAbortDoc, fakeDeleteDc};
+    winspoolCalls().openPrinter = [](LPSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSA) -> BOOL {
+      *printer = reinterpret_cast<HANDLE>(1);
+      return std::string(name) == "Tinta";
+    };
+    winspoolCalls().closePrinter = [](HANDLE) -> BOOL { return TRUE; };
+    GdiPrintCalls& gdi = gdiPrintCalls();
+    gdi.documentProperties = [](HWND, HANDLE, LPSTR, PDEVMODEA out, PDEVMODEA in, DWORD mode) -> LONG {
+      if (mode) *out = in ? *in : DEVMODEA{};
+      return mode ? IDOK : sizeof(DEVMODEA);
+    };
+    gdi.createDC = fakeCreateDc;
+    gdi.deviceCaps = fakeCaps;
+    gdi.startDoc = [](HDC, const DOCINFOA* doc) { return gCalls += std::string("doc ") + doc->lpszDocName + ";", gStartDocFails ? 0 : 5; };
+    gdi.startPage = [](HDC) { return gCalls += "page;", 1; };
+    gdi.endPage = [](HDC) { return gCalls += "endpage;", gEndPageFails ? 0 : 1; };
+    gdi.endDoc = [](HDC) { return gCalls += "enddoc;", 1; };
+    gdi.abortDoc = [](HDC) { return gCalls += "abort;", 1; };
+    gdi.deleteDC = [](HDC) -> BOOL { return gCalls += "delete;", TRUE; };
     gCalls.clear();
-    gEndPageFails = gStartDocFails = false;
+    ASSERT_TRUE(findInkPage("Tinta", false, page_).ok);
   }
   void TearDown() override {
-    winspoolCalls() = savedSpooler_;
-    gdiPrintCalls() = savedGdi_;
-    if (gDc) DeleteDC(gDc);
+    winspoolCalls() = spooler_;
+    gdiPrintCalls() = gdi_;
+    DeleteDC(gDc);
     gDc = nullptr;
+    gStartDocFails = gEndPageFails = false;
   }
-  static uint32_t printed(int x, int y) { return gBits[y * kPaperLength + x] & 0xFFFFFFu; }
-  WinspoolCalls savedSpooler_{};
-  GdiPrintCalls savedGdi_{};
+  static uint32_t printed(int x, int y) { return gBits[y * kLength + x] & 0xFFFFFFu; }
+  WinspoolCalls spooler_ = winspoolCalls();
+  GdiPrintCalls gdi_ = gdiPrintCalls();
+  InkPage page_;
 };
 
-// Three colours in four corners and across the middle, on an odd width of page.
+// Three colours in two corners and across a row.
 void drawColours(Page& page) {
   page.canvas->setPixel(0, 0, 0xFF0000);
   page.canvas->setPixel(page.canvas->width() - 1, page.canvas->height() - 1, 0x0000FF);
@@ -104,19 +83,13 @@ void drawColours(Page& page) {
 }
 
 TEST_F(WindowsInkPage, ThePrinterTellsItsPaperAndThePageReachesItDotForDot) {
-  InkPage page;
-  ASSERT_TRUE(findInkPage("Tinta", false, page).ok);
-  EXPECT_EQ(page.dpi, 100);
-  const PrintableDots area = printableDots(page);
-  EXPECT_EQ(area.left, kOffset);
-  EXPECT_EQ(area.top, kOffset);
-  EXPECT_EQ(area.width, kPaperWidth - 2 * kOffset);
-  EXPECT_EQ(area.height, kPaperLength - 3 * kOffset);
-
-  ASSERT_TRUE(printInkPage("Tinta", page, InkPaper::Plain, kDefaultTactileLine, drawColours).ok);
-  EXPECT_EQ(gCalls, "dc WINSPOOL Tinta portrait;delete;dc WINSPOOL Tinta portrait;doc Pontelix;page;endpage;enddoc;delete;");
+  const PrintableDots area = printableDots(page_);
+  EXPECT_EQ(page_.dpi, 100);
+  EXPECT_EQ((std::vector<int64_t>{area.left, area.top, area.width, area.height}),
+            (std::vector<int64_t>{kOffset, kOffset, kWidth - 2 * kOffset, kLength - 4 * kOffset}));
+  ASSERT_TRUE(printInkPage("Tinta", page_, InkPaper::Plain, kDefaultTactileLine, drawColours).ok);
+  EXPECT_EQ(gCalls, "dc Tinta;delete;dc Tinta;doc Pontelix;page;endpage;enddoc;delete;");
   std::optional<Page> expected = preparePage(inkPageSpec(static_cast<int32_t>(area.width)));
-  ASSERT_TRUE(expected);
   drawColours(*expected);
   const PixelView pixels = pagePixels(*expected);
   for (int y = 0; y < pixels.height; ++y) {
@@ -125,45 +98,30 @@ TEST_F(WindowsInkPage, ThePrinterTellsItsPaperAndThePageReachesItDotForDot) {
 }
 
 TEST_F(WindowsInkPage, SwellPaperIsDrawnAsPathsInLandscape) {
-  InkPage page;
-  ASSERT_TRUE(findInkPage("Tinta", true, page).ok);
+  ASSERT_TRUE(findInkPage("Tinta", true, page_).ok);
   // A disc 20 mm wide, 30 mm from the tactile drawing's corner, which is 10 mm inside
-  // the printable area: its centre is 40 mm from the paper's, less the printer's offset.
+  // the printable area: its centre is 40 mm from the paper's corner (157 dots), its
+  // radius 39 dots.
   const auto disc = [](Page& p) { p.canvas->disc(300, 300, 200); };
-  ASSERT_TRUE(printInkPage("Tinta", page, InkPaper::Swell, kDefaultTactileLine, disc).ok);
-  EXPECT_NE(gCalls.find("dc WINSPOOL Tinta landscape;doc Pontelix;page;endpage;enddoc;"), std::string::npos);
-  const int centre = static_cast<int>(40 / 25.4 * 100) - kOffset;
-  EXPECT_EQ(printed(centre, centre), 0u);
-  // 10 mm is 39 dots: black inside the disc, white a little beyond it.
-  for (const int across : {-37, 37}) {
-    EXPECT_EQ(printed(centre + across, centre), 0u);
-    EXPECT_EQ(printed(centre, centre + across), 0u);
-  }
-  for (const int beyond : {-42, 42}) {
-    EXPECT_EQ(printed(centre + beyond, centre), 0xFFFFFFu);
-    EXPECT_EQ(printed(centre, centre + beyond), 0xFFFFFFu);
-  }
+  ASSERT_TRUE(printInkPage("Tinta", page_, InkPaper::Swell, kDefaultTactileLine, disc).ok);
+  EXPECT_NE(gCalls.find("dc Tinta landscape;doc Pontelix;page;endpage;enddoc;"), std::string::npos);
+  const int centre = 157 - kOffset;
+  for (const int d : {-37, 0, 37}) EXPECT_EQ(printed(centre + d, centre) | printed(centre, centre + d), 0u);
+  for (const int d : {-42, 42}) EXPECT_EQ(printed(centre + d, centre) & printed(centre, centre + d), 0xFFFFFFu);
 }
 
-TEST_F(WindowsInkPage, ARefusedJobAndAPageThatFailsAreSaidAndNothingIsLeft) {
-  InkPage page;
-  ASSERT_TRUE(findInkPage("Tinta", false, page).ok);
-  EXPECT_FALSE(findInkPage("Nenhuma", false, page).ok);
-  // The job refused at its start, then a page that fails at its end: each said, and
-  // the second aborted.
-  const auto failure = [&](const char* calls, const char* key) {
+TEST_F(WindowsInkPage, ARefusedJobAndAPageThatFailsAreSaidAndTheSecondIsAborted) {
+  for (const bool refused : {true, false}) {
+    gStartDocFails = refused;
+    gEndPageFails = !refused;
     gCalls.clear();
-    const Outcome outcome = printInkPage("Tinta", page, InkPaper::Plain, kDefaultTactileLine, drawColours);
+    const Outcome outcome = printInkPage("Tinta", page_, InkPaper::Plain, kDefaultTactileLine, drawColours);
     EXPECT_FALSE(outcome.ok);
     ASSERT_EQ(outcome.told.size(), 1u);
-    EXPECT_EQ(outcome.told[0].key, key);
-    EXPECT_EQ(gCalls, calls);
-  };
-  gStartDocFails = true;
-  failure("dc WINSPOOL Tinta portrait;doc Pontelix;delete;", "PXPROBLI");
-  gStartDocFails = false;
-  gEndPageFails = true;
-  failure("dc WINSPOOL Tinta portrait;doc Pontelix;page;endpage;abort;delete;", "PXERRDSP");
+    EXPECT_EQ(outcome.told[0].key, refused ? "PXPROBLI" : "PXERRDSP");
+    EXPECT_EQ(gCalls, refused ? "dc Tinta;doc Pontelix;delete;" : "dc Tinta;doc Pontelix;page;endpage;abort;delete;");
+  }
+  EXPECT_FALSE(findInkPage("Nenhuma", false, page_).ok);
 }
 
 }  // namespace
