@@ -45,8 +45,8 @@ if [ "${1:-}" = "--windows" ]; then
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
     # fetching and building the other libraries from Debian's source packages
     dpkg-dev debian-archive-keyring autoconf automake libtool meson gperf zip
-    # running the Windows programs and tests
-    wine wine64 fontconfig
+    # running the Windows programs and tests; reading back the pages they print
+    wine wine64 fontconfig ghostscript
   )
 fi
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The Windows build's tests under Wine, after scripts/windows.sh built build-windows/:
-# its unit tests; every example, a drawing of equations and the test drawing through `render` to PNG (compared
-# by pixels), BRF, TXT, PEF and SVG, and `braille` on the benchmarks' text, each the same
-# as the Linux build's (build/pontelix); a headless walk of the main menu (a new project,
-# a circle, saving, the end) with the same transcript and project as on Linux; and the
-# window opened and closed under Xvfb. Prints what differs and exits 1 when anything does.
+# its unit tests; every example, a drawing of equations and the test drawing through
+# `render` to PNG (compared by pixels), BRF, TXT, PEF and SVG, and `braille` on the
+# benchmarks' text, each the same as the Linux build's (build/pontelix); a headless walk
+# of the main menu (a new project, a circle, saving, the end) with the same transcript
+# and project as on Linux; the window opened and closed under Xvfb; and ink pages
+# printed through Wine's own printing to a scheduler of the test's own, read back by
+# Ghostscript. Prints what differs and exits 1 when anything does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -65,6 +67,29 @@ for format in unicode ascii dots; do
   windows braille --format=$format <texto.txt >windows-braille.txt
   cmp -s linux-braille.txt windows-braille.txt || differs "braille --format=$format"
 done
+
+# Ink pages through Windows's own printing: Wine's GDI and PostScript driver print to the
+# queue "Laser" of a scheduler of the test's own, which Wine finds as a printer. Wine's
+# driver prints A4 at 300 dpi with a quarter inch unprintable all round, so the drawing
+# is 2329 dots a side at dots (75, 75). Ghostscript reads each page back; the drawing,
+# turned back from landscape, has the pixels of the Linux build's ink page.
+mkdir printed
+# Wine reads the printers when its prefix is made: this one is made with the scheduler.
+print="WINEPREFIX='$work/wine-print' wine '$root/build-windows/pontelix.exe' print --printer=Laser --mode=ink --no-check"
+if "$root/build/tests/with_private_cups" printed 2 \
+    "$print '$root/examples/parabola.pxg' && $print --landscape '$root/examples/triangulo.pxg'"; then
+  for job in 1:parabola:0 2:triangulo:90; do
+    IFS=: read -r number name turn <<<"$job"
+    gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=pnggray -r300 -sOutputFile="printed/$number.png" "printed/$number.job"
+    convert "printed/$number.png" -rotate "$turn" +repage -crop 2329x2329+75+75 +repage -threshold 50% "printed/windows-$name.png"
+    "$linux" render --mode=ink --size=2329 "$root/examples/$name.pxg" -o "printed/linux-$name.png"
+    convert "printed/linux-$name.png" -threshold 50% "printed/linux-$name.png"
+    [ "$(compare -metric AE "printed/linux-$name.png" "printed/windows-$name.png" null: 2>&1)" = 0 ] ||
+      differs "a página a tinta impressa de $name"
+  done
+else
+  differs "a impressão a tinta pela impressora do Windows"
+fi
 
 printf 'PCI 0 0 5<Enter><Esc>S<Esc>SS<Esc>S' >keys.txt
 for side in linux windows; do
