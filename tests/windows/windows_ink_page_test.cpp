@@ -1,5 +1,5 @@
 // The ink page through GDI, on a printer of the test's own: its device context is a
-// bitmap in memory, so the pixels that reach it are compared with the page's.
+// bitmap in memory, so what reaches it can be read back.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,7 +8,6 @@
 #include "output/ink/ink_print.h"
 #include "output/printing/printer_page_windows.h"
 #include "output/printing/spooler_windows.h"
-#include "render/image_page.h"
 
 namespace {
 
@@ -75,26 +74,15 @@ class WindowsInkPage : public ::testing::Test {
   InkPage page_;
 };
 
-// Three colours in two corners and across a row.
-void drawColours(Page& page) {
-  page.canvas->setPixel(0, 0, 0xFF0000);
-  page.canvas->setPixel(page.canvas->width() - 1, page.canvas->height() - 1, 0x0000FF);
-  for (int x = 0; x < page.canvas->width(); x += 2) page.canvas->setPixel(x, 100, 0x00A000);
-}
-
-TEST_F(WindowsInkPage, ThePrinterTellsItsPaperAndThePageReachesItDotForDot) {
+// The pixels of an ink page are compared where they are printed through Wine's own GDI
+// (scripts/windows-test.sh); here, the paper the printer tells, the paths of swell
+// paper, and the failures a real printer gives only rarely.
+TEST_F(WindowsInkPage, ThePrinterTellsItsPaper) {
   const PrintableDots area = printableDots(page_);
   EXPECT_EQ(page_.dpi, 100);
   EXPECT_EQ((std::vector<int64_t>{area.left, area.top, area.width, area.height}),
             (std::vector<int64_t>{kOffset, kOffset, kWidth - 2 * kOffset, kLength - 4 * kOffset}));
-  ASSERT_TRUE(printInkPage("Tinta", page_, InkPaper::Plain, kDefaultTactileLine, drawColours).ok);
-  EXPECT_EQ(gCalls, "dc Tinta;delete;dc Tinta;doc Pontelix;page;endpage;enddoc;delete;");
-  std::optional<Page> expected = preparePage(inkPageSpec(static_cast<int32_t>(area.width)));
-  drawColours(*expected);
-  const PixelView pixels = pagePixels(*expected);
-  for (int y = 0; y < pixels.height; ++y) {
-    for (int x = 0; x < pixels.width; ++x) ASSERT_EQ(printed(x, y), pixels.at(x, y) & 0xFFFFFFu) << x << "," << y;
-  }
+  EXPECT_EQ(gCalls, "dc Tinta;delete;");
 }
 
 TEST_F(WindowsInkPage, SwellPaperIsDrawnAsPathsInLandscape) {
@@ -115,7 +103,7 @@ TEST_F(WindowsInkPage, ARefusedJobAndAPageThatFailsAreSaidAndTheSecondIsAborted)
     gStartDocFails = refused;
     gEndPageFails = !refused;
     gCalls.clear();
-    const Outcome outcome = printInkPage("Tinta", page_, InkPaper::Plain, kDefaultTactileLine, drawColours);
+    const Outcome outcome = printInkPage("Tinta", page_, InkPaper::Plain, kDefaultTactileLine, [](Page&) {});
     EXPECT_FALSE(outcome.ok);
     ASSERT_EQ(outcome.told.size(), 1u);
     EXPECT_EQ(outcome.told[0].key, refused ? "PXPROBLI" : "PXERRDSP");
