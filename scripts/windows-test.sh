@@ -74,12 +74,12 @@ done
 # is 2329 dots a side at dots (75, 75). Ghostscript reads each page back; the drawing,
 # turned back from landscape, has the pixels of the Linux build's ink page.
 mkdir printed
-print="wine '$root/build-windows/pontelix.exe' print --printer=Laser --mode=ink --no-check"
+program="wine '$root/build-windows/pontelix.exe'"
+print="$program print --printer=Laser --mode=ink --no-check"
 # The embosser's raw job goes the same way, from both programs, and must be the same bytes.
 embosser="print --printer=Laser --no-check '$root/examples/parabola.pxg'"
 if "$root/build/tests/with_private_cups" printed 4 "$print '$root/examples/parabola.pxg' &&
-    $print --landscape '$root/examples/triangulo.pxg' &&
-    wine '$root/build-windows/pontelix.exe' $embosser && '$linux' $embosser"; then
+    $print --landscape '$root/examples/triangulo.pxg' && $program $embosser && '$linux' $embosser"; then
   cmp -s printed/3.job printed/4.job || differs "o trabalho cru do impressor braille"
   for job in 1:parabola:0 2:triangulo:90; do
     IFS=: read -r number name turn <<<"$job"

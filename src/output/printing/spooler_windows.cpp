@@ -10,6 +10,20 @@ namespace {
 WinspoolCalls gCalls{::EnumPrintersA, ::OpenPrinterA, ::StartDocPrinterA, ::StartPagePrinter, ::WritePrinter,
                      ::EndPagePrinter, ::EndDocPrinter, ::SetJobA, ::ClosePrinter};
 
+// The device's handle for the length of one call; null when the spooler does not know
+// the device.
+struct OpenedPrinter {
+  explicit OpenedPrinter(const std::string& device) {
+    if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &handle, nullptr)) handle = nullptr;
+  }
+  ~OpenedPrinter() {
+    if (handle) gCalls.closePrinter(handle);
+  }
+  OpenedPrinter(const OpenedPrinter&) = delete;
+  OpenedPrinter& operator=(const OpenedPrinter&) = delete;
+  HANDLE handle = nullptr;
+};
+
 // The names come in the process's code page, UTF-8 by the program's manifest.
 class WindowsSpooler : public PrintSpooler {
  public:
@@ -30,24 +44,17 @@ class WindowsSpooler : public PrintSpooler {
   }
 
   InkPageAnswer describeInkPage(const std::string& device) override {
-    HANDLE handle = nullptr;
-    if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &handle, nullptr)) {
-      InkPageAnswer unknown;
-      unknown.answered = true;
-      return unknown;
-    }
-    InkPageAnswer answer = describeGdiPage(handle, device);
-    gCalls.closePrinter(handle);
-    return answer;
+    const OpenedPrinter printer(device);
+    if (printer.handle) return describeGdiPage(printer.handle, device);
+    InkPageAnswer unknown;
+    unknown.answered = true;
+    return unknown;
   }
 
   PageJob drawInkPage(const std::string& device, std::string_view title, const Page& page,
                       const InkPage& oriented) override {
-    HANDLE handle = nullptr;
-    if (!gCalls.openPrinter(const_cast<char*>(device.c_str()), &handle, nullptr)) return PageJob::Refused;
-    const PageJob job = drawGdiPage(handle, device, title, page, oriented);
-    gCalls.closePrinter(handle);
-    return job;
+    const OpenedPrinter printer(device);
+    return printer.handle ? drawGdiPage(printer.handle, device, title, page, oriented) : PageJob::Refused;
   }
 
   // Windows has no braille drivers that lay out a page: every embosser takes raw bytes.
