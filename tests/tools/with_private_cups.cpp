@@ -1,8 +1,6 @@
-// Runs a command against a print scheduler of its own with one raw queue, "Laser", and
-// writes what the queue received into a folder, a file a job (1.job, 2.job, ...): the
-// Windows program's printing under Wine is tried this way (scripts/windows-test.sh).
-// Usage: with_private_cups FOLDER JOBS COMMAND; exits 1 when fewer than JOBS jobs
-// arrived within a minute, or the command failed.
+// with_private_cups FOLDER JOBS COMMAND: runs COMMAND against a scheduler of its own with
+// one raw queue, "Laser", and writes the jobs it received into FOLDER (1.job, 2.job, ...).
+// Exits 1 when fewer than JOBS arrived within a minute or the command failed.
 #include <fstream>
 #include <iostream>
 

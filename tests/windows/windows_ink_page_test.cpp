@@ -1,5 +1,7 @@
-// The ink page through GDI, on a printer of the test's own: its device context is a
-// bitmap in memory, so what reaches it can be read back.
+// The ink page through GDI, on a printer of the test's own whose device context is a
+// bitmap in memory. The pixels and the paper the printer tells are compared where Wine's
+// own GDI prints them (scripts/windows-test.sh); here, the paths of swell paper, and the
+// failures a real printer gives only rarely.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,7 +18,7 @@ namespace {
 constexpr int kWidth = 320, kLength = 420, kOffset = 10;
 std::string gCalls;
 bool gLandscape = false, gStartDocFails = false, gEndPageFails = false;
-HDC gDc = nullptr;
+HDC gDc = nullptr;  // one bitmap for every job, read after the job's end
 uint32_t* gBits = nullptr;
 
 HDC WINAPI fakeCreateDc(LPCSTR, LPCSTR device, LPCSTR, const DEVMODEA* settings) {
@@ -37,75 +39,52 @@ int WINAPI fakeCaps(HDC, int index) {
                             {HORZRES, across - 2 * kOffset}, {VERTRES, down - 4 * kOffset}}[index];
 }
 
-class WindowsInkPage : public ::testing::Test {
- protected:
-  void SetUp() override {
-    winspoolCalls().openPrinter = [](LPSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSA) -> BOOL {
-      *printer = reinterpret_cast<HANDLE>(1);
-      return std::string(name) == "Tinta";
-    };
-    winspoolCalls().closePrinter = [](HANDLE) -> BOOL { return TRUE; };
-    GdiPrintCalls& gdi = gdiPrintCalls();
-    gdi.documentProperties = [](HWND, HANDLE, LPSTR, PDEVMODEA out, PDEVMODEA in, DWORD mode) -> LONG {
-      if (mode) *out = in ? *in : DEVMODEA{};
-      return mode ? IDOK : sizeof(DEVMODEA);
-    };
-    gdi.createDC = fakeCreateDc;
-    gdi.deviceCaps = fakeCaps;
-    gdi.startDoc = [](HDC, const DOCINFOA* doc) { return gCalls += std::string("doc ") + doc->lpszDocName + ";", gStartDocFails ? 0 : 5; };
-    gdi.startPage = [](HDC) { return gCalls += "page;", 1; };
-    gdi.endPage = [](HDC) { return gCalls += "endpage;", gEndPageFails ? 0 : 1; };
-    gdi.endDoc = [](HDC) { return gCalls += "enddoc;", 1; };
-    gdi.abortDoc = [](HDC) { return gCalls += "abort;", 1; };
-    gdi.deleteDC = [](HDC) -> BOOL { return gCalls += "delete;", TRUE; };
-    gCalls.clear();
-    ASSERT_TRUE(findInkPage("Tinta", false, page_).ok);
-  }
-  void TearDown() override {
-    winspoolCalls() = spooler_;
-    gdiPrintCalls() = gdi_;
-    DeleteDC(gDc);
-    gDc = nullptr;
-    gStartDocFails = gEndPageFails = false;
-  }
-  static uint32_t printed(int x, int y) { return gBits[y * kLength + x] & 0xFFFFFFu; }
-  WinspoolCalls spooler_ = winspoolCalls();
-  GdiPrintCalls gdi_ = gdiPrintCalls();
-  InkPage page_;
-};
+uint32_t printed(int x, int y) { return gBits[y * kLength + x] & 0xFFFFFFu; }
 
-// The pixels of an ink page are compared where they are printed through Wine's own GDI
-// (scripts/windows-test.sh); here, the paper the printer tells, the paths of swell
-// paper, and the failures a real printer gives only rarely.
-TEST_F(WindowsInkPage, SwellPaperIsDrawnAsPathsInLandscape) {
-  ASSERT_TRUE(findInkPage("Tinta", true, page_).ok);
+TEST(WindowsInkPage, SwellPathsInLandscapeAndFailuresSaid) {
+  const WinspoolCalls spooler = winspoolCalls();
+  const GdiPrintCalls gdi = gdiPrintCalls();
+  winspoolCalls().openPrinter = [](LPSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSA) -> BOOL {
+    return *printer = reinterpret_cast<HANDLE>(1), std::string(name) == "Tinta";
+  };
+  winspoolCalls().closePrinter = [](HANDLE) -> BOOL { return TRUE; };
+  gdiPrintCalls() = {
+      [](HWND, HANDLE, LPSTR, PDEVMODEA out, PDEVMODEA in, DWORD mode) -> LONG {
+        return mode ? (*out = in ? *in : DEVMODEA{}, IDOK) : sizeof(DEVMODEA);
+      },
+      fakeCreateDc, fakeCaps,
+      [](HDC, const DOCINFOA* doc) { return gCalls += std::string("doc ") + doc->lpszDocName + ";", gStartDocFails ? 0 : 5; },
+      [](HDC) { return gCalls += "page;", 1; }, [](HDC) { return gCalls += "endpage;", gEndPageFails ? 0 : 1; },
+      [](HDC) { return gCalls += "enddoc;", 1; }, [](HDC) { return gCalls += "abort;", 1; },
+      [](HDC) -> BOOL { return gCalls += "delete;", TRUE; }};
+
+  InkPage page;
+  EXPECT_FALSE(findInkPage("Nenhuma", false, page).ok);
   // A disc 20 mm wide, 30 mm from the tactile drawing's corner, which is 10 mm inside
   // the printable area: its centre is 40 mm from the paper's corner (157 dots), its
   // radius 39 dots.
+  ASSERT_TRUE(findInkPage("Tinta", true, page).ok);
   const auto disc = [](Page& p) { p.canvas->disc(300, 300, 200); };
-  ASSERT_TRUE(printInkPage("Tinta", page_, InkPaper::Swell, kDefaultTactileLine, disc).ok);
+  ASSERT_TRUE(printInkPage("Tinta", page, InkPaper::Swell, kDefaultTactileLine, disc).ok);
   EXPECT_NE(gCalls.find("dc Tinta landscape;doc Pontelix;page;endpage;enddoc;"), std::string::npos);
   const int centre = 157 - kOffset;
   for (const int d : {-37, 0, 37}) EXPECT_EQ(printed(centre + d, centre) | printed(centre, centre + d), 0u);
   for (const int d : {-42, 42}) EXPECT_EQ(printed(centre + d, centre) & printed(centre, centre + d), 0xFFFFFFu);
-}
 
-TEST_F(WindowsInkPage, ThePaperIsToldAndARefusedJobOrAFailedPageIsSaid) {
-  const PrintableDots area = printableDots(page_);
-  EXPECT_EQ((std::vector<double>{page_.dpi, double(area.left), double(area.top), double(area.width), double(area.height)}),
-            (std::vector<double>{100, kOffset, kOffset, kWidth - 2 * kOffset, kLength - 4 * kOffset}));
-  EXPECT_EQ(gCalls, "dc Tinta;delete;");
+  ASSERT_TRUE(findInkPage("Tinta", false, page).ok);
   for (const bool refused : {true, false}) {
     gStartDocFails = refused;
     gEndPageFails = !refused;
     gCalls.clear();
-    const Outcome outcome = printInkPage("Tinta", page_, InkPaper::Plain, kDefaultTactileLine, [](Page&) {});
+    const Outcome outcome = printInkPage("Tinta", page, InkPaper::Plain, kDefaultTactileLine, [](Page&) {});
     EXPECT_FALSE(outcome.ok);
     ASSERT_EQ(outcome.told.size(), 1u);
     EXPECT_EQ(outcome.told[0].key, refused ? "PXPROBLI" : "PXERRDSP");
     EXPECT_EQ(gCalls, refused ? "dc Tinta;doc Pontelix;delete;" : "dc Tinta;doc Pontelix;page;endpage;abort;delete;");
   }
-  EXPECT_FALSE(findInkPage("Nenhuma", false, page_).ok);
+  winspoolCalls() = spooler;
+  gdiPrintCalls() = gdi;
+  DeleteDC(gDc);
 }
 
 }  // namespace

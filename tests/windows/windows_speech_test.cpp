@@ -60,15 +60,14 @@ TEST(SapiEngine, AVoiceThatRefusesToSpeakFailsTheEngine) {
 }
 
 TEST(WindowsSpeechChoice, SapiIsTheVoiceAndEspeakIsRefusedSayingWhy) {
-  const auto parse = [](const char* option) {
+  for (const char* option : {"--speech=sapi", "--speech=speechd", "--speech=espeak"}) {
     const char* argv[] = {"pontelix", option};
-    return parseCommandLine(2, argv, true);
-  };
-  EXPECT_EQ(parse("--speech=sapi").options.speech, SpeechChoice::Speechd);
-  EXPECT_EQ(parse("--speech=speechd").options.speech, SpeechChoice::Speechd);
-  const CommandLine espeak = parse("--speech=espeak");
-  EXPECT_EQ(espeak.action, CommandLine::Action::Error);
-  EXPECT_EQ(espeak.error, "--speech deve ser sapi (as vozes do Windows) ou none; o espeak-ng existe só no Linux: espeak");
+    const CommandLine cl = parseCommandLine(2, argv, true);
+    const bool espeak = std::string(option) == "--speech=espeak";
+    EXPECT_EQ(cl.action == CommandLine::Action::Error, espeak);
+    if (!espeak) EXPECT_EQ(cl.options.speech, SpeechChoice::Speechd);
+    else EXPECT_EQ(cl.error, "--speech deve ser sapi (as vozes do Windows) ou none; o espeak-ng existe só no Linux: espeak");
+  }
 }
 
 }  // namespace
